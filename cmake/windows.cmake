@@ -1,0 +1,44 @@
+# Windows build: tarnix2.exe, and the Wine test tiers run through the emulator wrapper.
+set(TARNIX_STATIC_LINK -static -static-libgcc -static-libstdc++)
+target_compile_definitions(tarnix_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                              _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_link_libraries(tarnix_core PUBLIC comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32
+                                         user32 shlwapi msimg32)
+
+# Icons, bitmaps and the manifest, shared by the program and the GUI test programs.
+add_library(tarnix_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2.rc)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/res/tarnix2.manifest)
+
+add_executable(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
+                             $<TARGET_OBJECTS:tarnix_resources>)
+target_compile_options(tarnix2 PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(tarnix2 PRIVATE tarnix_core)
+target_link_options(tarnix2 PRIVATE ${TARNIX_STATIC_LINK} -municode)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Every tests/win32/*_test.cpp and tests/e2e/*_test.cpp is one test program run under Wine.
+# They share one Wine prefix, so they never run at the same time.
+file(GLOB TARNIX_CONFORMANCE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/conformance/*.cpp)
+file(GLOB TARNIX_WIN32_TESTS CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+file(GLOB TARNIX_E2E_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+foreach(test_source ${TARNIX_WIN32_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source} ${TARNIX_CONFORMANCE} ${TARNIX_E2E_SUPPORT}
+                              $<TARGET_OBJECTS:tarnix_resources>)
+  target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(${test_name} PRIVATE ${TARNIX_WARNINGS})
+  target_compile_definitions(${test_name} PRIVATE
+                             TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>")
+  target_link_libraries(${test_name} PRIVATE tarnix_core gtest_main)
+  target_link_options(${test_name} PRIVATE ${TARNIX_STATIC_LINK})
+  add_dependencies(${test_name} tarnix2)
+  gtest_discover_tests(${test_name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK wineprefix)
+endforeach()

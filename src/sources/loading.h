@@ -15,6 +15,10 @@ void LoadTextPage(Workspace& ws, const std::string& path, ui::TextPage& page);
 void LoadWinIni(Workspace& ws);
 // Appends the folder's entries to the section's list (none for an unknown folder).
 void ListStartupFolder(Workspace& ws, const StartupSection& section);
+// The text pages of Config, Autoexec and Winstart, in that order.
+void LoadTextPages(Workspace& ws);
+// The user's startup folder, then the all-users one.
+void ListStartupFolders(Workspace& ws);
 // Clears and reloads every place except the services list; unsaved text edits are dropped.
 void RefreshAll(Workspace& ws);
 

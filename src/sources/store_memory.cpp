@@ -1,0 +1,690 @@
+#include "sources/store_memory.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "sources/text_case.h"
+#include "sources/text_codec.h"
+
+namespace tarnix {
+
+struct MemoryStore::Node {
+  std::string name;
+  std::vector<std::pair<std::string, RegValue>> values;  // in creation order
+  std::vector<std::shared_ptr<Node>> keys;               // in creation order
+  bool deleted = false;
+};
+
+struct MemoryStore::FileNode {
+  std::string path;  // normalised, with its case
+  bool folder = false;
+  std::string bytes;
+  uint32_t attributes = 0;
+  int writes = 0;
+};
+
+struct MemoryStore::Faults {
+  std::vector<std::pair<Root, std::vector<std::string>>> refuseOpen;
+  std::vector<std::pair<Root, std::vector<std::string>>> refuseWrite;
+  std::map<std::string, FileFault> files;  // by folded path
+  std::set<std::string> unlistable;        // by folded path
+  bool refuseProfileWrites = false;
+};
+
+namespace {
+
+// Folded key path components; empty ones (a leading "\") are dropped.
+std::vector<std::string> KeyParts(const std::string& path) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('\\', start);
+    if (end == std::string::npos)
+      end = path.size();
+    if (end > start)
+      parts.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+std::vector<std::string> Folded(std::vector<std::string> parts) {
+  for (auto& part : parts) part = FoldCase(part);
+  return parts;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+  return FoldCase(a) == FoldCase(b);
+}
+
+// "/" as "\", no trailing "\"; a drive root is "C:".
+std::string Normalise(std::string path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+std::string FileKey(const std::string& path) {
+  return FoldCase(Normalise(path));
+}
+
+// The parent folder of a normalised path; empty for a drive root.
+std::string ParentOf(const std::string& normalised) {
+  size_t slash = normalised.rfind('\\');
+  return slash == std::string::npos ? std::string() : normalised.substr(0, slash);
+}
+
+std::string NameOf(const std::string& normalised) {
+  size_t slash = normalised.rfind('\\');
+  return slash == std::string::npos ? normalised : normalised.substr(slash + 1);
+}
+
+bool IsDriveRoot(const std::string& normalised) {
+  return normalised.size() == 2 && normalised[1] == ':';
+}
+
+// Wildcards "*" and "?" on folded names; "*.*" matches every name, as on the platform.
+bool Matches(const std::string& name, const std::string& pattern) {
+  if (pattern == "*.*" || pattern == "*")
+    return true;
+  std::string n = FoldCase(name), p = FoldCase(pattern);
+  size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+      ++ni;
+      ++pi;
+    } else if (pi < p.size() && p[pi] == '*') {
+      star = pi++;
+      mark = ni;
+    } else if (star != std::string::npos) {
+      pi = star + 1;
+      ni = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        ++i;
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty())
+    lines.push_back(line);
+  return lines;
+}
+
+void PutValue(std::vector<std::pair<std::string, RegValue>>& values, const std::string& name,
+              const RegValue& value) {
+  for (auto& entry : values) {
+    if (SameName(entry.first, name)) {
+      entry.second = value;
+      return;
+    }
+  }
+  values.emplace_back(name, value);
+}
+
+bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& parts) {
+  return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- registry keys
+
+class MemoryStore::Key : public RegKey {
+ public:
+  Key(MemoryStore& store, Root root, std::vector<std::string> parts, std::shared_ptr<Node> node)
+      : store_(store), root_(root), parts_(std::move(parts)), node_(std::move(node)) {}
+
+  std::string ReadString(const std::string& name) const override {
+    auto value = ReadValue(name);
+    if (!value)
+      return "";
+    if (!value->IsString())
+      throw StoreError("Invalid data type for '" + name + "'");
+    return value->data;
+  }
+
+  std::optional<RegValue> ReadValue(const std::string& name) const override {
+    if (node_->deleted)
+      return std::nullopt;
+    for (const auto& [valueName, value] : node_->values) {
+      if (SameName(valueName, name))
+        return value;
+    }
+    return std::nullopt;
+  }
+
+  void WriteString(const std::string& name, const std::string& text) override {
+    WriteValue(name, RegValue{regtype::String, text});
+  }
+
+  void WriteValue(const std::string& name, const RegValue& value) override {
+    if (node_->deleted || store_.WriteRefused(root_, parts_)) {
+      throw StoreError("Failed to set data for '" + name + "'");
+    }
+    PutValue(node_->values, name, value);
+  }
+
+  std::vector<std::string> GetValueNames() const override {
+    std::vector<std::string> names;
+    if (!node_->deleted) {
+      for (const auto& entry : node_->values) names.push_back(entry.first);
+    }
+    return store_.SortedIfAsked(std::move(names));
+  }
+
+  std::vector<std::string> GetKeyNames() const override {
+    std::vector<std::string> names;
+    if (!node_->deleted) {
+      for (const auto& key : node_->keys) names.push_back(key->name);
+    }
+    return store_.SortedIfAsked(std::move(names));
+  }
+
+  bool DeleteValue(const std::string& name) override {
+    if (node_->deleted || store_.WriteRefused(root_, parts_))
+      return false;
+    auto& values = node_->values;
+    auto it = std::find_if(values.begin(), values.end(),
+                           [&](const auto& entry) { return SameName(entry.first, name); });
+    if (it == values.end())
+      return false;
+    values.erase(it);
+    return true;
+  }
+
+ private:
+  MemoryStore& store_;
+  Root root_;
+  std::vector<std::string> parts_;  // folded
+  std::shared_ptr<Node> node_;
+};
+
+// ---------------------------------------------------------------- construction
+
+MemoryStore::MemoryStore() : faults_(std::make_unique<Faults>()) {
+  roots_[0] = std::make_shared<Node>();
+  roots_[1] = std::make_shared<Node>();
+  SetPlatform(PlatformPreset::Windows10);
+  SetWindowsFolder("C:\\WINDOWS");
+  SetProgramPath("C:\\Program Files\\Tarnix2\\tarnix2.exe");
+  SetNow(LocalDateTime{2001, 5, 17, 16, 44, 3});
+}
+
+MemoryStore::~MemoryStore() = default;
+
+// ---------------------------------------------------------------- registry
+
+std::shared_ptr<MemoryStore::Node> MemoryStore::FindNode(
+    Root root, const std::vector<std::string>& parts) const {
+  std::shared_ptr<Node> node = roots_[static_cast<int>(root)];
+  for (const auto& part : parts) {
+    auto& keys = node->keys;
+    auto it = std::find_if(keys.begin(), keys.end(),
+                           [&](const auto& key) { return FoldCase(key->name) == part; });
+    if (it == keys.end())
+      return nullptr;
+    node = *it;
+  }
+  return node;
+}
+
+std::shared_ptr<MemoryStore::Node> MemoryStore::MakeNode(Root root,
+                                                         const std::vector<std::string>& parts) {
+  std::shared_ptr<Node> node = roots_[static_cast<int>(root)];
+  for (const auto& part : parts) {
+    auto& keys = node->keys;
+    auto it = std::find_if(keys.begin(), keys.end(),
+                           [&](const auto& key) { return SameName(key->name, part); });
+    if (it == keys.end()) {
+      keys.push_back(std::make_shared<Node>());
+      keys.back()->name = part;
+      it = keys.end() - 1;
+    }
+    node = *it;
+  }
+  return node;
+}
+
+bool MemoryStore::OpenRefused(Root root, const std::vector<std::string>& parts) const {
+  return std::any_of(faults_->refuseOpen.begin(), faults_->refuseOpen.end(),
+                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+}
+
+bool MemoryStore::WriteRefused(Root root, const std::vector<std::string>& parts) const {
+  return std::any_of(faults_->refuseWrite.begin(), faults_->refuseWrite.end(),
+                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+}
+
+std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> names) const {
+  if (order_ == ValueOrder::Sorted) {
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      return FoldCase(a) < FoldCase(b);
+    });
+  }
+  return names;
+}
+
+std::unique_ptr<RegKey> MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
+  auto names = KeyParts(path);
+  auto parts = Folded(names);
+  if (OpenRefused(root, parts))
+    return nullptr;
+  std::shared_ptr<Node> node;
+  if (create) {
+    if (WriteRefused(root, parts))
+      return nullptr;
+    node = MakeNode(root, names);
+  } else {
+    node = FindNode(root, parts);
+  }
+  if (!node)
+    return nullptr;
+  return std::make_unique<Key>(*this, root, std::move(parts), std::move(node));
+}
+
+bool MemoryStore::KeyExists(Root root, const std::string& path) {
+  auto parts = Folded(KeyParts(path));
+  return !OpenRefused(root, parts) && FindNode(root, parts) != nullptr;
+}
+
+bool MemoryStore::DeleteKey(Root root, const std::string& path) {
+  auto parts = Folded(KeyParts(path));
+  if (parts.empty() || OpenRefused(root, parts) || WriteRefused(root, parts))
+    return false;
+  auto node = FindNode(root, parts);
+  if (!node)
+    return false;
+  auto parent = FindNode(root, std::vector<std::string>(parts.begin(), parts.end() - 1));
+  auto& siblings = parent->keys;
+  siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+  std::vector<std::shared_ptr<Node>> pending{node};
+  while (!pending.empty()) {
+    auto current = pending.back();
+    pending.pop_back();
+    current->deleted = true;
+    pending.insert(pending.end(), current->keys.begin(), current->keys.end());
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------- profile
+
+std::string MemoryStore::ProfileKey(const std::string& file) {
+  std::string path = Normalise(file);
+  if (path.find('\\') == std::string::npos)
+    path = windowsFolder_ + "\\" + path;
+  return FoldCase(path);
+}
+
+std::string MemoryStore::ReadProfileString(const std::string& file, const std::string& section,
+                                           const std::string& key, const std::string& def) {
+  auto fileIt = profiles_.find(ProfileKey(file));
+  if (fileIt == profiles_.end())
+    return def;
+  auto sectionIt = fileIt->second.find(FoldCase(section));
+  if (sectionIt == fileIt->second.end())
+    return def;
+  auto keyIt = sectionIt->second.find(FoldCase(key));
+  return keyIt == sectionIt->second.end() ? def : keyIt->second;
+}
+
+bool MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
+                                     const std::string& key, const std::string& value) {
+  if (faults_->refuseProfileWrites)
+    return false;
+  profiles_[ProfileKey(file)][FoldCase(section)][FoldCase(key)] = value;
+  return true;
+}
+
+// ---------------------------------------------------------------- files
+
+MemoryStore::FileNode* MemoryStore::FindFile(const std::string& path) {
+  auto it = files_.find(FileKey(path));
+  return it == files_.end() ? nullptr : it->second.get();
+}
+
+const MemoryStore::FileNode* MemoryStore::FindFile(const std::string& path) const {
+  auto it = files_.find(FileKey(path));
+  return it == files_.end() ? nullptr : it->second.get();
+}
+
+FileFault MemoryStore::FaultOf(const std::string& path) const {
+  auto it = faults_->files.find(FileKey(path));
+  return it == faults_->files.end() ? FileFault::None : it->second;
+}
+
+bool MemoryStore::ParentExists(const std::string& path) const {
+  std::string parent = ParentOf(Normalise(path));
+  if (parent.empty())
+    return false;
+  if (IsDriveRoot(parent))
+    return true;
+  const FileNode* node = FindFile(parent);
+  return node && node->folder;
+}
+
+// Whether a file may be created or replaced at the path.
+bool MemoryStore::CanWrite(const std::string& path) const {
+  FileFault fault = FaultOf(path);
+  if (fault == FileFault::Uncreatable || fault == FileFault::Locked)
+    return false;
+  const FileNode* node = FindFile(path);
+  if (node)
+    return !node->folder;
+  return ParentExists(path);
+}
+
+void MemoryStore::StoreFile(const std::string& path, const std::string& bytes) {
+  auto& node = files_[FileKey(path)];
+  if (!node) {
+    node = std::make_unique<FileNode>();
+    node->path = Normalise(path);
+    node->attributes = attr::Archive;
+  }
+  node->bytes = bytes;
+  ++node->writes;
+}
+
+std::optional<std::string> MemoryStore::ReadBytes(const std::string& path) {
+  FileFault fault = FaultOf(path);
+  const FileNode* node = FindFile(path);
+  if (!node || node->folder || fault == FileFault::Unreadable || fault == FileFault::Locked) {
+    return std::nullopt;
+  }
+  return node->bytes;
+}
+
+std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string& path) {
+  auto bytes = ReadBytes(path);
+  if (!bytes)
+    return std::nullopt;
+  return SplitLines(Cp1252ToUtf8(*bytes));
+}
+
+bool MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  auto ansi = Utf8ToCp1252(text);
+  if (!ansi || !CanWrite(path))
+    return false;
+  StoreFile(path, *ansi);
+  return true;
+}
+
+void MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
+  if (!CanWrite(path))
+    throw StoreError("Cannot create file " + path);
+  StoreFile(path, bytes);
+}
+
+bool MemoryStore::AppendText(const std::string& path, const std::string& text) {
+  auto ansi = Utf8ToCp1252(text);
+  const FileNode* node = FindFile(path);
+  if (!ansi || !CanWrite(path) || (node && (node->attributes & attr::ReadOnly)))
+    return false;
+  StoreFile(path, (node ? node->bytes : std::string()) + *ansi);
+  return true;
+}
+
+uint32_t MemoryStore::GetFileAttributes(const std::string& path) {
+  if (IsDriveRoot(Normalise(path)))
+    return attr::Directory;
+  const FileNode* node = FindFile(path);
+  return node ? node->attributes : kInvalidAttributes;
+}
+
+bool MemoryStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
+  FileNode* node = FindFile(path);
+  if (!node)
+    return false;
+  attributes &= ~attr::Directory;
+  if (node->folder) {
+    node->attributes = attributes | attr::Directory;
+  } else {
+    node->attributes = attributes == 0 ? attr::Normal : attributes;
+  }
+  return true;
+}
+
+std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
+                                              const std::string& pattern) {
+  std::string key = FileKey(folder);
+  std::vector<FileEntry> entries;
+  bool exists = IsDriveRoot(key) || (FindFile(folder) && FindFile(folder)->folder);
+  if (!exists || faults_->unlistable.count(key))
+    return entries;
+  for (const auto& [path, node] : files_) {
+    if (ParentOf(path) != key)
+      continue;
+    std::string name = NameOf(node->path);
+    if (Matches(name, pattern))
+      entries.push_back(FileEntry{name, node->attributes});
+  }
+  return entries;
+}
+
+bool MemoryStore::DeleteFile(const std::string& path) {
+  FileNode* node = FindFile(path);
+  if (!node || node->folder || (node->attributes & attr::ReadOnly) ||
+      FaultOf(path) == FileFault::Locked) {
+    return false;
+  }
+  files_.erase(FileKey(path));
+  return true;
+}
+
+bool MemoryStore::CreateFolder(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (IsDriveRoot(normalised) || FindFile(normalised) || !ParentExists(normalised))
+    return false;
+  auto node = std::make_unique<FileNode>();
+  node->path = normalised;
+  node->folder = true;
+  node->attributes = attr::Directory;
+  files_[FileKey(normalised)] = std::move(node);
+  return true;
+}
+
+bool MemoryStore::RemoveFolder(const std::string& path) {
+  std::string key = FileKey(path);
+  FileNode* node = FindFile(path);
+  if (!node || !node->folder)
+    return false;
+  bool empty = std::none_of(files_.begin(), files_.end(),
+                            [&](const auto& entry) { return ParentOf(entry.first) == key; });
+  if (!empty)
+    return false;
+  files_.erase(key);
+  return true;
+}
+
+std::string MemoryStore::ShortPath(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (IsDriveRoot(normalised))
+    return normalised + "\\";
+  const FileNode* node = FindFile(path);
+  return node ? node->path : std::string();
+}
+
+// ---------------------------------------------------------------- platform
+
+std::string MemoryStore::WindowsFolder() {
+  return windowsFolder_;
+}
+PlatformVersionInfo MemoryStore::PlatformVersion() {
+  return version_;
+}
+std::string MemoryStore::ProgramPath() {
+  return programPath_;
+}
+LocalDateTime MemoryStore::Now() {
+  return now_;
+}
+
+std::string MemoryStore::LongTimeText(const LocalDateTime& time) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour % 100, time.minute % 100,
+                time.second % 100);
+  return text;
+}
+
+// ---------------------------------------------------------------- test setup
+
+void MemoryStore::SetValueOrder(ValueOrder order) {
+  order_ = order;
+}
+
+void MemoryStore::SetPlatform(PlatformPreset preset) {
+  switch (preset) {
+    case PlatformPreset::Windows95:
+      version_ = PlatformVersionInfo{1, 4, 0, 950, ""};
+      break;
+    case PlatformPreset::Windows98:
+      version_ = PlatformVersionInfo{1, 4, 10, 1998, ""};
+      break;
+    case PlatformPreset::NT4:
+      version_ = PlatformVersionInfo{2, 4, 0, 1381, "Service Pack 6"};
+      break;
+    case PlatformPreset::Windows10:
+      version_ = PlatformVersionInfo{2, 10, 0, 19045, ""};
+      break;
+  }
+}
+
+void MemoryStore::SetPlatformVersion(const PlatformVersionInfo& version) {
+  version_ = version;
+}
+
+void MemoryStore::SetWindowsFolder(const std::string& folder) {
+  windowsFolder_ = Normalise(folder);
+  AddFolder(windowsFolder_);
+}
+
+void MemoryStore::SetProgramPath(const std::string& path) {
+  programPath_ = path;
+  AddFolder(ParentOf(Normalise(path)));
+}
+
+void MemoryStore::SetNow(const LocalDateTime& time) {
+  now_ = time;
+}
+
+void MemoryStore::AddFolder(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (normalised.empty() || IsDriveRoot(normalised) || FindFile(normalised))
+    return;
+  AddFolder(ParentOf(normalised));
+  CreateFolder(normalised);
+}
+
+void MemoryStore::AddFile(const std::string& path, const std::string& bytes, uint32_t attributes) {
+  AddFolder(ParentOf(Normalise(path)));
+  StoreFile(path, bytes);
+  FileNode* node = FindFile(path);
+  node->writes = 0;
+  node->attributes = attributes == 0 ? attr::Archive : attributes;
+}
+
+void MemoryStore::SetValue(Root root, const std::string& path, const std::string& name,
+                           const RegValue& value) {
+  PutValue(MakeNode(root, KeyParts(path))->values, name, value);
+}
+
+void MemoryStore::SetString(Root root, const std::string& path, const std::string& name,
+                            const std::string& text) {
+  SetValue(root, path, name, RegValue{regtype::String, text});
+}
+
+SeededShellFolders MemoryStore::SeedShellFolders() {
+  const std::string key = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const std::string user = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows";
+  SeededShellFolders seeded{user + "\\Start Menu\\Programs\\StartUp",
+                            user + "\\Start Menu\\Programs", "C:\\Users\\Tester\\Desktop",
+                            "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp"};
+  SetString(Root::CurrentUser, key, "StartUp", seeded.startup);
+  SetString(Root::CurrentUser, key, "Programs", seeded.programs);
+  SetString(Root::CurrentUser, key, "Desktop", seeded.desktop);
+  SetString(Root::LocalMachine, key, "Common StartUp", seeded.commonStartup);
+  for (const auto& folder :
+       {seeded.startup, seeded.programs, seeded.desktop, seeded.commonStartup}) {
+    AddFolder(folder);
+  }
+  return seeded;
+}
+
+// ---------------------------------------------------------------- reading back
+
+std::optional<std::string> MemoryStore::FileBytes(const std::string& path) const {
+  const FileNode* node = FindFile(path);
+  if (!node || node->folder)
+    return std::nullopt;
+  return node->bytes;
+}
+
+bool MemoryStore::FolderExists(const std::string& path) const {
+  if (IsDriveRoot(Normalise(path)))
+    return true;
+  const FileNode* node = FindFile(path);
+  return node && node->folder;
+}
+
+int MemoryStore::FileWrites(const std::string& path) const {
+  const FileNode* node = FindFile(path);
+  return node ? node->writes : 0;
+}
+
+std::optional<RegValue> MemoryStore::Value(Root root, const std::string& path,
+                                           const std::string& name) const {
+  auto node = FindNode(root, Folded(KeyParts(path)));
+  if (!node)
+    return std::nullopt;
+  for (const auto& [valueName, value] : node->values) {
+    if (SameName(valueName, name))
+      return value;
+  }
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------- faults
+
+void MemoryStore::RefuseOpen(Root root, const std::string& path) {
+  faults_->refuseOpen.emplace_back(root, Folded(KeyParts(path)));
+}
+
+void MemoryStore::RefuseWrite(Root root, const std::string& path) {
+  faults_->refuseWrite.emplace_back(root, Folded(KeyParts(path)));
+}
+
+void MemoryStore::SetFileFault(const std::string& path, FileFault fault) {
+  faults_->files[FileKey(path)] = fault;
+}
+
+void MemoryStore::SetFolderUnlistable(const std::string& path) {
+  faults_->unlistable.insert(FileKey(path));
+}
+
+void MemoryStore::RefuseProfileWrites(bool refuse) {
+  faults_->refuseProfileWrites = refuse;
+}
+
+void MemoryStore::ClearFaults() {
+  *faults_ = Faults{};
+}
+
+}  // namespace tarnix

@@ -1,0 +1,18 @@
+// UTF-8 decoding and encoding, and Windows-1252 as the ANSI code page of the platform that
+// lives only in memory.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tarnix {
+
+// Code points of the UTF-8 text, or nothing when it is not valid UTF-8.
+std::optional<std::u32string> DecodeUtf8(const std::string& utf8);
+std::string EncodeUtf8(const std::u32string& text);
+
+std::string Cp1252ToUtf8(const std::string& ansi);
+// Nothing when the text is not valid UTF-8 or holds a character Windows-1252 cannot hold.
+std::optional<std::string> Utf8ToCp1252(const std::string& utf8);
+
+}  // namespace tarnix

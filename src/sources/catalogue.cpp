@@ -1,0 +1,131 @@
+#include "sources/catalogue.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tarnix {
+
+namespace {
+
+const char kShellFolders[] =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kLocalMachine[] = "HKEY_LOCAL_MACHINE";
+const char kCurrentUser[] = "HKEY_CURRENT_USER";
+const char* const kRunListKeys[kRunListCount] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
+
+std::string RootName(Root root) {
+  return root == Root::LocalMachine ? kLocalMachine : kCurrentUser;
+}
+
+StartupSection RunListSection(int index) {
+  RunKeyLocation location = RunListKey(index);
+  return StartupSection{kRunListKeys[index], kindRunList, RootName(location.root) + location.path};
+}
+
+std::string BtnWinsCaption(uint32_t platformId) {
+  switch (platformId) {
+    case 0:
+      return "Win32s";
+    case 1:
+      return "Win95/98";
+    case 2:
+      return "Win NT ";
+    default:
+      return "";
+  }
+}
+
+// A folder the Shell Folders key does not name (key or value missing, empty or not a string)
+// stays unknown, so that nothing outside the real startup folders is ever listed.
+StartupSection FolderSection(Store& store, const char* key, Root root, const char* valueName) {
+  StartupSection section{key, kindFolder, "", false};
+  auto shellFolders = store.OpenKey(root, kShellFolders, false);
+  if (!shellFolders)
+    return section;
+  std::optional<RegValue> value = shellFolders->ReadValue(valueName);
+  if (!value || !value->IsString() || value->data.empty())
+    return section;
+  section.place = value->data;
+  if (section.place.back() != '\\')
+    section.place += '\\';
+  section.placeKnown = true;
+  return section;
+}
+
+}  // namespace
+
+RunKeyLocation RunListKey(int index) {
+  const std::string run = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  switch (index) {
+    case 0:
+      return {Root::LocalMachine, run};
+    case 1:
+      return {Root::LocalMachine, run + "Services"};
+    case 2:
+      return {Root::CurrentUser, run};
+    default:
+      throw std::out_of_range("run-list index " + std::to_string(index));
+  }
+}
+
+RunKeyLocation SplitRunPlace(const std::string& place) {
+  const std::string localMachine = kLocalMachine;
+  const std::string currentUser = kCurrentUser;
+  if (place.compare(0, 10, localMachine, 0, 10) == 0) {
+    return {Root::LocalMachine, place.substr(std::min(place.size(), localMachine.size()))};
+  }
+  return {Root::CurrentUser, place.substr(std::min(place.size(), currentUser.size()))};
+}
+
+StartupSection* Catalogue::Find(const std::string& key) {
+  for (auto& section : sections) {
+    if (section.key == key)
+      return &section;
+  }
+  return nullptr;
+}
+
+const StartupSection* Catalogue::Find(const std::string& key) const {
+  return const_cast<Catalogue*>(this)->Find(key);
+}
+
+StartupSection& Catalogue::RunList(int index) {
+  if (index < 0 || index >= kRunListCount) {
+    throw std::out_of_range("run-list index " + std::to_string(index));
+  }
+  StartupSection* section = Find(kRunListKeys[index]);
+  if (!section)
+    throw std::logic_error("the catalogue has not been built");
+  return *section;
+}
+
+const StartupSection& Catalogue::RunList(int index) const {
+  return const_cast<Catalogue*>(this)->RunList(index);
+}
+
+Catalogue BuildCatalogue(Store& store) {
+  Catalogue catalogue;
+  catalogue.windowsFolder = store.WindowsFolder();
+  const std::string& windows = catalogue.windowsFolder;
+  uint32_t platformId = store.PlatformVersion().platformId;
+  catalogue.btnWinsCaption = BtnWinsCaption(platformId);
+  catalogue.isNT = platformId == 2;
+
+  const bool nt = catalogue.isNT;
+  StartupSection autoexec{"Autoexec", kindTextFile,
+                          nt ? windows + "\\SYSTEM32\\AUTOEXEC.NT" : "C:\\AUTOEXEC.BAT"};
+  StartupSection config{"Config", kindTextFile,
+                        nt ? windows + "\\SYSTEM32\\CONFIG.NT" : "C:\\CONFIG.SYS"};
+  StartupSection winstart{"Winstart", kindTextFile, windows + "\\winstart.bat"};
+  StartupSection winini{"Winini", kindWinIni, windows + "winini.ini"};
+  StartupSection startup = FolderSection(store, "Startup", Root::CurrentUser, "StartUp");
+  StartupSection commonStartup =
+      FolderSection(store, "Common Startup", Root::LocalMachine, "Common StartUp");
+
+  catalogue.sections = {
+      RunListSection(0), RunListSection(1), RunListSection(2), autoexec, config, winini,
+      winstart,          startup,           commonStartup};
+  return catalogue;
+}
+
+}  // namespace tarnix

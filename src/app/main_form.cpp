@@ -1,0 +1,222 @@
+#include "app/main_form.h"
+
+#include "app/program.h"
+#include "app/version_text.h"
+#include "runlists/undo_journal.h"
+#include "services/services_page.h"
+#include "sources/loading.h"
+
+namespace tarnix {
+
+namespace {
+
+const char* const kShellFolders =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+ui::FormSpec MainFormSpec() {
+  ui::FormSpec spec{"mform", "Tmform", "Tarnix II", 567, 437};
+  spec.border = ui::BorderStyle::FixedSingle;
+  spec.keyPreview = true;
+  spec.helpContext = 104;
+  spec.isMainForm = true;
+  return spec;
+}
+
+ui::FileDialogSpec RegFileDialog() {
+  ui::FileDialogSpec spec;
+  spec.filter = "*.reg|*.reg";
+  spec.defaultExtension = "REG";
+  return spec;
+}
+
+}  // namespace
+
+Tmform::Tmform(Workspace& workspace, const AppWindows& others)
+    : ws(workspace),
+      windows(others),
+      form(workspace.toolkit.CreateForm(MainFormSpec())),
+      backup(RegFileDialog()),
+      backone(RegFileDialog()),
+      undodiag(RegFileDialog()) {
+  ws.mainForm = form.get();
+  backup.fileName = "tarnix.reg";
+  BuildImageLists();
+  BuildPages();
+  BuildRightPanel();
+  BuildBottomLine();
+  BuildMainMenu();
+  BuildPopupMenus();
+  WireControls();
+  LoadPlaces();
+  FormCreate();
+}
+
+// Dates are always written as dd.MM.yyyy by the code that formats them, so there is no
+// process-wide date format to set first.
+void Tmform::LoadPlaces() {
+  ws.catalogue = BuildCatalogue(ws.store);
+  SetDialogFolders(ws.catalogue.windowsFolder);
+  ws.dataChanged = false;
+  btnWins->SetCaption(ws.catalogue.btnWinsCaption);
+  EnsureUndoKey(ws.store);
+  if (ws.catalogue.isNT) {
+    ListBox2->SetEnabled(false);
+  } else {
+    lsbComSt->SetEnabled(false);
+    lsbNTServ->SetEnabled(false);
+  }
+  BindViews();
+  LoadRunList(ws, 0);
+  if (ws.catalogue.isNT) {
+    ListServices(ws);
+  } else {
+    LoadRunList(ws, 1);
+  }
+  LoadRunList(ws, 2);
+  LoadTextPages(ws);
+  LoadWinIni(ws);
+  ListStartupFolders(ws);
+  ClearModifiedMarks(ws);
+  ws.dataChanged = false;
+}
+
+void Tmform::BindViews() {
+  PlaceViews& v = ws.views;
+  v.runLists[0] = ListBox1;
+  v.runLists[1] = ListBox2;
+  v.runLists[2] = ListBox3;
+  v.autoex = autoex;
+  v.config = config;
+  v.winstart = winstart;
+  v.load = load;
+  v.run = run;
+  v.lsbStart = lsbStart;
+  v.lsbComSt = lsbComSt;
+  v.lsbNTServ = lsbNTServ;
+  const std::pair<const char*, ui::Control*> views[] = {
+      {"HKLM_Run", ListBox1}, {"HKLM_RunService", ListBox2},
+      {"HKCU_Run", ListBox3}, {"Autoexec", autoex},
+      {"Config", config},     {"Winstart", winstart},
+      {"Startup", lsbStart},  {"Common Startup", lsbComSt}};
+  for (const auto& [key, view] : views) {
+    if (StartupSection* section = ws.catalogue.Find(key)) {
+      section->view = view;
+    }
+  }
+}
+
+void Tmform::SetDialogFolders(const std::string& folder) {
+  backup.initialFolder = folder;
+  backone.initialFolder = folder;
+  undodiag.initialFolder = folder;
+}
+
+const StartupSection& Tmform::Section(const char* key) const {
+  return *ws.catalogue.Find(key);
+}
+
+void Tmform::FormCreate() {
+  const std::string path = ws.store.ProgramPath();
+  ws.programFolder = path.substr(0, path.rfind('\\') + 1);
+  helpFile = ws.programFolder + "tarnix2.hlp";
+  ws.logPath = ws.programFolder + "tx2log.txt";
+}
+
+void Tmform::FormShow() {
+  ListBox3->SetFocus();
+}
+
+void Tmform::FormClose() {
+  QuitWithSavePrompt(ws);
+}
+
+// Key preview: the focused control still gets the key after this.
+void Tmform::FormKeyPress(int& key) {
+  if (key == 27) {
+    QuitWithSavePrompt(ws);
+  } else if (key == 13) {
+    Change1Click();
+  }
+}
+
+void Tmform::ListBox1DblClick() {
+  Change1Click();
+}
+
+// A run list that loses the focus drops its selection, so the run-list commands never act on
+// a line the user no longer sees as chosen.
+void Tmform::ListBox1Exit() {
+  ListBox1->SetItemIndex(-1);
+}
+void Tmform::ListBox2Exit() {
+  ListBox2->SetItemIndex(-1);
+}
+void Tmform::ListBox3Exit() {
+  ListBox3->SetItemIndex(-1);
+}
+
+// A right click focuses the list without selecting, so the pop-up menu acts on that list.
+void Tmform::ListBox1MouseDown(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) {
+    ListBox1->SetFocus();
+  }
+}
+void Tmform::ListBox2MouseDown(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) {
+    ListBox2->SetFocus();
+  }
+}
+void Tmform::ListBox3MouseDown(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) {
+    ListBox3->SetFocus();
+  }
+}
+
+void Tmform::lsbStartDblClick() {
+  Change2Click();
+}
+void Tmform::lsbStartKeyPress(int& key) {
+  if (key == 13) {
+    Change2Click();
+  }
+}
+void Tmform::lsbComStDblClick() {
+  Change3Click();
+}
+void Tmform::lsbComStKeyPress(int& key) {
+  if (key == 13) {
+    Change3Click();
+  }
+}
+
+void Tmform::btnWinsClick() {
+  ShowVersion();
+}
+
+void Tmform::ShowVersion() {
+  ws.toolkit.MessageBox(form.get(), VersionLine(ws.store.PlatformVersion()), "Version OS",
+                        ui::mb::IconInfo);
+}
+
+void Tmform::N8Click() {
+  ws.toolkit.ShowHelp(helpFile, 3, 0);
+}
+void Tmform::ToolButton13Click() {
+  N8Click();
+}
+
+void Tmform::N12Click() {
+  ws.toolkit.StartProgram("regedit.exe", ui::sw::ShowDefault);
+}
+
+void Tmform::N14Click() {
+  auto key = ws.store.OpenKey(Root::CurrentUser, kShellFolders, false);
+  if (!key) {
+    return;
+  }
+  const std::string folder = key->ReadString("StartUp");
+  key.reset();
+  ws.toolkit.StartProgram("explorer.exe /root, \"" + folder + "\"", ui::sw::ShowDefault);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,174 @@
+// The main window: every startup place on its page, the menus, toolbars and keys that reach
+// the commands of each subsystem.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/app_windows.h"
+#include "sources/workspace.h"
+#include "ui/toolkit.h"
+
+namespace tarnix {
+
+class Tmform {
+ public:
+  // Builds the window and loads every startup place into it. `windows` is filled by the
+  // caller once the other windows exist; the commands use it.
+  Tmform(Workspace& ws, const AppWindows& windows);
+
+  Workspace& ws;
+  const AppWindows& windows;
+  std::unique_ptr<ui::Form> form;
+  std::string helpFile;
+  ui::FileDialogSpec backup, backone, undodiag;
+
+  ui::ImageList *ImageList1 = nullptr, *ImageList2 = nullptr, *sem = nullptr;
+  ui::PageControl* PageControl1 = nullptr;
+  ui::TabPage *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr,
+              *TabSheet4 = nullptr, *TabSheet5 = nullptr, *TabSheet6 = nullptr,
+              *TabSheet7 = nullptr, *com_start = nullptr;
+
+  // "Registry"
+  ui::ToolBar* ToolBar1 = nullptr;
+  ui::ToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton3 = nullptr,
+                 *ToolButton4 = nullptr, *ToolButton5 = nullptr, *ToolButton15 = nullptr;
+  ui::ListBox *ListBox1 = nullptr, *ListBox2 = nullptr, *ListBox3 = nullptr;
+  ui::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+            *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+  // "Win.ini" and the text pages
+  ui::Label *Label9 = nullptr, *Label10 = nullptr;
+  ui::EditBox *load = nullptr, *run = nullptr;
+  ui::TextPage *config = nullptr, *autoex = nullptr, *winstart = nullptr;
+  // "NT Services"
+  ui::Button *Button1 = nullptr, *Button2 = nullptr;
+  ui::ListBox* lsbNTServ = nullptr;
+  // The startup groups
+  ui::ToolBar *ToolBar3 = nullptr, *ToolBar4 = nullptr;
+  ui::ToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr, *ToolButton12 = nullptr,
+                 *ToolButton16 = nullptr, *ToolButton17 = nullptr, *ToolButton18 = nullptr;
+  ui::ListBox *lsbStart = nullptr, *lsbComSt = nullptr;
+  // Right-hand panel and bottom line
+  ui::Panel* Panel1 = nullptr;
+  ui::ToolBar* ToolBar2 = nullptr;
+  ui::ToolButton *ToolButton8 = nullptr, *ToolButton9 = nullptr, *ToolButton10 = nullptr,
+                 *ToolButton11 = nullptr, *ToolButton13 = nullptr, *ToolButton14 = nullptr;
+  ui::Bevel* Bevel1 = nullptr;
+  ui::Label* lblVers = nullptr;
+  ui::Button* btnWins = nullptr;
+  ui::StatusBar* StatusBar1 = nullptr;
+  ui::ProgressBar* ProgressBar1 = nullptr;
+
+  // Menus
+  ui::MainMenu* MainMenu1 = nullptr;
+  ui::MenuItem *N1 = nullptr, *Checkit1 = nullptr, *Save1 = nullptr, *N13 = nullptr,
+               *Createshortcutondesktop1 = nullptr, *CreateshortcutinProgramsmenu1 = nullptr,
+               *N2 = nullptr, *Showhistorylog1 = nullptr, *Clearhistorylog1 = nullptr,
+               *N20 = nullptr, *N12 = nullptr, *N14 = nullptr, *N10 = nullptr, *N6 = nullptr;
+  ui::MenuItem *N16 = nullptr, *Find1 = nullptr, *FindNext1 = nullptr, *N19 = nullptr,
+               *N17 = nullptr;
+  ui::MenuItem *N7 = nullptr, *N8 = nullptr, *N9 = nullptr;
+  ui::PopupMenu *PopupMenu1 = nullptr, *st_pop = nullptr, *comstup = nullptr;
+  ui::MenuItem *Delete1 = nullptr, *Add1 = nullptr, *Change1 = nullptr, *Undo1 = nullptr,
+               *Undofromprevioussessions1 = nullptr, *Saveallkeystofile1 = nullptr;
+  ui::MenuItem *Delete2 = nullptr, *Add2 = nullptr, *Change2 = nullptr;
+  ui::MenuItem *Delete3 = nullptr, *Add3 = nullptr, *Change3 = nullptr;
+
+  // The window's own events
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormKeyPress(int& key);
+  void ListBox1DblClick();
+  void ListBox1Exit();
+  void ListBox2Exit();
+  void ListBox3Exit();
+  void ListBox1MouseDown(ui::MouseButton button);
+  void ListBox2MouseDown(ui::MouseButton button);
+  void ListBox3MouseDown(ui::MouseButton button);
+  void lsbStartDblClick();
+  void lsbStartKeyPress(int& key);
+  void lsbComStDblClick();
+  void lsbComStKeyPress(int& key);
+  void btnWinsClick();
+  void Button1Click();
+  void Button2Click();
+
+  // File menu
+  void Checkit1Click();
+  void Save1Click();
+  void N13Click();
+  void Createshortcutondesktop1Click();
+  void CreateshortcutinProgramsmenu1Click();
+  void Showhistorylog1Click();
+  void Clearhistorylog1Click();
+  void N12Click();
+  void N14Click();
+  void N6Click();
+  // Edit and Help menus
+  void Find1Click();
+  void FindNext1Click();
+  void N17Click();
+  void N8Click();
+  void N9Click();
+  // Run-list pop-up menu
+  void Delete1Click();
+  void Add1Click();
+  void Change1Click();
+  void Undo1Click();
+  void Undofromprevioussessions1Click();
+  void Saveallkeystofile1Click();
+  // Startup-group pop-up menus
+  void Delete2Click();
+  void Add2Click();
+  void Change2Click();
+  void Delete3Click();
+  void Add3Click();
+  void Change3Click();
+  // Toolbars
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton3Click();
+  void ToolButton4Click();
+  void ToolButton5Click();
+  void ToolButton6Click();
+  void ToolButton7Click();
+  void ToolButton8Click();
+  void ToolButton9Click();
+  void ToolButton10Click();
+  void ToolButton11Click();
+  void ToolButton12Click();
+  void ToolButton13Click();
+  void ToolButton14Click();
+  void ToolButton15Click();
+  void ToolButton16Click();
+  void ToolButton17Click();
+  void ToolButton18Click();
+
+  // The version line of btnWins.
+  void ShowVersion();
+
+ private:
+  void BuildImageLists();
+  void BuildPages();
+  void BuildRegistryPage();
+  void BuildWinIniPage();
+  void BuildTextPages();
+  void BuildServicesPage();
+  void BuildGroupPages();
+  void BuildRightPanel();
+  void BuildBottomLine();
+  void BuildMainMenu();
+  void BuildPopupMenus();
+  void BuildToolButtons();
+  void WireControls();
+  void WireMainMenu();
+  void WirePopupMenus();
+  void WireToolButtons();
+  void LoadPlaces();
+  void BindViews();
+  void SetDialogFolders(const std::string& folder);
+  const StartupSection& Section(const char* key) const;
+};
+
+}  // namespace tarnix

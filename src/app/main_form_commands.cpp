@@ -1,0 +1,163 @@
+// The main window's commands: each one hands over to its subsystem.
+#include "app/main_form.h"
+#include "app/program.h"
+#include "runlists/export.h"
+#include "runlists/run_list_commands.h"
+#include "runlists/undo_journal.h"
+#include "services/services_page.h"
+#include "setup/about.h"
+#include "setup/find.h"
+#include "setup/setup_commands.h"
+#include "sources/loading.h"
+#include "startupfolders/group_commands.h"
+#include "watchdog/history_log.h"
+#include "watchdog/snapshot.h"
+
+namespace tarnix {
+
+void Tmform::Checkit1Click() {
+  if (!RunChangeCheck(ws, windows)) {
+    ws.toolkit.MessageBox(form.get(), "There are no changes!", "The check is completed!",
+                          ui::mb::IconInfo);
+  }
+}
+void Tmform::ToolButton8Click() {
+  Checkit1Click();
+}
+
+void Tmform::Save1Click() {
+  SaveAll(ws);
+}
+void Tmform::ToolButton9Click() {
+  Save1Click();
+}
+
+void Tmform::N13Click() {
+  EnableStartupCheck(ws);
+}
+void Tmform::Createshortcutondesktop1Click() {
+  CreateProgramShortcut(ws, ShortcutPlace::Desktop);
+}
+void Tmform::CreateshortcutinProgramsmenu1Click() {
+  CreateProgramShortcut(ws, ShortcutPlace::Programs);
+}
+
+void Tmform::Showhistorylog1Click() {
+  ShowHistoryLog(ws);
+}
+void Tmform::Clearhistorylog1Click() {
+  ClearHistoryLog(ws);
+}
+
+void Tmform::N6Click() {
+  QuitWithSavePrompt(ws);
+}
+// Closing the window goes through FormClose, which asks about unsaved texts.
+void Tmform::ToolButton14Click() {
+  form->Close();
+}
+
+void Tmform::Find1Click() {
+  ShowFind(ws, *windows.frmFind);
+}
+void Tmform::ToolButton10Click() {
+  Find1Click();
+}
+void Tmform::FindNext1Click() {
+  FindNext(ws, *windows.frmFind);
+}
+
+void Tmform::N17Click() {
+  RefreshAll(ws);
+}
+void Tmform::ToolButton11Click() {
+  N17Click();
+}
+
+void Tmform::N9Click() {
+  ShowAbout(ws, *windows.AboutBox);
+}
+
+void Tmform::Delete1Click() {
+  DeleteRunEntry(ws);
+}
+void Tmform::ToolButton1Click() {
+  Delete1Click();
+}
+void Tmform::Change1Click() {
+  EditRunEntry(ws, *windows.EditStr);
+}
+void Tmform::ToolButton2Click() {
+  Change1Click();
+}
+void Tmform::Add1Click() {
+  AddRunEntry(ws, *windows.addform);
+}
+void Tmform::ToolButton3Click() {
+  Add1Click();
+}
+void Tmform::Undo1Click() {
+  UndoLastStep(ws);
+}
+void Tmform::ToolButton4Click() {
+  Undo1Click();
+}
+void Tmform::Saveallkeystofile1Click() {
+  ExportRunLists(ws, backup);
+}
+void Tmform::ToolButton5Click() {
+  Saveallkeystofile1Click();
+}
+void Tmform::Undofromprevioussessions1Click() {
+  UndoPreviousSessions(ws, *windows.undolist);
+}
+void Tmform::ToolButton15Click() {
+  Undofromprevioussessions1Click();
+}
+
+void Tmform::Delete2Click() {
+  DeleteGroupEntry(ws, Section("Startup"));
+}
+void Tmform::ToolButton6Click() {
+  Delete2Click();
+}
+void Tmform::Change2Click() {
+  EditGroupEntry(ws, Section("Startup"), *windows.frmLink);
+}
+void Tmform::ToolButton7Click() {
+  Change2Click();
+}
+void Tmform::Add2Click() {
+  AddGroupEntry(ws, Section("Startup"), *windows.addform);
+}
+void Tmform::ToolButton12Click() {
+  Add2Click();
+}
+
+void Tmform::Delete3Click() {
+  DeleteGroupEntry(ws, Section("Common Startup"));
+}
+void Tmform::ToolButton16Click() {
+  Delete3Click();
+}
+void Tmform::Change3Click() {
+  EditGroupEntry(ws, Section("Common Startup"), *windows.frmLink);
+}
+void Tmform::ToolButton17Click() {
+  Change3Click();
+}
+void Tmform::Add3Click() {
+  AddGroupEntry(ws, Section("Common Startup"), *windows.addform);
+}
+void Tmform::ToolButton18Click() {
+  Add3Click();
+}
+
+void Tmform::Button1Click() {
+  StartupButton(ws, *windows.frmServ);
+}
+void Tmform::Button2Click() {
+  OpenEventViewer(ws);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,97 @@
+#include "app/program.h"
+
+#include <cctype>
+
+#include "setup/setup_commands.h"
+#include "sources/loading.h"
+#include "watchdog/check.h"
+#include "watchdog/snapshot.h"
+
+namespace tarnix {
+
+namespace {
+
+ui::Toolkit& Titled(ui::Toolkit& toolkit) {
+  // A second instance finds this one by the application window's title.
+  toolkit.SetTitle("Tarnix2");
+  return toolkit;
+}
+
+std::string LowerCase(std::string text) {
+  for (char& c : text) {
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return text;
+}
+
+}  // namespace
+
+void QuitWithSavePrompt(Workspace& ws) {
+  ws.dataChanged = ws.dataChanged || AnyTextModified(ws);
+  if (ws.dataChanged &&
+      ws.toolkit.MessageBox(ws.mainForm, "The data were changed! Save ?", "Attention!",
+                            ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes) {
+    SaveAll(ws);
+  }
+  ws.toolkit.Terminate();
+}
+
+bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
+  return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
+}
+
+Program::Program(Store& store, ui::Toolkit& toolkit)
+    : ws(store, Titled(toolkit)),
+      mform(ws, windows),
+      addform(toolkit),
+      AboutBox(toolkit),
+      EditStr(toolkit),
+      undolist(toolkit),
+      Form1(toolkit, editline),
+      editline(toolkit),
+      frmFind(toolkit),
+      frmSplash(toolkit),
+      frmFirst(toolkit),
+      frmServ(toolkit),
+      frmLink(toolkit) {
+  windows = {&addform, &AboutBox,  &EditStr,  &undolist, &Form1,  &editline,
+             &frmFind, &frmSplash, &frmFirst, &frmServ,  &frmLink};
+}
+
+int Program::Run(const std::vector<std::string>& arguments) {
+  showMainWindow = false;
+  frmSplash.form->Show();
+  frmSplash.form->Repaint();
+  frmSplash.ProgressBar1->SetPosition(100);
+  DispatchCommandLine(arguments);
+  frmSplash.form->Hide();
+  ws.toolkit.Run(mform.form.get(), showMainWindow);
+  return 0;
+}
+
+void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
+  // A failing check is reported and the command line still counts: the program never stays
+  // behind invisibly.
+  ws.toolkit.Dispatch([this] { RunChangeCheck(ws, windows); });
+  const std::string first = arguments.empty() ? std::string() : LowerCase(arguments.front());
+  if (first == "/c") {
+    ws.toolkit.Terminate();
+    return;
+  }
+  if ((first == "/u" || first == "\\u") &&
+      ws.toolkit.MessageBox(nullptr, "Are you sure to uninstall ?", "Attention!",
+                            ui::mb::OkCancel | ui::mb::IconWarning) == ui::mb::IdOk) {
+    ws.toolkit.Dispatch([this] { UninstallProgram(ws); });
+    ws.toolkit.Terminate();
+    return;
+  }
+  NormalStart();
+}
+
+void Program::NormalStart() {
+  showMainWindow = true;
+  ClearModifiedMarks(ws);
+  ws.dataChanged = false;
+}
+
+}  // namespace tarnix

@@ -1,0 +1,62 @@
+// The program's life: the windows it creates, the start-up check, the command line, the end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_windows.h"
+#include "app/main_form.h"
+#include "runlists/add_form.h"
+#include "runlists/edit_form.h"
+#include "runlists/undo_form.h"
+#include "services/serv_form.h"
+#include "setup/about.h"
+#include "setup/find.h"
+#include "setup/first_launch.h"
+#include "setup/splash_form.h"
+#include "startupfolders/link_form.h"
+#include "watchdog/report_form.h"
+
+namespace tarnix {
+
+// Asks to save edited texts (if any), then ends the program whatever the answer.
+void QuitWithSavePrompt(Workspace& ws);
+// The change check with the first-launch window; true when changes were found.
+bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
+
+class Program {
+ public:
+  // Creates every window once, the main window first; its construction loads every place.
+  Program(Store& store, ui::Toolkit& toolkit);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Splash, start-up check and command line, then the event loop. `arguments` come after the
+  // program's name. The exit code, always 0.
+  int Run(const std::vector<std::string>& arguments);
+  // The start-up check, then what the first argument asks for.
+  void DispatchCommandLine(const std::vector<std::string>& arguments);
+
+  Workspace ws;
+  AppWindows windows;
+  bool showMainWindow = false;
+
+  // In the order of creation.
+  Tmform mform;
+  Taddform addform;
+  TAboutBox AboutBox;
+  TEditStr EditStr;
+  Tundolist undolist;
+  TForm1 Form1;
+  Teditline editline;
+  TfrmFind frmFind;
+  TfrmSplash frmSplash;
+  TfrmFirst frmFirst;
+  TfrmServ frmServ;
+  TfrmLink frmLink;
+
+ private:
+  void NormalStart();
+};
+
+}  // namespace tarnix

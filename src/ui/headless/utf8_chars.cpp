@@ -1,0 +1,83 @@
+#include "ui/headless/utf8_chars.h"
+
+#include <cctype>
+
+namespace tarnix::ui::headless {
+
+namespace {
+
+// The length of the UTF-8 sequence that starts with this byte; 1 for a stray byte.
+size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead < 0xF8)
+    return 4;
+  if (lead >= 0xE0)
+    return lead < 0xF0 ? 3 : 1;
+  if (lead >= 0xC0)
+    return 2;
+  return 1;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitChars(const std::string& utf8) {
+  std::vector<std::string> chars;
+  for (size_t i = 0; i < utf8.size();) {
+    size_t length = SequenceLength(static_cast<unsigned char>(utf8[i]));
+    chars.push_back(utf8.substr(i, length));
+    i += length;
+  }
+  return chars;
+}
+
+std::string JoinChars(const std::vector<std::string>& chars) {
+  std::string text;
+  for (const auto& ch : chars) text += ch;
+  return text;
+}
+
+int CharCount(const std::string& utf8) {
+  return static_cast<int>(SplitChars(utf8).size());
+}
+
+std::string EncodeChar(int codePoint) {
+  auto cp = static_cast<unsigned>(codePoint);
+  std::string out;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+int DecodeChar(const std::string& ch) {
+  if (ch.empty())
+    return 0;
+  auto lead = static_cast<unsigned char>(ch[0]);
+  size_t length = ch.size();
+  int codePoint = length == 1 ? lead : lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    codePoint = (codePoint << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
+  }
+  return codePoint;
+}
+
+std::string FoldChar(const std::string& ch) {
+  std::string folded = ch;
+  if (folded.size() == 1) {
+    folded[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(folded[0])));
+  }
+  return folded;
+}
+
+}  // namespace tarnix::ui::headless

@@ -22,11 +22,16 @@
 //
 // Actions on a disabled control (or one in a disabled container) do nothing and return
 // false. Actions on a control that is hidden throw DriverError: no user could reach it.
+// Including this header gives a test every headless class.
 #pragma once
 
 #include <string>
 
+#include "ui/headless/headless_controls.h"
 #include "ui/headless/headless_errors.h"
+#include "ui/headless/headless_form.h"
+#include "ui/headless/headless_menus.h"
+#include "ui/headless/headless_text.h"
 #include "ui/headless/headless_toolkit.h"
 
 namespace tarnix::ui::headless {

@@ -1,6 +1,6 @@
 #include "ui/headless/utf8_chars.h"
 
-#include <cctype>
+#include "sources/text_case.h"
 
 namespace tarnix::ui::headless {
 
@@ -73,11 +73,7 @@ int DecodeChar(const std::string& ch) {
 }
 
 std::string FoldChar(const std::string& ch) {
-  std::string folded = ch;
-  if (folded.size() == 1) {
-    folded[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(folded[0])));
-  }
-  return folded;
+  return FoldCase(ch);
 }
 
 }  // namespace tarnix::ui::headless

@@ -1,0 +1,217 @@
+// Loading every startup place into the controls, and the refresh.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sources/loading.h"
+#include "sources/store_memory.h"
+#include "ui/headless/driver.h"
+
+namespace tarnix {
+namespace {
+
+using ui::headless::HeadlessToolkit;
+
+const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+
+// A platform whose folder listing also reports the "." and ".." entries, as old systems did.
+class DotListingStore : public MemoryStore {
+ public:
+  std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override {
+    std::vector<FileEntry> entries = {{".", attr::Directory | attr::ReadOnly},
+                                      {"..", attr::Directory | attr::Hidden}};
+    for (FileEntry& entry : MemoryStore::ListFiles(folder, pattern)) {
+      entries.push_back(entry);
+    }
+    return entries;
+  }
+};
+
+class LoadingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = toolkit.CreateForm({"mform", "Tmform", "Tarnix II", 567, 437});
+    for (int i = 0; i < kRunListCount; ++i) {
+      views.runLists[i] = form->AddListBox({"ListBox" + std::to_string(i + 1)});
+    }
+    views.autoex = form->AddTextPage({"autoex"});
+    views.config = form->AddTextPage({"config"});
+    views.winstart = form->AddTextPage({"winstart"});
+    views.load = form->AddEdit({"load"});
+    views.run = form->AddEdit({"run"});
+    views.lsbStart = form->AddListBox({"lsbStart"});
+    views.lsbComSt = form->AddListBox({"lsbComSt"});
+    views.lsbNTServ = form->AddListBox({"lsbNTServ"});
+    form->Show();
+  }
+
+  // The workspace over the store as it is now, its catalogue bound to the controls.
+  Workspace& Bind() {
+    ws = std::make_unique<Workspace>(store, toolkit);
+    ws->catalogue = BuildCatalogue(store);
+    ws->views = views;
+    const std::pair<const char*, ui::Control*> bound[] = {{"Autoexec", views.autoex},
+                                                          {"Config", views.config},
+                                                          {"Winstart", views.winstart},
+                                                          {"Startup", views.lsbStart},
+                                                          {"Common Startup", views.lsbComSt}};
+    for (const auto& [key, view] : bound) {
+      ws->catalogue.Find(key)->view = view;
+    }
+    return *ws;
+  }
+
+  DotListingStore store;
+  HeadlessToolkit toolkit;
+  std::unique_ptr<ui::Form> form;
+  PlaceViews views;
+  std::unique_ptr<Workspace> ws;
+};
+
+TEST_F(LoadingTest, RunListKeepsTheRegistryOrderAndAppends) {
+  store.SetString(Root::CurrentUser, kRun, "zeta", "z.exe");
+  store.SetString(Root::CurrentUser, kRun, "", "unnamed.exe");
+  store.SetString(Root::CurrentUser, kRun, "Alpha", "a.exe");
+  views.runLists[2]->Add("kept");
+  LoadRunList(Bind(), 2);
+  EXPECT_EQ(views.runLists[2]->Items(), (std::vector<std::string>{"kept", "zeta", "", "Alpha"}));
+}
+
+TEST_F(LoadingTest, RunListOfAMissingOrRefusedKeyIsEmpty) {
+  store.SetString(Root::LocalMachine, kRun, "x", "x.exe");
+  store.RefuseOpen(Root::LocalMachine, kRun);
+  Workspace& w = Bind();
+  LoadRunList(w, 0);
+  LoadRunList(w, 1);
+  EXPECT_EQ(views.runLists[0]->Count(), 0);
+  EXPECT_EQ(views.runLists[1]->Count(), 0);
+}
+
+TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
+  store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
+  views.autoex->SetLines({"shown before"});
+  views.winstart->SetWordWrap(true);
+  Workspace& w = Bind();
+  LoadTextPages(w);
+  EXPECT_EQ(views.winstart->Lines(), (std::vector<std::string>{"@echo off", "rem one"}));
+  EXPECT_FALSE(static_cast<ui::headless::HeadlessTextPage*>(views.winstart)->WordWrap());
+  EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"shown before"}));
+}
+
+TEST_F(LoadingTest, TextFilesFollowThePlatform) {
+  store.SetPlatform(PlatformPreset::Windows98);
+  store.AddFile("C:\\AUTOEXEC.BAT", "SET PATH=C:\\DOS\r\n");
+  store.AddFile("C:\\CONFIG.SYS", "FILES=40\r\n");
+  LoadTextPages(Bind());
+  EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"SET PATH=C:\\DOS"}));
+  EXPECT_EQ(views.config->Lines(), (std::vector<std::string>{"FILES=40"}));
+
+  store.SetPlatform(PlatformPreset::NT4);
+  store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT",
+                "lh %SystemRoot%\\system32\\mscdexnt.exe\r\n");
+  LoadTextPages(Bind());
+  EXPECT_EQ(views.autoex->Lines(),
+            (std::vector<std::string>{"lh %SystemRoot%\\system32\\mscdexnt.exe"}));
+}
+
+TEST_F(LoadingTest, WinIniValuesAreReadWholeAndAbsentOnesAreEmpty) {
+  const std::string longValue(3000, 'x');
+  store.WriteProfileString("win.ini", "windows", "load", longValue);
+  views.run->SetText("old");
+  LoadWinIni(Bind());
+  EXPECT_EQ(views.load->Text(), longValue);
+  EXPECT_EQ(views.run->Text(), "");
+}
+
+TEST_F(LoadingTest, StartupFolderSkipsOnlyPlainSubfoldersAndTheDotEntries) {
+  const SeededShellFolders folders = store.SeedShellFolders();
+  store.AddFile(folders.startup + "\\desktop.ini", "", attr::Hidden | attr::System);
+  store.AddFile(folders.startup + "\\Notes.lnk", "L");
+  store.AddFolder(folders.startup + "\\Plain");
+  store.AddFolder(folders.startup + "\\Marked");
+  store.SetFileAttributes(folders.startup + "\\Marked", attr::Directory | attr::ReadOnly);
+  Workspace& w = Bind();
+  ListStartupFolder(w, *w.catalogue.Find("Startup"));
+  std::vector<std::string> items = views.lsbStart->Items();
+  std::sort(items.begin(), items.end());
+  EXPECT_EQ(items, (std::vector<std::string>{"Marked", "Notes.lnk", "desktop.ini"}));
+}
+
+TEST_F(LoadingTest, UnknownStartupFolderListsNothing) {
+  store.AddFile("C:\\stray.lnk", "L");
+  store.AddFile("C:\\WINDOWS\\stray.lnk", "L");
+  store.SetString(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                  "Desktop", "C:\\Desktop");
+  Workspace& w = Bind();
+  ListStartupFolders(w);
+  EXPECT_EQ(views.lsbStart->Count(), 0);
+  EXPECT_EQ(views.lsbComSt->Count(), 0);
+}
+
+class RefreshTest : public LoadingTest {
+ protected:
+  void SetUp() override {
+    LoadingTest::SetUp();
+    folders = store.SeedShellFolders();
+    store.SetString(Root::LocalMachine, kRun, "Tray", "tray.exe");
+    store.SetString(Root::LocalMachine, kRunServices, "Spooler", "spool.exe");
+    store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT", "rem stored\r\n");
+    store.WriteProfileString("win.ini", "windows", "load", "loader.exe");
+    store.AddFile(folders.commonStartup + "\\Common.lnk", "L");
+  }
+  SeededShellFolders folders;
+};
+
+TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
+  Workspace& w = Bind();
+  views.runLists[0]->Add("stale");
+  views.lsbComSt->Add("stale");
+  views.config->SetLines({"stale"});
+  views.autoex->SetLines({"typed"});
+  views.autoex->SetModified(true);
+  views.load->SetText("typed");
+  views.load->SetModified(true);
+  views.lsbNTServ->Add("Spooler service");
+  w.dataChanged = true;
+
+  RefreshAll(w);
+
+  EXPECT_EQ(views.runLists[0]->Items(), (std::vector<std::string>{"Tray"}));
+  // The RunServices key is read by every refresh, NT included.
+  EXPECT_EQ(views.runLists[1]->Items(), (std::vector<std::string>{"Spooler"}));
+  EXPECT_EQ(views.lsbComSt->Items(), (std::vector<std::string>{"Common.lnk"}));
+  EXPECT_TRUE(views.config->Lines().empty());
+  EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"rem stored"}));
+  EXPECT_EQ(views.load->Text(), "loader.exe");
+  EXPECT_FALSE(AnyTextModified(w));
+  EXPECT_FALSE(w.dataChanged);
+  EXPECT_EQ(views.lsbNTServ->Items(), (std::vector<std::string>{"Spooler service"}));
+}
+
+TEST_F(RefreshTest, DeletedTextFileLeavesItsPageEmpty) {
+  store.AddFile("C:\\WINDOWS\\winstart.bat", "win\r\n");
+  Workspace& w = Bind();
+  RefreshAll(w);
+  ASSERT_EQ(views.winstart->Lines(), (std::vector<std::string>{"win"}));
+  store.DeleteFile("C:\\WINDOWS\\winstart.bat");
+  RefreshAll(w);
+  EXPECT_TRUE(views.winstart->Lines().empty());
+}
+
+TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {
+  Workspace& w = Bind();
+  EXPECT_FALSE(AnyTextModified(w));
+  for (auto mark : {+[](PlaceViews& v) { v.winstart->SetModified(true); },
+                    +[](PlaceViews& v) { v.run->SetModified(true); },
+                    +[](PlaceViews& v) { v.config->SetModified(true); }}) {
+    mark(w.views);
+    EXPECT_TRUE(AnyTextModified(w));
+    ClearModifiedMarks(w);
+    EXPECT_FALSE(AnyTextModified(w));
+  }
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,0 +1,33 @@
+// The change list of one section: its current lines merged with the snapshot lines that have
+// gone, each marked. Pure logic; the change check shows the result in the report window.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+// The numbers are the indexes of the marks in the report window's image list.
+enum class ChangeMark { Added = 0, Deleted = 1, Unchanged = 2 };
+
+struct ChangeLine {
+  std::string text;
+  ChangeMark mark = ChangeMark::Unchanged;
+  bool operator==(const ChangeLine& o) const { return text == o.text && mark == o.mark; }
+};
+
+// Strips every leading and trailing character up to the blank (blanks and control codes).
+std::string TrimLine(const std::string& line);
+bool IsBlankLine(const std::string& line);
+// Two lines are equal when their keys are equal: whole lines, ignoring letter case.
+std::string LineKey(const std::string& line);
+
+// Nothing when the section has not changed. Otherwise every current line in order (unchanged
+// ones as they stand, added ones trimmed, new blank lines left out), and each snapshot line
+// that has no equal current line, trimmed, inserted at one past the position its snapshot
+// predecessor has among the current lines, or at the top when there is none.
+std::optional<std::vector<ChangeLine>> BuildReportList(const std::vector<std::string>& current,
+                                                       const std::vector<std::string>& snapshot);
+
+}  // namespace tarnix

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "watchdog/report_list.h"
+
+namespace tarnix {
+namespace {
+
+using Lines = std::vector<std::string>;
+using List = std::vector<ChangeLine>;
+constexpr ChangeMark A = ChangeMark::Added;
+constexpr ChangeMark D = ChangeMark::Deleted;
+constexpr ChangeMark U = ChangeMark::Unchanged;
+
+List Report(const Lines& current, const Lines& snapshot) {
+  auto list = BuildReportList(current, snapshot);
+  EXPECT_TRUE(list.has_value());
+  return list.value_or(List{});
+}
+
+TEST(WatchdogTrim, StripsBlanksAndControlCodesOnly) {
+  EXPECT_EQ(TrimLine("  \t SET X=1 \r\n"), "SET X=1");
+  EXPECT_EQ(TrimLine("a  b"), "a  b");
+  EXPECT_EQ(TrimLine(" \xC3\xA4 "), "\xC3\xA4");
+  EXPECT_TRUE(IsBlankLine(" \t\x01"));
+  EXPECT_TRUE(IsBlankLine(""));
+  EXPECT_FALSE(IsBlankLine(" ."));
+}
+
+TEST(WatchdogReportList, UnchangedWhenOnlyOrderCaseOrDuplicatesDiffer) {
+  EXPECT_FALSE(BuildReportList({"b", "a"}, {"a", "b"}));
+  EXPECT_FALSE(BuildReportList({"a", "a", "b"}, {"a", "b"}));
+  EXPECT_FALSE(BuildReportList({"PATH C:\\DOS"}, {"path c:\\dos"}));
+  EXPECT_FALSE(BuildReportList({}, {}));
+  EXPECT_FALSE(BuildReportList({"a", "", "  "}, {"a"}));
+  EXPECT_FALSE(BuildReportList({"a"}, {"a", "", " "}));
+}
+
+TEST(WatchdogReportList, DeletedLinesFollowTheirSnapshotPredecessor) {
+  EXPECT_EQ(Report({"a", "b", "c"}, {"a", "x", "b", "y"}),
+            (List{{"a", U}, {"x", D}, {"y", D}, {"b", U}, {"c", A}}));
+}
+
+TEST(WatchdogReportList, DeletedLinesWithoutPlaceGoToTheTopInReverseOrder) {
+  EXPECT_EQ(Report({"c"}, {"x", "y", "z"}), (List{{"z", D}, {"y", D}, {"x", D}, {"c", A}}));
+  EXPECT_EQ(Report({"a"}, {"x", "a"}), (List{{"x", D}, {"a", U}}));
+}
+
+TEST(WatchdogReportList, LeadingBlanksMakeAChangeShownTrimmedBothWays) {
+  EXPECT_EQ(Report({"   SET A=1"}, {"SET A=1"}), (List{{"SET A=1", D}, {"SET A=1", A}}));
+}
+
+TEST(WatchdogReportList, UnchangedLinesKeepTheirBlanksAndNewBlankLinesAreLeftOut) {
+  EXPECT_EQ(Report({" a ", "", "new "}, {" a "}), (List{{" a ", U}, {"new", A}}));
+}
+
+TEST(WatchdogReportList, AnEmptySnapshotReportsEveryNonBlankLineAsAdded) {
+  EXPECT_EQ(Report({"x", " ", "y"}, {}), (List{{"x", A}, {"y", A}}));
+}
+
+TEST(WatchdogReportList, APlacePastTheEndIsAppended) {
+  // "b" sits at position 2 among the current lines, but the blank line before it is left out.
+  EXPECT_EQ(Report({"", "n", "b"}, {"b", "x"}), (List{{"n", A}, {"b", U}, {"x", D}}));
+}
+
+TEST(WatchdogReportList, ADeletedLineIsLookedUpByItsTrimmedText) {
+  // " x" is not found as "x" in the snapshot, so it goes to the top.
+  EXPECT_EQ(Report({"a"}, {"a", " x"}), (List{{"x", D}, {"a", U}}));
+}
+
+// The same rules carried out the obvious way: linear lookups and inserts into the list.
+List Reference(const Lines& current, const Lines& snapshot) {
+  auto find = [](const Lines& lines, const std::string& line) -> int {
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (LineKey(lines[i]) == LineKey(line))
+        return static_cast<int>(i);
+    }
+    return -1;
+  };
+  Lines deleted;
+  for (const auto& s : snapshot) {
+    if (find(current, s) < 0 && !IsBlankLine(s))
+      deleted.push_back(TrimLine(s));
+  }
+  List list;
+  for (const auto& c : current) {
+    if (find(snapshot, c) >= 0) {
+      list.push_back({c, U});
+    } else if (!IsBlankLine(c)) {
+      list.push_back({TrimLine(c), A});
+    }
+  }
+  for (const auto& d : deleted) {
+    size_t at = 0;
+    int p = find(snapshot, d);
+    if (p > 0) {
+      int j = find(current, snapshot[static_cast<size_t>(p) - 1]);
+      if (j >= 0)
+        at = std::min(static_cast<size_t>(j) + 1, list.size());
+    }
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), {d, D});
+  }
+  return list;
+}
+
+TEST(WatchdogReportList, AgreesWithTheObviousWayOnRandomLists) {
+  std::mt19937 rng(20261205);
+  const Lines words = {"a", "A", "b", " b", "c", "", " ", "d", "D ", "e", "f", "g"};
+  for (int round = 0; round < 2000; ++round) {
+    Lines current, snapshot;
+    std::uniform_int_distribution<size_t> length(0, 9), word(0, words.size() - 1);
+    for (size_t n = length(rng); n > 0; --n) current.push_back(words[word(rng)]);
+    for (size_t n = length(rng); n > 0; --n) snapshot.push_back(words[word(rng)]);
+    auto list = BuildReportList(current, snapshot);
+    List expected = Reference(current, snapshot);
+    bool changed = false;
+    for (const auto& line : expected) changed = changed || line.mark != U;
+    ASSERT_EQ(list.has_value(), changed) << round;
+    if (list) {
+      ASSERT_EQ(*list, expected) << round;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarnix

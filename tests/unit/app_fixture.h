@@ -1,0 +1,63 @@
+// The whole program on the in-memory platform and the headless toolkit.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "sources/loading.h"
+#include "sources/store_memory.h"
+#include "ui/headless/driver.h"
+
+namespace tarnix {
+
+inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest() { toolkit.SetAutoAcknowledge(true); }
+
+  // Creates the windows (the main window loads every place) without starting.
+  Program& Create() {
+    program = std::make_unique<Program>(store, toolkit);
+    return *program;
+  }
+  // Starts the program with the arguments; `whileRunning` is what the user does meanwhile.
+  Program& Start(const std::vector<std::string>& arguments = {},
+                 std::function<void()> whileRunning = {}) {
+    Create();
+    if (whileRunning) {
+      toolkit.OnRun(std::move(whileRunning));
+    }
+    program->Run(arguments);
+    return *program;
+  }
+
+  Tmform& Main() { return program->mform; }
+  ui::Form& MainForm() { return *program->mform.form; }
+
+  bool WasShown(const std::string& text) const {
+    const auto& shown = toolkit.Messages();
+    return std::any_of(shown.begin(), shown.end(),
+                       [&](const ui::headless::MessageRecord& m) { return m.text == text; });
+  }
+  const ui::headless::MessageRecord* Shown(const std::string& text) const {
+    for (const auto& m : toolkit.Messages()) {
+      if (m.text == text) {
+        return &m;
+      }
+    }
+    return nullptr;
+  }
+
+  MemoryStore store;
+  ui::headless::HeadlessToolkit toolkit;
+  std::unique_ptr<Program> program;
+};
+
+}  // namespace tarnix

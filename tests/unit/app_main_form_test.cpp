@@ -1,0 +1,239 @@
+// The main window: what its construction loads on each platform, its layout as the user sees
+// it, and that every control reaches a command.
+#include "unit/app_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+class MainFormTest : public AppTest {
+ protected:
+  void SetUp() override {
+    folders = store.SeedShellFolders();
+    store.SetString(Root::LocalMachine, kRunKey, "Tray", "tray.exe");
+    store.SetString(Root::LocalMachine, kRunServicesKey, "Spooler", "spool.exe");
+    store.SetString(Root::CurrentUser, kRunKey, "Mail", "mail.exe");
+    store.AddFile(folders.startup + "\\Notes.lnk", "L");
+    store.AddFile(folders.commonStartup + "\\Common.lnk", "L");
+  }
+  SeededShellFolders folders;
+};
+
+TEST_F(MainFormTest, OnWindows98TheRunServicesListIsReadAndTheNtListsAreDisabled) {
+  store.SetPlatform(PlatformPreset::Windows98);
+  store.AddFile("C:\\AUTOEXEC.BAT", "SET TEMP=C:\\TEMP\r\n");
+  Tmform& m = Create().mform;
+  EXPECT_EQ(m.ListBox1->Items(), (std::vector<std::string>{"Tray"}));
+  EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
+  EXPECT_EQ(m.ListBox3->Items(), (std::vector<std::string>{"Mail"}));
+  EXPECT_EQ(m.autoex->Lines(), (std::vector<std::string>{"SET TEMP=C:\\TEMP"}));
+  EXPECT_TRUE(m.ListBox2->Enabled());
+  EXPECT_FALSE(m.lsbComSt->Enabled());
+  EXPECT_FALSE(m.lsbNTServ->Enabled());
+  EXPECT_EQ(m.btnWins->Caption(), "Win95/98");
+  EXPECT_FALSE(program->ws.catalogue.isNT);
+}
+
+TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
+  store.SetPlatform(PlatformPreset::NT4);
+  Tmform& m = Create().mform;
+  EXPECT_FALSE(m.ListBox2->Enabled());
+  EXPECT_EQ(m.ListBox2->Count(), 0);
+  EXPECT_TRUE(m.lsbComSt->Enabled());
+  EXPECT_TRUE(m.lsbNTServ->Enabled());
+  EXPECT_EQ(m.lsbStart->Items(), (std::vector<std::string>{"Notes.lnk"}));
+  EXPECT_EQ(m.lsbComSt->Items(), (std::vector<std::string>{"Common.lnk"}));
+  EXPECT_EQ(m.btnWins->Caption(), "Win NT ");
+
+  m.N17Click();
+  EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
+}
+
+TEST_F(MainFormTest, ConstructionBindsTheWorkspaceAndPreparesTheProgramFiles) {
+  store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
+  Program& p = Create();
+  EXPECT_EQ(p.mform.helpFile, "D:\\Tools\\Tarnix\\tarnix2.hlp");
+  EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
+  EXPECT_EQ(p.ws.mainForm, p.mform.form.get());
+  EXPECT_EQ(p.ws.catalogue.Find("Startup")->view, p.mform.lsbStart);
+  EXPECT_EQ(p.ws.catalogue.RunList(1).view, p.mform.ListBox2);
+  EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
+  EXPECT_EQ(p.mform.undodiag.defaultExtension, "REG");
+  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
+  EXPECT_FALSE(AnyTextModified(p.ws));
+}
+
+TEST_F(MainFormTest, TheUserSeesTheDesignedPagesHeadingsAndHints) {
+  Tmform& m = Create().mform;
+  std::vector<std::string> tabs;
+  for (int i = 0; i < m.PageControl1->PageCount(); ++i) {
+    tabs.push_back(m.PageControl1->Page(i)->Caption());
+  }
+  EXPECT_EQ(tabs,
+            (std::vector<std::string>{"Registry", "Win.ini", "Config", "Autoexec", "Winstart.bat",
+                                      "NT Services", "Startup Group", "Common Startup Group"}));
+  EXPECT_EQ(m.Label6->Caption() + m.Label7->Caption(), "Current user");
+  EXPECT_EQ(m.ToolButton1->Hint(), "Delete  (DEL)");
+  EXPECT_EQ(m.ToolButton5->Hint(), "Save all keys to file  (CTRL+S)");
+  EXPECT_EQ(m.ToolButton12->Hint(), "Add ");
+  EXPECT_EQ(m.btnWins->Hint(), "Show version");
+  EXPECT_EQ(m.Save1->Caption(), "Sa&ve ");
+  EXPECT_TRUE(m.Change1->IsDefault());
+  EXPECT_EQ(MainForm().Caption(), "Tarnix II");
+}
+
+// Every menu item and toolbar button is wired to a handler.
+TEST_F(MainFormTest, EveryMenuItemAndToolButtonIsRouted) {
+  Tmform& m = Create().mform;
+  std::vector<std::string> unrouted;
+  std::function<void(ui::MenuItem*)> visit = [&](ui::MenuItem* item) {
+    if (item->Count() == 0 && item->Caption() != "-" && !item->onClick) {
+      unrouted.push_back(item->Name());
+    }
+    for (int i = 0; i < item->Count(); ++i) {
+      visit(item->Item(i));
+    }
+  };
+  for (int i = 0; i < m.MainMenu1->Count(); ++i) {
+    visit(m.MainMenu1->Item(i));
+  }
+  for (ui::PopupMenu* popup : {m.PopupMenu1, m.st_pop, m.comstup}) {
+    for (int i = 0; i < popup->Count(); ++i) {
+      visit(popup->Item(i));
+    }
+  }
+  int buttons = 0;
+  for (ui::ToolBar* bar : {m.ToolBar1, m.ToolBar2, m.ToolBar3, m.ToolBar4}) {
+    for (int i = 0; i < bar->ButtonCount(); ++i, ++buttons) {
+      if (!bar->Button(i)->onClick) {
+        unrouted.push_back(bar->Button(i)->Name());
+      }
+    }
+  }
+  EXPECT_EQ(buttons, 18);
+  EXPECT_TRUE(unrouted.empty()) << unrouted.front();
+}
+
+TEST_F(MainFormTest, RefreshByKeyMenuAndToolbarShowsValuesAddedOutside) {
+  Start({}, [&] {
+    store.SetString(Root::CurrentUser, kRunKey, "ByF5", "a.exe");
+    PressKey(MainForm(), ui::vk::F5);
+    EXPECT_EQ(Main().ListBox3->Items(), (std::vector<std::string>{"Mail", "ByF5"}));
+    store.SetString(Root::CurrentUser, kRunKey, "ByMenu", "b.exe");
+    Click(FindMenuItem(MainForm(), "N17"));
+    EXPECT_EQ(Main().ListBox3->Count(), 3);
+    store.SetString(Root::CurrentUser, kRunKey, "ByButton", "c.exe");
+    Click(*Main().ToolButton11);
+    EXPECT_EQ(Main().ListBox3->Count(), 4);
+  });
+}
+
+TEST_F(MainFormTest, HelpOpensTheContentsByF1AndByTheToolbar) {
+  Start({}, [&] {
+    PressKey(MainForm(), ui::vk::F1);
+    Click(*Main().ToolButton13);
+  });
+  ASSERT_EQ(toolkit.HelpCalls().size(), 2u);
+  for (const HelpRecord& call : toolkit.HelpCalls()) {
+    EXPECT_EQ(call.helpFile, "C:\\Program Files\\Tarnix2\\tarnix2.hlp");
+    EXPECT_EQ(call.command, 3u);
+    EXPECT_EQ(call.data, 0u);
+  }
+}
+
+TEST_F(MainFormTest, CheckWithoutChangesSaysSoByF9AndByTheToolbar) {
+  Start({}, [&] {
+    toolkit.TakeMessages();
+    PressKey(MainForm(), ui::vk::F9);
+    Click(*Main().ToolButton8);
+  });
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 2u);
+  for (const MessageRecord& box : shown) {
+    EXPECT_EQ(box.text, "There are no changes!");
+    EXPECT_EQ(box.caption, "The check is completed!");
+    EXPECT_EQ(box.style, 0x40u);
+  }
+}
+
+TEST_F(MainFormTest, RegistryEditorAndStartupFolderAreStartedWithShowDefault) {
+  Start({}, [&] {
+    Click(FindMenuItem(MainForm(), "N12"));
+    Click(FindMenuItem(MainForm(), "N14"));
+  });
+  ASSERT_EQ(toolkit.Programs().size(), 2u);
+  EXPECT_EQ(toolkit.Programs()[0].commandLine, "regedit.exe");
+  EXPECT_EQ(toolkit.Programs()[0].showCommand, 10);
+  EXPECT_EQ(toolkit.Programs()[1].commandLine, "explorer.exe /root, \"" + folders.startup + "\"");
+  EXPECT_EQ(toolkit.Programs()[1].showCommand, 10);
+}
+
+TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
+  store.DeleteKey(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+  Start({}, [&] { Click(FindMenuItem(MainForm(), "N14")); });
+  EXPECT_TRUE(toolkit.Programs().empty());
+}
+
+TEST_F(MainFormTest, VersionButtonShowsTheVersionLine) {
+  store.SetPlatformVersion({2, 5, 1, 2600, "Service Pack 3"});
+  Start({}, [&] {
+    toolkit.TakeMessages();
+    Click(*Main().btnWins);
+  });
+  ASSERT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_EQ(toolkit.Messages()[0].text, "Win NT  5.1 Service Pack 3 Build:2600");
+  EXPECT_EQ(toolkit.Messages()[0].caption, "Version OS");
+  EXPECT_EQ(toolkit.Messages()[0].style, 0x40u);
+}
+
+TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndExitDropsTheSelection) {
+  Start({}, [&] {
+    EXPECT_TRUE(Main().ListBox3->Focused());
+    Select(*Main().ListBox1, 0);
+    EXPECT_EQ(Main().ListBox1->ItemIndex(), 0);
+    Focus(*Main().ListBox3);
+    EXPECT_EQ(Main().ListBox1->ItemIndex(), -1);
+  });
+}
+
+TEST_F(MainFormTest, RightClickFocusesAListWithoutSelecting) {
+  store.SetPlatform(PlatformPreset::Windows98);
+  Start({}, [&] {
+    Select(*Main().ListBox3, 0);
+    MouseDown(*Main().ListBox2, ui::MouseButton::Right);
+    EXPECT_TRUE(Main().ListBox2->Focused());
+    EXPECT_EQ(Main().ListBox2->ItemIndex(), -1);
+    EXPECT_EQ(Main().ListBox3->ItemIndex(), -1);
+    MouseDown(*Main().ListBox1, ui::MouseButton::Left);
+    EXPECT_EQ(Main().ListBox2->ItemIndex(), -1);
+  });
+}
+
+// Del, Ins and Ctrl+S belong to the run lists' pop-up menu only while a run list has the
+// focus; elsewhere the control keeps them.
+TEST_F(MainFormTest, PopupShortcutsLeaveOtherControlsTheirKeys) {
+  store.WriteProfileString("win.ini", "windows", "load", "abc");
+  Start({}, [&] {
+    SelectPage(*Main().PageControl1, 1);
+    Focus(*Main().load);
+    Main().load->SetSelStart(0);
+    PressKey(MainForm(), ui::vk::Delete);
+    EXPECT_EQ(Main().load->Text(), "bc");
+    EXPECT_TRUE(Main().load->Modified());
+  });
+}
+
+TEST_F(MainFormTest, EnterAnywhereStillReachesTheFocusedControl) {
+  Start({}, [&] {
+    SelectPage(*Main().PageControl1, 3);
+    Focus(*Main().autoex);
+    TypeText(MainForm(), "one\rtwo");
+    EXPECT_EQ(Main().autoex->Lines(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_FALSE(toolkit.Terminated());
+  });
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,0 +1,181 @@
+// The program's life: the splash, the command line after the start-up check, and the end
+// through the save prompt.
+#include "app/version_text.h"
+#include "unit/app_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+const char kUninstallQuestion[] = "Are you sure to uninstall ?";
+const char kSaveQuestion[] = "The data were changed! Save ?";
+
+class ProgramTest : public AppTest {};
+
+TEST_F(ProgramTest, CreatesTheTwelveWindowsMainWindowFirst) {
+  Create();
+  std::vector<std::string> classes;
+  for (const HeadlessForm* form : toolkit.Forms()) {
+    classes.push_back(form->ClassName());
+  }
+  EXPECT_EQ(classes, (std::vector<std::string>{"Tmform", "Taddform", "TAboutBox", "TEditStr",
+                                               "Tundolist", "TForm1", "Teditline", "TfrmFind",
+                                               "TfrmSplash", "TfrmFirst", "TfrmServ", "TfrmLink"}));
+  EXPECT_EQ(toolkit.Title(), "Tarnix2");
+}
+
+TEST_F(ProgramTest, NormalStartShowsTheMainWindowAfterTheSplash) {
+  bool splashShownDuringRun = true;
+  Program& p = Start({}, [&] { splashShownDuringRun = program->frmSplash.form->Visible(); });
+  EXPECT_TRUE(p.showMainWindow);
+  EXPECT_TRUE(MainForm().Visible());
+  EXPECT_FALSE(splashShownDuringRun);
+  EXPECT_EQ(p.frmSplash.ProgressBar1->Position(), 100);
+  EXPECT_GE(static_cast<HeadlessForm&>(*p.frmSplash.form).RepaintCount(), 1);
+  EXPECT_FALSE(toolkit.Terminated());
+}
+
+TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
+  struct Case {
+    std::vector<std::string> arguments;
+    bool checkOnly;
+  };
+  const Case cases[] = {{{"/c"}, true},  {{"/C"}, true},      {{"/c", "x"}, true},
+                        {{"-c"}, false}, {{"/cx"}, false},    {{}, false},
+                        {{""}, false},   {{"x", "/c"}, false}};
+  for (const Case& c : cases) {
+    MemoryStore fresh;
+    HeadlessToolkit kit;
+    kit.SetAutoAcknowledge(true);
+    Program p(fresh, kit);
+    p.Run(c.arguments);
+    const std::string label = c.arguments.empty() ? "(none)" : c.arguments.front();
+    EXPECT_EQ(kit.Terminated(), c.checkOnly) << label;
+    EXPECT_EQ(p.mform.form->Visible(), !c.checkOnly) << label;
+  }
+}
+
+TEST_F(ProgramTest, UninstallDeclinedGivesANormalStart) {
+  toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
+  Start({"\\u"});
+  const MessageRecord* asked = Shown(kUninstallQuestion);
+  ASSERT_NE(asked, nullptr);
+  EXPECT_EQ(asked->caption, "Attention!");
+  EXPECT_EQ(asked->style, 0x31u);
+  EXPECT_FALSE(toolkit.Terminated());
+  EXPECT_TRUE(MainForm().Visible());
+}
+
+TEST_F(ProgramTest, UninstallConfirmedEndsWithoutTheMainWindow) {
+  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+  Start({"/U"});
+  EXPECT_TRUE(WasShown(kUninstallQuestion));
+  EXPECT_TRUE(toolkit.Terminated());
+  EXPECT_FALSE(MainForm().Visible());
+}
+
+// A check that fails is reported, and the command line is still obeyed.
+TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
+  class FailingSnapshotStore : public MemoryStore {
+   public:
+    std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override {
+      if (path.find("Movenda") != std::string::npos) {
+        throw StoreError("Snapshot unreachable");
+      }
+      return MemoryStore::OpenKey(root, path, create);
+    }
+    bool KeyExists(Root root, const std::string& path) override {
+      if (path.find("Movenda") != std::string::npos) {
+        throw StoreError("Snapshot unreachable");
+      }
+      return MemoryStore::KeyExists(root, path);
+    }
+  };
+  FailingSnapshotStore failing;
+  Program p(failing, toolkit);
+  p.Run({"/c"});
+  const MessageRecord* error = Shown("Snapshot unreachable");
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->style, 0x10u);
+  EXPECT_TRUE(toolkit.Terminated());
+}
+
+TEST_F(ProgramTest, EscInATextPageAsksToSaveAndNoKeepsTheFiles) {
+  store.AddFile("C:\\WINDOWS\\winstart.bat", "stored\r\n");
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+  Start({}, [&] {
+    SelectPage(*Main().PageControl1, 4);
+    Focus(*Main().winstart);
+    TypeText(MainForm(), "typed ");
+    PressKey(MainForm(), ui::vk::Escape);
+  });
+  const MessageRecord* asked = Shown(kSaveQuestion);
+  ASSERT_NE(asked, nullptr);
+  EXPECT_EQ(asked->caption, "Attention!");
+  EXPECT_EQ(asked->style, 0x44u);
+  EXPECT_TRUE(toolkit.Terminated());
+  EXPECT_EQ(store.FileBytes("C:\\WINDOWS\\winstart.bat"), "stored\r\n");
+}
+
+TEST_F(ProgramTest, ExitAnsweredYesSavesTheEditedTexts) {
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  Start({}, [&] {
+    SelectPage(*Main().PageControl1, 1);
+    Focus(*Main().run);
+    TypeText(MainForm(), "typed.exe");
+    PressKey(MainForm(), ui::vk::Key('X'), {false, false, true});
+  });
+  EXPECT_TRUE(WasShown(kSaveQuestion));
+  EXPECT_TRUE(toolkit.Terminated());
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "run", ""), "typed.exe");
+}
+
+TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {
+  const std::function<void(Tmform&)> ways[] = {
+      [](Tmform& m) { PressKey(*m.form, ui::vk::Escape); },
+      [](Tmform& m) { Click(FindMenuItem(*m.form, "N6")); },
+      [](Tmform& m) { Click(*m.ToolButton14); },
+      [](Tmform& m) { CloseBox(*m.form); },
+  };
+  for (const auto& leave : ways) {
+    MemoryStore fresh;
+    HeadlessToolkit kit;
+    kit.SetAutoAcknowledge(true);
+    Program p(fresh, kit);
+    kit.OnRun([&] {
+      kit.TakeMessages();
+      leave(p.mform);
+    });
+    p.Run({});
+    EXPECT_TRUE(kit.Terminated());
+    EXPECT_TRUE(kit.Messages().empty());
+  }
+}
+
+TEST_F(ProgramTest, RefreshAfterTypingLeavesNothingToSave) {
+  Start({}, [&] {
+    SelectPage(*Main().PageControl1, 3);
+    Focus(*Main().autoex);
+    TypeText(MainForm(), "lost");
+    PressKey(MainForm(), ui::vk::F5);
+    EXPECT_TRUE(Main().autoex->Lines().empty());
+    toolkit.TakeMessages();
+    PressKey(MainForm(), ui::vk::Escape);
+  });
+  EXPECT_TRUE(toolkit.Terminated());
+  EXPECT_FALSE(WasShown(kSaveQuestion));
+}
+
+TEST(VersionLineTest, FollowsThePlatformFamily) {
+  EXPECT_EQ(VersionLine({1, 4, 10, (4u << 24) | (10u << 16) | 2222u, ""}),
+            "Windows 98 4.10  Build:2222");
+  EXPECT_EQ(VersionLine({1, 4, 0, (4u << 24) | 950u, " A "}), "Windows 95 4.00  A  Build:950");
+  EXPECT_EQ(VersionLine({2, 4, 0, 1381, "Service Pack 6"}),
+            "Win NT  4.0 Service Pack 6 Build:1381");
+  EXPECT_EQ(VersionLine({2, 10, 0, 19045, ""}), "Win NT  10.0  Build:19045");
+  EXPECT_EQ(VersionLine({0, 1, 30, 0x00010000u | 11u, ""}), "Win32s  Build:11");
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -518,7 +518,14 @@ TEST_F(HeadlessModalTest, AModalFormOpensAnotherFromItsScript) {
   });
   EXPECT_EQ(outer->ShowModal(), mr::Cancel);
   EXPECT_EQ(innerResult, mr::Ok);
-  EXPECT_EQ(events, (Events{"Form1 shown", "editline shown", "editline closed", "Form1 closed"}));
+
+  toolkit.OnModal("Teditline", [&](Form&) { Click(*edit); });
+  EXPECT_THROW(inner->ShowModal(), DriverError) << "the outer form is behind the dialog";
+  EXPECT_FALSE(inner->IsModal());
+  Click(Get<Button>(*outer, "BitBtn1"));
+  EXPECT_EQ(outer->ModalResult(), mr::Ok) << "once the dialog has gone, the form is reachable";
+  EXPECT_EQ(events, (Events{"Form1 shown", "editline shown", "editline closed", "Form1 closed",
+                            "editline shown"}));
 }
 
 TEST_F(HeadlessModalTest, UnscriptedDialogsFailLoudlyThroughTheDispatch) {

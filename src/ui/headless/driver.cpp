@@ -8,16 +8,24 @@ namespace tarnix::ui::headless {
 
 namespace {
 
-HeadlessForm& FormOf(Form& form) {
+HeadlessForm& AsHeadless(Form& form) {
   auto* headless = dynamic_cast<HeadlessForm*>(&form);
   if (headless == nullptr)
     throw DriverError("'" + form.Name() + "' is not a headless form");
   return *headless;
 }
 
+// The form as the user can reach it: not behind a modal form.
+HeadlessForm& FormOf(Form& form) {
+  HeadlessForm& headless = AsHeadless(form);
+  headless.Toolkit().CheckReachable(headless);
+  return headless;
+}
+
 // The control as the user can reach it: null when disabled; DriverError when hidden.
 Node* Reachable(Control& control, const char* action) {
   Node& node = NodeOf(control);
+  node.OwnerForm().Toolkit().CheckReachable(node.OwnerForm());
   if (!node.ShownChain()) {
     throw DriverError(std::string(action) + ": '" + node.NodeName() + "' is not visible");
   }
@@ -149,6 +157,7 @@ bool Click(MenuItem& item) {
   auto* headless = dynamic_cast<HeadlessMenuItem*>(&item);
   if (headless == nullptr)
     throw DriverError("'" + item.Name() + "' is not a headless menu item");
+  headless->OwnerForm().Toolkit().CheckReachable(headless->OwnerForm());
   return headless->UserClick();
 }
 
@@ -229,7 +238,7 @@ void CloseBox(Form& form) {
 }
 
 MenuItem& FindMenuItem(Form& form, const std::string& name) {
-  HeadlessForm& target = FormOf(form);
+  HeadlessForm& target = AsHeadless(form);
   HeadlessMenuItem* item = nullptr;
   if (target.MainMenuOf() != nullptr)
     item = target.MainMenuOf()->Items().FindName(name);

@@ -21,7 +21,8 @@
 // the key or character to 0 ends the key there, and so does closing the form.
 //
 // Actions on a disabled control (or one in a disabled container) do nothing and return
-// false. Actions on a control that is hidden throw DriverError: no user could reach it.
+// false. Actions on a control that is hidden, or on a form while another form is shown
+// modally over it, throw DriverError: no user could reach them.
 // Including this header gives a test every headless class.
 #pragma once
 

@@ -54,11 +54,12 @@ int HeadlessForm::ShowModal() {
   std::function<void(Form&)> script = Toolkit().TakeModalScript(*this);
   modalResult_ = mr::None;
   modal_ = true;
+  Toolkit().EnterModal(*this);
   try {
     Show();
     script(*this);
   } catch (...) {
-    modal_ = false;
+    EndModal();
     visible_ = false;
     throw;
   }
@@ -67,12 +68,17 @@ int HeadlessForm::ShowModal() {
   return modalResult_;
 }
 
+void HeadlessForm::EndModal() {
+  modal_ = false;
+  Toolkit().LeaveModal(*this);
+}
+
 void HeadlessForm::Close() {
   Fire(onClose);
   ++closes_;
   visible_ = false;
   if (modal_) {
-    modal_ = false;
+    EndModal();
     if (modalResult_ == mr::None)
       modalResult_ = mr::Cancel;
   }

@@ -93,6 +93,7 @@ class HeadlessForm : public ControlBase<Form> {
 
  private:
   Node* ParentFor(Container* parent);
+  void EndModal();
   void FocusFirst();
   HeadlessToolkit* toolkit_;
   FormSpec spec_;

@@ -50,6 +50,18 @@ std::unique_ptr<Form> HeadlessToolkit::CreateForm(const FormSpec& spec) {
 
 void HeadlessToolkit::Forget(HeadlessForm& form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+  LeaveModal(form);
+}
+
+void HeadlessToolkit::LeaveModal(HeadlessForm& form) {
+  modalForms_.erase(std::remove(modalForms_.begin(), modalForms_.end(), &form), modalForms_.end());
+}
+
+void HeadlessToolkit::CheckReachable(const HeadlessForm& form) const {
+  if (!modalForms_.empty() && modalForms_.back() != &form) {
+    throw DriverError("form '" + form.Name() + "' is behind the modal form '" +
+                      modalForms_.back()->Name() + "'");
+  }
 }
 
 Form* HeadlessToolkit::FindForm(const std::string& name) const {

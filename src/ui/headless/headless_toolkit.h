@@ -116,6 +116,10 @@ class HeadlessToolkit : public Toolkit {
   // Used by the forms.
   std::function<void(Form&)> TakeModalScript(const Form& form);
   void Forget(HeadlessForm& form);
+  void EnterModal(HeadlessForm& form) { modalForms_.push_back(&form); }
+  void LeaveModal(HeadlessForm& form);
+  // Throws DriverError when a modal form that the user would have to close first is shown.
+  void CheckReachable(const HeadlessForm& form) const;
 
  private:
   struct ModalScript {
@@ -128,6 +132,7 @@ class HeadlessToolkit : public Toolkit {
   int runs_ = 0;
   std::function<void()> runScript_;
   std::vector<HeadlessForm*> forms_;
+  std::vector<HeadlessForm*> modalForms_;  // innermost last
   std::deque<ModalScript> modalScripts_;
   std::deque<int> answers_;
   bool autoAcknowledge_ = false;

@@ -177,8 +177,10 @@ std::function<void(Form&)> HeadlessToolkit::TakeModalScript(const Form& form) {
     return entry.formName == form.Name() || entry.formName == form.ClassName();
   });
   if (found == modalScripts_.end()) {
+    std::string queued;
+    for (const auto& entry : modalScripts_) queued += " '" + entry.formName + "'";
     throw UnexpectedDialog("unexpected modal form '" + form.Name() + "' (" + form.ClassName() +
-                           ") with no script queued");
+                           "); scripts queued for:" + (queued.empty() ? " none" : queued));
   }
   std::function<void(Form&)> script = std::move(found->script);
   modalScripts_.erase(found);

@@ -1,0 +1,141 @@
+#include "ui/win32/bars.h"
+
+#include <commctrl.h>
+
+#include "sources/unicode_win32.h"
+#include "ui/win32/pictures.h"
+#include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_form.h"
+
+namespace tarnix::ui::win32 {
+
+StatusBarImpl::StatusBarImpl(Win32Form& form, const StatusBarSpec& spec, HWND parent)
+    : WindowControl<StatusBar>(&form, spec.name) {
+  Create(STATUSCLASSNAMEW, L"", WS_VISIBLE | CCS_BOTTOM, 0, RECT{0, 0, 0, 0}, parent);
+  std::vector<int> edges;
+  int edge = 0;
+  for (int width : spec.panelWidths) {
+    edge += form.Scale()(width);
+    edges.push_back(edge);
+  }
+  if (!edges.empty())
+    edges.back() = -1;
+  SendMessageW(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  FollowParent();
+}
+
+void StatusBarImpl::FollowParent() {
+  SendMessageW(hwnd_, WM_SIZE, 0, 0);
+}
+
+std::string StatusBarImpl::PanelText(int panel) const {
+  auto length = LOWORD(SendMessageW(hwnd_, SB_GETTEXTLENGTHW, panel, 0));
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(hwnd_, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return Narrow(text);
+}
+
+void StatusBarImpl::SetPanelText(int panel, const std::string& text) {
+  SendMessageW(hwnd_, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+ProgressBarImpl::ProgressBarImpl(Win32Form& form, const ProgressSpec& spec, HWND parent)
+    : WindowControl<ProgressBar>(&form, spec.name) {
+  Create(PROGRESS_CLASSW, L"", WS_VISIBLE | PBS_SMOOTH, 0, form.Scale().Rect(spec.bounds), parent);
+  SendMessageW(hwnd_, PBM_SETRANGE32, spec.min, spec.max);
+}
+
+int ProgressBarImpl::Position() const {
+  return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0));
+}
+
+void ProgressBarImpl::SetPosition(int position) {
+  SendMessageW(hwnd_, PBM_SETPOS, position, 0);
+}
+
+ToolBarImpl::ToolBarImpl(Win32Form& form, const ToolBarSpec& spec, HWND parent)
+    : WindowControl<ToolBar>(&form, spec.name), spec_(spec) {
+  DWORD style = WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER |
+                (spec.flat ? TBSTYLE_FLAT : 0) | (spec.vertical ? CCS_VERT | TBSTYLE_WRAPABLE : 0);
+  Create(TOOLBARCLASSNAMEW, L"", style, 0, form.Scale().Rect(spec.bounds), parent);
+  SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  if (auto* images = dynamic_cast<ImageListImpl*>(spec.images)) {
+    SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images->Handle()));
+    SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0,
+                 MAKELPARAM(images->ScreenWidth(), images->ScreenHeight()));
+  }
+  // The hints are the buttons' texts, shown only as tooltips.
+  SendMessageW(hwnd_, TB_SETMAXTEXTROWS, 0, 0);
+}
+
+ToolButton* ToolBarImpl::AddButton(const std::string& name, int image, const std::string& hint) {
+  buttons_.push_back(std::make_unique<ToolButtonImpl>(*this, name, hint));
+  ToolButtonImpl& button = *buttons_.back();
+  TBBUTTON added{};
+  added.iBitmap = image;
+  added.idCommand = button.Id();
+  added.fsState = TBSTATE_ENABLED | (spec_.vertical ? TBSTATE_WRAP : 0);
+  added.fsStyle = BTNS_BUTTON;
+  added.iString = reinterpret_cast<INT_PTR>(button.WideHint().c_str());
+  SendMessageW(hwnd_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&added));
+  SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0,
+               MAKELPARAM(Owner().Scale()(spec_.buttonWidth), Owner().Scale()(spec_.buttonHeight)));
+  return &button;
+}
+
+ToolButton* ToolBarImpl::Button(int index) const {
+  if (index < 0 || index >= ButtonCount())
+    return nullptr;
+  return buttons_[static_cast<size_t>(index)].get();
+}
+
+ToolButtonImpl::ToolButtonImpl(ToolBarImpl& bar, std::string name, std::string hint)
+    : bar_(bar),
+      name_(std::move(name)),
+      hint_(std::move(hint)),
+      wideHint_(Widen(hint_)),
+      id_(bar.Owner().Register(this, name_)) {}
+
+bool ToolButtonImpl::Enabled() const {
+  return SendMessageW(bar_.Hwnd(), TB_ISBUTTONENABLED, id_, 0) != 0;
+}
+
+void ToolButtonImpl::SetEnabled(bool enabled) {
+  SendMessageW(bar_.Hwnd(), TB_ENABLEBUTTON, id_, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+bool ToolButtonImpl::Visible() const {
+  return SendMessageW(bar_.Hwnd(), TB_ISBUTTONHIDDEN, id_, 0) == 0;
+}
+
+void ToolButtonImpl::SetVisible(bool visible) {
+  SendMessageW(bar_.Hwnd(), TB_HIDEBUTTON, id_, MAKELPARAM(visible ? FALSE : TRUE, 0));
+}
+
+void ToolButtonImpl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  wideHint_ = Widen(hint);
+  TBBUTTONINFOW info{};
+  info.cbSize = sizeof(info);
+  info.dwMask = TBIF_TEXT;
+  info.pszText = wideHint_.data();
+  SendMessageW(bar_.Hwnd(), TB_SETBUTTONINFOW, id_, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolButtonImpl::OnCommand(int) {
+  if (Enabled() && onClick)
+    bar_.Kit().Dispatch(onClick);
+}
+
+bool ToolButtonImpl::OnNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != TTN_GETDISPINFOW)
+    return false;
+  auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+  info.lpszText = const_cast<wchar_t*>(wideHint_.c_str());
+  info.hinst = nullptr;
+  result = 0;
+  return true;
+}
+
+}  // namespace tarnix::ui::win32

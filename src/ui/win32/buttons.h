@@ -1,0 +1,52 @@
+// Push buttons (plain, or owner-drawn with a picture), check boxes and radio buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ui/win32/control_base.h"
+
+namespace tarnix::ui::win32 {
+
+class ButtonImpl final : public WindowControl<Button> {
+ public:
+  ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent);
+  ~ButtonImpl() override;
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+
+  void OnCommand(int code) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool TakesFocus() const override { return true; }
+  bool IsPushButton() const override { return true; }
+  void Click() override;
+  bool IsDefault() const;
+  bool IsCancel() const;
+
+ private:
+  int Result() const;
+  ButtonSpec spec_;
+  HIMAGELIST image_ = nullptr;
+  SIZE imageSize_{0, 0};
+};
+
+// Check boxes and radio buttons share everything but their style and exclusion.
+template <class I>
+class CheckControl final : public WindowControl<I> {
+ public:
+  CheckControl(Win32Form& form, const CheckSpec& spec, HWND parent, bool radio);
+  std::string Caption() const override;
+  bool Checked() const override;
+  void SetChecked(bool checked) override;
+  void OnCommand(int code) override;
+  bool TakesFocus() const override { return true; }
+
+ private:
+  bool radio_;
+};
+
+using CheckBoxImpl = CheckControl<CheckBox>;
+using RadioButtonImpl = CheckControl<RadioButton>;
+
+}  // namespace tarnix::ui::win32

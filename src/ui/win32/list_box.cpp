@@ -1,0 +1,175 @@
+#include "ui/win32/list_box.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "sources/unicode_win32.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/pictures.h"
+#include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_form.h"
+
+namespace tarnix::ui::win32 {
+
+ListBoxImpl::ListBoxImpl(Win32Form& form, const ListBoxSpec& spec, HWND parent)
+    : WindowControl<ListBox>(&form, spec.name),
+      spec_(spec),
+      images_(dynamic_cast<ImageListImpl*>(spec.images)) {
+  DWORD style =
+      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+  if (spec.variableHeight) {
+    style |= LBS_OWNERDRAWVARIABLE;
+  } else if (images_) {
+    style |= LBS_OWNERDRAWFIXED;
+  }
+  Create(L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, form.Scale().Rect(spec.bounds), parent);
+  if (!spec.fontName.empty()) {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), FALSE);
+  }
+  if (!spec.variableHeight && (images_ || spec.itemHeight > 0)) {
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
+  }
+}
+
+HFONT ListBoxImpl::ListFont() const {
+  return spec_.fontName.empty() ? Owner().Font() : Kit().Fonts().Named(spec_.fontName);
+}
+
+int ListBoxImpl::ItemHeight() const {
+  int image = images_ ? images_->ScreenHeight() : 0;
+  if (spec_.itemHeight > 0)
+    return std::max(Owner().Scale()(spec_.itemHeight), image);
+  return std::max<int>(TextSize(ListFont(), L"M").cy, image);
+}
+
+int ListBoxImpl::Count() const {
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+}
+
+std::string ListBoxImpl::Item(int index) const {
+  LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return Narrow(text);
+}
+
+std::vector<std::string> ListBoxImpl::Items() const {
+  std::vector<std::string> items;
+  for (int i = 0, count = Count(); i < count; ++i) items.push_back(Item(i));
+  return items;
+}
+
+void ListBoxImpl::SetItem(int index, const std::string& text) {
+  int image = ItemImage(index);
+  bool selected = ItemIndex() == index;
+  LRESULT top = SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  Delete(index);
+  Insert(index, text, image);
+  if (selected)
+    SetItemIndex(index);
+  SendMessageW(hwnd_, LB_SETTOPINDEX, top, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+int ListBoxImpl::ItemImage(int index) const {
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETITEMDATA, index, 0));
+}
+
+void ListBoxImpl::SetItemImage(int index, int image) {
+  SendMessageW(hwnd_, LB_SETITEMDATA, index, image);
+  RECT item;
+  if (SendMessageW(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    InvalidateRect(hwnd_, &item, TRUE);
+  }
+}
+
+void ListBoxImpl::Add(const std::string& text, int image) {
+  Insert(-1, text, image);
+}
+
+void ListBoxImpl::Insert(int index, const std::string& text, int image) {
+  std::wstring wide = Widen(text);
+  LRESULT at = SendMessageW(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (at == LB_ERR) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  SendMessageW(hwnd_, LB_SETITEMDATA, at, image);
+}
+
+void ListBoxImpl::Delete(int index) {
+  if (SendMessageW(hwnd_, LB_DELETESTRING, index, 0) == LB_ERR) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+}
+
+void ListBoxImpl::Clear() {
+  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+}
+
+int ListBoxImpl::ItemIndex() const {
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+}
+
+void ListBoxImpl::SetItemIndex(int index) {
+  SendMessageW(hwnd_, LB_SETCURSEL, index, 0);
+}
+
+void ListBoxImpl::OnCommand(int code) {
+  if (code == LBN_SELCHANGE) {
+    Kit().Dispatch([this] {
+      if (onClick)
+        onClick();
+      if (onChange)
+        onChange();
+    });
+  } else if (code == LBN_DBLCLK && onDblClick) {
+    Kit().Dispatch(onDblClick);
+  }
+}
+
+bool ListBoxImpl::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  item.itemHeight =
+      static_cast<UINT>(spec_.variableHeight ? TextSize(ListFont(), L"M").cy : ItemHeight());
+  return true;
+}
+
+bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  bool focused = (item.itemState & ODS_FOCUS) != 0;
+  if (item.itemID == static_cast<UINT>(-1) || !(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+    if (focused || (item.itemAction & ODA_FOCUS))
+      DrawFocusRect(dc, &rect);
+    return true;
+  }
+  bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  RECT textRect = rect;
+  if (images_) {
+    auto image = static_cast<int>(item.itemData);
+    if (image >= 0 && image < images_->Count()) {
+      ImageList_Draw(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
+    }
+    textRect.left += images_->ScreenWidth();
+  }
+  textRect.left += 2;
+  LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, item.itemID, 0);
+  std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+  SendMessageW(hwnd_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  HGDIOBJ oldFont = SelectObject(dc, ListFont());
+  DrawTextW(dc, text.c_str(), -1, &textRect, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  SelectObject(dc, oldFont);
+  if (focused)
+    DrawFocusRect(dc, &rect);
+  return true;
+}
+
+}  // namespace tarnix::ui::win32

@@ -1,9 +1,22 @@
-// The history log "tx2log.txt" beside the program.
+// The history log "tx2log.txt" beside the program: its two writers and the File menu's two
+// commands. The log is only ever appended to, in the ANSI code page.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "sources/workspace.h"
+#include "watchdog/log_text.h"
 
 namespace tarnix {
+
+// Appends the text and CR LF. False when the log cannot be written.
+bool AppendLogText(Workspace& ws, const std::string& text);
+// Appends one block (log_text.h). False when the log cannot be written.
+bool LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind kind,
+                   const std::string& label);
+bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
+                   const std::string& label);
 
 // Menu commands of the main window.
 void ShowHistoryLog(Workspace& ws);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "sources/text_case.h"
+
 namespace tarnix {
 
 namespace {
@@ -72,12 +74,6 @@ bool IsAscii(std::string_view s) {
   return (bits & kHighBits) == 0;
 }
 
-std::string FoldNonAscii(const std::string& line) {
-  std::string key = line;
-  for (char& c : key) c = static_cast<char>(LowerAscii8(static_cast<unsigned char>(c)));
-  return key;
-}
-
 // The lines of one list with the first position of each (a lookup finds the first equal
 // entry), in an open-addressing table of one flat array.
 class LineIndex {
@@ -89,14 +85,16 @@ class LineIndex {
     hashes_.reserve(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
       if (!IsAscii(lines[i]))
-        folded_.emplace(i, FoldNonAscii(lines[i]));
+        folded_.emplace(i, FoldCase(lines[i]));
       hashes_.push_back(HashKey(Key(i)));
       Slot& slot = Probe(Key(i), hashes_[i]);
       if (slot.position == 0)
         slot = {static_cast<uint32_t>(hashes_[i]), static_cast<uint32_t>(i + 1)};
     }
   }
-  // The key of line i: the line itself, or its fold when it holds more than ASCII.
+  // The key of line i: the line itself, or its fold when it holds more than ASCII. Keys compare
+  // with ASCII letters in lower case, which a fold already has, so that both kinds compare
+  // alike and only the rare non-ASCII line pays for a fold.
   std::string_view Key(size_t i) const {
     if (folded_.empty())
       return lines_[i];
@@ -144,7 +142,7 @@ std::optional<size_t> FindLine(const LineIndex& in, const LineIndex& from, size_
 }
 
 std::optional<size_t> FindText(const LineIndex& in, const std::string& text) {
-  const std::string folded = IsAscii(text) ? std::string() : FoldNonAscii(text);
+  const std::string folded = IsAscii(text) ? std::string() : FoldCase(text);
   const std::string_view key = folded.empty() ? std::string_view(text) : folded;
   return in.Find(key, HashKey(key));
 }
@@ -176,27 +174,20 @@ class FreeSlots {
   size_t top_ = 1;
 };
 
-// Inserting item k at position at[k] into a growing list, one after another, gives the same
-// list as placing the items from the last to the first into the free slots of the final list.
-std::vector<ChangeLine> InsertAll(std::vector<ChangeLine> base, std::vector<ChangeLine> items,
-                                  const std::vector<size_t>& at) {
-  if (items.empty())
-    return base;
-  const size_t total = base.size() + items.size();
-  std::vector<ChangeLine> out(total);
+// Inserting item k at position at[k] into a growing list of `base` entries, one after
+// another, puts the items where placing them from the last to the first into the free slots of
+// the final list puts them. True marks the slots of the items.
+std::vector<bool> ItemSlots(size_t base, const std::vector<size_t>& at,
+                            std::vector<size_t>& slotOf) {
+  const size_t total = base + at.size();
   std::vector<bool> taken(total, false);
   FreeSlots slots(total);
-  for (size_t k = items.size(); k-- > 0;) {
-    const size_t slot = slots.Take(at[k]);
-    out[slot] = std::move(items[k]);
-    taken[slot] = true;
+  slotOf.resize(at.size());
+  for (size_t k = at.size(); k-- > 0;) {
+    slotOf[k] = slots.Take(at[k]);
+    taken[slotOf[k]] = true;
   }
-  size_t next = 0;
-  for (size_t slot = 0; slot < total; ++slot) {
-    if (!taken[slot])
-      out[slot] = std::move(base[next++]);
-  }
-  return out;
+  return taken;
 }
 
 }  // namespace
@@ -218,7 +209,7 @@ bool IsBlankLine(const std::string& line) {
 }
 
 std::string LineKey(const std::string& line) {
-  return FoldNonAscii(line);
+  return FoldCase(line);
 }
 
 std::optional<std::vector<ChangeLine>> BuildReportList(const std::vector<std::string>& current,
@@ -226,38 +217,60 @@ std::optional<std::vector<ChangeLine>> BuildReportList(const std::vector<std::st
   const LineIndex inCurrent(current);
   const LineIndex inSnapshot(snapshot);
 
-  std::vector<ChangeLine> deleted;
+  std::vector<std::string> deleted;
   for (size_t i = 0; i < snapshot.size(); ++i) {
-    if (FindLine(inCurrent, inSnapshot, i) || IsBlankLine(snapshot[i]))
-      continue;
-    deleted.push_back({TrimLine(snapshot[i]), ChangeMark::Deleted});
+    if (!IsBlankLine(snapshot[i]) && !FindLine(inCurrent, inSnapshot, i)) {
+      deleted.push_back(TrimLine(snapshot[i]));
+    }
   }
 
-  std::vector<ChangeLine> list;
-  list.reserve(current.size() + deleted.size());
+  // The current lines as they enter the list: unchanged, added, or left out (new and blank).
+  enum class Fate : uint8_t { Unchanged, Added, Left };
+  std::vector<Fate> fate(current.size(), Fate::Left);
+  size_t shown = 0;
   bool added = false;
   for (size_t i = 0; i < current.size(); ++i) {
     if (FindLine(inSnapshot, inCurrent, i)) {
-      list.push_back({current[i], ChangeMark::Unchanged});
+      fate[i] = Fate::Unchanged;
     } else if (!IsBlankLine(current[i])) {
-      list.push_back({TrimLine(current[i]), ChangeMark::Added});
+      fate[i] = Fate::Added;
       added = true;
     }
+    shown += fate[i] != Fate::Left;
   }
   if (deleted.empty() && !added)
     return std::nullopt;
 
   std::vector<size_t> at(deleted.size(), 0);
   for (size_t k = 0; k < deleted.size(); ++k) {
-    auto p = FindText(inSnapshot, deleted[k].text);
+    auto p = FindText(inSnapshot, deleted[k]);
     if (!p || *p == 0)
       continue;
     auto j = FindLine(inCurrent, inSnapshot, *p - 1);
     // Blank new lines are left out of the list, so the place may lie past its end.
     if (j)
-      at[k] = std::min(*j + 1, list.size() + k);
+      at[k] = std::min(*j + 1, shown + k);
   }
-  return InsertAll(std::move(list), std::move(deleted), at);
+  std::vector<size_t> slotOf;
+  const std::vector<bool> isDeleted = ItemSlots(shown, at, slotOf);
+
+  std::vector<ChangeLine> list(isDeleted.size());
+  for (size_t k = 0; k < deleted.size(); ++k) {
+    list[slotOf[k]] = {std::move(deleted[k]), ChangeMark::Deleted};
+  }
+  size_t next = 0;
+  for (size_t slot = 0; slot < list.size(); ++slot) {
+    if (isDeleted[slot])
+      continue;
+    while (fate[next] == Fate::Left) ++next;
+    if (fate[next] == Fate::Unchanged) {
+      list[slot] = {current[next], ChangeMark::Unchanged};
+    } else {
+      list[slot] = {TrimLine(current[next]), ChangeMark::Added};
+    }
+    ++next;
+  }
+  return list;
 }
 
 }  // namespace tarnix

@@ -1,0 +1,134 @@
+#include <set>
+
+#include "sources/loading.h"
+#include "sources/text_case.h"
+#include "watchdog/check_sections.h"
+#include "watchdog/history_log.h"
+#include "watchdog/save_command.h"
+#include "watchdog/snapshot_store.h"
+
+namespace tarnix {
+
+namespace {
+
+std::vector<std::string> Texts(const std::vector<ChangeLine>& lines) {
+  std::vector<std::string> texts;
+  texts.reserve(lines.size());
+  for (const ChangeLine& line : lines) texts.push_back(line.text);
+  return texts;
+}
+
+std::vector<std::string> CurrentLines(const StartupSection& section) {
+  if (auto* page = dynamic_cast<ui::TextPage*>(section.view))
+    return page->Lines();
+  if (auto* list = dynamic_cast<ui::ListBox*>(section.view))
+    return list->Items();
+  return {};
+}
+
+// Only a plain name stays inside the folder it is joined to.
+bool IsPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("\\/:") == std::string::npos;
+}
+
+// Deletes the files of the folder that the user took out of the list. Names compare trimmed
+// and without case, so a file whose line the user kept is never deleted.
+void DeleteRemovedFiles(Workspace& ws, const StartupSection& section,
+                        const std::vector<std::string>& current,
+                        const std::vector<std::string>& kept) {
+  std::set<std::string> keptKeys;
+  for (const std::string& name : kept) keptKeys.insert(FoldCase(TrimLine(name)));
+  for (const std::string& name : current) {
+    if (keptKeys.count(FoldCase(TrimLine(name))) == 0 && IsPlainFileName(name)) {
+      ws.store.DeleteFile(section.place + name);  // a file that stays is seen by the next check
+    }
+  }
+}
+
+void Reload(Workspace& ws, const StartupSection& section) {
+  if (auto* page = dynamic_cast<ui::TextPage*>(section.view)) {
+    page->Clear();
+    LoadTextPage(ws, section.place, *page);
+  } else if (auto* list = dynamic_cast<ui::ListBox*>(section.view)) {
+    list->Clear();
+    ListStartupFolder(ws, section);
+  }
+}
+
+struct LineReport {
+  const StartupSection& section;
+  std::string keyPath;
+  std::vector<std::string> current;
+  std::optional<std::vector<std::string>> snapshot;  // nothing when its subkey is missing
+};
+
+void Confirm(CheckRun& run, const LineReport& r, const std::vector<ChangeLine>& shown) {
+  if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, r.current); })) {
+    run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
+  }
+}
+
+void ChangeBack(CheckRun& run, const LineReport& r) {
+  // The button is offered only for a text whose snapshot exists.
+  if (r.section.kind != kindTextFile || !r.snapshot)
+    return;
+  if (WriteTextFile(run.ws, r.section.place, *r.snapshot)) {
+    run.Logged(LogChangeList(run.ws, *r.snapshot, LogKind::Cancelled, r.section.place));
+  }
+}
+
+void SaveList(CheckRun& run, const LineReport& r) {
+  const std::vector<ChangeLine> list = run.report.List();
+  const std::vector<std::string> texts = Texts(list);
+  if (r.section.kind == kindTextFile) {
+    if (!WriteTextFile(run.ws, r.section.place, texts))
+      return;
+  } else {
+    DeleteRemovedFiles(run.ws, r.section, r.current, texts);
+  }
+  if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, texts); })) {
+    run.Logged(LogChangeList(run.ws, list, LogKind::MadeManually, r.section.place));
+  }
+}
+
+}  // namespace
+
+bool CheckLineSection(CheckRun& run, const StartupSection& section) {
+  // A folder that could not be determined holds nothing to compare.
+  if (section.view == nullptr || (section.kind == kindFolder && !section.placeKnown)) {
+    return false;
+  }
+  const std::string keyPath = SnapshotKeyPath(section.key);
+  LineReport r{section, keyPath, CurrentLines(section), ReadSnapshotLines(run.ws.store, keyPath)};
+  const auto list = BuildReportList(r.current, r.snapshot.value_or(std::vector<std::string>{}));
+  if (!list)
+    return false;
+
+  TForm1& report = run.report;
+  const bool text = section.kind == kindTextFile;
+  report.SetList(*list);
+  report.btnEdit->SetEnabled(text);
+  report.btnCancel->SetEnabled(text && r.snapshot.has_value());
+  report.Button1->SetEnabled(true);
+  report.btnSave->SetEnabled(true);
+  run.Logged(LogChangeList(run.ws, *list, LogKind::Found, section.place));
+  report.SetHeading(section.place);
+  switch (run.ShowReport()) {
+    case ReportResult::Confirm:
+      Confirm(run, r, *list);
+      break;
+    case ReportResult::ChangeBack:
+      ChangeBack(run, r);
+      break;
+    case ReportResult::SaveList:
+      SaveList(run, r);
+      break;
+    case ReportResult::None:
+      break;
+  }
+  Reload(run.ws, section);
+  return true;
+}
+
+}  // namespace tarnix

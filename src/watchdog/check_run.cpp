@@ -1,0 +1,33 @@
+#include "watchdog/check_run.h"
+
+#include "watchdog/snapshot_store.h"
+
+namespace tarnix {
+
+ReportResult CheckRun::ShowReport() {
+  ++reports_;
+  return report.ShowReport();
+}
+
+void CheckRun::Logged(bool written) {
+  if (written || logRefused_)
+    return;
+  logRefused_ = true;
+  ShowError("Cannot write to history log " + ws.logPath);
+}
+
+bool CheckRun::WriteSnapshot(const std::function<void()>& write) {
+  try {
+    write();
+    return true;
+  } catch (const StoreError&) {
+    ShowError(kSnapshotWriteError);
+    return false;
+  }
+}
+
+void CheckRun::ShowError(const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,36 @@
+// What one run of the change check works with, and how it reports the failures it goes on
+// after.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "sources/workspace.h"
+#include "watchdog/report_form.h"
+
+namespace tarnix {
+
+class CheckRun {
+ public:
+  CheckRun(Workspace& workspace, TForm1& reportWindow) : ws(workspace), report(reportWindow) {}
+
+  // Shows the report modally; the user's decision.
+  ReportResult ShowReport();
+  int Reports() const { return reports_; }
+
+  // Takes the result of a log write: the first refused one of this run is told.
+  void Logged(bool written);
+  // Runs a snapshot write; a refused one is told and gives false.
+  bool WriteSnapshot(const std::function<void()>& write);
+  // An error box owned by the main window.
+  void ShowError(const std::string& text);
+
+  Workspace& ws;
+  TForm1& report;
+
+ private:
+  int reports_ = 0;
+  bool logRefused_ = false;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,17 @@
+// The change check of one section: compare with the snapshot, report, carry the decision out.
+// Each gives true when the section had changed (its report was shown).
+#pragma once
+
+#include "sources/catalogue.h"
+#include "watchdog/check_run.h"
+
+namespace tarnix {
+
+// kindTextFile and kindFolder.
+bool CheckLineSection(CheckRun& run, const StartupSection& section);
+// kindRunList.
+bool CheckRunSection(CheckRun& run, const StartupSection& section);
+// kindWinIni: the load value, then the run value, each reported and decided on its own.
+bool CheckWininiSection(CheckRun& run, const StartupSection& section);
+
+}  // namespace tarnix

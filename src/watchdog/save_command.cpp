@@ -1,0 +1,99 @@
+#include "watchdog/save_command.h"
+
+#include "sources/loading.h"
+#include "watchdog/snapshot_store.h"
+
+namespace tarnix {
+
+namespace {
+
+const char* const kTextSections[] = {"Autoexec", "Config", "Winstart"};
+
+void ShowError(Workspace& ws, const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
+ui::TextPage* PageOf(const StartupSection& section) {
+  return dynamic_cast<ui::TextPage*>(section.view);
+}
+
+void SnapshotSections(Workspace& ws) {
+  Store& store = ws.store;
+  for (const char* key : kTextSections) {
+    const StartupSection* section = ws.catalogue.Find(key);
+    if (ui::TextPage* page = section ? PageOf(*section) : nullptr) {
+      WriteSnapshotLines(store, SnapshotKeyPath(key), page->Lines());
+    }
+  }
+  for (int index = 0; index < kRunListCount; ++index) {
+    const RunKeyLocation live = RunListKey(index);
+    CopyRegistryKey(store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
+                    live.root, live.path);
+  }
+  const std::string winini = SnapshotKeyPath("Winini");
+  WriteSnapshotValue(store, winini, kSnapshotLoad, ws.views.load->Text());
+  WriteSnapshotValue(store, winini, kSnapshotRun, ws.views.run->Text());
+  WriteSnapshotLines(store, SnapshotKeyPath("Startup"), ws.views.lsbStart->Items());
+  WriteSnapshotLines(store, SnapshotKeyPath("Common Startup"), ws.views.lsbComSt->Items());
+}
+
+}  // namespace
+
+bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines) {
+  if (ws.store.SaveLines(path, lines))
+    return true;
+  ShowError(ws, "Cannot create file " + path);
+  return false;
+}
+
+bool SaveTextFile(Workspace& ws, const std::string& path, ui::TextPage& page) {
+  if (!WriteTextFile(ws, path, page.Lines()))
+    return false;
+  page.SetModified(false);
+  return true;
+}
+
+bool WriteWinIni(Workspace& ws) {
+  const bool load =
+      ws.store.WriteProfileString("win.ini", "windows", "load", ws.views.load->Text());
+  const bool run =
+      load && ws.store.WriteProfileString("win.ini", "windows", "run", ws.views.run->Text());
+  if (!run) {
+    ShowError(ws, "Cannot write the load and run values to win.ini");
+    return false;
+  }
+  ws.views.load->SetModified(false);
+  ws.views.run->SetModified(false);
+  return true;
+}
+
+bool SaveEditedTexts(Workspace& ws) {
+  bool saved = true;
+  for (const char* key : kTextSections) {
+    const StartupSection* section = ws.catalogue.Find(key);
+    ui::TextPage* page = section ? PageOf(*section) : nullptr;
+    if (page && page->Modified())
+      saved = SaveTextFile(ws, section->place, *page) && saved;
+  }
+  return WriteWinIni(ws) && saved;
+}
+
+bool SaveSnapshot(Workspace& ws) {
+  try {
+    SnapshotSections(ws);
+  } catch (const StoreError&) {
+    ShowError(ws, kSnapshotWriteError);
+    return false;
+  }
+  ws.toolkit.MessageBox(ws.mainForm, "Information saved succesfully!", "Attention!",
+                        ui::mb::Ok | ui::mb::IconInfo);
+  return true;
+}
+
+void SaveAll(Workspace& ws) {
+  if (SaveEditedTexts(ws))
+    SaveSnapshot(ws);
+  ws.dataChanged = AnyTextModified(ws);
+}
+
+}  // namespace tarnix

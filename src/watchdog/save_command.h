@@ -1,0 +1,30 @@
+// The Save command and the writers of the two edited file kinds: the startup text files and
+// the load and run values of win.ini. Each failure is shown in an error box owned by the main
+// window; the text that was not written keeps its modified mark.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sources/workspace.h"
+
+namespace tarnix {
+
+// Writes the lines to the file (atomically, keeping its attributes). False, after the error
+// box, when it cannot be written.
+bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines);
+// Writes the page to the file; its modified mark is cleared when that worked.
+bool SaveTextFile(Workspace& ws, const std::string& path, ui::TextPage& page);
+// Writes "load" and then "run" of win.ini's "windows" section from the edit boxes.
+bool WriteWinIni(Workspace& ws);
+// Writes the text pages the user edited (a page that was not edited is never written, so a
+// file that could not be read is not truncated and a missing one is not created) and the
+// win.ini values. True when everything was written.
+bool SaveEditedTexts(Workspace& ws);
+// Writes every section of the snapshot, then "Information saved succesfully!"; on a failed
+// write the error box instead, and the sections after it are not written.
+bool SaveSnapshot(Workspace& ws);
+// Save: the edited texts, then, when they were all written, the snapshot.
+void SaveAll(Workspace& ws);
+
+}  // namespace tarnix

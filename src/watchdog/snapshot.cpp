@@ -1,7 +1,0 @@
-#include "watchdog/snapshot.h"
-
-namespace tarnix {
-
-void SaveAll(Workspace&) {}
-
-}  // namespace tarnix

@@ -1,0 +1,151 @@
+#include "watchdog/snapshot_store.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "sources/text_case.h"
+#include "watchdog/value_text.h"
+
+namespace tarnix {
+
+const char kSnapshotRoot[] = "\\Software\\Movenda\\Tarnix2\\Save";
+const char kSnapshotWriteError[] =
+    "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...";
+const char kSnapshotLoad[] = "Load";
+const char kSnapshotRun[] = "Run";
+
+namespace {
+
+std::unique_ptr<RegKey> OpenForWriting(Store& store, Root root, const std::string& path) {
+  auto key = store.OpenKey(root, path, true);
+  if (!key) {
+    const char* rootName = root == Root::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
+    throw StoreError("Cannot open the registry key " + std::string(rootName) + path +
+                     " for writing");
+  }
+  return key;
+}
+
+// Deletes every value of the key whose name is not kept (names compare without case).
+void DeleteOtherValues(RegKey& key, const std::set<std::string>& keptFolded) {
+  for (const std::string& name : key.GetValueNames()) {
+    if (keptFolded.count(FoldCase(name)) != 0)
+      continue;
+    if (!key.DeleteValue(name))
+      throw StoreError("Cannot delete the registry value " + name);
+  }
+}
+
+// The number of a LineNNN name; nothing for any other name.
+std::optional<unsigned long> LineNumber(const std::string& name) {
+  if (name.size() < 5 || FoldCase(name.substr(0, 4)) != "line")
+    return std::nullopt;
+  unsigned long number = 0;
+  for (size_t i = 4; i < name.size(); ++i) {
+    if (name[i] < '0' || name[i] > '9' || number > 100000000ul)
+      return std::nullopt;
+    number = number * 10 + static_cast<unsigned long>(name[i] - '0');
+  }
+  return number;
+}
+
+}  // namespace
+
+std::string SnapshotKeyPath(const std::string& sectionKey) {
+  return std::string(kSnapshotRoot) + "\\" + sectionKey;
+}
+
+std::string LineValueName(size_t index) {
+  char name[32];
+  std::snprintf(name, sizeof name, "Line%3.3zu", index + 1);
+  return name;
+}
+
+bool SnapshotExists(Store& store) {
+  return store.KeyExists(Root::LocalMachine, kSnapshotRoot);
+}
+
+void WriteSnapshotLines(Store& store, const std::string& keyPath,
+                        const std::vector<std::string>& lines) {
+  auto key = OpenForWriting(store, Root::LocalMachine, keyPath);
+  std::set<std::string> written;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string name = LineValueName(i);
+    key->WriteString(name, lines[i]);
+    written.insert(FoldCase(name));
+  }
+  DeleteOtherValues(*key, written);
+}
+
+std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
+                                                          const std::string& keyPath) {
+  auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
+  if (!key)
+    return std::nullopt;
+  struct Numbered {
+    unsigned long number;
+    std::string name;
+  };
+  std::vector<Numbered> names;
+  for (const std::string& name : key->GetValueNames()) {
+    // A value that is not a line of ours sorts after the lines.
+    names.push_back({LineNumber(name).value_or(~0ul), name});
+  }
+  std::stable_sort(names.begin(), names.end(),
+                   [](const Numbered& a, const Numbered& b) { return a.number < b.number; });
+  std::vector<std::string> lines;
+  lines.reserve(names.size());
+  for (const Numbered& entry : names) {
+    lines.push_back(ValueText(key->ReadValue(entry.name).value_or(RegValue{})));
+  }
+  return lines;
+}
+
+std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
+                                                     const std::string& path) {
+  auto key = store.OpenKey(root, path, false);
+  if (!key)
+    return std::nullopt;
+  std::vector<NamedValue> values;
+  for (const std::string& name : key->GetValueNames()) {
+    if (auto value = key->ReadValue(name))
+      values.push_back({name, *value});
+  }
+  return values;
+}
+
+void WriteKeyValues(Store& store, Root root, const std::string& path,
+                    const std::vector<NamedValue>& values) {
+  auto key = OpenForWriting(store, root, path);
+  std::set<std::string> written;
+  for (const NamedValue& entry : values) {
+    key->WriteValue(entry.name, entry.value);
+    written.insert(FoldCase(entry.name));
+  }
+  DeleteOtherValues(*key, written);
+}
+
+bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
+                     Root sourceRoot, const std::string& sourcePath) {
+  auto values = ReadKeyValues(store, sourceRoot, sourcePath);
+  if (!values)
+    return false;
+  WriteKeyValues(store, destinationRoot, destinationPath, *values);
+  return true;
+}
+
+std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name) {
+  auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
+  if (!key)
+    return {};
+  auto value = key->ReadValue(name);
+  return value ? ValueText(*value) : std::string();
+}
+
+void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
+                        const std::string& text) {
+  OpenForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,60 @@
+// The snapshot in the registry: one subkey per startup section under HKEY_LOCAL_MACHINE
+// "\Software\Movenda\Tarnix2\Save", named by the section's key. Line sections (texts and
+// folders) hold Line001, Line002, ... ; run lists a copy of the run key's values with their
+// types; "Winini" the values Load and Run.
+//
+// Writers raise StoreError when a key cannot be opened for writing or a value cannot be
+// written, so that a refused write is never taken for a saved one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sources/store.h"
+
+namespace tarnix {
+
+extern const char kSnapshotRoot[];  // "\Software\Movenda\Tarnix2\Save"
+// The message for any snapshot write that failed.
+extern const char kSnapshotWriteError[];
+
+// kSnapshotRoot + "\" + the section key.
+std::string SnapshotKeyPath(const std::string& sectionKey);
+// "Line" and the 1-based line number with at least three digits: Line001 ... Line1000.
+std::string LineValueName(size_t index);
+
+bool SnapshotExists(Store& store);
+
+// Replaces a line section: Line001... hold the lines, no other value is left.
+void WriteSnapshotLines(Store& store, const std::string& keyPath,
+                        const std::vector<std::string>& lines);
+// The lines in the order of their numbers, whatever order the registry enumerates them in;
+// nothing when the subkey does not exist.
+std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath);
+
+struct NamedValue {
+  std::string name;
+  RegValue value;
+};
+// Every value of the key with its type, in the registry's order; nothing when the key cannot
+// be opened.
+std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
+                                                     const std::string& path);
+// Makes the key hold exactly these values, types kept: writes each one, then deletes the
+// values it does not name. The key itself, and any subkey, stays.
+void WriteKeyValues(Store& store, Root root, const std::string& path,
+                    const std::vector<NamedValue>& values);
+// Copies every value of the source key into the destination key (WriteKeyValues). False, and
+// the destination untouched, when the source cannot be opened.
+bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
+                     Root sourceRoot, const std::string& sourcePath);
+
+// The win.ini pair: "Load" and "Run". A missing subkey or value reads as empty text.
+extern const char kSnapshotLoad[];
+extern const char kSnapshotRun[];
+std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name);
+void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
+                        const std::string& text);
+
+}  // namespace tarnix

@@ -1,0 +1,135 @@
+// The watchdog on the in-memory platform: a main window with the controls that hold the
+// places, the report window and its line editor, and helpers to script the user.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sources/loading.h"
+#include "sources/store_memory.h"
+#include "ui/headless/driver.h"
+#include "watchdog/check.h"
+#include "watchdog/history_log.h"
+#include "watchdog/snapshot.h"
+
+namespace tarnix {
+
+inline const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const char kLogPath[] = "C:\\Program Files\\Tarnix2\\tx2log.txt";
+inline const char kCrLf[] = "\r\n";
+inline const std::string kDivider(55, '-');
+
+// What the user saw in one report.
+struct SeenReport {
+  std::string heading;
+  std::vector<ChangeLine> lines;
+  bool edit = false, changeBack = false, deleteLine = false, saveList = false;
+};
+
+class WatchdogTest : public ::testing::Test {
+ protected:
+  explicit WatchdogTest(PlatformPreset platform = PlatformPreset::Windows10)
+      : ws(store, toolkit), editline(toolkit), report(toolkit, editline) {
+    store.SetPlatform(platform);
+    shellFolders = store.SeedShellFolders();
+    toolkit.SetAutoAcknowledge(true);
+    BuildMainWindow();
+  }
+
+  // The catalogue and the controls, then every place loaded.
+  void BuildMainWindow() {
+    mainForm = toolkit.CreateForm({"mform", "Tmform", "Tarnix2", 800, 600});
+    PlaceViews& v = ws.views;
+    for (int i = 0; i < kRunListCount; ++i) {
+      v.runLists[i] = mainForm->AddListBox({"ListBox" + std::to_string(i + 1), {}});
+    }
+    v.autoex = mainForm->AddTextPage({"autoex", {}});
+    v.config = mainForm->AddTextPage({"config", {}});
+    v.winstart = mainForm->AddTextPage({"winstart", {}});
+    v.load = mainForm->AddEdit({"load", {}});
+    v.run = mainForm->AddEdit({"run", {}});
+    v.lsbStart = mainForm->AddListBox({"lsbStart", {}});
+    v.lsbComSt = mainForm->AddListBox({"lsbComSt", {}});
+    ws.mainForm = mainForm.get();
+    ws.logPath = kLogPath;
+    Rebuild();
+  }
+
+  // Builds the catalogue again (after a change of the platform's folders) and reloads.
+  void Rebuild() {
+    ws.catalogue = BuildCatalogue(store);
+    const std::pair<const char*, ui::Control*> views[] = {
+        {"HKLM_Run", ws.views.runLists[0]}, {"HKLM_RunService", ws.views.runLists[1]},
+        {"HKCU_Run", ws.views.runLists[2]}, {"Autoexec", ws.views.autoex},
+        {"Config", ws.views.config},        {"Winstart", ws.views.winstart},
+        {"Startup", ws.views.lsbStart},     {"Common Startup", ws.views.lsbComSt}};
+    for (const auto& [key, view] : views) ws.catalogue.Find(key)->view = view;
+    RefreshAll(ws);
+  }
+
+  const StartupSection& Section(const std::string& key) { return *ws.catalogue.Find(key); }
+  std::string Place(const std::string& key) { return Section(key).place; }
+  std::string Winstart() { return Place("Winstart"); }
+
+  // The snapshot of what is loaded now.
+  void TakeSnapshot() {
+    ASSERT_TRUE(SaveSnapshot(ws));
+    toolkit.TakeMessages();
+  }
+
+  // The user's next report: what it showed is recorded, then `act` runs on it.
+  void OnReport(std::function<void(TForm1&)> act) {
+    toolkit.OnModal("TForm1", [this, act](ui::Form&) {
+      seen.push_back({report.kname1->Caption(), report.List(), report.btnEdit->Enabled(),
+                      report.btnCancel->Enabled(), report.Button1->Enabled(),
+                      report.btnSave->Enabled()});
+      act(report);
+    });
+  }
+  void OnReportClick(ui::Button* TForm1::*button) {
+    OnReport([button](TForm1& r) { ui::headless::Click(*(r.*button)); });
+  }
+
+  bool Check() {
+    return RunCheck(ws, report, [this] { ++firstLaunches; });
+  }
+
+  std::string Log() { return store.FileBytes(kLogPath).value_or(""); }
+  std::vector<std::string> Lines(const std::string& path) {
+    return store.LoadLines(path).value_or(std::vector<std::string>{"<unreadable>"});
+  }
+  std::optional<std::vector<std::string>> SnapshotLines(const std::string& key) {
+    return ReadSnapshotLines(store, SnapshotKeyPath(key));
+  }
+  std::vector<ui::headless::MessageRecord> Errors() {
+    std::vector<ui::headless::MessageRecord> errors;
+    for (const auto& m : toolkit.Messages()) {
+      if (m.caption == "Error!")
+        errors.push_back(m);
+    }
+    return errors;
+  }
+  bool WasShown(const std::string& text) {
+    for (const auto& m : toolkit.Messages()) {
+      if (m.text == text)
+        return true;
+    }
+    return false;
+  }
+
+  MemoryStore store;
+  ui::headless::HeadlessToolkit toolkit;
+  SeededShellFolders shellFolders;
+  Workspace ws;
+  std::unique_ptr<ui::Form> mainForm;
+  Teditline editline;
+  TForm1 report;
+  std::vector<SeenReport> seen;
+  int firstLaunches = 0;
+};
+
+}  // namespace tarnix

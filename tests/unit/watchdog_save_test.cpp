@@ -1,0 +1,129 @@
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using ui::headless::MessageRecord;
+
+class SaveTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    store.AddFile(Winstart(), "@echo off\r\nrem start\r\n", attr::Hidden | attr::Archive);
+    store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe");
+    store.SetValue(Root::LocalMachine, kRun, "Agent",
+                   {regtype::ExpandString, "%ProgramFiles%\\a.exe"});
+    store.WriteProfileString("win.ini", "windows", "load", "loader.exe");
+    store.AddFile(shellFolders.startup + "\\Mail.lnk", "lnk");
+    Rebuild();
+  }
+};
+
+TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
+  ws.views.winstart->SetLines({"@echo off", "rem edited, not saved"});
+  ASSERT_TRUE(SaveSnapshot(ws));
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "Information saved succesfully!");
+  EXPECT_EQ(shown[0].caption, "Attention!");
+  EXPECT_EQ(shown[0].style, 0x40u);
+  EXPECT_EQ(shown[0].owner, "mform");
+
+  EXPECT_EQ(SnapshotLines("Winstart"),
+            (std::vector<std::string>{"@echo off", "rem edited, not saved"}));
+  EXPECT_EQ(SnapshotLines("Autoexec"), std::vector<std::string>{});
+  EXPECT_EQ(SnapshotLines("Startup"), std::vector<std::string>{"Mail.lnk"});
+  EXPECT_EQ(SnapshotLines("Common Startup"), std::vector<std::string>{});
+  const std::string save = "\\Software\\Movenda\\Tarnix2\\Save\\";
+  EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKCU_Run", "Tool")->data, "tool.exe");
+  EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKLM_Run", "Agent"),
+            (RegValue{regtype::ExpandString, "%ProgramFiles%\\a.exe"}));
+  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, save + "HKLM_RunService"));  // no live key
+  EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Load")->data, "loader.exe");
+  EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Run")->data, "");
+}
+
+TEST_F(SaveTest, SavingTwiceGivesTheSameSnapshot) {
+  TakeSnapshot();
+  const auto before = SnapshotLines("Winstart");
+  TakeSnapshot();
+  EXPECT_EQ(SnapshotLines("Winstart"), before);
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(SaveTest, ARefusedSnapshotWriteIsAnErrorNotASuccess) {
+  store.RefuseWrite(Root::LocalMachine, "\\Software");
+  EXPECT_FALSE(SaveSnapshot(ws));
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(
+      shown[0].text,
+      "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...");
+  EXPECT_EQ(shown[0].caption, "Error!");
+  EXPECT_EQ(shown[0].style, 0x10u);
+  EXPECT_EQ(shown[0].owner, "mform");
+}
+
+TEST_F(SaveTest, ANonStringRunValueIsCopiedWithItsTypeAndNeverStopsSave) {
+  const RegValue binary{regtype::Binary, std::string("\x01\x00\x02", 3)};
+  store.SetValue(Root::CurrentUser, kRun, "Blob", binary);
+  ASSERT_TRUE(SaveSnapshot(ws));
+  EXPECT_EQ(store.Value(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"), "Blob"), binary);
+  EXPECT_EQ(SnapshotLines("Startup"), std::vector<std::string>{"Mail.lnk"});
+}
+
+TEST_F(SaveTest, AMissingRunKeyLeavesItsOldSnapshot) {
+  TakeSnapshot();
+  store.DeleteKey(Root::CurrentUser, kRun);
+  TakeSnapshot();
+  EXPECT_EQ(store.Value(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"), "Tool")->data, "tool.exe");
+}
+
+TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
+  store.AddFile(Place("Config"), "files=40\r\n");
+  store.SetFileFault(Place("Config"), FileFault::Unreadable);
+  Rebuild();
+  ws.views.winstart->SetLines({"@echo off", "rem new"});
+  ws.views.winstart->SetModified(true);
+  ws.views.load->SetText("other.exe");
+  ws.views.load->SetModified(true);
+  ws.dataChanged = true;
+
+  SaveAll(ws);
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem new\r\n");
+  EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::Hidden | attr::Archive);
+  EXPECT_EQ(store.FileWrites(Place("Config")), 0);   // unreadable, never truncated
+  EXPECT_FALSE(store.FileBytes(Place("Autoexec")));  // missing, not created
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", ""), "other.exe");
+  EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"@echo off", "rem new"}));
+  EXPECT_TRUE(WasShown("Information saved succesfully!"));
+  EXPECT_FALSE(AnyTextModified(ws));
+  EXPECT_FALSE(ws.dataChanged);
+}
+
+TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
+  store.SetFileFault(Winstart(), FileFault::Locked);
+  ws.views.winstart->SetLines({"rem lost?"});
+  ws.views.winstart->SetModified(true);
+  SaveAll(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
+  EXPECT_EQ(Errors()[0].style, 0x10u);
+  EXPECT_FALSE(WasShown("Information saved succesfully!"));
+  EXPECT_FALSE(SnapshotExists(store));
+  EXPECT_TRUE(ws.views.winstart->Modified());
+  EXPECT_TRUE(ws.dataChanged);
+}
+
+TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
+  store.RefuseProfileWrites();
+  ws.views.run->SetText("r.exe");
+  ws.views.run->SetModified(true);
+  SaveAll(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot write the load and run values to win.ini");
+  EXPECT_FALSE(SnapshotExists(store));
+  EXPECT_TRUE(ws.views.run->Modified());
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,0 +1,102 @@
+#include "watchdog/value_text.h"
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+const char kKey[] = "\\Software\\Movenda\\Tarnix2\\Save\\Autoexec";
+
+RegValue Expand(const std::string& text) {
+  return {regtype::ExpandString, text};
+}
+RegValue Dword(uint32_t n) {
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
+  return {regtype::Dword, bytes};
+}
+
+class SnapshotStoreTest : public ::testing::Test {
+ protected:
+  MemoryStore store;
+};
+
+TEST_F(SnapshotStoreTest, LinesReadBackByTheirNumberWhateverTheEnumerationOrder) {
+  store.SetValueOrder(ValueOrder::Sorted);
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 1005; ++i) lines.push_back("line " + std::to_string(i));
+  lines[1] = "";
+  lines[2] = "  padded  ";
+  WriteSnapshotLines(store, kKey, lines);
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line001")->data, "line 1");
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line999")->data, "line 999");
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line1000")->data, "line 1000");
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
+}
+
+TEST_F(SnapshotStoreTest, RewritingLeavesOnlyTheNewLinesAndAnEmptyListLeavesAnEmptyKey) {
+  WriteSnapshotLines(store, kKey, {"a", "b", "c"});
+  WriteSnapshotLines(store, kKey, {"x"});
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"x"});
+  WriteSnapshotLines(store, kKey, {});
+  EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kKey));
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{});
+  EXPECT_FALSE(ReadSnapshotLines(store, std::string(kKey) + "Missing"));
+}
+
+TEST_F(SnapshotStoreTest, ARefusedWriteIsAnErrorAndKeepsTheOldLines) {
+  WriteSnapshotLines(store, kKey, {"old"});
+  store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
+  EXPECT_THROW(WriteSnapshotLines(store, kKey, {"new"}), StoreError);
+  EXPECT_THROW(WriteSnapshotValue(store, kKey, "Load", "x"), StoreError);
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"old"});
+}
+
+TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSubkeys) {
+  store.SetValue(Root::CurrentUser, kRun, "Path", Expand("%windir%\\x.exe"));
+  store.SetValue(Root::CurrentUser, kRun, "Count", Dword(42));
+  store.SetString(Root::CurrentUser, kRun, "Plain", "p.exe");
+  store.SetString(Root::LocalMachine, "\\Dest", "Stale", "gone.exe");
+  store.SetString(Root::LocalMachine, "\\Dest\\Sub", "Kept", "1");
+
+  ASSERT_TRUE(CopyRegistryKey(store, "\\Dest", Root::LocalMachine, Root::CurrentUser, kRun));
+  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Path"), Expand("%windir%\\x.exe"));
+  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Count"), Dword(42));
+  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Plain")->type, regtype::String);
+  EXPECT_FALSE(store.Value(Root::LocalMachine, "\\Dest", "Stale"));
+  EXPECT_TRUE(store.Value(Root::LocalMachine, "\\Dest\\Sub", "Kept"));
+}
+
+TEST_F(SnapshotStoreTest, CopyFromAMissingKeyLeavesTheDestinationAlone) {
+  store.SetString(Root::LocalMachine, "\\Dest", "Old", "old.exe");
+  EXPECT_FALSE(CopyRegistryKey(store, "\\Dest", Root::LocalMachine, Root::CurrentUser, "\\No"));
+  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Old")->data, "old.exe");
+}
+
+TEST_F(SnapshotStoreTest, SnapshotValuesReadAsEmptyWhenMissing) {
+  EXPECT_FALSE(SnapshotExists(store));
+  EXPECT_EQ(ReadSnapshotValue(store, kKey, "Load"), "");
+  WriteSnapshotValue(store, kKey, "Load", "a.exe");
+  EXPECT_EQ(ReadSnapshotValue(store, kKey, "load"), "a.exe");
+  EXPECT_EQ(ReadSnapshotValue(store, kKey, "Run"), "");
+  EXPECT_TRUE(SnapshotExists(store));
+}
+
+TEST(WatchdogValueText, NonStringValuesReadAsTheirTypedForm) {
+  EXPECT_EQ(ValueText({regtype::String, "a b"}), "a b");
+  EXPECT_EQ(ValueText(Expand("%x%")), "%x%");
+  EXPECT_EQ(ValueText(Dword(42)), "dword:0000002a");
+  EXPECT_EQ(ValueText({regtype::Binary, std::string("\x01\x02\xff", 3)}), "hex:01,02,ff");
+  EXPECT_EQ(ValueText({regtype::MultiString, std::string("a\0\0", 3)}), "hex(7):61,00,00");
+  EXPECT_EQ(ValueText({regtype::Dword, "12"}), "hex(4):31,32");
+}
+
+TEST(WatchdogLineNames, HaveAtLeastThreeDigits) {
+  EXPECT_EQ(LineValueName(0), "Line001");
+  EXPECT_EQ(LineValueName(98), "Line099");
+  EXPECT_EQ(LineValueName(999), "Line1000");
+  EXPECT_EQ(SnapshotKeyPath("Common Startup"),
+            "\\Software\\Movenda\\Tarnix2\\Save\\Common Startup");
+}
+
+}  // namespace
+}  // namespace tarnix

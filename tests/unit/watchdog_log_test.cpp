@@ -1,0 +1,128 @@
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+class LogTest : public WatchdogTest {
+ protected:
+  LogTest() : WatchdogTest(PlatformPreset::Windows98) {}
+};
+
+TEST_F(LogTest, AConfirmedAutoexecLineIsLoggedByteForByte) {
+  store.AddFile("C:\\AUTOEXEC.BAT", "PATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\nPROMPT $p$g\r\n");
+  Rebuild();
+  TakeSnapshot();
+  store.AddFile("C:\\AUTOEXEC.BAT",
+                "PATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\nSET TEMP=C:\\TEMP\r\nPROMPT $p$g\r\n");
+  Rebuild();
+  store.SetNow({2026, 12, 5, 16, 44, 3});
+  OnReport([this](TForm1& r) {
+    store.SetNow({2026, 12, 5, 16, 44, 9});
+    ui::headless::Click(*r.BitBtn2);
+  });
+
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Log(),
+            "Start check 05.12.2026 at:16:44:03\r\n"
+            "Changes found in:C:\\AUTOEXEC.BAT\r\n"
+            "-------------------------------------------------------\r\n"
+            " PATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\n"
+            "+SET TEMP=C:\\TEMP\r\n"
+            " PROMPT $p$g\r\n"
+            "-------------------------------------------------------\r\n"
+            "The changes in:C:\\AUTOEXEC.BAT are confirmed\r\n"
+            "-------------------------------------------------------\r\n"
+            "End check              at:16:44:09\r\n"
+            "-------------------------------------------------------\r\n");
+}
+
+TEST_F(LogTest, ACheckThatFindsNothingWritesStartEndAndDivider) {
+  TakeSnapshot();
+  EXPECT_FALSE(Check());
+  EXPECT_EQ(Log(), "Start check 17.05.2001 at:16:44:03\r\nEnd check              at:16:44:03\r\n" +
+                       kDivider + kCrLf);
+  EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(LogTest, ALogThatCannotBeWrittenIsToldOnceAndTheCheckGoesOn) {
+  store.AddFile(Winstart(), "a\r\n");
+  store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe");
+  Rebuild();
+  TakeSnapshot();
+  store.AddFile(Winstart(), "a\r\nb\r\n");
+  store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
+  Rebuild();
+  store.SetFileFault(kLogPath, FileFault::Uncreatable);
+  OnReportClick(&TForm1::BitBtn2);
+  OnReportClick(&TForm1::btnCancel);
+
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, std::string("Cannot write to history log ") + kLogPath);
+  EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_FALSE(store.Value(Root::CurrentUser, kRun, "New"));
+  EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(LogTest, TheLogIsCreatedByTheFirstCheckAndOnlyAppendedTo) {
+  TakeSnapshot();
+  Check();
+  const std::string first = Log();
+  ASSERT_EQ(first.rfind("Start check ", 0), 0u);
+  Check();
+  EXPECT_EQ(Log(), first + first);
+}
+
+TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
+  ShowHistoryLog(ws);
+  ASSERT_EQ(toolkit.ShellCalls().size(), 1u);
+  const auto& call = toolkit.ShellCalls()[0];
+  EXPECT_EQ(call.owner, "mform");
+  EXPECT_EQ(call.verb, "open");
+  EXPECT_EQ(call.file, kLogPath);
+  EXPECT_EQ(call.parameters, "");
+  EXPECT_EQ(call.folder, "");
+  EXPECT_EQ(call.showCommand, 3);
+}
+
+TEST_F(LogTest, ClearAsksAndDeletesOnlyOnYes) {
+  store.AddFile(kLogPath, "old\r\n");
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+  ClearHistoryLog(ws);
+  EXPECT_EQ(Log(), "old\r\n");
+  const auto& asked = toolkit.Messages().back();
+  EXPECT_EQ(asked.text, "Are you sure to clear history log ?");
+  EXPECT_EQ(asked.caption, "Attention!");
+  EXPECT_EQ(asked.style, 0x44u);
+  EXPECT_EQ(asked.owner, "mform");
+
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  ClearHistoryLog(ws);
+  EXPECT_FALSE(store.FileBytes(kLogPath));
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  ClearHistoryLog(ws);
+  EXPECT_EQ(Errors().size(), 0u);
+}
+
+TEST(WatchdogLogText, BlocksOfEveryKind) {
+  const std::vector<ChangeLine> list = {
+      {"old", ChangeMark::Deleted}, {"", ChangeMark::Unchanged}, {"new", ChangeMark::Added}};
+  const std::string divider = kDivider + kCrLf;
+  EXPECT_EQ(ChangeListBlock(list, LogKind::Found, "P"),
+            "Changes found in:P\r\n" + divider + "- old\r\n \r\n+new\r\n" + divider);
+  EXPECT_EQ(ChangeListBlock(list, LogKind::Confirmed, "P"),
+            "The changes in:P are confirmed\r\n" + divider);
+  EXPECT_EQ(
+      ChangeListBlock(list, LogKind::MadeManually, "P"),
+      "The changes in:P are made manually\r\n" + divider + "- old\r\n \r\n+new\r\n" + divider);
+  EXPECT_EQ(PlainListBlock({"a", "b"}, LogKind::Cancelled, "P"),
+            "The changes in:P are cancelled\r\n" + divider + "a\r\nb\r\n" + divider);
+  EXPECT_EQ(WininiCancelled("W Parameter Load=", "x.exe"),
+            "The changes in:W Parameter Load= are cancelled\r\nx.exe" + divider);
+  EXPECT_EQ(WininiConfirmed("W Parameter Run="),
+            "The changes in:W Parameter Run= are confirmed\r\n" + divider);
+  EXPECT_EQ(LogDate({2026, 1, 2, 3, 4, 5}), "02.01.2026");
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -99,7 +99,7 @@ class WatchdogTest : public ::testing::Test {
   }
 
   std::string Log() { return store.FileBytes(kLogPath).value_or(""); }
-  std::vector<std::string> Lines(const std::string& path) {
+  std::vector<std::string> FileLines(const std::string& path) {
     return store.LoadLines(path).value_or(std::vector<std::string>{"<unreadable>"});
   }
   std::optional<std::vector<std::string>> SnapshotLines(const std::string& key) {

@@ -1,0 +1,237 @@
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using ui::headless::Click;
+using ui::headless::Select;
+using Lines = std::vector<std::string>;
+
+class CheckLinesTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    store.AddFile(Winstart(), "@echo off\r\nrem one\r\n", attr::Hidden | attr::Archive);
+    store.AddFile(Folder("Keep.lnk"), "k");
+    store.AddFile(Folder("Drop.lnk"), "d");
+    Rebuild();
+    TakeSnapshot();
+  }
+  std::string Folder(const std::string& name) { return shellFolders.startup + "\\" + name; }
+  void ChangeWinstart() {
+    store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::Hidden | attr::Archive);
+    Rebuild();
+  }
+};
+
+TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
+  store.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2");
+  EXPECT_FALSE(Check());
+  EXPECT_EQ(firstLaunches, 1);
+  EXPECT_TRUE(WasShown("Information saved succesfully!"));
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
+  EXPECT_EQ(Log(), "");
+}
+
+TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
+  ChangeWinstart();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].heading, Winstart());
+  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"@echo off", ChangeMark::Unchanged},
+                                                    {"rem one", ChangeMark::Deleted},
+                                                    {"rem two", ChangeMark::Added}}));
+  EXPECT_TRUE(seen[0].edit && seen[0].changeBack && seen[0].deleteLine && seen[0].saveList);
+}
+
+TEST_F(CheckLinesTest, ConfirmTakesTheCurrentLinesIntoTheSnapshot) {
+  ChangeWinstart();
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem two"}));
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
+  ChangeWinstart();
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+  EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::Hidden | attr::Archive);
+  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
+  EXPECT_NE(Log().find("The changes in:" + Winstart() + " are cancelled\r\n" + kDivider +
+                       "\r\n@echo off\r\nrem one\r\n" + kDivider + "\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
+  store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart"));
+  OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
+  EXPECT_TRUE(Check());
+  EXPECT_FALSE(seen[0].changeBack);
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+}
+
+TEST_F(CheckLinesTest, AnEmptySnapshotStillRestoresAnEmptyFile) {
+  WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {});
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), "");
+}
+
+TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
+  store.AddFile(Winstart(), "@echo off\r\n  rem one\r\nrem extra\r\n");
+  Rebuild();
+  OnReport([this](TForm1& r) {
+    // rem one (deleted, trimmed), rem one (added, trimmed), rem extra (added)
+    toolkit.OnModal("Teditline", [](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("rem EXTRA edited");
+      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    Select(*r.ListBox1, 3);
+    Click(*r.btnEdit);
+    Select(*r.ListBox1, 2);
+    Click(*r.Button1);
+    Click(*r.btnSave);
+  });
+  EXPECT_TRUE(Check());
+  const Lines saved = {"@echo off", "rem one", "rem EXTRA edited"};
+  EXPECT_EQ(FileLines(Winstart()), saved);
+  EXPECT_EQ(SnapshotLines("Winstart"), saved);
+  EXPECT_NE(Log().find("are made manually\r\n" + kDivider +
+                       "\r\n @echo off\r\n- rem one\r\n+rem EXTRA edited\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
+  ChangeWinstart();
+  store.SetFileFault(Winstart(), FileFault::Locked);
+  OnReportClick(&TForm1::btnSave);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
+  EXPECT_EQ(Log().find("made manually"), std::string::npos);
+}
+
+TEST_F(CheckLinesTest, ClosingWithoutADecisionChangesNothingAndReportsAgain) {
+  ChangeWinstart();
+  OnReport([](TForm1& r) { ui::headless::PressKey(*r.form, ui::vk::Escape); });
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(report.reportResult, ReportResult::None);
+  EXPECT_EQ(Log().find("The changes in:"), std::string::npos);
+  EXPECT_NE(Log().find("Changes found in:" + Winstart()), std::string::npos);
+  OnReport([](TForm1& r) { ui::headless::CloseBox(*r.form); });
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {
+  ChangeWinstart();
+  store.AddFile(Folder("New.lnk"), "n");
+  Rebuild();
+  store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
+  OnReportClick(&TForm1::BitBtn2);
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen.size(), 2u);
+  ASSERT_EQ(Errors().size(), 2u);
+  EXPECT_EQ(
+      Errors()[0].text,
+      "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...");
+  EXPECT_EQ(Log().find("are confirmed"), std::string::npos);
+}
+
+TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
+  store.AddFile(Folder("New.lnk"), "n");
+  store.AddFile(Folder(" Spaced.lnk "), "s");
+  Rebuild();
+  OnReport([](TForm1& r) {
+    EXPECT_FALSE(r.btnEdit->Enabled());
+    // Keep.lnk, Drop.lnk unchanged; New.lnk, Spaced.lnk added (trimmed): drop Drop.lnk.
+    for (int i = 0; i < r.ListBox1->Count(); ++i) {
+      if (r.ListBox1->Item(i) == "Drop.lnk")
+        Select(*r.ListBox1, i);
+    }
+    Click(*r.Button1);
+    Click(*r.btnSave);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_FALSE(seen[0].edit);
+  EXPECT_FALSE(seen[0].changeBack);
+  EXPECT_FALSE(store.FileBytes(Folder("Drop.lnk")));
+  EXPECT_TRUE(store.FileBytes(Folder("Keep.lnk")));
+  EXPECT_TRUE(store.FileBytes(Folder("New.lnk")));
+  EXPECT_TRUE(store.FileBytes(Folder(" Spaced.lnk ")));
+  EXPECT_EQ(ws.views.lsbStart->Count(), 3);
+}
+
+TEST_F(CheckLinesTest, AnUnknownFolderIsNotChecked) {
+  store.SetString(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                  "StartUp", "");
+  Rebuild();
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEndLine) {
+  store.AddFile(Folder("New.lnk"), "n");
+  store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
+  ChangeWinstart();
+  ws.views.load->SetText("x.exe");
+  for (int i = 0; i < 4; ++i) OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 4u);
+  const std::vector<std::string> order = {Winstart(), shellFolders.startup + "\\",
+                                          Place("HKCU_Run"), Place("Winini") + " Parameter Load="};
+  size_t at = Log().find("Start check ");
+  EXPECT_EQ(at, 0u);
+  for (size_t i = 0; i < order.size(); ++i) {
+    EXPECT_EQ(seen[i].heading, order[i]);
+    at = Log().find("Changes found in:" + order[i] + "\r\n", at);
+    EXPECT_NE(at, std::string::npos) << order[i];
+  }
+  EXPECT_NE(Log().find("End check ", at), std::string::npos);
+  EXPECT_EQ(Log().find("Start check ", 1), std::string::npos);
+}
+
+TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
+  ws.views.winstart->SetLines({"@echo off", "rem typed"});
+  ws.views.winstart->SetModified(true);
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  const auto& asked = toolkit.Messages()[0];
+  EXPECT_EQ(asked.text, "The data were changed! Save before check ?");
+  EXPECT_EQ(asked.caption, "Attention!");
+  EXPECT_EQ(asked.style, 0x44u);
+  EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem typed"}));
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
+  EXPECT_FALSE(AnyTextModified(ws));
+  EXPECT_FALSE(ws.dataChanged);
+}
+
+TEST_F(CheckLinesTest, AnsweringNoComparesTheUnsavedTextThenReloads) {
+  ws.views.winstart->SetLines({"@echo off", "rem typed"});
+  ws.views.winstart->SetModified(true);
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"rem typed", ChangeMark::Added}));
+  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
+  EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem one"}));
+}
+
+TEST_F(CheckLinesTest, EditsThatCannotBeSavedStopTheCheckAndStayEdited) {
+  store.SetFileFault(Winstart(), FileFault::Locked);
+  ws.views.winstart->SetLines({"rem typed"});
+  ws.views.winstart->SetModified(true);
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  EXPECT_THROW(Check(), StoreError);
+  EXPECT_EQ(ws.views.winstart->Lines(), Lines{"rem typed"});
+  EXPECT_TRUE(ws.views.winstart->Modified());
+  EXPECT_EQ(Log(), "");
+}
+
+}  // namespace
+}  // namespace tarnix

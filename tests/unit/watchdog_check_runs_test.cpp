@@ -1,0 +1,136 @@
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using ui::headless::Click;
+
+RegValue Dword(uint32_t n) {
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
+  return {regtype::Dword, bytes};
+}
+
+class CheckRunsTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe /min");
+    store.SetValue(Root::CurrentUser, kRun, "Agent",
+                   {regtype::ExpandString, "%ProgramFiles%\\a.exe"});
+    store.SetString(Root::LocalMachine, kRun, "Base", "base.exe");
+    Rebuild();
+    TakeSnapshot();
+  }
+  std::optional<RegValue> Live(const std::string& name) {
+    return store.Value(Root::CurrentUser, kRun, name);
+  }
+  std::optional<RegValue> Saved(const std::string& name) {
+    return store.Value(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"), name);
+  }
+};
+
+TEST_F(CheckRunsTest, ANewValueIsReportedAddedWithOnlyChangeBackOffered) {
+  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].heading,
+            "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"evil.exe", ChangeMark::Added}));
+  EXPECT_TRUE(seen[0].changeBack);
+  EXPECT_FALSE(seen[0].edit || seen[0].deleteLine || seen[0].saveList);
+  // The buttons are editable again for the next report.
+  EXPECT_TRUE(report.btnEdit->Enabled() && report.Button1->Enabled() && report.btnSave->Enabled());
+}
+
+TEST_F(CheckRunsTest, ChangeBackRestoresTypesDeletesNewValuesAndKeepsTheKeyAndSubkeys) {
+  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
+  store.SetString(Root::CurrentUser, std::string(kRun) + "\\OtherTool", "x", "1");
+  store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Agent");
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_FALSE(Live("Intruder"));
+  EXPECT_EQ(Live("Agent"), (RegValue{regtype::ExpandString, "%ProgramFiles%\\a.exe"}));
+  EXPECT_TRUE(store.Value(Root::CurrentUser, std::string(kRun) + "\\OtherTool", "x"));
+  EXPECT_NE(Log().find(" are cancelled\r\n" + kDivider +
+                       "\r\ntool.exe /min\r\n%ProgramFiles%\\a.exe\r\n"),
+            std::string::npos);
+  EXPECT_EQ(ws.views.runLists[2]->Items(), (std::vector<std::string>{"Tool", "Agent"}));
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(CheckRunsTest, ConfirmCopiesTheLiveValuesWithTheirTypes) {
+  store.SetValue(Root::CurrentUser, kRun, "Count", Dword(42));
+  OnReport([](TForm1& r) {
+    EXPECT_EQ(r.List().back(), (ChangeLine{"dword:0000002a", ChangeMark::Added}));
+    Click(*r.BitBtn2);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Saved("Count"), Dword(42));
+  EXPECT_EQ(Saved("Agent")->type, regtype::ExpandString);
+  EXPECT_FALSE(Check());
+  store.SetValue(Root::CurrentUser, kRun, "Count", Dword(43));
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen.back().lines.back(), (ChangeLine{"dword:0000002b", ChangeMark::Added}));
+}
+
+TEST_F(CheckRunsTest, RenamesAndEmptyCommandsAreNoChange) {
+  store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool");
+  store.SetString(Root::CurrentUser, kRun, "Renamed", "TOOL.EXE /MIN");
+  store.SetString(Root::CurrentUser, kRun, "Empty", "");
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
+  store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe /max");
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen[0].lines,
+            (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Deleted},
+                                     {"tool.exe /max", ChangeMark::Added},
+                                     {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged}}));
+}
+
+TEST_F(CheckRunsTest, AGoneRunKeyIsReportedAndConfirmEmptiesItsSnapshot) {
+  store.DeleteKey(Root::CurrentUser, kRun);
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen[0].lines.size(), 2u);
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"))->size(), 0u);
+  EXPECT_FALSE(Check());
+}
+
+TEST_F(CheckRunsTest, ChangeBackRecreatesAGoneRunKey) {
+  store.DeleteKey(Root::CurrentUser, kRun);
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Live("Tool")->data, "tool.exe /min");
+}
+
+TEST_F(CheckRunsTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
+  store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
+  OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
+  EXPECT_TRUE(Check());
+  EXPECT_FALSE(seen[0].changeBack);
+  EXPECT_TRUE(Live("Tool"));
+}
+
+TEST_F(CheckRunsTest, ARunKeyThatCannotBeWrittenIsReportedAndTheCheckGoesOn) {
+  store.SetString(Root::LocalMachine, kRun, "New", "n.exe");
+  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
+  store.RefuseWrite(Root::LocalMachine, kRun);
+  OnReportClick(&TForm1::btnCancel);
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen.size(), 2u);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_NE(Errors()[0].text.find("HKEY_LOCAL_MACHINE"), std::string::npos);
+  EXPECT_TRUE(store.Value(Root::LocalMachine, kRun, "New"));
+  EXPECT_FALSE(Live("Intruder"));
+  EXPECT_EQ(Log().find(Place("HKLM_Run") + " are cancelled"), std::string::npos);
+  EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,3 +1,105 @@
+// tarnix2.exe: one instance at a time; a second start brings the first one forward and ends.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "sources/store_win32.h"
+#include "sources/unicode_win32.h"
+#include "ui/win32/win32_toolkit.h"
+
+namespace {
+
+// The arguments after the program's name.
+std::vector<std::string> Arguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (words == nullptr) {
+    return arguments;
+  }
+  for (int i = 1; i < count; ++i) {
+    arguments.push_back(tarnix::Narrow(words[i]));
+  }
+  LocalFree(words);
+  return arguments;
+}
+
+// The main window: the top-level "Tmform" window that the application window owns.
+HWND MainWindowOf(HWND app) {
+  struct Search {
+    HWND app;
+    HWND found;
+  } search{app, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (GetWindow(window, GW_OWNER) != s->app || std::wstring(className) != L"Tmform") {
+          return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The window the user last worked in below `owner` (a dialog it shows), or null.
+HWND ActivePopupOf(HWND owner) {
+  if (owner == nullptr) {
+    return nullptr;
+  }
+  HWND popup = GetLastActivePopup(owner);
+  return popup != owner && IsWindowVisible(popup) ? popup : nullptr;
+}
+
+// The running instance's application window is hidden; what the user sees is the main window
+// it owns, or the dialog in front of it: restore that one and put it on top.
+void ActivateRunningInstance() {
+  HWND app = FindWindowW(L"TApplication", L"Tarnix2");
+  if (app == nullptr) {
+    return;
+  }
+  if (IsIconic(app)) {
+    ShowWindow(app, SW_SHOWDEFAULT);
+  }
+  HWND main = MainWindowOf(app);
+  if (main != nullptr && IsIconic(main)) {
+    ShowWindow(main, SW_RESTORE);
+  }
+  HWND target = ActivePopupOf(app);
+  if (target == nullptr || target == main) {
+    HWND dialog = ActivePopupOf(main);
+    target = dialog != nullptr ? dialog : main;
+  }
+  if (target == nullptr) {
+    return;
+  }
+  SetForegroundWindow(target);
+  BringWindowToTop(target);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The handle stays open for the program's whole life: it marks the running instance.
+  SetLastError(ERROR_SUCCESS);
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"TarnixMutex");
+  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    ActivateRunningInstance();
+    return 0;
+  }
+  tarnix::Win32Store store;
+  std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
+  const std::vector<std::string> arguments = Arguments();
+  toolkit->Dispatch([&] {
+    tarnix::Program program(store, *toolkit);
+    program.Run(arguments);
+  });
+  return 0;
+}

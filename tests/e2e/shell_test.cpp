@@ -1,0 +1,110 @@
+// tarnix2.exe driven from outside as a user and other programs would: its lists, its keys,
+// its command line and its single instance.
+#include <gtest/gtest.h>
+
+#include "e2e/support/desktop.h"
+#include "e2e/support/registry.h"
+#include "e2e/support/session.h"
+#include "e2e/support/tarnix_process.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kStartTime = 30000;
+constexpr DWORD kShortTime = 10000;
+
+class ShellTest : public ::testing::Test {
+ protected:
+  // Starts the program after a snapshot of the system as it is, so that the start-up check
+  // finds nothing to report.
+  HWND StartWithMainWindow() {
+    EXPECT_TRUE(SnapshotCurrentState());
+    process = std::make_unique<TarnixProcess>();
+    EXPECT_TRUE(process->Started());
+    HWND main = WaitForMainWindow(*process, kStartTime);
+    EXPECT_NE(main, nullptr);
+    return main;
+  }
+
+  // Esc on the focused list: the program ends by its save prompt, which asks nothing here.
+  void EndWithEsc(HWND main) {
+    PostKey(FindNamedControl(main, L"ListBox3"), VK_ESCAPE);
+    EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
+  }
+
+  std::unique_ptr<TarnixProcess> process;
+};
+
+TEST_F(ShellTest, SeededRunEntriesAppearInTheThreeListsAndEscEnds) {
+  SeededValue machine(HKEY_LOCAL_MACHINE, kRunPath, L"E2E Machine", L"C:\\machine.exe");
+  SeededValue service(HKEY_LOCAL_MACHINE, kRunServicesPath, L"E2E Service", L"C:\\svc.exe");
+  SeededValue user(HKEY_CURRENT_USER, kRunPath, L"E2E User", L"C:\\user.exe /x");
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(WindowText(main), L"Tarnix II");
+  HWND lists[] = {WaitForControl(main, L"ListBox1", kShortTime),
+                  WaitForControl(main, L"ListBox2", kShortTime),
+                  WaitForControl(main, L"ListBox3", kShortTime)};
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(lists[0], L"E2E Machine"); }, kShortTime));
+  // On NT the services list is not read at construction; the check's closing refresh reads it.
+  EXPECT_TRUE(ListContains(lists[1], L"E2E Service"));
+  EXPECT_TRUE(ListContains(lists[2], L"E2E User"));
+  EXPECT_FALSE(IsWindowEnabled(lists[1]));
+
+  RECT area{};
+  GetWindowRect(main, &area);
+  EXPECT_TRUE(SaveScreenshot(area, L"shell_main_window.bmp"));
+  EndWithEsc(main);
+}
+
+TEST_F(ShellTest, RefreshShowsValuesAddedFromOutside) {
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND userList = WaitForControl(main, L"ListBox3", kShortTime);
+
+  SeededValue byKey(HKEY_CURRENT_USER, kRunPath, L"E2E By F5", L"C:\\f5.exe");
+  EXPECT_FALSE(ListContains(userList, L"E2E By F5"));
+  PostKey(userList, VK_F5);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(userList, L"E2E By F5"); }, kShortTime));
+
+  SeededValue byMenu(HKEY_CURRENT_USER, kRunPath, L"E2E By Menu", L"C:\\menu.exe");
+  const int refresh = NamedCommand(main, L"N17");
+  ASSERT_NE(refresh, 0);
+  PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(refresh), 0);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(userList, L"E2E By Menu"); }, kShortTime));
+  EndWithEsc(main);
+}
+
+TEST_F(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  ShowWindow(main, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, kShortTime));
+
+  TarnixProcess second;
+  ASSERT_TRUE(second.Started());
+  EXPECT_EQ(second.WaitForExit(kShortTime), std::optional<DWORD>(0));
+  EXPECT_TRUE(
+      WaitUntil([&] { return IsIconic(main) == FALSE && IsWindowVisible(main); }, kShortTime));
+  EXPECT_TRUE(process->Running());
+  EndWithEsc(main);
+}
+
+TEST_F(ShellTest, CheckOnlyEndsWithoutEverShowingTheMainWindow) {
+  ASSERT_TRUE(SnapshotCurrentState());
+  TarnixProcess check(L"/C");
+  bool mainShown = false;
+  std::optional<DWORD> code;
+  WaitUntil(
+      [&] {
+        mainShown = mainShown || FindProcessWindow(check.Id(), L"Tmform") != nullptr;
+        code = check.WaitForExit(0);
+        return code.has_value();
+      },
+      kStartTime);
+  EXPECT_EQ(code, std::optional<DWORD>(0));
+  EXPECT_FALSE(mainShown);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,36 @@
+#include "e2e/support/registry.h"
+
+namespace e2e {
+
+bool SetStringValue(HKEY root, const std::wstring& path, const std::wstring& name,
+                    const std::wstring& data) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  const LONG result =
+      RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                     static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS;
+}
+
+void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name) {
+  RegDeleteKeyValueW(root, path.c_str(), name.c_str());
+}
+
+void DeleteKeyTree(HKEY root, const std::wstring& path) {
+  RegDeleteTreeW(root, path.c_str());
+}
+
+SeededValue::SeededValue(HKEY root, std::wstring path, std::wstring name, const std::wstring& data)
+    : root_(root), path_(std::move(path)), name_(std::move(name)) {
+  SetStringValue(root_, path_, name_, data);
+}
+
+SeededValue::~SeededValue() {
+  DeleteValue(root_, path_, name_);
+}
+
+}  // namespace e2e

@@ -1,0 +1,33 @@
+// Seeding the shared prefix's registry directly, as another program would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+inline const wchar_t kRunPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const wchar_t kRunServicesPath[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+inline const wchar_t kSnapshotPath[] = L"Software\\Movenda\\Tarnix2\\Save";
+
+bool SetStringValue(HKEY root, const std::wstring& path, const std::wstring& name,
+                    const std::wstring& data);
+void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name);
+void DeleteKeyTree(HKEY root, const std::wstring& path);
+
+// A value set for one test and removed again when it ends.
+class SeededValue {
+ public:
+  SeededValue(HKEY root, std::wstring path, std::wstring name, const std::wstring& data);
+  ~SeededValue();
+  SeededValue(const SeededValue&) = delete;
+  SeededValue& operator=(const SeededValue&) = delete;
+
+ private:
+  HKEY root_;
+  std::wstring path_, name_;
+};
+
+}  // namespace e2e

@@ -1,0 +1,198 @@
+// The watchdog as a user meets it: "tarnix2.exe /c" at logon, a change made by another
+// program, the change report, and what each decision leaves in the registry, the files and
+// the history log.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "e2e/support/desktop.h"
+#include "e2e/support/registry.h"
+#include "e2e/support/session.h"
+#include "e2e/support/tarnix_process.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kStartTime = 30000;
+constexpr DWORD kShortTime = 10000;
+const wchar_t kValueName[] = L"E2E Watchdog";
+const wchar_t kCommand[] = L"C:\\e2e\\watch.exe /x";
+const char kUserRun[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::filesystem::path LogPath() {
+  return std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt";
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool UserRunHas(const wchar_t* name) {
+  return RegGetValueW(HKEY_CURRENT_USER, kRunPath, name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+         ERROR_SUCCESS;
+}
+
+bool SnapshotExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSnapshotPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+// One "tarnix2.exe /c" run, watched until it ends.
+class CheckRun {
+ public:
+  CheckRun() : process_(L"/c") {}
+
+  // Waits for the change report; null when the program ended or the time ran out first.
+  HWND WaitForReport() {
+    HWND report = nullptr;
+    WaitUntil(
+        [&] {
+          Watch();
+          report = FindProcessWindow(process_.Id(), L"TForm1");
+          return report != nullptr || !process_.Running();
+        },
+        kStartTime);
+    return report;
+  }
+  // Presses a button of the report.
+  void Press(HWND report, const wchar_t* button) {
+    HWND control = WaitForControl(report, button, kShortTime);
+    ASSERT_NE(control, nullptr);
+    PostMessageW(control, BM_CLICK, 0, 0);
+  }
+  // The exit code, answering the first launch and its message boxes meanwhile.
+  std::optional<DWORD> WaitForExit() {
+    std::optional<DWORD> code;
+    WaitUntil(
+        [&] {
+          Watch();
+          code = process_.WaitForExit(0);
+          return code.has_value();
+        },
+        kStartTime);
+    return code;
+  }
+
+  std::vector<std::wstring> boxes;  // the texts of the message boxes, confirmed with OK
+  bool mainWindowSeen = false;
+
+ private:
+  void Watch() {
+    mainWindowSeen = mainWindowSeen || FindProcessWindow(process_.Id(), L"Tmform") != nullptr;
+    if (HWND box = FindProcessWindow(process_.Id(), L"#32770")) {
+      const std::wstring text = MessageBoxText(box);
+      if (boxes.empty() || boxes.back() != text)
+        boxes.push_back(text);
+      PressDialogButton(box, IDOK);
+      Sleep(100);
+    }
+    if (HWND first = FindProcessWindow(process_.Id(), L"TfrmFirst")) {
+      if (HWND ok = FindNamedControl(first, L"Button1"))
+        PostMessageW(ok, BM_CLICK, 0, 0);
+      Sleep(100);
+    }
+  }
+
+  TarnixProcess process_;
+};
+
+class WatchdogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteValue(HKEY_CURRENT_USER, kRunPath, kValueName);
+    std::error_code ignored;
+    std::filesystem::remove(LogPath(), ignored);
+    ASSERT_TRUE(SnapshotCurrentState());
+  }
+  void TearDown() override { DeleteValue(HKEY_CURRENT_USER, kRunPath, kValueName); }
+};
+
+TEST_F(WatchdogTest, FirstStartSavesTheSnapshotAndEndsWithoutTheMainWindow) {
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Movenda\\Tarnix2");
+  CheckRun run;
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_EQ(run.boxes, std::vector<std::wstring>{L"Information saved succesfully!"});
+  EXPECT_TRUE(SnapshotExists());
+  EXPECT_FALSE(run.mainWindowSeen);
+}
+
+TEST_F(WatchdogTest, ANewRunValueIsReportedAndChangedBack) {
+  ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(WindowText(report), L"Attention! Tarnix find out changes!");
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
+  EXPECT_FALSE(IsWindowEnabled(FindNamedControl(report, L"btnEdit")));
+  EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
+  RECT area{};
+  GetWindowRect(report, &area);
+  EXPECT_TRUE(SaveScreenshot(area, L"watchdog_report.bmp"));
+
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(run.mainWindowSeen);
+  EXPECT_FALSE(UserRunHas(kValueName));
+  const std::string log = ReadFile(LogPath());
+  EXPECT_NE(log.find(std::string("Changes found in:") + kUserRun + "\r\n"), std::string::npos);
+  EXPECT_NE(log.find("+C:\\e2e\\watch.exe /x\r\n"), std::string::npos);
+  EXPECT_NE(log.find(std::string("The changes in:") + kUserRun + " are cancelled\r\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("End check              at:"), std::string::npos);
+}
+
+TEST_F(WatchdogTest, AConfirmedChangeIsNotReportedAgain) {
+  ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
+  {
+    CheckRun run;
+    HWND report = run.WaitForReport();
+    ASSERT_NE(report, nullptr);
+    run.Press(report, L"BitBtn2");
+    EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  }
+  EXPECT_TRUE(UserRunHas(kValueName));
+  CheckRun again;
+  EXPECT_EQ(again.WaitForReport(), nullptr);
+  EXPECT_EQ(again.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_NE(ReadFile(LogPath()).find(std::string(kUserRun) + " are confirmed"), std::string::npos);
+}
+
+TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
+  auto write = [&file](const std::string& text) {
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::ofstream(std::filesystem::path(file), std::ios::binary) << text;
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  };
+  write("@echo off\r\nrem e2e\r\n");
+  ASSERT_TRUE(SnapshotCurrentState());
+  write("@echo off\r\nrem e2e\r\nrem intruder\r\n");
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, L"rem intruder"); }, kShortTime));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(file), "@echo off\r\nrem e2e\r\n");
+  EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(file.c_str());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -35,6 +35,7 @@ TEST(WatchdogReportList, UnchangedWhenOnlyOrderCaseOrDuplicatesDiffer) {
   EXPECT_FALSE(BuildReportList({}, {}));
   EXPECT_FALSE(BuildReportList({"a", "", "  "}, {"a"}));
   EXPECT_FALSE(BuildReportList({"a"}, {"a", "", " "}));
+  EXPECT_FALSE(BuildReportList({"\xC3\x84RGER.EXE"}, {"\xC3\xA4rger.exe"}));  // Ä and ä
 }
 
 TEST(WatchdogReportList, DeletedLinesFollowTheirSnapshotPredecessor) {
@@ -106,7 +107,8 @@ List Reference(const Lines& current, const Lines& snapshot) {
 
 TEST(WatchdogReportList, AgreesWithTheObviousWayOnRandomLists) {
   std::mt19937 rng(20261205);
-  const Lines words = {"a", "A", "b", " b", "c", "", " ", "d", "D ", "e", "f", "g"};
+  const Lines words = {"a", "A",  "b", " b",       "c",         "",        " ",
+                       "d", "D ", "e", "\xC3\x84", "\xC3\xA4 ", "\xC3\xA4"};
   for (int round = 0; round < 2000; ++round) {
     Lines current, snapshot;
     std::uniform_int_distribution<size_t> length(0, 9), word(0, words.size() - 1);

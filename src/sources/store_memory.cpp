@@ -107,25 +107,6 @@ bool Matches(const std::string& name, const std::string& pattern) {
   return pi == p.size();
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-        ++i;
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty())
-    lines.push_back(line);
-  return lines;
-}
-
 void PutValue(std::vector<std::pair<std::string, RegValue>>& values, const std::string& name,
               const RegValue& value) {
   for (auto& entry : values) {
@@ -418,9 +399,7 @@ std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string
 }
 
 bool MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  auto ansi = Utf8ToCp1252(text);
+  auto ansi = Utf8ToCp1252(JoinLines(lines));
   if (!ansi || !CanWrite(path))
     return false;
   StoreFile(path, *ansi);

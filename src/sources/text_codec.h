@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarnix {
 
@@ -14,5 +15,10 @@ std::string EncodeUtf8(const std::u32string& text);
 std::string Cp1252ToUtf8(const std::string& ansi);
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1252 cannot hold.
 std::optional<std::string> Utf8ToCp1252(const std::string& utf8);
+
+// The lines of a text, split at CR LF, LF or CR; an empty line after the last break is none.
+std::vector<std::string> SplitLines(const std::string& text);
+// Each line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace tarnix

@@ -2,12 +2,38 @@
 // its code page.
 #include <gtest/gtest.h>
 
+#include "conformance/store_conformance.h"
 #include "sources/store_memory.h"
 
 namespace tarnix {
 namespace {
 
 const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class MemoryTarget : public ConformanceTarget {
+ public:
+  MemoryTarget() {
+    store_.SetValueOrder(ValueOrder::Sorted);
+    store_.OpenKey(Root::CurrentUser, scratchKey(), true);
+    store_.AddFolder(scratchFolder());
+  }
+  Store& store() override { return store_; }
+  Root scratchRoot() const override { return Root::CurrentUser; }
+  std::string scratchKey() const override { return "\\Software\\TarnixConformance\\Scratch"; }
+  std::string scratchFolder() const override { return "C:\\Temp\\Scratch"; }
+  std::string LongPath(const std::string& path) override { return path; }
+
+ private:
+  MemoryStore store_;
+};
+
+std::unique_ptr<ConformanceTarget> MakeMemoryTarget() {
+  return std::make_unique<MemoryTarget>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
+                         testing::Values(ConformanceParam{"MemoryStore", &MakeMemoryTarget}),
+                         ConformanceParamName);
 
 std::vector<std::string> ValueNames(Store& store, Root root, const std::string& path) {
   auto key = store.OpenKey(root, path, false);
@@ -125,6 +151,19 @@ TEST(MemoryStoreFileFaults, LockedFileCannotBeReadWrittenOrDeleted) {
   EXPECT_FALSE(store.DeleteFile("C:\\log.txt"));
   EXPECT_EQ(store.FileBytes("C:\\log.txt"), "old");
   EXPECT_NE(store.GetFileAttributes("C:\\log.txt"), kInvalidAttributes);
+}
+
+TEST(MemoryStoreFiles, ReadOnlyMarksStickToFilesAndFolders) {
+  MemoryStore store;
+  store.AddFile("C:\\Start\\a.lnk", "x", attr::ReadOnly);
+  store.AddFolder("C:\\Start\\Sub");
+  ASSERT_TRUE(store.SetFileAttributes("C:\\Start\\Sub", attr::ReadOnly));
+  EXPECT_FALSE(store.AppendText("C:\\Start\\a.lnk", "more"));
+  EXPECT_EQ(store.FileBytes("C:\\Start\\a.lnk"), "x");
+  auto entries = store.ListFiles("C:\\Start", "*.*");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[1].name, "Sub");
+  EXPECT_EQ(entries[1].attributes, attr::Directory | attr::ReadOnly);
 }
 
 TEST(MemoryStoreFileFaults, UnlistableFolderListsNothing) {

@@ -1,0 +1,211 @@
+// Files and folders of the Win32 store.
+#include "sources/win32_api.h"
+
+#include <algorithm>
+
+#include "sources/store_win32.h"
+#include "sources/text_codec.h"
+#include "sources/unicode_win32.h"
+
+namespace tarnix {
+
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (valid())
+      CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash == 2 ? 3 : slash);
+}
+
+// An empty file in the target's folder, or nothing when the folder does not allow one.
+std::wstring TempFileBeside(const std::wstring& target) {
+  wchar_t temp[MAX_PATH];
+  if (GetTempFileNameW(FolderOf(target).c_str(), L"tx2", 0, temp) == 0)
+    return {};
+  return temp;
+}
+
+bool WriteTo(const std::wstring& path, DWORD disposition, const std::string& bytes) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  bool written = file.valid() && WriteAll(file.get(), bytes);
+  return written && FlushFileBuffers(file.get());
+}
+
+// Where no temporary file can be made: the target itself is truncated and written.
+bool WriteInPlace(const std::wstring& target, DWORD attributes, const std::string& bytes) {
+  bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  }
+  bool written = WriteTo(target, exists ? TRUNCATE_EXISTING : CREATE_NEW, bytes);
+  if (exists)
+    SetFileAttributesW(target.c_str(), attributes);
+  return written;
+}
+
+// The temporary file takes the target's place; the target's attributes stay as they were
+// (a read-only target is made writable only for the exchange).
+bool ReplaceWith(const std::wstring& target, DWORD attributes, const std::wstring& temp) {
+  if (attributes & FILE_ATTRIBUTE_READONLY) {
+    SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  }
+  bool replaced = ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+  if (!replaced) {
+    DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+      replaced = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+  }
+  SetFileAttributesW(target.c_str(), attributes);
+  return replaced;
+}
+
+bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
+  std::wstring target = Widen(path);
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  std::wstring temp = TempFileBeside(target);
+  if (temp.empty())
+    return WriteInPlace(target, attributes, bytes);
+  bool done = WriteTo(temp, TRUNCATE_EXISTING, bytes) &&
+              (exists ? ReplaceWith(target, attributes, temp)
+                      : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0);
+  if (!done)
+    DeleteFileW(temp.c_str());
+  return done;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Store::ReadBytes(const std::string& path) {
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid())
+    return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  do {
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+      return std::nullopt;
+    bytes.append(buffer, read);
+  } while (read > 0);
+  return bytes;
+}
+
+std::optional<std::vector<std::string>> Win32Store::LoadLines(const std::string& path) {
+  auto bytes = ReadBytes(path);
+  if (!bytes)
+    return std::nullopt;
+  return SplitLines(FromAnsi(*bytes));
+}
+
+bool Win32Store::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  bool lossless = false;
+  std::string ansi = ToAnsi(JoinLines(lines), &lossless);
+  return lossless && ReplaceFileContent(path, ansi);
+}
+
+void Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {
+  if (!ReplaceFileContent(path, bytes))
+    throw StoreError("Cannot create file " + path);
+}
+
+bool Win32Store::AppendText(const std::string& path, const std::string& text) {
+  bool lossless = false;
+  std::string ansi = ToAnsi(text, &lossless);
+  if (!lossless)
+    return false;
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER end{};
+  return file.valid() && SetFilePointerEx(file.get(), end, nullptr, FILE_END) &&
+         WriteAll(file.get(), ansi);
+}
+
+uint32_t Win32Store::GetFileAttributes(const std::string& path) {
+  return GetFileAttributesW(Widen(path).c_str());
+}
+
+bool Win32Store::SetFileAttributes(const std::string& path, uint32_t attributes) {
+  return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+}
+
+std::vector<FileEntry> Win32Store::ListFiles(const std::string& folder,
+                                             const std::string& pattern) {
+  std::wstring query = Widen(folder);
+  while (!query.empty() && (query.back() == L'\\' || query.back() == L'/')) query.pop_back();
+  query += L'\\' + Widen(pattern);
+  std::vector<FileEntry> entries;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(query.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE)
+    return entries;
+  do {
+    std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..")
+      continue;
+    entries.push_back(FileEntry{Narrow(name), data.dwFileAttributes});
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+bool Win32Store::DeleteFile(const std::string& path) {
+  return DeleteFileW(Widen(path).c_str()) != 0;
+}
+
+bool Win32Store::CreateFolder(const std::string& path) {
+  return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+}
+
+bool Win32Store::RemoveFolder(const std::string& path) {
+  return RemoveDirectoryW(Widen(path).c_str()) != 0;
+}
+
+std::string Win32Store::ShortPath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (size == 0)
+    return "";
+  std::wstring buffer(size, L'\0');
+  DWORD length = GetShortPathNameW(wide.c_str(), buffer.data(), size);
+  if (length == 0 || length >= size)
+    return "";
+  buffer.resize(length);
+  return Narrow(buffer);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,366 @@
+#include "conformance/store_conformance.h"
+
+#include <algorithm>
+#include <set>
+
+#include "sources/text_case.h"
+
+namespace tarnix {
+
+// Test programs that do not test a store link this file too.
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(StoreConformance);
+
+void StoreConformance::SetUp() {
+  target_ = GetParam().make();
+}
+
+void StoreConformance::TearDown() {
+  target_.reset();
+}
+
+std::string StoreConformance::Key(const std::string& below) const {
+  return below.empty() ? target_->scratchKey() : target_->scratchKey() + "\\" + below;
+}
+
+std::string StoreConformance::File(const std::string& name) const {
+  return target_->scratchFolder() + "\\" + name;
+}
+
+std::unique_ptr<RegKey> StoreConformance::OpenScratch(const std::string& below, bool create) {
+  return store().OpenKey(root(), Key(below), create);
+}
+
+namespace {
+
+using Names = std::set<std::string>;
+
+Names AsSet(const std::vector<std::string>& names) {
+  return Names(names.begin(), names.end());
+}
+
+Names Listed(Store& store, const std::string& folder, const std::string& pattern = "*.*") {
+  Names names;
+  for (const auto& entry : store.ListFiles(folder, pattern)) names.insert(entry.name);
+  return names;
+}
+
+uint32_t ListedAttributes(Store& store, const std::string& folder, const std::string& name) {
+  for (const auto& entry : store.ListFiles(folder, "*.*")) {
+    if (entry.name == name)
+      return entry.attributes;
+  }
+  return kInvalidAttributes;
+}
+
+std::string Dword(uint32_t number) {
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(number >> (8 * i));
+  return bytes;
+}
+
+using Lines = std::vector<std::string>;
+
+// ---------------------------------------------------------------- registry values
+
+TEST_P(StoreConformance, ValuesRoundTripWithTheirTypes) {
+  auto key = OpenScratch();
+  ASSERT_NE(key, nullptr);
+  const RegValue expandable{regtype::ExpandString, "%SystemRoot%\\system32\\tool.exe /q"};
+  const RegValue dword{regtype::Dword, Dword(0x01020304)};
+  const RegValue binary{regtype::Binary, std::string("\x00\x01\xFF\x80", 4)};
+  key->WriteString("Plain", "C:\\Tools\\a.exe -x \"quoted\"");
+  key->WriteValue("Expandable", expandable);
+  key->WriteValue("Number", dword);
+  key->WriteValue("Bytes", binary);
+  key->WriteString("Empty", "");
+  key->WriteString("", "default value");
+
+  auto reopened = OpenScratch("", false);
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_EQ(reopened->ReadValue("Plain"),
+            (RegValue{regtype::String, "C:\\Tools\\a.exe -x \"quoted\""}));
+  EXPECT_EQ(reopened->ReadValue("Expandable"), expandable);
+  EXPECT_EQ(reopened->ReadString("Expandable"), expandable.data);
+  EXPECT_EQ(reopened->ReadValue("Number"), dword);
+  EXPECT_EQ(reopened->ReadValue("Bytes"), binary);
+  EXPECT_EQ(reopened->ReadValue("Empty"), (RegValue{regtype::String, ""}));
+  EXPECT_EQ(reopened->ReadString(""), "default value");
+}
+
+TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
+  auto key = OpenScratch();
+  key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)});
+  EXPECT_EQ(key->ReadString("Missing"), "");
+  EXPECT_EQ(key->ReadValue("Missing"), std::nullopt);
+  try {
+    key->ReadString("Count");
+    FAIL() << "reading a DWORD as text must raise";
+  } catch (const StoreError& error) {
+    EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
+  }
+}
+
+TEST_P(StoreConformance, ReplacingAValueChangesItsTypeAndKeepsOneValue) {
+  auto key = OpenScratch();
+  key->WriteValue("Tool", RegValue{regtype::Dword, Dword(1)});
+  key->WriteString("TOOL", "tool.exe");
+  EXPECT_EQ(key->ReadValue("tool"), (RegValue{regtype::String, "tool.exe"}));
+  EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{"Tool"});
+}
+
+TEST_P(StoreConformance, KeyAndValueNamesIgnoreCaseAndKeepTheirCase) {
+  auto key = OpenScratch("MixedCase\\Sub");
+  ASSERT_NE(key, nullptr);
+  key->WriteString("CamelName", "v");
+  auto other = OpenScratch("mixedcase\\SUB", false);
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(other->ReadString("camelname"), "v");
+  EXPECT_EQ(other->GetValueNames(), std::vector<std::string>{"CamelName"});
+  EXPECT_EQ(OpenScratch("", false)->GetKeyNames(), std::vector<std::string>{"MixedCase"});
+  EXPECT_TRUE(store().KeyExists(root(), Key("MIXEDCASE")));
+}
+
+TEST_P(StoreConformance, NonAsciiNamesAndDataComeBackUnchanged) {
+  const std::string text = "Ärger ✓ 日本";
+  auto key = OpenScratch(text);
+  ASSERT_NE(key, nullptr);
+  key->WriteString(text, text + " data");
+  key->WriteValue("expand " + text, RegValue{regtype::ExpandString, "%TEMP%\\" + text});
+  auto reopened = OpenScratch(text, false);
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_EQ(reopened->ReadString(text), text + " data");
+  EXPECT_EQ(reopened->ReadValue("expand " + text)->data, "%TEMP%\\" + text);
+  EXPECT_EQ(AsSet(reopened->GetValueNames()), (Names{text, "expand " + text}));
+  EXPECT_EQ(OpenScratch("", false)->GetKeyNames(), std::vector<std::string>{text});
+}
+
+// ---------------------------------------------------------------- registry keys
+
+TEST_P(StoreConformance, OpenKeyWithoutCreateNeedsAnExistingKey) {
+  EXPECT_EQ(OpenScratch("Missing", false), nullptr);
+  EXPECT_FALSE(store().KeyExists(root(), Key("Missing")));
+  EXPECT_NE(OpenScratch("Missing\\Deeper\\Deepest", true), nullptr);
+  EXPECT_TRUE(store().KeyExists(root(), Key("Missing\\Deeper")));
+  EXPECT_NE(OpenScratch("Missing\\Deeper\\Deepest", false), nullptr);
+}
+
+TEST_P(StoreConformance, LeadingBackslashIsOptional) {
+  std::string withSlash = Key("Slash");
+  ASSERT_EQ(withSlash.front(), '\\');
+  std::string withoutSlash = withSlash.substr(1);
+  store().OpenKey(root(), withoutSlash, true)->WriteString("a", "1");
+  EXPECT_EQ(store().OpenKey(root(), withSlash, false)->ReadString("a"), "1");
+  EXPECT_TRUE(store().KeyExists(root(), withoutSlash));
+  EXPECT_TRUE(store().DeleteKey(root(), withoutSlash));
+  EXPECT_FALSE(store().KeyExists(root(), withSlash));
+}
+
+TEST_P(StoreConformance, DeleteKeyRemovesEverythingBelow) {
+  OpenScratch("Tree\\A\\A1")->WriteString("v", "1");
+  OpenScratch("Tree\\B")->WriteString("v", "2");
+  OpenScratch("Tree")->WriteString("top", "3");
+  OpenScratch("Sibling")->WriteString("v", "4");
+  EXPECT_TRUE(store().DeleteKey(root(), Key("Tree")));
+  EXPECT_FALSE(store().KeyExists(root(), Key("Tree")));
+  EXPECT_FALSE(store().KeyExists(root(), Key("Tree\\A\\A1")));
+  EXPECT_EQ(OpenScratch("", false)->GetKeyNames(), std::vector<std::string>{"Sibling"});
+  EXPECT_FALSE(store().DeleteKey(root(), Key("Tree")));
+}
+
+TEST_P(StoreConformance, NamesAreEnumeratedCompletelyAndDeletedOneByOne) {
+  auto key = OpenScratch();
+  for (const char* name : {"Line10", "Line9", "Line100", "zeta", "Alpha"}) {
+    key->WriteString(name, name);
+    OpenScratch(std::string("K") + name);
+  }
+  EXPECT_EQ(AsSet(key->GetValueNames()), (Names{"Line10", "Line9", "Line100", "zeta", "Alpha"}));
+  EXPECT_EQ(AsSet(key->GetKeyNames()), (Names{"KLine10", "KLine9", "KLine100", "Kzeta", "KAlpha"}));
+  EXPECT_TRUE(key->DeleteValue("LINE9"));
+  EXPECT_FALSE(key->DeleteValue("Line9"));
+  EXPECT_EQ(AsSet(key->GetValueNames()), (Names{"Line10", "Line100", "zeta", "Alpha"}));
+  EXPECT_TRUE(OpenScratch("KLine9", false)->GetValueNames().empty());
+}
+
+TEST_P(StoreConformance, LongNamesAndLongDataAreEnumeratedWhole) {
+  const std::string longName(300, 'n');
+  const std::string longData(10000, 'd');
+  auto key = OpenScratch();
+  key->WriteString(longName, longData);
+  EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{longName});
+  EXPECT_EQ(key->ReadString(longName), longData);
+}
+
+// ---------------------------------------------------------------- profile files
+
+TEST_P(StoreConformance, ProfileValuesAreReadWhole) {
+  const std::string ini = File("conformance.ini");
+  const std::string longValue = std::string(2990, 'x') + "0123456789";
+  ASSERT_TRUE(store().WriteProfileString(ini, "windows", "load", longValue));
+  ASSERT_TRUE(store().WriteProfileString(ini, "windows", "run", "b.exe"));
+  EXPECT_EQ(store().ReadProfileString(ini, "windows", "load", ""), longValue);
+  EXPECT_EQ(store().ReadProfileString(ini, "WINDOWS", "Run", ""), "b.exe");
+  EXPECT_EQ(store().ReadProfileString(ini, "windows", "absent", "fallback"), "fallback");
+  EXPECT_EQ(store().ReadProfileString(ini, "nosection", "load", ""), "");
+  ASSERT_TRUE(store().WriteProfileString(ini, "windows", "run", ""));
+  EXPECT_EQ(store().ReadProfileString(ini, "windows", "run", "fallback"), "");
+}
+
+// ---------------------------------------------------------------- text files
+
+TEST_P(StoreConformance, LoadLinesSplitsAtEveryKindOfBreak) {
+  store().WriteBytes(File("crlf.txt"), "one\r\ntwo\r\n\r\nfour\r\n");
+  store().WriteBytes(File("lf.txt"), "one\ntwo\n");
+  store().WriteBytes(File("cr.txt"), "one\rtwo");
+  store().WriteBytes(File("open.txt"), "first\r\nno break at the end");
+  store().WriteBytes(File("empty.txt"), "");
+  EXPECT_EQ(store().LoadLines(File("crlf.txt")), (Lines{"one", "two", "", "four"}));
+  EXPECT_EQ(store().LoadLines(File("lf.txt")), (Lines{"one", "two"}));
+  EXPECT_EQ(store().LoadLines(File("cr.txt")), (Lines{"one", "two"}));
+  EXPECT_EQ(store().LoadLines(File("open.txt")), (Lines{"first", "no break at the end"}));
+  EXPECT_EQ(store().LoadLines(File("empty.txt")), Lines{});
+  EXPECT_EQ(store().LoadLines(File("missing.txt")), std::nullopt);
+}
+
+TEST_P(StoreConformance, SaveLinesWritesCrLfAndReplacesTheWholeFile) {
+  const std::string path = File("autoexec.bat");
+  ASSERT_TRUE(store().SaveLines(path, {"@echo off", "", "path c:\\dos;c:\\windows", "rem end"}));
+  EXPECT_EQ(store().ReadBytes(path), "@echo off\r\n\r\npath c:\\dos;c:\\windows\r\nrem end\r\n");
+  ASSERT_TRUE(store().SaveLines(path, {"short"}));
+  EXPECT_EQ(store().ReadBytes(path), "short\r\n");
+  ASSERT_TRUE(store().SaveLines(path, {}));
+  EXPECT_EQ(store().ReadBytes(path), "");
+  EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"autoexec.bat"});
+  EXPECT_FALSE(store().SaveLines(File("no folder\\a.txt"), {"x"}));
+}
+
+TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
+  const std::string path = File("config.sys");
+  ASSERT_TRUE(store().SaveLines(path, {"FILES=30"}));
+  const uint32_t kept = attr::Hidden | attr::ReadOnly | attr::System;
+  ASSERT_TRUE(store().SetFileAttributes(path, kept));
+  ASSERT_TRUE(store().SaveLines(path, {"FILES=40", "BUFFERS=20"}));
+  EXPECT_EQ(store().LoadLines(path), (Lines{"FILES=40", "BUFFERS=20"}));
+  EXPECT_EQ(store().GetFileAttributes(path) & kept, kept);
+  store().WriteBytes(path, "raw");
+  EXPECT_EQ(store().ReadBytes(path), "raw");
+  EXPECT_EQ(store().GetFileAttributes(path) & kept, kept);
+  EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"config.sys"});
+  EXPECT_TRUE(store().SetFileAttributes(path, attr::Normal));
+}
+
+TEST_P(StoreConformance, WriteBytesKeepsEveryByteAndNamesTheFileItCannotCreate) {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  store().WriteBytes(File("all.bin"), bytes);
+  EXPECT_EQ(store().ReadBytes(File("all.bin")), bytes);
+  EXPECT_EQ(store().ReadBytes(File("missing.bin")), std::nullopt);
+
+  const std::string bad = File("no folder\\x.reg");
+  try {
+    store().WriteBytes(bad, "REGEDIT4");
+    FAIL() << "writing into a missing folder must raise";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot create file " + bad);
+  }
+  EXPECT_THROW(store().WriteBytes(target_->scratchFolder(), "x"), StoreError);
+}
+
+TEST_P(StoreConformance, AppendTextCreatesAndAppends) {
+  const std::string path = File("tx2log.txt");
+  ASSERT_TRUE(store().AppendText(path, "first\r\n"));
+  ASSERT_TRUE(store().AppendText(path, "second Grüße\r\n"));
+  EXPECT_EQ(store().LoadLines(path), (Lines{"first", "second Grüße"}));
+  ASSERT_TRUE(store().SetFileAttributes(path, attr::Hidden));
+  EXPECT_TRUE(store().AppendText(path, "third"));
+  EXPECT_EQ(store().LoadLines(path), (Lines{"first", "second Grüße", "third"}));
+  EXPECT_FALSE(store().AppendText(File("no folder\\log.txt"), "x"));
+}
+
+TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWritten) {
+  const std::string path = File("ansi.txt");
+  ASSERT_TRUE(store().SaveLines(path, {"kept"}));
+  EXPECT_FALSE(store().SaveLines(path, {"✓ 日本"}));
+  EXPECT_FALSE(store().AppendText(path, "日本"));
+  EXPECT_EQ(store().ReadBytes(path), "kept\r\n");
+}
+
+TEST_P(StoreConformance, NonAsciiFileNamesAndText) {
+  const std::string path = File("Grüße.txt");
+  ASSERT_TRUE(store().SaveLines(path, {"Grüße aus Köln"}));
+  EXPECT_EQ(store().ReadBytes(path), "Gr\xFC\xDF\x65 aus K\xF6ln\r\n");
+  EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"Grüße.txt"});
+  EXPECT_EQ(store().LoadLines(path), Lines{"Grüße aus Köln"});
+  EXPECT_EQ(store().LoadLines(File("GRÜßE.TXT")), Lines{"Grüße aus Köln"});
+  EXPECT_TRUE(store().DeleteFile(path));
+}
+
+// ---------------------------------------------------------------- folders
+
+TEST_P(StoreConformance, ListFilesShowsHiddenSystemAndFoldersButNeverDots) {
+  const std::string folder = target_->scratchFolder();
+  store().WriteBytes(File("plain.lnk"), "");
+  store().WriteBytes(File("hidden.lnk"), "");
+  store().WriteBytes(File("system.ini"), "");
+  ASSERT_TRUE(store().SetFileAttributes(File("hidden.lnk"), attr::Hidden));
+  ASSERT_TRUE(store().SetFileAttributes(File("system.ini"), attr::System | attr::Hidden));
+  ASSERT_TRUE(store().CreateFolder(File("Sub")));
+  ASSERT_TRUE(store().CreateFolder(File("ReadOnlySub")));
+  ASSERT_TRUE(store().SetFileAttributes(File("ReadOnlySub"), attr::ReadOnly));
+
+  const Names all{"plain.lnk", "hidden.lnk", "system.ini", "Sub", "ReadOnlySub"};
+  EXPECT_EQ(Listed(store(), folder), all);
+  EXPECT_EQ(Listed(store(), folder + "\\"), all);
+  EXPECT_EQ(Listed(store(), folder, "*.lnk"), (Names{"plain.lnk", "hidden.lnk"}));
+  EXPECT_EQ(ListedAttributes(store(), folder, "Sub") & 0x3F, attr::Directory);
+  // Wine does not keep the read-only mark of a folder; Windows does.
+  EXPECT_NE(ListedAttributes(store(), folder, "ReadOnlySub") & attr::Directory, 0u);
+  EXPECT_EQ(ListedAttributes(store(), folder, "hidden.lnk") & attr::Hidden, attr::Hidden);
+  EXPECT_EQ(ListedAttributes(store(), folder, "system.ini") & (attr::System | attr::Hidden),
+            attr::System | attr::Hidden);
+  EXPECT_TRUE(Listed(store(), File("Sub")).empty());
+  EXPECT_TRUE(store().ListFiles(File("missing"), "*.*").empty());
+  EXPECT_TRUE(store().SetFileAttributes(File("ReadOnlySub"), 0));
+}
+
+TEST_P(StoreConformance, DeleteFileAndFolders) {
+  const std::string sub = File("Group");
+  ASSERT_TRUE(store().CreateFolder(sub));
+  EXPECT_FALSE(store().CreateFolder(sub));
+  EXPECT_EQ(store().GetFileAttributes(sub) & attr::Directory, attr::Directory);
+  EXPECT_FALSE(store().CreateFolder(File("missing\\Group")));
+  store().WriteBytes(sub + "\\a.lnk", "x");
+
+  EXPECT_FALSE(store().RemoveFolder(sub));
+  EXPECT_FALSE(store().DeleteFile(sub));
+  EXPECT_TRUE(store().DeleteFile(sub + "\\a.lnk"));
+  EXPECT_FALSE(store().DeleteFile(sub + "\\a.lnk"));
+  EXPECT_EQ(store().GetFileAttributes(sub + "\\a.lnk"), kInvalidAttributes);
+  EXPECT_TRUE(store().RemoveFolder(sub));
+  EXPECT_EQ(store().GetFileAttributes(sub), kInvalidAttributes);
+  EXPECT_FALSE(store().RemoveFolder(sub));
+}
+
+TEST_P(StoreConformance, ReadOnlyFileIsNotDeleted) {
+  const std::string path = File("locked.lnk");
+  store().WriteBytes(path, "x");
+  ASSERT_TRUE(store().SetFileAttributes(path, attr::ReadOnly));
+  EXPECT_FALSE(store().DeleteFile(path));
+  EXPECT_EQ(store().ReadBytes(path), "x");
+  ASSERT_TRUE(store().SetFileAttributes(path, attr::Normal));
+  EXPECT_TRUE(store().DeleteFile(path));
+}
+
+TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
+  const std::string folder = File("A Long Folder Name");
+  ASSERT_TRUE(store().CreateFolder(folder));
+  const std::string path = folder + "\\Some Long File Name.txt";
+  store().WriteBytes(path, "x");
+  std::string shortPath = store().ShortPath(path);
+  ASSERT_FALSE(shortPath.empty());
+  EXPECT_EQ(FoldCase(target_->LongPath(shortPath)), FoldCase(path));
+  EXPECT_EQ(store().ReadBytes(shortPath), "x");
+  EXPECT_EQ(store().ShortPath(folder + "\\missing.txt"), "");
+}
+
+}  // namespace
+}  // namespace tarnix

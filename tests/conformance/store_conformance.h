@@ -1,0 +1,62 @@
+// One suite of store behaviour, run against every store implementation: natively against the
+// memory store, under Wine against the Win32 store. Each test program provides its target and
+// instantiates the suite:
+//
+//   INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
+//                            testing::Values(ConformanceParam{"MemoryStore", &MakeTarget}),
+//                            ConformanceParamName);
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "sources/store.h"
+
+namespace tarnix {
+
+// A store with a scratch key and a scratch folder, both existing and empty. Destroying the
+// target removes both.
+class ConformanceTarget {
+ public:
+  virtual ~ConformanceTarget() = default;
+  virtual Store& store() = 0;
+  virtual Root scratchRoot() const = 0;
+  virtual std::string scratchKey() const = 0;     // begins with "\"
+  virtual std::string scratchFolder() const = 0;  // without a trailing "\"
+  // The path with its short names expanded, for checking ShortPath.
+  virtual std::string LongPath(const std::string& path) = 0;
+};
+
+struct ConformanceParam {
+  const char* name;
+  std::unique_ptr<ConformanceTarget> (*make)();
+};
+
+inline void PrintTo(const ConformanceParam& param, std::ostream* out) {
+  *out << param.name;
+}
+
+inline std::string ConformanceParamName(const testing::TestParamInfo<ConformanceParam>& info) {
+  return info.param.name;
+}
+
+class StoreConformance : public testing::TestWithParam<ConformanceParam> {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  Store& store() { return target_->store(); }
+  Root root() const { return target_->scratchRoot(); }
+  // The scratch key, or a key below it.
+  std::string Key(const std::string& below = "") const;
+  // A path in the scratch folder.
+  std::string File(const std::string& name) const;
+  std::unique_ptr<RegKey> OpenScratch(const std::string& below = "", bool create = true);
+
+  std::unique_ptr<ConformanceTarget> target_;
+};
+
+}  // namespace tarnix

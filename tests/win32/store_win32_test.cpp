@@ -1,0 +1,157 @@
+// The Win32 store on the real registry and file system: the conformance suite in a scratch
+// key and folder, and what only the real platform answers.
+#include "sources/win32_api.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "conformance/store_conformance.h"
+#include "sources/store_win32.h"
+#include "sources/text_case.h"
+#include "sources/unicode_win32.h"
+
+namespace tarnix {
+namespace {
+
+std::string RandomName() {
+  std::random_device device;
+  return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(device());
+}
+
+// Removes the folder with everything in it, read-only entries included.
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..")
+        continue;
+      std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+class Win32Target : public ConformanceTarget {
+ public:
+  Win32Target() : name_(RandomName()) {
+    wchar_t temp[MAX_PATH];
+    DWORD length = GetTempPathW(MAX_PATH, temp);
+    folder_ = Narrow(std::wstring(temp, length)) + "TarnixConformance-" + name_;
+    CreateDirectoryW(Widen(folder_).c_str(), nullptr);
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, Widen(scratchKey().substr(1)).c_str(), 0, nullptr, 0,
+                    KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (key)
+      RegCloseKey(key);
+  }
+  ~Win32Target() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(scratchKey().substr(1)).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TarnixConformance");
+    RemoveTree(Widen(folder_));
+  }
+  Store& store() override { return store_; }
+  Root scratchRoot() const override { return Root::CurrentUser; }
+  std::string scratchKey() const override { return "\\Software\\TarnixConformance\\" + name_; }
+  std::string scratchFolder() const override { return folder_; }
+  std::string LongPath(const std::string& path) override {
+    wchar_t buffer[MAX_PATH * 2];
+    DWORD length = GetLongPathNameW(Widen(path).c_str(), buffer, MAX_PATH * 2);
+    return Narrow(std::wstring(buffer, length));
+  }
+
+ private:
+  Win32Store store_;
+  std::string name_;
+  std::string folder_;
+};
+
+std::unique_ptr<ConformanceTarget> MakeWin32Target() {
+  return std::make_unique<Win32Target>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, StoreConformance,
+                         testing::Values(ConformanceParam{"Win32Store", &MakeWin32Target}),
+                         ConformanceParamName);
+
+TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
+  std::string key, folder;
+  {
+    Win32Target target;
+    key = target.scratchKey();
+    folder = target.scratchFolder();
+    target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1");
+    target.store().WriteBytes(folder + "\\a.txt", "x");
+    ASSERT_TRUE(target.store().KeyExists(Root::CurrentUser, key));
+  }
+  Win32Store store;
+  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, key));
+  EXPECT_EQ(store.GetFileAttributes(folder), kInvalidAttributes);
+}
+
+// win.ini's load and run live in the registry on NT; the profile functions must still reach
+// them, whole.
+TEST(StoreWin32, WinIniLoadAndRunRoundTripWhole) {
+  Win32Store store;
+  const std::string old = store.ReadProfileString("win.ini", "windows", "load", "");
+  const std::string value = std::string(2500, 'l') + " Ärger.exe";
+  ASSERT_TRUE(store.WriteProfileString("WIN.INI", "windows", "load", value));
+  EXPECT_EQ(store.ReadProfileString("win.ini", "Windows", "LOAD", ""), value);
+  ASSERT_TRUE(store.WriteProfileString("win.ini", "windows", "load", old));
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", ""), old);
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "no such key", "dflt"), "dflt");
+}
+
+TEST(StoreWin32, PlatformQueries) {
+  Win32Store store;
+  std::string windows = store.WindowsFolder();
+  EXPECT_EQ(FoldCase(windows), "c:\\windows");
+  EXPECT_NE(store.GetFileAttributes(windows) & attr::Directory, 0u);
+
+  PlatformVersionInfo version = store.PlatformVersion();
+  EXPECT_EQ(version.platformId, 2u);
+  EXPECT_GE(version.major, 5u);
+  EXPECT_GT(version.build, 0u);
+
+  std::string program = store.ProgramPath();
+  EXPECT_NE(FoldCase(program).find("store_win32_test.exe"), std::string::npos) << program;
+  EXPECT_NE(store.GetFileAttributes(program), kInvalidAttributes);
+}
+
+TEST(StoreWin32, ClockAndLongTimeFormat) {
+  Win32Store store;
+  LocalDateTime now = store.Now();
+  EXPECT_GE(now.year, 2020);
+  EXPECT_GE(now.month, 1);
+  EXPECT_LE(now.month, 12);
+  std::string text = store.LongTimeText(LocalDateTime{2001, 5, 17, 16, 44, 3});
+  EXPECT_NE(text.find("44"), std::string::npos) << text;
+  EXPECT_NE(text.find("03"), std::string::npos) << text;
+}
+
+TEST(StoreWin32, RegistryRootsAreTheRealOnes) {
+  Win32Store store;
+  EXPECT_TRUE(
+      store.KeyExists(Root::LocalMachine, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion"));
+  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "Software"));
+  EXPECT_FALSE(store.DeleteKey(Root::CurrentUser, ""));
+  EXPECT_FALSE(store.DeleteKey(Root::CurrentUser, "\\"));
+}
+
+TEST(TextCaseWin32, FoldsAndUppersBeyondAscii) {
+  EXPECT_EQ(FoldCase("ÄRGER Tool.EXE"), "ärger tool.exe");
+  EXPECT_EQ(UpperCase("ärger tool.exe"), "ÄRGER TOOL.EXE");
+  EXPECT_EQ(FoldCase(""), "");
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -75,13 +75,12 @@ bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
   PlaceViews& views = run.ws.views;
   if (views.load == nullptr || views.run == nullptr)
     return false;
-  const std::string keyPath = SnapshotKeyPath(section.key);
-  const std::string savedLoad = ReadSnapshotValue(run.ws.store, keyPath, kSnapshotLoad);
-  const std::string savedRun = ReadSnapshotValue(run.ws.store, keyPath, kSnapshotRun);
+  // Both are read before either is decided on.
+  const WininiTexts saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
   const bool load =
-      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, savedLoad);
+      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, saved.load);
   const bool runValue =
-      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, savedRun);
+      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, saved.run);
   return load || runValue;
 }
 

@@ -30,9 +30,8 @@ void SnapshotSections(Workspace& ws) {
     CopyRegistryKey(store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
                     live.root, live.path);
   }
-  const std::string winini = SnapshotKeyPath("Winini");
-  WriteSnapshotValue(store, winini, kSnapshotLoad, ws.views.load->Text());
-  WriteSnapshotValue(store, winini, kSnapshotRun, ws.views.run->Text());
+  WriteSnapshotWinini(store, SnapshotKeyPath("Winini"),
+                      {ws.views.load->Text(), ws.views.run->Text()});
   WriteSnapshotLines(store, SnapshotKeyPath("Startup"), ws.views.lsbStart->Items());
   WriteSnapshotLines(store, SnapshotKeyPath("Common Startup"), ws.views.lsbComSt->Items());
 }

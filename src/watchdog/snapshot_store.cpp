@@ -148,4 +148,15 @@ void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::str
   OpenForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
 }
 
+WininiTexts ReadSnapshotWinini(Store& store, const std::string& keyPath) {
+  return {ReadSnapshotValue(store, keyPath, kSnapshotLoad),
+          ReadSnapshotValue(store, keyPath, kSnapshotRun)};
+}
+
+void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts) {
+  auto key = OpenForWriting(store, Root::LocalMachine, keyPath);
+  key->WriteString(kSnapshotLoad, texts.load);
+  key->WriteString(kSnapshotRun, texts.run);
+}
+
 }  // namespace tarnix

@@ -56,5 +56,11 @@ extern const char kSnapshotRun[];
 std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name);
 void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
                         const std::string& text);
+struct WininiTexts {
+  std::string load, run;
+};
+WininiTexts ReadSnapshotWinini(Store& store, const std::string& keyPath);
+// Writes Load, then Run; nothing is deleted first.
+void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
 
 }  // namespace tarnix

@@ -79,6 +79,9 @@ TEST_F(SnapshotStoreTest, SnapshotValuesReadAsEmptyWhenMissing) {
   EXPECT_EQ(ReadSnapshotValue(store, kKey, "load"), "a.exe");
   EXPECT_EQ(ReadSnapshotValue(store, kKey, "Run"), "");
   EXPECT_TRUE(SnapshotExists(store));
+  WriteSnapshotWinini(store, kKey, {"l.exe", ""});
+  EXPECT_EQ(ReadSnapshotWinini(store, kKey).load, "l.exe");
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Run"), (RegValue{regtype::String, ""}));
 }
 
 TEST(WatchdogValueText, NonStringValuesReadAsTheirTypedForm) {

@@ -37,17 +37,39 @@ void EnableEditing(TForm1& report) {
   report.Button1->SetEnabled(true);
 }
 
+struct RunReport {
+  const StartupSection& section;
+  RunKeyLocation live;
+  std::string keyPath;
+  std::optional<std::vector<NamedValue>> current;   // nothing when the run key is gone
+  std::optional<std::vector<NamedValue>> snapshot;  // nothing when its subkey is missing
+  std::vector<std::string> snapshotLines;
+};
+
+void Decide(CheckRun& run, const RunReport& r, ReportResult result,
+            const std::vector<ChangeLine>& shown) {
+  Store& store = run.ws.store;
+  if (result == ReportResult::Confirm) {
+    // The snapshot takes what the report showed; a run key that is gone leaves it empty.
+    const auto values = r.current.value_or(std::vector<NamedValue>{});
+    if (run.WriteSnapshot([&] { WriteKeyValues(store, Root::LocalMachine, r.keyPath, values); }))
+      run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
+  } else if (result == ReportResult::ChangeBack && r.snapshot) {
+    WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
+    run.Logged(LogChangeList(run.ws, r.snapshotLines, LogKind::Cancelled, r.section.place));
+  }
+}
+
 }  // namespace
 
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
-  const RunKeyLocation live = SplitRunPlace(section.place);
-  const std::string keyPath = SnapshotKeyPath(section.key);
-  const auto current = ReadKeyValues(store, live.root, live.path);
-  const auto snapshot = ReadKeyValues(store, Root::LocalMachine, keyPath);
-  const std::vector<NamedValue> none;
-  const std::vector<std::string> snapshotLines = AllData(snapshot.value_or(none));
-  const auto list = BuildReportList(Commands(current.value_or(none)), snapshotLines);
+  RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
+  r.current = ReadKeyValues(store, r.live.root, r.live.path);
+  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
+  r.snapshotLines = AllData(r.snapshot.value_or(std::vector<NamedValue>{}));
+  const auto list =
+      BuildReportList(Commands(r.current.value_or(std::vector<NamedValue>{})), r.snapshotLines);
   if (!list)
     return false;
 
@@ -56,20 +78,10 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   report.SetHeading(section.place);
   run.Logged(LogChangeList(run.ws, *list, LogKind::Found, section.place));
   // Changing back to a snapshot that does not exist would empty the run key.
-  SetButtonsForRunList(report, snapshot.has_value());
+  SetButtonsForRunList(report, r.snapshot.has_value());
   const ReportResult result = run.ShowReport();
   EnableEditing(report);
-
-  if (result == ReportResult::Confirm) {
-    // The snapshot takes what the report showed; a run key that is gone leaves it empty.
-    if (run.WriteSnapshot(
-            [&] { WriteKeyValues(store, Root::LocalMachine, keyPath, current.value_or(none)); })) {
-      run.Logged(LogChangeList(run.ws, *list, LogKind::Confirmed, section.place));
-    }
-  } else if (result == ReportResult::ChangeBack && snapshot) {
-    WriteKeyValues(store, live.root, live.path, *snapshot);
-    run.Logged(LogChangeList(run.ws, snapshotLines, LogKind::Cancelled, section.place));
-  }
+  Decide(run, r, result, *list);
   return true;
 }
 

@@ -34,7 +34,45 @@ void ShowValueReport(TForm1& report, const std::string& heading, const std::stri
   report.btnCancel->SetEnabled(true);
 }
 
-// Each decision reads and writes only this value, never the other one of the pair.
+// Carries out the decision on one value. Each decision reads and writes only this value,
+// never the other one of the pair.
+class ValueDecision {
+ public:
+  ValueDecision(CheckRun& run, const StartupSection& section, const WininiValue& value,
+                const std::string& heading)
+      : run_(run), value_(value), keyPath_(SnapshotKeyPath(section.key)), heading_(heading) {}
+
+  void Confirm(const std::string& now) {
+    if (WriteSnapshot(now))
+      run_.Logged(AppendLogText(run_.ws, WininiConfirmed(heading_)));
+  }
+  void ChangeBack(const std::string& saved) {
+    if (WriteIniValue(run_, value_, saved))
+      LogCancelled();
+  }
+  // The second line of the list is the new value as the user may have edited it.
+  void SaveList(const std::string& now) {
+    const std::vector<ChangeLine> list = run_.report.List();
+    const std::string chosen = list.size() > 1 ? list[1].text : now;
+    if (WriteIniValue(run_, value_, chosen) && WriteSnapshot(chosen))
+      LogCancelled();
+  }
+
+ private:
+  bool WriteSnapshot(const std::string& text) {
+    return run_.WriteSnapshot(
+        [&] { WriteSnapshotValue(run_.ws.store, keyPath_, value_.snapshotName, text); });
+  }
+  void LogCancelled() {
+    run_.Logged(AppendLogText(run_.ws, WininiCancelled(heading_, value_.box->Text())));
+  }
+
+  CheckRun& run_;
+  const WininiValue& value_;
+  const std::string keyPath_;
+  const std::string heading_;
+};
+
 bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue& value,
                 const std::string& saved) {
   const std::string now = value.box->Text();
@@ -46,25 +84,13 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
   const ReportResult result = run.ShowReport();
   run.report.Button1->SetEnabled(true);
 
-  const std::string keyPath = SnapshotKeyPath(section.key);
-  auto writeSnapshot = [&](const std::string& text) {
-    return run.WriteSnapshot(
-        [&] { WriteSnapshotValue(run.ws.store, keyPath, value.snapshotName, text); });
-  };
-  auto logCancelled = [&] {
-    run.Logged(AppendLogText(run.ws, WininiCancelled(heading, value.box->Text())));
-  };
+  ValueDecision decision(run, section, value, heading);
   if (result == ReportResult::Confirm) {
-    if (writeSnapshot(now))
-      run.Logged(AppendLogText(run.ws, WininiConfirmed(heading)));
+    decision.Confirm(now);
   } else if (result == ReportResult::ChangeBack) {
-    if (WriteIniValue(run, value, saved))
-      logCancelled();
+    decision.ChangeBack(saved);
   } else if (result == ReportResult::SaveList) {
-    const std::vector<ChangeLine> list = run.report.List();
-    const std::string chosen = list.size() > 1 ? list[1].text : now;
-    if (WriteIniValue(run, value, chosen) && writeSnapshot(chosen))
-      logCancelled();
+    decision.SaveList(now);
   }
   return true;
 }

@@ -32,6 +32,25 @@ TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
   EXPECT_EQ(Log(), "");
 }
 
+TEST_F(CheckLinesTest, ALongTextInSortedRegistryOrderIsNoChangeAndPlacesDeletionsRight) {
+  store.SetValueOrder(ValueOrder::Sorted);
+  std::string text;
+  for (int i = 1; i <= 1005; ++i)
+    text += "set v" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+  store.AddFile(Winstart(), text);
+  Rebuild();
+  TakeSnapshot();
+  EXPECT_FALSE(Check());
+  // Line 1001 goes: it belongs after line 1000, not after line 100.
+  store.AddFile(Winstart(),
+                text.substr(0, text.find("set v1001=")) + text.substr(text.find("set v1002=")));
+  Rebuild();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen[0].lines.size(), 1005u);
+  EXPECT_EQ(seen[0].lines[100], (ChangeLine{"set v101=101", ChangeMark::Deleted}));
+}
+
 TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
   ChangeWinstart();
   OnReportClick(&TForm1::BitBtn1);

@@ -41,9 +41,9 @@ TEST_F(CheckLinesTest, ALongTextInSortedRegistryOrderIsNoChangeAndPlacesDeletion
   Rebuild();
   TakeSnapshot();
   EXPECT_FALSE(Check());
-  // Line 1001 goes: it belongs after line 1000, not after line 100.
+  // Line 101 goes: it belongs after line 100, not after line 1005 (Line1005 sorts before Line101).
   store.AddFile(Winstart(),
-                text.substr(0, text.find("set v1001=")) + text.substr(text.find("set v1002=")));
+                text.substr(0, text.find("set v101=")) + text.substr(text.find("set v102=")));
   Rebuild();
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());

@@ -1,7 +1,6 @@
 #include "watchdog/snapshot_store.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 
 #include "sources/text_case.h"
@@ -57,9 +56,8 @@ std::string SnapshotKeyPath(const std::string& sectionKey) {
 }
 
 std::string LineValueName(size_t index) {
-  char name[32];
-  std::snprintf(name, sizeof name, "Line%3.3zu", index + 1);
-  return name;
+  const std::string number = std::to_string(index + 1);
+  return "Line" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
 }
 
 bool SnapshotExists(Store& store) {

@@ -80,7 +80,7 @@ class LineIndex {
  public:
   explicit LineIndex(const std::vector<std::string>& lines) : lines_(lines) {
     size_t capacity = 16;
-    while (capacity < lines.size() * 2) capacity *= 2;
+    while (capacity < lines.size() + lines.size() / 4) capacity *= 2;
     slots_.resize(capacity);
     hashes_.reserve(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {

@@ -90,6 +90,25 @@ TEST_F(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
   EndWithEsc(main);
 }
 
+TEST_F(ShellTest, SecondStartPutsTheRunningInstancesDialogOnTop) {
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  PostMessageW(WaitForControl(main, L"btnWins", kShortTime), BM_CLICK, 0, 0);
+  HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime, L"Version OS");
+  ASSERT_NE(box, nullptr);
+  HWND other = CreateWindowExW(0, L"STATIC", L"In front", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+
+  TarnixProcess second;
+  EXPECT_EQ(second.WaitForExit(kShortTime), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }, kShortTime));
+  DestroyWindow(other);
+  PressDialogButton(box, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kShortTime));
+  EndWithEsc(main);
+}
+
 TEST_F(ShellTest, CheckOnlyEndsWithoutEverShowingTheMainWindow) {
   ASSERT_TRUE(SnapshotCurrentState());
   TarnixProcess check(L"/C");

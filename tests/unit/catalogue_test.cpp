@@ -68,12 +68,17 @@ TEST(Catalogue, SplitRunPlaceTellsRootsApartByTheFirstTenCharacters) {
 }
 
 struct PlatformCase {
+  const char* name;
   PlatformPreset preset;
   bool isNT;
   const char* caption;
   const char* autoexec;
   const char* config;
 };
+
+void PrintTo(const PlatformCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class CataloguePlatform : public testing::TestWithParam<PlatformCase> {};
 
@@ -92,17 +97,19 @@ TEST_P(CataloguePlatform, ClassificationCaptionAndTextFiles) {
   EXPECT_EQ(Place(catalogue, "Winini"), store.WindowsFolder() + "winini.ini");
 }
 
-INSTANTIATE_TEST_SUITE_P(Presets, CataloguePlatform,
-                         testing::Values(PlatformCase{PlatformPreset::Windows95, false, "Win95/98",
-                                                      "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
-                                         PlatformCase{PlatformPreset::Windows98, false, "Win95/98",
-                                                      "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
-                                         PlatformCase{PlatformPreset::NT4, true, "Win NT ",
-                                                      "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
-                                                      "C:\\WINNT\\SYSTEM32\\CONFIG.NT"},
-                                         PlatformCase{PlatformPreset::Windows10, true, "Win NT ",
-                                                      "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
-                                                      "C:\\WINNT\\SYSTEM32\\CONFIG.NT"}));
+INSTANTIATE_TEST_SUITE_P(
+    Presets, CataloguePlatform,
+    testing::Values(PlatformCase{"Windows95", PlatformPreset::Windows95, false, "Win95/98",
+                                 "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
+                    PlatformCase{"Windows98", PlatformPreset::Windows98, false, "Win95/98",
+                                 "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
+                    PlatformCase{"NT4", PlatformPreset::NT4, true, "Win NT ",
+                                 "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
+                                 "C:\\WINNT\\SYSTEM32\\CONFIG.NT"},
+                    PlatformCase{"Windows10", PlatformPreset::Windows10, true, "Win NT ",
+                                 "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
+                                 "C:\\WINNT\\SYSTEM32\\CONFIG.NT"}),
+    [](const testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.name); });
 
 TEST(Catalogue, Win32sIsNotNT) {
   MemoryStore store;

@@ -1,0 +1,56 @@
+// UTF-8, the memory platform's code page, line splitting and the native letter case.
+#include <gtest/gtest.h>
+
+#include "sources/text_case.h"
+#include "sources/text_codec.h"
+
+namespace tarnix {
+namespace {
+
+TEST(TextCodec, Utf8RoundTripsEveryPlane) {
+  const std::string text = "a ä € 日本 😀";
+  auto decoded = DecodeUtf8(text);
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(*decoded,
+            (std::u32string{U'a', U' ', 0xE4, U' ', 0x20AC, U' ', 0x65E5, 0x672C, U' ', 0x1F600}));
+  EXPECT_EQ(EncodeUtf8(*decoded), text);
+}
+
+TEST(TextCodec, InvalidUtf8IsRefused) {
+  for (const char* bad :
+       {"\xC3", "\xC3\x28", "\xC0\xAF", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80", "\xFF"}) {
+    EXPECT_EQ(DecodeUtf8(bad), std::nullopt) << bad;
+    EXPECT_EQ(Utf8ToCp1252(bad), std::nullopt);
+  }
+}
+
+TEST(TextCodec, Windows1252BothWays) {
+  std::string all;
+  for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(Cp1252ToUtf8("\x80\x9F\xA0\xFF"), "€Ÿ\u00A0ÿ");
+  EXPECT_EQ(Utf8ToCp1252("Grüße ‚quoted‘ …"), "Gr\xFC\xDF\x65 \x82quoted\x91 \x85");
+  EXPECT_EQ(Utf8ToCp1252("✓"), std::nullopt);
+  EXPECT_EQ(Utf8ToCp1252("Ā"), std::nullopt);
+}
+
+TEST(TextLines, SplitAndJoin) {
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_EQ(SplitLines("\n"), std::vector<std::string>{""});
+  EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
+  EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+  EXPECT_EQ(SplitLines(JoinLines({"x", "", "y"})), (std::vector<std::string>{"x", "", "y"}));
+}
+
+TEST(TextCase, FoldsAndUppersBeyondAscii) {
+  EXPECT_EQ(FoldCase("C:\\Programme\\ÄRGER Tool.EXE"), "c:\\programme\\ärger tool.exe");
+  EXPECT_EQ(UpperCase("ärger tool.exe"), "ÄRGER TOOL.EXE");
+  EXPECT_EQ(FoldCase("ΣΟΦΊΑ"), "σοφία");
+  EXPECT_EQ(FoldCase("日本 123"), "日本 123");
+  EXPECT_EQ(FoldCase("BAD \xFF BYTE"), "bad \xFF byte");
+}
+
+}  // namespace
+}  // namespace tarnix

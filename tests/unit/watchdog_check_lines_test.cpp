@@ -185,6 +185,18 @@ TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
   EXPECT_EQ(ws.views.lsbStart->Count(), 3);
 }
 
+TEST_F(CheckLinesTest, FolderConfirmTakesTheNamesIntoTheSnapshotAndDeletesNothing) {
+  store.AddFile(Folder("New.lnk"), "n");
+  store.DeleteFile(Folder("Drop.lnk"));
+  Rebuild();
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(seen[0].heading, shellFolders.startup + "\\");
+  EXPECT_EQ(SnapshotLines("Startup"), (Lines{"Keep.lnk", "New.lnk"}));
+  EXPECT_TRUE(store.FileBytes(Folder("New.lnk")));
+  EXPECT_FALSE(Check());
+}
+
 TEST_F(CheckLinesTest, AnUnknownFolderIsNotChecked) {
   store.SetString(Root::CurrentUser,
                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",

@@ -1,8 +1,9 @@
+#include "watchdog/check_sections.h"
+
 #include <set>
 
 #include "sources/loading.h"
 #include "sources/text_case.h"
-#include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
 #include "watchdog/snapshot_store.h"

@@ -52,8 +52,8 @@ HWND CreateContainerWindow(WindowBase& owner, const std::wstring& caption, DWORD
   RegisterContainerClass(instance);
   int id = owner.AssignId();
   HWND hwnd =
-      CreateWindowExW(exStyle, kContainerClass, caption.c_str(), style | WS_CHILD | WS_CLIPCHILDREN,
-                      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+      CreateWindowExW(exStyle, kContainerClass, caption.c_str(), style | WS_CHILD, rect.left,
+                      rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, &owner);
   if (!hwnd)
     throw std::runtime_error("Cannot create the window of " + owner.ControlName());
@@ -109,7 +109,7 @@ LRESULT PanelImpl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 GroupBoxImpl::GroupBoxImpl(Win32Form& form, const GroupSpec& spec, HWND parent)
     : WindowControl<GroupBox>(&form, spec.name) {
-  Create(L"BUTTON", Widen(spec.caption), WS_VISIBLE | BS_GROUPBOX | WS_CLIPCHILDREN, 0,
+  Create(L"BUTTON", Widen(spec.caption), WS_VISIBLE | BS_GROUPBOX, 0,
          form.Scale().Rect(spec.bounds), parent);
 }
 

@@ -3,6 +3,9 @@
 
 #include <commdlg.h>
 #include <shellapi.h>
+// The toolkit interface is seen without this macro of the shell header, as in the other
+// files of the backend; the shell function is called by its wide name.
+#undef ShellExecute
 
 #include <algorithm>
 #include <vector>

@@ -19,7 +19,9 @@ struct WindowStyle {
 };
 
 WindowStyle StyleOf(const FormSpec& spec) {
-  WindowStyle result{WS_CLIPCHILDREN, 0};
+  // No WS_CLIPCHILDREN: group boxes and etched frames draw only their lines and rely on the
+  // form's background beneath them.
+  WindowStyle result{0, 0};
   switch (spec.border) {
     case BorderStyle::FixedSingle:
       result.style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;

@@ -1,0 +1,216 @@
+// What the toolkit tests share: one toolkit, a form with every kind of control, running the
+// event loop for a bounded time, keys as the keyboard sends them, and a second thread that
+// plays the user while the test thread sits in a modal loop.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/toolkit.h"
+#include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_find.h"
+#include "ui/win32/win32_toolkit.h"
+
+namespace tarnix::ui::testing {
+
+constexpr char kTitle[] = "Tarnix UI test";
+
+inline Toolkit& Kit() {
+  static std::unique_ptr<Toolkit> kit = [] {
+    auto made = win32::CreateToolkit(GetModuleHandleW(nullptr));
+    made->SetTitle(kTitle);
+    return made;
+  }();
+  return *kit;
+}
+
+inline win32::Win32Toolkit& Loop() {
+  return static_cast<win32::Win32Toolkit&>(Kit());
+}
+
+// Handles messages until done() holds; false when the time ran out first.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > milliseconds)
+      return false;
+    MSG msg;
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      Loop().PumpMessage();
+    } else {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+  }
+  return true;
+}
+
+// Handles what is waiting, and what that brings, for a moment.
+inline void Settle(DWORD milliseconds = 100) {
+  PumpUntil([] { return false; }, milliseconds);
+}
+
+inline LPARAM KeyFlags(int key) {
+  return 1 | static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC) << 16);
+}
+
+// A key press as the keyboard queues it; the loop makes the character from it.
+inline void PostKey(HWND target, int key, bool alt = false) {
+  UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN, up = alt ? WM_SYSKEYUP : WM_KEYUP;
+  LPARAM altFlag = alt ? (1 << 29) : 0;
+  PostMessageW(target, down, static_cast<WPARAM>(key), KeyFlags(key) | altFlag);
+  PostMessageW(target, up, static_cast<WPARAM>(key),
+               KeyFlags(key) | altFlag | static_cast<LPARAM>(0xC0000000u));
+}
+
+// Holds Ctrl down for this thread's key state while alive.
+class CtrlHeld {
+ public:
+  CtrlHeld() { Set(0x80); }
+  ~CtrlHeld() { Set(0); }
+
+ private:
+  static void Set(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+    SetKeyboardState(keys);
+  }
+};
+
+inline std::wstring TextOf(HWND hwnd) {
+  wchar_t text[1024] = {};
+  SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+inline std::wstring ListItem(HWND list, int index) {
+  wchar_t text[1024] = {};
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// A visible top-level window of this class and title, waited for up to the time given.
+inline HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* title,
+                          DWORD milliseconds = 5000) {
+  DWORD start = GetTickCount();
+  do {
+    HWND found = FindWindowW(windowClass, title);
+    if (found && IsWindowVisible(found))
+      return found;
+    Sleep(20);
+  } while (GetTickCount() - start < milliseconds);
+  return nullptr;
+}
+
+// What a message box showed.
+struct ShownBox {
+  bool seen = false;
+  HWND owner = nullptr;
+  std::wstring text;
+  bool hasCancel = false, hasYes = false, hasIcon = false;
+};
+
+// Waits for the message box with this caption, reads it and presses one of its buttons.
+inline ShownBox AnswerBox(const wchar_t* caption, int button, DWORD milliseconds = 5000) {
+  ShownBox shown;
+  HWND box = WaitForWindow(L"#32770", caption, milliseconds);
+  if (!box)
+    return shown;
+  shown.seen = true;
+  shown.owner = GetWindow(box, GW_OWNER);
+  shown.text = TextOf(GetDlgItem(box, 0xFFFF));
+  shown.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+  shown.hasYes = GetDlgItem(box, IDYES) != nullptr;
+  shown.hasIcon = GetDlgItem(box, 0x0014) != nullptr && IsWindowVisible(GetDlgItem(box, 0x0014));
+  PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+  return shown;
+}
+
+// Plays the user from a second thread; joined (after at most its own bounded waits) when
+// the test ends.
+class User {
+ public:
+  explicit User(std::function<void()> script) : thread_(std::move(script)) {}
+  ~User() {
+    if (thread_.joinable())
+      thread_.join();
+  }
+
+ private:
+  std::thread thread_;
+};
+
+// Ends what a failed test would leave waiting: after the time given, it closes the
+// windows of these classes and answers every message box, until it is destroyed.
+class Rescue {
+ public:
+  Rescue(std::vector<std::wstring> windowClasses, DWORD milliseconds)
+      : done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        thread_([this, windowClasses, milliseconds] {
+          if (WaitForSingleObject(done_, milliseconds) != WAIT_TIMEOUT)
+            return;
+          while (WaitForSingleObject(done_, 200) == WAIT_TIMEOUT) {
+            for (const std::wstring& windowClass : windowClasses) {
+              if (HWND window = FindWindowW(windowClass.c_str(), nullptr)) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+              }
+            }
+            if (HWND box = FindWindowW(L"#32770", nullptr))
+              PostMessageW(box, WM_COMMAND, IDOK, 0);
+          }
+        }) {}
+  ~Rescue() {
+    SetEvent(done_);
+    thread_.join();
+    CloseHandle(done_);
+  }
+
+ private:
+  HANDLE done_;
+  std::thread thread_;
+};
+
+// Writes the screen area of a window to a 24-bit BMP file.
+inline bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+  file.bfSize = file.bfOffBits + imageSize;
+  FILE* out = fopen(path.c_str(), "wb");
+  bool written = out && fwrite(&file, sizeof(file), 1, out) == 1 &&
+                 fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
+                 fwrite(bits, imageSize, 1, out) == 1;
+  if (out)
+    fclose(out);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return written;
+}
+
+}  // namespace tarnix::ui::testing

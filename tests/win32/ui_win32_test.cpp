@@ -310,6 +310,20 @@ TEST_F(UiWin32, TabMovesInTabOrderAndTheLeftControlHearsItsExit) {
   EXPECT_EQ(t->form->ActiveControl(), t->ok);
 }
 
+TEST_F(UiWin32, AFocusGivenBeforeTheFormIsShownTakesEffectWhenItAppears) {
+  TestForm other(Kit(), false);
+  other.form->SetCaption("Second form");
+  other.services->SetFocus();
+  other.form->Show();
+  Settle();
+  EXPECT_EQ(GetFocus(), FindControl(FindWindowW(L"TUiTest", L"Second form"), L"lsbServ"));
+  EXPECT_EQ(other.form->ActiveControl(), other.services);
+  other.form->Hide();
+  t->form->Show();
+  Settle();
+  EXPECT_EQ(GetActiveWindow(), hwnd);
+}
+
 TEST_F(UiWin32, RadiosOfOneParentExcludeEachOther) {
   EXPECT_TRUE(t->first->Checked());
   EXPECT_TRUE(t->alone->Checked());
@@ -355,6 +369,12 @@ TEST_F(UiWin32, ToolButtonsAndMenuItemsRunByTheirCommandIds) {
   SendMessageW(hwnd, WM_COMMAND, FindId(hwnd, L"Checkit1"), 0);
   EXPECT_EQ(t->events, (std::vector<std::string>{"ToolButton2", "Checkit1"}));
   EXPECT_EQ(SendMessageW(bar, TB_ISBUTTONENABLED, id, 0), 0);
+
+  NMTTDISPINFOW tip{};
+  tip.hdr = {bar, static_cast<UINT_PTR>(id), static_cast<UINT>(TTN_GETDISPINFOW)};
+  SendMessageW(hwnd, WM_NOTIFY, tip.hdr.idFrom, reinterpret_cast<LPARAM>(&tip));
+  ASSERT_NE(tip.lpszText, nullptr);
+  EXPECT_STREQ(tip.lpszText, L"Edit (Enter)") << "the tooltip shows the hint";
 }
 
 TEST_F(UiWin32, MenuCaptionsShowShortcutsAndTheDefaultItem) {

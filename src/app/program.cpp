@@ -31,7 +31,8 @@ void QuitWithSavePrompt(Workspace& ws) {
   if (ws.dataChanged &&
       ws.toolkit.MessageBox(ws.mainForm, "The data were changed! Save ?", "Attention!",
                             ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes) {
-    SaveAll(ws);
+    // The question offers no way back: a save that fails is shown, and the program ends.
+    ws.toolkit.Dispatch([&ws] { SaveAll(ws); });
   }
   ws.toolkit.Terminate();
 }

@@ -75,7 +75,8 @@ TEST_F(ProgramTest, UninstallConfirmedEndsWithoutTheMainWindow) {
   EXPECT_FALSE(MainForm().Visible());
 }
 
-// A check that fails is reported, and the command line is still obeyed.
+// A check that fails is reported, and the command line is still obeyed: the program never
+// stays behind invisibly, holding the single-instance mark.
 TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
   class FailingSnapshotStore : public MemoryStore {
    public:
@@ -92,13 +93,18 @@ TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
       return MemoryStore::KeyExists(root, path);
     }
   };
-  FailingSnapshotStore failing;
-  Program p(failing, toolkit);
-  p.Run({"/c"});
-  const MessageRecord* error = Shown("Snapshot unreachable");
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(error->style, 0x10u);
-  EXPECT_TRUE(toolkit.Terminated());
+  for (const bool checkOnly : {true, false}) {
+    FailingSnapshotStore failing;
+    HeadlessToolkit kit;
+    kit.SetAutoAcknowledge(true);
+    Program p(failing, kit);
+    p.Run(checkOnly ? std::vector<std::string>{"/c"} : std::vector<std::string>{});
+    ASSERT_FALSE(kit.Messages().empty()) << checkOnly;
+    EXPECT_EQ(kit.Messages()[0].text, "Snapshot unreachable");
+    EXPECT_EQ(kit.Messages()[0].style, 0x10u);
+    EXPECT_EQ(kit.Terminated(), checkOnly);
+    EXPECT_EQ(p.mform.form->Visible(), !checkOnly);
+  }
 }
 
 TEST_F(ProgramTest, EscInATextPageAsksToSaveAndNoKeepsTheFiles) {
@@ -129,6 +135,66 @@ TEST_F(ProgramTest, ExitAnsweredYesSavesTheEditedTexts) {
   EXPECT_TRUE(WasShown(kSaveQuestion));
   EXPECT_TRUE(toolkit.Terminated());
   EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "run", ""), "typed.exe");
+}
+
+// The save question has no way back: a save that raises an error still ends the program.
+TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
+  class ThrowingProfileStore : public MemoryStore {
+   public:
+    bool WriteProfileString(const std::string&, const std::string&, const std::string&,
+                            const std::string&) override {
+      throw StoreError("win.ini is locked");
+    }
+  };
+  ThrowingProfileStore throwing;
+  Program p(throwing, toolkit);
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  toolkit.OnRun([&] {
+    SelectPage(*p.mform.PageControl1, 1);
+    Focus(*p.mform.load);
+    TypeText(*p.mform.form, "typed.exe");
+    PressKey(*p.mform.form, ui::vk::Escape);
+  });
+  p.Run({});
+  EXPECT_TRUE(WasShown(kSaveQuestion));
+  const MessageRecord* error = Shown("win.ini is locked");
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->style, 0x10u);
+  EXPECT_TRUE(toolkit.Terminated());
+}
+
+// Every way of leaving with edited texts asks exactly once.
+TEST_F(ProgramTest, LeavingWithEditsAsksOnceByEveryWay) {
+  const std::function<void(Tmform&)> ways[] = {
+      [](Tmform& m) { PressKey(*m.form, ui::vk::Escape); },
+      [](Tmform& m) {
+        PressKey(*m.form, ui::vk::Key('X'), {false, false, true});
+      },
+      [](Tmform& m) { Click(*m.ToolButton14); },
+      [](Tmform& m) { CloseBox(*m.form); },
+  };
+  for (const auto& leave : ways) {
+    MemoryStore fresh;
+    HeadlessToolkit kit;
+    kit.SetAutoAcknowledge(true);
+    {
+      Program p(fresh, kit);
+      kit.AnswerNextMessageBox(ui::mb::IdNo);
+      kit.OnRun([&] {
+        SelectPage(*p.mform.PageControl1, 2);
+        Focus(*p.mform.config);
+        TypeText(*p.mform.form, "typed");
+        kit.TakeMessages();
+        leave(p.mform);
+      });
+      p.Run({});
+      EXPECT_TRUE(kit.Terminated());
+    }
+    const auto& shown = kit.Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, kSaveQuestion);
+    EXPECT_FALSE(fresh.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
+  }
 }
 
 TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {

@@ -61,19 +61,21 @@ void Tmform::BuildRegistryPage() {
   ToolButton5 = ToolBar1->AddButton("ToolButton5", 4, "Save all keys to file  (CTRL+S)");
   ToolButton15 = ToolBar1->AddButton("ToolButton15", 5, "Undo previous session (CTRL+R)");
 
+  // The first two lists stand close under their common heading; the wider gap before the
+  // third keeps "HKLM->RunServices", which is wider than its list, clear of "HKCU->Run".
   Label1 =
-      form->AddLabel(Heading("Label1", "For all users on the computer", {6, 38, 300, 18}), page);
-  Label2 = form->AddLabel(Heading("Label2", "Programs", {6, 58, 145, 18}), page);
-  Label3 = form->AddLabel(Heading("Label3", "Services", {161, 58, 150, 18}), page);
-  Label4 = form->AddLabel(Heading("Label4", "HKLM->Run", {6, 76, 145, 18}), page);
-  Label5 = form->AddLabel(Heading("Label5", "HKLM->RunServices", {161, 76, 160, 18}), page);
-  Label6 = form->AddLabel(Heading("Label6", "Current ", {322, 38, 145, 18}), page);
-  Label7 = form->AddLabel(Heading("Label7", "user", {322, 58, 145, 18}), page);
-  Label8 = form->AddLabel(Heading("Label8", "HKCU->Run", {322, 76, 145, 18}), page);
+      form->AddLabel(Heading("Label1", "For all users on the computer", {4, 38, 300, 18}), page);
+  Label2 = form->AddLabel(Heading("Label2", "Programs", {4, 58, 145, 18}), page);
+  Label3 = form->AddLabel(Heading("Label3", "Services", {155, 58, 160, 18}), page);
+  Label4 = form->AddLabel(Heading("Label4", "HKLM->Run", {4, 76, 145, 18}), page);
+  Label5 = form->AddLabel(Heading("Label5", "HKLM->RunServices", {155, 76, 160, 18}), page);
+  Label6 = form->AddLabel(Heading("Label6", "Current ", {323, 38, 145, 18}), page);
+  Label7 = form->AddLabel(Heading("Label7", "user", {323, 58, 145, 18}), page);
+  Label8 = form->AddLabel(Heading("Label8", "HKCU->Run", {323, 76, 145, 18}), page);
 
-  ListBox1 = form->AddListBox({"ListBox1", {6, 96, 145, 235}}, page);
-  ListBox2 = form->AddListBox({"ListBox2", {161, 96, 145, 235}}, page);
-  ListBox3 = form->AddListBox({"ListBox3", {322, 96, 145, 235}}, page);
+  ListBox1 = form->AddListBox({"ListBox1", {4, 96, 145, 235}}, page);
+  ListBox2 = form->AddListBox({"ListBox2", {155, 96, 145, 235}}, page);
+  ListBox3 = form->AddListBox({"ListBox3", {323, 96, 145, 235}}, page);
 }
 
 void Tmform::BuildWinIniPage() {

@@ -2,10 +2,14 @@
 // its command line and its single instance.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "e2e/support/desktop.h"
 #include "e2e/support/registry.h"
 #include "e2e/support/session.h"
 #include "e2e/support/tarnix_process.h"
+#include "sources/unicode_win32.h"
 
 namespace e2e {
 namespace {
@@ -54,6 +58,45 @@ TEST_F(ShellTest, SeededRunEntriesAppearInTheThreeListsAndEscEnds) {
   RECT area{};
   GetWindowRect(main, &area);
   EXPECT_TRUE(SaveScreenshot(area, L"shell_main_window.bmp"));
+  EndWithEsc(main);
+}
+
+// The headings size themselves to their text in the screen's font; each must stay clear of
+// the heading beside it, inside the page and above the lists.
+TEST_F(ShellTest, RegistryHeadingsKeepApartAndAboveTheLists) {
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND page = WaitForControl(main, L"TabSheet1", kShortTime);
+  ASSERT_NE(page, nullptr);
+  RECT pageArea{};
+  GetWindowRect(page, &pageArea);
+  HDC screen = GetDC(nullptr);
+  const int minimumGap = MulDiv(6, GetDeviceCaps(screen, LOGPIXELSX), 96);
+  ReleaseDC(nullptr, screen);
+  std::vector<std::pair<std::wstring, RECT>> headings;
+  for (const wchar_t* name :
+       {L"Label1", L"Label2", L"Label3", L"Label4", L"Label5", L"Label6", L"Label7", L"Label8"}) {
+    HWND label = FindNamedControl(main, name);
+    ASSERT_NE(label, nullptr) << tarnix::Narrow(name);
+    RECT area{};
+    GetWindowRect(label, &area);
+    EXPECT_LE(area.right, pageArea.right) << tarnix::Narrow(name);
+    headings.emplace_back(name, area);
+  }
+  for (const auto& [leftName, left] : headings) {
+    for (const auto& [rightName, right] : headings) {
+      const bool sameRow = left.top < right.bottom && right.top < left.bottom;
+      if (sameRow && left.left < right.left) {
+        EXPECT_GE(right.left - left.right, minimumGap)
+            << tarnix::Narrow(leftName) << " and " << tarnix::Narrow(rightName);
+      }
+    }
+  }
+  RECT list{};
+  GetWindowRect(FindNamedControl(main, L"ListBox1"), &list);
+  for (const auto& heading : headings) {
+    EXPECT_LE(heading.second.bottom, list.top);
+  }
   EndWithEsc(main);
 }
 

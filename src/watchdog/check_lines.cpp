@@ -64,7 +64,7 @@ struct LineReport {
   std::optional<std::vector<std::string>> snapshot;  // nothing when its subkey is missing
 };
 
-void Confirm(CheckRun& run, const LineReport& r, const std::vector<ChangeLine>& shown) {
+void Confirm(CheckRun& run, const LineReport& r, const ReportList& shown) {
   if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, r.current); })) {
     run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   }

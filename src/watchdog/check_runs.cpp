@@ -46,8 +46,7 @@ struct RunReport {
   std::vector<std::string> snapshotLines;
 };
 
-void Decide(CheckRun& run, const RunReport& r, ReportResult result,
-            const std::vector<ChangeLine>& shown) {
+void Decide(CheckRun& run, const RunReport& r, ReportResult result, const ReportList& shown) {
   Store& store = run.ws.store;
   if (result == ReportResult::Confirm) {
     // The snapshot takes what the report showed; a run key that is gone leaves it empty.
@@ -68,8 +67,8 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   r.current = ReadKeyValues(store, r.live.root, r.live.path);
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
   r.snapshotLines = AllData(r.snapshot.value_or(std::vector<NamedValue>{}));
-  const auto list =
-      BuildReportList(Commands(r.current.value_or(std::vector<NamedValue>{})), r.snapshotLines);
+  const std::vector<std::string> commands = Commands(r.current.value_or(std::vector<NamedValue>{}));
+  const auto list = BuildReportList(commands, r.snapshotLines);
   if (!list)
     return false;
 

@@ -11,6 +11,10 @@ bool LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind 
   return ws.store.AppendText(ws.logPath, ChangeListBlock(lines, kind, label));
 }
 
+bool LogChangeList(Workspace& ws, const ReportList& lines, LogKind kind, const std::string& label) {
+  return ws.store.AppendText(ws.logPath, ChangeListBlock(lines, kind, label));
+}
+
 bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
                    const std::string& label) {
   return ws.store.AppendText(ws.logPath, PlainListBlock(lines, kind, label));

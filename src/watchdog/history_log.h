@@ -15,6 +15,7 @@ bool AppendLogText(Workspace& ws, const std::string& text);
 // Appends one block (log_text.h). False when the log cannot be written.
 bool LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind kind,
                    const std::string& label);
+bool LogChangeList(Workspace& ws, const ReportList& lines, LogKind kind, const std::string& label);
 bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
                    const std::string& label);
 

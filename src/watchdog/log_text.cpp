@@ -69,6 +69,12 @@ std::string ChangeListBlock(const std::vector<ChangeLine>& lines, LogKind kind,
   });
 }
 
+std::string ChangeListBlock(const ReportList& lines, LogKind kind, const std::string& label) {
+  return Block(kind, label, [&lines](std::string& text) {
+    for (size_t i = 0; i < lines.Size(); ++i) text += Prefix(lines.Mark(i)) + lines.Text(i) + kEol;
+  });
+}
+
 std::string PlainListBlock(const std::vector<std::string>& lines, LogKind kind,
                            const std::string& label) {
   return Block(kind, label, [&lines](std::string& text) {

@@ -25,6 +25,7 @@ std::string EndLines(const std::string& time);
 // unchanged); a confirmed block has no list.
 std::string ChangeListBlock(const std::vector<ChangeLine>& lines, LogKind kind,
                             const std::string& label);
+std::string ChangeListBlock(const ReportList& lines, LogKind kind, const std::string& label);
 // A block for lines without marks (the snapshot's lines that were put back).
 std::string PlainListBlock(const std::vector<std::string>& lines, LogKind kind,
                            const std::string& label);

@@ -70,6 +70,13 @@ void TForm1::SetList(const std::vector<ChangeLine>& lines) {
   for (const ChangeLine& line : lines) ListBox1->Add(line.text, static_cast<int>(line.mark));
 }
 
+void TForm1::SetList(const ReportList& lines) {
+  ListBox1->Clear();
+  for (size_t i = 0; i < lines.Size(); ++i) {
+    ListBox1->Add(lines.Text(i), static_cast<int>(lines.Mark(i)));
+  }
+}
+
 std::vector<ChangeLine> TForm1::List() const {
   std::vector<ChangeLine> lines;
   for (int i = 0; i < ListBox1->Count(); ++i) {

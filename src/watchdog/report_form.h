@@ -22,6 +22,7 @@ class TForm1 {
 
   // What the check uses.
   void SetList(const std::vector<ChangeLine>& lines);
+  void SetList(const ReportList& lines);
   std::vector<ChangeLine> List() const;
   void SetHeading(const std::string& text);
   // Shows the window modally with the result None; the decision the user took.

@@ -1,7 +1,6 @@
 #include "watchdog/report_list.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
@@ -44,15 +43,27 @@ uint64_t Mix(uint64_t h, uint64_t w) {
   return h ^ (h >> 31);
 }
 
-// Hash of a text whose letters count in lower case. Setting bit 5 of every byte maps A-Z onto
-// a-z (and a few signs onto others, which only costs a rare extra comparison).
-uint64_t HashKey(std::string_view s) {
+struct Hashed {
+  uint64_t hash;
+  bool ascii;
+};
+
+// Hash of a text whose letters count in lower case, and whether the text is plain ASCII, in one
+// pass. Setting bit 5 of every byte maps A-Z onto a-z (and a few signs onto others, which only
+// costs a rare extra comparison).
+Hashed HashText(std::string_view s) {
   constexpr uint64_t kBit5 = 0x2020202020202020ull;
   uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
-  for (size_t at = 0; at + 8 <= s.size(); at += 8) h = Mix(h, Word(s.data() + at) | kBit5);
-  h = Mix(h, Tail(s) | kBit5);
+  const uint64_t tail = Tail(s);
+  uint64_t bits = tail;
+  for (size_t at = 0; at + 8 <= s.size(); at += 8) {
+    const uint64_t w = Word(s.data() + at);
+    bits |= w;
+    h = Mix(h, w | kBit5);
+  }
+  h = Mix(h, tail | kBit5);
   h *= 0x94D049BB133111EBull;
-  return h ^ (h >> 29);
+  return {h ^ (h >> 29), (bits & kHighBits) == 0};
 }
 
 // Equality with ASCII letters in lower case.
@@ -68,84 +79,110 @@ bool EqualKeys(std::string_view a, std::string_view b) {
   return LowerAscii8(Tail(a)) == LowerAscii8(Tail(b));
 }
 
-bool IsAscii(std::string_view s) {
-  uint64_t bits = Tail(s);
-  for (size_t at = 0; at + 8 <= s.size(); at += 8) bits |= Word(s.data() + at);
-  return (bits & kHighBits) == 0;
-}
-
-// The lines of one list with the first position of each (a lookup finds the first equal
-// entry), in an open-addressing table of one flat array.
-class LineIndex {
+// The key of a line: the line itself, or its fold when it holds more than ASCII. Keys compare
+// with ASCII letters in lower case, which a fold already has, so that both kinds compare alike
+// and only the rare line beyond ASCII pays for a fold.
+class Key {
  public:
-  explicit LineIndex(const std::vector<std::string>& lines) : lines_(lines) {
-    size_t capacity = 16;
-    while (capacity < lines.size() + lines.size() / 4) capacity *= 2;
-    slots_.resize(capacity);
-    hashes_.reserve(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (!IsAscii(lines[i]))
-        folded_.emplace(i, FoldCase(lines[i]));
-      hashes_.push_back(HashKey(Key(i)));
-      Slot& slot = Probe(Key(i), hashes_[i]);
-      if (slot.position == 0)
-        slot = {static_cast<uint32_t>(hashes_[i]), static_cast<uint32_t>(i + 1)};
+  explicit Key(const std::string& line) {
+    const Hashed hashed = HashText(line);
+    if (hashed.ascii) {
+      text_ = line;
+      hash_ = hashed.hash;
+    } else {
+      fold_ = FoldCase(line);
+      text_ = fold_;
+      hash_ = HashText(fold_).hash;
     }
   }
-  // The key of line i: the line itself, or its fold when it holds more than ASCII. Keys compare
-  // with ASCII letters in lower case, which a fold already has, so that both kinds compare
-  // alike and only the rare non-ASCII line pays for a fold.
-  std::string_view Key(size_t i) const {
-    if (folded_.empty())
-      return lines_[i];
-    auto it = folded_.find(i);
-    return it == folded_.end() ? std::string_view(lines_[i]) : std::string_view(it->second);
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+
+  std::string_view Text() const { return text_; }
+  uint64_t Hash() const { return hash_; }
+  uint32_t Tag() const { return static_cast<uint32_t>(hash_); }
+  bool Folded() const { return !fold_.empty(); }
+
+ private:
+  std::string fold_;
+  std::string_view text_;
+  uint64_t hash_ = 0;
+};
+
+// The snapshot's lines by key in one flat open-addressing table, holding for each key the first
+// snapshot line and the first current line that have it (a lookup finds the first equal entry).
+class LineTable {
+ public:
+  explicit LineTable(const std::vector<std::string>& snapshot)
+      : snapshot_(snapshot), slotOf_(snapshot.size()) {
+    size_t capacity = 16;
+    while (capacity < snapshot.size() + snapshot.size() / 4) capacity *= 2;
+    slots_.resize(capacity);
+    for (size_t i = 0; i < snapshot.size(); ++i) {
+      const Key key(snapshot[i]);
+      const size_t at = Probe(key);
+      if (slots_[at].snapshot == 0) {
+        slots_[at] = {key.Tag(), Position(i), 0};
+        if (key.Folded())
+          folds_.emplace(at, std::string(key.Text()));
+      }
+      slotOf_[i] = static_cast<uint32_t>(at);
+    }
   }
-  uint64_t Hash(size_t i) const { return hashes_[i]; }
-  std::optional<size_t> Find(std::string_view key, uint64_t hash) const {
-    const Slot& slot = Probe(key, hash);
-    if (slot.position == 0)
-      return std::nullopt;
-    return slot.position - 1;
+
+  // Notes current line i; true when the snapshot holds an equal line.
+  bool NoteCurrent(const std::string& line, size_t i) {
+    Slot& slot = slots_[Probe(Key(line))];
+    if (slot.snapshot == 0)
+      return false;
+    if (slot.current == 0)
+      slot.current = Position(i);
+    return true;
+  }
+  // The first current line equal to snapshot line i.
+  std::optional<size_t> CurrentOf(size_t i) const { return Index(slots_[slotOf_[i]].current); }
+  // The first snapshot line equal to the text.
+  std::optional<size_t> SnapshotOf(const std::string& text) const {
+    return Index(slots_[Probe(Key(text))].snapshot);
   }
 
  private:
+  // Positions are one past the line's index; 0 is none, and an empty slot has no snapshot line.
   struct Slot {
-    uint32_t tag = 0;       // low half of the hash
-    uint32_t position = 0;  // one past the line's index; 0 marks an empty slot
+    uint32_t tag = 0;  // low half of the hash
+    uint32_t snapshot = 0;
+    uint32_t current = 0;
   };
+  static uint32_t Position(size_t i) { return static_cast<uint32_t>(i + 1); }
+  static std::optional<size_t> Index(uint32_t position) {
+    if (position == 0)
+      return std::nullopt;
+    return position - 1;
+  }
+
+  std::string_view KeyAt(size_t at) const {
+    if (!folds_.empty()) {
+      auto it = folds_.find(at);
+      if (it != folds_.end())
+        return it->second;
+    }
+    return snapshot_[slots_[at].snapshot - 1];
+  }
   // The slot holding the key, or the empty slot where it belongs.
-  const Slot& Probe(std::string_view key, uint64_t hash) const {
+  size_t Probe(const Key& key) const {
     const size_t mask = slots_.size() - 1;
-    for (size_t at = (hash >> 32) & mask;; at = (at + 1) & mask) {
+    for (size_t at = (key.Hash() >> 32) & mask;; at = (at + 1) & mask) {
       const Slot& slot = slots_[at];
-      if (slot.position == 0)
-        return slot;
-      if (slot.tag == static_cast<uint32_t>(hash) && EqualKeys(Key(slot.position - 1), key)) {
-        return slot;
-      }
+      if (slot.snapshot == 0 || (slot.tag == key.Tag() && EqualKeys(KeyAt(at), key.Text())))
+        return at;
     }
   }
-  Slot& Probe(std::string_view key, uint64_t hash) {
-    return const_cast<Slot&>(static_cast<const LineIndex&>(*this).Probe(key, hash));
-  }
 
-  const std::vector<std::string>& lines_;
+  const std::vector<std::string>& snapshot_;
   std::vector<Slot> slots_;
-  std::vector<uint64_t> hashes_;
-  std::unordered_map<size_t, std::string> folded_;
+  std::vector<uint32_t> slotOf_;                   // the slot of each snapshot line
+  std::unordered_map<size_t, std::string> folds_;  // the keys beyond ASCII, by slot
 };
-
-// Looks line i of `from` up in `in`.
-std::optional<size_t> FindLine(const LineIndex& in, const LineIndex& from, size_t i) {
-  return in.Find(from.Key(i), from.Hash(i));
-}
-
-std::optional<size_t> FindText(const LineIndex& in, const std::string& text) {
-  const std::string folded = IsAscii(text) ? std::string() : FoldCase(text);
-  const std::string_view key = folded.empty() ? std::string_view(text) : folded;
-  return in.Find(key, HashKey(key));
-}
 
 // Free slots of the final list, counted with a Fenwick tree so that the n-th free slot is
 // found in logarithmic time.
@@ -174,22 +211,6 @@ class FreeSlots {
   size_t top_ = 1;
 };
 
-// Inserting item k at position at[k] into a growing list of `base` entries, one after
-// another, puts the items where placing them from the last to the first into the free slots of
-// the final list puts them. True marks the slots of the items.
-std::vector<bool> ItemSlots(size_t base, const std::vector<size_t>& at,
-                            std::vector<size_t>& slotOf) {
-  const size_t total = base + at.size();
-  std::vector<bool> taken(total, false);
-  FreeSlots slots(total);
-  slotOf.resize(at.size());
-  for (size_t k = at.size(); k-- > 0;) {
-    slotOf[k] = slots.Take(at[k]);
-    taken[slotOf[k]] = true;
-  }
-  return taken;
-}
-
 }  // namespace
 
 std::string TrimLine(const std::string& line) {
@@ -212,61 +233,77 @@ std::string LineKey(const std::string& line) {
   return FoldCase(line);
 }
 
-std::optional<std::vector<ChangeLine>> BuildReportList(const std::vector<std::string>& current,
-                                                       const std::vector<std::string>& snapshot) {
-  const LineIndex inCurrent(current);
-  const LineIndex inSnapshot(snapshot);
+const std::string& ReportList::Text(size_t i) const {
+  const Entry& entry = entries_[i];
+  return entry.mark == ChangeMark::Unchanged ? (*current_)[entry.index] : own_[entry.index];
+}
 
-  std::vector<std::string> deleted;
-  for (size_t i = 0; i < snapshot.size(); ++i) {
-    if (!IsBlankLine(snapshot[i]) && !FindLine(inCurrent, inSnapshot, i)) {
-      deleted.push_back(TrimLine(snapshot[i]));
-    }
-  }
+std::vector<ChangeLine> ReportList::Lines() const {
+  std::vector<ChangeLine> lines;
+  lines.reserve(Size());
+  for (size_t i = 0; i < Size(); ++i) lines.push_back({Text(i), Mark(i)});
+  return lines;
+}
+
+std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
+                                          const std::vector<std::string>& snapshot) {
+  LineTable table(snapshot);
 
   // The current lines as they enter the list: unchanged, added, or left out (new and blank).
   enum class Fate : uint8_t { Unchanged, Added, Left };
   std::vector<Fate> fate(current.size(), Fate::Left);
   size_t shown = 0;
-  bool added = false;
+  size_t added = 0;
   for (size_t i = 0; i < current.size(); ++i) {
-    if (FindLine(inSnapshot, inCurrent, i)) {
+    if (table.NoteCurrent(current[i], i)) {
       fate[i] = Fate::Unchanged;
     } else if (!IsBlankLine(current[i])) {
       fate[i] = Fate::Added;
-      added = true;
+      ++added;
     }
     shown += fate[i] != Fate::Left;
   }
-  if (deleted.empty() && !added)
+
+  ReportList list;
+  list.current_ = &current;
+  std::vector<std::string>& own = list.own_;
+  for (size_t i = 0; i < snapshot.size(); ++i) {
+    if (!table.CurrentOf(i) && !IsBlankLine(snapshot[i]))
+      own.push_back(TrimLine(snapshot[i]));
+  }
+  const size_t deleted = own.size();
+  if (deleted == 0 && added == 0)
     return std::nullopt;
 
-  std::vector<size_t> at(deleted.size(), 0);
-  for (size_t k = 0; k < deleted.size(); ++k) {
-    auto p = FindText(inSnapshot, deleted[k]);
-    if (!p || *p == 0)
-      continue;
-    auto j = FindLine(inCurrent, inSnapshot, *p - 1);
-    // Blank new lines are left out of the list, so the place may lie past its end.
-    if (j)
-      at[k] = std::min(*j + 1, shown + k);
+  // Inserting deleted line k at its place in the list as it grows, one after another, puts the
+  // lines where placing them from the last to the first into the free slots of the final list
+  // puts them.
+  std::vector<ReportList::Entry>& entries = list.entries_;
+  entries.assign(shown + deleted, {0, ChangeMark::Unchanged});
+  if (deleted > 0) {
+    FreeSlots free(entries.size());
+    for (size_t k = deleted; k-- > 0;) {
+      size_t at = 0;
+      auto p = table.SnapshotOf(own[k]);
+      auto j = p && *p > 0 ? table.CurrentOf(*p - 1) : std::nullopt;
+      // Blank new lines are left out of the list, so the place may lie past its end.
+      if (j)
+        at = std::min(*j + 1, shown + k);
+      entries[free.Take(at)] = {static_cast<uint32_t>(k), ChangeMark::Deleted};
+    }
   }
-  std::vector<size_t> slotOf;
-  const std::vector<bool> isDeleted = ItemSlots(shown, at, slotOf);
 
-  std::vector<ChangeLine> list(isDeleted.size());
-  for (size_t k = 0; k < deleted.size(); ++k) {
-    list[slotOf[k]] = {std::move(deleted[k]), ChangeMark::Deleted};
-  }
+  own.reserve(deleted + added);
   size_t next = 0;
-  for (size_t slot = 0; slot < list.size(); ++slot) {
-    if (isDeleted[slot])
+  for (ReportList::Entry& entry : entries) {
+    if (entry.mark == ChangeMark::Deleted)
       continue;
     while (fate[next] == Fate::Left) ++next;
     if (fate[next] == Fate::Unchanged) {
-      list[slot] = {current[next], ChangeMark::Unchanged};
+      entry = {static_cast<uint32_t>(next), ChangeMark::Unchanged};
     } else {
-      list[slot] = {TrimLine(current[next]), ChangeMark::Added};
+      entry = {static_cast<uint32_t>(own.size()), ChangeMark::Added};
+      own.push_back(TrimLine(current[next]));
     }
     ++next;
   }

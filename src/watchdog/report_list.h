@@ -2,6 +2,7 @@
 // gone, each marked. Pure logic; the change check shows the result in the report window.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,11 +24,32 @@ bool IsBlankLine(const std::string& line);
 // Two lines are equal when their keys are equal: whole lines, ignoring letter case.
 std::string LineKey(const std::string& line);
 
+// A built change list. Unchanged entries refer to the current lines it was built from, which
+// must outlive it: a large section is shown and logged without a copy of every line.
+class ReportList {
+ public:
+  size_t Size() const { return entries_.size(); }
+  const std::string& Text(size_t i) const;
+  ChangeMark Mark(size_t i) const { return entries_[i].mark; }
+  std::vector<ChangeLine> Lines() const;
+
+ private:
+  friend std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
+                                                   const std::vector<std::string>& snapshot);
+  struct Entry {
+    uint32_t index;  // into the current lines when unchanged, else into own_
+    ChangeMark mark;
+  };
+  const std::vector<std::string>* current_ = nullptr;
+  std::vector<std::string> own_;  // the trimmed texts of the added and deleted entries
+  std::vector<Entry> entries_;
+};
+
 // Nothing when the section has not changed. Otherwise every current line in order (unchanged
 // ones as they stand, added ones trimmed, new blank lines left out), and each snapshot line
 // that has no equal current line, trimmed, inserted at one past the position its snapshot
 // predecessor has among the current lines, or at the top when there is none.
-std::optional<std::vector<ChangeLine>> BuildReportList(const std::vector<std::string>& current,
-                                                       const std::vector<std::string>& snapshot);
+std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
+                                          const std::vector<std::string>& snapshot);
 
 }  // namespace tarnix

@@ -83,6 +83,98 @@ TEST_F(MainFormTest, TheUserSeesTheDesignedPagesHeadingsAndHints) {
   EXPECT_EQ(MainForm().Caption(), "Tarnix II");
 }
 
+// A menu item as the user reads it: name, caption, shortcut, and "(default)" when bold.
+std::string Describe(const ui::MenuItem& item) {
+  const ui::Shortcut key = item.GetShortcut();
+  std::string shortcut;
+  if (key.vk >= ui::vk::F1 && key.vk <= ui::vk::F9) {
+    shortcut = "F" + std::to_string(key.vk - ui::vk::F1 + 1);
+  } else if (key.vk == ui::vk::Delete || key.vk == ui::vk::Insert) {
+    shortcut = key.vk == ui::vk::Delete ? "Del" : "Ins";
+  } else if (key.vk != 0) {
+    shortcut = std::string(key.shift.ctrl ? "Ctrl+" : "Alt+") + static_cast<char>(key.vk);
+  }
+  return item.Name() + "|" + item.Caption() + "|" + shortcut +
+         (item.IsDefault() ? "|(default)" : "");
+}
+
+template <typename Menu>
+std::vector<std::string> DescribeItems(const Menu& menu) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < menu.Count(); ++i) {
+    lines.push_back(Describe(*menu.Item(i)));
+  }
+  return lines;
+}
+
+TEST_F(MainFormTest, MenusReadAsDesigned) {
+  Tmform& m = Create().mform;
+  EXPECT_EQ(DescribeItems(*m.MainMenu1),
+            (std::vector<std::string>{"N1|&File|", "N16|&Edit|", "N7|&Help|"}));
+  EXPECT_EQ(
+      DescribeItems(*m.N1),
+      (std::vector<std::string>{
+          "Checkit1|Check it!|F9", "Save1|Sa&ve |F2", "N13|&Check system on startup|",
+          "Createshortcutondesktop1|Create shortcut &on desktop|",
+          "CreateshortcutinProgramsmenu1|Create &shortcut in "
+          "Programs menu|",
+          "N2|-|", "Showhistorylog1|&Show history log|", "Clearhistorylog1|Clear history &log|",
+          "N20|-|", "N12|&Registry editor|", "N14|S&tartup folder|", "N10|-|", "N6|&Exit|Alt+X"}));
+  EXPECT_EQ(DescribeItems(*m.N16),
+            (std::vector<std::string>{"Find1|&Find|Ctrl+F", "FindNext1|Find &Next|F3", "N19|-|",
+                                      "N17|&Refresh|F5"}));
+  EXPECT_EQ(DescribeItems(*m.N7), (std::vector<std::string>{"N8|&Help|F1", "N9|&About Tarnix|"}));
+  EXPECT_EQ(DescribeItems(*m.PopupMenu1),
+            (std::vector<std::string>{"Delete1|Delete|Del", "Add1|Add|Ins",
+                                      "Change1|Edit||(default)", "Undo1|&Undo|Ctrl+Z",
+                                      "Undofromprevioussessions1|Undo previous sessions|Ctrl+R",
+                                      "Saveallkeystofile1|Save all keys to file|Ctrl+S"}));
+  EXPECT_EQ(DescribeItems(*m.st_pop),
+            (std::vector<std::string>{"Delete2|&Delete|Del", "Add2|&Add|Ins",
+                                      "Change2|&Edit||(default)"}));
+  EXPECT_EQ(DescribeItems(*m.comstup),
+            (std::vector<std::string>{"Delete3|&Delete|Del", "Add3|&Add|Ins",
+                                      "Change3|&Edit||(default)"}));
+  for (ui::ListBox* list : {m.ListBox1, m.ListBox2, m.ListBox3}) {
+    EXPECT_EQ(list->GetPopupMenu(), m.PopupMenu1);
+  }
+  EXPECT_EQ(m.lsbStart->GetPopupMenu(), m.st_pop);
+  EXPECT_EQ(m.lsbComSt->GetPopupMenu(), m.comstup);
+}
+
+TEST_F(MainFormTest, ToolButtonHintsReadAsDesigned) {
+  Tmform& m = Create().mform;
+  std::vector<std::string> hints;
+  for (ui::ToolBar* bar : {m.ToolBar1, m.ToolBar2, m.ToolBar3, m.ToolBar4}) {
+    for (int i = 0; i < bar->ButtonCount(); ++i) {
+      hints.push_back(bar->Button(i)->Name() + "|" + bar->Button(i)->Hint());
+    }
+  }
+  EXPECT_EQ(
+      hints,
+      (std::vector<std::string>{
+          "ToolButton1|Delete  (DEL)", "ToolButton2|Edit (Enter)", "ToolButton3|Add  (INS)",
+          "ToolButton4|Undo (CTRL+Z)", "ToolButton5|Save all keys to file  (CTRL+S)",
+          "ToolButton15|Undo previous session (CTRL+R)", "ToolButton8|Check! (F9)",
+          "ToolButton9|Save (F2)", "ToolButton10|Find (CTRL+F)", "ToolButton11|Refresh (F5)",
+          "ToolButton13|Help", "ToolButton14|Exit", "ToolButton6|Delete", "ToolButton7|Change",
+          "ToolButton12|Add ", "ToolButton16|Delete", "ToolButton17|Change", "ToolButton18|Add"}));
+}
+
+TEST_F(MainFormTest, SaveByF2MenuAndToolbar) {
+  Start({}, [&] {
+    toolkit.TakeMessages();
+    PressKey(MainForm(), ui::vk::F2);
+    Click(FindMenuItem(MainForm(), "Save1"));
+    Click(*Main().ToolButton9);
+  });
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 3u);
+  for (const MessageRecord& box : shown) {
+    EXPECT_EQ(box.text, "Information saved succesfully!");
+  }
+}
+
 // Every menu item and toolbar button is wired to a handler.
 TEST_F(MainFormTest, EveryMenuItemAndToolButtonIsRouted) {
   Tmform& m = Create().mform;

@@ -1,23 +1,57 @@
 #include "watchdog/history_log.h"
 
+#include <algorithm>
+
 namespace tarnix {
 
+namespace {
+
+bool IsAscii(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return false;
+  }
+  return true;
+}
+
+// Appends the lines (each ending in CR LF). When the log refuses them and they hold more than
+// ASCII, a character the code page cannot hold may be the cause: the lines are written one by
+// one, a line that is refused as it stands with its characters beyond ASCII spelled out.
+bool Append(Workspace& ws, const std::string& lines) {
+  if (ws.store.AppendText(ws.logPath, lines))
+    return true;
+  if (IsAscii(lines))
+    return false;
+  for (size_t at = 0; at < lines.size();) {
+    const size_t end = std::min(lines.find("\r\n", at), lines.size() - 2) + 2;
+    const std::string line = lines.substr(at, end - at);
+    if (!ws.store.AppendText(ws.logPath, line) &&
+        !ws.store.AppendText(ws.logPath, SpellOutBeyondAscii(line))) {
+      return false;
+    }
+    at = end;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool AppendLogText(Workspace& ws, const std::string& text) {
-  return ws.store.AppendText(ws.logPath, text + "\r\n");
+  return Append(ws, text + "\r\n");
 }
 
 bool LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind kind,
                    const std::string& label) {
-  return ws.store.AppendText(ws.logPath, ChangeListBlock(lines, kind, label));
+  return Append(ws, ChangeListBlock(lines, kind, label));
 }
 
 bool LogChangeList(Workspace& ws, const ReportList& lines, LogKind kind, const std::string& label) {
-  return ws.store.AppendText(ws.logPath, ChangeListBlock(lines, kind, label));
+  return Append(ws, ChangeListBlock(lines, kind, label));
 }
 
 bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
                    const std::string& label) {
-  return ws.store.AppendText(ws.logPath, PlainListBlock(lines, kind, label));
+  return Append(ws, PlainListBlock(lines, kind, label));
 }
 
 void ShowHistoryLog(Workspace& ws) {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "sources/text_codec.h"
+
 namespace tarnix {
 
 const char kLogDivider[] = "-------------------------------------------------------";
@@ -88,6 +90,23 @@ std::string WininiConfirmed(const std::string& label) {
 
 std::string WininiCancelled(const std::string& label, const std::string& value) {
   return Heading(LogKind::Cancelled, label) + kEol + value + kLogDivider + kEol;
+}
+
+std::string SpellOutBeyondAscii(const std::string& text) {
+  const auto decoded = DecodeUtf8(text);
+  if (!decoded)
+    return text;
+  std::string out;
+  for (char32_t c : *decoded) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      char code[16];
+      std::snprintf(code, sizeof code, "<U+%04X>", static_cast<unsigned>(c));
+      out += code;
+    }
+  }
+  return out;
 }
 
 }  // namespace tarnix

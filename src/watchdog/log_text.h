@@ -35,4 +35,8 @@ std::string PlainListBlock(const std::vector<std::string>& lines, LogKind kind,
 std::string WininiConfirmed(const std::string& label);
 std::string WininiCancelled(const std::string& label, const std::string& value);
 
+// The text with every character beyond ASCII written as <U+XXXX>: how a line goes into the log
+// when it holds a character that the code page cannot, instead of a look-alike.
+std::string SpellOutBeyondAscii(const std::string& text);
+
 }  // namespace tarnix

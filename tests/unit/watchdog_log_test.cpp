@@ -64,6 +64,24 @@ TEST_F(LogTest, ALogThatCannotBeWrittenIsToldOnceAndTheCheckGoesOn) {
   EXPECT_EQ(seen.size(), 2u);
 }
 
+TEST_F(LogTest, ALineTheCodePageCannotHoldIsSpelledOutAndTheOthersStayAsTheyAre) {
+  store.SetString(Root::CurrentUser, kRun, "Tool", "C:\\M\xC3\xBCller\\tool.exe");
+  Rebuild();
+  TakeSnapshot();
+  store.SetString(Root::CurrentUser, kRun, "Chat", "C:\\\xE5\xBE\xAE\xE4\xBF\xA1\\wx.exe");
+  OnReportClick(&TForm1::btnCancel);
+
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Errors().empty());
+  EXPECT_FALSE(store.Value(Root::CurrentUser, kRun, "Chat"));
+  const std::string label = Place("HKCU_Run");
+  EXPECT_NE(Log().find("Changes found in:" + label + "\r\n" + kDivider +
+                       "\r\n C:\\M\xFCller\\tool.exe\r\n+C:\\<U+5FAE><U+4FE1>\\wx.exe\r\n" +
+                       kDivider + "\r\nThe changes in:" + label + " are cancelled\r\n" + kDivider +
+                       "\r\nC:\\M\xFCller\\tool.exe\r\n" + kDivider + "\r\nEnd check "),
+            std::string::npos);
+}
+
 TEST_F(LogTest, TheLogIsCreatedByTheFirstCheckAndOnlyAppendedTo) {
   TakeSnapshot();
   Check();
@@ -122,6 +140,7 @@ TEST(WatchdogLogText, BlocksOfEveryKind) {
   EXPECT_EQ(WininiConfirmed("W Parameter Run="),
             "The changes in:W Parameter Run= are confirmed\r\n" + divider);
   EXPECT_EQ(LogDate({2026, 1, 2, 3, 4, 5}), "02.01.2026");
+  EXPECT_EQ(SpellOutBeyondAscii("a\xC3\xA4\xF0\x9F\x98\x80 b"), "a<U+00E4><U+1F600> b");
 }
 
 }  // namespace

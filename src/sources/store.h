@@ -28,6 +28,7 @@ constexpr uint32_t ExpandString = 2;
 constexpr uint32_t Binary = 3;
 constexpr uint32_t Dword = 4;
 constexpr uint32_t MultiString = 7;
+constexpr uint32_t Qword = 11;
 }  // namespace regtype
 
 // A typed registry value. For String and ExpandString `data` is the UTF-8 text (no
@@ -36,9 +37,7 @@ struct RegValue {
   uint32_t type = regtype::String;
   std::string data;
   bool IsString() const { return type == regtype::String || type == regtype::ExpandString; }
-  bool operator==(const RegValue& other) const {
-    return type == other.type && data == other.data;
-  }
+  bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
 };
 
 // One open registry key; it is closed when the object is destroyed.
@@ -130,7 +129,7 @@ class Store {
                                            const std::string& pattern) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
-  virtual bool RemoveFolder(const std::string& path) = 0;  // only an empty folder
+  virtual bool RemoveFolder(const std::string& path) = 0;      // only an empty folder
   virtual std::string ShortPath(const std::string& path) = 0;  // empty when it does not exist
 
   // --- Platform queries.

@@ -45,10 +45,33 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash == 2 ? 3 : slash);
 }
 
-// An empty file in the target's folder, or nothing when the folder does not allow one.
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (valid())
+      FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// An empty file in the target's folder, or nothing when the folder does not allow one. The
+// buffer holds the folder, a separator and the 8.3 name, since not every platform refuses a
+// folder longer than the documented limit; and Wine reports a name even when it could not
+// make the file, so the file is looked for.
 std::wstring TempFileBeside(const std::wstring& target) {
-  wchar_t temp[MAX_PATH];
-  if (GetTempFileNameW(FolderOf(target).c_str(), L"tx2", 0, temp) == 0)
+  std::wstring folder = FolderOf(target);
+  std::wstring temp(folder.size() + MAX_PATH, L'\0');
+  if (GetTempFileNameW(folder.c_str(), L"tx2", 0, temp.data()) == 0)
+    return {};
+  temp.resize(temp.find(L'\0'));
+  if (GetFileAttributesW(temp.c_str()) == INVALID_FILE_ATTRIBUTES)
     return {};
   return temp;
 }
@@ -60,33 +83,46 @@ bool WriteTo(const std::wstring& path, DWORD disposition, const std::string& byt
   return written && FlushFileBuffers(file.get());
 }
 
-// Where no temporary file can be made: the target itself is truncated and written.
+// Overwrites an existing file from its start and cuts it after the new bytes. Opened rather
+// than truncated on opening, which the platform refuses for a hidden or system file.
+bool Overwrite(const std::wstring& path, const std::string& bytes) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() && WriteAll(file.get(), bytes) && SetEndOfFile(file.get()) &&
+         FlushFileBuffers(file.get());
+}
+
+// Where no temporary file can be made: the target itself is written.
 bool WriteInPlace(const std::wstring& target, DWORD attributes, const std::string& bytes) {
-  bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+  if (attributes == INVALID_FILE_ATTRIBUTES)
+    return WriteTo(target, CREATE_NEW, bytes);
+  if (attributes & FILE_ATTRIBUTE_READONLY) {
     SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
   }
-  bool written = WriteTo(target, exists ? TRUNCATE_EXISTING : CREATE_NEW, bytes);
-  if (exists)
-    SetFileAttributesW(target.c_str(), attributes);
+  bool written = Overwrite(target, bytes);
+  SetFileAttributesW(target.c_str(), attributes);
   return written;
 }
 
 // The temporary file takes the target's place; the target's attributes stay as they were
-// (a read-only target is made writable only for the exchange).
+// (a read-only target is made writable only for the exchange). The old file is moved to a
+// backup name of our own, removed afterwards: without one, Wine leaves a file of its own
+// beside the target when the exchange fails. Where the old file was moved aside but the new
+// one could not take its place, the new one is moved there, or else the old one back.
 bool ReplaceWith(const std::wstring& target, DWORD attributes, const std::wstring& temp) {
+  const std::wstring backup = temp + L".bak";
   if (attributes & FILE_ATTRIBUTE_READONLY) {
     SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
   }
-  bool replaced = ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+  bool replaced = ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(),
                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
-  if (!replaced) {
-    DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-      replaced = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    }
+  if (!replaced && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    replaced = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (!replaced)
+      MoveFileExW(backup.c_str(), target.c_str(), 0);
   }
   SetFileAttributesW(target.c_str(), attributes);
+  DeleteFileW(backup.c_str());
   return replaced;
 }
 
@@ -167,19 +203,21 @@ std::vector<FileEntry> Win32Store::ListFiles(const std::string& folder,
                                              const std::string& pattern) {
   std::wstring query = Widen(folder);
   while (!query.empty() && (query.back() == L'\\' || query.back() == L'/')) query.pop_back();
-  query += L'\\' + Widen(pattern);
   std::vector<FileEntry> entries;
+  // No folder is not the current drive's root.
+  if (query.empty())
+    return entries;
+  query += L'\\' + Widen(pattern);
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(query.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE)
+  FindHandle find(FindFirstFileW(query.c_str(), &data));
+  if (!find.valid())
     return entries;
   do {
     std::wstring name = data.cFileName;
     if (name == L"." || name == L"..")
       continue;
     entries.push_back(FileEntry{Narrow(name), data.dwFileAttributes});
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.get(), &data));
   return entries;
 }
 

@@ -11,6 +11,9 @@ namespace tarnix {
 
 namespace {
 
+// An open key is read, and its values written and deleted; subkeys are made from the root.
+constexpr REGSAM kReadWrite = KEY_READ | KEY_SET_VALUE;
+
 HKEY RootKey(Root root) {
   return root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
@@ -151,11 +154,11 @@ std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, 
   LONG rc;
   if (create) {
     rc = RegCreateKeyExW(RootKey(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+                         kReadWrite, nullptr, &key, nullptr);
   } else {
     // Without create, a key that may not be written is still opened for reading; writing to it
     // then fails where it is tried.
-    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite, &key);
     if (rc == ERROR_ACCESS_DENIED) {
       rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, &key);
     }
@@ -167,7 +170,8 @@ std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, 
 
 bool Win32Store::KeyExists(Root root, const std::string& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(RootKey(root), SubKey(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExW(RootKey(root), SubKey(path).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
     return false;
   }
   RegCloseKey(key);

@@ -87,16 +87,36 @@ TEST_P(StoreConformance, ValuesRoundTripWithTheirTypes) {
   EXPECT_EQ(reopened->ReadString(""), "default value");
 }
 
+TEST_P(StoreConformance, MultiStringsAndQwordsRoundTripAsStored) {
+  auto key = OpenScratch();
+  // UTF-16 "a.exe", "b c", then the closing empty string.
+  const std::string multi("a\0.\0e\0x\0e\0\0\0b\0 \0c\0\0\0\0\0", 22);
+  const RegValue multiString{regtype::MultiString, multi};
+  const RegValue qword{regtype::Qword, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8)};
+  key->WriteValue("List", multiString);
+  key->WriteValue("Big", qword);
+  key->WriteValue("NoData", RegValue{regtype::Binary, ""});
+  auto reopened = OpenScratch("", false);
+  EXPECT_EQ(reopened->ReadValue("List"), multiString);
+  EXPECT_EQ(reopened->ReadValue("Big"), qword);
+  EXPECT_EQ(reopened->ReadValue("NoData"), (RegValue{regtype::Binary, ""}));
+}
+
 TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
   auto key = OpenScratch();
   key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)});
+  key->WriteValue("List", RegValue{regtype::MultiString, std::string("a\0\0\0\0\0", 6)});
+  key->WriteValue("Bytes", RegValue{regtype::Binary, "\x01\x02"});
+  key->WriteValue("Big", RegValue{regtype::Qword, std::string(8, '\0')});
   EXPECT_EQ(key->ReadString("Missing"), "");
   EXPECT_EQ(key->ReadValue("Missing"), std::nullopt);
-  try {
-    key->ReadString("Count");
-    FAIL() << "reading a DWORD as text must raise";
-  } catch (const StoreError& error) {
-    EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
+  for (const char* name : {"Count", "List", "Bytes", "Big"}) {
+    try {
+      key->ReadString(name);
+      ADD_FAILURE() << "reading " << name << " as text must raise";
+    } catch (const StoreError& error) {
+      EXPECT_EQ(std::string(error.what()), std::string("Invalid data type for '") + name + "'");
+    }
   }
 }
 
@@ -211,14 +231,38 @@ TEST_P(StoreConformance, LoadLinesSplitsAtEveryKindOfBreak) {
   store().WriteBytes(File("crlf.txt"), "one\r\ntwo\r\n\r\nfour\r\n");
   store().WriteBytes(File("lf.txt"), "one\ntwo\n");
   store().WriteBytes(File("cr.txt"), "one\rtwo");
+  store().WriteBytes(File("mixed.txt"), "a\r\nb\nc\rd\n\re");
   store().WriteBytes(File("open.txt"), "first\r\nno break at the end");
   store().WriteBytes(File("empty.txt"), "");
+  store().WriteBytes(File("break.txt"), "\r\n");
   EXPECT_EQ(store().LoadLines(File("crlf.txt")), (Lines{"one", "two", "", "four"}));
   EXPECT_EQ(store().LoadLines(File("lf.txt")), (Lines{"one", "two"}));
   EXPECT_EQ(store().LoadLines(File("cr.txt")), (Lines{"one", "two"}));
+  EXPECT_EQ(store().LoadLines(File("mixed.txt")), (Lines{"a", "b", "c", "d", "", "e"}));
   EXPECT_EQ(store().LoadLines(File("open.txt")), (Lines{"first", "no break at the end"}));
   EXPECT_EQ(store().LoadLines(File("empty.txt")), Lines{});
+  EXPECT_EQ(store().LoadLines(File("break.txt")), Lines{""});
   EXPECT_EQ(store().LoadLines(File("missing.txt")), std::nullopt);
+}
+
+TEST_P(StoreConformance, UneditedLinesAreWrittenBackByteForByte) {
+  // Every byte but the breaks, the five the code page leaves unassigned among them, and a NUL.
+  std::string bytes("nul\0inside\r\n\r\n", 14);
+  for (int byte = 1; byte < 256; ++byte) {
+    if (byte != '\r' && byte != '\n')
+      bytes += static_cast<char>(byte);
+    if (byte % 32 == 0)
+      bytes += "\r\n";
+  }
+  bytes += "\r\n";
+  const std::string path = File("every byte.bat");
+  store().WriteBytes(path, bytes);
+  auto lines = store().LoadLines(path);
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_EQ(lines->front(), std::string("nul\0inside", 10));
+  EXPECT_EQ(lines->at(1), "");
+  ASSERT_TRUE(store().SaveLines(path, *lines));
+  EXPECT_EQ(store().ReadBytes(path), bytes);
 }
 
 TEST_P(StoreConformance, SaveLinesWritesCrLfAndReplacesTheWholeFile) {
@@ -319,6 +363,9 @@ TEST_P(StoreConformance, ListFilesShowsHiddenSystemAndFoldersButNeverDots) {
             attr::System | attr::Hidden);
   EXPECT_TRUE(Listed(store(), File("Sub")).empty());
   EXPECT_TRUE(store().ListFiles(File("missing"), "*.*").empty());
+  // A folder that could not be determined never stands for a drive's root.
+  EXPECT_TRUE(store().ListFiles("", "*.*").empty());
+  EXPECT_TRUE(store().ListFiles("\\", "*.*").empty());
   EXPECT_TRUE(store().SetFileAttributes(File("ReadOnlySub"), 0));
 }
 

@@ -83,6 +83,82 @@ INSTANTIATE_TEST_SUITE_P(Win32, StoreConformance,
                          testing::Values(ConformanceParam{"Win32Store", &MakeWin32Target}),
                          ConformanceParamName);
 
+std::vector<std::string> Names(Store& store, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : store.ListFiles(folder, "*.*")) names.push_back(entry.name);
+  return names;
+}
+
+// String data written by other tools: no terminator, an odd length, a NUL inside, or
+// terminators only. Nothing is read past the data, and what is there comes back.
+TEST(StoreWin32, StringDataOfOtherToolsIsReadWithinItsBytes) {
+  Win32Target target;
+  const std::string path = target.scratchKey();
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path.substr(1)).c_str(), 0, KEY_SET_VALUE, &raw),
+            ERROR_SUCCESS);
+  auto put = [&](const wchar_t* name, DWORD type, const wchar_t* data, DWORD bytes) {
+    RegSetValueExW(raw, name, 0, type, reinterpret_cast<const BYTE*>(data), bytes);
+  };
+  put(L"Unterminated", REG_SZ, L"abc", 6);
+  put(L"Odd", REG_SZ, L"abc", 5);
+  put(L"Inner", REG_EXPAND_SZ, L"a\0b", 8);
+  put(L"Terminators", REG_SZ, L"\0\0", 4);
+  put(L"Nothing", REG_SZ, L"", 0);
+  RegCloseKey(raw);
+
+  auto key = target.store().OpenKey(Root::CurrentUser, path, false);
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(key->ReadString("Unterminated"), "abc");
+  EXPECT_EQ(key->ReadString("Odd"), "ab");
+  EXPECT_EQ(key->ReadValue("Inner"), (RegValue{regtype::ExpandString, std::string("a\0b", 3)}));
+  EXPECT_EQ(key->ReadString("Terminators"), "");
+  EXPECT_EQ(key->ReadString("Nothing"), "");
+}
+
+TEST(StoreWin32, ExpandableValuesAreReadUnexpanded) {
+  Win32Target target;
+  auto key = target.store().OpenKey(Root::CurrentUser, target.scratchKey(), false);
+  key->WriteValue("Tool", RegValue{regtype::ExpandString, "%SystemRoot%\\tool.exe"});
+  EXPECT_EQ(key->ReadString("Tool"), "%SystemRoot%\\tool.exe");
+}
+
+// A file that cannot be replaced keeps its content, and the temporary file is gone again.
+TEST(StoreWin32, FailedReplacementLeavesTheFileAndNoTemporaryFile) {
+  Win32Target target;
+  Store& store = target.store();
+  const std::string path = target.scratchFolder() + "\\autoexec.bat";
+  ASSERT_TRUE(store.SaveLines(path, {"old"}));
+  HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(store.SaveLines(path, {"new"}));
+  EXPECT_THROW(store.WriteBytes(path, "new"), StoreError);
+  CloseHandle(held);
+  EXPECT_EQ(store.ReadBytes(path), "old\r\n");
+  EXPECT_EQ(Names(store, target.scratchFolder()), std::vector<std::string>{"autoexec.bat"});
+}
+
+// The temporary file's name makes the path longer than the old path limit: Wine still
+// makes it there, Windows refuses a folder that long or writes in place.
+TEST(StoreWin32, FilesInLongFoldersAreReplacedToo) {
+  Win32Target target;
+  Store& store = target.store();
+  const std::string base = target.scratchFolder() + "\\";
+  std::string folder;
+  for (size_t length : {255u, 247u}) {
+    folder = base + std::string(length - base.size(), 'f');
+    if (store.CreateFolder(folder))
+      break;
+  }
+  ASSERT_NE(store.GetFileAttributes(folder), kInvalidAttributes) << folder.size();
+  const std::string path = folder + "\\config.sys";
+  ASSERT_TRUE(store.SaveLines(path, {"FILES=30"}));
+  ASSERT_TRUE(store.SaveLines(path, {"FILES=40"}));
+  EXPECT_EQ(store.ReadBytes(path), "FILES=40\r\n");
+  EXPECT_EQ(Names(store, folder), std::vector<std::string>{"config.sys"});
+}
+
 TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
   std::string key, folder;
   {
@@ -109,6 +185,9 @@ TEST(StoreWin32, WinIniLoadAndRunRoundTripWhole) {
   ASSERT_TRUE(store.WriteProfileString("win.ini", "windows", "load", old));
   EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", ""), old);
   EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "no such key", "dflt"), "dflt");
+  ASSERT_TRUE(store.WriteProfileString("win.ini", "windows", "load", ""));
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", "dflt"), "");
+  ASSERT_TRUE(store.WriteProfileString("win.ini", "windows", "load", old));
 }
 
 TEST(StoreWin32, PlatformQueries) {

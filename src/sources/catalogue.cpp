@@ -35,15 +35,27 @@ std::string BtnWinsCaption(uint32_t platformId) {
   }
 }
 
-// A folder the Shell Folders key does not name (key or value missing, empty or not a string)
-// stays unknown, so that nothing outside the real startup folders is ever listed.
+// A drive path ("C:\...") or a network path ("\\server\..."); anything else would be
+// resolved against whatever the current folder is.
+bool IsAbsolutePath(const std::string& path) {
+  auto separator = [](char c) { return c == '\\' || c == '/'; };
+  if (path.size() >= 3 && separator(path[0]) && separator(path[1]))
+    return !separator(path[2]);
+  bool letter = path.size() >= 3 &&
+                ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  return letter && path[1] == ':' && separator(path[2]);
+}
+
+// A folder the Shell Folders key does not name (key or value missing, not a string, or not
+// an absolute path) stays unknown, so that nothing outside the real startup folders is ever
+// listed.
 StartupSection FolderSection(Store& store, const char* key, Root root, const char* valueName) {
   StartupSection section{key, kindFolder, "", false};
   auto shellFolders = store.OpenKey(root, kShellFolders, false);
   if (!shellFolders)
     return section;
   std::optional<RegValue> value = shellFolders->ReadValue(valueName);
-  if (!value || !value->IsString() || value->data.empty())
+  if (!value || !value->IsString() || !IsAbsolutePath(value->data))
     return section;
   section.place = value->data;
   if (section.place.back() != '\\')

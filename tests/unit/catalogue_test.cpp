@@ -138,6 +138,28 @@ TEST(CatalogueFolders, ValueNamesMatchWithoutRegardToCase) {
   EXPECT_EQ(Place(catalogue, "Common Startup"), "D:\\All\\");
 }
 
+TEST(CatalogueFolders, DriveRootsAndNetworkFoldersGetOneBackslash) {
+  MemoryStore store;
+  store.SetString(Root::CurrentUser, kShellFolders, "StartUp", "E:\\");
+  store.SetString(Root::LocalMachine, kShellFolders, "Common StartUp", "\\\\server\\all\\start");
+  Catalogue catalogue = BuildCatalogue(store);
+  EXPECT_EQ(Place(catalogue, "Startup"), "E:\\");
+  EXPECT_EQ(Place(catalogue, "Common Startup"), "\\\\server\\all\\start\\");
+  EXPECT_TRUE(catalogue.Find("Common Startup")->placeKnown);
+}
+
+// Such a value would be looked up in whatever folder is current.
+TEST(CatalogueFolders, AValueThatIsNoAbsolutePathLeavesThePlaceUnknown) {
+  for (const char* value : {"\\", "\\\\", "Startup", "Start Menu\\Startup", "C:Startup",
+                            "\\Start Menu\\Startup", "%USERPROFILE%\\Startup"}) {
+    MemoryStore store;
+    store.SetString(Root::CurrentUser, kShellFolders, "StartUp", value);
+    Catalogue catalogue = BuildCatalogue(store);
+    EXPECT_FALSE(catalogue.Find("Startup")->placeKnown) << value;
+    EXPECT_EQ(catalogue.Find("Startup")->place, "") << value;
+  }
+}
+
 TEST(CatalogueFolders, MissingKeyLeavesThePlaceUnknown) {
   MemoryStore store;
   Catalogue catalogue = BuildCatalogue(store);

@@ -118,6 +118,28 @@ TEST_F(ShellTest, RefreshShowsValuesAddedFromOutside) {
   EndWithEsc(main);
 }
 
+// The window sees Enter and Esc before the focused control: Enter still makes a new line in a
+// text page, and Esc there asks about the edited text and ends the program.
+TEST_F(ShellTest, EnterInATextPageMakesALineAndEscThereAsksToSave) {
+  HWND main = StartWithMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND page = WaitForControl(main, L"autoex", kShortTime);
+  ASSERT_NE(page, nullptr);
+  auto lines = [page] { return SendMessageW(page, EM_GETLINECOUNT, 0, 0); };
+  const LRESULT before = lines();
+  PostKey(page, VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return lines() == before + 1; }, kShortTime))
+      << before << " " << lines() << " " << GetWindowTextLengthW(page);
+  EXPECT_TRUE(process->Running());
+
+  PostKey(page, VK_ESCAPE);
+  HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime, L"Attention!");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"The data were changed! Save ?");
+  PressDialogButton(box, IDNO);
+  EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
+}
+
 TEST_F(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
   HWND main = StartWithMainWindow();
   ASSERT_NE(main, nullptr);

@@ -167,6 +167,24 @@ TEST_F(WatchdogTest, AConfirmedChangeIsNotReportedAgain) {
   EXPECT_NE(ReadFile(LogPath()).find(std::string(kUserRun) + " are confirmed"), std::string::npos);
 }
 
+TEST_F(WatchdogTest, ARunValueBeyondTheCodePageIsChangedBackAndLoggedSpelledOut) {
+  const wchar_t name[] = L"E2E W\u00e4tchdog \U0001F600";
+  const wchar_t command[] = L"C:\\e2e\\\U0001F600.exe";
+  SeededValue seeded(HKEY_CURRENT_USER, kRunPath, name, command);
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, command); }, kShortTime));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_EQ(run.boxes, std::vector<std::wstring>{});
+  EXPECT_FALSE(UserRunHas(name));
+  const std::string logged =
+      GetACP() == CP_UTF8 ? "+C:\\e2e\\\xF0\x9F\x98\x80.exe\r\n" : "+C:\\e2e\\<U+1F600>.exe\r\n";
+  EXPECT_NE(ReadFile(LogPath()).find(logged), std::string::npos);
+}
+
 TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);

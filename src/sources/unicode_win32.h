@@ -8,7 +8,8 @@
 namespace tarnix {
 
 inline std::wstring Widen(const std::string& utf8) {
-  if (utf8.empty()) return {};
+  if (utf8.empty())
+    return {};
   int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring out(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
@@ -16,7 +17,8 @@ inline std::wstring Widen(const std::string& utf8) {
 }
 
 inline std::string Narrow(const std::wstring& wide) {
-  if (wide.empty()) return {};
+  if (wide.empty())
+    return {};
   int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
                               nullptr, nullptr);
   std::string out(static_cast<size_t>(n), '\0');
@@ -25,29 +27,46 @@ inline std::string Narrow(const std::wstring& wide) {
   return out;
 }
 
-inline std::string Narrow(const wchar_t* wide) { return wide ? Narrow(std::wstring(wide)) : ""; }
+inline std::string Narrow(const wchar_t* wide) {
+  return wide ? Narrow(std::wstring(wide)) : "";
+}
 
 // ANSI code page bytes to UTF-8 and back. ToAnsi reports whether every character fits.
 inline std::string FromAnsi(const std::string& ansi) {
-  if (ansi.empty()) return {};
+  if (ansi.empty())
+    return {};
   int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
   return Narrow(wide);
 }
 
-inline std::string ToAnsi(const std::string& utf8, bool* lossless = nullptr) {
+// UTF-8 text in the code page. `lossless` is false when a character does not fit or the
+// conversion fails; nothing is then to be written. A UTF-8 code page (a choice Windows 10
+// offers for ANSI) takes neither the best-fit flag nor the lost-character report.
+inline std::string ToCodePage(const std::string& utf8, UINT codePage, bool* lossless = nullptr) {
+  if (lossless)
+    *lossless = true;
   std::wstring wide = Widen(utf8);
+  if (wide.empty())
+    return {};
+  const bool utf8Page = codePage == CP_UTF8;
+  const DWORD flags = utf8Page ? 0 : WC_NO_BEST_FIT_CHARS;
   BOOL lost = FALSE;
-  if (lossless) *lossless = true;
-  if (wide.empty()) return {};
-  int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                              static_cast<int>(wide.size()), nullptr, 0, nullptr, &lost);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                      out.data(), n, nullptr, &lost);
-  if (lossless) *lossless = !lost;
-  return out;
+  BOOL* report = utf8Page ? nullptr : &lost;
+  const int length = static_cast<int>(wide.size());
+  int n = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, report);
+  std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) {
+    n = WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), n, nullptr, report);
+  }
+  if (lossless)
+    *lossless = n > 0 && !lost;
+  return n > 0 ? out : std::string();
+}
+
+inline std::string ToAnsi(const std::string& utf8, bool* lossless = nullptr) {
+  return ToCodePage(utf8, GetACP(), lossless);
 }
 
 }  // namespace tarnix

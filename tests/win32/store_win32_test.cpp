@@ -226,6 +226,24 @@ TEST(StoreWin32, RegistryRootsAreTheRealOnes) {
   EXPECT_FALSE(store.DeleteKey(Root::CurrentUser, "\\"));
 }
 
+// Windows 10 can make UTF-8 the ANSI code page, where the conversion refuses the flags of
+// the others; a failed conversion must never pass for an empty text that fits.
+TEST(UnicodeWin32, CodePageConversionReportsWhatDoesNotFit) {
+  bool lossless = false;
+  EXPECT_EQ(ToCodePage("Grüße ✓ 日本", CP_UTF8, &lossless), "Grüße ✓ 日本");
+  EXPECT_TRUE(lossless);
+  EXPECT_EQ(ToCodePage("Grüße", 1252, &lossless),
+            "Gr\xFC\xDF"
+            "e");
+  EXPECT_TRUE(lossless);
+  ToCodePage("✓", 1252, &lossless);
+  EXPECT_FALSE(lossless);
+  EXPECT_EQ(ToCodePage("x", 12345, &lossless), "");  // no such code page
+  EXPECT_FALSE(lossless);
+  EXPECT_EQ(ToCodePage("", 1252, &lossless), "");
+  EXPECT_TRUE(lossless);
+}
+
 TEST(TextCaseWin32, FoldsAndUppersBeyondAscii) {
   EXPECT_EQ(FoldCase("ÄRGER Tool.EXE"), "ärger tool.exe");
   EXPECT_EQ(UpperCase("ärger tool.exe"), "ÄRGER TOOL.EXE");

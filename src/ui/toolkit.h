@@ -55,7 +55,8 @@ class Toolkit {
                            int showCommand) = 0;
   // Starts a command line; whether it started.
   virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;
-  // Opens the help file with the help command (3: contents).
+  // Opens the help file with the help command (3: contents). Returns at once, without waiting
+  // for the viewer, which reports a missing file itself; whether the request was handed on.
   virtual bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) = 0;
 
   // Runs a handler the way the event dispatch does: an exception that escapes it is shown

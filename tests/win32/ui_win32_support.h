@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -115,6 +118,7 @@ struct ShownBox {
   HWND owner = nullptr;
   std::wstring text;
   bool hasCancel = false, hasYes = false, hasIcon = false;
+  HICON icon = nullptr;
 };
 
 // Waits for the message box with this caption, reads it and presses one of its buttons.
@@ -128,7 +132,13 @@ inline ShownBox AnswerBox(const wchar_t* caption, int button, DWORD milliseconds
   shown.text = TextOf(GetDlgItem(box, 0xFFFF));
   shown.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
   shown.hasYes = GetDlgItem(box, IDYES) != nullptr;
-  shown.hasIcon = GetDlgItem(box, 0x0014) != nullptr && IsWindowVisible(GetDlgItem(box, 0x0014));
+  // The icon's control ID: 0x14 on Windows, 0x440 (stc1) in Wine's template.
+  HWND icon = GetDlgItem(box, 0x0014);
+  if (!icon)
+    icon = GetDlgItem(box, 0x0440);
+  shown.hasIcon = icon != nullptr && IsWindowVisible(icon);
+  if (shown.hasIcon)
+    shown.icon = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
   PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
   return shown;
 }
@@ -176,6 +186,41 @@ class Rescue {
   HANDLE done_;
   std::thread thread_;
 };
+
+// Ends the processes of this program name that this process started; how many there were.
+inline int EndChildProcesses(const wchar_t* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE)
+    return 0;
+  int ended = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ParentProcessID != GetCurrentProcessId() || _wcsicmp(entry.szExeFile, exeName))
+      continue;
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+      ++ended;
+    }
+  }
+  CloseHandle(snapshot);
+  return ended;
+}
+
+// The text a tooltip control shows for one of its tools.
+inline std::wstring ToolTipText(HWND tip, HWND toolWindow, UINT_PTR toolId) {
+  wchar_t text[256] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = toolWindow;
+  tool.uId = toolId;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
 
 // Writes the screen area of a window to a 24-bit BMP file.
 inline bool SaveScreenshot(HWND window, const std::string& path) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "ui/headless/headless_toolkit.h"
 #include "ui/win32/win32_find.h"
 #include "win32/ui_win32_form.h"
 #include "win32/ui_win32_support.h"
@@ -200,6 +201,35 @@ TEST_F(UiWin32, TextPageCountsALineBreakAsOneAndFindsIgnoringCase) {
   EXPECT_TRUE(style & WS_VSCROLL);
 }
 
+TEST_F(UiWin32, FindTextAgreesWithTheHeadlessPageOnEveryStartAndLength) {
+  headless::HeadlessToolkit headlessKit;
+  std::unique_ptr<Form> headlessForm = headlessKit.CreateForm({"Headless", "THeadless"});
+  TextPage* model = headlessForm->AddTextPage({"Memo1"});
+  for (const auto& lines : std::vector<std::vector<std::string>>{
+           {"abab", "xab"}, {"", "AB", "", "b"}, {"Übel über", "ÜBER"}}) {
+    t->memo->SetLines(lines);
+    model->SetLines(lines);
+    ASSERT_EQ(t->memo->TextLength(), model->TextLength());
+    int length = model->TextLength();
+    for (const char* what : {"AB", "ab", "b", "x", "abx", "", "BER"}) {
+      for (int start = -1; start <= length + 1; ++start) {
+        for (int span : {length - start, 1, 2, 3, 0, -1}) {
+          EXPECT_EQ(t->memo->FindText(what, start, span), model->FindText(what, start, span))
+              << "\"" << what << "\" from " << start << " over " << span << " in " << lines[0];
+        }
+      }
+    }
+  }
+  t->memo->SetLines({"abab", "xab"});
+  int length = t->memo->TextLength();
+  EXPECT_EQ(length, 8);
+  EXPECT_EQ(t->memo->FindText("AB", 0, length), 0);
+  EXPECT_EQ(t->memo->FindText("AB", 1, length - 1), 2);
+  EXPECT_EQ(t->memo->FindText("AB", 3, length - 3), 6) << "the line break counts as one";
+  EXPECT_EQ(t->memo->FindText("AB", 7, length - 7), -1);
+  EXPECT_EQ(t->memo->FindText("", 0, length), -1);
+}
+
 TEST_F(UiWin32, KeyPreviewSeesKeysBeforeTheControl) {
   t->plain->onKeyDown = [this](int& key, ShiftState) { t->Note("KeyDown " + std::to_string(key)); };
   t->plain->onKeyPress = [this](int& ch) { t->Note("KeyPress " + std::to_string(ch)); };
@@ -220,6 +250,24 @@ TEST_F(UiWin32, KeyPreviewSeesKeysBeforeTheControl) {
   Settle();
   EXPECT_EQ(t->events, (std::vector<std::string>{"FormKeyDown 81"}))
       << "a key the preview takes reaches nothing else, not even as a character";
+}
+
+TEST_F(UiWin32, AKeyThatClosesTheFormGoesNoFurther) {
+  t->plain->onKeyDown = [this](int& key, ShiftState) { t->Note("KeyDown " + std::to_string(key)); };
+  t->form->onFormKeyDown = [this](int& key, ShiftState) {
+    t->Note("FormKeyDown " + std::to_string(key));
+    if (key == VK_ESCAPE)
+      t->form->Close();
+  };
+  t->pages->SetActivePage(t->listPage);
+  t->plain->SetFocus();
+  Settle();
+  t->events.clear();
+  PostKey(Control(L"ListBox1"), VK_ESCAPE);
+  Settle();
+  EXPECT_FALSE(t->form->Visible());
+  EXPECT_EQ(t->events, (std::vector<std::string>{"FormKeyDown 27"}))
+      << "neither the control's handlers nor the key's character";
 }
 
 TEST_F(UiWin32, PopupShortcutsComeBeforeMainMenuShortcutsOnlyInTheirList) {
@@ -377,6 +425,54 @@ TEST_F(UiWin32, ToolButtonsAndMenuItemsRunByTheirCommandIds) {
   EXPECT_STREQ(tip.lpszText, L"Edit (Enter)") << "the tooltip shows the hint";
 }
 
+TEST_F(UiWin32, HintsAreRealToolTips) {
+  for (const wchar_t* barName : {L"ToolBar1", L"ToolBar2"}) {
+    HWND bar = Control(barName);
+    auto tip = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tip, nullptr) << barName;
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+  }
+  struct Expected {
+    const wchar_t *bar, *button, *hint;
+  };
+  for (const Expected& e : std::vector<Expected>{{L"ToolBar1", L"ToolButton1", L"Delete  (DEL)"},
+                                                 {L"ToolBar1", L"ToolButton3", L"Add  (INS)"},
+                                                 {L"ToolBar2", L"ToolButton9", L"Save (F2)"}}) {
+    HWND bar = Control(e.bar);
+    auto tip = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+    EXPECT_EQ(ToolTipText(tip, bar, static_cast<UINT_PTR>(FindId(hwnd, e.button))), e.hint);
+  }
+  t->side->Button(0)->SetHint("Check now");
+  HWND side = Control(L"ToolBar2");
+  EXPECT_EQ(ToolTipText(reinterpret_cast<HWND>(SendMessageW(side, TB_GETTOOLTIPS, 0, 0)), side,
+                        static_cast<UINT_PTR>(FindId(hwnd, L"ToolButton8"))),
+            L"Check now");
+
+  t->ok->SetHint("Show version");
+  t->check->SetHint("Checks at start");
+  struct Search {
+    HWND form, tip;
+  } search{hwnd, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t className[64] = {};
+        GetClassNameW(window, className, 64);
+        if (_wcsicmp(className, TOOLTIPS_CLASSW) || GetWindow(window, GW_OWNER) != s->form)
+          return TRUE;
+        s->tip = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  ASSERT_NE(search.tip, nullptr) << "the form's tooltip control";
+  EXPECT_EQ(ToolTipText(search.tip, hwnd, reinterpret_cast<UINT_PTR>(Control(L"btOk"))),
+            L"Show version");
+  EXPECT_EQ(ToolTipText(search.tip, hwnd, reinterpret_cast<UINT_PTR>(Control(L"chbAuto"))),
+            L"Checks at start");
+  EXPECT_EQ(t->ok->Hint(), "Show version");
+}
+
 TEST_F(UiWin32, MenuCaptionsShowShortcutsAndTheDefaultItem) {
   HMENU bar = GetMenu(hwnd);
   ASSERT_NE(bar, nullptr);
@@ -442,6 +538,7 @@ TEST_F(UiWin32, MessageBoxesShowTextCaptionAndButtonsAsAsked) {
   EXPECT_EQ(shown.text, L"Are you sure to delete this entry?");
   EXPECT_TRUE(shown.hasCancel);
   EXPECT_FALSE(shown.hasYes);
+  EXPECT_EQ(shown.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
   EXPECT_EQ(answer, mb::IdCancel);
   {
     User user([&] { shown = AnswerBox(L"Attention!", IDYES); });
@@ -450,6 +547,7 @@ TEST_F(UiWin32, MessageBoxesShowTextCaptionAndButtonsAsAsked) {
   }
   EXPECT_TRUE(shown.hasYes);
   EXPECT_FALSE(shown.hasCancel);
+  EXPECT_EQ(shown.icon, LoadIconW(nullptr, IDI_ASTERISK));
   EXPECT_EQ(answer, mb::IdYes);
 }
 
@@ -467,6 +565,10 @@ TEST_F(UiWin32, AnExceptionInAHandlerIsShownInTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_TRUE(PumpUntil([&] { return answered.load(); }, 8000));
   }
   EXPECT_EQ(shown.text, L"Error with writing to registry.");
+  EXPECT_FALSE(shown.hasCancel);
+  EXPECT_FALSE(shown.hasYes);
+  EXPECT_TRUE(shown.hasIcon);
+  EXPECT_EQ(shown.icon, LoadIconW(nullptr, IDI_HAND)) << "the stop icon";
   Settle();
   t->events.clear();
   SendMessageW(Control(L"btCanc"), BM_CLICK, 0, 0);
@@ -486,6 +588,7 @@ struct Dialog {
     ok = form->AddButton({"BitBtn1", "", {8, 60, 100, 33}, ButtonKind::Ok});
     cancel = form->AddButton({"BitBtn2", "", {120, 60, 100, 33}, ButtonKind::Cancel});
     other = form->AddButton({"Button1", "Other", {232, 60, 100, 33}});
+    close = form->AddButton({"BitBtn3", "", {232, 96, 100, 20}, ButtonKind::Close});
     form->onClose = [this] { ++closings; };
   }
   HWND Find(const wchar_t* windowClass, const wchar_t* caption) {
@@ -496,6 +599,7 @@ struct Dialog {
   Button* ok;
   Button* cancel;
   Button* other;
+  Button* close;
   int closings = 0;
 };
 
@@ -517,9 +621,31 @@ TEST_F(UiWin32, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
     closed = dialog.form->ShowModal();
   }
   EXPECT_EQ(closed, mr::Cancel);
+  EXPECT_EQ(dialog.form->ModalResult(), mr::Cancel) << "the close box gives Cancel";
   EXPECT_EQ(dialog.closings, 3) << "every closing runs onClose";
   EXPECT_FALSE(dialog.form->IsModal());
   EXPECT_FALSE(dialog.form->Visible());
+}
+
+TEST_F(UiWin32, ACloseButtonAndCloseByTheProgramEndTheModalShowWithCancel) {
+  Rescue rescue({L"TEditline"}, 20000);
+  Dialog dialog("TEditline", "Edit Line");
+  dialog.other->onClick = [&] { dialog.form->Close(); };
+  for (const wchar_t* button : {L"BitBtn3", L"Button1"}) {
+    int closings = dialog.closings;
+    int result;
+    {
+      User user([button] {
+        HWND found = WaitForWindow(L"TEditline", L"Edit Line");
+        PostMessageW(FindControl(found, button), BM_CLICK, 0, 0);
+      });
+      result = dialog.form->ShowModal();
+    }
+    EXPECT_EQ(result, mr::Cancel) << button;
+    EXPECT_EQ(dialog.form->ModalResult(), mr::Cancel) << button;
+    EXPECT_EQ(dialog.closings, closings + 1) << button << ": onClose once";
+    EXPECT_FALSE(dialog.form->Visible());
+  }
 }
 
 TEST_F(UiWin32, ModalFormsNestAndEachReturnsItsResult) {
@@ -610,6 +736,27 @@ TEST(UiWin32Platform, ProgramsStartByCommandLine) {
   EXPECT_FALSE(Kit().StartProgram("no_such_program_anywhere.exe", sw::Normal));
 }
 
+TEST(UiWin32Platform, HelpReturnsAtOnceWhileTheViewerReportsAMissingFile) {
+  Rescue rescue({}, 20000);
+  for (int call = 0; call < 2; ++call) {
+    DWORD start = GetTickCount();
+    EXPECT_TRUE(Kit().ShowHelp("C:\\nowhere\\tarnix2.hlp", 3, 0));
+    EXPECT_LT(GetTickCount() - start, 2000u) << "call " << call;
+    Settle(1500);
+  }
+  // The viewer inherits this program's standard handles: none may outlive the test.
+  int ended = 0;
+  DWORD start = GetTickCount(), lastEnd = start;
+  while (GetTickCount() - start < 20000 && (ended == 0 || GetTickCount() - lastEnd < 2000)) {
+    if (int now = EndChildProcesses(L"winhlp32.exe")) {
+      ended += now;
+      lastEnd = GetTickCount();
+    }
+    Sleep(100);
+  }
+  EXPECT_GE(ended, 1) << "the help viewer was started";
+}
+
 // A toolkit of its own: its end request cannot be taken back.
 TEST(UiWin32Loop, TerminateEndsTheNestedModalLoopAndTheEventLoop) {
   Rescue rescue({L"TLoopDialog", L"TLoopMain"}, 20000);
@@ -627,20 +774,36 @@ TEST(UiWin32Loop, TerminateEndsTheNestedModalLoopAndTheEventLoop) {
   dialogSpec.caption = "Loop dialog";
   dialogSpec.isMainForm = false;
   auto dialog = kit->CreateForm(dialogSpec);
+  dialogSpec.className = "TLoopInner";
+  dialogSpec.caption = "Loop inner";
+  auto inner = kit->CreateForm(dialogSpec);
   Button* open = mainForm->AddButton({"btnOpen", "Open", {8, 8, 100, 30}});
-  Button* quit = dialog->AddButton({"btnQuit", "Quit", {8, 8, 100, 30}});
-  int result = -1;
-  open->onClick = [&] { result = dialog->ShowModal(); };
+  Button* openInner = dialog->AddButton({"btnOpen", "Open", {8, 8, 100, 30}});
+  Button* quit = inner->AddButton({"btnQuit", "Quit", {8, 8, 100, 30}});
+  int result = -1, innerResult = -1, after = 0;
+  open->onClick = [&] {
+    result = dialog->ShowModal();
+    ++after;
+  };
+  openInner->onClick = [&] {
+    innerResult = inner->ShowModal();
+    ++after;
+  };
   quit->onClick = [&] { kit->Terminate(); };
   User user([] {
     PostMessageW(FindControl(WaitForWindow(L"TLoopMain", L"Loop main"), L"btnOpen"), BM_CLICK, 0,
                  0);
-    PostMessageW(FindControl(WaitForWindow(L"TLoopDialog", L"Loop dialog"), L"btnQuit"), BM_CLICK,
+    PostMessageW(FindControl(WaitForWindow(L"TLoopDialog", L"Loop dialog"), L"btnOpen"), BM_CLICK,
                  0, 0);
+    PostMessageW(FindControl(WaitForWindow(L"TLoopInner", L"Loop inner"), L"btnQuit"), BM_CLICK, 0,
+                 0);
   });
   kit->Run(mainForm.get(), true);
   EXPECT_TRUE(kit->Terminated());
+  EXPECT_EQ(innerResult, mr::Cancel);
   EXPECT_EQ(result, mr::Cancel);
+  EXPECT_EQ(after, 2) << "each modal show returned to its caller";
+  EXPECT_FALSE(inner->Visible());
   EXPECT_FALSE(dialog->Visible());
 }
 

@@ -39,14 +39,15 @@ bool RouteKeyDown(Win32Form& form, WindowBase* control, UINT message, WPARAM& ke
   }
   int code = static_cast<int>(key);
   Win32Toolkit& kit = form.Toolkit();
+  int closes = form.CloseCount();
   if (form.KeyPreview() && form.onFormKeyDown) {
     kit.Dispatch([&] { form.onFormKeyDown(code, shift); });
-    if (code == 0)
+    if (code == 0 || form.CloseCount() != closes)
       return true;
   }
   if (control && control->Self().onKeyDown) {
     kit.Dispatch([&] { control->Self().onKeyDown(code, shift); });
-    if (code == 0)
+    if (code == 0 || form.CloseCount() != closes)
       return true;
   }
   key = static_cast<WPARAM>(code);
@@ -60,14 +61,15 @@ bool RouteKeyDown(Win32Form& form, WindowBase* control, UINT message, WPARAM& ke
 bool RouteChar(Win32Form& form, WindowBase* control, WPARAM& character) {
   int code = static_cast<int>(character);
   Win32Toolkit& kit = form.Toolkit();
+  int closes = form.CloseCount();
   if (form.KeyPreview() && form.onFormKeyPress) {
     kit.Dispatch([&] { form.onFormKeyPress(code); });
-    if (code == 0)
+    if (code == 0 || form.CloseCount() != closes)
       return true;
   }
   if (control && control->Self().onKeyPress) {
     kit.Dispatch([&] { control->Self().onKeyPress(code); });
-    if (code == 0)
+    if (code == 0 || form.CloseCount() != closes)
       return true;
   }
   character = static_cast<WPARAM>(code);

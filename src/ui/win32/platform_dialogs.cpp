@@ -8,6 +8,8 @@
 #undef ShellExecute
 
 #include <algorithm>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "sources/unicode_win32.h"
@@ -102,9 +104,20 @@ bool Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand)
   return true;
 }
 
+// The help viewer answers WinHelp's request only once it has dealt with it, and it reports
+// a missing file in a message box of its own: the request waits on a thread of its own, so
+// that the program's windows go on answering meanwhile. True when the request was handed on.
 bool Win32Toolkit::ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-  return WinHelpW(OwnerWindow(nullptr), Widen(helpFile).c_str(), command,
-                  static_cast<ULONG_PTR>(data)) != FALSE;
+  HWND owner = OwnerWindow(nullptr);
+  std::wstring file = Widen(helpFile);
+  try {
+    std::thread([owner, file, command, data] {
+      WinHelpW(owner, file.c_str(), command, static_cast<ULONG_PTR>(data));
+    }).detach();
+  } catch (const std::system_error&) {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace tarnix::ui::win32

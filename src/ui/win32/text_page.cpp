@@ -134,7 +134,7 @@ int TextPageImpl::TextLength() const {
 }
 
 int TextPageImpl::FindText(const std::string& what, int start, int length) const {
-  if (length <= 0 || what.empty())
+  if (start < 0 || length <= 0 || what.empty())
     return -1;
   std::wstring wide = Widen(what);
   FINDTEXTEXW find{};

@@ -210,13 +210,22 @@ int Win32Form::ShowModal() {
   if (previous && previous != hwnd_ && IsWindowVisible(previous))
     SetActiveWindow(previous);
   modal_ = false;
-  return modalResult_ == mr::None ? mr::Cancel : modalResult_;
+  if (modalResult_ == mr::None)
+    modalResult_ = mr::Cancel;
+  return modalResult_;
+}
+
+void Win32Form::SetModalResult(int result) {
+  modalResult_ = result;
+  if (modal_ && result != mr::None)
+    ++closes_;
 }
 
 void Win32Form::Close() {
   if (closing_)
     return;
   closing_ = true;
+  ++closes_;
   if (onClose)
     kit_.Dispatch(onClose);
   closing_ = false;

@@ -43,7 +43,7 @@ class Win32Form final : public WindowControl<Form> {
   bool IsModal() const override { return modal_; }
   void Close() override;
   int ModalResult() const override { return modalResult_; }
-  void SetModalResult(int result) override { modalResult_ = result; }
+  void SetModalResult(int result) override;
   void Repaint() override;
   Control* ActiveControl() const override;
   Control* FindControl(const std::string& name) const override;
@@ -90,6 +90,9 @@ class Win32Form final : public WindowControl<Form> {
   // Run a menu item or tool button by its ID, as WM_COMMAND does.
   CommandTarget* Target(int id) const;
   bool Destroying() const { return destroying_; }
+  // How often the form has been closed (Close, or a modal result ending ShowModal); a key
+  // that closed its form goes no further.
+  int CloseCount() const { return closes_; }
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -126,6 +129,7 @@ class Win32Form final : public WindowControl<Form> {
   bool closing_ = false;
   bool destroying_ = false;
   int modalResult_ = mr::None;
+  int closes_ = 0;
 };
 
 }  // namespace tarnix::ui::win32

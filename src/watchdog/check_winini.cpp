@@ -24,14 +24,14 @@ bool WriteIniValue(CheckRun& run, const WininiValue& value, const std::string& t
 }
 
 void ShowValueReport(TForm1& report, const std::string& heading, const std::string& old,
-                     const std::string& now) {
+                     const std::string& now, bool canChangeBack) {
   report.SetList({{old, ChangeMark::Deleted}, {now, ChangeMark::Added}});
   report.SetHeading(heading);
   // Both lines must stay: Save current list takes the second one.
   report.Button1->SetEnabled(false);
   report.btnEdit->SetEnabled(true);
   report.btnSave->SetEnabled(true);
-  report.btnCancel->SetEnabled(true);
+  report.btnCancel->SetEnabled(canChangeBack);
 }
 
 // Carries out the decision on one value. Each decision reads and writes only this value,
@@ -73,13 +73,16 @@ class ValueDecision {
   const std::string heading_;
 };
 
+// `stored` is nothing when the snapshot does not hold the value.
 bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue& value,
-                const std::string& saved) {
+                const std::optional<std::string>& stored) {
+  const std::string saved = stored.value_or(std::string());
   const std::string now = value.box->Text();
   if (now == saved)
     return false;
   const std::string heading = section.place + value.headingEnd;
-  ShowValueReport(run.report, heading, saved, now);
+  // Changing back to a value the snapshot does not hold would empty the live one.
+  ShowValueReport(run.report, heading, saved, now, stored.has_value());
   run.Logged(LogChangeList(run.ws, run.report.List(), LogKind::Found, heading));
   const ReportResult result = run.ShowReport();
   run.report.Button1->SetEnabled(true);
@@ -102,11 +105,13 @@ bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
   if (views.load == nullptr || views.run == nullptr)
     return false;
   // Both are read before either is decided on.
-  const WininiTexts saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
+  const std::string keyPath = SnapshotKeyPath(section.key);
+  const auto savedLoad = FindSnapshotValue(run.ws.store, keyPath, kSnapshotLoad);
+  const auto savedRun = FindSnapshotValue(run.ws.store, keyPath, kSnapshotRun);
   const bool load =
-      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, saved.load);
+      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, savedLoad);
   const bool runValue =
-      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, saved.run);
+      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, savedRun);
   return load || runValue;
 }
 

@@ -134,11 +134,18 @@ bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root dest
 }
 
 std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name) {
+  return FindSnapshotValue(store, keyPath, name).value_or(std::string());
+}
+
+std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
+                                             const std::string& name) {
   auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
   if (!key)
-    return {};
+    return std::nullopt;
   auto value = key->ReadValue(name);
-  return value ? ValueText(*value) : std::string();
+  if (!value)
+    return std::nullopt;
+  return ValueText(*value);
 }
 
 void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,

@@ -54,6 +54,9 @@ bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root dest
 extern const char kSnapshotLoad[];
 extern const char kSnapshotRun[];
 std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name);
+// The same, but nothing when the subkey or the value is missing.
+std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
+                                             const std::string& name);
 void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
                         const std::string& text);
 struct WininiTexts {

@@ -83,6 +83,24 @@ TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
             std::string::npos);
 }
 
+TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
+  store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::ReadOnly | attr::Hidden);
+  Rebuild();
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+  EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::ReadOnly | attr::Hidden);
+
+  ChangeWinstart();
+  store.SetFileAttributes(Winstart(), attr::Normal);
+  store.DeleteFile(Winstart());
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
+  EXPECT_TRUE(Errors().empty());
+}
+
 TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
   store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart"));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });

@@ -731,6 +731,42 @@ TEST_F(UiWin32, FileDialogsTakeFilterExtensionFolderAndName) {
   EXPECT_FALSE(chosen.has_value());
 }
 
+TEST(UiWin32Forms, BorderStylesGiveTheirFramesAndTheDesignedClientArea) {
+  struct Expected {
+    BorderStyle border;
+    const wchar_t* windowClass;
+    bool caption, systemMenu, minimiseBox;
+  };
+  int dpi = Loop().Scale().Dpi();
+  for (const Expected& e :
+       std::vector<Expected>{{BorderStyle::FixedSingle, L"TBorderMain", true, true, true},
+                             {BorderStyle::Dialog, L"TBorderDialog", true, true, false},
+                             {BorderStyle::DialogNoSysMenu, L"TfrmFirst", true, false, false},
+                             {BorderStyle::None, L"TfrmSplash", false, false, false}}) {
+    FormSpec spec;
+    spec.name = "Border";
+    spec.className = std::string(e.windowClass, e.windowClass + wcslen(e.windowClass));
+    spec.caption = "Border";
+    spec.clientWidth = 426;
+    spec.clientHeight = 94;
+    spec.border = e.border;
+    auto form = Kit().CreateForm(spec);
+    form->Show();
+    HWND window = FindWindowW(e.windowClass, L"Border");
+    ASSERT_NE(window, nullptr) << spec.className;
+    LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, e.caption) << spec.className;
+    EXPECT_EQ((style & WS_SYSMENU) != 0, e.systemMenu) << spec.className;
+    EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, e.minimiseBox) << spec.className;
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << spec.className;
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, MulDiv(426, dpi, 120)) << spec.className;
+    EXPECT_EQ(client.bottom, MulDiv(94, dpi, 120)) << spec.className;
+    form->Hide();
+  }
+}
+
 TEST(UiWin32Platform, ProgramsStartByCommandLine) {
   EXPECT_TRUE(Kit().StartProgram("cmd.exe /c exit 0", sw::Normal));
   EXPECT_FALSE(Kit().StartProgram("no_such_program_anywhere.exe", sw::Normal));

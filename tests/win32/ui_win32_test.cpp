@@ -115,6 +115,19 @@ TEST_F(UiWin32, ListItemsAndSelection) {
   EXPECT_EQ(clicks, 1) << "a selection by the program is no click";
   t->plain->SetItemIndex(-1);
   EXPECT_EQ(t->plain->ItemIndex(), -1);
+
+  // The selection follows the lines, as the headless list's does.
+  t->plain->SetItemIndex(1);
+  t->plain->Insert(0, "First");
+  EXPECT_EQ(t->plain->ItemIndex(), 2);
+  t->plain->SetItem(2, "Edited");
+  EXPECT_EQ(t->plain->ItemIndex(), 2);
+  t->plain->Delete(0);
+  EXPECT_EQ(t->plain->ItemIndex(), 1);
+  t->plain->Delete(1);
+  EXPECT_EQ(t->plain->ItemIndex(), -1) << "deleting the selected line leaves none selected";
+  t->plain->SetItemIndex(7);
+  EXPECT_EQ(t->plain->ItemIndex(), -1);
 }
 
 TEST_F(UiWin32, OwnerDrawnItemsKeepTheirImagesAndTexts) {

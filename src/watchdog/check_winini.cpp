@@ -105,13 +105,11 @@ bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
   if (views.load == nullptr || views.run == nullptr)
     return false;
   // Both are read before either is decided on.
-  const std::string keyPath = SnapshotKeyPath(section.key);
-  const auto savedLoad = FindSnapshotValue(run.ws.store, keyPath, kSnapshotLoad);
-  const auto savedRun = FindSnapshotValue(run.ws.store, keyPath, kSnapshotRun);
+  const StoredWinini saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
   const bool load =
-      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, savedLoad);
+      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, saved.load);
   const bool runValue =
-      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, savedRun);
+      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, saved.run);
   return load || runValue;
 }
 

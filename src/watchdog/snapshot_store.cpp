@@ -133,10 +133,6 @@ bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root dest
   return true;
 }
 
-std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name) {
-  return FindSnapshotValue(store, keyPath, name).value_or(std::string());
-}
-
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
                                              const std::string& name) {
   auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
@@ -153,9 +149,9 @@ void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::str
   OpenForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
 }
 
-WininiTexts ReadSnapshotWinini(Store& store, const std::string& keyPath) {
-  return {ReadSnapshotValue(store, keyPath, kSnapshotLoad),
-          ReadSnapshotValue(store, keyPath, kSnapshotRun)};
+StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
+  return {FindSnapshotValue(store, keyPath, kSnapshotLoad),
+          FindSnapshotValue(store, keyPath, kSnapshotRun)};
 }
 
 void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts) {

@@ -50,11 +50,10 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
 bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
                      Root sourceRoot, const std::string& sourcePath);
 
-// The win.ini pair: "Load" and "Run". A missing subkey or value reads as empty text.
+// The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];
 extern const char kSnapshotRun[];
-std::string ReadSnapshotValue(Store& store, const std::string& keyPath, const std::string& name);
-// The same, but nothing when the subkey or the value is missing.
+// Nothing when the subkey or the value is missing.
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
                                              const std::string& name);
 void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
@@ -62,7 +61,11 @@ void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::str
 struct WininiTexts {
   std::string load, run;
 };
-WininiTexts ReadSnapshotWinini(Store& store, const std::string& keyPath);
+// Each is nothing when the subkey or the value is missing.
+struct StoredWinini {
+  std::optional<std::string> load, run;
+};
+StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath);
 // Writes Load, then Run; nothing is deleted first.
 void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
 

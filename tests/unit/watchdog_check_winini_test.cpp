@@ -17,7 +17,7 @@ class CheckWininiTest : public WatchdogTest {
     return store.ReadProfileString("win.ini", "windows", key, "");
   }
   std::string Saved(const char* name) {
-    return ReadSnapshotValue(store, SnapshotKeyPath("Winini"), name);
+    return FindSnapshotValue(store, SnapshotKeyPath("Winini"), name).value_or("<missing>");
   }
   std::string LoadHeading() { return Place("Winini") + " Parameter Load="; }
   std::string RunHeading() { return Place("Winini") + " Parameter Run="; }

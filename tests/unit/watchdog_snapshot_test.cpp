@@ -72,16 +72,19 @@ TEST_F(SnapshotStoreTest, CopyFromAMissingKeyLeavesTheDestinationAlone) {
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Old")->data, "old.exe");
 }
 
-TEST_F(SnapshotStoreTest, SnapshotValuesReadAsEmptyWhenMissing) {
+TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
   EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_EQ(ReadSnapshotValue(store, kKey, "Load"), "");
+  EXPECT_FALSE(FindSnapshotValue(store, kKey, "Load"));
   WriteSnapshotValue(store, kKey, "Load", "a.exe");
-  EXPECT_EQ(ReadSnapshotValue(store, kKey, "load"), "a.exe");
-  EXPECT_EQ(ReadSnapshotValue(store, kKey, "Run"), "");
+  EXPECT_EQ(FindSnapshotValue(store, kKey, "load"), "a.exe");
+  EXPECT_FALSE(FindSnapshotValue(store, kKey, "Run"));
   EXPECT_TRUE(SnapshotExists(store));
   WriteSnapshotWinini(store, kKey, {"l.exe", ""});
   EXPECT_EQ(ReadSnapshotWinini(store, kKey).load, "l.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Run"), (RegValue{regtype::String, ""}));
+  store.OpenKey(Root::LocalMachine, kKey, false)->DeleteValue("Run");
+  EXPECT_FALSE(ReadSnapshotWinini(store, kKey).run);
+  EXPECT_FALSE(ReadSnapshotWinini(store, std::string(kKey) + "Missing").load);
 }
 
 TEST(WatchdogValueText, NonStringValuesReadAsTheirTypedForm) {

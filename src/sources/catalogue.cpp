@@ -129,7 +129,8 @@ Catalogue BuildCatalogue(Store& store) {
   StartupSection config{"Config", kindTextFile,
                         nt ? windows + "\\SYSTEM32\\CONFIG.NT" : "C:\\CONFIG.SYS"};
   StartupSection winstart{"Winstart", kindTextFile, windows + "\\winstart.bat"};
-  StartupSection winini{"Winini", kindWinIni, windows + "winini.ini"};
+  // Only shown, as the heading of the win.ini reports and their log entries: the file itself.
+  StartupSection winini{"Winini", kindWinIni, windows + "\\win.ini"};
   StartupSection startup = FolderSection(store, "Startup", Root::CurrentUser, "StartUp");
   StartupSection commonStartup =
       FolderSection(store, "Common Startup", Root::LocalMachine, "Common StartUp");

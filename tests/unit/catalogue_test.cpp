@@ -94,7 +94,7 @@ TEST_P(CataloguePlatform, ClassificationCaptionAndTextFiles) {
   EXPECT_EQ(Place(catalogue, "Autoexec"), c.autoexec);
   EXPECT_EQ(Place(catalogue, "Config"), c.config);
   EXPECT_EQ(Place(catalogue, "Winstart"), store.WindowsFolder() + "\\winstart.bat");
-  EXPECT_EQ(Place(catalogue, "Winini"), store.WindowsFolder() + "winini.ini");
+  EXPECT_EQ(Place(catalogue, "Winini"), store.WindowsFolder() + "\\win.ini");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -18,7 +18,7 @@ TEST(CatalogueWin32, PlacesOfANewPrefix) {
   EXPECT_EQ(catalogue.Find("Autoexec")->place, windows + "\\SYSTEM32\\AUTOEXEC.NT");
   EXPECT_EQ(catalogue.Find("Config")->place, windows + "\\SYSTEM32\\CONFIG.NT");
   EXPECT_EQ(catalogue.Find("Winstart")->place, windows + "\\winstart.bat");
-  EXPECT_EQ(catalogue.Find("Winini")->place, windows + "winini.ini");
+  EXPECT_EQ(catalogue.Find("Winini")->place, windows + "\\win.ini");
 }
 
 TEST(CatalogueWin32, StartupFoldersComeFromShellFoldersAndExist) {

@@ -57,6 +57,14 @@ void Reload(Workspace& ws, const StartupSection& section) {
   }
 }
 
+// A text file that exists but cannot be read was never loaded: its empty page says nothing of
+// the file, and writing the file back would replace content nobody has seen.
+bool IsUnreadableText(Store& store, const StartupSection& section) {
+  return section.kind == kindTextFile &&
+         store.GetFileAttributes(section.place) != kInvalidAttributes &&
+         !store.LoadLines(section.place);
+}
+
 struct LineReport {
   const StartupSection& section;
   std::string keyPath;
@@ -98,6 +106,10 @@ void SaveList(CheckRun& run, const LineReport& r) {
 bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   // A folder that could not be determined holds nothing to compare.
   if (section.view == nullptr || (section.kind == kindFolder && !section.placeKnown)) {
+    return false;
+  }
+  if (IsUnreadableText(run.ws.store, section)) {
+    run.ShowError("Cannot read " + section.place + ", so it was not checked.");
     return false;
   }
   const std::string keyPath = SnapshotKeyPath(section.key);

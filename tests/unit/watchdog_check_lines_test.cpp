@@ -142,13 +142,25 @@ TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
 
 TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
   ChangeWinstart();
-  store.SetFileFault(Winstart(), FileFault::Locked);
+  store.SetFileFault(Winstart(), FileFault::Uncreatable);
   OnReportClick(&TForm1::btnSave);
   EXPECT_TRUE(Check());
   ASSERT_EQ(Errors().size(), 1u);
   EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_EQ(Log().find("made manually"), std::string::npos);
+}
+
+TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
+  store.SetFileFault(Winstart(), FileFault::Unreadable);
+  Rebuild();
+  EXPECT_FALSE(Check());
+  EXPECT_TRUE(seen.empty());
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot read " + Winstart() + ", so it was not checked.");
+  store.ClearFaults();
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
 }
 
 TEST_F(CheckLinesTest, ClosingWithoutADecisionChangesNothingAndReportsAgain) {

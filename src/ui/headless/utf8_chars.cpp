@@ -1,6 +1,7 @@
 #include "ui/headless/utf8_chars.h"
 
 #include "sources/text_case.h"
+#include "sources/text_codec.h"
 
 namespace tarnix::ui::headless {
 
@@ -40,24 +41,7 @@ int CharCount(const std::string& utf8) {
 }
 
 std::string EncodeChar(int codePoint) {
-  auto cp = static_cast<unsigned>(codePoint);
-  std::string out;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  return out;
+  return EncodeUtf8(std::u32string(1, static_cast<char32_t>(codePoint)));
 }
 
 int DecodeChar(const std::string& ch) {

@@ -46,7 +46,14 @@ class RegKey {
   virtual ~RegKey() = default;
   // Missing value: empty text. A value that is not a string raises
   // StoreError("Invalid data type for '<name>'").
-  virtual std::string ReadString(const std::string& name) const = 0;
+  std::string ReadString(const std::string& name) const {
+    auto value = ReadValue(name);
+    if (!value)
+      return "";
+    if (!value->IsString())
+      throw StoreError("Invalid data type for '" + name + "'");
+    return value->data;
+  }
   // The value with its type, or nothing when it does not exist.
   virtual std::optional<RegValue> ReadValue(const std::string& name) const = 0;
   // Creates or replaces a plain string value; a failure raises StoreError.

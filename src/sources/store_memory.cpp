@@ -34,15 +34,6 @@ class MemoryStore::Key : public RegKey {
   Key(MemoryStore& store, Root root, std::vector<std::string> parts, std::shared_ptr<Node> node)
       : store_(store), root_(root), parts_(std::move(parts)), node_(std::move(node)) {}
 
-  std::string ReadString(const std::string& name) const override {
-    auto value = ReadValue(name);
-    if (!value)
-      return "";
-    if (!value->IsString())
-      throw StoreError("Invalid data type for '" + name + "'");
-    return value->data;
-  }
-
   std::optional<RegValue> ReadValue(const std::string& name) const override {
     if (node_->deleted)
       return std::nullopt;

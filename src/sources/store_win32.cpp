@@ -44,15 +44,6 @@ class Win32Key : public RegKey {
   Win32Key(const Win32Key&) = delete;
   Win32Key& operator=(const Win32Key&) = delete;
 
-  std::string ReadString(const std::string& name) const override {
-    auto value = ReadValue(name);
-    if (!value)
-      return "";
-    if (!value->IsString())
-      throw StoreError("Invalid data type for '" + name + "'");
-    return value->data;
-  }
-
   std::optional<RegValue> ReadValue(const std::string& name) const override {
     std::wstring wideName = Widen(name);
     DWORD type = 0, size = 0;

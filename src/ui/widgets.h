@@ -25,7 +25,9 @@ namespace vk {
 constexpr int Back = 0x08, Tab = 0x09, Return = 0x0D, Escape = 0x1B, Space = 0x20;
 constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E;
 constexpr int F1 = 0x70, F2 = 0x71, F3 = 0x72, F5 = 0x74, F9 = 0x78;
-constexpr int Key(char upperLetterOrDigit) { return upperLetterOrDigit; }
+constexpr int Key(char upperLetterOrDigit) {
+  return upperLetterOrDigit;
+}
 }  // namespace vk
 
 // A menu shortcut: a key with its modifiers; vk 0 means none.
@@ -37,9 +39,15 @@ struct Shortcut {
            shift.alt == o.shift.alt;
   }
 };
-inline Shortcut Key(int vkCode) { return {vkCode, {}}; }
-inline Shortcut Ctrl(int vkCode) { return {vkCode, {false, true, false}}; }
-inline Shortcut Alt(int vkCode) { return {vkCode, {false, false, true}}; }
+inline Shortcut Key(int vkCode) {
+  return {vkCode, {}};
+}
+inline Shortcut Ctrl(int vkCode) {
+  return {vkCode, {false, true, false}};
+}
+inline Shortcut Alt(int vkCode) {
+  return {vkCode, {false, false, true}};
+}
 
 class PopupMenu;
 
@@ -65,7 +73,7 @@ class Control {
 
   std::function<void()> onClick;
   std::function<void()> onDblClick;
-  std::function<void()> onExit;  // the control lost the keyboard focus
+  std::function<void()> onExit;    // the control lost the keyboard focus
   std::function<void()> onChange;  // text or selection changed by the user
   std::function<void(MouseButton button, int x, int y)> onMouseDown;
   std::function<void(int& key, ShiftState shift)> onKeyDown;  // set key to 0 to consume it
@@ -96,6 +104,23 @@ enum class ButtonKind {
   Close,   // "&Close": closes its form
   Retry,   // modal result 4
 };
+// The caption of a button whose spec gives none.
+inline std::string StandardCaption(ButtonKind kind) {
+  switch (kind) {
+    case ButtonKind::Ok:
+      return "OK";
+    case ButtonKind::Cancel:
+      return "Cancel";
+    case ButtonKind::Close:
+      return "&Close";
+    case ButtonKind::Retry:
+      return "&Retry";
+    case ButtonKind::Plain:
+      break;
+  }
+  return "";
+}
+
 struct ButtonSpec {
   std::string name;
   std::string caption;  // empty for Ok/Cancel/Close: the standard caption
@@ -139,7 +164,7 @@ class EditBox : public Control {
  public:
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;  // clears nothing else; not a user edit
-  virtual bool Modified() const = 0;                   // set by the user's typing
+  virtual bool Modified() const = 0;                  // set by the user's typing
   virtual void SetModified(bool modified) = 0;
   virtual int SelStart() const = 0;  // caret position in characters
   virtual void SetSelStart(int position) = 0;
@@ -155,8 +180,8 @@ class TextPage : public Control {
  public:
   virtual std::vector<std::string> Lines() const = 0;
   virtual void SetLines(const std::vector<std::string>& lines) = 0;  // not a user edit
-  virtual std::string Text() const = 0;  // lines joined with CR LF
-  virtual void Clear() = 0;              // empties the page and clears its modified mark
+  virtual std::string Text() const = 0;                              // lines joined with CR LF
+  virtual void Clear() = 0;  // empties the page and clears its modified mark
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
   virtual void SetWordWrap(bool wrap) = 0;
@@ -175,9 +200,9 @@ struct ListBoxSpec {
   // Owner-drawn: each item is drawn with its image from `images` at the top left, then its
   // text, in the selection colours when selected.
   ImageList* images = nullptr;
-  int itemHeight = 0;          // fixed item height in design pixels; 0: the font's
+  int itemHeight = 0;           // fixed item height in design pixels; 0: the font's
   bool variableHeight = false;  // owner-drawn with variable item height (text height)
-  std::string fontName;        // empty: the form's font
+  std::string fontName;         // empty: the form's font
 };
 class ListBox : public Control {
  public:
@@ -185,7 +210,7 @@ class ListBox : public Control {
   virtual std::string Item(int index) const = 0;
   virtual std::vector<std::string> Items() const = 0;
   virtual void SetItem(int index, const std::string& text) = 0;  // keeps its image
-  virtual int ItemImage(int index) const = 0;                     // -1 none
+  virtual int ItemImage(int index) const = 0;                    // -1 none
   virtual void SetItemImage(int index, int image) = 0;
   virtual void Add(const std::string& text, int image = -1) = 0;
   virtual void Insert(int index, const std::string& text, int image = -1) = 0;

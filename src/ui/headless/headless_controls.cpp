@@ -7,26 +7,6 @@
 
 namespace tarnix::ui::headless {
 
-namespace {
-
-std::string StandardCaption(ButtonKind kind) {
-  switch (kind) {
-    case ButtonKind::Ok:
-      return "OK";
-    case ButtonKind::Cancel:
-      return "Cancel";
-    case ButtonKind::Close:
-      return "&Close";
-    case ButtonKind::Retry:
-      return "&Retry";
-    case ButtonKind::Plain:
-      break;
-  }
-  return "";
-}
-
-}  // namespace
-
 HeadlessLabel::HeadlessLabel(HeadlessForm& form, Node* parent, const LabelSpec& spec)
     : ControlBase(form, parent, spec.name, spec.bounds), spec_(spec), caption_(spec.caption) {}
 

@@ -7,25 +7,6 @@
 
 namespace tarnix::ui::win32 {
 
-namespace {
-
-std::string StandardCaption(ButtonKind kind) {
-  switch (kind) {
-    case ButtonKind::Ok:
-      return "OK";
-    case ButtonKind::Cancel:
-      return "Cancel";
-    case ButtonKind::Close:
-      return "&Close";
-    case ButtonKind::Retry:
-      return "&Retry";
-    default:
-      return "";
-  }
-}
-
-}  // namespace
-
 ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
     : WindowControl<Button>(&form, spec.name), spec_(spec) {
   std::string caption = spec.caption.empty() ? StandardCaption(spec.kind) : spec.caption;

@@ -10,10 +10,10 @@
 namespace tarnix::ui {
 
 enum class BorderStyle {
-  FixedSingle,     // caption, system menu, minimise box, no maximise box, not resizable
-  Dialog,          // dialog frame with caption and close box
+  FixedSingle,      // caption, system menu, minimise box, no maximise box, not resizable
+  Dialog,           // dialog frame with caption and close box
   DialogNoSysMenu,  // dialog frame, caption, no system menu (no close box)
-  None,            // borderless (splash)
+  None,             // borderless (splash)
 };
 
 struct FormSpec {
@@ -30,6 +30,22 @@ struct FormSpec {
 // Modal results, numbered as Windows dialog results.
 namespace mr {
 constexpr int None = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
+}
+
+// The modal result a button of this kind closes its form with when its spec names none.
+inline int StandardModalResult(ButtonKind kind) {
+  switch (kind) {
+    case ButtonKind::Ok:
+      return mr::Ok;
+    case ButtonKind::Cancel:
+      return mr::Cancel;
+    case ButtonKind::Retry:
+      return mr::Retry;
+    case ButtonKind::Plain:
+    case ButtonKind::Close:
+      break;
+  }
+  return mr::None;
 }
 
 class Form : public Container {
@@ -68,8 +84,7 @@ class Form : public Container {
   virtual GroupBox* AddGroupBox(const GroupSpec& spec, Container* parent = nullptr) = 0;
   virtual Bevel* AddBevel(const BevelSpec& spec, Container* parent = nullptr) = 0;
   virtual Picture* AddPicture(const ImageSpec& spec, Container* parent = nullptr) = 0;
-  virtual PageControl* AddPageControl(const PageControlSpec& spec,
-                                      Container* parent = nullptr) = 0;
+  virtual PageControl* AddPageControl(const PageControlSpec& spec, Container* parent = nullptr) = 0;
   virtual StatusBar* AddStatusBar(const StatusBarSpec& spec) = 0;
   virtual ProgressBar* AddProgressBar(const ProgressSpec& spec, Container* parent = nullptr) = 0;
   virtual ToolBar* AddToolBar(const ToolBarSpec& spec, Container* parent = nullptr) = 0;

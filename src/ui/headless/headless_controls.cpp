@@ -24,20 +24,7 @@ bool HeadlessButton::IsCancel() const {
 }
 
 int HeadlessButton::ButtonModalResult() const {
-  if (spec_.modalResult != 0)
-    return spec_.modalResult;
-  switch (spec_.kind) {
-    case ButtonKind::Ok:
-      return mr::Ok;
-    case ButtonKind::Cancel:
-      return mr::Cancel;
-    case ButtonKind::Retry:
-      return mr::Retry;
-    case ButtonKind::Plain:
-    case ButtonKind::Close:
-      break;
-  }
-  return mr::None;
+  return spec_.modalResult != mr::None ? spec_.modalResult : StandardModalResult(spec_.kind);
 }
 
 void HeadlessButton::UserClick() {

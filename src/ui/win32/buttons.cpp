@@ -43,18 +43,7 @@ void ButtonImpl::SetCaption(const std::string& caption) {
 }
 
 int ButtonImpl::Result() const {
-  if (spec_.modalResult != mr::None)
-    return spec_.modalResult;
-  switch (spec_.kind) {
-    case ButtonKind::Ok:
-      return mr::Ok;
-    case ButtonKind::Cancel:
-      return mr::Cancel;
-    case ButtonKind::Retry:
-      return mr::Retry;
-    default:
-      return mr::None;
-  }
+  return spec_.modalResult != mr::None ? spec_.modalResult : StandardModalResult(spec_.kind);
 }
 
 void ButtonImpl::OnCommand(int code) {

@@ -58,9 +58,11 @@ void Reload(Workspace& ws, const StartupSection& section) {
 }
 
 // A text file that exists but cannot be read was never loaded: its empty page says nothing of
-// the file, and writing the file back would replace content nobody has seen.
+// the file, and writing the file back would replace content nobody has seen. Only an empty page
+// can stand for such a file, so only then is the file read again.
 bool IsUnreadableText(Store& store, const StartupSection& section) {
-  return section.kind == kindTextFile &&
+  auto* page = dynamic_cast<ui::TextPage*>(section.view);
+  return section.kind == kindTextFile && page != nullptr && page->Lines().empty() &&
          store.GetFileAttributes(section.place) != kInvalidAttributes &&
          !store.LoadLines(section.place);
 }

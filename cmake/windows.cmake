@@ -1,9 +1,7 @@
 # Windows build: tarnix2.exe, and the Wine test tiers run through the emulator wrapper.
 set(TARNIX_STATIC_LINK -static -static-libgcc -static-libstdc++)
-target_compile_definitions(tarnix_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
-                                              _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_link_libraries(tarnix_core PUBLIC comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32
-                                         user32 shlwapi msimg32)
+target_link_libraries(tarnix_base INTERFACE comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32
+                                          user32 shlwapi msimg32)
 
 # Icons, bitmaps and the manifest, shared by the program and the GUI test programs.
 add_library(tarnix_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2.rc)
@@ -12,8 +10,9 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2.rc APPEND PROPERTY OBJECT_DE
 
 add_executable(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
                              $<TARGET_OBJECTS:tarnix_resources>)
+target_include_directories(tarnix2 PRIVATE ${TARNIX_APP_VIEW})
 target_compile_options(tarnix2 PRIVATE ${TARNIX_WARNINGS})
-target_link_libraries(tarnix2 PRIVATE tarnix_core)
+target_link_libraries(tarnix2 PRIVATE tarnix_app)
 target_link_options(tarnix2 PRIVATE ${TARNIX_STATIC_LINK} -municode)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
@@ -32,11 +31,11 @@ foreach(test_source ${TARNIX_WIN32_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source} ${TARNIX_CONFORMANCE} ${TARNIX_E2E_SUPPORT}
                               $<TARGET_OBJECTS:tarnix_resources>)
-  target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(${test_name} PRIVATE ${TARNIX_WARNINGS})
   target_compile_definitions(${test_name} PRIVATE
                              TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>")
-  target_link_libraries(${test_name} PRIVATE tarnix_core gtest_main)
+  target_link_libraries(${test_name} PRIVATE tarnix_app tarnix_fakes gtest_main)
   target_link_options(${test_name} PRIVATE ${TARNIX_STATIC_LINK})
   add_dependencies(${test_name} tarnix2)
   gtest_discover_tests(${test_name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120

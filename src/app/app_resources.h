@@ -23,6 +23,3 @@
 // sem, 12 by 12: service states.
 #define IDB_SEM_RUNNING 220
 #define IDB_SEM_OTHER 221
-
-// The program's icon as a picture (splash window).
-#define IDB_APP_PICTURE 230

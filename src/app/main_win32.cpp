@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/program.h"
-#include "sources/store_win32.h"
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
+#include "platform/store_win32.h"
 #include "ui/win32/win32_toolkit.h"
 
 namespace {

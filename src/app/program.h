@@ -6,7 +6,6 @@
 
 #include "app/app_windows.h"
 #include "app/main_form.h"
-#include "runlists/add_form.h"
 #include "runlists/edit_form.h"
 #include "runlists/undo_form.h"
 #include "services/serv_form.h"
@@ -14,6 +13,7 @@
 #include "setup/find.h"
 #include "setup/first_launch.h"
 #include "setup/splash_form.h"
+#include "sources/add_form.h"
 #include "startupfolders/link_form.h"
 #include "watchdog/report_form.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "sources/store.h"
+#include "platform/store.h"
 
 namespace tarnix {
 

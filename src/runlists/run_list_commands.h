@@ -1,8 +1,8 @@
 // Delete, edit and add on the run list that has the focus.
 #pragma once
 
-#include "runlists/add_form.h"
 #include "runlists/edit_form.h"
+#include "sources/add_form.h"
 #include "sources/workspace.h"
 
 namespace tarnix {

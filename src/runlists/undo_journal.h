@@ -1,8 +1,8 @@
 // The undo journal of run-list changes under HKEY_CURRENT_USER "SOFTWARE\Tarnix".
 #pragma once
 
+#include "platform/store.h"
 #include "runlists/undo_form.h"
-#include "sources/store.h"
 #include "sources/workspace.h"
 
 namespace tarnix {

@@ -1,6 +1,6 @@
 #include "setup/splash_form.h"
 
-#include "app/app_resources.h"
+#include "setup/setup_resources.h"
 
 namespace tarnix {
 

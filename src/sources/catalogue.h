@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/store.h"
+#include "platform/store.h"
 
 namespace tarnix {
 

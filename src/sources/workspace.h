@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "platform/store.h"
 #include "sources/catalogue.h"
-#include "sources/store.h"
 #include "ui/toolkit.h"
 
 namespace tarnix {

@@ -1,7 +1,7 @@
 // Delete, add and edit in the two startup-group lists.
 #pragma once
 
-#include "runlists/add_form.h"
+#include "sources/add_form.h"
 #include "sources/workspace.h"
 #include "startupfolders/link_form.h"
 

@@ -35,7 +35,7 @@ bool CheckGuarded(CheckRun& run, const char* key, SectionCheck check) {
 bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
   const LocalDateTime start = ws.store.Now();
-  run.Logged(AppendLogText(ws, StartLine(LogDate(start), ws.store.LongTimeText(start))));
+  run.Logged(AppendLogText(ws, StartLine(ShortDate(start), ws.store.LongTimeText(start))));
   bool changed = false;
   for (const char* key : kLineSections)
     changed = CheckGuarded(run, key, CheckLineSection) || changed;

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "base/text_case.h"
 #include "sources/loading.h"
-#include "sources/text_case.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
 #include "watchdog/snapshot_store.h"

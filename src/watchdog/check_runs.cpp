@@ -1,7 +1,7 @@
+#include "platform/value_text.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
-#include "watchdog/value_text.h"
 
 namespace tarnix {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "sources/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tarnix {
 
@@ -49,12 +49,6 @@ std::string Block(LogKind kind, const std::string& label, const Entries& writeEn
 }
 
 }  // namespace
-
-std::string LogDate(const LocalDateTime& time) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", time.day, time.month, time.year);
-  return text;
-}
 
 std::string StartLine(const std::string& date, const std::string& time) {
   return "Start check " + date + " at:" + time;

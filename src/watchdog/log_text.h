@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/store.h"
+#include "platform/store.h"
 #include "watchdog/report_list.h"
 
 namespace tarnix {
@@ -15,8 +15,6 @@ enum class LogKind { Found = 0, Confirmed = 1, Cancelled = 2, MadeManually = 3 }
 
 extern const char kLogDivider[];  // 55 hyphens
 
-// "dd.MM.yyyy".
-std::string LogDate(const LocalDateTime& time);
 // The start and end of a check, without the final CR LF.
 std::string StartLine(const std::string& date, const std::string& time);
 std::string EndLines(const std::string& time);

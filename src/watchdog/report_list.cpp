@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "sources/text_case.h"
+#include "base/text_case.h"
 
 namespace tarnix {
 

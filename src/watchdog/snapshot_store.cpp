@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "sources/text_case.h"
-#include "watchdog/value_text.h"
+#include "base/text_case.h"
+#include "platform/value_text.h"
 
 namespace tarnix {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/store.h"
+#include "platform/store.h"
 
 namespace tarnix {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "sources/text_case.h"
+#include "base/text_case.h"
 
 namespace tarnix {
 

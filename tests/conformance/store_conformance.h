@@ -13,7 +13,7 @@
 #include <ostream>
 #include <string>
 
-#include "sources/store.h"
+#include "platform/store.h"
 
 namespace tarnix {
 

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include "base/unicode_win32.h"
 #include "e2e/support/desktop.h"
 #include "e2e/support/registry.h"
 #include "e2e/support/session.h"
 #include "e2e/support/tarnix_process.h"
-#include "sources/unicode_win32.h"
 
 namespace e2e {
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/program.h"
+#include "fakes/headless/driver.h"
+#include "fakes/store_memory.h"
 #include "sources/loading.h"
-#include "sources/store_memory.h"
-#include "ui/headless/driver.h"
 
 namespace tarnix {
 

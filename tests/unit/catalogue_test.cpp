@@ -1,8 +1,8 @@
 // Where the nine startup places lie on each platform.
 #include <gtest/gtest.h>
 
+#include "fakes/store_memory.h"
 #include "sources/catalogue.h"
-#include "sources/store_memory.h"
 
 namespace tarnix {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "fakes/headless/driver.h"
+#include "fakes/store_memory.h"
 #include "sources/loading.h"
-#include "sources/store_memory.h"
-#include "ui/headless/driver.h"
 
 namespace tarnix {
 namespace {

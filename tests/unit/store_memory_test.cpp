@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "conformance/store_conformance.h"
-#include "sources/store_memory.h"
+#include "fakes/store_memory.h"
 
 namespace tarnix {
 namespace {

@@ -1,8 +1,8 @@
 // UTF-8, the memory platform's code page, line splitting and the native letter case.
 #include <gtest/gtest.h>
 
-#include "sources/text_case.h"
-#include "sources/text_codec.h"
+#include "base/text_case.h"
+#include "base/text_codec.h"
 
 namespace tarnix {
 namespace {

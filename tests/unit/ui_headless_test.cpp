@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "sources/store.h"
-#include "ui/headless/driver.h"
+#include "fakes/headless/driver.h"
+#include "platform/store.h"
 
 namespace tarnix::ui::headless {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "fakes/headless/driver.h"
+#include "fakes/store_memory.h"
 #include "sources/loading.h"
-#include "sources/store_memory.h"
-#include "ui/headless/driver.h"
 #include "watchdog/check.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot.h"

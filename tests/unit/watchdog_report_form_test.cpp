@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/headless/driver.h"
+#include "fakes/headless/driver.h"
 #include "watchdog/report_form.h"
 #include "watchdog/watchdog_resources.h"
 

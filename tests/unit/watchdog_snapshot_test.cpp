@@ -1,4 +1,4 @@
-#include "watchdog/value_text.h"
+#include "platform/value_text.h"
 #include "watchdog_fixture.h"
 
 namespace tarnix {

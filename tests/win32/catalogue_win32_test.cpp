@@ -1,9 +1,9 @@
 // The catalogue on the real platform as Wine reports it.
 #include <gtest/gtest.h>
 
+#include "base/text_case.h"
+#include "platform/store_win32.h"
 #include "sources/catalogue.h"
-#include "sources/store_win32.h"
-#include "sources/text_case.h"
 
 namespace tarnix {
 namespace {

@@ -1,15 +1,15 @@
 // The Win32 store on the real registry and file system: the conformance suite in a scratch
 // key and folder, and what only the real platform answers.
-#include "sources/win32_api.h"
+#include "base/win32_api.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "base/text_case.h"
+#include "base/unicode_win32.h"
 #include "conformance/store_conformance.h"
-#include "sources/store_win32.h"
-#include "sources/text_case.h"
-#include "sources/unicode_win32.h"
+#include "platform/store_win32.h"
 
 namespace tarnix {
 namespace {

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "ui/headless/headless_toolkit.h"
+#include "fakes/headless/headless_toolkit.h"
 #include "ui/win32/win32_find.h"
 #include "win32/ui_win32_form.h"
 #include "win32/ui_win32_support.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"

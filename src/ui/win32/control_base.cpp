@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/containers.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/menus.h"

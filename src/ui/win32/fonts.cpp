@@ -1,6 +1,6 @@
 #include "ui/win32/fonts.h"
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/scaling.h"
 
 namespace tarnix::ui::win32 {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/toolkit_impl.h"

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
 

@@ -1,6 +1,6 @@
 #include "ui/win32/text_controls.h"
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/text_controls.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"

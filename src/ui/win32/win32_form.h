@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/form.h"
 #include "ui/win32/control_base.h"
 #include "ui/win32/scaling.h"

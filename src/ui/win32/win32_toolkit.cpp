@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 #include "ui/win32/control_base.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/toolkit_impl.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sources/unicode_win32.h"
+#include "base/unicode_win32.h"
 
 namespace e2e {
 

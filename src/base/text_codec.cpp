@@ -1,0 +1,135 @@
+#include "base/text_codec.h"
+
+namespace tarnix {
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the five unassigned bytes map to themselves, as the
+// platform's converter does.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t ByteToCodePoint(unsigned char byte) {
+  if (byte >= 0x80 && byte < 0xA0)
+    return kHighControls[byte - 0x80];
+  return byte;
+}
+
+std::optional<char> CodePointToByte(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100))
+    return static_cast<char>(cp);
+  for (int i = 0; i < 32; ++i) {
+    if (kHighControls[i] == cp)
+      return static_cast<char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80)
+    return 1;
+  if ((lead & 0xE0) == 0xC0)
+    return 2;
+  if ((lead & 0xF0) == 0xE0)
+    return 3;
+  if ((lead & 0xF8) == 0xF0)
+    return 4;
+  return 0;
+}
+
+}  // namespace
+
+std::optional<std::u32string> DecodeUtf8(const std::string& utf8) {
+  static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+  std::u32string out;
+  for (size_t i = 0; i < utf8.size();) {
+    auto lead = static_cast<unsigned char>(utf8[i]);
+    int length = SequenceLength(lead);
+    if (length == 0 || i + static_cast<size_t>(length) > utf8.size())
+      return std::nullopt;
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+      auto next = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
+      if ((next & 0xC0) != 0x80)
+        return std::nullopt;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+      return std::nullopt;
+    }
+    out.push_back(cp);
+    i += static_cast<size_t>(length);
+  }
+  return out;
+}
+
+std::string EncodeUtf8(const std::u32string& text) {
+  std::string out;
+  for (char32_t cp : text) {
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (cp >> 18));
+      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string Cp1252ToUtf8(const std::string& ansi) {
+  std::u32string text;
+  for (char byte : ansi) text.push_back(ByteToCodePoint(static_cast<unsigned char>(byte)));
+  return EncodeUtf8(text);
+}
+
+std::optional<std::string> Utf8ToCp1252(const std::string& utf8) {
+  auto text = DecodeUtf8(utf8);
+  if (!text)
+    return std::nullopt;
+  std::string out;
+  for (char32_t cp : *text) {
+    auto byte = CodePointToByte(cp);
+    if (!byte)
+      return std::nullopt;
+    out += *byte;
+  }
+  return out;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        ++i;
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty())
+    lines.push_back(line);
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+}  // namespace tarnix

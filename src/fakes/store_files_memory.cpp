@@ -1,0 +1,238 @@
+// Files and folders of the memory store.
+#include "base/text_codec.h"
+#include "fakes/store_memory_parts.h"
+
+namespace tarnix {
+
+using namespace memory_store;
+
+namespace {
+
+// Wildcards "*" and "?" on folded names; "*.*" matches every name, as on the platform.
+bool Matches(const std::string& name, const std::string& pattern) {
+  if (pattern == "*.*" || pattern == "*")
+    return true;
+  std::string n = FoldCase(name), p = FoldCase(pattern);
+  size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+      ++ni;
+      ++pi;
+    } else if (pi < p.size() && p[pi] == '*') {
+      star = pi++;
+      mark = ni;
+    } else if (star != std::string::npos) {
+      pi = star + 1;
+      ni = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+}  // namespace
+
+MemoryStore::FileNode* MemoryStore::FindFile(const std::string& path) {
+  auto it = files_.find(FileKey(path));
+  return it == files_.end() ? nullptr : it->second.get();
+}
+
+const MemoryStore::FileNode* MemoryStore::FindFile(const std::string& path) const {
+  auto it = files_.find(FileKey(path));
+  return it == files_.end() ? nullptr : it->second.get();
+}
+
+FileFault MemoryStore::FaultOf(const std::string& path) const {
+  auto it = faults_->files.find(FileKey(path));
+  return it == faults_->files.end() ? FileFault::None : it->second;
+}
+
+bool MemoryStore::ParentExists(const std::string& path) const {
+  std::string parent = ParentOf(Normalise(path));
+  if (parent.empty())
+    return false;
+  if (IsDriveRoot(parent))
+    return true;
+  const FileNode* node = FindFile(parent);
+  return node && node->folder;
+}
+
+// Whether a file may be created or replaced at the path.
+bool MemoryStore::CanWrite(const std::string& path) const {
+  FileFault fault = FaultOf(path);
+  if (fault == FileFault::Uncreatable || fault == FileFault::Locked)
+    return false;
+  const FileNode* node = FindFile(path);
+  if (node)
+    return !node->folder;
+  return ParentExists(path);
+}
+
+void MemoryStore::StoreFile(const std::string& path, const std::string& bytes) {
+  auto& node = files_[FileKey(path)];
+  if (!node) {
+    node = std::make_unique<FileNode>();
+    node->path = Normalise(path);
+    node->attributes = attr::Archive;
+  }
+  node->bytes = bytes;
+  ++node->writes;
+}
+
+std::optional<std::string> MemoryStore::ReadBytes(const std::string& path) {
+  FileFault fault = FaultOf(path);
+  const FileNode* node = FindFile(path);
+  if (!node || node->folder || fault == FileFault::Unreadable || fault == FileFault::Locked) {
+    return std::nullopt;
+  }
+  return node->bytes;
+}
+
+std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string& path) {
+  auto bytes = ReadBytes(path);
+  if (!bytes)
+    return std::nullopt;
+  return SplitLines(Cp1252ToUtf8(*bytes));
+}
+
+bool MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  auto ansi = Utf8ToCp1252(JoinLines(lines));
+  if (!ansi || !CanWrite(path))
+    return false;
+  StoreFile(path, *ansi);
+  return true;
+}
+
+void MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
+  if (!CanWrite(path))
+    throw StoreError("Cannot create file " + path);
+  StoreFile(path, bytes);
+}
+
+bool MemoryStore::AppendText(const std::string& path, const std::string& text) {
+  auto ansi = Utf8ToCp1252(text);
+  const FileNode* node = FindFile(path);
+  if (!ansi || !CanWrite(path) || (node && (node->attributes & attr::ReadOnly)))
+    return false;
+  StoreFile(path, (node ? node->bytes : std::string()) + *ansi);
+  return true;
+}
+
+uint32_t MemoryStore::GetFileAttributes(const std::string& path) {
+  if (IsDriveRoot(Normalise(path)))
+    return attr::Directory;
+  const FileNode* node = FindFile(path);
+  return node ? node->attributes : kInvalidAttributes;
+}
+
+bool MemoryStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
+  FileNode* node = FindFile(path);
+  if (!node)
+    return false;
+  attributes &= ~attr::Directory;
+  if (node->folder) {
+    node->attributes = attributes | attr::Directory;
+  } else {
+    node->attributes = attributes == 0 ? attr::Normal : attributes;
+  }
+  return true;
+}
+
+std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
+                                              const std::string& pattern) {
+  std::string key = FileKey(folder);
+  std::vector<FileEntry> entries;
+  bool exists = IsDriveRoot(key) || (FindFile(folder) && FindFile(folder)->folder);
+  if (!exists || faults_->unlistable.count(key))
+    return entries;
+  for (const auto& [path, node] : files_) {
+    if (ParentOf(path) != key)
+      continue;
+    std::string name = NameOf(node->path);
+    if (Matches(name, pattern))
+      entries.push_back(FileEntry{name, node->attributes});
+  }
+  return entries;
+}
+
+bool MemoryStore::DeleteFile(const std::string& path) {
+  FileNode* node = FindFile(path);
+  if (!node || node->folder || (node->attributes & attr::ReadOnly) ||
+      FaultOf(path) == FileFault::Locked) {
+    return false;
+  }
+  files_.erase(FileKey(path));
+  return true;
+}
+
+bool MemoryStore::CreateFolder(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (IsDriveRoot(normalised) || FindFile(normalised) || !ParentExists(normalised))
+    return false;
+  auto node = std::make_unique<FileNode>();
+  node->path = normalised;
+  node->folder = true;
+  node->attributes = attr::Directory;
+  files_[FileKey(normalised)] = std::move(node);
+  return true;
+}
+
+bool MemoryStore::RemoveFolder(const std::string& path) {
+  std::string key = FileKey(path);
+  FileNode* node = FindFile(path);
+  if (!node || !node->folder)
+    return false;
+  bool empty = std::none_of(files_.begin(), files_.end(),
+                            [&](const auto& entry) { return ParentOf(entry.first) == key; });
+  if (!empty)
+    return false;
+  files_.erase(key);
+  return true;
+}
+
+std::string MemoryStore::ShortPath(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (IsDriveRoot(normalised))
+    return normalised + "\\";
+  const FileNode* node = FindFile(path);
+  return node ? node->path : std::string();
+}
+
+void MemoryStore::AddFolder(const std::string& path) {
+  std::string normalised = Normalise(path);
+  if (normalised.empty() || IsDriveRoot(normalised) || FindFile(normalised))
+    return;
+  AddFolder(ParentOf(normalised));
+  CreateFolder(normalised);
+}
+
+void MemoryStore::AddFile(const std::string& path, const std::string& bytes, uint32_t attributes) {
+  AddFolder(ParentOf(Normalise(path)));
+  StoreFile(path, bytes);
+  FileNode* node = FindFile(path);
+  node->writes = 0;
+  node->attributes = attributes == 0 ? attr::Archive : attributes;
+}
+
+std::optional<std::string> MemoryStore::FileBytes(const std::string& path) const {
+  const FileNode* node = FindFile(path);
+  if (!node || node->folder)
+    return std::nullopt;
+  return node->bytes;
+}
+
+bool MemoryStore::FolderExists(const std::string& path) const {
+  if (IsDriveRoot(Normalise(path)))
+    return true;
+  const FileNode* node = FindFile(path);
+  return node && node->folder;
+}
+
+int MemoryStore::FileWrites(const std::string& path) const {
+  const FileNode* node = FindFile(path);
+  return node ? node->writes : 0;
+}
+
+}  // namespace tarnix

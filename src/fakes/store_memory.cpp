@@ -1,0 +1,360 @@
+// Registry, profile, platform and setup of the memory store; files are in
+// store_files_memory.cpp.
+#include <cstdio>
+
+#include "fakes/store_memory_parts.h"
+
+namespace tarnix {
+
+using namespace memory_store;
+
+namespace {
+
+void PutValue(std::vector<std::pair<std::string, RegValue>>& values, const std::string& name,
+              const RegValue& value) {
+  for (auto& entry : values) {
+    if (SameName(entry.first, name)) {
+      entry.second = value;
+      return;
+    }
+  }
+  values.emplace_back(name, value);
+}
+
+bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& parts) {
+  return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- registry keys
+
+class MemoryStore::Key : public RegKey {
+ public:
+  Key(MemoryStore& store, Root root, std::vector<std::string> parts, std::shared_ptr<Node> node)
+      : store_(store), root_(root), parts_(std::move(parts)), node_(std::move(node)) {}
+
+  std::optional<RegValue> ReadValue(const std::string& name) const override {
+    if (node_->deleted)
+      return std::nullopt;
+    for (const auto& [valueName, value] : node_->values) {
+      if (SameName(valueName, name))
+        return value;
+    }
+    return std::nullopt;
+  }
+
+  void WriteString(const std::string& name, const std::string& text) override {
+    WriteValue(name, RegValue{regtype::String, text});
+  }
+
+  void WriteValue(const std::string& name, const RegValue& value) override {
+    if (node_->deleted || store_.WriteRefused(root_, parts_)) {
+      throw StoreError("Failed to set data for '" + name + "'");
+    }
+    PutValue(node_->values, name, value);
+  }
+
+  std::vector<std::string> GetValueNames() const override {
+    std::vector<std::string> names;
+    if (!node_->deleted) {
+      for (const auto& entry : node_->values) names.push_back(entry.first);
+    }
+    return store_.SortedIfAsked(std::move(names));
+  }
+
+  std::vector<std::string> GetKeyNames() const override {
+    std::vector<std::string> names;
+    if (!node_->deleted) {
+      for (const auto& key : node_->keys) names.push_back(key->name);
+    }
+    return store_.SortedIfAsked(std::move(names));
+  }
+
+  bool DeleteValue(const std::string& name) override {
+    if (node_->deleted || store_.WriteRefused(root_, parts_))
+      return false;
+    auto& values = node_->values;
+    auto it = std::find_if(values.begin(), values.end(),
+                           [&](const auto& entry) { return SameName(entry.first, name); });
+    if (it == values.end())
+      return false;
+    values.erase(it);
+    return true;
+  }
+
+ private:
+  MemoryStore& store_;
+  Root root_;
+  std::vector<std::string> parts_;  // folded
+  std::shared_ptr<Node> node_;
+};
+
+// ---------------------------------------------------------------- construction
+
+MemoryStore::MemoryStore() : faults_(std::make_unique<Faults>()) {
+  roots_[0] = std::make_shared<Node>();
+  roots_[1] = std::make_shared<Node>();
+  SetPlatform(PlatformPreset::Windows10);
+  SetWindowsFolder("C:\\WINDOWS");
+  SetProgramPath("C:\\Program Files\\Tarnix2\\tarnix2.exe");
+  SetNow(LocalDateTime{2001, 5, 17, 16, 44, 3});
+}
+
+MemoryStore::~MemoryStore() = default;
+
+// ---------------------------------------------------------------- registry
+
+std::shared_ptr<MemoryStore::Node> MemoryStore::FindNode(
+    Root root, const std::vector<std::string>& parts) const {
+  std::shared_ptr<Node> node = roots_[static_cast<int>(root)];
+  for (const auto& part : parts) {
+    auto& keys = node->keys;
+    auto it = std::find_if(keys.begin(), keys.end(),
+                           [&](const auto& key) { return FoldCase(key->name) == part; });
+    if (it == keys.end())
+      return nullptr;
+    node = *it;
+  }
+  return node;
+}
+
+std::shared_ptr<MemoryStore::Node> MemoryStore::MakeNode(Root root,
+                                                         const std::vector<std::string>& parts) {
+  std::shared_ptr<Node> node = roots_[static_cast<int>(root)];
+  for (const auto& part : parts) {
+    auto& keys = node->keys;
+    auto it = std::find_if(keys.begin(), keys.end(),
+                           [&](const auto& key) { return SameName(key->name, part); });
+    if (it == keys.end()) {
+      keys.push_back(std::make_shared<Node>());
+      keys.back()->name = part;
+      it = keys.end() - 1;
+    }
+    node = *it;
+  }
+  return node;
+}
+
+bool MemoryStore::OpenRefused(Root root, const std::vector<std::string>& parts) const {
+  return std::any_of(faults_->refuseOpen.begin(), faults_->refuseOpen.end(),
+                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+}
+
+bool MemoryStore::WriteRefused(Root root, const std::vector<std::string>& parts) const {
+  return std::any_of(faults_->refuseWrite.begin(), faults_->refuseWrite.end(),
+                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+}
+
+std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> names) const {
+  if (order_ == ValueOrder::Sorted) {
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      return FoldCase(a) < FoldCase(b);
+    });
+  }
+  return names;
+}
+
+std::unique_ptr<RegKey> MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
+  auto names = KeyParts(path);
+  auto parts = Folded(names);
+  if (OpenRefused(root, parts))
+    return nullptr;
+  std::shared_ptr<Node> node;
+  if (create) {
+    if (WriteRefused(root, parts))
+      return nullptr;
+    node = MakeNode(root, names);
+  } else {
+    node = FindNode(root, parts);
+  }
+  if (!node)
+    return nullptr;
+  return std::make_unique<Key>(*this, root, std::move(parts), std::move(node));
+}
+
+bool MemoryStore::KeyExists(Root root, const std::string& path) {
+  auto parts = Folded(KeyParts(path));
+  return !OpenRefused(root, parts) && FindNode(root, parts) != nullptr;
+}
+
+bool MemoryStore::DeleteKey(Root root, const std::string& path) {
+  auto parts = Folded(KeyParts(path));
+  if (parts.empty() || OpenRefused(root, parts) || WriteRefused(root, parts))
+    return false;
+  auto node = FindNode(root, parts);
+  if (!node)
+    return false;
+  auto parent = FindNode(root, std::vector<std::string>(parts.begin(), parts.end() - 1));
+  auto& siblings = parent->keys;
+  siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+  std::vector<std::shared_ptr<Node>> pending{node};
+  while (!pending.empty()) {
+    auto current = pending.back();
+    pending.pop_back();
+    current->deleted = true;
+    pending.insert(pending.end(), current->keys.begin(), current->keys.end());
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------- profile
+
+std::string MemoryStore::ProfileKey(const std::string& file) {
+  std::string path = Normalise(file);
+  if (path.find('\\') == std::string::npos)
+    path = windowsFolder_ + "\\" + path;
+  return FoldCase(path);
+}
+
+std::string MemoryStore::ReadProfileString(const std::string& file, const std::string& section,
+                                           const std::string& key, const std::string& def) {
+  auto fileIt = profiles_.find(ProfileKey(file));
+  if (fileIt == profiles_.end())
+    return def;
+  auto sectionIt = fileIt->second.find(FoldCase(section));
+  if (sectionIt == fileIt->second.end())
+    return def;
+  auto keyIt = sectionIt->second.find(FoldCase(key));
+  return keyIt == sectionIt->second.end() ? def : keyIt->second;
+}
+
+bool MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
+                                     const std::string& key, const std::string& value) {
+  if (faults_->refuseProfileWrites)
+    return false;
+  profiles_[ProfileKey(file)][FoldCase(section)][FoldCase(key)] = value;
+  return true;
+}
+
+// ---------------------------------------------------------------- platform
+
+std::string MemoryStore::WindowsFolder() {
+  return windowsFolder_;
+}
+PlatformVersionInfo MemoryStore::PlatformVersion() {
+  return version_;
+}
+std::string MemoryStore::ProgramPath() {
+  return programPath_;
+}
+LocalDateTime MemoryStore::Now() {
+  return now_;
+}
+
+std::string MemoryStore::LongTimeText(const LocalDateTime& time) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour % 100, time.minute % 100,
+                time.second % 100);
+  return text;
+}
+
+// ---------------------------------------------------------------- test setup
+
+void MemoryStore::SetValueOrder(ValueOrder order) {
+  order_ = order;
+}
+
+void MemoryStore::SetPlatform(PlatformPreset preset) {
+  switch (preset) {
+    case PlatformPreset::Windows95:
+      version_ = PlatformVersionInfo{1, 4, 0, 950, ""};
+      break;
+    case PlatformPreset::Windows98:
+      version_ = PlatformVersionInfo{1, 4, 10, 1998, ""};
+      break;
+    case PlatformPreset::NT4:
+      version_ = PlatformVersionInfo{2, 4, 0, 1381, "Service Pack 6"};
+      break;
+    case PlatformPreset::Windows10:
+      version_ = PlatformVersionInfo{2, 10, 0, 19045, ""};
+      break;
+  }
+}
+
+void MemoryStore::SetPlatformVersion(const PlatformVersionInfo& version) {
+  version_ = version;
+}
+
+void MemoryStore::SetWindowsFolder(const std::string& folder) {
+  windowsFolder_ = Normalise(folder);
+  AddFolder(windowsFolder_);
+}
+
+void MemoryStore::SetProgramPath(const std::string& path) {
+  programPath_ = path;
+  AddFolder(ParentOf(Normalise(path)));
+}
+
+void MemoryStore::SetNow(const LocalDateTime& time) {
+  now_ = time;
+}
+
+void MemoryStore::SetValue(Root root, const std::string& path, const std::string& name,
+                           const RegValue& value) {
+  PutValue(MakeNode(root, KeyParts(path))->values, name, value);
+}
+
+void MemoryStore::SetString(Root root, const std::string& path, const std::string& name,
+                            const std::string& text) {
+  SetValue(root, path, name, RegValue{regtype::String, text});
+}
+
+SeededShellFolders MemoryStore::SeedShellFolders() {
+  const std::string key = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const std::string user = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows";
+  SeededShellFolders seeded{user + "\\Start Menu\\Programs\\StartUp",
+                            user + "\\Start Menu\\Programs", "C:\\Users\\Tester\\Desktop",
+                            "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp"};
+  SetString(Root::CurrentUser, key, "StartUp", seeded.startup);
+  SetString(Root::CurrentUser, key, "Programs", seeded.programs);
+  SetString(Root::CurrentUser, key, "Desktop", seeded.desktop);
+  SetString(Root::LocalMachine, key, "Common StartUp", seeded.commonStartup);
+  for (const auto& folder :
+       {seeded.startup, seeded.programs, seeded.desktop, seeded.commonStartup}) {
+    AddFolder(folder);
+  }
+  return seeded;
+}
+
+// ---------------------------------------------------------------- reading back
+
+std::optional<RegValue> MemoryStore::Value(Root root, const std::string& path,
+                                           const std::string& name) const {
+  auto node = FindNode(root, Folded(KeyParts(path)));
+  if (!node)
+    return std::nullopt;
+  for (const auto& [valueName, value] : node->values) {
+    if (SameName(valueName, name))
+      return value;
+  }
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------- faults
+
+void MemoryStore::RefuseOpen(Root root, const std::string& path) {
+  faults_->refuseOpen.emplace_back(root, Folded(KeyParts(path)));
+}
+
+void MemoryStore::RefuseWrite(Root root, const std::string& path) {
+  faults_->refuseWrite.emplace_back(root, Folded(KeyParts(path)));
+}
+
+void MemoryStore::SetFileFault(const std::string& path, FileFault fault) {
+  faults_->files[FileKey(path)] = fault;
+}
+
+void MemoryStore::SetFolderUnlistable(const std::string& path) {
+  faults_->unlistable.insert(FileKey(path));
+}
+
+void MemoryStore::RefuseProfileWrites(bool refuse) {
+  faults_->refuseProfileWrites = refuse;
+}
+
+void MemoryStore::ClearFaults() {
+  *faults_ = Faults{};
+}
+
+}  // namespace tarnix

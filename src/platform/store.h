@@ -1,0 +1,149 @@
+// The platform store: registry, win.ini profile, files and folders, platform queries.
+// Everything the program reads or writes of the system goes through this interface; the
+// Windows build implements it on Win32 (store_win32.cpp), tests on memory (store_memory.cpp).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/dates.h"
+
+namespace tarnix {
+
+// Failures the program treats as errors. The text is shown as it stands in an error box.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class Root { LocalMachine, CurrentUser };
+
+// Registry value types, numbered as the platform numbers them.
+namespace regtype {
+constexpr uint32_t None = 0;
+constexpr uint32_t String = 1;
+constexpr uint32_t ExpandString = 2;
+constexpr uint32_t Binary = 3;
+constexpr uint32_t Dword = 4;
+constexpr uint32_t MultiString = 7;
+constexpr uint32_t Qword = 11;
+}  // namespace regtype
+
+// A typed registry value. For String and ExpandString `data` is the UTF-8 text (no
+// terminator, never expanded); for every other type it is the raw bytes as stored.
+struct RegValue {
+  uint32_t type = regtype::String;
+  std::string data;
+  bool IsString() const { return type == regtype::String || type == regtype::ExpandString; }
+  bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
+};
+
+// One open registry key; it is closed when the object is destroyed.
+class RegKey {
+ public:
+  virtual ~RegKey() = default;
+  // Missing value: empty text. A value that is not a string raises
+  // StoreError("Invalid data type for '<name>'").
+  std::string ReadString(const std::string& name) const {
+    auto value = ReadValue(name);
+    if (!value)
+      return "";
+    if (!value->IsString())
+      throw StoreError("Invalid data type for '" + name + "'");
+    return value->data;
+  }
+  // The value with its type, or nothing when it does not exist.
+  virtual std::optional<RegValue> ReadValue(const std::string& name) const = 0;
+  // Creates or replaces a plain string value; a failure raises StoreError.
+  virtual void WriteString(const std::string& name, const std::string& text) = 0;
+  // Creates or replaces a value of any type; a failure raises StoreError.
+  virtual void WriteValue(const std::string& name, const RegValue& value) = 0;
+  // In the registry's own order, which differs between platforms: callers never rely on it.
+  virtual std::vector<std::string> GetValueNames() const = 0;
+  virtual std::vector<std::string> GetKeyNames() const = 0;
+  virtual bool DeleteValue(const std::string& name) = 0;
+};
+
+constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;
+namespace attr {
+constexpr uint32_t ReadOnly = 0x01;
+constexpr uint32_t Hidden = 0x02;
+constexpr uint32_t System = 0x04;
+constexpr uint32_t Directory = 0x10;
+constexpr uint32_t Archive = 0x20;
+constexpr uint32_t Normal = 0x80;
+}  // namespace attr
+
+struct FileEntry {
+  std::string name;  // without folder
+  uint32_t attributes = 0;
+};
+
+struct PlatformVersionInfo {
+  uint32_t platformId = 2;  // 0 Win32s, 1 Windows 95/98, 2 NT
+  uint32_t major = 0;
+  uint32_t minor = 0;
+  uint32_t build = 0;
+  std::string servicePack;
+};
+
+class Store {
+ public:
+  virtual ~Store() = default;
+
+  // --- Registry. A leading "\" in a path is optional.
+  // Create true makes missing keys along the path. Null when the key is missing (without
+  // create) or access is refused.
+  virtual std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) = 0;
+  virtual bool KeyExists(Root root, const std::string& path) = 0;
+  // Removes the key with everything below it.
+  virtual bool DeleteKey(Root root, const std::string& path) = 0;
+
+  // --- Profile file (win.ini). Values are read whole, with no length cut.
+  virtual std::string ReadProfileString(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& def) = 0;
+  virtual bool WriteProfileString(const std::string& file, const std::string& section,
+                                  const std::string& key, const std::string& value) = 0;
+
+  // --- Files and folders. Paths are Windows paths ("C:\dir\file"); text files are in the
+  // ANSI code page on disk and UTF-8 here.
+  // The file's lines (split at CR LF, LF or CR; an empty line after the final break is not a
+  // line), or nothing when the file cannot be opened for reading.
+  virtual std::optional<std::vector<std::string>> LoadLines(const std::string& path) = 0;
+  // Writes each line followed by CR LF. The file is replaced atomically (a temporary file
+  // beside it takes its place) and keeps its attributes; on failure the old file is left as it
+  // was and false is returned.
+  virtual bool SaveLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // The file's bytes as stored, or nothing when it cannot be read.
+  virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+  // Creates or replaces the file atomically; failure raises StoreError("Cannot create file
+  // <path>").
+  virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
+  // Appends the UTF-8 text, converted to the ANSI code page, at the end of the file, creating
+  // it when missing. False when the file cannot be opened or written.
+  virtual bool AppendText(const std::string& path, const std::string& text) = 0;
+  virtual uint32_t GetFileAttributes(const std::string& path) = 0;  // kInvalidAttributes if none
+  virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
+  // Entries of folder (with or without a trailing "\") matching pattern ("*.*"), hidden,
+  // system and folder entries included, "." and ".." never. Empty when it cannot be listed.
+  virtual std::vector<FileEntry> ListFiles(const std::string& folder,
+                                           const std::string& pattern) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool CreateFolder(const std::string& path) = 0;
+  virtual bool RemoveFolder(const std::string& path) = 0;      // only an empty folder
+  virtual std::string ShortPath(const std::string& path) = 0;  // empty when it does not exist
+
+  // --- Platform queries.
+  virtual std::string WindowsFolder() = 0;  // no trailing backslash
+  virtual PlatformVersionInfo PlatformVersion() = 0;
+  virtual std::string ProgramPath() = 0;
+  virtual LocalDateTime Now() = 0;
+  // The time in the user's long time format (for example 16:44:03).
+  virtual std::string LongTimeText(const LocalDateTime& time) = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,264 @@
+// Registry, profile and platform queries of the Win32 store; files are in
+// store_files_win32.cpp.
+#include "base/win32_api.h"
+
+#include <cstring>
+
+#include "base/unicode_win32.h"
+#include "platform/store_win32.h"
+
+namespace tarnix {
+
+namespace {
+
+// An open key is read, and its values written and deleted; subkeys are made from the root.
+constexpr REGSAM kReadWrite = KEY_READ | KEY_SET_VALUE;
+
+HKEY RootKey(Root root) {
+  return root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+std::wstring SubKey(const std::string& path) {
+  size_t start = path.find_first_not_of('\\');
+  return start == std::string::npos ? std::wstring() : Widen(path.substr(start));
+}
+
+std::string StringFromBytes(const std::string& bytes) {
+  std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+  while (!text.empty() && text.back() == L'\0') text.pop_back();
+  return Narrow(text);
+}
+
+std::string BytesFromString(const std::string& utf8) {
+  std::wstring text = Widen(utf8);
+  std::string bytes((text.size() + 1) * sizeof(wchar_t), '\0');
+  std::memcpy(bytes.data(), text.data(), text.size() * sizeof(wchar_t));
+  return bytes;
+}
+
+class Win32Key : public RegKey {
+ public:
+  explicit Win32Key(HKEY key) : key_(key) {}
+  ~Win32Key() override { RegCloseKey(key_); }
+  Win32Key(const Win32Key&) = delete;
+  Win32Key& operator=(const Win32Key&) = delete;
+
+  std::optional<RegValue> ReadValue(const std::string& name) const override {
+    std::wstring wideName = Widen(name);
+    DWORD type = 0, size = 0;
+    LONG rc = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+    std::string bytes;
+    while (rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) {
+      bytes.resize(size);
+      rc = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
+                            reinterpret_cast<BYTE*>(bytes.data()), &size);
+      if (rc == ERROR_SUCCESS) {
+        bytes.resize(size);
+        RegValue value{type, bytes};
+        if (value.IsString())
+          value.data = StringFromBytes(bytes);
+        return value;
+      }
+    }
+    return std::nullopt;
+  }
+
+  void WriteString(const std::string& name, const std::string& text) override {
+    WriteValue(name, RegValue{regtype::String, text});
+  }
+
+  void WriteValue(const std::string& name, const RegValue& value) override {
+    std::string bytes = value.IsString() ? BytesFromString(value.data) : value.data;
+    LONG rc = RegSetValueExW(key_, Widen(name).c_str(), 0, value.type,
+                             reinterpret_cast<const BYTE*>(bytes.data()),
+                             static_cast<DWORD>(bytes.size()));
+    if (rc != ERROR_SUCCESS)
+      throw StoreError("Failed to set data for '" + name + "'");
+  }
+
+  std::vector<std::string> GetValueNames() const override {
+    return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
+      return RegEnumValueW(key_, index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+    });
+  }
+
+  std::vector<std::string> GetKeyNames() const override {
+    return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
+      return RegEnumKeyExW(key_, index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+    });
+  }
+
+  bool DeleteValue(const std::string& name) override {
+    return RegDeleteValueW(key_, Widen(name).c_str()) == ERROR_SUCCESS;
+  }
+
+ private:
+  // Names longer than the buffer make it grow; the same index is then asked again.
+  template <typename Enum>
+  static std::vector<std::string> EnumNames(Enum enumerate) {
+    std::vector<std::string> names;
+    std::wstring buffer(256, L'\0');
+    DWORD index = 0;
+    for (;;) {
+      DWORD length = static_cast<DWORD>(buffer.size());
+      LONG rc = enumerate(index, buffer.data(), &length);
+      if (rc == ERROR_MORE_DATA) {
+        buffer.resize(buffer.size() * 2);
+        continue;
+      }
+      if (rc != ERROR_SUCCESS)
+        return names;
+      names.push_back(Narrow(std::wstring(buffer.data(), length)));
+      ++index;
+    }
+  }
+
+  HKEY key_;
+};
+
+bool IsWinIni(const std::string& file) {
+  return file.size() == 7 &&
+         CompareStringOrdinal(Widen(file).c_str(), -1, L"win.ini", -1, TRUE) == CSTR_EQUAL;
+}
+
+// Reads with a buffer that grows until the value fits, so that nothing is cut.
+template <typename Read>
+std::string ReadWhole(Read read) {
+  std::wstring buffer(4096, L'\0');
+  for (;;) {
+    DWORD length = read(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length + 1 < buffer.size() || buffer.size() >= (1u << 26)) {
+      return Narrow(std::wstring(buffer.data(), length));
+    }
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+
+}  // namespace
+
+std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, bool create) {
+  std::wstring subKey = SubKey(path);
+  HKEY key = nullptr;
+  LONG rc;
+  if (create) {
+    rc = RegCreateKeyExW(RootKey(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                         kReadWrite, nullptr, &key, nullptr);
+  } else {
+    // Without create, a key that may not be written is still opened for reading; writing to it
+    // then fails where it is tried.
+    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite, &key);
+    if (rc == ERROR_ACCESS_DENIED) {
+      rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, &key);
+    }
+  }
+  if (rc != ERROR_SUCCESS)
+    return nullptr;
+  return std::make_unique<Win32Key>(key);
+}
+
+bool Win32Store::KeyExists(Root root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(RootKey(root), SubKey(path).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+bool Win32Store::DeleteKey(Root root, const std::string& path) {
+  std::wstring subKey = SubKey(path);
+  if (subKey.empty())
+    return false;
+  return RegDeleteTreeW(RootKey(root), subKey.c_str()) == ERROR_SUCCESS;
+}
+
+std::string Win32Store::ReadProfileString(const std::string& file, const std::string& section,
+                                          const std::string& key, const std::string& def) {
+  std::wstring wideSection = Widen(section), wideKey = Widen(key), wideDef = Widen(def);
+  if (IsWinIni(file)) {
+    return ReadWhole([&](wchar_t* buffer, DWORD size) {
+      return GetProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDef.c_str(), buffer, size);
+    });
+  }
+  std::wstring wideFile = Widen(file);
+  return ReadWhole([&](wchar_t* buffer, DWORD size) {
+    return GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDef.c_str(), buffer,
+                                    size, wideFile.c_str());
+  });
+}
+
+bool Win32Store::WriteProfileString(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& value) {
+  std::wstring wideSection = Widen(section), wideKey = Widen(key), wideValue = Widen(value);
+  if (IsWinIni(file)) {
+    return WriteProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str()) != 0;
+  }
+  return WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
+                                    Widen(file).c_str()) != 0;
+}
+
+std::string Win32Store::WindowsFolder() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  UINT length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+  if (length >= buffer.size()) {
+    buffer.resize(length);
+    length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+  }
+  buffer.resize(length);
+  while (!buffer.empty() && buffer.back() == L'\\') buffer.pop_back();
+  return Narrow(buffer);
+}
+
+// Asked of ntdll, which reports the real version whatever the compatibility settings say.
+PlatformVersionInfo Win32Store::PlatformVersion() {
+  PlatformVersionInfo info;
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+  if (!proc)
+    return info;
+  auto rtlGetVersion = reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void (*)()>(proc));
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (rtlGetVersion(&version) != 0)
+    return info;
+  info.platformId = version.dwPlatformId;
+  info.major = version.dwMajorVersion;
+  info.minor = version.dwMinorVersion;
+  info.build = version.dwBuildNumber;
+  info.servicePack = Narrow(version.szCSDVersion);
+  return info;
+}
+
+std::string Win32Store::ProgramPath() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size())
+      return Narrow(std::wstring(buffer.data(), length));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+LocalDateTime Win32Store::Now() {
+  SYSTEMTIME time{};
+  GetLocalTime(&time);
+  return LocalDateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
+std::string Win32Store::LongTimeText(const LocalDateTime& time) {
+  SYSTEMTIME system{};
+  system.wYear = static_cast<WORD>(time.year);
+  system.wMonth = static_cast<WORD>(time.month);
+  system.wDay = static_cast<WORD>(time.day);
+  system.wHour = static_cast<WORD>(time.hour);
+  system.wMinute = static_cast<WORD>(time.minute);
+  system.wSecond = static_cast<WORD>(time.second);
+  wchar_t buffer[128];
+  int length = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &system, nullptr, buffer, 128);
+  return length > 0 ? Narrow(std::wstring(buffer, static_cast<size_t>(length) - 1)) : "";
+}
+
+}  // namespace tarnix

@@ -1,0 +1,38 @@
+// The platform store on the real registry, profile functions and file system.
+#pragma once
+
+#include "platform/store.h"
+
+namespace tarnix {
+
+class Win32Store : public Store {
+ public:
+  std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override;
+  bool KeyExists(Root root, const std::string& path) override;
+  bool DeleteKey(Root root, const std::string& path) override;
+  // "win.ini" (any case) uses the platform's own profile; a file name without a folder lies
+  // in the Windows folder; a path names a file of its own.
+  std::string ReadProfileString(const std::string& file, const std::string& section,
+                                const std::string& key, const std::string& def) override;
+  bool WriteProfileString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& value) override;
+  std::optional<std::vector<std::string>> LoadLines(const std::string& path) override;
+  bool SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::optional<std::string> ReadBytes(const std::string& path) override;
+  void WriteBytes(const std::string& path, const std::string& bytes) override;
+  bool AppendText(const std::string& path, const std::string& text) override;
+  uint32_t GetFileAttributes(const std::string& path) override;
+  bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
+  std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  bool RemoveFolder(const std::string& path) override;
+  std::string ShortPath(const std::string& path) override;
+  std::string WindowsFolder() override;
+  PlatformVersionInfo PlatformVersion() override;
+  std::string ProgramPath() override;
+  LocalDateTime Now() override;
+  std::string LongTimeText(const LocalDateTime& time) override;
+};
+
+}  // namespace tarnix

@@ -93,16 +93,7 @@ void Tmform::BindViews() {
   v.lsbStart = lsbStart;
   v.lsbComSt = lsbComSt;
   v.lsbNTServ = lsbNTServ;
-  const std::pair<const char*, ui::Control*> views[] = {
-      {"HKLM_Run", ListBox1}, {"HKLM_RunService", ListBox2},
-      {"HKCU_Run", ListBox3}, {"Autoexec", autoex},
-      {"Config", config},     {"Winstart", winstart},
-      {"Startup", lsbStart},  {"Common Startup", lsbComSt}};
-  for (const auto& [key, view] : views) {
-    if (StartupSection* section = ws.catalogue.Find(key)) {
-      section->view = view;
-    }
-  }
+  v.status = StatusBar1;
 }
 
 void Tmform::SetDialogFolders(const std::string& folder) {

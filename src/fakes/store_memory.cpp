@@ -10,17 +10,6 @@ using namespace memory_store;
 
 namespace {
 
-void PutValue(std::vector<std::pair<std::string, RegValue>>& values, const std::string& name,
-              const RegValue& value) {
-  for (auto& entry : values) {
-    if (SameName(entry.first, name)) {
-      entry.second = value;
-      return;
-    }
-  }
-  values.emplace_back(name, value);
-}
-
 bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& parts) {
   return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
 }
@@ -35,13 +24,8 @@ class MemoryStore::Key : public RegKey {
       : store_(store), root_(root), parts_(std::move(parts)), node_(std::move(node)) {}
 
   std::optional<RegValue> ReadValue(const std::string& name) const override {
-    if (node_->deleted)
-      return std::nullopt;
-    for (const auto& [valueName, value] : node_->values) {
-      if (SameName(valueName, name))
-        return value;
-    }
-    return std::nullopt;
+    const RegValue* value = node_->deleted ? nullptr : node_->FindValue(name);
+    return value ? std::optional<RegValue>(*value) : std::nullopt;
   }
 
   void WriteString(const std::string& name, const std::string& text) override {
@@ -52,7 +36,7 @@ class MemoryStore::Key : public RegKey {
     if (node_->deleted || store_.WriteRefused(root_, parts_)) {
       throw StoreError("Failed to set data for '" + name + "'");
     }
-    PutValue(node_->values, name, value);
+    node_->PutValue(name, value);
   }
 
   std::vector<std::string> GetValueNames() const override {
@@ -74,13 +58,7 @@ class MemoryStore::Key : public RegKey {
   bool DeleteValue(const std::string& name) override {
     if (node_->deleted || store_.WriteRefused(root_, parts_))
       return false;
-    auto& values = node_->values;
-    auto it = std::find_if(values.begin(), values.end(),
-                           [&](const auto& entry) { return SameName(entry.first, name); });
-    if (it == values.end())
-      return false;
-    values.erase(it);
-    return true;
+    return node_->EraseValue(name);
   }
 
  private:
@@ -292,7 +270,7 @@ void MemoryStore::SetNow(const LocalDateTime& time) {
 
 void MemoryStore::SetValue(Root root, const std::string& path, const std::string& name,
                            const RegValue& value) {
-  PutValue(MakeNode(root, KeyParts(path))->values, name, value);
+  MakeNode(root, KeyParts(path))->PutValue(name, value);
 }
 
 void MemoryStore::SetString(Root root, const std::string& path, const std::string& name,
@@ -322,13 +300,8 @@ SeededShellFolders MemoryStore::SeedShellFolders() {
 std::optional<RegValue> MemoryStore::Value(Root root, const std::string& path,
                                            const std::string& name) const {
   auto node = FindNode(root, Folded(KeyParts(path)));
-  if (!node)
-    return std::nullopt;
-  for (const auto& [valueName, value] : node->values) {
-    if (SameName(valueName, name))
-      return value;
-  }
-  return std::nullopt;
+  const RegValue* value = node ? node->FindValue(name) : nullptr;
+  return value ? std::optional<RegValue>(*value) : std::nullopt;
 }
 
 // ---------------------------------------------------------------- faults

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "base/text_case.h"
 #include "fakes/store_memory.h"
@@ -13,6 +14,32 @@ struct MemoryStore::Node {
   std::vector<std::pair<std::string, RegValue>> values;  // in creation order
   std::vector<std::shared_ptr<Node>> keys;               // in creation order
   bool deleted = false;
+
+  // Values by folded name, so that keys of many thousand values stay quick to fill.
+  const RegValue* FindValue(const std::string& valueName) const {
+    auto it = index_.find(FoldCase(valueName));
+    return it == index_.end() ? nullptr : &values[it->second].second;
+  }
+  void PutValue(const std::string& valueName, const RegValue& value) {
+    auto [it, added] = index_.emplace(FoldCase(valueName), values.size());
+    if (added) {
+      values.emplace_back(valueName, value);
+    } else {
+      values[it->second].second = value;
+    }
+  }
+  bool EraseValue(const std::string& valueName) {
+    auto it = index_.find(FoldCase(valueName));
+    if (it == index_.end())
+      return false;
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(it->second));
+    index_.clear();
+    for (size_t i = 0; i < values.size(); ++i) index_.emplace(FoldCase(values[i].first), i);
+    return true;
+  }
+
+ private:
+  std::unordered_map<std::string, size_t> index_;
 };
 
 struct MemoryStore::FileNode {

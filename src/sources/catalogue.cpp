@@ -11,6 +11,8 @@ const char kShellFolders[] =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kLocalMachine[] = "HKEY_LOCAL_MACHINE";
 const char kCurrentUser[] = "HKEY_CURRENT_USER";
+const SectionId kRunListIds[kRunListCount] = {SectionId::HklmRun, SectionId::HklmRunService,
+                                              SectionId::HkcuRun};
 const char* const kRunListKeys[kRunListCount] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
 
 std::string RootName(Root root) {
@@ -19,7 +21,8 @@ std::string RootName(Root root) {
 
 StartupSection RunListSection(int index) {
   RunKeyLocation location = RunListKey(index);
-  return StartupSection{kRunListKeys[index], kindRunList, RootName(location.root) + location.path};
+  return StartupSection{kRunListIds[index], kRunListKeys[index], kindRunList,
+                        RootName(location.root) + location.path};
 }
 
 std::string BtnWinsCaption(uint32_t platformId) {
@@ -49,8 +52,9 @@ bool IsAbsolutePath(const std::string& path) {
 // A folder the Shell Folders key does not name (key or value missing, not a string, or not
 // an absolute path) stays unknown, so that nothing outside the real startup folders is ever
 // listed.
-StartupSection FolderSection(Store& store, const char* key, Root root, const char* valueName) {
-  StartupSection section{key, kindFolder, "", false};
+StartupSection FolderSection(Store& store, SectionId id, const char* key, Root root,
+                             const char* valueName) {
+  StartupSection section{id, key, kindFolder, "", false};
   auto shellFolders = store.OpenKey(root, kShellFolders, false);
   if (!shellFolders)
     return section;
@@ -89,30 +93,35 @@ RunKeyLocation SplitRunPlace(const std::string& place) {
   return {Root::CurrentUser, place.substr(std::min(place.size(), currentUser.size()))};
 }
 
-StartupSection* Catalogue::Find(const std::string& key) {
-  for (auto& section : sections) {
+const StartupSection* Catalogue::Find(const std::string& key) const {
+  for (const auto& section : sections) {
     if (section.key == key)
       return &section;
   }
   return nullptr;
 }
 
-const StartupSection* Catalogue::Find(const std::string& key) const {
-  return const_cast<Catalogue*>(this)->Find(key);
+const StartupSection& Catalogue::Section(SectionId id) const {
+  const size_t index = static_cast<size_t>(SectionIndex(id));
+  if (index >= sections.size())
+    throw std::logic_error("the catalogue has not been built");
+  return sections[index];
 }
 
-StartupSection& Catalogue::RunList(int index) {
-  if (index < 0 || index >= kRunListCount) {
-    throw std::out_of_range("run-list index " + std::to_string(index));
+std::vector<const StartupSection*> Catalogue::OfKind(SectionKind kind) const {
+  std::vector<const StartupSection*> found;
+  for (const auto& section : sections) {
+    if (section.kind == kind)
+      found.push_back(&section);
   }
-  StartupSection* section = Find(kRunListKeys[index]);
-  if (!section)
-    throw std::logic_error("the catalogue has not been built");
-  return *section;
+  return found;
 }
 
 const StartupSection& Catalogue::RunList(int index) const {
-  return const_cast<Catalogue*>(this)->RunList(index);
+  if (index < 0 || index >= kRunListCount) {
+    throw std::out_of_range("run-list index " + std::to_string(index));
+  }
+  return Section(kRunListIds[index]);
 }
 
 Catalogue BuildCatalogue(Store& store) {
@@ -124,16 +133,18 @@ Catalogue BuildCatalogue(Store& store) {
   catalogue.isNT = platformId == 2;
 
   const bool nt = catalogue.isNT;
-  StartupSection autoexec{"Autoexec", kindTextFile,
+  StartupSection autoexec{SectionId::Autoexec, "Autoexec", kindTextFile,
                           nt ? windows + "\\SYSTEM32\\AUTOEXEC.NT" : "C:\\AUTOEXEC.BAT"};
-  StartupSection config{"Config", kindTextFile,
+  StartupSection config{SectionId::Config, "Config", kindTextFile,
                         nt ? windows + "\\SYSTEM32\\CONFIG.NT" : "C:\\CONFIG.SYS"};
-  StartupSection winstart{"Winstart", kindTextFile, windows + "\\winstart.bat"};
+  StartupSection winstart{SectionId::Winstart, "Winstart", kindTextFile,
+                          windows + "\\winstart.bat"};
   // Only shown, as the heading of the win.ini reports and their log entries: the file itself.
-  StartupSection winini{"Winini", kindWinIni, windows + "\\win.ini"};
-  StartupSection startup = FolderSection(store, "Startup", Root::CurrentUser, "StartUp");
-  StartupSection commonStartup =
-      FolderSection(store, "Common Startup", Root::LocalMachine, "Common StartUp");
+  StartupSection winini{SectionId::Winini, "Winini", kindWinIni, windows + "\\win.ini"};
+  StartupSection startup =
+      FolderSection(store, SectionId::Startup, "Startup", Root::CurrentUser, "StartUp");
+  StartupSection commonStartup = FolderSection(store, SectionId::CommonStartup, "Common Startup",
+                                               Root::LocalMachine, "Common StartUp");
 
   catalogue.sections = {
       RunListSection(0), RunListSection(1), RunListSection(2), autoexec, config, winini,

@@ -8,13 +8,28 @@
 
 namespace tarnix {
 
-namespace ui {
-class Control;
-}
-
 enum SectionKind { kindRunList = 0, kindTextFile = 1, kindWinIni = 2, kindFolder = 3 };
 
+// The nine places in the catalogue's fixed order. Everything that walks the places (loading,
+// the check, the snapshot) walks them in this order, picking the kinds it handles.
+enum class SectionId {
+  HklmRun,
+  HklmRunService,
+  HkcuRun,
+  Autoexec,
+  Config,
+  Winini,
+  Winstart,
+  Startup,
+  CommonStartup
+};
+constexpr int kSectionCount = 9;
+constexpr int SectionIndex(SectionId id) {
+  return static_cast<int>(id);
+}
+
 struct StartupSection {
+  SectionId id = SectionId::HklmRun;
   std::string key;  // also the snapshot subkey name
   SectionKind kind = kindRunList;
   // Registry root name and key path, file path, or folder path ending in "\". For a folder
@@ -22,7 +37,6 @@ struct StartupSection {
   // nothing and no command lists, writes or deletes anything there.
   std::string place;
   bool placeKnown = true;
-  ui::Control* view = nullptr;  // bound when the main window exists; none for kindWinIni
 };
 
 // Where a registry run list lives.
@@ -38,15 +52,16 @@ RunKeyLocation SplitRunPlace(const std::string& place);
 
 class Catalogue {
  public:
-  std::vector<StartupSection> sections;  // in the catalogue's fixed order
+  std::vector<StartupSection> sections;  // in the order of SectionId
   bool isNT = false;
   std::string btnWinsCaption;
   std::string windowsFolder;
 
-  StartupSection* Find(const std::string& key);
   const StartupSection* Find(const std::string& key) const;
+  const StartupSection& Section(SectionId id) const;
+  // The sections of one kind, in the catalogue's order.
+  std::vector<const StartupSection*> OfKind(SectionKind kind) const;
   // The section of run-list index 0, 1 or 2.
-  StartupSection& RunList(int index);
   const StartupSection& RunList(int index) const;
 };
 

@@ -4,27 +4,41 @@ namespace tarnix {
 
 namespace {
 
-const char* const kTextSections[] = {"Config", "Autoexec", "Winstart"};
-const char* const kFolderSections[] = {"Startup", "Common Startup"};
-
 bool IsDotEntry(const std::string& name) {
   return name == "." || name == "..";
 }
 
-void LoadTextSection(Workspace& ws, const char* key) {
-  const StartupSection* section = ws.catalogue.Find(key);
-  if (section == nullptr) {
-    return;
+TextFile ReadTextFile(Store& store, const std::string& path) {
+  TextFile file;
+  if (auto lines = store.LoadLines(path)) {
+    file.state = TextFile::State::Loaded;
+    file.lines = std::move(*lines);
+  } else if (store.GetFileAttributes(path) != kInvalidAttributes) {
+    file.state = TextFile::State::Unreadable;
   }
-  if (auto* page = dynamic_cast<ui::TextPage*>(section->view)) {
-    LoadTextPage(ws, section->place, *page);
-  }
+  return file;
 }
 
-void ListFolderSection(Workspace& ws, const char* key) {
-  if (const StartupSection* section = ws.catalogue.Find(key)) {
-    ListStartupFolder(ws, *section);
+// Empty when the page shows the lines exactly; otherwise the note that says where it stops.
+std::string ShownPartly(const std::string& path, const std::vector<std::string>& lines,
+                        const std::vector<std::string>& shown) {
+  if (shown == lines)
+    return "";
+  size_t line = 0;
+  while (line < lines.size() && line < shown.size() && lines[line] == shown[line]) ++line;
+  return path + " is shown read-only: from line " + std::to_string(line + 1) +
+         " on it holds what the page cannot show.";
+}
+
+void ShowNotes(Workspace& ws) {
+  if (ws.views.status == nullptr)
+    return;
+  std::string notes;
+  for (const TextFile& file : ws.texts) {
+    if (!file.shownPartly.empty())
+      notes += (notes.empty() ? "" : " ") + file.shownPartly;
   }
+  ws.views.status->SetPanelText(0, notes);
 }
 
 }  // namespace
@@ -41,11 +55,20 @@ void LoadRunList(Workspace& ws, int index) {
   }
 }
 
-void LoadTextPage(Workspace& ws, const std::string& path, ui::TextPage& page) {
-  page.SetWordWrap(false);
-  if (auto lines = ws.store.LoadLines(path)) {
-    page.SetLines(*lines);
+void LoadTextPage(Workspace& ws, const StartupSection& section) {
+  TextFile& file = ws.Text(section.id);
+  file = ReadTextFile(ws.store, section.place);
+  ui::TextPage* page = ws.views.Page(section.id);
+  if (page == nullptr)
+    return;
+  page->SetWordWrap(false);
+  page->SetReadOnly(false);
+  if (file.state == TextFile::State::Loaded) {
+    page->SetLines(file.lines);
+    file.shownPartly = ShownPartly(section.place, file.lines, page->Lines());
+    page->SetReadOnly(!file.shownPartly.empty());
   }
+  ShowNotes(ws);
 }
 
 void LoadWinIni(Workspace& ws) {
@@ -54,7 +77,7 @@ void LoadWinIni(Workspace& ws) {
 }
 
 void ListStartupFolder(Workspace& ws, const StartupSection& section) {
-  auto* list = dynamic_cast<ui::ListBox*>(section.view);
+  ui::ListBox* list = ws.views.List(section.id);
   if (list == nullptr || !section.placeKnown) {
     return;
   }
@@ -68,14 +91,14 @@ void ListStartupFolder(Workspace& ws, const StartupSection& section) {
 }
 
 void LoadTextPages(Workspace& ws) {
-  for (const char* key : kTextSections) {
-    LoadTextSection(ws, key);
+  for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
+    LoadTextPage(ws, *section);
   }
 }
 
 void ListStartupFolders(Workspace& ws) {
-  for (const char* key : kFolderSections) {
-    ListFolderSection(ws, key);
+  for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
+    ListStartupFolder(ws, *section);
   }
 }
 
@@ -100,6 +123,22 @@ void RefreshAll(Workspace& ws) {
   // What the texts show now is the stored state.
   ClearModifiedMarks(ws);
   ws.dataChanged = false;
+}
+
+std::vector<std::string> HeldLines(const Workspace& ws, const StartupSection& section) {
+  const TextFile& file = ws.Text(section.id);
+  const ui::TextPage* page = ws.views.Page(section.id);
+  if (page != nullptr && page->Modified() && file.shownPartly.empty())
+    return page->Lines();
+  return file.lines;
+}
+
+void TakePageAsFile(Workspace& ws, const StartupSection& section) {
+  TextFile& file = ws.Text(section.id);
+  if (ui::TextPage* page = ws.views.Page(section.id)) {
+    file.state = TextFile::State::Loaded;
+    file.lines = page->Lines();
+  }
 }
 
 bool AnyTextModified(const Workspace& ws) {

@@ -1,4 +1,6 @@
 // Filling the main window's controls from the startup places, at start and on every refresh.
+// Text files are also kept as read (Workspace::texts): the check and the snapshot work on
+// those lines, whatever the pages can show.
 #pragma once
 
 #include <string>
@@ -9,18 +11,25 @@ namespace tarnix {
 
 // Appends the value names of run list `index` to its list box.
 void LoadRunList(Workspace& ws, int index);
-// Replaces the page's lines with the file's; a file that cannot be read leaves the page as is.
-void LoadTextPage(Workspace& ws, const std::string& path, ui::TextPage& page);
+// Reads the section's file into the workspace and shows it in its page. A file that cannot be
+// read leaves the page as it is; a page that cannot show the file whole is made read-only.
+void LoadTextPage(Workspace& ws, const StartupSection& section);
 // Sets the load and run edit boxes from win.ini.
 void LoadWinIni(Workspace& ws);
 // Appends the folder's entries to the section's list (none for an unknown folder).
 void ListStartupFolder(Workspace& ws, const StartupSection& section);
-// The text pages of Config, Autoexec and Winstart, in that order.
+// Every text section, in the catalogue's order.
 void LoadTextPages(Workspace& ws);
 // The user's startup folder, then the all-users one.
 void ListStartupFolders(Workspace& ws);
 // Clears and reloads every place except the services list; unsaved text edits are dropped.
 void RefreshAll(Workspace& ws);
+
+// What a text section holds now: its page's lines when the user edited them (a page that
+// shows its file whole), otherwise the file's lines as read.
+std::vector<std::string> HeldLines(const Workspace& ws, const StartupSection& section);
+// After the page's text was written to its file: the file now holds what the page shows.
+void TakePageAsFile(Workspace& ws, const StartupSection& section);
 
 // The five editable texts: autoex, config, winstart, load, run.
 bool AnyTextModified(const Workspace& ws);

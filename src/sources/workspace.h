@@ -1,8 +1,11 @@
-// What the main window owns and every command works on: the platform, the catalogue, and the
-// controls that hold the loaded places (they are the in-memory model of the startup places).
+// What the main window owns and every command works on: the platform, the catalogue, the
+// controls that show the loaded places, and what the text files really held when they were
+// read, since a control may not be able to show a file whole.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/store.h"
 #include "sources/catalogue.h"
@@ -20,6 +23,22 @@ struct PlaceViews {
   ui::ListBox* lsbStart = nullptr;
   ui::ListBox* lsbComSt = nullptr;
   ui::ListBox* lsbNTServ = nullptr;
+  ui::StatusBar* status = nullptr;  // says which pages show less than their file
+
+  // The page of a text section, the list of a run-list or folder section; null for others.
+  ui::TextPage* Page(SectionId id) const;
+  ui::ListBox* List(SectionId id) const;
+};
+
+// A text file as it was last read. The check, the snapshot and the writes work on these lines;
+// the page only shows them, and is never written back when it could not show them whole.
+struct TextFile {
+  enum class State { Missing, Unreadable, Loaded };
+  State state = State::Missing;
+  std::vector<std::string> lines;
+  // Empty when the page shows the lines exactly; otherwise why it does not, and the page is
+  // read-only.
+  std::string shownPartly;
 };
 
 struct Workspace {
@@ -28,11 +47,14 @@ struct Workspace {
   ui::Form* mainForm = nullptr;  // owner of the main window's message boxes
   Catalogue catalogue;
   PlaceViews views;
+  std::array<TextFile, kSectionCount> texts;  // by SectionIndex; used for text sections only
   bool dataChanged = false;
   std::string programFolder;  // with its trailing "\"
   std::string logPath;        // programFolder + "tx2log.txt"
 
   Workspace(Store& s, ui::Toolkit& t) : store(s), toolkit(t) {}
+  TextFile& Text(SectionId id) { return texts[static_cast<size_t>(SectionIndex(id))]; }
+  const TextFile& Text(SectionId id) const { return texts[static_cast<size_t>(SectionIndex(id))]; }
 };
 
 }  // namespace tarnix

@@ -185,6 +185,9 @@ class TextPage : public Control {
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
   virtual void SetWordWrap(bool wrap) = 0;
+  // A read-only page takes no typing, so it can show what must never be written back.
+  virtual bool ReadOnly() const = 0;
+  virtual void SetReadOnly(bool readOnly) = 0;
   virtual int SelStart() const = 0;
   virtual void SetSelStart(int position) = 0;
   virtual int TextLength() const = 0;  // in the positions above

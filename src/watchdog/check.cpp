@@ -10,20 +10,14 @@ namespace tarnix {
 
 namespace {
 
-const char* const kLineSections[] = {"Autoexec", "Config", "Winstart", "Startup", "Common Startup"};
-const char* const kRunSections[] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
-
 using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
 
 // A section whose handling fails is reported, and the check goes on with the next one; what
 // was written before the failure stays written.
-bool CheckGuarded(CheckRun& run, const char* key, SectionCheck check) {
-  const StartupSection* section = run.ws.catalogue.Find(key);
-  if (section == nullptr)
-    return false;
+bool CheckGuarded(CheckRun& run, const StartupSection& section, SectionCheck check) {
   const int reportsBefore = run.Reports();
   try {
-    return check(run, *section);
+    return check(run, section);
   } catch (const StoreError& error) {
     run.ShowError(error.what());
     return run.Reports() > reportsBefore;
@@ -37,10 +31,15 @@ bool CheckAllSections(CheckRun& run) {
   const LocalDateTime start = ws.store.Now();
   run.Logged(AppendLogText(ws, StartLine(ShortDate(start), ws.store.LongTimeText(start))));
   bool changed = false;
-  for (const char* key : kLineSections)
-    changed = CheckGuarded(run, key, CheckLineSection) || changed;
-  for (const char* key : kRunSections) changed = CheckGuarded(run, key, CheckRunSection) || changed;
-  changed = CheckGuarded(run, "Winini", CheckWininiSection) || changed;
+  // The texts, then the folders, then the run lists, then win.ini.
+  const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},
+                                                        {kindFolder, CheckLineSection},
+                                                        {kindRunList, CheckRunSection},
+                                                        {kindWinIni, CheckWininiSection}};
+  for (const auto& [kind, check] : order) {
+    for (const StartupSection* section : ws.catalogue.OfKind(kind))
+      changed = CheckGuarded(run, *section, check) || changed;
+  }
   RefreshAll(ws);
   run.Logged(AppendLogText(ws, EndLines(ws.store.LongTimeText(ws.store.Now()))));
   return changed;

@@ -19,10 +19,12 @@ std::vector<std::string> Texts(const std::vector<ChangeLine>& lines) {
   return texts;
 }
 
-std::vector<std::string> CurrentLines(const StartupSection& section) {
-  if (auto* page = dynamic_cast<ui::TextPage*>(section.view))
-    return page->Lines();
-  if (auto* list = dynamic_cast<ui::ListBox*>(section.view))
+// A folder's names as listed; a text's lines as held, never cut where its page cannot show
+// the file.
+std::vector<std::string> CurrentLines(const Workspace& ws, const StartupSection& section) {
+  if (section.kind == kindTextFile)
+    return HeldLines(ws, section);
+  if (ui::ListBox* list = ws.views.List(section.id))
     return list->Items();
   return {};
 }
@@ -48,23 +50,19 @@ void DeleteRemovedFiles(Workspace& ws, const StartupSection& section,
 }
 
 void Reload(Workspace& ws, const StartupSection& section) {
-  if (auto* page = dynamic_cast<ui::TextPage*>(section.view)) {
+  if (ui::TextPage* page = ws.views.Page(section.id)) {
     page->Clear();
-    LoadTextPage(ws, section.place, *page);
-  } else if (auto* list = dynamic_cast<ui::ListBox*>(section.view)) {
+    LoadTextPage(ws, section);
+  } else if (ui::ListBox* list = ws.views.List(section.id)) {
     list->Clear();
     ListStartupFolder(ws, section);
   }
 }
 
-// A text file that exists but cannot be read was never loaded: its empty page says nothing of
-// the file, and writing the file back would replace content nobody has seen. Only an empty page
-// can stand for such a file, so only then is the file read again.
-bool IsUnreadableText(Store& store, const StartupSection& section) {
-  auto* page = dynamic_cast<ui::TextPage*>(section.view);
-  return section.kind == kindTextFile && page != nullptr && page->Lines().empty() &&
-         store.GetFileAttributes(section.place) != kInvalidAttributes &&
-         !store.LoadLines(section.place);
+// A text file that exists but could not be read was never loaded: nothing is known of it, and
+// writing it back would replace content nobody has seen.
+bool IsUnreadableText(const Workspace& ws, const StartupSection& section) {
+  return section.kind == kindTextFile && ws.Text(section.id).state == TextFile::State::Unreadable;
 }
 
 struct LineReport {
@@ -107,15 +105,16 @@ void SaveList(CheckRun& run, const LineReport& r) {
 
 bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   // A folder that could not be determined holds nothing to compare.
-  if (section.view == nullptr || (section.kind == kindFolder && !section.placeKnown)) {
+  if (section.kind == kindFolder && !section.placeKnown) {
     return false;
   }
-  if (IsUnreadableText(run.ws.store, section)) {
+  if (IsUnreadableText(run.ws, section)) {
     run.ShowError("Cannot read " + section.place + ", so it was not checked.");
     return false;
   }
   const std::string keyPath = SnapshotKeyPath(section.key);
-  LineReport r{section, keyPath, CurrentLines(section), ReadSnapshotLines(run.ws.store, keyPath)};
+  LineReport r{section, keyPath, CurrentLines(run.ws, section),
+               ReadSnapshotLines(run.ws.store, keyPath)};
   const auto list = BuildReportList(r.current, r.snapshot.value_or(std::vector<std::string>{}));
   if (!list)
     return false;

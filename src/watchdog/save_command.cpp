@@ -7,33 +7,59 @@ namespace tarnix {
 
 namespace {
 
-const char* const kTextSections[] = {"Autoexec", "Config", "Winstart"};
-
 void ShowError(Workspace& ws, const std::string& text) {
   ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
 }
 
-ui::TextPage* PageOf(const StartupSection& section) {
-  return dynamic_cast<ui::TextPage*>(section.view);
-}
-
-void SnapshotSections(Workspace& ws) {
-  Store& store = ws.store;
-  for (const char* key : kTextSections) {
-    const StartupSection* section = ws.catalogue.Find(key);
-    if (ui::TextPage* page = section ? PageOf(*section) : nullptr) {
-      WriteSnapshotLines(store, SnapshotKeyPath(key), page->Lines());
+// The texts as held. A file that could not be read keeps the snapshot it had (or
+// gets none): an empty one would later offer to empty the file. Gives the files left out.
+std::vector<std::string> SnapshotTexts(Workspace& ws) {
+  std::vector<std::string> leftOut;
+  for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
+    const TextFile& file = ws.Text(section->id);
+    if (file.state == TextFile::State::Unreadable) {
+      leftOut.push_back(section->place);
+    } else {
+      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), HeldLines(ws, *section));
     }
   }
+  return leftOut;
+}
+
+void SnapshotRunLists(Workspace& ws) {
   for (int index = 0; index < kRunListCount; ++index) {
     const RunKeyLocation live = RunListKey(index);
-    CopyRegistryKey(store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
+    CopyRegistryKey(ws.store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
                     live.root, live.path);
   }
-  WriteSnapshotWinini(store, SnapshotKeyPath("Winini"),
+}
+
+void SnapshotFolders(Workspace& ws) {
+  for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
+    if (ui::ListBox* list = ws.views.List(section->id))
+      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), list->Items());
+  }
+}
+
+std::vector<std::string> SnapshotSections(Workspace& ws) {
+  std::vector<std::string> leftOut = SnapshotTexts(ws);
+  SnapshotRunLists(ws);
+  WriteSnapshotWinini(ws.store, SnapshotKeyPath(ws.catalogue.Section(SectionId::Winini).key),
                       {ws.views.load->Text(), ws.views.run->Text()});
-  WriteSnapshotLines(store, SnapshotKeyPath("Startup"), ws.views.lsbStart->Items());
-  WriteSnapshotLines(store, SnapshotKeyPath("Common Startup"), ws.views.lsbComSt->Items());
+  SnapshotFolders(ws);
+  return leftOut;
+}
+
+void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
+  if (leftOut.empty())
+    return;
+  std::string files;
+  for (const std::string& place : leftOut) files += place + "\r\n";
+  ws.toolkit.MessageBox(ws.mainForm,
+                        "These files could not be read, so they were left out of the snapshot "
+                        "and keep the one they had:\r\n" +
+                            files,
+                        "Attention!", ui::mb::Ok | ui::mb::IconWarning);
 }
 
 }  // namespace
@@ -45,10 +71,11 @@ bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std
   return false;
 }
 
-bool SaveTextFile(Workspace& ws, const std::string& path, ui::TextPage& page) {
-  if (!WriteTextFile(ws, path, page.Lines()))
+bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page) {
+  if (!WriteTextFile(ws, section.place, page.Lines()))
     return false;
   page.SetModified(false);
+  TakePageAsFile(ws, section);
   return true;
 }
 
@@ -68,22 +95,24 @@ bool WriteWinIni(Workspace& ws) {
 
 bool SaveEditedTexts(Workspace& ws) {
   bool saved = true;
-  for (const char* key : kTextSections) {
-    const StartupSection* section = ws.catalogue.Find(key);
-    ui::TextPage* page = section ? PageOf(*section) : nullptr;
-    if (page && page->Modified())
-      saved = SaveTextFile(ws, section->place, *page) && saved;
+  for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
+    ui::TextPage* page = ws.views.Page(section->id);
+    // A page that shows its file only in part is never written back.
+    if (page && page->Modified() && ws.Text(section->id).shownPartly.empty())
+      saved = SaveTextFile(ws, *section, *page) && saved;
   }
   return WriteWinIni(ws) && saved;
 }
 
 bool SaveSnapshot(Workspace& ws) {
+  std::vector<std::string> leftOut;
   try {
-    SnapshotSections(ws);
+    leftOut = SnapshotSections(ws);
   } catch (const StoreError&) {
     ShowError(ws, kSnapshotWriteError);
     return false;
   }
+  TellLeftOut(ws, leftOut);
   ws.toolkit.MessageBox(ws.mainForm, "Information saved succesfully!", "Attention!",
                         ui::mb::Ok | ui::mb::IconInfo);
   return true;

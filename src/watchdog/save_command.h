@@ -13,8 +13,9 @@ namespace tarnix {
 // Writes the lines to the file (atomically, keeping its attributes). False, after the error
 // box, when it cannot be written.
 bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines);
-// Writes the page to the file; its modified mark is cleared when that worked.
-bool SaveTextFile(Workspace& ws, const std::string& path, ui::TextPage& page);
+// Writes the page to the section's file; its modified mark is cleared when that worked, and
+// the workspace takes the page's lines as the file's.
+bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page);
 // Writes "load" and then "run" of win.ini's "windows" section from the edit boxes.
 bool WriteWinIni(Workspace& ws);
 // Writes the text pages the user edited (a page that was not edited is never written, so a
@@ -22,7 +23,8 @@ bool WriteWinIni(Workspace& ws);
 // win.ini values. True when everything was written.
 bool SaveEditedTexts(Workspace& ws);
 // Writes every section of the snapshot, then "Information saved succesfully!"; on a failed
-// write the error box instead, and the sections after it are not written.
+// write the error box instead, and the sections after it are not written. A text file that
+// could not be read keeps its old snapshot, and the user is told which.
 bool SaveSnapshot(Workspace& ws);
 // Save: the edited texts, then, when they were all written, the snapshot.
 void SaveAll(Workspace& ws);

@@ -56,8 +56,10 @@ TEST_F(MainFormTest, ConstructionBindsTheWorkspaceAndPreparesTheProgramFiles) {
   EXPECT_EQ(p.mform.helpFile, "D:\\Tools\\Tarnix\\tarnix2.hlp");
   EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
   EXPECT_EQ(p.ws.mainForm, p.mform.form.get());
-  EXPECT_EQ(p.ws.catalogue.Find("Startup")->view, p.mform.lsbStart);
-  EXPECT_EQ(p.ws.catalogue.RunList(1).view, p.mform.ListBox2);
+  EXPECT_EQ(p.ws.views.List(SectionId::Startup), p.mform.lsbStart);
+  EXPECT_EQ(p.ws.views.List(SectionId::HklmRunService), p.mform.ListBox2);
+  EXPECT_EQ(p.ws.views.Page(SectionId::Winstart), p.mform.winstart);
+  EXPECT_EQ(p.ws.views.status, p.mform.StatusBar1);
   EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
   EXPECT_EQ(p.mform.undodiag.defaultExtension, "REG");
   EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));

@@ -32,7 +32,10 @@ TEST(Catalogue, NineRecordsInTheCatalogueOrderWithTheirKinds) {
   EXPECT_EQ(kinds, (std::vector<SectionKind>{kindRunList, kindRunList, kindRunList, kindTextFile,
                                              kindTextFile, kindWinIni, kindTextFile, kindFolder,
                                              kindFolder}));
-  for (const auto& section : catalogue.sections) EXPECT_EQ(section.view, nullptr);
+  for (size_t i = 0; i < catalogue.sections.size(); ++i) {
+    EXPECT_EQ(SectionIndex(catalogue.sections[i].id), static_cast<int>(i));
+    EXPECT_EQ(&catalogue.Section(catalogue.sections[i].id), &catalogue.sections[i]);
+  }
 }
 
 TEST(Catalogue, RunListPlacesAndIndexes) {

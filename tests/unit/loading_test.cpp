@@ -46,19 +46,11 @@ class LoadingTest : public ::testing::Test {
     form->Show();
   }
 
-  // The workspace over the store as it is now, its catalogue bound to the controls.
+  // The workspace over the store as it is now, bound to the controls.
   Workspace& Bind() {
     ws = std::make_unique<Workspace>(store, toolkit);
     ws->catalogue = BuildCatalogue(store);
     ws->views = views;
-    const std::pair<const char*, ui::Control*> bound[] = {{"Autoexec", views.autoex},
-                                                          {"Config", views.config},
-                                                          {"Winstart", views.winstart},
-                                                          {"Startup", views.lsbStart},
-                                                          {"Common Startup", views.lsbComSt}};
-    for (const auto& [key, view] : bound) {
-      ws->catalogue.Find(key)->view = view;
-    }
     return *ws;
   }
 

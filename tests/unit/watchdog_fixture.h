@@ -54,6 +54,7 @@ class WatchdogTest : public ::testing::Test {
     v.run = mainForm->AddEdit({"run", {}});
     v.lsbStart = mainForm->AddListBox({"lsbStart", {}});
     v.lsbComSt = mainForm->AddListBox({"lsbComSt", {}});
+    v.status = mainForm->AddStatusBar({"StatusBar1", {480, 50}});
     ws.mainForm = mainForm.get();
     ws.logPath = kLogPath;
     Rebuild();
@@ -62,12 +63,6 @@ class WatchdogTest : public ::testing::Test {
   // Builds the catalogue again (after a change of the platform's folders) and reloads.
   void Rebuild() {
     ws.catalogue = BuildCatalogue(store);
-    const std::pair<const char*, ui::Control*> views[] = {
-        {"HKLM_Run", ws.views.runLists[0]}, {"HKLM_RunService", ws.views.runLists[1]},
-        {"HKCU_Run", ws.views.runLists[2]}, {"Autoexec", ws.views.autoex},
-        {"Config", ws.views.config},        {"Winstart", ws.views.winstart},
-        {"Startup", ws.views.lsbStart},     {"Common Startup", ws.views.lsbComSt}};
-    for (const auto& [key, view] : views) ws.catalogue.Find(key)->view = view;
     RefreshAll(ws);
   }
 

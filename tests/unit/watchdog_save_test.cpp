@@ -20,6 +20,7 @@ class SaveTest : public WatchdogTest {
 
 TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   ws.views.winstart->SetLines({"@echo off", "rem edited, not saved"});
+  ws.views.winstart->SetModified(true);
   ASSERT_TRUE(SaveSnapshot(ws));
   const auto& shown = toolkit.Messages();
   ASSERT_EQ(shown.size(), 1u);

@@ -96,8 +96,15 @@ void HeadlessEditBox::UserEdit(const std::vector<std::string>& chars, int caret)
 HeadlessTextPage::HeadlessTextPage(HeadlessForm& form, Node* parent, const TextPageSpec& spec)
     : ControlBase(form, parent, spec.name, spec.bounds) {}
 
+// Like the rich edit control, the page's text ends at a NUL character.
 void HeadlessTextPage::SetLines(const std::vector<std::string>& lines) {
-  lines_ = lines;
+  lines_.clear();
+  for (const std::string& line : lines) {
+    const size_t nul = line.find('\0');
+    lines_.push_back(line.substr(0, nul));
+    if (nul != std::string::npos)
+      break;
+  }
   selStart_ = 0;
 }
 
@@ -157,6 +164,8 @@ bool HeadlessTextPage::DefaultKey(int vk, ShiftState) {
   int caret = selStart_;
   if (!EditChars(chars, caret, vk))
     return false;
+  if (vk == vk::Delete && readOnly_)
+    return true;
   if (vk == vk::Delete) {
     UserEdit(chars, caret);
   } else {
@@ -171,6 +180,8 @@ bool HeadlessTextPage::TypeChar(int ch) {
   std::string inserted = ch == vk::Return ? std::string(kBreak) : Printable(ch);
   if (!TypeIntoChars(chars, caret, inserted, ch))
     return false;
+  if (readOnly_)
+    return true;
   UserEdit(chars, caret);
   return true;
 }

@@ -42,6 +42,8 @@ class HeadlessTextPage : public ControlBase<TextPage> {
   bool Modified() const override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
   void SetWordWrap(bool wrap) override { wordWrap_ = wrap; }
+  bool ReadOnly() const override { return readOnly_; }
+  void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
   int SelStart() const override { return selStart_; }
   void SetSelStart(int position) override;
   int TextLength() const override;
@@ -60,6 +62,7 @@ class HeadlessTextPage : public ControlBase<TextPage> {
   std::vector<std::string> lines_;
   bool modified_ = false;
   bool wordWrap_ = false;
+  bool readOnly_ = false;
   int selStart_ = 0;
 };
 

@@ -44,6 +44,8 @@ class TextPageImpl final : public WindowControl<TextPage> {
   bool Modified() const override;
   void SetModified(bool modified) override;
   void SetWordWrap(bool wrap) override;
+  bool ReadOnly() const override;
+  void SetReadOnly(bool readOnly) override;
   int SelStart() const override;
   void SetSelStart(int position) override;
   int TextLength() const override;

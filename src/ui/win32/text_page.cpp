@@ -115,6 +115,14 @@ void TextPageImpl::SetWordWrap(bool wrap) {
   SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
 }
 
+bool TextPageImpl::ReadOnly() const {
+  return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void TextPageImpl::SetReadOnly(bool readOnly) {
+  SendMessageW(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
 int TextPageImpl::SelStart() const {
   CHARRANGE range{0, 0};
   SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));

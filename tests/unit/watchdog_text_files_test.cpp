@@ -1,0 +1,124 @@
+// Text files that the page cannot show, or that cannot be read: the check and the snapshot work
+// on the file as read, and never write back what nobody has seen.
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using ui::headless::Click;
+using Lines = std::vector<std::string>;
+
+// A winstart.bat of 10,000 lines with a NUL byte in line 5,001.
+std::string LongFileWithNul(const std::string& appended = "") {
+  std::string bytes;
+  for (int i = 1; i <= 10000; ++i) {
+    std::string line = "rem line " + std::to_string(i);
+    if (i == 5001)
+      line += std::string(1, '\0') + "hidden";
+    bytes += line + "\r\n";
+  }
+  return bytes + appended;
+}
+
+class TextFilesTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    store.AddFile(Winstart(), LongFileWithNul());
+    Rebuild();
+    TakeSnapshot();
+  }
+};
+
+TEST_F(TextFilesTest, ANulByteNeitherCutsTheSnapshotNorHidesALineAddedBelowIt) {
+  const auto snapshot = SnapshotLines("Winstart");
+  ASSERT_TRUE(snapshot.has_value());
+  ASSERT_EQ(snapshot->size(), 10000u);
+  EXPECT_EQ((*snapshot)[9999], "rem line 10000");
+
+  store.AddFile(Winstart(), LongFileWithNul("start intruder.exe\r\n"));
+  Rebuild();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"start intruder.exe", ChangeMark::Added}));
+}
+
+TEST_F(TextFilesTest, APageThatCannotShowItsFileIsReadOnlySaysWhyAndIsNeverWrittenBack) {
+  ui::TextPage& page = *ws.views.winstart;
+  EXPECT_TRUE(page.ReadOnly());
+  EXPECT_EQ(page.Lines().size(), 5001u);
+  EXPECT_EQ(ws.views.status->PanelText(0),
+            Winstart() +
+                " is shown read-only: from line 5001 on it holds what the page cannot "
+                "show.");
+
+  ui::headless::TypeText(*mainForm, "x");
+  page.SetModified(true);
+  SaveAll(ws);
+  EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
+  EXPECT_EQ(SnapshotLines("Winstart")->size(), 10000u);
+}
+
+TEST_F(TextFilesTest, ChangeBackRestoresTheWholeFileBeyondTheNul) {
+  store.AddFile(Winstart(), LongFileWithNul("start intruder.exe\r\n"));
+  Rebuild();
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
+}
+
+TEST_F(TextFilesTest, AFileThePageShowsWholeIsEditableAndClearsTheNote) {
+  store.AddFile(Winstart(), "@echo off\r\n");
+  Rebuild();
+  EXPECT_FALSE(ws.views.winstart->ReadOnly());
+  EXPECT_EQ(ws.views.status->PanelText(0), "");
+}
+
+class UnreadableTextTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    store.AddFile(Winstart(), "@echo off\r\nrem one\r\n");
+    Rebuild();
+  }
+  void MakeUnreadable() {
+    store.SetFileFault(Winstart(), FileFault::Unreadable);
+    Rebuild();
+  }
+  std::string LeftOutText() {
+    return "These files could not be read, so they were left out of the snapshot and keep the "
+           "one they had:\r\n" +
+           Winstart() + "\r\n";
+  }
+};
+
+TEST_F(UnreadableTextTest, SaveKeepsTheOldSnapshotOfAFileThatCannotBeReadAndSaysSo) {
+  TakeSnapshot();
+  MakeUnreadable();
+  SaveAll(ws);
+  ASSERT_EQ(toolkit.Messages().size(), 2u);
+  EXPECT_EQ(toolkit.Messages()[0].text, LeftOutText());
+  EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::Ok | ui::mb::IconWarning);
+  EXPECT_EQ(toolkit.Messages()[1].text, "Information saved succesfully!");
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
+}
+
+TEST_F(UnreadableTextTest, AFirstLaunchMakesNoSnapshotForItSoItCanNeverBeEmptiedLater) {
+  MakeUnreadable();
+  EXPECT_FALSE(Check());
+  EXPECT_EQ(firstLaunches, 1);
+  EXPECT_TRUE(WasShown(LeftOutText()));
+  EXPECT_EQ(SnapshotLines("Winstart"), std::nullopt);
+
+  // Readable again: the lines are reported, but nothing offers to empty the file.
+  store.ClearFaults();
+  Rebuild();
+  OnReport([](TForm1& r) {
+    EXPECT_FALSE(r.btnCancel->Enabled());
+    Click(*r.BitBtn1);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
+}
+
+}  // namespace
+}  // namespace tarnix

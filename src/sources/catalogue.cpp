@@ -3,21 +3,17 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/registry_keys.h"
+
 namespace tarnix {
 
 namespace {
 
 const char kShellFolders[] =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kLocalMachine[] = "HKEY_LOCAL_MACHINE";
-const char kCurrentUser[] = "HKEY_CURRENT_USER";
 const SectionId kRunListIds[kRunListCount] = {SectionId::HklmRun, SectionId::HklmRunService,
                                               SectionId::HkcuRun};
 const char* const kRunListKeys[kRunListCount] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
-
-std::string RootName(Root root) {
-  return root == Root::LocalMachine ? kLocalMachine : kCurrentUser;
-}
 
 StartupSection RunListSection(int index) {
   RunKeyLocation location = RunListKey(index);
@@ -85,8 +81,8 @@ RunKeyLocation RunListKey(int index) {
 }
 
 RunKeyLocation SplitRunPlace(const std::string& place) {
-  const std::string localMachine = kLocalMachine;
-  const std::string currentUser = kCurrentUser;
+  const std::string localMachine = RootName(Root::LocalMachine);
+  const std::string currentUser = RootName(Root::CurrentUser);
   if (place.compare(0, 10, localMachine, 0, 10) == 0) {
     return {Root::LocalMachine, place.substr(std::min(place.size(), localMachine.size()))};
   }

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/text_case.h"
+#include "platform/registry_keys.h"
 #include "platform/value_text.h"
 
 namespace tarnix {
@@ -15,16 +16,6 @@ const char kSnapshotLoad[] = "Load";
 const char kSnapshotRun[] = "Run";
 
 namespace {
-
-std::unique_ptr<RegKey> OpenForWriting(Store& store, Root root, const std::string& path) {
-  auto key = store.OpenKey(root, path, true);
-  if (!key) {
-    const char* rootName = root == Root::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
-    throw StoreError("Cannot open the registry key " + std::string(rootName) + path +
-                     " for writing");
-  }
-  return key;
-}
 
 // Deletes every value of the key whose name is not kept (names compare without case).
 void DeleteOtherValues(RegKey& key, const std::set<std::string>& keptFolded) {
@@ -66,7 +57,7 @@ bool SnapshotExists(Store& store) {
 
 void WriteSnapshotLines(Store& store, const std::string& keyPath,
                         const std::vector<std::string>& lines) {
-  auto key = OpenForWriting(store, Root::LocalMachine, keyPath);
+  auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
   std::set<std::string> written;
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string name = LineValueName(i);
@@ -115,7 +106,7 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 
 void WriteKeyValues(Store& store, Root root, const std::string& path,
                     const std::vector<NamedValue>& values) {
-  auto key = OpenForWriting(store, root, path);
+  auto key = OpenKeyForWriting(store, root, path);
   std::set<std::string> written;
   for (const NamedValue& entry : values) {
     key->WriteValue(entry.name, entry.value);
@@ -146,7 +137,7 @@ std::optional<std::string> FindSnapshotValue(Store& store, const std::string& ke
 
 void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
                         const std::string& text) {
-  OpenForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
+  OpenKeyForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
 }
 
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
@@ -155,7 +146,7 @@ StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
 }
 
 void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts) {
-  auto key = OpenForWriting(store, Root::LocalMachine, keyPath);
+  auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
   key->WriteString(kSnapshotLoad, texts.load);
   key->WriteString(kSnapshotRun, texts.run);
 }

@@ -212,5 +212,38 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   DeleteFileW(file.c_str());
 }
 
+// A NUL byte in line 5,001 of 10,000: the report still sees a line appended below it, and
+// Change Back puts the whole file back, the NUL byte and all.
+TEST_F(WatchdogTest, ALineAddedBelowANulByteIsReportedAndChangedBack) {
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
+  std::string original;
+  for (int i = 1; i <= 10000; ++i)
+    original += "rem " + std::to_string(i) + (i == 5001 ? std::string(1, '\0') : "") + "\r\n";
+  std::ofstream(std::filesystem::path(file), std::ios::binary) << original;
+  ASSERT_TRUE(SnapshotCurrentState());
+  std::ofstream(std::filesystem::path(file), std::ios::binary | std::ios::app) << "rem below\r\n";
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, L"rem below"); }, kShortTime));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_EQ(ReadFile(file), original);
+
+  // The main window shows the file only up to the NUL byte, so its page is read-only.
+  TarnixProcess program;
+  HWND main = WaitForMainWindow(program, kStartTime);
+  ASSERT_NE(main, nullptr);
+  HWND page = WaitForControl(main, L"winstart", kShortTime);
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(GetWindowLongW(page, GWL_STYLE) & ES_READONLY);
+  program.Kill();
+  DeleteFileW(file.c_str());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -212,15 +212,15 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   DeleteFileW(file.c_str());
 }
 
-// A NUL byte in line 5,001 of 10,000: the report still sees a line appended below it, and
+// A NUL byte in line 1,001 of 2,000: the report still sees a line appended below it, and
 // Change Back puts the whole file back, the NUL byte and all.
 TEST_F(WatchdogTest, ALineAddedBelowANulByteIsReportedAndChangedBack) {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
   const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
   std::string original;
-  for (int i = 1; i <= 10000; ++i)
-    original += "rem " + std::to_string(i) + (i == 5001 ? std::string(1, '\0') : "") + "\r\n";
+  for (int i = 1; i <= 2000; ++i)
+    original += "rem " + (i == 1001 ? std::string(1, '\0') : "") + std::to_string(i) + "\r\n";
   std::ofstream(std::filesystem::path(file), std::ios::binary) << original;
   ASSERT_TRUE(SnapshotCurrentState());
   std::ofstream(std::filesystem::path(file), std::ios::binary | std::ios::app) << "rem below\r\n";
@@ -232,7 +232,7 @@ TEST_F(WatchdogTest, ALineAddedBelowANulByteIsReportedAndChangedBack) {
   EXPECT_TRUE(WaitUntil([&] { return ListContains(list, L"rem below"); }, kShortTime));
   run.Press(report, L"btnCancel");
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
-  EXPECT_EQ(ReadFile(file), original);
+  EXPECT_TRUE(ReadFile(file) == original);  // too long to print
 
   // The main window shows the file only up to the NUL byte, so its page is read-only.
   TarnixProcess program;

@@ -100,88 +100,64 @@ Act PressIn(const std::string& control, int key, ui::ShiftState shift = {}) {
     PressKey(form, key, shift);
   };
 }
+Act CtrlIn(const std::string& control, char letter) {
+  return PressIn(control, ui::vk::Key(letter), {false, true, false});
+}
 Act CloseTheWindow() {
   return [](ui::Form& form) { CloseBox(form); };
 }
 
-constexpr ui::ShiftState kCtrl{false, true, false};
-constexpr ui::ShiftState kAlt{false, false, true};
 constexpr int kDel = ui::vk::Delete, kIns = ui::vk::Insert, kEnter = ui::vk::Return;
 
+// A menu item reaches the handler named after it.
+Route MenuItemRoute(const std::string& item) {
+  return {item, kRegistry, Choose(item), {item + "Click"}};
+}
+Route PopupItemRoute(Page page, const std::string& list, const std::string& item) {
+  return {item, page, ChooseFromList(list, item), {item + "Click"}};
+}
+
 std::vector<Route> MainMenuRoutes() {
-  return {
-      {"Checkit1", kRegistry, Choose("Checkit1"), {"Checkit1Click"}},
-      {"Save1", kRegistry, Choose("Save1"), {"Save1Click"}},
-      {"N13", kRegistry, Choose("N13"), {"N13Click"}},
-      {"Createshortcutondesktop1",
-       kRegistry,
-       Choose("Createshortcutondesktop1"),
-       {"Createshortcutondesktop1Click"}},
-      {"CreateshortcutinProgramsmenu1",
-       kRegistry,
-       Choose("CreateshortcutinProgramsmenu1"),
-       {"CreateshortcutinProgramsmenu1Click"}},
-      {"Showhistorylog1", kRegistry, Choose("Showhistorylog1"), {"Showhistorylog1Click"}},
-      {"Clearhistorylog1", kRegistry, Choose("Clearhistorylog1"), {"Clearhistorylog1Click"}},
-      {"N12", kRegistry, Choose("N12"), {"N12Click"}},
-      {"N14", kRegistry, Choose("N14"), {"N14Click"}},
-      {"N6", kRegistry, Choose("N6"), {"N6Click"}},
-      {"Find1", kRegistry, Choose("Find1"), {"Find1Click"}},
-      {"FindNext1", kRegistry, Choose("FindNext1"), {"FindNext1Click"}},
-      {"N17", kRegistry, Choose("N17"), {"N17Click"}},
-      {"N8", kRegistry, Choose("N8"), {"N8Click"}},
-      {"N9", kRegistry, Choose("N9"), {"N9Click"}},
+  std::vector<Route> routes;
+  for (const char* item : {"Checkit1", "Save1", "N13", "Createshortcutondesktop1",
+                           "CreateshortcutinProgramsmenu1", "Showhistorylog1", "Clearhistorylog1",
+                           "N12", "N14", "N6", "Find1", "FindNext1", "N17", "N8", "N9"}) {
+    routes.push_back(MenuItemRoute(item));
+  }
+  const std::vector<Route> keys = {
       {"F9", kRegistry, Press(ui::vk::F9), {"Checkit1Click"}},
       {"F2", kRegistry, Press(ui::vk::F2), {"Save1Click"}},
-      {"Alt+X", kRegistry, Press(ui::vk::Key('X'), kAlt), {"N6Click"}},
-      {"Ctrl+F", kRegistry, Press(ui::vk::Key('F'), kCtrl), {"Find1Click"}},
+      {"Alt+X", kRegistry, Press(ui::vk::Key('X'), {false, false, true}), {"N6Click"}},
+      {"Ctrl+F", kRegistry, Press(ui::vk::Key('F'), {false, true, false}), {"Find1Click"}},
       {"F3", kRegistry, Press(ui::vk::F3), {"FindNext1Click"}},
       {"F5", kRegistry, Press(ui::vk::F5), {"N17Click"}},
       {"F1", kRegistry, Press(ui::vk::F1), {"N8Click"}},
   };
+  routes.insert(routes.end(), keys.begin(), keys.end());
+  return routes;
 }
 
 std::vector<Route> RunListRoutes() {
   std::vector<Route> routes = {
-      {"Delete1", kRegistry, ChooseFromList("ListBox1", "Delete1"), {"Delete1Click"}},
-      {"Add1", kRegistry, ChooseFromList("ListBox3", "Add1"), {"Add1Click"}},
-      {"Change1", kRegistry, ChooseFromList("ListBox1", "Change1"), {"Change1Click"}},
-      {"Undo1", kRegistry, ChooseFromList("ListBox3", "Undo1"), {"Undo1Click"}},
-      {"Undofromprevioussessions1",
-       kRegistry,
-       ChooseFromList("ListBox1", "Undofromprevioussessions1"),
-       {"Undofromprevioussessions1Click"}},
-      {"Saveallkeystofile1",
-       kRegistry,
-       ChooseFromList("ListBox3", "Saveallkeystofile1"),
-       {"Saveallkeystofile1Click"}},
-      {"ToolButton1", kRegistry, ClickOn("ToolButton1"), {"Delete1Click"}},
-      {"ToolButton2", kRegistry, ClickOn("ToolButton2"), {"Change1Click"}},
-      {"ToolButton3", kRegistry, ClickOn("ToolButton3"), {"Add1Click"}},
-      {"ToolButton4", kRegistry, ClickOn("ToolButton4"), {"Undo1Click"}},
-      {"ToolButton5", kRegistry, ClickOn("ToolButton5"), {"Saveallkeystofile1Click"}},
-      {"ToolButton15", kRegistry, ClickOn("ToolButton15"), {"Undofromprevioussessions1Click"}},
+      PopupItemRoute(kRegistry, "ListBox1", "Delete1"),
+      PopupItemRoute(kRegistry, "ListBox3", "Add1"),
+      PopupItemRoute(kRegistry, "ListBox1", "Change1"),
+      PopupItemRoute(kRegistry, "ListBox3", "Undo1"),
+      PopupItemRoute(kRegistry, "ListBox1", "Undofromprevioussessions1"),
+      PopupItemRoute(kRegistry, "ListBox3", "Saveallkeystofile1"),
   };
   for (const std::string list : {"ListBox1", "ListBox2", "ListBox3"}) {
     const bool windows98 = list == "ListBox2";
     const std::vector<Route> keys = {
         {"Del in " + list, kRegistry, PressIn(list, kDel), {"Delete1Click"}, windows98},
         {"Ins in " + list, kRegistry, PressIn(list, kIns), {"Add1Click"}, windows98},
-        {"Ctrl+Z in " + list,
-         kRegistry,
-         PressIn(list, ui::vk::Key('Z'), kCtrl),
-         {"Undo1Click"},
-         windows98},
+        {"Ctrl+Z in " + list, kRegistry, CtrlIn(list, 'Z'), {"Undo1Click"}, windows98},
         {"Ctrl+R in " + list,
          kRegistry,
-         PressIn(list, ui::vk::Key('R'), kCtrl),
+         CtrlIn(list, 'R'),
          {"Undofromprevioussessions1Click"},
          windows98},
-        {"Ctrl+S in " + list,
-         kRegistry,
-         PressIn(list, ui::vk::Key('S'), kCtrl),
-         {"Saveallkeystofile1Click"},
-         windows98},
+        {"Ctrl+S in " + list, kRegistry, CtrlIn(list, 'S'), {"Saveallkeystofile1Click"}, windows98},
         {"Enter in " + list, kRegistry, PressIn(list, kEnter), {"Change1Click"}, windows98},
         {"Double click on " + list, kRegistry, DoubleClickOn(list), {"Change1Click"}, windows98},
     };
@@ -190,40 +166,56 @@ std::vector<Route> RunListRoutes() {
   return routes;
 }
 
+// A startup group: its list, the number its pop-up menu items end in, and its toolbar's
+// delete, change and add buttons.
+struct Group {
+  Page page;
+  std::string list, number, deleteButton, changeButton, addButton;
+};
+
 // Enter in a startup group reaches the run-list edit through the window's key preview first;
 // that one does nothing there, as no run list has the focus.
-std::vector<Route> GroupRoutes() {
+std::vector<Route> GroupRoutes(const Group& g) {
+  const std::string remove = "Delete" + g.number, add = "Add" + g.number,
+                    change = "Change" + g.number;
   return {
-      {"Delete2", kGroup, ChooseFromList("lsbStart", "Delete2"), {"Delete2Click"}},
-      {"Add2", kGroup, ChooseFromList("lsbStart", "Add2"), {"Add2Click"}},
-      {"Change2", kGroup, ChooseFromList("lsbStart", "Change2"), {"Change2Click"}},
-      {"ToolButton6", kGroup, ClickOn("ToolButton6"), {"Delete2Click"}},
-      {"ToolButton7", kGroup, ClickOn("ToolButton7"), {"Change2Click"}},
-      {"ToolButton12", kGroup, ClickOn("ToolButton12"), {"Add2Click"}},
-      {"Del in lsbStart", kGroup, PressIn("lsbStart", kDel), {"Delete2Click"}},
-      {"Ins in lsbStart", kGroup, PressIn("lsbStart", kIns), {"Add2Click"}},
-      {"Enter in lsbStart", kGroup, PressIn("lsbStart", kEnter), {"Change1Click", "Change2Click"}},
-      {"Double click on lsbStart", kGroup, DoubleClickOn("lsbStart"), {"Change2Click"}},
-      {"Delete3", kCommon, ChooseFromList("lsbComSt", "Delete3"), {"Delete3Click"}},
-      {"Add3", kCommon, ChooseFromList("lsbComSt", "Add3"), {"Add3Click"}},
-      {"Change3", kCommon, ChooseFromList("lsbComSt", "Change3"), {"Change3Click"}},
-      {"ToolButton16", kCommon, ClickOn("ToolButton16"), {"Delete3Click"}},
-      {"ToolButton17", kCommon, ClickOn("ToolButton17"), {"Change3Click"}},
-      {"ToolButton18", kCommon, ClickOn("ToolButton18"), {"Add3Click"}},
-      {"Del in lsbComSt", kCommon, PressIn("lsbComSt", kDel), {"Delete3Click"}},
-      {"Ins in lsbComSt", kCommon, PressIn("lsbComSt", kIns), {"Add3Click"}},
-      {"Enter in lsbComSt", kCommon, PressIn("lsbComSt", kEnter), {"Change1Click", "Change3Click"}},
-      {"Double click on lsbComSt", kCommon, DoubleClickOn("lsbComSt"), {"Change3Click"}},
+      PopupItemRoute(g.page, g.list, remove),
+      PopupItemRoute(g.page, g.list, add),
+      PopupItemRoute(g.page, g.list, change),
+      {g.deleteButton, g.page, ClickOn(g.deleteButton), {remove + "Click"}},
+      {g.changeButton, g.page, ClickOn(g.changeButton), {change + "Click"}},
+      {g.addButton, g.page, ClickOn(g.addButton), {add + "Click"}},
+      {"Del in " + g.list, g.page, PressIn(g.list, kDel), {remove + "Click"}},
+      {"Ins in " + g.list, g.page, PressIn(g.list, kIns), {add + "Click"}},
+      {"Enter in " + g.list, g.page, PressIn(g.list, kEnter), {"Change1Click", change + "Click"}},
+      {"Double click on " + g.list, g.page, DoubleClickOn(g.list), {change + "Click"}},
   };
+}
+
+// The buttons of the "Registry" page's toolbar and of the right-hand panel.
+std::vector<Route> ToolBarRoutes() {
+  const std::pair<const char*, const char*> buttons[] = {
+      {"ToolButton1", "Delete1Click"},
+      {"ToolButton2", "Change1Click"},
+      {"ToolButton3", "Add1Click"},
+      {"ToolButton4", "Undo1Click"},
+      {"ToolButton5", "Saveallkeystofile1Click"},
+      {"ToolButton15", "Undofromprevioussessions1Click"},
+      {"ToolButton8", "Checkit1Click"},
+      {"ToolButton9", "Save1Click"},
+      {"ToolButton10", "Find1Click"},
+      {"ToolButton11", "N17Click"},
+      {"ToolButton13", "N8Click"},
+  };
+  std::vector<Route> routes;
+  for (const auto& [button, handler] : buttons) {
+    routes.push_back({button, kRegistry, ClickOn(button), {handler}});
+  }
+  return routes;
 }
 
 std::vector<Route> WindowRoutes() {
   return {
-      {"ToolButton8", kRegistry, ClickOn("ToolButton8"), {"Checkit1Click"}},
-      {"ToolButton9", kRegistry, ClickOn("ToolButton9"), {"Save1Click"}},
-      {"ToolButton10", kRegistry, ClickOn("ToolButton10"), {"Find1Click"}},
-      {"ToolButton11", kRegistry, ClickOn("ToolButton11"), {"N17Click"}},
-      {"ToolButton13", kRegistry, ClickOn("ToolButton13"), {"N8Click"}},
       {"ToolButton14", kRegistry, ClickOn("ToolButton14"), {"FormClose"}},
       {"The close box", kRegistry, CloseTheWindow(), {"FormClose"}},
       {"Esc", kRegistry, Press(ui::vk::Escape), {"N6Click"}},
@@ -235,15 +227,19 @@ std::vector<Route> WindowRoutes() {
       // A pop-up menu's keys belong to its own lists; elsewhere they reach no command.
       {"Del in an edit box", kWinIni, PressIn("load", kDel), {}},
       {"Ins in a text page", kAutoexec, PressIn("autoex", kIns), {}},
-      {"Ctrl+S in a text page", kAutoexec, PressIn("autoex", ui::vk::Key('S'), kCtrl), {}},
-      {"Ctrl+R in lsbStart", kGroup, PressIn("lsbStart", ui::vk::Key('R'), kCtrl), {}},
-      {"Ctrl+Z in lsbComSt", kCommon, PressIn("lsbComSt", ui::vk::Key('Z'), kCtrl), {}},
+      {"Ctrl+S in a text page", kAutoexec, CtrlIn("autoex", 'S'), {}},
+      {"Ctrl+R in lsbStart", kGroup, CtrlIn("lsbStart", 'R'), {}},
+      {"Ctrl+Z in lsbComSt", kCommon, CtrlIn("lsbComSt", 'Z'), {}},
   };
 }
 
 std::vector<Route> AllRoutes() {
   std::vector<Route> all;
-  for (const auto& part : {MainMenuRoutes(), RunListRoutes(), GroupRoutes(), WindowRoutes()}) {
+  for (const auto& part :
+       {MainMenuRoutes(), RunListRoutes(),
+        GroupRoutes({kGroup, "lsbStart", "2", "ToolButton6", "ToolButton7", "ToolButton12"}),
+        GroupRoutes({kCommon, "lsbComSt", "3", "ToolButton16", "ToolButton17", "ToolButton18"}),
+        ToolBarRoutes(), WindowRoutes()}) {
     all.insert(all.end(), part.begin(), part.end());
   }
   return all;

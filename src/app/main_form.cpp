@@ -34,6 +34,7 @@ ui::FileDialogSpec RegFileDialog() {
 Tmform::Tmform(Workspace& workspace, const AppWindows& others)
     : ws(workspace),
       windows(others),
+      dispatch([this](Handler handler) { (this->*handler)(); }),
       form(workspace.toolkit.CreateForm(MainFormSpec())),
       backup(RegFileDialog()),
       backone(RegFileDialog()),
@@ -124,14 +125,14 @@ void Tmform::FormClose() {
 // Key preview: the focused control still gets the key after this.
 void Tmform::FormKeyPress(int& key) {
   if (key == 27) {
-    QuitWithSavePrompt(ws);
+    dispatch(&Tmform::N6Click);
   } else if (key == 13) {
-    Change1Click();
+    dispatch(&Tmform::Change1Click);
   }
 }
 
 void Tmform::ListBox1DblClick() {
-  Change1Click();
+  dispatch(&Tmform::Change1Click);
 }
 
 // A run list that loses the focus drops its selection, so the run-list commands never act on
@@ -164,24 +165,24 @@ void Tmform::ListBox3MouseDown(ui::MouseButton button) {
 }
 
 void Tmform::lsbStartDblClick() {
-  Change2Click();
+  dispatch(&Tmform::Change2Click);
 }
 void Tmform::lsbStartKeyPress(int& key) {
   if (key == 13) {
-    Change2Click();
+    dispatch(&Tmform::Change2Click);
   }
 }
 void Tmform::lsbComStDblClick() {
-  Change3Click();
+  dispatch(&Tmform::Change3Click);
 }
 void Tmform::lsbComStKeyPress(int& key) {
   if (key == 13) {
-    Change3Click();
+    dispatch(&Tmform::Change3Click);
   }
 }
 
 void Tmform::btnWinsClick() {
-  ShowVersion();
+  dispatch(&Tmform::ShowVersion);
 }
 
 void Tmform::ShowVersion() {
@@ -193,7 +194,7 @@ void Tmform::N8Click() {
   ws.toolkit.ShowHelp(helpFile, 3, 0);
 }
 void Tmform::ToolButton13Click() {
-  N8Click();
+  dispatch(&Tmform::N8Click);
 }
 
 void Tmform::N12Click() {

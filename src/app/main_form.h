@@ -2,6 +2,7 @@
 // the commands of each subsystem.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,12 +14,17 @@ namespace tarnix {
 
 class Tmform {
  public:
+  using Handler = void (Tmform::*)();
+
   // Builds the window and loads every startup place into it. `windows` is filled by the
   // caller once the other windows exist; the commands use it.
   Tmform(Workspace& ws, const AppWindows& windows);
 
   Workspace& ws;
   const AppWindows& windows;
+  // Every control reaches its command through this one call; it runs the handler. A test may
+  // put a recorder in its place to see which handler each control reaches.
+  std::function<void(Handler)> dispatch;
   std::unique_ptr<ui::Form> form;
   std::string helpFile;
   ui::FileDialogSpec backup, backone, undodiag;
@@ -165,6 +171,7 @@ class Tmform {
   void WireMainMenu();
   void WirePopupMenus();
   void WireToolButtons();
+  std::function<void()> Route(Handler handler);
   void LoadPlaces();
   void BindViews();
   void SetDialogFolders(const std::string& folder);

@@ -22,14 +22,14 @@ void Tmform::Checkit1Click() {
   }
 }
 void Tmform::ToolButton8Click() {
-  Checkit1Click();
+  dispatch(&Tmform::Checkit1Click);
 }
 
 void Tmform::Save1Click() {
   SaveAll(ws);
 }
 void Tmform::ToolButton9Click() {
-  Save1Click();
+  dispatch(&Tmform::Save1Click);
 }
 
 void Tmform::N13Click() {
@@ -61,7 +61,7 @@ void Tmform::Find1Click() {
   ShowFind(ws, *windows.frmFind);
 }
 void Tmform::ToolButton10Click() {
-  Find1Click();
+  dispatch(&Tmform::Find1Click);
 }
 void Tmform::FindNext1Click() {
   FindNext(ws, *windows.frmFind);
@@ -71,7 +71,7 @@ void Tmform::N17Click() {
   RefreshAll(ws);
 }
 void Tmform::ToolButton11Click() {
-  N17Click();
+  dispatch(&Tmform::N17Click);
 }
 
 void Tmform::N9Click() {
@@ -82,75 +82,75 @@ void Tmform::Delete1Click() {
   DeleteRunEntry(ws);
 }
 void Tmform::ToolButton1Click() {
-  Delete1Click();
+  dispatch(&Tmform::Delete1Click);
 }
 void Tmform::Change1Click() {
   EditRunEntry(ws, *windows.EditStr);
 }
 void Tmform::ToolButton2Click() {
-  Change1Click();
+  dispatch(&Tmform::Change1Click);
 }
 void Tmform::Add1Click() {
   AddRunEntry(ws, *windows.addform);
 }
 void Tmform::ToolButton3Click() {
-  Add1Click();
+  dispatch(&Tmform::Add1Click);
 }
 void Tmform::Undo1Click() {
   UndoLastStep(ws);
 }
 void Tmform::ToolButton4Click() {
-  Undo1Click();
+  dispatch(&Tmform::Undo1Click);
 }
 void Tmform::Saveallkeystofile1Click() {
   ExportRunLists(ws, backup);
 }
 void Tmform::ToolButton5Click() {
-  Saveallkeystofile1Click();
+  dispatch(&Tmform::Saveallkeystofile1Click);
 }
 void Tmform::Undofromprevioussessions1Click() {
   UndoPreviousSessions(ws, *windows.undolist);
 }
 void Tmform::ToolButton15Click() {
-  Undofromprevioussessions1Click();
+  dispatch(&Tmform::Undofromprevioussessions1Click);
 }
 
 void Tmform::Delete2Click() {
   DeleteGroupEntry(ws, Section("Startup"));
 }
 void Tmform::ToolButton6Click() {
-  Delete2Click();
+  dispatch(&Tmform::Delete2Click);
 }
 void Tmform::Change2Click() {
   EditGroupEntry(ws, Section("Startup"), *windows.frmLink);
 }
 void Tmform::ToolButton7Click() {
-  Change2Click();
+  dispatch(&Tmform::Change2Click);
 }
 void Tmform::Add2Click() {
   AddGroupEntry(ws, Section("Startup"), *windows.addform);
 }
 void Tmform::ToolButton12Click() {
-  Add2Click();
+  dispatch(&Tmform::Add2Click);
 }
 
 void Tmform::Delete3Click() {
   DeleteGroupEntry(ws, Section("Common Startup"));
 }
 void Tmform::ToolButton16Click() {
-  Delete3Click();
+  dispatch(&Tmform::Delete3Click);
 }
 void Tmform::Change3Click() {
   EditGroupEntry(ws, Section("Common Startup"), *windows.frmLink);
 }
 void Tmform::ToolButton17Click() {
-  Change3Click();
+  dispatch(&Tmform::Change3Click);
 }
 void Tmform::Add3Click() {
   AddGroupEntry(ws, Section("Common Startup"), *windows.addform);
 }
 void Tmform::ToolButton18Click() {
-  Add3Click();
+  dispatch(&Tmform::Add3Click);
 }
 
 void Tmform::Button1Click() {

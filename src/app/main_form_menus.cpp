@@ -74,7 +74,7 @@ void Tmform::BuildPopupMenus() {
 
 void Tmform::WireControls() {
   form->onShow = [this] { FormShow(); };
-  form->onClose = [this] { FormClose(); };
+  form->onClose = Route(&Tmform::FormClose);
   form->onFormKeyPress = [this](int& key) { FormKeyPress(key); };
   for (ui::ListBox* list : {ListBox1, ListBox2, ListBox3}) {
     list->onDblClick = [this] { ListBox1DblClick(); };
@@ -90,44 +90,44 @@ void Tmform::WireControls() {
   lsbComSt->onDblClick = [this] { lsbComStDblClick(); };
   lsbComSt->onKeyPress = [this](int& key) { lsbComStKeyPress(key); };
   btnWins->onClick = [this] { btnWinsClick(); };
-  Button1->onClick = [this] { Button1Click(); };
-  Button2->onClick = [this] { Button2Click(); };
+  Button1->onClick = Route(&Tmform::Button1Click);
+  Button2->onClick = Route(&Tmform::Button2Click);
   WireMainMenu();
   WirePopupMenus();
   WireToolButtons();
 }
 
 void Tmform::WireMainMenu() {
-  Checkit1->onClick = [this] { Checkit1Click(); };
-  Save1->onClick = [this] { Save1Click(); };
-  N13->onClick = [this] { N13Click(); };
-  Createshortcutondesktop1->onClick = [this] { Createshortcutondesktop1Click(); };
-  CreateshortcutinProgramsmenu1->onClick = [this] { CreateshortcutinProgramsmenu1Click(); };
-  Showhistorylog1->onClick = [this] { Showhistorylog1Click(); };
-  Clearhistorylog1->onClick = [this] { Clearhistorylog1Click(); };
-  N12->onClick = [this] { N12Click(); };
-  N14->onClick = [this] { N14Click(); };
-  N6->onClick = [this] { N6Click(); };
-  Find1->onClick = [this] { Find1Click(); };
-  FindNext1->onClick = [this] { FindNext1Click(); };
-  N17->onClick = [this] { N17Click(); };
-  N8->onClick = [this] { N8Click(); };
-  N9->onClick = [this] { N9Click(); };
+  Checkit1->onClick = Route(&Tmform::Checkit1Click);
+  Save1->onClick = Route(&Tmform::Save1Click);
+  N13->onClick = Route(&Tmform::N13Click);
+  Createshortcutondesktop1->onClick = Route(&Tmform::Createshortcutondesktop1Click);
+  CreateshortcutinProgramsmenu1->onClick = Route(&Tmform::CreateshortcutinProgramsmenu1Click);
+  Showhistorylog1->onClick = Route(&Tmform::Showhistorylog1Click);
+  Clearhistorylog1->onClick = Route(&Tmform::Clearhistorylog1Click);
+  N12->onClick = Route(&Tmform::N12Click);
+  N14->onClick = Route(&Tmform::N14Click);
+  N6->onClick = Route(&Tmform::N6Click);
+  Find1->onClick = Route(&Tmform::Find1Click);
+  FindNext1->onClick = Route(&Tmform::FindNext1Click);
+  N17->onClick = Route(&Tmform::N17Click);
+  N8->onClick = Route(&Tmform::N8Click);
+  N9->onClick = Route(&Tmform::N9Click);
 }
 
 void Tmform::WirePopupMenus() {
-  Delete1->onClick = [this] { Delete1Click(); };
-  Add1->onClick = [this] { Add1Click(); };
-  Change1->onClick = [this] { Change1Click(); };
-  Undo1->onClick = [this] { Undo1Click(); };
-  Undofromprevioussessions1->onClick = [this] { Undofromprevioussessions1Click(); };
-  Saveallkeystofile1->onClick = [this] { Saveallkeystofile1Click(); };
-  Delete2->onClick = [this] { Delete2Click(); };
-  Add2->onClick = [this] { Add2Click(); };
-  Change2->onClick = [this] { Change2Click(); };
-  Delete3->onClick = [this] { Delete3Click(); };
-  Add3->onClick = [this] { Add3Click(); };
-  Change3->onClick = [this] { Change3Click(); };
+  Delete1->onClick = Route(&Tmform::Delete1Click);
+  Add1->onClick = Route(&Tmform::Add1Click);
+  Change1->onClick = Route(&Tmform::Change1Click);
+  Undo1->onClick = Route(&Tmform::Undo1Click);
+  Undofromprevioussessions1->onClick = Route(&Tmform::Undofromprevioussessions1Click);
+  Saveallkeystofile1->onClick = Route(&Tmform::Saveallkeystofile1Click);
+  Delete2->onClick = Route(&Tmform::Delete2Click);
+  Add2->onClick = Route(&Tmform::Add2Click);
+  Change2->onClick = Route(&Tmform::Change2Click);
+  Delete3->onClick = Route(&Tmform::Delete3Click);
+  Add3->onClick = Route(&Tmform::Add3Click);
+  Change3->onClick = Route(&Tmform::Change3Click);
 }
 
 void Tmform::WireToolButtons() {
@@ -149,6 +149,10 @@ void Tmform::WireToolButtons() {
   ToolButton16->onClick = [this] { ToolButton16Click(); };
   ToolButton17->onClick = [this] { ToolButton17Click(); };
   ToolButton18->onClick = [this] { ToolButton18Click(); };
+}
+
+std::function<void()> Tmform::Route(Handler handler) {
+  return [this, handler] { dispatch(handler); };
 }
 
 }  // namespace tarnix

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,13 +29,20 @@ class AppTest : public ::testing::Test {
     return *program;
   }
   // Starts the program with the arguments; `whileRunning` is what the user does meanwhile.
+  // Its checks count only if it ran to its end, so a script that never ran fails the test.
   Program& Start(const std::vector<std::string>& arguments = {},
                  std::function<void()> whileRunning = {}) {
     Create();
-    if (whileRunning) {
-      toolkit.OnRun(std::move(whileRunning));
+    const bool scripted = static_cast<bool>(whileRunning);
+    scriptDone_ = false;
+    if (scripted) {
+      toolkit.OnRun([this, script = std::move(whileRunning)] {
+        script();
+        scriptDone_ = true;
+      });
     }
     program->Run(arguments);
+    EXPECT_EQ(scriptDone_, scripted) << "the script given to Start never ran to its end";
     return *program;
   }
 
@@ -58,6 +66,9 @@ class AppTest : public ::testing::Test {
   MemoryStore store;
   ui::headless::HeadlessToolkit toolkit;
   std::unique_ptr<Program> program;
+
+ private:
+  bool scriptDone_ = false;
 };
 
 }  // namespace tarnix

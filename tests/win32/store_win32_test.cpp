@@ -9,6 +9,7 @@
 #include "base/text_case.h"
 #include "base/unicode_win32.h"
 #include "conformance/store_conformance.h"
+#include "e2e/support/tarnix_process.h"
 #include "platform/store_win32.h"
 
 namespace tarnix {
@@ -196,14 +197,55 @@ TEST(StoreWin32, PlatformQueries) {
   EXPECT_EQ(FoldCase(windows), "c:\\windows");
   EXPECT_NE(store.GetFileAttributes(windows) & attr::Directory, 0u);
 
-  PlatformVersionInfo version = store.PlatformVersion();
-  EXPECT_EQ(version.platformId, 2u);
-  EXPECT_GE(version.major, 5u);
-  EXPECT_GT(version.build, 0u);
-
   std::string program = store.ProgramPath();
   EXPECT_NE(FoldCase(program).find("store_win32_test.exe"), std::string::npos) << program;
   EXPECT_NE(store.GetFileAttributes(program), kInvalidAttributes);
+}
+
+// A program's manifest resource, empty when it has none.
+std::string ManifestOf(HMODULE module) {
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  if (found == nullptr)
+    return {};
+  const void* data = LockResource(LoadResource(module, found));
+  return std::string(static_cast<const char*>(data), SizeofResource(module, found));
+}
+
+// This test program is built with tarnix2.exe's resources, so it runs under its manifest.
+TEST(StoreWin32, RunsUnderTheManifestOfTarnix2) {
+  HMODULE program = LoadLibraryExW(e2e::ProgramPath().c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr) << Narrow(e2e::ProgramPath());
+  const std::string manifest = ManifestOf(program);
+  FreeLibrary(program);
+  EXPECT_NE(manifest.find("name=\"Movenda.Tarnix2\""), std::string::npos) << manifest;
+  EXPECT_EQ(ManifestOf(nullptr), manifest);
+}
+
+// Windows tells a program an older version than its own unless the program's manifest names
+// it as supported. Ours names every system up to Windows 10, so the version line shows the
+// system's true version. Wine's default prefix, which the tests run in, is Windows 7 SP1;
+// set to Windows 10 it tells 10.0 build 18362 to a program with this manifest and 6.2 build
+// 9200 to one without it.
+TEST(StoreWin32, PlatformVersionIsWhatWindowsTellsAProgramWithOurManifest) {
+  const std::string manifest = ManifestOf(nullptr);
+  EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos)
+      << "the manifest does not name Windows 10";
+
+  OSVERSIONINFOW told{};
+  told.dwOSVersionInfoSize = sizeof told;
+  ASSERT_TRUE(GetVersionExW(&told));
+  const PlatformVersionInfo version = Win32Store().PlatformVersion();
+  EXPECT_EQ(version.platformId, told.dwPlatformId);
+  EXPECT_EQ(version.major, told.dwMajorVersion);
+  EXPECT_EQ(version.minor, told.dwMinorVersion);
+  EXPECT_EQ(version.build, told.dwBuildNumber);
+  EXPECT_EQ(version.servicePack, Narrow(told.szCSDVersion));
+
+  EXPECT_EQ(version.platformId, 2u);
+  EXPECT_EQ(std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+                std::to_string(version.build) + " " + version.servicePack,
+            "6.1.7601 Service Pack 1");
 }
 
 TEST(StoreWin32, ClockAndLongTimeFormat) {

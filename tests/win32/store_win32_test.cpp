@@ -224,9 +224,8 @@ TEST(StoreWin32, RunsUnderTheManifestOfTarnix2) {
 
 // Windows tells a program an older version than its own unless the program's manifest names
 // it as supported. Ours names every system up to Windows 10, so the version line shows the
-// system's true version. Wine's default prefix, which the tests run in, is Windows 7 SP1;
-// set to Windows 10 it tells 10.0 build 18362 to a program with this manifest and 6.2 build
-// 9200 to one without it.
+// system's true version. The tests' prefix is Windows 10: Wine tells 10.0 build 18362 to a
+// program with this manifest and 6.2 build 9200 to one without it.
 TEST(StoreWin32, PlatformVersionIsWhatWindowsTellsAProgramWithOurManifest) {
   const std::string manifest = ManifestOf(nullptr);
   EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos)
@@ -245,7 +244,7 @@ TEST(StoreWin32, PlatformVersionIsWhatWindowsTellsAProgramWithOurManifest) {
   EXPECT_EQ(version.platformId, 2u);
   EXPECT_EQ(std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
                 std::to_string(version.build) + " " + version.servicePack,
-            "6.1.7601 Service Pack 1");
+            "10.0.18362 ");
 }
 
 TEST(StoreWin32, ClockAndLongTimeFormat) {

@@ -194,6 +194,33 @@ TEST_F(UiWin32, ModifiedMarksComeFromTypingOnly) {
   EXPECT_TRUE(t->memo->Lines().empty());
 }
 
+TEST_F(UiWin32, TextPageGivesBackEveryListOfLinesAsSetLikeTheHeadlessPage) {
+  headless::HeadlessToolkit headlessKit;
+  std::unique_ptr<Form> headlessForm = headlessKit.CreateForm({"Headless", "THeadless"});
+  TextPage* model = headlessForm->AddTextPage({"Memo1"});
+  for (const auto& lines : std::vector<std::vector<std::string>>{
+           {}, {""}, {"", ""}, {"a", ""}, {"a"}, {"", "a"}, {"a", "", ""}, {"", "", "b", ""}}) {
+    std::string shown = "{";
+    for (const std::string& line : lines) shown += "\"" + line + "\" ";
+    shown += "}";
+    t->memo->SetLines(lines);
+    model->SetLines(lines);
+    EXPECT_EQ(t->memo->Lines(), lines) << shown;
+    EXPECT_EQ(t->memo->Text(), model->Text()) << shown;
+    EXPECT_EQ(t->memo->TextLength(), model->TextLength()) << shown;
+  }
+}
+
+TEST_F(UiWin32, TypingAfterTheLastLineAddsALine) {
+  t->pages->SetActivePage(t->textPage);
+  t->memo->SetLines({"a"});
+  t->memo->SetFocus();
+  t->memo->SetSelStart(2);
+  SendMessageW(Control(L"Memo1"), WM_CHAR, 'b', KeyFlags('B'));
+  EXPECT_EQ(t->memo->Lines(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(t->memo->TextLength(), 3);
+}
+
 TEST_F(UiWin32, TextPageCountsALineBreakAsOneAndFindsIgnoringCase) {
   t->memo->SetLines({"abab", "NET use", "net"});
   EXPECT_EQ(t->memo->Text(), "abab\r\nNET use\r\nnet");

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "base/unicode_win32.h"
 #include "fakes/headless/headless_toolkit.h"
 #include "ui/win32/win32_find.h"
 #include "win32/ui_win32_form.h"
@@ -807,9 +808,39 @@ TEST(UiWin32Forms, BorderStylesGiveTheirFramesAndTheDesignedClientArea) {
   }
 }
 
-TEST(UiWin32Platform, ProgramsStartByCommandLine) {
-  EXPECT_TRUE(Kit().StartProgram("cmd.exe /c exit 0", sw::Normal));
-  EXPECT_FALSE(Kit().StartProgram("no_such_program_anywhere.exe", sw::Normal));
+// Waits for a file a started program makes; whether it came.
+bool FileAppears(const std::wstring& path) {
+  DWORD start = GetTickCount();
+  while (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetTickCount() - start > 10000)
+      return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+TEST(UiWin32Platform, ProgramsStartThroughTheShellWithTheirArguments) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  for (const char* program : {"cmd.exe", "\"C:\\windows\\system32\\cmd.exe\""}) {
+    std::wstring made = std::wstring(folder) + L"tarnix started.txt";
+    DeleteFileW(made.c_str());
+    std::string line = std::string(program) + "  /c type nul > \"" + Narrow(made) + "\"";
+    EXPECT_EQ(Kit().StartProgram(line, sw::Normal), "") << line;
+    EXPECT_TRUE(FileAppears(made)) << line;
+    DeleteFileW(made.c_str());
+  }
+}
+
+TEST(UiWin32Platform, AProgramThatCannotStartIsReportedWithTheReason) {
+  for (const char* line : {"no_such_program_anywhere.exe", "no_such_program_anywhere.exe /x",
+                           "\"C:\\no such folder\\no_such_program_anywhere.exe\" /x"}) {
+    std::string error = Kit().StartProgram(line, sw::Normal);
+    EXPECT_EQ(error.rfind("Cannot start ", 0), 0u) << line << ": " << error;
+    EXPECT_NE(error.find("no_such_program_anywhere.exe: "), std::string::npos) << error;
+    EXPECT_EQ(error.find(" /x"), std::string::npos) << "the arguments are not the program";
+    EXPECT_GT(error.size(), error.find(": ") + 2) << "a reason follows";
+  }
 }
 
 TEST(UiWin32Platform, HelpReturnsAtOnceWhileTheViewerReportsAMissingFile) {

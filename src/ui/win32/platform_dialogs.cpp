@@ -8,8 +8,11 @@
 #undef ShellExecute
 
 #include <algorithm>
+#include <cwctype>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/unicode_win32.h"
@@ -34,6 +37,35 @@ std::wstring FilterList(const std::string& filter) {
 
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
+}
+
+// The program of a command line, quoted or up to the first blank, and the arguments after it.
+std::pair<std::wstring, std::wstring> SplitCommandLine(const std::wstring& line) {
+  size_t start = line.find_first_not_of(L' ');
+  if (start == std::wstring::npos)
+    return {};
+  bool quoted = line[start] == L'"';
+  size_t programStart = quoted ? start + 1 : start;
+  size_t programEnd = line.find(quoted ? L'"' : L' ', programStart);
+  if (programEnd == std::wstring::npos)
+    return {line.substr(programStart), {}};
+  size_t argumentsStart = line.find_first_not_of(L' ', programEnd + (quoted ? 1 : 0));
+  std::wstring arguments =
+      argumentsStart == std::wstring::npos ? std::wstring() : line.substr(argumentsStart);
+  return {line.substr(programStart, programEnd - programStart), arguments};
+}
+
+// The system's text for an error code, without its closing line break.
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = length ? std::wstring(text, length) : std::wstring();
+  if (text)
+    LocalFree(text);
+  while (!message.empty() && std::iswspace(message.back())) message.pop_back();
+  return message.empty() ? "error " + std::to_string(error) : Narrow(message);
 }
 
 }  // namespace
@@ -87,21 +119,24 @@ int Win32Toolkit::ShellExecute(Form* owner, const std::string& verb, const std::
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
-bool Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
-  std::wstring line = Widen(commandLine);
-  line.push_back(L'\0');
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(showCommand);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
+std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
+  auto [program, arguments] = SplitCommandLine(Widen(commandLine));
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  // No shell error box: the caller reports the failure in its own.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = OwnerWindow(nullptr);
+  info.lpVerb = L"open";
+  info.lpFile = program.c_str();
+  info.lpParameters = OrNull(arguments);
+  info.nShow = showCommand;
+  if (!ShellExecuteExW(&info)) {
+    DWORD error = GetLastError();
+    if (error == ERROR_CANCELLED)
+      return {};
+    return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return {};
 }
 
 // The help viewer answers WinHelp's request only once it has dealt with it, and it reports

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 // The toolkit interface is seen without this macro of the shell header, as in the other
 // files of the backend; the shell function is called by its wide name.
@@ -68,6 +69,30 @@ std::string SystemMessage(DWORD error) {
   return message.empty() ? "error " + std::to_string(error) : Narrow(message);
 }
 
+// The shell's "open" on a program, which asks for elevation where the program needs it and
+// shows no error box of its own; the error, or ERROR_SUCCESS.
+DWORD ShellOpen(HWND owner, const std::wstring& program, const std::wstring& arguments,
+                int showCommand) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = owner;
+  info.lpVerb = L"open";
+  info.lpFile = program.c_str();
+  info.lpParameters = OrNull(arguments);
+  info.nShow = showCommand;
+  // The shell may hand the verb to an extension, which needs the component library.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  DWORD error = ShellExecuteExW(&info) ? ERROR_SUCCESS : GetLastError();
+  if (SUCCEEDED(com))
+    CoUninitialize();
+  // A failure without a last error still has the shell's own code, which for the common
+  // cases (file or path not found, access denied) is the system's number.
+  if (error == ERROR_SUCCESS && reinterpret_cast<INT_PTR>(info.hInstApp) <= 32)
+    error = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
+  return error;
+}
+
 }  // namespace
 
 int Win32Toolkit::MessageBox(Form* owner, const std::string& text, const std::string& caption,
@@ -121,22 +146,11 @@ int Win32Toolkit::ShellExecute(Form* owner, const std::string& verb, const std::
 
 std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
   auto [program, arguments] = SplitCommandLine(Widen(commandLine));
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof(info);
-  // No shell error box: the caller reports the failure in its own.
-  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  info.hwnd = OwnerWindow(nullptr);
-  info.lpVerb = L"open";
-  info.lpFile = program.c_str();
-  info.lpParameters = OrNull(arguments);
-  info.nShow = showCommand;
-  if (!ShellExecuteExW(&info)) {
-    DWORD error = GetLastError();
-    if (error == ERROR_CANCELLED)
-      return {};
-    return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
-  }
-  return {};
+  DWORD error = ShellOpen(OwnerWindow(nullptr), program, arguments, showCommand);
+  // Declining the elevation prompt is the user's choice, not a failure.
+  if (error == ERROR_SUCCESS || error == ERROR_CANCELLED)
+    return {};
+  return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
 }
 
 // The help viewer answers WinHelp's request only once it has dealt with it, and it reports

@@ -15,7 +15,7 @@ namespace tarnix::ui::win32 {
 
 class Win32Toolkit final : public Toolkit {
  public:
-  explicit Win32Toolkit(HINSTANCE instance);
+  Win32Toolkit(HINSTANCE instance, int dpi);
   ~Win32Toolkit() override;
 
   std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;

@@ -22,6 +22,13 @@ ui::FormSpec MainFormSpec() {
   return spec;
 }
 
+// Starts a tool for the user; what kept it from starting is shown in an error box.
+void StartTool(Workspace& ws, ui::Form* owner, const std::string& commandLine) {
+  std::string error = ws.toolkit.StartProgram(commandLine, ui::sw::ShowDefault);
+  if (!error.empty())
+    ws.toolkit.MessageBox(owner, error, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
 ui::FileDialogSpec RegFileDialog() {
   ui::FileDialogSpec spec;
   spec.filter = "*.reg|*.reg";
@@ -198,7 +205,7 @@ void Tmform::ToolButton13Click() {
 }
 
 void Tmform::N12Click() {
-  ws.toolkit.StartProgram("regedit.exe", ui::sw::ShowDefault);
+  StartTool(ws, form.get(), "regedit.exe");
 }
 
 void Tmform::N14Click() {
@@ -208,7 +215,7 @@ void Tmform::N14Click() {
   }
   const std::string folder = key->ReadString("StartUp");
   key.reset();
-  ws.toolkit.StartProgram("explorer.exe /root, \"" + folder + "\"", ui::sw::ShowDefault);
+  StartTool(ws, form.get(), "explorer.exe /root, \"" + folder + "\"");
 }
 
 }  // namespace tarnix

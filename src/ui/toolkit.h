@@ -53,8 +53,11 @@ class Toolkit {
   virtual int ShellExecute(Form* owner, const std::string& verb, const std::string& file,
                            const std::string& parameters, const std::string& folder,
                            int showCommand) = 0;
-  // Starts a command line; whether it started.
-  virtual bool StartProgram(const std::string& commandLine, int showCommand) = 0;
+  // Starts a command line (the program, then its arguments) through the shell's "open" verb,
+  // which asks for elevation where the program needs it. Empty when the program started or the
+  // user declined the elevation; otherwise why it did not start, for an error box.
+  [[nodiscard]] virtual std::string StartProgram(const std::string& commandLine,
+                                                 int showCommand) = 0;
   // Opens the help file with the help command (3: contents). Returns at once, without waiting
   // for the viewer, which reports a missing file itself; whether the request was handed on.
   virtual bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) = 0;

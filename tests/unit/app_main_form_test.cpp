@@ -231,6 +231,19 @@ TEST_F(MainFormTest, RegistryEditorAndStartupFolderAreStartedWithShowDefault) {
   EXPECT_EQ(toolkit.Programs()[1].showCommand, 10);
 }
 
+TEST_F(MainFormTest, AToolThatCannotStartIsReportedInAnErrorBox) {
+  toolkit.SetStartProgramError("Cannot start regedit.exe: File not found.");
+  Start({}, [&] {
+    toolkit.TakeMessages();
+    Click(FindMenuItem(MainForm(), "N12"));
+  });
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "Cannot start regedit.exe: File not found.");
+  EXPECT_EQ(shown[0].caption, "Error!");
+  EXPECT_EQ(shown[0].style, ui::mb::Ok | ui::mb::IconStop);
+}
+
 TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
   store.DeleteKey(Root::CurrentUser,
                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");

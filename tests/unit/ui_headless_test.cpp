@@ -638,11 +638,12 @@ TEST(HeadlessDialogs, FileDialogsProgramsAndHelpAreRecorded) {
   EXPECT_THROW(toolkit.SaveFileDialog(form.get(), spec), UnexpectedDialog);
 
   EXPECT_EQ(toolkit.ShellExecute(form.get(), "open", "tx2log.txt", "", "", sw::Normal), 42);
-  toolkit.SetStartProgramResult(false);
-  EXPECT_FALSE(toolkit.StartProgram("regedit.exe", sw::ShowDefault));
+  EXPECT_EQ(toolkit.StartProgram("explorer.exe", sw::Normal), "");
+  toolkit.SetStartProgramError("not found");
+  EXPECT_EQ(toolkit.StartProgram("regedit.exe", sw::ShowDefault), "not found");
   EXPECT_TRUE(toolkit.ShowHelp("c:\\tarnix2.hlp", 3, 0));
   EXPECT_EQ(toolkit.ShellCalls().at(0).file, "tx2log.txt");
-  EXPECT_EQ(toolkit.Programs().at(0).showCommand, sw::ShowDefault);
+  EXPECT_EQ(toolkit.Programs().at(1).showCommand, sw::ShowDefault);
   EXPECT_EQ(toolkit.HelpCalls().at(0).command, 3u);
 }
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "base/unicode_win32.h"
 #include "fakes/headless/headless_toolkit.h"
 #include "ui/win32/win32_find.h"
 #include "win32/ui_win32_form.h"
@@ -192,6 +193,33 @@ TEST_F(UiWin32, ModifiedMarksComeFromTypingOnly) {
   t->memo->Clear();
   EXPECT_FALSE(t->memo->Modified());
   EXPECT_TRUE(t->memo->Lines().empty());
+}
+
+TEST_F(UiWin32, TextPageGivesBackEveryListOfLinesAsSetLikeTheHeadlessPage) {
+  headless::HeadlessToolkit headlessKit;
+  std::unique_ptr<Form> headlessForm = headlessKit.CreateForm({"Headless", "THeadless"});
+  TextPage* model = headlessForm->AddTextPage({"Memo1"});
+  for (const auto& lines : std::vector<std::vector<std::string>>{
+           {}, {""}, {"", ""}, {"a", ""}, {"a"}, {"", "a"}, {"a", "", ""}, {"", "", "b", ""}}) {
+    std::string shown = "{";
+    for (const std::string& line : lines) shown += "\"" + line + "\" ";
+    shown += "}";
+    t->memo->SetLines(lines);
+    model->SetLines(lines);
+    EXPECT_EQ(t->memo->Lines(), lines) << shown;
+    EXPECT_EQ(t->memo->Text(), model->Text()) << shown;
+    EXPECT_EQ(t->memo->TextLength(), model->TextLength()) << shown;
+  }
+}
+
+TEST_F(UiWin32, TypingAfterTheLastLineAddsALine) {
+  t->pages->SetActivePage(t->textPage);
+  t->memo->SetLines({"a"});
+  t->memo->SetFocus();
+  t->memo->SetSelStart(2);
+  SendMessageW(Control(L"Memo1"), WM_CHAR, 'b', KeyFlags('B'));
+  EXPECT_EQ(t->memo->Lines(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(t->memo->TextLength(), 3);
 }
 
 TEST_F(UiWin32, TextPageCountsALineBreakAsOneAndFindsIgnoringCase) {
@@ -780,9 +808,39 @@ TEST(UiWin32Forms, BorderStylesGiveTheirFramesAndTheDesignedClientArea) {
   }
 }
 
-TEST(UiWin32Platform, ProgramsStartByCommandLine) {
-  EXPECT_TRUE(Kit().StartProgram("cmd.exe /c exit 0", sw::Normal));
-  EXPECT_FALSE(Kit().StartProgram("no_such_program_anywhere.exe", sw::Normal));
+// Waits for a file a started program makes; whether it came.
+bool FileAppears(const std::wstring& path) {
+  DWORD start = GetTickCount();
+  while (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetTickCount() - start > 10000)
+      return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+TEST(UiWin32Platform, ProgramsStartThroughTheShellWithTheirArguments) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  for (const char* program : {"cmd.exe", "\"C:\\windows\\system32\\cmd.exe\""}) {
+    std::wstring made = std::wstring(folder) + L"tarnix started.txt";
+    DeleteFileW(made.c_str());
+    std::string line = std::string(program) + "  /c type nul > \"" + Narrow(made) + "\"";
+    EXPECT_EQ(Kit().StartProgram(line, sw::Normal), "") << line;
+    EXPECT_TRUE(FileAppears(made)) << line;
+    DeleteFileW(made.c_str());
+  }
+}
+
+TEST(UiWin32Platform, AProgramThatCannotStartIsReportedWithTheReason) {
+  for (const char* line : {"no_such_program_anywhere.exe", "no_such_program_anywhere.exe /x",
+                           "\"C:\\no such folder\\no_such_program_anywhere.exe\" /x"}) {
+    std::string error = Kit().StartProgram(line, sw::Normal);
+    EXPECT_EQ(error.rfind("Cannot start ", 0), 0u) << line << ": " << error;
+    EXPECT_NE(error.find("no_such_program_anywhere.exe: "), std::string::npos) << error;
+    EXPECT_EQ(error.find(" /x"), std::string::npos) << "the arguments are not the program";
+    EXPECT_GT(error.size(), error.find(": ") + 2) << "a reason follows";
+  }
 }
 
 TEST(UiWin32Platform, HelpReturnsAtOnceWhileTheViewerReportsAMissingFile) {

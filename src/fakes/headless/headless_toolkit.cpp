@@ -137,9 +137,9 @@ int HeadlessToolkit::ShellExecute(Form* owner, const std::string& verb, const st
   return shellResult_;
 }
 
-bool HeadlessToolkit::StartProgram(const std::string& commandLine, int showCommand) {
+std::string HeadlessToolkit::StartProgram(const std::string& commandLine, int showCommand) {
   programs_.push_back({commandLine, showCommand});
-  return programResult_;
+  return programError_;
 }
 
 bool HeadlessToolkit::ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) {

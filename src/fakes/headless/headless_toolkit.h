@@ -66,7 +66,7 @@ class HeadlessToolkit : public Toolkit {
   int ShellExecute(Form* owner, const std::string& verb, const std::string& file,
                    const std::string& parameters, const std::string& folder,
                    int showCommand) override;
-  bool StartProgram(const std::string& commandLine, int showCommand) override;
+  std::string StartProgram(const std::string& commandLine, int showCommand) override;
   bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
   // Runs the handler; a std::exception escaping it becomes an error box (title as caption,
   // OK button, stop icon) that needs no answer. DriverError and UnexpectedDialog pass through.
@@ -103,7 +103,8 @@ class HeadlessToolkit : public Toolkit {
 
   // Programs, documents and help: recorded; the results are the test's choice.
   void SetShellExecuteResult(int result) { shellResult_ = result; }
-  void SetStartProgramResult(bool started) { programResult_ = started; }
+  // Empty: every program starts; else the reason each start fails with.
+  void SetStartProgramError(std::string error) { programError_ = std::move(error); }
   void SetShowHelpResult(bool shown) { helpResult_ = shown; }
   const std::vector<ShellRecord>& ShellCalls() const { return shellCalls_; }
   const std::vector<ProgramRecord>& Programs() const { return programs_; }
@@ -140,7 +141,8 @@ class HeadlessToolkit : public Toolkit {
   std::deque<std::optional<std::string>> openAnswers_, saveAnswers_;
   std::vector<FileDialogRecord> fileDialogs_;
   int shellResult_ = 42;
-  bool programResult_ = true, helpResult_ = true;
+  std::string programError_;
+  bool helpResult_ = true;
   std::vector<ShellRecord> shellCalls_;
   std::vector<ProgramRecord> programs_;
   std::vector<HelpRecord> helpCalls_;

@@ -23,6 +23,8 @@ class ButtonImpl final : public WindowControl<Button> {
   void Click() override;
   bool IsDefault() const;
   bool IsCancel() const;
+  // The picture drawn beside the caption, at its screen size; 0 x 0 for a plain button.
+  SIZE ImageSize() const { return imageSize_; }
 
  private:
   int Result() const;

@@ -13,52 +13,24 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-namespace {
-
-// The message font is given at the system dpi; the forms are laid out at the screen's.
-LOGFONTW MessageFont(int dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  LOGFONTW font{};
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font = metrics.lfMessageFont;
-  } else {
-    font.lfHeight = -11;
-    font.lfWeight = FW_NORMAL;
-    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
-  }
-  int systemDpi = ScreenDpi();
-  if (systemDpi != dpi)
-    font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
-  font.lfQuality = DEFAULT_QUALITY;
-  return font;
-}
-
-}  // namespace
-
-FontSet::FontSet(int dpi) : base_(MessageFont(dpi)) {
-  normal_ = CreateFontIndirectW(&base_);
-  LOGFONTW bold = base_;
-  bold.lfWeight = FW_BOLD;
-  bold_ = CreateFontIndirectW(&bold);
-}
-
 FontSet::~FontSet() {
-  DeleteObject(normal_);
-  DeleteObject(bold_);
-  for (auto& named : named_) DeleteObject(named.second);
+  for (auto& font : fonts_) DeleteObject(font.second);
 }
 
-HFONT FontSet::Named(const std::string& face) {
-  auto found = named_.find(face);
-  if (found != named_.end())
+HFONT FontSet::Get(const std::string& face, int points, bool bold) {
+  auto key = std::make_tuple(face, points, bold);
+  auto found = fonts_.find(key);
+  if (found != fonts_.end())
     return found->second;
-  LOGFONTW font = base_;
-  lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
+  LOGFONTW font{};
+  // A negative height asks for the character height, which is what a size in points is.
+  font.lfHeight = -MulDiv(points, dpi_, 72);
+  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
-  font.lfPitchAndFamily = DEFAULT_PITCH;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
   HFONT created = CreateFontIndirectW(&font);
-  named_[face] = created;
+  fonts_[key] = created;
   return created;
 }
 

@@ -1,30 +1,27 @@
-// The fonts of every form: the system's message font, a bold variant, and named faces.
+// The fonts of the forms: a face at a size in points, made once per face, size and weight at
+// the dpi the forms are laid out for.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace tarnix::ui::win32 {
 
 class FontSet {
  public:
-  explicit FontSet(int dpi);
+  explicit FontSet(int dpi) : dpi_(dpi) {}
   ~FontSet();
   FontSet(const FontSet&) = delete;
   FontSet& operator=(const FontSet&) = delete;
 
-  HFONT Normal() const { return normal_; }
-  HFONT Bold() const { return bold_; }
-  // The face at the message font's size; created once per face.
-  HFONT Named(const std::string& face);
+  HFONT Get(const std::string& face, int points, bool bold = false);
 
  private:
-  LOGFONTW base_{};
-  HFONT normal_ = nullptr;
-  HFONT bold_ = nullptr;
-  std::map<std::string, HFONT> named_;
+  int dpi_;
+  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
 };
 
 // Size of a text in pixels when drawn in a font.

@@ -32,7 +32,7 @@ ListBoxImpl::ListBoxImpl(Win32Form& form, const ListBoxSpec& spec, HWND parent)
 }
 
 HFONT ListBoxImpl::ListFont() const {
-  return spec_.fontName.empty() ? Owner().Font() : Kit().Fonts().Named(spec_.fontName);
+  return spec_.fontName.empty() ? Owner().Font() : Owner().FaceFont(spec_.fontName);
 }
 
 int ListBoxImpl::ItemHeight() const {

@@ -2,14 +2,18 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 // The toolkit interface is seen without this macro of the shell header, as in the other
 // files of the backend; the shell function is called by its wide name.
 #undef ShellExecute
 
 #include <algorithm>
+#include <cwctype>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/unicode_win32.h"
@@ -34,6 +38,59 @@ std::wstring FilterList(const std::string& filter) {
 
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
+}
+
+// The program of a command line, quoted or up to the first blank, and the arguments after it.
+std::pair<std::wstring, std::wstring> SplitCommandLine(const std::wstring& line) {
+  size_t start = line.find_first_not_of(L' ');
+  if (start == std::wstring::npos)
+    return {};
+  bool quoted = line[start] == L'"';
+  size_t programStart = quoted ? start + 1 : start;
+  size_t programEnd = line.find(quoted ? L'"' : L' ', programStart);
+  if (programEnd == std::wstring::npos)
+    return {line.substr(programStart), {}};
+  size_t argumentsStart = line.find_first_not_of(L' ', programEnd + (quoted ? 1 : 0));
+  std::wstring arguments =
+      argumentsStart == std::wstring::npos ? std::wstring() : line.substr(argumentsStart);
+  return {line.substr(programStart, programEnd - programStart), arguments};
+}
+
+// The system's text for an error code, without its closing line break.
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = length ? std::wstring(text, length) : std::wstring();
+  if (text)
+    LocalFree(text);
+  while (!message.empty() && std::iswspace(message.back())) message.pop_back();
+  return message.empty() ? "error " + std::to_string(error) : Narrow(message);
+}
+
+// The shell's "open" on a program, which asks for elevation where the program needs it and
+// shows no error box of its own; the error, or ERROR_SUCCESS.
+DWORD ShellOpen(HWND owner, const std::wstring& program, const std::wstring& arguments,
+                int showCommand) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = owner;
+  info.lpVerb = L"open";
+  info.lpFile = program.c_str();
+  info.lpParameters = OrNull(arguments);
+  info.nShow = showCommand;
+  // The shell may hand the verb to an extension, which needs the component library.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  DWORD error = ShellExecuteExW(&info) ? ERROR_SUCCESS : GetLastError();
+  if (SUCCEEDED(com))
+    CoUninitialize();
+  // A failure without a last error still has the shell's own code, which for the common
+  // cases (file or path not found, access denied) is the system's number.
+  if (error == ERROR_SUCCESS && reinterpret_cast<INT_PTR>(info.hInstApp) <= 32)
+    error = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
+  return error;
 }
 
 }  // namespace
@@ -87,21 +144,13 @@ int Win32Toolkit::ShellExecute(Form* owner, const std::string& verb, const std::
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
-bool Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
-  std::wstring line = Widen(commandLine);
-  line.push_back(L'\0');
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(showCommand);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
+  auto [program, arguments] = SplitCommandLine(Widen(commandLine));
+  DWORD error = ShellOpen(OwnerWindow(nullptr), program, arguments, showCommand);
+  // Declining the elevation prompt is the user's choice, not a failure.
+  if (error == ERROR_SUCCESS || error == ERROR_CANCELLED)
+    return {};
+  return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
 }
 
 // The help viewer answers WinHelp's request only once it has dealt with it, and it reports

@@ -12,7 +12,7 @@ LabelImpl::LabelImpl(Win32Form& form, const LabelSpec& spec, HWND parent)
   DWORD style = WS_VISIBLE | (spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
   Create(L"STATIC", Widen(spec.caption), style, 0, form.Scale().Rect(spec.bounds), parent);
   if (spec.bold) {
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Kit().Fonts().Bold()), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.BoldFont()), FALSE);
   }
   FitToText();
 }

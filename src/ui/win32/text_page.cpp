@@ -53,6 +53,9 @@ TextPageImpl::TextPageImpl(Win32Form& form, const TextPageSpec& spec, HWND paren
   SetWordWrap(false);
 }
 
+// Every line, the last one too, ends with a line break in the page, so that a trailing empty
+// line and a page of one empty line keep apart from no lines at all; text typed after the last
+// break is one more line.
 std::vector<std::string> TextPageImpl::Lines() const {
   std::wstring text = AllText(hwnd_);
   std::vector<std::string> lines;
@@ -69,11 +72,7 @@ std::vector<std::string> TextPageImpl::Lines() const {
 
 void TextPageImpl::SetLines(const std::vector<std::string>& lines) {
   std::string text;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i)
-      text += "\r\n";
-    text += lines[i];
-  }
+  for (const std::string& line : lines) text += line + "\r\n";
   SetTextKeepingMark(Widen(text));
 }
 
@@ -135,10 +134,12 @@ void TextPageImpl::SetSelStart(int position) {
   SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
+// The lines joined by breaks: the break that ends the last line is not counted.
 int TextPageImpl::TextLength() const {
-  GETTEXTLENGTHEX measure{GTL_NUMCHARS | GTL_PRECISE, kUnicode};
-  return static_cast<int>(
-      SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0));
+  std::wstring text = AllText(hwnd_);
+  bool lastLineEnded = text.size() >= 2 && text.compare(text.size() - 2, 2, L"\r\n") == 0;
+  int breaks = static_cast<int>(std::count(text.begin(), text.end(), L'\n'));
+  return static_cast<int>(text.size()) - breaks - (lastLineEnded ? 1 : 0);
 }
 
 int TextPageImpl::FindText(const std::string& what, int start, int length) const {

@@ -15,7 +15,7 @@ namespace tarnix::ui::win32 {
 
 class Win32Toolkit final : public Toolkit {
  public:
-  explicit Win32Toolkit(HINSTANCE instance);
+  Win32Toolkit(HINSTANCE instance, int dpi);
   ~Win32Toolkit() override;
 
   std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;
@@ -28,7 +28,7 @@ class Win32Toolkit final : public Toolkit {
   int ShellExecute(Form* owner, const std::string& verb, const std::string& file,
                    const std::string& parameters, const std::string& folder,
                    int showCommand) override;
-  bool StartProgram(const std::string& commandLine, int showCommand) override;
+  std::string StartProgram(const std::string& commandLine, int showCommand) override;
   bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
   void Dispatch(const std::function<void()>& handler) override;
   void Terminate() override;

@@ -105,7 +105,15 @@ const Scaler& Win32Form::Scale() const {
 }
 
 HFONT Win32Form::Font() const {
-  return kit_.Fonts().Normal();
+  return FaceFont(spec_.fontName);
+}
+
+HFONT Win32Form::BoldFont() const {
+  return kit_.Fonts().Get(spec_.fontName, spec_.fontSize, true);
+}
+
+HFONT Win32Form::FaceFont(const std::string& face) const {
+  return kit_.Fonts().Get(face, spec_.fontSize);
 }
 
 int Win32Form::Register(CommandTarget* target, const std::string& name) {

@@ -71,7 +71,10 @@ class Win32Form final : public WindowControl<Form> {
   // For the controls of this form.
   Win32Toolkit& Toolkit() const { return kit_; }
   const Scaler& Scale() const;
+  // The form's font, bold, and another face at the form's size.
   HFONT Font() const;
+  HFONT BoldFont() const;
+  HFONT FaceFont(const std::string& face) const;
   // A new ID for a control, menu item or toolbar button, findable by name from outside.
   int Register(CommandTarget* target, const std::string& name);
   HWND ParentWindow(Container* parent) const;

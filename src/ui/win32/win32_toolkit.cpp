@@ -58,11 +58,15 @@ bool IsKeyMessage(UINT message) {
 }  // namespace
 
 std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance) {
-  return std::make_unique<Win32Toolkit>(instance);
+  return CreateToolkit(instance, ScreenDpi());
 }
 
-Win32Toolkit::Win32Toolkit(HINSTANCE instance)
-    : instance_(instance), scale_(ScreenDpi()), fonts_(ScreenDpi()) {
+std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance, int dpi) {
+  return std::make_unique<Win32Toolkit>(instance, dpi);
+}
+
+Win32Toolkit::Win32Toolkit(HINSTANCE instance, int dpi)
+    : instance_(instance), scale_(dpi), fonts_(dpi) {
   LoadCommonControls();
   app_ = CreateAppWindow(instance);
 }

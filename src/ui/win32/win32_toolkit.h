@@ -24,5 +24,8 @@
 namespace tarnix::ui::win32 {
 
 std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance);
+// Lays the forms out and sizes their fonts as on a screen of this dpi, whatever the real
+// screen's: how tests look at the forms at every dpi on one display.
+std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance, int dpi);
 
 }  // namespace tarnix::ui::win32

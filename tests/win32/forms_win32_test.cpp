@@ -1,0 +1,265 @@
+// Every form the program creates, laid out as at 96, 120 and 144 dpi: each caption of a
+// button, label, check box, radio button and group box fits the control that shows it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "fakes/store_memory.h"
+#include "ui/win32/buttons.h"
+#include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_form.h"
+#include "ui/win32/win32_toolkit.h"
+#include "win32/ui_win32_support.h"
+
+namespace tarnix {
+namespace {
+
+using ui::win32::Win32Toolkit;
+
+constexpr int kDpis[] = {96, 120, 144};
+
+struct Window {
+  HWND hwnd;
+  std::wstring windowClass;
+  std::wstring text;
+};
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+Window Describe(HWND hwnd) {
+  return {hwnd, ClassOf(hwnd), ui::testing::TextOf(hwnd)};
+}
+
+// The program's forms: the top-level windows owned by the toolkit's application window.
+std::vector<Window> Forms(const Win32Toolkit& kit) {
+  struct Walk {
+    HWND app;
+    std::vector<Window> found;
+  } walk{kit.AppWindow(), {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(data);
+        if (GetWindow(hwnd, GW_OWNER) == w->app)
+          w->found.push_back(Describe(hwnd));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return walk.found;
+}
+
+std::vector<Window> Controls(HWND form) {
+  std::vector<Window> found;
+  EnumChildWindows(
+      form,
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        reinterpret_cast<std::vector<Window>*>(data)->push_back(Describe(hwnd));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// A caption as drawn: "&" marks the next character, "&&" is one "&".
+std::wstring Drawn(const std::wstring& caption) {
+  std::wstring drawn;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size())
+      ++i;
+    drawn.push_back(caption[i]);
+  }
+  return drawn;
+}
+
+SIZE Extent(HWND control, const std::wstring& text) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size;
+}
+
+// The height a word-wrapped label needs at its width, and the width its longest word needs.
+SIZE WrappedExtent(HWND control, const std::wstring& text, int width) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT rect{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The face a control's text is drawn in (not merely asked for) and the height asked for.
+struct ShownFont {
+  std::wstring face;
+  LONG height;
+  bool operator==(const ShownFont& o) const { return face == o.face && height == o.height; }
+};
+
+void PrintTo(const ShownFont& font, std::ostream* out) {
+  *out << Narrow(font.face) << " " << font.height;
+}
+
+ShownFont Font(HWND control) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  LOGFONTW asked{};
+  GetObjectW(font, sizeof(asked), &asked);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {face, asked.lfHeight};
+}
+
+// What a control needs around its caption, in pixels at the dpi.
+struct Room {
+  SIZE needed;
+  const char* kind;
+};
+
+Room Needed(const Window& control, int dpi) {
+  auto px = [dpi](int at96) { return MulDiv(at96, dpi, 96); };
+  LONG style = GetWindowLongW(control.hwnd, GWL_STYLE);
+  if (control.windowClass == L"Static") {
+    if ((style & SS_TYPEMASK) == SS_LEFT) {
+      RECT client;
+      GetClientRect(control.hwnd, &client);
+      return {WrappedExtent(control.hwnd, Drawn(control.text), client.right), "label"};
+    }
+    return {Extent(control.hwnd, Drawn(control.text)), "label"};
+  }
+  SIZE text = Extent(control.hwnd, Drawn(control.text));
+  switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+      // The glyph, the gap after it, and the focus frame around the text.
+      return {{px(13) + px(4) + text.cx + 2, std::max<LONG>(px(13), text.cy)}, "check or radio"};
+    case BS_GROUPBOX:
+      return {{text.cx + 2 * px(8), text.cy}, "group box"};
+    case BS_OWNERDRAW: {
+      auto* button =
+          dynamic_cast<ui::win32::ButtonImpl*>(ui::win32::WindowBase::FromHwnd(control.hwnd));
+      SIZE image = button ? button->ImageSize() : SIZE{0, 0};
+      int gap = MulDiv(5, dpi, 120);
+      return {{2 * px(4) + image.cx + gap + text.cx, 2 * px(3) + std::max(image.cy, text.cy)},
+              "picture button"};
+    }
+    default:
+      // The raised edges and the focus frame inside them.
+      return {{2 * px(4) + text.cx, 2 * px(3) + text.cy}, "button"};
+  }
+}
+
+// A control that reaches past its parent's client area is cut off there.
+bool InsideItsParent(HWND control) {
+  HWND parent = GetParent(control);
+  RECT area, rect;
+  GetClientRect(parent, &area);
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect.left >= 0 && rect.top >= 0 && rect.right <= area.right && rect.bottom <= area.bottom;
+}
+
+bool HasCaption(const Window& control) {
+  if (control.text.empty())
+    return false;
+  if (control.windowClass == L"Button")
+    return true;
+  LONG type = GetWindowLongW(control.hwnd, GWL_STYLE) & SS_TYPEMASK;
+  return control.windowClass == L"Static" && (type == SS_LEFT || type == SS_LEFTNOWORDWRAP);
+}
+
+std::string Name(const Window& control) {
+  return Narrow(ui::win32::ControlName(control.hwnd)) + " \"" + Narrow(control.text) + "\"";
+}
+
+class FormsAtEveryDpi : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    kit = ui::win32::CreateToolkit(GetModuleHandleW(nullptr), GetParam());
+    program = std::make_unique<Program>(store, *kit);
+  }
+  void TearDown() override {
+    program.reset();
+    kit.reset();
+  }
+  Win32Toolkit& Kit() { return static_cast<Win32Toolkit&>(*kit); }
+
+  MemoryStore store;
+  std::unique_ptr<ui::Toolkit> kit;
+  std::unique_ptr<Program> program;
+};
+
+TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
+  int dpi = GetParam();
+  std::vector<Window> forms = Forms(Kit());
+  ASSERT_GE(forms.size(), 12u);
+  int checked = 0;
+  for (const Window& form : forms) {
+    for (const Window& control : Controls(form.hwnd)) {
+      if (!HasCaption(control))
+        continue;
+      RECT client;
+      GetClientRect(control.hwnd, &client);
+      Room room = Needed(control, dpi);
+      ++checked;
+      std::string where = Narrow(form.windowClass) + " " + room.kind + " " + Name(control) +
+                          " at " + std::to_string(dpi) + " dpi";
+      EXPECT_EQ(Font(control.hwnd), (ShownFont{L"MS Sans Serif", -MulDiv(8, dpi, 72)})) << where;
+      EXPECT_LE(room.needed.cx, client.right) << where;
+      EXPECT_LE(room.needed.cy, client.bottom) << where;
+      EXPECT_TRUE(InsideItsParent(control.hwnd)) << where;
+    }
+  }
+  EXPECT_GT(checked, 0);
+}
+
+// Written as report_window_<dpi>.bmp beside the test, to look at.
+TEST_P(FormsAtEveryDpi, ScreenshotOfTheReportWindow) {
+  TForm1& report = program->Form1;
+  report.SetHeading("Registry HKEY_CURRENT_USER\\...\\Run");
+  report.SetList({{"Tarnix2=C:\\Program Files\\Tarnix2\\tarnix2.exe /c", ChangeMark::Unchanged},
+                  {"Updater=C:\\Tools\\update.exe", ChangeMark::Added},
+                  {"Mouse=C:\\Windows\\mouse.exe", ChangeMark::Deleted}});
+  report.form->Show();
+  HWND window = dynamic_cast<ui::win32::Win32Form&>(*report.form).Hwnd();
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  DWORD start = GetTickCount();
+  MSG msg;
+  while (GetTickCount() - start < 500) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(20);
+  }
+  EXPECT_TRUE(
+      ui::testing::SaveScreenshot(window, "report_window_" + std::to_string(GetParam()) + ".bmp"));
+  report.form->Hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, FormsAtEveryDpi, ::testing::ValuesIn(kDpis));
+
+}  // namespace
+}  // namespace tarnix

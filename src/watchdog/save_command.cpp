@@ -36,12 +36,23 @@ void SnapshotSections(Workspace& ws) {
   WriteSnapshotLines(store, SnapshotKeyPath("Common Startup"), ws.views.lsbComSt->Items());
 }
 
+// A line the code page cannot store is no permission problem: the message names the line.
+std::string TextWriteError(const std::string& path, const std::vector<std::string>& lines,
+                           const TextWrite& failure) {
+  if (failure.outcome != TextWrite::Unencodable || failure.line >= lines.size())
+    return "Cannot create file " + path;
+  return "Line " + std::to_string(failure.line + 1) + " of " + path +
+         " holds a character that the file's code page cannot store, so nothing was written:\n" +
+         lines[failure.line];
+}
+
 }  // namespace
 
 bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines) {
-  if (ws.store.SaveLines(path, lines))
+  const TextWrite written = ws.store.SaveLines(path, lines);
+  if (written)
     return true;
-  ShowError(ws, "Cannot create file " + path);
+  ShowError(ws, TextWriteError(path, lines, written));
   return false;
 }
 

@@ -151,6 +151,39 @@ TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
   EXPECT_EQ(Log().find("made manually"), std::string::npos);
 }
 
+// The text that names line 2 of the file as holding a character its code page cannot store.
+std::string CodePageError(const std::string& path, const std::string& line) {
+  return "Line 2 of " + path +
+         " holds a character that the file's code page cannot store, so nothing was written:\n" +
+         line;
+}
+
+TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
+  // Change back to a snapshot taken of a page edited beyond the code page.
+  WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"});
+  OnReportClick(&TForm1::btnCancel);
+  // Save current list with a line the user edited beyond it.
+  OnReport([this](TForm1& r) {
+    toolkit.OnModal("Teditline", [](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("rem \u65e5\u672c");
+      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    Select(*r.ListBox1, 1);
+    Click(*r.btnEdit);
+    Click(*r.btnSave);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(Errors().size(), 2u);
+  EXPECT_EQ(Errors()[0].text, CodePageError(Winstart(), "rem \u2713 done"));
+  EXPECT_EQ(Errors()[1].text, CodePageError(Winstart(), "rem \u65e5\u672c"));
+  EXPECT_EQ(Errors()[1].style, 0x10u);
+  EXPECT_EQ(store.FileWrites(Winstart()), 0);
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem \u2713 done"}));
+  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
+  EXPECT_EQ(Log().find("made manually"), std::string::npos);
+}
+
 TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.SetFileFault(Winstart(), FileFault::Unreadable);
   Rebuild();

@@ -114,6 +114,22 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
   EXPECT_TRUE(ws.dataChanged);
 }
 
+TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
+  ws.views.winstart->SetLines({"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
+  ws.views.winstart->SetModified(true);
+  SaveAll(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text,
+            "Line 3 of " + Winstart() +
+                " holds a character that the file's code page cannot store, so nothing was "
+                "written:\nrem \u2713 done");
+  EXPECT_EQ(Errors()[0].style, 0x10u);
+  EXPECT_EQ(Errors()[0].owner, "mform");
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem start\r\n");
+  EXPECT_FALSE(SnapshotExists(store));
+  EXPECT_TRUE(ws.views.winstart->Modified());
+}
+
 TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
   store.RefuseProfileWrites();
   ws.views.run->SetText("r.exe");

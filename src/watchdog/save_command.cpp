@@ -27,8 +27,7 @@ void SnapshotSections(Workspace& ws) {
   }
   for (int index = 0; index < kRunListCount; ++index) {
     const RunKeyLocation live = RunListKey(index);
-    CopyRegistryKey(store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
-                    live.root, live.path);
+    SnapshotRunKey(store, SnapshotKeyPath(ws.catalogue.RunList(index).key), live.root, live.path);
   }
   WriteSnapshotWinini(store, SnapshotKeyPath("Winini"),
                       {ws.views.load->Text(), ws.views.run->Text()});

@@ -37,7 +37,8 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKCU_Run", "Tool")->data, "tool.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKLM_Run", "Agent"),
             (RegValue{regtype::ExpandString, "%ProgramFiles%\\a.exe"}));
-  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, save + "HKLM_RunService"));  // no live key
+  // No live key: an empty list.
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, save + "HKLM_RunService")->size(), 0u);
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Load")->data, "loader.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Run")->data, "");
 }
@@ -71,11 +72,14 @@ TEST_F(SaveTest, ANonStringRunValueIsCopiedWithItsTypeAndNeverStopsSave) {
   EXPECT_EQ(SnapshotLines("Startup"), std::vector<std::string>{"Mail.lnk"});
 }
 
-TEST_F(SaveTest, AMissingRunKeyLeavesItsOldSnapshot) {
+TEST_F(SaveTest, AMissingRunKeyIsSavedAsAnEmptyList) {
   TakeSnapshot();
   store.DeleteKey(Root::CurrentUser, kRun);
   TakeSnapshot();
-  EXPECT_EQ(store.Value(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"), "Tool")->data, "tool.exe");
+  const auto saved = ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->size(), 0u);
+  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, kRun));
 }
 
 TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {

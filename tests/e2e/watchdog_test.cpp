@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "e2e/support/desktop.h"
 #include "e2e/support/registry.h"
@@ -32,9 +34,12 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name) {
+  return RegGetValueW(root, path, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 bool UserRunHas(const wchar_t* name) {
-  return RegGetValueW(HKEY_CURRENT_USER, kRunPath, name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-         ERROR_SUCCESS;
+  return ValueExists(HKEY_CURRENT_USER, kRunPath, name);
 }
 
 bool SnapshotExists() {
@@ -45,6 +50,65 @@ bool SnapshotExists() {
   RegCloseKey(key);
   return true;
 }
+
+bool KeyExists(HKEY root, const wchar_t* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// A key's values as they were, put back (and nothing else) when the test ends.
+class KeptKey {
+ public:
+  KeptKey(HKEY root, std::wstring path) : root_(root), path_(std::move(path)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+      return;
+    existed_ = true;
+    for (DWORD index = 0;; ++index) {
+      wchar_t name[16384];
+      DWORD nameLength = 16384, type = 0, size = 0;
+      if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS) {
+        break;
+      }
+      Value value{std::wstring(name, nameLength), type, std::string(size, '\0')};
+      RegQueryValueExW(key, value.name.c_str(), nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(value.data.data()), &size);
+      values_.push_back(std::move(value));
+    }
+    RegCloseKey(key);
+  }
+  ~KeptKey() {
+    DeleteKeyTree(root_, path_);
+    HKEY key = nullptr;
+    if (!existed_ || RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                     &key, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    for (const Value& value : values_) {
+      RegSetValueExW(key, value.name.c_str(), 0, value.type,
+                     reinterpret_cast<const BYTE*>(value.data.data()),
+                     static_cast<DWORD>(value.data.size()));
+    }
+    RegCloseKey(key);
+  }
+  KeptKey(const KeptKey&) = delete;
+  KeptKey& operator=(const KeptKey&) = delete;
+
+ private:
+  struct Value {
+    std::wstring name;
+    DWORD type;
+    std::string data;
+  };
+  HKEY root_;
+  std::wstring path_;
+  bool existed_ = false;
+  std::vector<Value> values_;
+};
 
 // One "tarnix2.exe /c" run, watched until it ends.
 class CheckRun {
@@ -183,6 +247,26 @@ TEST_F(WatchdogTest, ARunValueBeyondTheCodePageIsChangedBackAndLoggedSpelledOut)
   const std::string logged =
       GetACP() == CP_UTF8 ? "+C:\\e2e\\\xF0\x9F\x98\x80.exe\r\n" : "+C:\\e2e\\<U+1F600>.exe\r\n";
   EXPECT_NE(ReadFile(LogPath()).find(logged), std::string::npos);
+}
+
+TEST_F(WatchdogTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
+  KeptKey services(HKEY_LOCAL_MACHINE, kRunServicesPath);
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, kRunServicesPath);
+  ASSERT_TRUE(SnapshotCurrentState());
+  ASSERT_TRUE(SetStringValue(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName, kCommand));
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
+  EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName));
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kRunServicesPath));
+  EXPECT_NE(ReadFile(LogPath()).find("\\CurrentVersion\\RunServices are cancelled\r\n"),
+            std::string::npos);
 }
 
 TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {

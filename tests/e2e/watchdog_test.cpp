@@ -133,6 +133,8 @@ class CheckRun {
     ASSERT_NE(control, nullptr);
     PostMessageW(control, BM_CLICK, 0, 0);
   }
+  // Waits for a message box of the program and leaves it open; null when none came in time.
+  HWND WaitForBox() { return WaitForWindow(process_.Id(), L"#32770", kShortTime); }
   // The exit code, answering the first launch and its message boxes meanwhile.
   std::optional<DWORD> WaitForExit() {
     std::optional<DWORD> code;
@@ -269,18 +271,30 @@ TEST_F(WatchdogTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
             std::string::npos);
 }
 
-TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
+std::wstring WinstartPath() {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
-  const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
-  auto write = [&file](const std::string& text) {
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::ofstream(std::filesystem::path(file), std::ios::binary) << text;
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
-  };
-  write("@echo off\r\nrem e2e\r\n");
+  return std::wstring(windows) + L"\\winstart.bat";
+}
+
+// Writes winstart.bat as another program would, hidden.
+void WriteWinstart(const std::string& text) {
+  const std::wstring file = WinstartPath();
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::ofstream(std::filesystem::path(file), std::ios::binary) << text;
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+}
+
+void RemoveWinstart() {
+  SetFileAttributesW(WinstartPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(WinstartPath().c_str());
+}
+
+TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
+  const std::wstring file = WinstartPath();
+  WriteWinstart("@echo off\r\nrem e2e\r\n");
   ASSERT_TRUE(SnapshotCurrentState());
-  write("@echo off\r\nrem e2e\r\nrem intruder\r\n");
+  WriteWinstart("@echo off\r\nrem e2e\r\nrem intruder\r\n");
 
   CheckRun run;
   HWND report = run.WaitForReport();
@@ -291,9 +305,38 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   EXPECT_EQ(ReadFile(file), "@echo off\r\nrem e2e\r\n");
   EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  RemoveWinstart();
+}
 
-  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(file.c_str());
+TEST_F(WatchdogTest, ChangingBackToALineBeyondTheCodePageNamesItAndWritesNothing) {
+  if (GetACP() == CP_UTF8)
+    GTEST_SKIP() << "every character fits a UTF-8 code page";
+  const std::string text = "@echo off\r\nrem e2e\r\n";
+  WriteWinstart(text);
+  ASSERT_TRUE(SnapshotCurrentState());
+  const std::wstring line = L"rem \u2713 e2e";
+  ASSERT_TRUE(SetStringValue(HKEY_LOCAL_MACHINE, std::wstring(kSnapshotPath) + L"\\Winstart",
+                             L"Line002", line));
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  run.Press(report, L"btnCancel");
+  HWND box = run.WaitForBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), L"Error!");
+  RECT area{};
+  GetWindowRect(box, &area);
+  EXPECT_TRUE(SaveScreenshot(area, L"watchdog_code_page_error.bmp"));
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  ASSERT_EQ(run.boxes.size(), 1u);
+  EXPECT_EQ(run.boxes[0], L"Line 2 of " + WinstartPath() +
+                              L" holds a character that the file's code page cannot store, so "
+                              L"nothing was written:\n" +
+                              line);
+  EXPECT_EQ(ReadFile(WinstartPath()), text);
+  EXPECT_EQ(ReadFile(LogPath()).find(" are cancelled"), std::string::npos);
+  RemoveWinstart();
 }
 
 }  // namespace

@@ -17,6 +17,15 @@ class CheckLinesTest : public WatchdogTest {
     TakeSnapshot();
   }
   std::string Folder(const std::string& name) { return shellFolders.startup + "\\" + name; }
+  // The user edits the report's line at the index to the text.
+  void EditLine(TForm1& r, int index, const std::string& text) {
+    toolkit.OnModal("Teditline", [text](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
+      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    Select(*r.ListBox1, index);
+    Click(*r.btnEdit);
+  }
   void ChangeWinstart() {
     store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::Hidden | attr::Archive);
     Rebuild();
@@ -121,12 +130,7 @@ TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
   Rebuild();
   OnReport([this](TForm1& r) {
     // rem one (deleted, trimmed), rem one (added, trimmed), rem extra (added)
-    toolkit.OnModal("Teditline", [](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("rem EXTRA edited");
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    Select(*r.ListBox1, 3);
-    Click(*r.btnEdit);
+    EditLine(r, 3, "rem EXTRA edited");
     Select(*r.ListBox1, 2);
     Click(*r.Button1);
     Click(*r.btnSave);
@@ -164,12 +168,7 @@ TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
   OnReportClick(&TForm1::btnCancel);
   // Save current list with a line the user edited beyond it.
   OnReport([this](TForm1& r) {
-    toolkit.OnModal("Teditline", [](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("rem \u65e5\u672c");
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    Select(*r.ListBox1, 1);
-    Click(*r.btnEdit);
+    EditLine(r, 1, "rem \u65e5\u672c");
     Click(*r.btnSave);
   });
   EXPECT_TRUE(Check());

@@ -97,12 +97,18 @@ std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string
   return SplitLines(Cp1252ToUtf8(*bytes));
 }
 
-bool MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  auto ansi = Utf8ToCp1252(JoinLines(lines));
-  if (!ansi || !CanWrite(path))
-    return false;
-  StoreFile(path, *ansi);
-  return true;
+TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string ansi;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    auto line = Utf8ToCp1252(lines[i]);
+    if (!line)
+      return {TextWrite::Unencodable, i};
+    ansi += *line + "\r\n";
+  }
+  if (!CanWrite(path))
+    return {TextWrite::Failed};
+  StoreFile(path, ansi);
+  return {};
 }
 
 void MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {

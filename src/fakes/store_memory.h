@@ -11,9 +11,10 @@
 // regard to case; every drive root exists. The store's own operations need the parent folder
 // to exist (as the platform does); AddFile and AddFolder make missing parents. Files hold raw
 // bytes; text operations use Windows-1252 as the ANSI code page, and a text holding a
-// character outside it is not written (the operation fails). A new file gets attr::Archive.
-// A read-only file can be replaced by SaveLines/WriteBytes (its attributes are kept) but not
-// appended to or deleted. There are no 8.3 names: ShortPath gives the path as stored.
+// character outside it (such as "✓" or "日本") is not written: SaveLines names its line. A
+// new file gets attr::Archive. A read-only file can be replaced by SaveLines/WriteBytes (its
+// attributes are kept) but not appended to or deleted. There are no 8.3 names: ShortPath gives
+// the path as stored.
 //
 // win.ini and other profile files are kept as profile data (section and key names compared
 // without regard to case), not as file bytes. "win.ini" without a folder means the file in the
@@ -68,7 +69,7 @@ class MemoryStore : public Store {
   bool WriteProfileString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) override;
   std::optional<std::vector<std::string>> LoadLines(const std::string& path) override;
-  bool SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
+  TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   bool AppendText(const std::string& path, const std::string& text) override;

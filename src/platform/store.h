@@ -3,6 +3,7 @@
 // Windows build implements it on Win32 (store_win32.cpp), tests on memory (store_memory.cpp).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -83,6 +84,15 @@ struct FileEntry {
   uint32_t attributes = 0;
 };
 
+// How a text write ended. Unencodable: a line holds a character that the file's code page
+// cannot store, and nothing was written; Failed: the file could not be created or written.
+struct TextWrite {
+  enum Outcome { Written, Unencodable, Failed };
+  Outcome outcome = Written;
+  size_t line = 0;  // Unencodable: the index of the first line that does not fit
+  explicit operator bool() const { return outcome == Written; }
+};
+
 struct PlatformVersionInfo {
   uint32_t platformId = 2;  // 0 Win32s, 1 Windows 95/98, 2 NT
   uint32_t major = 0;
@@ -116,8 +126,10 @@ class Store {
   virtual std::optional<std::vector<std::string>> LoadLines(const std::string& path) = 0;
   // Writes each line followed by CR LF. The file is replaced atomically (a temporary file
   // beside it takes its place) and keeps its attributes; on failure the old file is left as it
-  // was and false is returned.
-  virtual bool SaveLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // was, and the result says whether a line did not fit the code page or the file could not be
+  // written.
+  [[nodiscard]] virtual TextWrite SaveLines(const std::string& path,
+                                            const std::vector<std::string>& lines) = 0;
   // The file's bytes as stored, or nothing when it cannot be read.
   virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
   // Creates or replaces the file atomically; failure raises StoreError("Cannot create file

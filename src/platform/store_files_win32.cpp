@@ -168,10 +168,19 @@ std::optional<std::vector<std::string>> Win32Store::LoadLines(const std::string&
   return SplitLines(FromAnsi(*bytes));
 }
 
-bool Win32Store::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  bool lossless = false;
-  std::string ansi = ToAnsi(JoinLines(lines), &lossless);
-  return lossless && ReplaceFileContent(path, ansi);
+// Line by line, so that a character the code page cannot store is traced to its line. No code
+// page the platform uses for ANSI keeps a state from one line to the next.
+TextWrite Win32Store::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string ansi;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    bool lossless = false;
+    ansi += ToAnsi(lines[i], &lossless) + "\r\n";
+    if (!lossless)
+      return {TextWrite::Unencodable, i};
+  }
+  if (!ReplaceFileContent(path, ansi))
+    return {TextWrite::Failed};
+  return {};
 }
 
 void Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {

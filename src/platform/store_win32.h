@@ -17,7 +17,7 @@ class Win32Store : public Store {
   bool WriteProfileString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) override;
   std::optional<std::vector<std::string>> LoadLines(const std::string& path) override;
-  bool SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
+  TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   bool AppendText(const std::string& path, const std::string& text) override;

@@ -29,8 +29,8 @@ std::vector<std::string> SnapshotTexts(Workspace& ws) {
 void SnapshotRunLists(Workspace& ws) {
   for (int index = 0; index < kRunListCount; ++index) {
     const RunKeyLocation live = RunListKey(index);
-    CopyRegistryKey(ws.store, SnapshotKeyPath(ws.catalogue.RunList(index).key), Root::LocalMachine,
-                    live.root, live.path);
+    SnapshotRunKey(ws.store, SnapshotKeyPath(ws.catalogue.RunList(index).key), live.root,
+                   live.path);
   }
 }
 
@@ -62,12 +62,23 @@ void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
                         "Attention!", ui::mb::Ok | ui::mb::IconWarning);
 }
 
+// A line the code page cannot store is no permission problem: the message names the line.
+std::string TextWriteError(const std::string& path, const std::vector<std::string>& lines,
+                           const TextWrite& failure) {
+  if (failure.outcome != TextWrite::Unencodable || failure.line >= lines.size())
+    return "Cannot create file " + path;
+  return "Line " + std::to_string(failure.line + 1) + " of " + path +
+         " holds a character that the file's code page cannot store, so nothing was written:\n" +
+         lines[failure.line];
+}
+
 }  // namespace
 
 bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines) {
-  if (ws.store.SaveLines(path, lines))
+  const TextWrite written = ws.store.SaveLines(path, lines);
+  if (written)
     return true;
-  ShowError(ws, "Cannot create file " + path);
+  ShowError(ws, TextWriteError(path, lines, written));
   return false;
 }
 

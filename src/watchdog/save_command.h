@@ -11,7 +11,8 @@
 namespace tarnix {
 
 // Writes the lines to the file (atomically, keeping its attributes). False, after the error
-// box, when it cannot be written.
+// box, when it cannot be written or a line holds a character its code page cannot store (the
+// box names that line; nothing is written).
 bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines);
 // Writes the page to the section's file; its modified mark is cleared when that worked, and
 // the workspace takes the page's lines as the file's.

@@ -124,6 +124,12 @@ bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root dest
   return true;
 }
 
+void SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
+                    const std::string& livePath) {
+  if (!CopyRegistryKey(store, keyPath, Root::LocalMachine, liveRoot, livePath))
+    WriteKeyValues(store, Root::LocalMachine, keyPath, {});
+}
+
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
                                              const std::string& name) {
   auto key = store.OpenKey(Root::LocalMachine, keyPath, false);

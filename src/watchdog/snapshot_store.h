@@ -49,6 +49,11 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
 // the destination untouched, when the source cannot be opened.
 bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
                      Root sourceRoot, const std::string& sourcePath);
+// The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run key's values. A run
+// key that cannot be opened is an empty list: its subkey is left empty, so that an entry in a
+// key made later is reported against it and can be changed back.
+void SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
+                    const std::string& livePath);
 
 // The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];

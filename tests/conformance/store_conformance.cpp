@@ -274,7 +274,7 @@ TEST_P(StoreConformance, SaveLinesWritesCrLfAndReplacesTheWholeFile) {
   ASSERT_TRUE(store().SaveLines(path, {}));
   EXPECT_EQ(store().ReadBytes(path), "");
   EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"autoexec.bat"});
-  EXPECT_FALSE(store().SaveLines(File("no folder\\a.txt"), {"x"}));
+  EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).outcome, TextWrite::Failed);
 }
 
 TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
@@ -320,12 +320,18 @@ TEST_P(StoreConformance, AppendTextCreatesAndAppends) {
   EXPECT_FALSE(store().AppendText(File("no folder\\log.txt"), "x"));
 }
 
-TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWritten) {
+TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWrittenAndItsLineIsNamed) {
   const std::string path = File("ansi.txt");
   ASSERT_TRUE(store().SaveLines(path, {"kept"}));
-  EXPECT_FALSE(store().SaveLines(path, {"✓ 日本"}));
+  const TextWrite refused = store().SaveLines(path, {"Grüße", "", "✓ 日本", "later ✓"});
+  EXPECT_EQ(refused.outcome, TextWrite::Unencodable);
+  EXPECT_EQ(refused.line, 2u);
   EXPECT_FALSE(store().AppendText(path, "日本"));
   EXPECT_EQ(store().ReadBytes(path), "kept\r\n");
+  // A line that does not fit is told before a file that cannot be written.
+  const std::string noFolder = File("no folder\\a.txt");
+  EXPECT_EQ(store().SaveLines(noFolder, {"✓"}).outcome, TextWrite::Unencodable);
+  EXPECT_EQ(store().SaveLines(noFolder, {"fits"}).outcome, TextWrite::Failed);
 }
 
 TEST_P(StoreConformance, NonAsciiFileNamesAndText) {

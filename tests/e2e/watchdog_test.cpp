@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "e2e/support/desktop.h"
 #include "e2e/support/registry.h"
@@ -32,9 +34,12 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name) {
+  return RegGetValueW(root, path, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 bool UserRunHas(const wchar_t* name) {
-  return RegGetValueW(HKEY_CURRENT_USER, kRunPath, name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-         ERROR_SUCCESS;
+  return ValueExists(HKEY_CURRENT_USER, kRunPath, name);
 }
 
 bool SnapshotExists() {
@@ -45,6 +50,65 @@ bool SnapshotExists() {
   RegCloseKey(key);
   return true;
 }
+
+bool KeyExists(HKEY root, const wchar_t* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// A key's values as they were, put back (and nothing else) when the test ends.
+class KeptKey {
+ public:
+  KeptKey(HKEY root, std::wstring path) : root_(root), path_(std::move(path)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+      return;
+    existed_ = true;
+    for (DWORD index = 0;; ++index) {
+      wchar_t name[16384];
+      DWORD nameLength = 16384, type = 0, size = 0;
+      if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS) {
+        break;
+      }
+      Value value{std::wstring(name, nameLength), type, std::string(size, '\0')};
+      RegQueryValueExW(key, value.name.c_str(), nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(value.data.data()), &size);
+      values_.push_back(std::move(value));
+    }
+    RegCloseKey(key);
+  }
+  ~KeptKey() {
+    DeleteKeyTree(root_, path_);
+    HKEY key = nullptr;
+    if (!existed_ || RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                     &key, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    for (const Value& value : values_) {
+      RegSetValueExW(key, value.name.c_str(), 0, value.type,
+                     reinterpret_cast<const BYTE*>(value.data.data()),
+                     static_cast<DWORD>(value.data.size()));
+    }
+    RegCloseKey(key);
+  }
+  KeptKey(const KeptKey&) = delete;
+  KeptKey& operator=(const KeptKey&) = delete;
+
+ private:
+  struct Value {
+    std::wstring name;
+    DWORD type;
+    std::string data;
+  };
+  HKEY root_;
+  std::wstring path_;
+  bool existed_ = false;
+  std::vector<Value> values_;
+};
 
 // One "tarnix2.exe /c" run, watched until it ends.
 class CheckRun {
@@ -69,6 +133,8 @@ class CheckRun {
     ASSERT_NE(control, nullptr);
     PostMessageW(control, BM_CLICK, 0, 0);
   }
+  // Waits for a message box of the program and leaves it open; null when none came in time.
+  HWND WaitForBox() { return WaitForWindow(process_.Id(), L"#32770", kShortTime); }
   // The exit code, answering the first launch and its message boxes meanwhile.
   std::optional<DWORD> WaitForExit() {
     std::optional<DWORD> code;
@@ -185,18 +251,50 @@ TEST_F(WatchdogTest, ARunValueBeyondTheCodePageIsChangedBackAndLoggedSpelledOut)
   EXPECT_NE(ReadFile(LogPath()).find(logged), std::string::npos);
 }
 
-TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
+TEST_F(WatchdogTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
+  KeptKey services(HKEY_LOCAL_MACHINE, kRunServicesPath);
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, kRunServicesPath);
+  ASSERT_TRUE(SnapshotCurrentState());
+  ASSERT_TRUE(SetStringValue(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName, kCommand));
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
+  EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName));
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kRunServicesPath));
+  EXPECT_NE(ReadFile(LogPath()).find("\\CurrentVersion\\RunServices are cancelled\r\n"),
+            std::string::npos);
+}
+
+std::wstring WinstartPath() {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
-  const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
-  auto write = [&file](const std::string& text) {
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::ofstream(std::filesystem::path(file), std::ios::binary) << text;
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
-  };
-  write("@echo off\r\nrem e2e\r\n");
+  return std::wstring(windows) + L"\\winstart.bat";
+}
+
+// Writes winstart.bat as another program would, hidden.
+void WriteWinstart(const std::string& text) {
+  const std::wstring file = WinstartPath();
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::ofstream(std::filesystem::path(file), std::ios::binary) << text;
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+}
+
+void RemoveWinstart() {
+  SetFileAttributesW(WinstartPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(WinstartPath().c_str());
+}
+
+TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
+  const std::wstring file = WinstartPath();
+  WriteWinstart("@echo off\r\nrem e2e\r\n");
   ASSERT_TRUE(SnapshotCurrentState());
-  write("@echo off\r\nrem e2e\r\nrem intruder\r\n");
+  WriteWinstart("@echo off\r\nrem e2e\r\nrem intruder\r\n");
 
   CheckRun run;
   HWND report = run.WaitForReport();
@@ -207,9 +305,38 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   EXPECT_EQ(ReadFile(file), "@echo off\r\nrem e2e\r\n");
   EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  RemoveWinstart();
+}
 
-  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(file.c_str());
+TEST_F(WatchdogTest, ChangingBackToALineBeyondTheCodePageNamesItAndWritesNothing) {
+  if (GetACP() == CP_UTF8)
+    GTEST_SKIP() << "every character fits a UTF-8 code page";
+  const std::string text = "@echo off\r\nrem e2e\r\n";
+  WriteWinstart(text);
+  ASSERT_TRUE(SnapshotCurrentState());
+  const std::wstring line = L"rem \u2713 e2e";
+  ASSERT_TRUE(SetStringValue(HKEY_LOCAL_MACHINE, std::wstring(kSnapshotPath) + L"\\Winstart",
+                             L"Line002", line));
+
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  run.Press(report, L"btnCancel");
+  HWND box = run.WaitForBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), L"Error!");
+  RECT area{};
+  GetWindowRect(box, &area);
+  EXPECT_TRUE(SaveScreenshot(area, L"watchdog_code_page_error.bmp"));
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  ASSERT_EQ(run.boxes.size(), 1u);
+  EXPECT_EQ(run.boxes[0], L"Line 2 of " + WinstartPath() +
+                              L" holds a character that the file's code page cannot store, so "
+                              L"nothing was written:\n" +
+                              line);
+  EXPECT_EQ(ReadFile(WinstartPath()), text);
+  EXPECT_EQ(ReadFile(LogPath()).find(" are cancelled"), std::string::npos);
+  RemoveWinstart();
 }
 
 // A NUL byte in line 1,001 of 2,000: the report still sees a line appended below it, and

@@ -132,7 +132,7 @@ TEST(MemoryStoreFileFaults, UncreatableFileKeepsItsOldContent) {
   store.SetFileFault("C:\\new.txt", FileFault::Uncreatable);
 
   EXPECT_EQ(store.LoadLines("C:\\CONFIG.SYS"), (std::vector<std::string>{"FILES=40"}));
-  EXPECT_FALSE(store.SaveLines("C:\\CONFIG.SYS", {"FILES=1"}));
+  EXPECT_EQ(store.SaveLines("C:\\CONFIG.SYS", {"FILES=1"}).outcome, TextWrite::Failed);
   EXPECT_FALSE(store.AppendText("C:\\CONFIG.SYS", "more"));
   EXPECT_THROW(store.WriteBytes("C:\\CONFIG.SYS", "x"), StoreError);
   EXPECT_EQ(store.FileBytes("C:\\CONFIG.SYS"), "FILES=40\r\n");
@@ -190,12 +190,19 @@ TEST(MemoryStoreCodePage, TextIsWindows1252OnDisk) {
   EXPECT_EQ(store.LoadLines("C:\\b.txt"), (std::vector<std::string>{"“quoted”", "ä"}));
 }
 
-TEST(MemoryStoreCodePage, CharacterOutsideTheCodePageFailsTheWrite) {
+TEST(MemoryStoreCodePage, CharacterOutsideTheCodePageFailsTheWriteAndNamesItsLine) {
   MemoryStore store;
   store.AddFile("C:\\a.txt", "old\r\n");
-  EXPECT_FALSE(store.SaveLines("C:\\a.txt", {"日本"}));
+  const TextWrite refused = store.SaveLines("C:\\a.txt", {"€ fits", "日本"});
+  EXPECT_EQ(refused.outcome, TextWrite::Unencodable);
+  EXPECT_EQ(refused.line, 1u);
   EXPECT_FALSE(store.AppendText("C:\\a.txt", "✓"));
   EXPECT_EQ(store.FileBytes("C:\\a.txt"), "old\r\n");
+  // Whatever fault the file has, a line that does not fit is what is told.
+  store.SetFileFault("C:\\a.txt", FileFault::Locked);
+  EXPECT_EQ(store.SaveLines("C:\\a.txt", {"✓"}).outcome, TextWrite::Unencodable);
+  EXPECT_EQ(store.SaveLines("C:\\a.txt", {"fits"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store.FileWrites("C:\\a.txt"), 0);
 }
 
 TEST(MemoryStoreSetup, DefaultsAndPresets) {

@@ -17,6 +17,15 @@ class CheckLinesTest : public WatchdogTest {
     TakeSnapshot();
   }
   std::string Folder(const std::string& name) { return shellFolders.startup + "\\" + name; }
+  // The user edits the report's line at the index to the text.
+  void EditLine(TForm1& r, int index, const std::string& text) {
+    toolkit.OnModal("Teditline", [text](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
+      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    Select(*r.ListBox1, index);
+    Click(*r.btnEdit);
+  }
   void ChangeWinstart() {
     store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::Hidden | attr::Archive);
     Rebuild();
@@ -121,12 +130,7 @@ TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
   Rebuild();
   OnReport([this](TForm1& r) {
     // rem one (deleted, trimmed), rem one (added, trimmed), rem extra (added)
-    toolkit.OnModal("Teditline", [](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("rem EXTRA edited");
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    Select(*r.ListBox1, 3);
-    Click(*r.btnEdit);
+    EditLine(r, 3, "rem EXTRA edited");
     Select(*r.ListBox1, 2);
     Click(*r.Button1);
     Click(*r.btnSave);
@@ -148,6 +152,34 @@ TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
   ASSERT_EQ(Errors().size(), 1u);
   EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
+  EXPECT_EQ(Log().find("made manually"), std::string::npos);
+}
+
+// The text that names line 2 of the file as holding a character its code page cannot store.
+std::string CodePageError(const std::string& path, const std::string& line) {
+  return "Line 2 of " + path +
+         " holds a character that the file's code page cannot store, so nothing was written:\n" +
+         line;
+}
+
+TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
+  // Change back to a snapshot taken of a page edited beyond the code page.
+  WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"});
+  OnReportClick(&TForm1::btnCancel);
+  // Save current list with a line the user edited beyond it.
+  OnReport([this](TForm1& r) {
+    EditLine(r, 1, "rem \u65e5\u672c");
+    Click(*r.btnSave);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(Errors().size(), 2u);
+  EXPECT_EQ(Errors()[0].text, CodePageError(Winstart(), "rem \u2713 done"));
+  EXPECT_EQ(Errors()[1].text, CodePageError(Winstart(), "rem \u65e5\u672c"));
+  EXPECT_EQ(Errors()[1].style, 0x10u);
+  EXPECT_EQ(store.FileWrites(Winstart()), 0);
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem \u2713 done"}));
+  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
   EXPECT_EQ(Log().find("made manually"), std::string::npos);
 }
 

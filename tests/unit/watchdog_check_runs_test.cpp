@@ -108,6 +108,29 @@ TEST_F(CheckRunsTest, ChangeBackRecreatesAGoneRunKey) {
   EXPECT_EQ(Live("Tool")->data, "tool.exe /min");
 }
 
+TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
+  const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+  store.DeleteKey(Root::CurrentUser, kRun);
+  Rebuild();
+  TakeSnapshot();
+  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
+  store.SetString(Root::LocalMachine, kRunServices, "Service", "svc.exe");
+  store.SetString(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x", "1");
+  OnReportClick(&TForm1::btnCancel);
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_TRUE(seen[0].changeBack && seen[1].changeBack);
+  EXPECT_EQ(seen[1].lines, (std::vector<ChangeLine>{{"evil.exe", ChangeMark::Added}}));
+  // The values go, the keys stay.
+  EXPECT_FALSE(Live("Intruder"));
+  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, kRun));
+  EXPECT_FALSE(store.Value(Root::LocalMachine, kRunServices, "Service"));
+  EXPECT_TRUE(store.Value(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x"));
+  EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
+  EXPECT_FALSE(Check());
+}
+
 TEST_F(CheckRunsTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
   store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });

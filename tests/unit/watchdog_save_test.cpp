@@ -38,7 +38,8 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKCU_Run", "Tool")->data, "tool.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKLM_Run", "Agent"),
             (RegValue{regtype::ExpandString, "%ProgramFiles%\\a.exe"}));
-  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, save + "HKLM_RunService"));  // no live key
+  // No live key: an empty list.
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, save + "HKLM_RunService")->size(), 0u);
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Load")->data, "loader.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "Winini", "Run")->data, "");
 }
@@ -72,11 +73,14 @@ TEST_F(SaveTest, ANonStringRunValueIsCopiedWithItsTypeAndNeverStopsSave) {
   EXPECT_EQ(SnapshotLines("Startup"), std::vector<std::string>{"Mail.lnk"});
 }
 
-TEST_F(SaveTest, AMissingRunKeyLeavesItsOldSnapshot) {
+TEST_F(SaveTest, AMissingRunKeyIsSavedAsAnEmptyList) {
   TakeSnapshot();
   store.DeleteKey(Root::CurrentUser, kRun);
   TakeSnapshot();
-  EXPECT_EQ(store.Value(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"), "Tool")->data, "tool.exe");
+  const auto saved = ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->size(), 0u);
+  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, kRun));
 }
 
 TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
@@ -113,6 +117,22 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_TRUE(ws.views.winstart->Modified());
   EXPECT_TRUE(ws.dataChanged);
+}
+
+TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
+  ws.views.winstart->SetLines({"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
+  ws.views.winstart->SetModified(true);
+  SaveAll(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text,
+            "Line 3 of " + Winstart() +
+                " holds a character that the file's code page cannot store, so nothing was "
+                "written:\nrem \u2713 done");
+  EXPECT_EQ(Errors()[0].style, 0x10u);
+  EXPECT_EQ(Errors()[0].owner, "mform");
+  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem start\r\n");
+  EXPECT_FALSE(SnapshotExists(store));
+  EXPECT_TRUE(ws.views.winstart->Modified());
 }
 
 TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {

@@ -72,6 +72,15 @@ TEST_F(SnapshotStoreTest, CopyFromAMissingKeyLeavesTheDestinationAlone) {
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Old")->data, "old.exe");
 }
 
+TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotAsAnEmptyList) {
+  const std::string path = SnapshotKeyPath("HKCU_Run");
+  SnapshotRunKey(store, path, Root::CurrentUser, "\\No");
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
+  store.SetString(Root::LocalMachine, path, "Old", "old.exe");
+  SnapshotRunKey(store, path, Root::CurrentUser, "\\No");
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
+}
+
 TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_FALSE(FindSnapshotValue(store, kKey, "Load"));

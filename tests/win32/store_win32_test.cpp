@@ -133,7 +133,7 @@ TEST(StoreWin32, FailedReplacementLeavesTheFileAndNoTemporaryFile) {
   HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(store.SaveLines(path, {"new"}));
+  EXPECT_EQ(store.SaveLines(path, {"new"}).outcome, TextWrite::Failed);
   EXPECT_THROW(store.WriteBytes(path, "new"), StoreError);
   CloseHandle(held);
   EXPECT_EQ(store.ReadBytes(path), "old\r\n");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/store.h"
 #include "sources/catalogue.h"
@@ -31,6 +32,11 @@ struct Workspace {
   bool dataChanged = false;
   std::string programFolder;  // with its trailing "\"
   std::string logPath;        // programFolder + "tx2log.txt"
+
+  // The run list that the edit and add dialogs write to.
+  int currentRunList = 0;
+  // The undo steps recorded in this run, oldest first.
+  std::vector<std::string> runUndoList;
 
   Workspace(Store& s, ui::Toolkit& t) : store(s), toolkit(t) {}
 };

@@ -97,19 +97,19 @@ void Tmform::ToolButton3Click() {
   Add1Click();
 }
 void Tmform::Undo1Click() {
-  UndoLastStep(ws);
+  UndoRecentStep(ws, *windows.undolist);
 }
 void Tmform::ToolButton4Click() {
   Undo1Click();
 }
 void Tmform::Saveallkeystofile1Click() {
-  ExportRunLists(ws, backup);
+  SaveAllKeysToFile(ws, backup, ExportNotice::FileCreated);
 }
 void Tmform::ToolButton5Click() {
-  Saveallkeystofile1Click();
+  SaveAllKeysToFile(ws, backup, ExportNotice::KeysSaved);
 }
 void Tmform::Undofromprevioussessions1Click() {
-  UndoPreviousSessions(ws, *windows.undolist);
+  UndoStoredStep(ws, *windows.undolist);
 }
 void Tmform::ToolButton15Click() {
   Undofromprevioussessions1Click();

@@ -76,9 +76,9 @@ void Tmform::WireControls() {
   form->onShow = [this] { FormShow(); };
   form->onClose = [this] { FormClose(); };
   form->onFormKeyPress = [this](int& key) { FormKeyPress(key); };
-  for (ui::ListBox* list : {ListBox1, ListBox2, ListBox3}) {
-    list->onDblClick = [this] { ListBox1DblClick(); };
-  }
+  ListBox1->onDblClick = [this] { ListBox1DblClick(); };
+  ListBox2->onDblClick = [this] { ListBox2DblClick(); };
+  ListBox3->onDblClick = [this] { ListBox3DblClick(); };
   ListBox1->onExit = [this] { ListBox1Exit(); };
   ListBox2->onExit = [this] { ListBox2Exit(); };
   ListBox3->onExit = [this] { ListBox3Exit(); };

@@ -1,21 +1,12 @@
 #include "runlists/edit_form.h"
 
+#include "sources/add_form.h"
+
 namespace tarnix {
-
-namespace {
-
-ui::FileDialogSpec ProgramDialog() {
-  ui::FileDialogSpec spec;
-  spec.filter = "exe|*.exe|all files|*.*";
-  spec.defaultExtension = "exe";
-  return spec;
-}
-
-}  // namespace
 
 TEditStr::TEditStr(ui::Toolkit& toolkit)
     : form(toolkit.CreateForm({"EditStr", "TEditStr", "Edit", 430, 148})),
-      Opendir(ProgramDialog()),
+      Opendir(ProgramFileDialog()),
       toolkit_(toolkit) {
   strname = form->AddEdit({"strname", {8, 8, 414, 24}});
   strname->SetEnabled(false);

@@ -10,17 +10,17 @@ ui::FormSpec AddSpec() {
   return spec;
 }
 
-ui::FileDialogSpec ProgramDialog() {
+}  // namespace
+
+ui::FileDialogSpec ProgramFileDialog() {
   ui::FileDialogSpec spec;
   spec.filter = "exe|*.exe|all files|*.*";
   spec.defaultExtension = "exe";
   return spec;
 }
 
-}  // namespace
-
 Taddform::Taddform(ui::Toolkit& toolkit)
-    : form(toolkit.CreateForm(AddSpec())), Opend(ProgramDialog()), toolkit_(toolkit) {
+    : form(toolkit.CreateForm(AddSpec())), Opend(ProgramFileDialog()), toolkit_(toolkit) {
   Label1 = form->AddLabel({"Label1", "Program", {8, 8, 120, 18}});
   program = form->AddEdit({"program", {8, 28, 318, 24}});
   Button1 = form->AddButton({"Button1", "Browse", {336, 26, 86, 28}});

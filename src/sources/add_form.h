@@ -10,6 +10,9 @@
 
 namespace tarnix {
 
+// The open dialog of the add and edit dialogs: programs first, then any file.
+ui::FileDialogSpec ProgramFileDialog();
+
 class Taddform {
  public:
   // Adds the entry to a run list; false when it could not be added (the dialog stays open).

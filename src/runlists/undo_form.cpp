@@ -5,7 +5,7 @@ namespace tarnix {
 namespace {
 
 ui::FormSpec UndoSpec() {
-  ui::FormSpec spec{"undolist", "Tundolist", "Undo", 500, 300};
+  ui::FormSpec spec{"undolist", "Tundolist", "Undo", 680, 300};
   spec.keyPreview = true;
   return spec;
 }
@@ -14,11 +14,11 @@ ui::FormSpec UndoSpec() {
 
 Tundolist::Tundolist(ui::Toolkit& toolkit)
     : form(toolkit.CreateForm(UndoSpec())), toolkit_(toolkit) {
-  ui::ListBoxSpec list{"ListBox1", {8, 8, 484, 240}};
+  ui::ListBoxSpec list{"ListBox1", {8, 8, 664, 240}};
   list.fontName = "Courier New";  // fixed width, so that the labels line up
   ListBox1 = form->AddListBox(list);
-  Button1 = form->AddButton({"Button1", "Undo", {154, 258, 86, 30}});
-  Button2 = form->AddButton({"Button2", "Cancel", {260, 258, 86, 30}});
+  Button1 = form->AddButton({"Button1", "Undo", {244, 258, 86, 30}});
+  Button2 = form->AddButton({"Button2", "Cancel", {350, 258, 86, 30}});
   Button1->onClick = [this] { Button1Click(); };
   Button2->onClick = [this] { Button2Click(); };
   form->onFormKeyPress = [this](int& key) { FormKeyPress(key); };

@@ -114,10 +114,17 @@ class RunListsTest : public ::testing::Test {
     }
     return true;
   }
-  void Command(HWND main, const wchar_t* item) {
-    const int id = NamedCommand(main, item);
-    ASSERT_NE(id, 0);
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
+  // Ctrl and a letter through the keyboard input of the session, to the focused window.
+  void PressCtrl(HWND main, WORD letter) {
+    SetForegroundWindow(main);
+    INPUT keys[4] = {};
+    const WORD codes[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+      keys[i].type = INPUT_KEYBOARD;
+      keys[i].ki.wVk = codes[i];
+      keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
   }
   HWND Dialog(const wchar_t* className) {
     return WaitForWindow(process->Id(), className, kShortTime);
@@ -177,7 +184,7 @@ TEST_F(RunListsTest, DeleteThenCtrlZBringsTheValueBackWithItsType) {
   EXPECT_TRUE(WaitUntil([&] { return !UserRunValue(kDeleted); }, kShortTime));
   EXPECT_TRUE(WaitUntil([&] { return !ListContains(userList, kDeleted); }, kShortTime));
 
-  Command(main, L"Undo1");
+  PressCtrl(main, 'Z');
   HWND undo = Dialog(L"Tundolist");
   ASSERT_NE(undo, nullptr);
   Screenshot(undo, L"runlists_undo.bmp");
@@ -208,7 +215,7 @@ TEST_F(RunListsTest, AnAddIsUndoneByCtrlRInTheNextRun) {
 
   main = Start();
   ASSERT_NE(main, nullptr);
-  Command(main, L"Undofromprevioussessions1");
+  PressCtrl(main, 'R');
   UndoLineOf(kAdded);
   EXPECT_TRUE(WaitUntil([&] { return !UserRunValue(kAdded).has_value(); }, kShortTime));
   EXPECT_TRUE(WaitUntil([&] { return !ListContains(userList, kAdded); }, kShortTime));

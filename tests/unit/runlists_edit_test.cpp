@@ -46,6 +46,18 @@ TEST_F(RunEditTest, DeleteDoesNothingWhenCancelledUnselectedOrUnfocused) {
   EXPECT_TRUE(StoredSteps().empty());
 }
 
+TEST_F(RunEditTest, ThePopupDeleteAfterARightClickOnAListWithoutSelectionDoesNothing) {
+  WhileRunning([&] {
+    toolkit.TakeMessages();
+    Select(List(2), 0);
+    MouseDown(List(0), ui::MouseButton::Right);
+    Click(FindMenuItem(MainForm(), "Delete1"));
+  });
+  EXPECT_TRUE(toolkit.Messages().empty());
+  EXPECT_TRUE(Run(Root::LocalMachine, "Tray").has_value());
+  EXPECT_TRUE(UserRun("Mail").has_value());
+}
+
 TEST_F(RunEditTest, DeleteOfAValueThatCannotBeRemovedKeepsTheLineAndRecordsNothing) {
   store.RefuseWrite(Root::LocalMachine, kRunKey);
   WhileRunning([&] { DeleteLine(0, 0); });

@@ -22,11 +22,14 @@ int FocusedRunList(const Workspace& ws) {
   return -1;
 }
 
+// The machine's lists need an administrator on current Windows: say so, as the way forward.
 void ShowRunKeyWriteError(Workspace& ws, int runList) {
-  ws.toolkit.MessageBox(ws.mainForm,
-                        "Error with writing to registry. Possibly, write access denied to " +
-                            ws.catalogue.RunList(runList).place,
-                        "Error!", ui::mb::IconStop);
+  std::string text = "Error with writing to registry. Possibly, write access denied to " +
+                     ws.catalogue.RunList(runList).place;
+  if (RunListKey(runList).root == Root::LocalMachine) {
+    text += "\nStart Tarnix II as administrator to change this list.";
+  }
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::IconStop);
 }
 
 }  // namespace tarnix

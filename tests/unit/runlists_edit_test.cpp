@@ -9,7 +9,8 @@ using namespace ui::headless;
 
 const char kRefused[] =
     "Error with writing to registry. Possibly, write access denied to "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\n"
+    "Start Tarnix II as administrator to change this list.";
 
 class RunEditTest : public RunListsTest {};
 
@@ -197,6 +198,15 @@ TEST_F(RunEditTest, EditOnAKeyThatCannotBeWrittenShowsAnErrorAndRecordsNothing) 
   EXPECT_TRUE(WasShown(kRefused));
   EXPECT_EQ(Run(Root::LocalMachine, "Tray")->data, "C:\\Tools\\tray.exe");
   EXPECT_TRUE(StoredSteps().empty());
+}
+
+TEST_F(RunEditTest, TheUsersOwnListNeedsNoAdministratorSoTheErrorOffersNone) {
+  store.RefuseWrite(Root::CurrentUser, kRunKey);
+  WhileRunning([&] { EditLine(2, 0, "other.exe"); });
+  EXPECT_TRUE(
+      WasShown("Error with writing to registry. Possibly, write access denied to "
+               "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"));
+  EXPECT_EQ(UserRun("Mail")->data, "mail.exe /q");
 }
 
 TEST_F(RunEditTest, EditingAValueThatIsNotAStringStopsWithTheTypeError) {

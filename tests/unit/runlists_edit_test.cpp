@@ -234,6 +234,18 @@ TEST_F(RunEditTest, DoubleClickEditsThatListAndMakesItTheOneAddWritesTo) {
   EXPECT_EQ(List(1).Items(), (std::vector<std::string>{"Spooler", "Late"}));
 }
 
+TEST_F(RunEditTest, ADoubleClickWithoutASelectedLineChangesNoCurrentList) {
+  WhileRunning([&] {
+    DoubleClick(List(2));
+    SelectPage(*Main().PageControl1, 1);
+    Focus(*Main().load);
+    OnAddEntry("Where", "w.exe");
+    Click(*Main().ToolButton3);
+  });
+  EXPECT_TRUE(Run(Root::LocalMachine, "Where").has_value());
+  EXPECT_FALSE(UserRun("Where").has_value());
+}
+
 TEST_F(RunEditTest, AddWithoutAFocusedListGoesToTheMachineRunListFirst) {
   WhileRunning([&] {
     SelectPage(*Main().PageControl1, 1);

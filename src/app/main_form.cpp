@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "app/version_text.h"
+#include "runlists/run_list_commands.h"
 #include "runlists/undo_journal.h"
 #include "services/services_page.h"
 #include "sources/loading.h"
@@ -139,7 +140,13 @@ void Tmform::FormKeyPress(int& key) {
 }
 
 void Tmform::ListBox1DblClick() {
-  dispatch(&Tmform::Change1Click);
+  EditClickedRunEntry(ws, *windows.EditStr, 0);
+}
+void Tmform::ListBox2DblClick() {
+  EditClickedRunEntry(ws, *windows.EditStr, 1);
+}
+void Tmform::ListBox3DblClick() {
+  EditClickedRunEntry(ws, *windows.EditStr, 2);
 }
 
 // A run list that loses the focus drops its selection, so the run-list commands never act on

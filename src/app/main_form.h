@@ -86,6 +86,8 @@ class Tmform {
   void FormClose();
   void FormKeyPress(int& key);
   void ListBox1DblClick();
+  void ListBox2DblClick();
+  void ListBox3DblClick();
   void ListBox1Exit();
   void ListBox2Exit();
   void ListBox3Exit();

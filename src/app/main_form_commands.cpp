@@ -97,19 +97,20 @@ void Tmform::ToolButton3Click() {
   dispatch(&Tmform::Add1Click);
 }
 void Tmform::Undo1Click() {
-  UndoLastStep(ws);
+  UndoRecentStep(ws, *windows.undolist);
 }
 void Tmform::ToolButton4Click() {
   dispatch(&Tmform::Undo1Click);
 }
 void Tmform::Saveallkeystofile1Click() {
-  ExportRunLists(ws, backup);
+  SaveAllKeysToFile(ws, backup, ExportNotice::FileCreated);
 }
+// The same export as the menu item, closed by a box of its own.
 void Tmform::ToolButton5Click() {
-  dispatch(&Tmform::Saveallkeystofile1Click);
+  SaveAllKeysToFile(ws, backup, ExportNotice::KeysSaved);
 }
 void Tmform::Undofromprevioussessions1Click() {
-  UndoPreviousSessions(ws, *windows.undolist);
+  UndoStoredStep(ws, *windows.undolist);
 }
 void Tmform::ToolButton15Click() {
   dispatch(&Tmform::Undofromprevioussessions1Click);

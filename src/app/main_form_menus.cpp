@@ -76,9 +76,9 @@ void Tmform::WireControls() {
   form->onShow = [this] { FormShow(); };
   form->onClose = Route(&Tmform::FormClose);
   form->onFormKeyPress = [this](int& key) { FormKeyPress(key); };
-  for (ui::ListBox* list : {ListBox1, ListBox2, ListBox3}) {
-    list->onDblClick = [this] { ListBox1DblClick(); };
-  }
+  ListBox1->onDblClick = Route(&Tmform::ListBox1DblClick);
+  ListBox2->onDblClick = Route(&Tmform::ListBox2DblClick);
+  ListBox3->onDblClick = Route(&Tmform::ListBox3DblClick);
   ListBox1->onExit = [this] { ListBox1Exit(); };
   ListBox2->onExit = [this] { ListBox2Exit(); };
   ListBox3->onExit = [this] { ListBox3Exit(); };
@@ -135,7 +135,7 @@ void Tmform::WireToolButtons() {
   ToolButton2->onClick = [this] { ToolButton2Click(); };
   ToolButton3->onClick = [this] { ToolButton3Click(); };
   ToolButton4->onClick = [this] { ToolButton4Click(); };
-  ToolButton5->onClick = [this] { ToolButton5Click(); };
+  ToolButton5->onClick = Route(&Tmform::ToolButton5Click);
   ToolButton6->onClick = [this] { ToolButton6Click(); };
   ToolButton7->onClick = [this] { ToolButton7Click(); };
   ToolButton8->onClick = [this] { ToolButton8Click(); };

@@ -126,6 +126,10 @@ bool MemoryStore::AppendText(const std::string& path, const std::string& text) {
   return true;
 }
 
+std::optional<std::string> MemoryStore::AnsiBytes(const std::string& text) {
+  return Utf8ToCp1252(text);
+}
+
 uint32_t MemoryStore::GetFileAttributes(const std::string& path) {
   if (IsDriveRoot(Normalise(path)))
     return attr::Directory;

@@ -73,6 +73,7 @@ class MemoryStore : public Store {
   std::optional<std::string> ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   bool AppendText(const std::string& path, const std::string& text) override;
+  std::optional<std::string> AnsiBytes(const std::string& text) override;
   uint32_t GetFileAttributes(const std::string& path) override;
   bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
   std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override;

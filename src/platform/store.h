@@ -138,6 +138,9 @@ class Store {
   // Appends the UTF-8 text, converted to the ANSI code page, at the end of the file, creating
   // it when missing. False when the file cannot be opened or written.
   virtual bool AppendText(const std::string& path, const std::string& text) = 0;
+  // The UTF-8 text as bytes of the ANSI code page (for file formats that are ANSI), or nothing
+  // when a character does not fit: a look-alike is never made.
+  virtual std::optional<std::string> AnsiBytes(const std::string& text) = 0;
   virtual uint32_t GetFileAttributes(const std::string& path) = 0;  // kInvalidAttributes if none
   virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
   // Entries of folder (with or without a trailing "\") matching pattern ("*.*"), hidden,

@@ -200,6 +200,14 @@ bool Win32Store::AppendText(const std::string& path, const std::string& text) {
          WriteAll(file.get(), ansi);
 }
 
+std::optional<std::string> Win32Store::AnsiBytes(const std::string& text) {
+  bool lossless = false;
+  std::string ansi = ToAnsi(text, &lossless);
+  if (!lossless && !text.empty())
+    return std::nullopt;
+  return ansi;
+}
+
 uint32_t Win32Store::GetFileAttributes(const std::string& path) {
   return GetFileAttributesW(Widen(path).c_str());
 }

@@ -4,8 +4,6 @@
 
 namespace tarnix {
 
-namespace {
-
 std::string HexBytes(const std::string& data) {
   std::string out;
   char byte[4];
@@ -16,8 +14,6 @@ std::string HexBytes(const std::string& data) {
   }
   return out;
 }
-
-}  // namespace
 
 std::string ValueText(const RegValue& value) {
   if (value.IsString())

@@ -1,8 +1,92 @@
-// Filled in by the registry export feature.
 #include "runlists/export.h"
+
+#include <optional>
+
+#include "platform/value_text.h"
+#include "runlists/run_keys.h"
 
 namespace tarnix {
 
-void ExportRunLists(Workspace&, const ui::FileDialogSpec&) {}
+namespace {
+
+// Inside the double quotes of a name or a string, the registry editor reads "\\" and "\"".
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '\\' || c == '"') {
+      out += '\\';
+    }
+    out += c;
+  }
+  return out + "\"";
+}
+
+// The data after "=": a string in quotes, an expandable string as its code-page bytes with
+// the terminating zero, anything else in the registry editor's typed form.
+std::optional<std::string> DataText(Store& store, const std::optional<RegValue>& value) {
+  if (!value) {
+    return store.AnsiBytes("\"\"");
+  }
+  if (value->type == regtype::String) {
+    return store.AnsiBytes(Quoted(value->data));
+  }
+  if (value->type == regtype::ExpandString) {
+    auto bytes = store.AnsiBytes(value->data);
+    if (!bytes) {
+      return std::nullopt;
+    }
+    return "hex(2):" + HexBytes(*bytes + '\0');
+  }
+  return ValueText(*value);
+}
+
+std::string EntryLine(Workspace& ws, int runList, const RegKey* key, const std::string& name) {
+  const std::optional<RegValue> value = key ? key->ReadValue(name) : std::nullopt;
+  const std::optional<std::string> quotedName = ws.store.AnsiBytes(Quoted(name));
+  const std::optional<std::string> data = DataText(ws.store, value);
+  if (!quotedName || !data) {
+    throw StoreError("The entry \"" + name + "\" of " + ws.catalogue.RunList(runList).place +
+                     " holds a character that a REGEDIT4 file cannot hold. Nothing was written.");
+  }
+  return *quotedName + "=" + *data + "\r\n";
+}
+
+std::string Section(Workspace& ws, int runList) {
+  // The second key line ends in LF alone: the file has always been written so.
+  std::string out =
+      "[" + ws.catalogue.RunList(runList).place + "]" + (runList == 1 ? "\n" : "\r\n");
+  auto key = OpenRunKey(ws.store, runList, false);
+  for (const std::string& name : ws.views.runLists[runList]->Items()) {
+    out += EntryLine(ws, runList, key.get(), name);
+  }
+  return out + "\r\n";
+}
+
+}  // namespace
+
+std::string RegistryFileBytes(Workspace& ws) {
+  std::string out = "REGEDIT4\r\n\r\n";
+  for (int runList = 0; runList < kRunListCount; ++runList) {
+    out += Section(ws, runList);
+  }
+  return out;
+}
+
+void ExportRunLists(Workspace& ws, const std::string& path) {
+  ws.store.WriteBytes(path, RegistryFileBytes(ws));
+}
+
+void SaveAllKeysToFile(Workspace& ws, const ui::FileDialogSpec& dialog, ExportNotice notice) {
+  const std::optional<std::string> path = ws.toolkit.SaveFileDialog(ws.mainForm, dialog);
+  if (!path) {
+    return;
+  }
+  ExportRunLists(ws, *path);
+  if (notice == ExportNotice::KeysSaved) {
+    ws.toolkit.MessageBox(ws.mainForm, *path, "Registry key's Run,RunServices saved!", ui::mb::Ok);
+  } else {
+    ws.toolkit.MessageBox(ws.mainForm, *path, "File created successfully!", ui::mb::IconInfo);
+  }
+}
 
 }  // namespace tarnix

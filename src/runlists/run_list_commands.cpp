@@ -1,10 +1,137 @@
-// Filled in by the run-list editing feature.
 #include "runlists/run_list_commands.h"
+
+#include "runlists/run_keys.h"
+#include "sources/undo_step.h"
 
 namespace tarnix {
 
-void DeleteRunEntry(Workspace&) {}
-void EditRunEntry(Workspace&, TEditStr&) {}
-void AddRunEntry(Workspace&, Taddform&) {}
+namespace {
+
+[[nodiscard]] bool WriteRunValue(Workspace& ws, int runList, const std::string& name,
+                                 const RegValue& value) {
+  bool written = false;
+  if (auto key = OpenRunKey(ws.store, runList, true)) {
+    try {
+      key->WriteValue(name, value);
+      written = true;
+    } catch (const StoreError&) {
+      // told below, in the words of a key that cannot be written
+    }
+  }
+  if (!written) {
+    ShowRunKeyWriteError(ws, runList);
+  }
+  return written;
+}
+
+// The value's type is kept, so an expandable command stays expandable.
+void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
+  ui::ListBox* list = ws.views.runLists[runList];
+  if (list->ItemIndex() < 0) {
+    return;
+  }
+  const std::string name = list->Item(list->ItemIndex());
+  uint32_t type = regtype::String;
+  std::string command;
+  if (auto key = OpenRunKey(ws.store, runList, false)) {
+    command = key->ReadString(name);
+    if (auto value = key->ReadValue(name)) {
+      type = value->type;
+    }
+  }
+  if (!dialog.Execute(name, command)) {
+    return;
+  }
+  const std::string edited = dialog.strval->Text();
+  if (!WriteRunValue(ws, ws.currentRunList, name, {type, edited})) {
+    return;
+  }
+  if (edited != dialog.shownCommand) {
+    RecordUndoStep(ws, StepKind::Changed, ws.currentRunList, name, {type, dialog.shownCommand});
+  }
+}
+
+// A name that already exists is overwritten; its step keeps the old command so that undo puts
+// it back instead of deleting the entry.
+[[nodiscard]] bool AddToRunList(Workspace& ws, const std::string& name,
+                                const std::string& program) {
+  const int runList = ws.currentRunList;
+  std::optional<RegValue> old;
+  if (auto key = OpenRunKey(ws.store, runList, false)) {
+    old = key->ReadValue(name);
+  }
+  if (!WriteRunValue(ws, runList, name, {regtype::String, program})) {
+    return false;
+  }
+  ws.views.runLists[runList]->Add(name);
+  if (old) {
+    RecordUndoStep(ws, StepKind::Changed, runList, name, *old);
+  } else {
+    RecordUndoStep(ws, StepKind::Added, runList, name, {regtype::String, program});
+  }
+  return true;
+}
+
+}  // namespace
+
+// A value of any type can be deleted; its step keeps the type, so undo restores it exactly.
+void DeleteRunEntry(Workspace& ws) {
+  const int runList = FocusedRunList(ws);
+  if (runList < 0) {
+    return;
+  }
+  ui::ListBox* list = ws.views.runLists[runList];
+  const int line = list->ItemIndex();
+  if (line < 0) {
+    return;
+  }
+  const std::string name = list->Item(line);
+  if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure delete " + name + " ?", "Attention!",
+                            ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
+    return;
+  }
+  auto key = OpenRunKey(ws.store, runList, false);
+  if (!key) {
+    ShowRunKeyWriteError(ws, runList);
+    return;
+  }
+  const std::optional<RegValue> old = key->ReadValue(name);
+  if (old && !key->DeleteValue(name)) {
+    ShowRunKeyWriteError(ws, runList);
+    return;
+  }
+  key.reset();
+  if (old) {
+    RecordUndoStep(ws, StepKind::Deleted, runList, name, *old);
+  }
+  list->Delete(line);
+}
+
+void EditRunEntry(Workspace& ws, TEditStr& dialog) {
+  const int runList = FocusedRunList(ws);
+  if (runList < 0) {
+    return;
+  }
+  ws.currentRunList = runList;
+  EditSelected(ws, dialog, runList);
+}
+
+void EditClickedRunEntry(Workspace& ws, TEditStr& dialog, int runList) {
+  if (ws.views.runLists[runList]->ItemIndex() < 0) {
+    return;
+  }
+  ws.currentRunList = runList;
+  EditSelected(ws, dialog, runList);
+}
+
+void AddRunEntry(Workspace& ws, Taddform& dialog) {
+  const int focused = FocusedRunList(ws);
+  if (focused >= 0) {
+    ws.currentRunList = focused;
+  }
+  dialog.ShowForRunList([&ws](const std::string& name, const std::string& program) {
+    return AddToRunList(ws, name, program);
+  });
+}
 
 }  // namespace tarnix

@@ -1,13 +1,169 @@
 #include "runlists/undo_journal.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "runlists/run_keys.h"
+#include "sources/loading.h"
+#include "sources/undo_step.h"
+
 namespace tarnix {
 
-void EnsureUndoKey(Store& store) {
-  store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\Tarnix", true);
+namespace {
+
+enum class UndoOutcome { NoData, Failed, Done };
+
+char At(const std::string& text, size_t position) {
+  return position < text.size() ? text[position] : '\0';
 }
 
-// Filled in by the undo journal feature.
-void UndoLastStep(Workspace&) {}
-void UndoPreviousSessions(Workspace&, Tundolist&) {}
+std::string KindLabel(char kind) {
+  switch (kind) {
+    case '0':
+      return "Deleted    ";
+    case '1':
+      return "Changed    ";
+    default:
+      return "Added      ";
+  }
+}
+
+std::string RunKeyLabel(char runList) {
+  switch (runList) {
+    case '0':
+      return " HKLM\\...\\Run\\";
+    case '1':
+      return " HKLM\\...\\RunServices\\";
+    default:
+      return " HKCU\\...\\Run\\";
+  }
+}
+
+std::vector<std::string> NewestFirst(const std::vector<std::string>& steps) {
+  std::vector<std::string> lines;
+  for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+    lines.push_back(StepDisplayLine(*step));
+  }
+  return lines;
+}
+
+void ShowError(Workspace& ws, const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::IconStop);
+}
+
+// The position in `steps` of the dialog's row, or -1 when there is none.
+int PickedPosition(Workspace& ws, Tundolist& dialog, const std::vector<std::string>& steps) {
+  const int row = dialog.Choose(NewestFirst(steps));
+  if (row < 0) {
+    return -1;
+  }
+  const int position = static_cast<int>(steps.size()) - 1 - row;
+  if (position < 0) {
+    ShowError(ws, "Internal error (cnt>Count)! Send message to author");
+    return -1;
+  }
+  return position;
+}
+
+// A step whose key or command has vanished is refused: it would write an empty command.
+UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
+  std::optional<RegValue> command;
+  if (auto key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(step), false)) {
+    command = key->ReadValue("Command");
+  }
+  if (!command) {
+    ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Undo data not found in registry", "Sorry!",
+                          ui::mb::IconStop);
+    return UndoOutcome::NoData;
+  }
+  if (!ApplyUndoStep(ws, step, *command)) {
+    return UndoOutcome::Failed;
+  }
+  ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step));
+  return UndoOutcome::Done;
+}
+
+}  // namespace
+
+void EnsureUndoKey(Store& store) {
+  store.OpenKey(Root::CurrentUser, kUndoRoot, true);
+}
+
+std::string StepDisplayLine(const std::string& stepName) {
+  const std::string dateAndTime = stepName.size() > 1 ? stepName.substr(1, 20) : std::string();
+  return KindLabel(At(stepName, 0)) + dateAndTime + RunKeyLabel(At(stepName, 22)) +
+         StepEntryName(stepName);
+}
+
+bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& command) {
+  const char runList = At(stepName, 22);
+  if (runList < '0' || runList > '2') {
+    ShowError(ws, "Internal error (number key >2)! Send message to author!");
+    return false;
+  }
+  const std::string entry = StepEntryName(stepName);
+  bool done = false;
+  if (auto key = OpenRunKey(ws.store, runList - '0', true)) {
+    try {
+      if (At(stepName, 0) == '2') {
+        key->DeleteValue(entry);
+      } else {
+        key->WriteValue(entry, command);
+      }
+      done = true;
+    } catch (const StoreError&) {
+      // told below, as a key that cannot be written
+    }
+  }
+  if (!done) {
+    ShowError(ws, "Permission to key HKCUSoftwareTarnix denied");
+  }
+  return done;
+}
+
+void UndoRecentStep(Workspace& ws, Tundolist& dialog) {
+  std::vector<std::string>& steps = ws.runUndoList;
+  const int position = PickedPosition(ws, dialog, steps);
+  if (position < 0) {
+    return;
+  }
+  const UndoOutcome outcome = UndoStep(ws, steps[position]);
+  if (outcome == UndoOutcome::NoData) {
+    return;
+  }
+  if (outcome == UndoOutcome::Done) {
+    steps.erase(steps.begin() + position);
+  }
+  RefreshAll(ws);
+}
+
+void UndoStoredStep(Workspace& ws, Tundolist& dialog) {
+  std::vector<std::string> steps;
+  if (auto root = ws.store.OpenKey(Root::CurrentUser, kUndoRoot, false)) {
+    steps = root->GetKeyNames();
+  }
+  if (steps.empty()) {
+    ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Not found undo data in registry!",
+                          "Sorry!", ui::mb::IconInfo);
+    return;
+  }
+  const int position = PickedPosition(ws, dialog, steps);
+  if (position < 0) {
+    return;
+  }
+  const std::string step = steps[position];
+  const UndoOutcome outcome = UndoStep(ws, step);
+  if (outcome == UndoOutcome::NoData) {
+    return;
+  }
+  if (outcome == UndoOutcome::Done) {
+    auto recent = std::find(ws.runUndoList.begin(), ws.runUndoList.end(), step);
+    if (recent != ws.runUndoList.end()) {
+      ws.runUndoList.erase(recent);
+    }
+  }
+  RefreshAll(ws);
+}
 
 }  // namespace tarnix

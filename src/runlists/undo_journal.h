@@ -1,5 +1,8 @@
-// The undo journal of run-list changes under HKEY_CURRENT_USER "SOFTWARE\Tarnix".
+// The undo journal of run-list changes under HKEY_CURRENT_USER "SOFTWARE\Tarnix": undoing a
+// step of this run (Ctrl+Z) or any stored step (Ctrl+R).
 #pragma once
+
+#include <string>
 
 #include "platform/store.h"
 #include "runlists/undo_form.h"
@@ -7,11 +10,17 @@
 
 namespace tarnix {
 
-// Creates the journal's root key when it is missing.
+// Creates the journal's root key when it is missing; a failure is silent.
 void EnsureUndoKey(Store& store);
-// Undoes the last change of this run.
-void UndoLastStep(Workspace& ws);
-// Lets the user pick a change of an earlier run and undoes it.
-void UndoPreviousSessions(Workspace& ws, Tundolist& dialog);
+// The undo dialog's line for a step: its kind, date, time, run key and entry name.
+std::string StepDisplayLine(const std::string& stepName);
+// Writes the step's command back under its entry, or deletes an added entry. False, after
+// telling the user, when the step names no run list or the run key cannot be written.
+[[nodiscard]] bool ApplyUndoStep(Workspace& ws, const std::string& stepName,
+                                 const RegValue& command);
+// Lets the user pick a step of this run, newest first, and undoes it.
+void UndoRecentStep(Workspace& ws, Tundolist& dialog);
+// Lets the user pick any stored step, of this run or an earlier one, and undoes it.
+void UndoStoredStep(Workspace& ws, Tundolist& dialog);
 
 }  // namespace tarnix

@@ -52,6 +52,11 @@ struct Workspace {
   std::string programFolder;  // with its trailing "\"
   std::string logPath;        // programFolder + "tx2log.txt"
 
+  // The run list that the edit and add dialogs write to.
+  int currentRunList = 0;
+  // The undo steps recorded in this run, oldest first.
+  std::vector<std::string> runUndoList;
+
   Workspace(Store& s, ui::Toolkit& t) : store(s), toolkit(t) {}
   TextFile& Text(SectionId id) { return texts[static_cast<size_t>(SectionIndex(id))]; }
   const TextFile& Text(SectionId id) const { return texts[static_cast<size_t>(SectionIndex(id))]; }

@@ -334,6 +334,15 @@ TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWrittenAndItsLineIsNamed) {
   EXPECT_EQ(store().SaveLines(noFolder, {"fits"}).outcome, TextWrite::Failed);
 }
 
+TEST_P(StoreConformance, AnsiBytesHoldOnlyWhatTheCodePageHolds) {
+  EXPECT_EQ(store().AnsiBytes("Grüße \\ \"x\""),
+            "Gr\xFC\xDF"
+            "e \\ \"x\"");
+  EXPECT_EQ(store().AnsiBytes(""), "");
+  EXPECT_EQ(store().AnsiBytes("日本"), std::nullopt);
+  EXPECT_EQ(store().AnsiBytes("ok ✓"), std::nullopt);
+}
+
 TEST_P(StoreConformance, NonAsciiFileNamesAndText) {
   const std::string path = File("Grüße.txt");
   ASSERT_TRUE(store().SaveLines(path, {"Grüße aus Köln"}));

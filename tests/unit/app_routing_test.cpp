@@ -49,9 +49,13 @@ const std::pair<Tmform::Handler, const char*> kHandlers[] = {
     TARNIX_HANDLER(Delete1Click),
     TARNIX_HANDLER(Add1Click),
     TARNIX_HANDLER(Change1Click),
+    TARNIX_HANDLER(ListBox1DblClick),
+    TARNIX_HANDLER(ListBox2DblClick),
+    TARNIX_HANDLER(ListBox3DblClick),
     TARNIX_HANDLER(Undo1Click),
     TARNIX_HANDLER(Undofromprevioussessions1Click),
     TARNIX_HANDLER(Saveallkeystofile1Click),
+    TARNIX_HANDLER(ToolButton5Click),
     TARNIX_HANDLER(Delete2Click),
     TARNIX_HANDLER(Add2Click),
     TARNIX_HANDLER(Change2Click),
@@ -159,7 +163,7 @@ std::vector<Route> RunListRoutes() {
          windows98},
         {"Ctrl+S in " + list, kRegistry, CtrlIn(list, 'S'), {"Saveallkeystofile1Click"}, windows98},
         {"Enter in " + list, kRegistry, PressIn(list, kEnter), {"Change1Click"}, windows98},
-        {"Double click on " + list, kRegistry, DoubleClickOn(list), {"Change1Click"}, windows98},
+        {"Double click on " + list, kRegistry, DoubleClickOn(list), {list + "DblClick"}, windows98},
     };
     routes.insert(routes.end(), keys.begin(), keys.end());
   }
@@ -195,16 +199,11 @@ std::vector<Route> GroupRoutes(const Group& g) {
 // The buttons of the "Registry" page's toolbar and of the right-hand panel.
 std::vector<Route> ToolBarRoutes() {
   const std::pair<const char*, const char*> buttons[] = {
-      {"ToolButton1", "Delete1Click"},
-      {"ToolButton2", "Change1Click"},
-      {"ToolButton3", "Add1Click"},
-      {"ToolButton4", "Undo1Click"},
-      {"ToolButton5", "Saveallkeystofile1Click"},
-      {"ToolButton15", "Undofromprevioussessions1Click"},
-      {"ToolButton8", "Checkit1Click"},
-      {"ToolButton9", "Save1Click"},
-      {"ToolButton10", "Find1Click"},
-      {"ToolButton11", "N17Click"},
+      {"ToolButton1", "Delete1Click"},     {"ToolButton2", "Change1Click"},
+      {"ToolButton3", "Add1Click"},        {"ToolButton4", "Undo1Click"},
+      {"ToolButton5", "ToolButton5Click"}, {"ToolButton15", "Undofromprevioussessions1Click"},
+      {"ToolButton8", "Checkit1Click"},    {"ToolButton9", "Save1Click"},
+      {"ToolButton10", "Find1Click"},      {"ToolButton11", "N17Click"},
       {"ToolButton13", "N8Click"},
   };
   std::vector<Route> routes;

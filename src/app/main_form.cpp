@@ -31,9 +31,10 @@ ui::FileDialogSpec RegFileDialog() {
 
 }  // namespace
 
-Tmform::Tmform(Workspace& workspace, const AppWindows& others)
+Tmform::Tmform(Workspace& workspace, const AppWindows& others, ServiceControl* serviceControl)
     : ws(workspace),
       windows(others),
+      services(serviceControl),
       form(workspace.toolkit.CreateForm(MainFormSpec())),
       backup(RegFileDialog()),
       backone(RegFileDialog()),
@@ -68,7 +69,7 @@ void Tmform::LoadPlaces() {
   BindViews();
   LoadRunList(ws, 0);
   if (ws.catalogue.isNT) {
-    ListServices(ws);
+    ListServices(ws, services);
   } else {
     LoadRunList(ws, 1);
   }

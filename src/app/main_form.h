@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_windows.h"
+#include "platform/services.h"
 #include "sources/workspace.h"
 #include "ui/toolkit.h"
 
@@ -14,11 +15,13 @@ namespace tarnix {
 class Tmform {
  public:
   // Builds the window and loads every startup place into it. `windows` is filled by the
-  // caller once the other windows exist; the commands use it.
-  Tmform(Workspace& ws, const AppWindows& windows);
+  // caller once the other windows exist; the commands use it. Without a service manager
+  // (null) the services page stays empty.
+  Tmform(Workspace& ws, const AppWindows& windows, ServiceControl* services);
 
   Workspace& ws;
   const AppWindows& windows;
+  ServiceControl* services;
   std::unique_ptr<ui::Form> form;
   std::string helpFile;
   ui::FileDialogSpec backup, backone, undodiag;

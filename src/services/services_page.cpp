@@ -11,6 +11,7 @@ const char kNoRights[] =
     "Only an administrator can change the start type of a service. Start Tarnix II as an "
     "administrator to change it.";
 const char kServiceGone[] = "The service no longer exists.";
+const char kNoManager[] = "The service manager could not be opened.";
 const char kNotOpened[] = "The service could not be opened.";
 const char kNotChanged[] = "The start type of the service could not be changed.";
 
@@ -28,7 +29,7 @@ std::unique_ptr<ServiceHandle> OpenSelected(Workspace& ws, ServiceControl& servi
   ui::ListBox& list = *ws.views.lsbNTServ;
   Opened<ServiceManagerHandle> manager = services.OpenManager();
   if (!manager.handle) {
-    Report(ws, manager.failure, kNotOpened);
+    Report(ws, manager.failure, kNoManager);
     return nullptr;
   }
   std::string keyName;

@@ -266,6 +266,11 @@ TEST_F(ServicesPageTest, AServiceRemovedSinceListingOrAManagerRefusedIsReported)
   List().SetItemIndex(0);
   Main().Button1Click();
   EXPECT_EQ(OnlyMessage().caption, "Sorry!");
+  toolkit.TakeMessages();
+  services.faults().openManager = ServiceFailure::Other;
+  Main().Button1Click();
+  EXPECT_EQ(OnlyMessage().text, "The service manager could not be opened.");
+  EXPECT_TRUE(services.Changes().empty());
 }
 
 TEST_F(ServicesPageTest, AnUnreadableConfigurationChecksNothingAndOkChangesNothing) {

@@ -15,6 +15,12 @@ target_compile_options(tarnix2 PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(tarnix2 PRIVATE tarnix_app)
 target_link_options(tarnix2 PRIVATE ${TARNIX_STATIC_LINK} -municode)
 
+# A service program of the tests' own, which they register and start under Wine.
+add_executable(tarnix_test_service ${CMAKE_SOURCE_DIR}/tests/win32/support/test_service.cpp)
+target_compile_options(tarnix_test_service PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(tarnix_test_service PRIVATE advapi32)
+target_link_options(tarnix_test_service PRIVATE ${TARNIX_STATIC_LINK} -municode)
+
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -34,10 +40,11 @@ foreach(test_source ${TARNIX_WIN32_TESTS})
   target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(${test_name} PRIVATE ${TARNIX_WARNINGS})
   target_compile_definitions(${test_name} PRIVATE
-                             TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>")
+                             TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>"
+                             TARNIX_TEST_SERVICE_PATH="$<TARGET_FILE:tarnix_test_service>")
   target_link_libraries(${test_name} PRIVATE tarnix_app tarnix_fakes gtest_main)
   target_link_options(${test_name} PRIVATE ${TARNIX_STATIC_LINK})
-  add_dependencies(${test_name} tarnix2)
+  add_dependencies(${test_name} tarnix2 tarnix_test_service)
   gtest_discover_tests(${test_name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES TIMEOUT 120 RESOURCE_LOCK wineprefix)
 endforeach()

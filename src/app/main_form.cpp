@@ -39,10 +39,11 @@ ui::FileDialogSpec RegFileDialog() {
 
 }  // namespace
 
-Tmform::Tmform(Workspace& workspace, const AppWindows& others)
+Tmform::Tmform(Workspace& workspace, const AppWindows& others, ServiceControl* serviceControl)
     : ws(workspace),
       windows(others),
       dispatch([this](Handler handler) { (this->*handler)(); }),
+      services(serviceControl),
       form(workspace.toolkit.CreateForm(MainFormSpec())),
       backup(RegFileDialog()),
       backone(RegFileDialog()),
@@ -77,7 +78,7 @@ void Tmform::LoadPlaces() {
   BindViews();
   LoadRunList(ws, 0);
   if (ws.catalogue.isNT) {
-    ListServices(ws);
+    ListServices(ws, services);
   } else {
     LoadRunList(ws, 1);
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_windows.h"
+#include "platform/services.h"
 #include "sources/workspace.h"
 #include "ui/toolkit.h"
 
@@ -17,14 +18,16 @@ class Tmform {
   using Handler = void (Tmform::*)();
 
   // Builds the window and loads every startup place into it. `windows` is filled by the
-  // caller once the other windows exist; the commands use it.
-  Tmform(Workspace& ws, const AppWindows& windows);
+  // caller once the other windows exist; the commands use it. Without a service manager
+  // (null) the services page stays empty.
+  Tmform(Workspace& ws, const AppWindows& windows, ServiceControl* services);
 
   Workspace& ws;
   const AppWindows& windows;
   // Every control reaches its command through this one call; it runs the handler. A test may
   // put a recorder in its place to see which handler each control reaches.
   std::function<void(Handler)> dispatch;
+  ServiceControl* services;
   std::unique_ptr<ui::Form> form;
   std::string helpFile;
   ui::FileDialogSpec backup, backone, undodiag;

@@ -155,7 +155,7 @@ void Tmform::ToolButton18Click() {
 }
 
 void Tmform::Button1Click() {
-  StartupButton(ws, *windows.frmServ);
+  StartupButton(ws, services, *windows.frmServ);
 }
 void Tmform::Button2Click() {
   OpenEventViewer(ws);

@@ -41,9 +41,9 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
   return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
 }
 
-Program::Program(Store& store, ui::Toolkit& toolkit)
+Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services)
     : ws(store, Titled(toolkit)),
-      mform(ws, windows),
+      mform(ws, windows, services),
       addform(toolkit),
       AboutBox(toolkit),
       EditStr(toolkit),

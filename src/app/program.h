@@ -27,7 +27,8 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
 class Program {
  public:
   // Creates every window once, the main window first; its construction loads every place.
-  Program(Store& store, ui::Toolkit& toolkit);
+  // Without a service manager (null) the services page stays empty.
+  Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services = nullptr);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

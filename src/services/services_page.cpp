@@ -1,10 +1,95 @@
-// Filled in by the services feature.
 #include "services/services_page.h"
+
+#include <string>
+#include <vector>
 
 namespace tarnix {
 
-void ListServices(Workspace&) {}
-void StartupButton(Workspace&, TfrmServ&) {}
-void OpenEventViewer(Workspace&) {}
+namespace {
+
+const char kNoRights[] =
+    "Only an administrator can change the start type of a service. Start Tarnix II as an "
+    "administrator to change it.";
+const char kServiceGone[] = "The service no longer exists.";
+const char kNoManager[] = "The service manager could not be opened.";
+const char kNotOpened[] = "The service could not be opened.";
+const char kNotChanged[] = "The start type of the service could not be changed.";
+
+void Report(Workspace& ws, ServiceFailure failure, const char* otherwise) {
+  if (failure == ServiceFailure::AccessDenied) {
+    ws.toolkit.MessageBox(ws.mainForm, kNoRights, "Sorry!", ui::mb::Ok | ui::mb::IconStop);
+    return;
+  }
+  const char* text = failure == ServiceFailure::NoSuchService ? kServiceGone : otherwise;
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
+// The selected service opened for its change, or null once the user has been told why not.
+std::unique_ptr<ServiceHandle> OpenSelected(Workspace& ws, ServiceControl& services) {
+  ui::ListBox& list = *ws.views.lsbNTServ;
+  Opened<ServiceManagerHandle> manager = services.OpenManager();
+  if (!manager.handle) {
+    Report(ws, manager.failure, kNoManager);
+    return nullptr;
+  }
+  std::string keyName;
+  if (ServiceFailure failure = manager.handle->KeyName(list.Item(list.ItemIndex()), keyName);
+      failure != ServiceFailure::None) {
+    Report(ws, failure, kNotOpened);
+    return nullptr;
+  }
+  Opened<ServiceHandle> service = manager.handle->OpenForChange(keyName);
+  if (!service.handle) {
+    Report(ws, service.failure, kNotOpened);
+  }
+  return std::move(service.handle);
+}
+
+}  // namespace
+
+void ListServices(Workspace& ws, ServiceControl* services) {
+  if (services == nullptr) {
+    return;
+  }
+  Opened<ServiceManagerHandle> manager = services->OpenManager();
+  std::vector<ServiceEntry> active;
+  if (!manager.handle || ListActiveServices(*manager.handle, active) != ServiceFailure::None) {
+    return;
+  }
+  for (const ServiceEntry& service : active) {
+    if (service.displayName.empty()) {
+      continue;
+    }
+    const bool running = service.currentState == svc::Running;
+    ws.views.lsbNTServ->Add(service.displayName,
+                            running ? kServiceRunningImage : kServiceOtherStateImage);
+  }
+}
+
+void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog) {
+  if (services == nullptr || ws.views.lsbNTServ->ItemIndex() < 0) {
+    return;
+  }
+  std::unique_ptr<ServiceHandle> service = OpenSelected(ws, *services);
+  if (!service) {
+    return;
+  }
+  ServiceConfig config;
+  std::optional<uint32_t> current;
+  if (service->QueryConfig(config) == ServiceFailure::None) {
+    current = config.startType;
+  }
+  const std::optional<uint32_t> chosen = dialog.Execute(current);
+  if (!chosen) {
+    return;
+  }
+  if (ServiceFailure failure = service->ChangeStartType(*chosen); failure != ServiceFailure::None) {
+    Report(ws, failure, kNotChanged);
+  }
+}
+
+void OpenEventViewer(Workspace& ws) {
+  ws.toolkit.ShellExecute(ws.mainForm, "open", "EVENTVWR.EXE", "", "", ui::sw::Maximized);
+}
 
 }  // namespace tarnix

@@ -1,15 +1,21 @@
 // The "NT Services" page: the active services and their start types.
 #pragma once
 
+#include "platform/services.h"
 #include "services/serv_form.h"
 #include "sources/workspace.h"
 
 namespace tarnix {
 
-// Fills lsbNTServ with the active services; once, when the main window is built on NT.
-void ListServices(Workspace& ws);
-// "&Startup": changes the start type of the selected service.
-void StartupButton(Workspace& ws, TfrmServ& dialog);
+// The pictures of the main window's "sem" images that mark a listed service's state.
+constexpr int kServiceRunningImage = 0;
+constexpr int kServiceOtherStateImage = 1;
+
+// Adds the active services to lsbNTServ in the manager's order; once, when the main window is
+// built on NT. Without a service manager (null) the list stays empty.
+void ListServices(Workspace& ws, ServiceControl* services);
+// "&Startup": changes the start type of the selected service; tells the user what failed.
+void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog);
 // "Event Viewer".
 void OpenEventViewer(Workspace& ws);
 

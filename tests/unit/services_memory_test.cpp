@@ -1,0 +1,153 @@
+// The memory service manager: the shared conformance suite, its faults, and the listing that
+// spans several enumeration calls.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conformance/services_conformance.h"
+#include "fakes/services_memory.h"
+
+namespace tarnix {
+namespace {
+
+MemoryServices::Service Running(const std::string& key, const std::string& display,
+                                uint32_t startType = svc::AutoStart) {
+  MemoryServices::Service service{key, display, svc::Running, {}};
+  service.config.startType = startType;
+  service.config.binaryPath = "C:\\windows\\system32\\" + key + ".exe";
+  service.config.account = "LocalSystem";
+  return service;
+}
+
+void FillWithWineLikeServices(MemoryServices& services) {
+  services.Add(Running("PlugPlay", "Plug and Play Service"));
+  services.Add(Running("TarnixTestRunning", "Tarnix Test Running", svc::DemandStart));
+  MemoryServices::Service stopped =
+      Running("TarnixTestStopped", "Tarnix Test Stopped", svc::DemandStart);
+  stopped.state = svc::Stopped;
+  services.Add(stopped);
+  MemoryServices::Service paused = Running("Spooler", "Print Spooler");
+  paused.state = svc::Paused;
+  services.Add(paused);
+  MemoryServices::Service driver = Running("Disk", "Disk Driver", svc::SystemStart);
+  driver.config.serviceType = svc::KernelDriver;
+  services.Add(driver);
+}
+
+class MemoryTarget : public ServicesTarget {
+ public:
+  MemoryTarget() {
+    FillWithWineLikeServices(whole_);
+    FillWithWineLikeServices(paged_);
+    paged_.SetPageSize(1);
+  }
+  ServiceControl& services() override { return whole_; }
+  ServiceControl& pagedServices() override { return paged_; }
+  std::string runningKey() const override { return "TarnixTestRunning"; }
+  std::string runningDisplayName() const override { return "Tarnix Test Running"; }
+  std::string stoppedKey() const override { return "TarnixTestStopped"; }
+  std::string stoppedDisplayName() const override { return "Tarnix Test Stopped"; }
+
+ private:
+  MemoryServices whole_, paged_;
+};
+
+std::unique_ptr<ServicesTarget> MakeMemoryTarget() {
+  return std::make_unique<MemoryTarget>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Memory, ServicesConformance,
+                         testing::Values(ServicesParam{"MemoryServices", &MakeMemoryTarget}),
+                         ServicesParamName);
+
+std::vector<std::string> KeyNames(const std::vector<ServiceEntry>& services) {
+  std::vector<std::string> names;
+  for (const auto& entry : services) names.push_back(entry.keyName);
+  return names;
+}
+
+TEST(MemoryServicesTest, ListingSpansAsManyCallsAsTheManagerNeedsInItsOrder) {
+  MemoryServices services;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 300; ++i) {
+    const std::string key = "Service" + std::to_string(299 - i);
+    services.Add(Running(key, "Display " + key));
+    expected.push_back(key);
+  }
+  services.SetPageSize(7);
+  auto manager = services.OpenManager();
+  ASSERT_NE(manager.handle, nullptr);
+  std::vector<ServiceEntry> listed;
+  EXPECT_EQ(ListActiveServices(*manager.handle, listed), ServiceFailure::None);
+  EXPECT_EQ(KeyNames(listed), expected);
+  EXPECT_EQ(services.EnumerationCalls(), 43);
+}
+
+TEST(MemoryServicesTest, AFailedEnumerationListsNothing) {
+  MemoryServices services;
+  FillWithWineLikeServices(services);
+  services.faults().enumerate = ServiceFailure::AccessDenied;
+  auto manager = services.OpenManager();
+  ASSERT_NE(manager.handle, nullptr);
+  std::vector<ServiceEntry> listed{{"left", "over", svc::Running}};
+  EXPECT_EQ(ListActiveServices(*manager.handle, listed), ServiceFailure::AccessDenied);
+  EXPECT_TRUE(listed.empty());
+}
+
+// A manager that keeps saying "more" without giving anything or moving on.
+class StuckManager : public ServiceManagerHandle {
+ public:
+  ServiceFailure EnumerateActive(uint32_t&, ServicePage& page) override {
+    ++calls;
+    page.services.clear();
+    page.more = true;
+    return ServiceFailure::None;
+  }
+  ServiceFailure KeyName(const std::string&, std::string&) override {
+    return ServiceFailure::Other;
+  }
+  Opened<ServiceHandle> OpenForChange(const std::string&) override {
+    return {nullptr, ServiceFailure::Other};
+  }
+  int calls = 0;
+};
+
+TEST(MemoryServicesTest, AManagerThatPromisesMoreAndGivesNothingEndsTheListing) {
+  StuckManager manager;
+  std::vector<ServiceEntry> listed;
+  EXPECT_EQ(ListActiveServices(manager, listed), ServiceFailure::Other);
+  EXPECT_TRUE(listed.empty());
+  EXPECT_EQ(manager.calls, 1);
+}
+
+TEST(MemoryServicesTest, FaultsAreReportedAndEveryHandleIsClosed) {
+  MemoryServices services;
+  FillWithWineLikeServices(services);
+  services.faults().open["plugplay"] = ServiceFailure::AccessDenied;
+  services.faults().query["Spooler"] = ServiceFailure::Other;
+  services.faults().change["Spooler"] = ServiceFailure::AccessDenied;
+  {
+    auto manager = services.OpenManager();
+    ASSERT_NE(manager.handle, nullptr);
+    Opened<ServiceHandle> refused = manager.handle->OpenForChange("PlugPlay");
+    EXPECT_EQ(refused.handle, nullptr);
+    EXPECT_EQ(refused.failure, ServiceFailure::AccessDenied);
+    Opened<ServiceHandle> spooler = manager.handle->OpenForChange("Spooler");
+    ASSERT_NE(spooler.handle, nullptr);
+    EXPECT_EQ(services.OpenHandles(), 2);
+    ServiceConfig config;
+    EXPECT_EQ(spooler.handle->QueryConfig(config), ServiceFailure::Other);
+    EXPECT_EQ(spooler.handle->ChangeStartType(svc::Disabled), ServiceFailure::AccessDenied);
+  }
+  EXPECT_EQ(services.OpenHandles(), 0);
+  EXPECT_EQ(services.Find("Spooler")->config.startType, svc::AutoStart);
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
+  services.faults().openManager = ServiceFailure::AccessDenied;
+  Opened<ServiceManagerHandle> refused = services.OpenManager();
+  EXPECT_EQ(refused.handle, nullptr);
+  EXPECT_EQ(refused.failure, ServiceFailure::AccessDenied);
+}
+
+}  // namespace
+}  // namespace tarnix

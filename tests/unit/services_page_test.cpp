@@ -1,0 +1,327 @@
+// The "NT Services" page and the start-type dialog on the memory service manager.
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "fakes/services_memory.h"
+#include "services/services_page.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+MemoryServices::Service Service(const std::string& key, const std::string& display, uint32_t state,
+                                uint32_t startType) {
+  MemoryServices::Service service{key, display, state, {}};
+  service.config.startType = startType;
+  service.config.errorControl = 1;
+  service.config.binaryPath = "C:\\windows\\system32\\" + key + ".exe";
+  service.config.account = "LocalSystem";
+  return service;
+}
+
+class ServicesPageTest : public AppTest {
+ protected:
+  ServicesPageTest() {
+    services.Add(Service("PlugPlay", "Plug and Play Service", svc::Running, svc::AutoStart));
+    services.Add(Service("RpcSs", "Remote Procedure Call", svc::Running, svc::DemandStart));
+  }
+  // Creates the windows with the memory manager; the main window lists the services.
+  Program& CreateWithServices() {
+    program = std::make_unique<Program>(store, toolkit, &services);
+    return *program;
+  }
+  ui::ListBox& List() { return *Main().lsbNTServ; }
+  TfrmServ& Dialog() { return program->frmServ; }
+  std::vector<int> Images() {
+    std::vector<int> images;
+    for (int i = 0; i < List().Count(); ++i) images.push_back(List().ItemImage(i));
+    return images;
+  }
+  // "&Startup" on the line; `user` acts in the dialog.
+  void Startup(int line, std::function<void(ui::Form&)> user) {
+    List().SetItemIndex(line);
+    toolkit.OnModal("TfrmServ", std::move(user));
+    Main().Button1Click();
+  }
+  void StartupAndPress(int line, const char* radio, const char* button = "BitBtn1") {
+    Startup(line, [radio, button](ui::Form& f) {
+      if (radio != nullptr) {
+        Click(Get<ui::RadioButton>(f, radio));
+      }
+      Click(Get<ui::Button>(f, button));
+    });
+  }
+  // The dialog's radio buttons as it was shown: which of auto, manual, disabled were checked.
+  std::vector<bool> CheckedWhenShown(int line) {
+    std::vector<bool> checked;
+    Startup(line, [&checked](ui::Form& f) {
+      for (const char* name : {"r_auto", "r_man", "r_dis"}) {
+        checked.push_back(Get<ui::RadioButton>(f, name).Checked());
+      }
+      Click(Get<ui::Button>(f, "BitBtn2"));
+    });
+    return checked;
+  }
+  const ui::headless::MessageRecord& OnlyMessage() {
+    EXPECT_EQ(toolkit.Messages().size(), 1u);
+    return toolkit.Messages().back();
+  }
+
+  MemoryServices services;
+};
+
+TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStatePictures) {
+  services.Add(Service("Zeta", "Zeta Service", svc::Paused, svc::AutoStart));
+  services.Add(Service("Alpha", "Alpha Service", svc::StartPending, svc::AutoStart));
+  services.Add(Service("Gone", "Stopped Service", svc::Stopped, svc::DemandStart));
+  services.Add(Service("NoName", "", svc::Running, svc::DemandStart));
+  services.Add(Service("Busy", "Stopping Service", svc::StopPending, svc::DemandStart));
+  MemoryServices::Service driver = Service("Disk", "Disk Driver", svc::Running, svc::BootStart);
+  driver.config.serviceType = svc::KernelDriver;
+  services.Add(driver);
+  CreateWithServices();
+  EXPECT_EQ(List().Items(),
+            (std::vector<std::string>{"Plug and Play Service", "Remote Procedure Call",
+                                      "Zeta Service", "Alpha Service", "Stopping Service"}));
+  EXPECT_EQ(Images(), (std::vector<int>{0, 0, 1, 1, 1}));
+  EXPECT_EQ(services.OpenHandles(), 0);
+  EXPECT_TRUE(List().Enabled());
+}
+
+TEST_F(ServicesPageTest, TheListDrawsEachLineWithThePictureOfItsStateAtTheTextsHeight) {
+  CreateWithServices();
+  const ui::ListBoxSpec& spec = static_cast<HeadlessListBox&>(List()).Spec();
+  EXPECT_TRUE(spec.variableHeight);
+  EXPECT_EQ(spec.itemHeight, 0);
+  ASSERT_EQ(spec.images, Main().sem);
+  EXPECT_EQ(spec.images->Width(), 12);
+  EXPECT_EQ(spec.images->Height(), 12);
+  EXPECT_EQ(spec.images->Count(), 2);
+}
+
+TEST_F(ServicesPageTest, EveryServiceIsListedHoweverManyCallsTheManagerNeeds) {
+  std::vector<std::string> expected = {"Plug and Play Service", "Remote Procedure Call"};
+  for (int i = 0; i < 280; ++i) {
+    const std::string name = "Service " + std::to_string(i);
+    services.Add(Service("S" + std::to_string(i), name, svc::Running, svc::DemandStart));
+    expected.push_back(name);
+  }
+  services.SetPageSize(25);
+  CreateWithServices();
+  EXPECT_EQ(List().Items(), expected);
+  EXPECT_GT(services.EnumerationCalls(), 1);
+}
+
+TEST_F(ServicesPageTest, TheListIsFilledOnceAndARefreshLeavesItAsItIs) {
+  CreateWithServices();
+  services.Add(Service("Later", "Started Later", svc::Running, svc::DemandStart));
+  RefreshAll(program->ws);
+  EXPECT_EQ(List().Items(),
+            (std::vector<std::string>{"Plug and Play Service", "Remote Procedure Call"}));
+}
+
+TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSilent) {
+  services.faults().openManager = ServiceFailure::AccessDenied;
+  CreateWithServices();
+  EXPECT_EQ(List().Count(), 0);
+  services.faults().openManager = ServiceFailure::None;
+  services.faults().enumerate = ServiceFailure::Other;
+  CreateWithServices();
+  EXPECT_EQ(List().Count(), 0);
+  Create();  // no service manager at all
+  EXPECT_EQ(List().Count(), 0);
+  Main().Button1Click();
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
+TEST_F(ServicesPageTest, BeforeNTThereIsNoServiceList) {
+  store.SetPlatform(PlatformPreset::Windows98);
+  CreateWithServices();
+  EXPECT_EQ(List().Count(), 0);
+  EXPECT_FALSE(List().Enabled());
+  EXPECT_EQ(services.EnumerationCalls(), 0);
+}
+
+TEST_F(ServicesPageTest, StartupWithoutASelectedLineDoesNothing) {
+  CreateWithServices();
+  List().SetItemIndex(-1);
+  Main().Button1Click();  // an unscripted dialog would throw
+  EXPECT_TRUE(toolkit.Messages().empty());
+  EXPECT_TRUE(services.Changes().empty());
+}
+
+TEST_F(ServicesPageTest, TheDialogIsAsDesigned) {
+  CreateWithServices();
+  auto& form = static_cast<HeadlessForm&>(*Dialog().form);
+  EXPECT_EQ(form.Spec().className, "TfrmServ");
+  EXPECT_EQ(form.Spec().caption, "Service Startup");
+  EXPECT_EQ(form.Spec().clientWidth, 473);
+  EXPECT_EQ(form.Spec().clientHeight, 220);
+  EXPECT_EQ(Get<HeadlessGroupBox>(form, "GroupBox1").Spec().caption, "Startup Type");
+  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_auto").Caption(), "&Automatic");
+  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_man").Caption(), "&Manual");
+  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_dis").Caption(), "&Disabled");
+  auto& ok = Get<HeadlessButton>(form, "BitBtn1");
+  auto& cancel = Get<HeadlessButton>(form, "BitBtn2");
+  EXPECT_EQ(ok.Caption(), "OK");
+  EXPECT_TRUE(ok.IsDefault());
+  EXPECT_EQ(cancel.Caption(), "Cancel");
+  EXPECT_TRUE(cancel.IsCancel());
+}
+
+TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
+  services.Add(Service("Off", "Switched Off", svc::Paused, svc::Disabled));
+  services.Add(Service("Boot", "Boot Service", svc::Running, svc::SystemStart));
+  CreateWithServices();
+  EXPECT_EQ(CheckedWhenShown(0), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(CheckedWhenShown(2), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(CheckedWhenShown(3), (std::vector<bool>{false, false, false}));
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_EQ(services.OpenHandles(), 0);
+}
+
+TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
+  CreateWithServices();
+  StartupAndPress(1, "r_auto");
+  StartupAndPress(1, "r_dis");
+  StartupAndPress(1, "r_man");
+  EXPECT_EQ(services.Changes(),
+            (std::vector<uint32_t>{svc::AutoStart, svc::Disabled, svc::DemandStart}));
+  EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
+  EXPECT_EQ(StartTypeOfChoice(TfrmServ::NoChange), std::nullopt);
+  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Automatic), std::optional<uint32_t>(2));
+  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Manual), std::optional<uint32_t>(3));
+  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Disabled), std::optional<uint32_t>(4));
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
+TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythingElse) {
+  CreateWithServices();
+  const ServiceConfig before = services.Find("PlugPlay")->config;
+  StartupAndPress(0, nullptr);
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::AutoStart});
+  const ServiceConfig& after = services.Find("PlugPlay")->config;
+  EXPECT_EQ(after.startType, svc::AutoStart);
+  EXPECT_EQ(after.errorControl, before.errorControl);
+  EXPECT_EQ(after.binaryPath, before.binaryPath);
+  EXPECT_EQ(after.account, before.account);
+  EXPECT_EQ(after.displayName, "Plug and Play Service");
+  EXPECT_EQ(services.OpenHandles(), 0);
+}
+
+TEST_F(ServicesPageTest, CancelEscAndTheCloseBoxChangeNothing) {
+  CreateWithServices();
+  StartupAndPress(0, "r_dis", "BitBtn2");
+  Startup(0, [](ui::Form& f) {
+    Click(Get<ui::RadioButton>(f, "r_man"));
+    PressKey(f, ui::vk::Escape);
+  });
+  Startup(0, [](ui::Form& f) {
+    Click(Get<ui::RadioButton>(f, "r_man"));
+    CloseBox(f);
+  });
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_EQ(services.Find("PlugPlay")->config.startType, svc::AutoStart);
+  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
+}
+
+TEST_F(ServicesPageTest, EnterPressesOk) {
+  CreateWithServices();
+  Startup(1, [](ui::Form& f) {
+    Click(Get<ui::RadioButton>(f, "r_dis"));
+    PressKey(f, ui::vk::Return);
+  });
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
+}
+
+TEST_F(ServicesPageTest, AServiceThatCannotBeOpenedForTheChangeSaysWhy) {
+  CreateWithServices();
+  services.faults().open["PlugPlay"] = ServiceFailure::AccessDenied;
+  List().SetItemIndex(0);
+  Main().Button1Click();  // no dialog
+  const auto& denied = OnlyMessage();
+  EXPECT_EQ(denied.caption, "Sorry!");
+  EXPECT_NE(denied.text.find("administrator"), std::string::npos);
+  EXPECT_EQ(denied.style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_EQ(denied.owner, "mform");
+  toolkit.TakeMessages();
+  services.faults().open["PlugPlay"] = ServiceFailure::Other;
+  Main().Button1Click();
+  EXPECT_EQ(OnlyMessage().text, "The service could not be opened.");
+  EXPECT_EQ(OnlyMessage().caption, "Error!");
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_EQ(services.OpenHandles(), 0);
+}
+
+TEST_F(ServicesPageTest, AServiceRemovedSinceListingOrAManagerRefusedIsReported) {
+  CreateWithServices();
+  List().Add("Vanished Service", kServiceRunningImage);
+  List().SetItemIndex(2);
+  Main().Button1Click();
+  EXPECT_EQ(OnlyMessage().text, "The service no longer exists.");
+  toolkit.TakeMessages();
+  services.faults().openManager = ServiceFailure::AccessDenied;
+  List().SetItemIndex(0);
+  Main().Button1Click();
+  EXPECT_EQ(OnlyMessage().caption, "Sorry!");
+  toolkit.TakeMessages();
+  services.faults().openManager = ServiceFailure::Other;
+  Main().Button1Click();
+  EXPECT_EQ(OnlyMessage().text, "The service manager could not be opened.");
+  EXPECT_TRUE(services.Changes().empty());
+}
+
+TEST_F(ServicesPageTest, AnUnreadableConfigurationChecksNothingAndOkChangesNothing) {
+  CreateWithServices();
+  CheckedWhenShown(0);  // leaves r_auto checked from this service
+  services.faults().query["RpcSs"] = ServiceFailure::Other;
+  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, false, false}));
+  StartupAndPress(1, nullptr);
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_TRUE(toolkit.Messages().empty());
+  StartupAndPress(1, "r_dis");  // a choice the user made is still carried out
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
+}
+
+TEST_F(ServicesPageTest, AFailingChangeIsReported) {
+  CreateWithServices();
+  services.faults().change["RpcSs"] = ServiceFailure::Other;
+  StartupAndPress(1, "r_auto");
+  EXPECT_EQ(OnlyMessage().text, "The start type of the service could not be changed.");
+  EXPECT_EQ(OnlyMessage().caption, "Error!");
+  EXPECT_EQ(OnlyMessage().style, ui::mb::Ok | ui::mb::IconStop);
+  toolkit.TakeMessages();
+  services.faults().change["RpcSs"] = ServiceFailure::AccessDenied;
+  StartupAndPress(1, "r_auto");
+  EXPECT_EQ(OnlyMessage().caption, "Sorry!");
+  EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
+  EXPECT_EQ(services.OpenHandles(), 0);
+}
+
+TEST_F(ServicesPageTest, TheButtonsOfThePageReachTheirCommands) {
+  Start({}, [&] {
+    auto& pages = *Main().PageControl1;
+    int servicesPage = -1;
+    for (int i = 0; i < pages.PageCount(); ++i) {
+      if (pages.Page(i)->Caption() == "NT Services") {
+        servicesPage = i;
+      }
+    }
+    ASSERT_GE(servicesPage, 0);
+    SelectPage(pages, servicesPage);
+    Click(*Main().Button2);
+  });
+  ASSERT_EQ(toolkit.ShellCalls().size(), 1u);
+  const ShellRecord& call = toolkit.ShellCalls().front();
+  EXPECT_EQ(call.owner, "mform");
+  EXPECT_EQ(call.verb, "open");
+  EXPECT_EQ(call.file, "EVENTVWR.EXE");
+  EXPECT_EQ(call.parameters, "");
+  EXPECT_EQ(call.folder, "");
+  EXPECT_EQ(call.showCommand, ui::sw::Maximized);
+}
+
+}  // namespace
+}  // namespace tarnix

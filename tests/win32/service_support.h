@@ -1,0 +1,168 @@
+// Private services for the tests under Wine, registered and removed with Wine's own "sc", and
+// the registry read back with its own "reg": readers independent of the program's code.
+#pragma once
+
+#include <windows.h>
+
+#include <winsvc.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace tarnix::service_test {
+
+constexpr DWORD kCommandTime = 30000;
+
+// A path of the build as Wine sees it: the host's root is drive Z:.
+inline std::wstring WindowsPath(const std::wstring& hostPath) {
+  std::wstring path = hostPath.front() == L'/' ? L"Z:" + hostPath : hostPath;
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+inline std::wstring TestServiceProgram() {
+  const std::string host = TARNIX_TEST_SERVICE_PATH;
+  return WindowsPath(std::wstring(host.begin(), host.end()));
+}
+
+struct CommandResult {
+  bool finished = false;  // within the time
+  DWORD exitCode = 0;
+  std::string output;  // standard output and error, as the console wrote them
+};
+
+// Runs a command line with its output caught in a file; ended when it overruns the time.
+inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs = kCommandTime) {
+  CommandResult result;
+  wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  GetTempFileNameW(folder, L"cmd", 0, file);
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE out = CreateFileW(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = out;
+  startup.hStdError = out;
+  PROCESS_INFORMATION process{};
+  std::wstring line = commandLine;
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                     nullptr, &startup, &process)) {
+    result.finished = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    if (!result.finished) {
+      TerminateProcess(process.hProcess, 1);
+      WaitForSingleObject(process.hProcess, 5000);
+    }
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(out);
+  HANDLE in = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+  char chunk[4096];
+  DWORD read = 0;
+  while (in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read) {
+    result.output.append(chunk, read);
+  }
+  if (in != INVALID_HANDLE_VALUE) {
+    CloseHandle(in);
+  }
+  DeleteFileW(file);
+  return result;
+}
+
+// The data of a value of the service's key as "reg query" prints it ("0x3", a text), or
+// nothing when reg finds no such value.
+inline std::optional<std::string> ServiceKeyValue(const std::wstring& service,
+                                                  const std::wstring& value) {
+  CommandResult query = RunCommand(L"reg query \"HKLM\\System\\CurrentControlSet\\Services\\" +
+                                   service + L"\" /v " + value);
+  if (!query.finished || query.exitCode != 0) {
+    return std::nullopt;
+  }
+  const std::string name(value.begin(), value.end());
+  size_t at = query.output.find("    " + name + "    ");
+  if (at == std::string::npos) {
+    return std::nullopt;
+  }
+  size_t type = query.output.find("REG_", at);
+  size_t data = query.output.find("    ", type);
+  size_t end = query.output.find_first_of("\r\n", data);
+  if (type == std::string::npos || data == std::string::npos) {
+    return std::nullopt;
+  }
+  return query.output.substr(data + 4, end - data - 4);
+}
+
+// The state the manager reports for the service; 0 when it cannot tell.
+inline DWORD ServiceState(const std::wstring& service) {
+  DWORD state = 0;
+  if (SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT)) {
+    if (SC_HANDLE handle = OpenServiceW(manager, service.c_str(), SERVICE_QUERY_STATUS)) {
+      SERVICE_STATUS status{};
+      if (QueryServiceStatus(handle, &status)) {
+        state = status.dwCurrentState;
+      }
+      CloseServiceHandle(handle);
+    }
+    CloseServiceHandle(manager);
+  }
+  return state;
+}
+
+inline bool WaitForServiceState(const std::wstring& service, DWORD state, DWORD timeoutMs) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
+    if (ServiceState(service) == state) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A service registered on demand for one test and deleted when it ends. With no program of
+// its own it runs cmd, which is no service program and never runs.
+class PrivateService {
+ public:
+  PrivateService(std::wstring name, std::wstring displayName, std::wstring program = L"")
+      : name_(std::move(name)), displayName_(std::move(displayName)) {
+    Remove();
+    const std::wstring binary =
+        program.empty() ? L"C:\\windows\\system32\\cmd.exe /c exit" : program;
+    created_ = RunCommand(L"sc create " + name_ + L" binPath= \"" + binary +
+                          L"\" start= demand DisplayName= \"" + displayName_ + L"\"")
+                   .exitCode == 0;
+  }
+  ~PrivateService() { Remove(); }
+  PrivateService(const PrivateService&) = delete;
+  PrivateService& operator=(const PrivateService&) = delete;
+
+  bool Created() const { return created_; }
+  const std::wstring& name() const { return name_; }
+  const std::wstring& displayName() const { return displayName_; }
+  // Whether it reports running in time.
+  bool Start() {
+    RunCommand(L"sc start " + name_);
+    return WaitForServiceState(name_, SERVICE_RUNNING, kCommandTime);
+  }
+  bool Stop() {
+    RunCommand(L"sc stop " + name_);
+    return WaitForServiceState(name_, SERVICE_STOPPED, kCommandTime);
+  }
+
+ private:
+  void Remove() {
+    const DWORD state = ServiceState(name_);
+    if (state != 0 && state != SERVICE_STOPPED) {
+      Stop();
+    }
+    RunCommand(L"sc delete " + name_);
+  }
+  std::wstring name_, displayName_;
+  bool created_ = false;
+};
+
+}  // namespace tarnix::service_test

@@ -6,6 +6,7 @@
 #include "runlists/undo_journal.h"
 #include "services/services_page.h"
 #include "sources/loading.h"
+#include "sources/start_for_user.h"
 
 namespace tarnix {
 
@@ -21,13 +22,6 @@ ui::FormSpec MainFormSpec() {
   spec.helpContext = 104;
   spec.isMainForm = true;
   return spec;
-}
-
-// Starts a tool for the user; what kept it from starting is shown in an error box.
-void StartTool(Workspace& ws, ui::Form* owner, const std::string& commandLine) {
-  std::string error = ws.toolkit.StartProgram(commandLine, ui::sw::ShowDefault);
-  if (!error.empty())
-    ws.toolkit.MessageBox(owner, error, "Error!", ui::mb::Ok | ui::mb::IconStop);
 }
 
 ui::FileDialogSpec RegFileDialog() {
@@ -213,7 +207,7 @@ void Tmform::ToolButton13Click() {
 }
 
 void Tmform::N12Click() {
-  StartTool(ws, form.get(), "regedit.exe");
+  StartForUser(ws, "regedit.exe", ui::sw::ShowDefault);
 }
 
 void Tmform::N14Click() {
@@ -223,7 +217,7 @@ void Tmform::N14Click() {
   }
   const std::string folder = key->ReadString("StartUp");
   key.reset();
-  StartTool(ws, form.get(), "explorer.exe /root, \"" + folder + "\"");
+  StartForUser(ws, "explorer.exe /root, \"" + folder + "\"", ui::sw::ShowDefault);
 }
 
 }  // namespace tarnix

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "sources/start_for_user.h"
+
 namespace tarnix {
 
 namespace {
@@ -89,7 +91,7 @@ void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog) {
 }
 
 void OpenEventViewer(Workspace& ws) {
-  ws.toolkit.ShellExecute(ws.mainForm, "open", "EVENTVWR.EXE", "", "", ui::sw::Maximized);
+  StartForUser(ws, "EVENTVWR.EXE", ui::sw::Maximized);
 }
 
 }  // namespace tarnix

@@ -42,7 +42,11 @@ foreach(test_source ${TARNIX_WIN32_TESTS})
                        PROPERTIES TIMEOUT 120 RESOURCE_LOCK wineprefix)
 endforeach()
 
-# scripts/run without an X display, through noVNC: the real script, Xvfb, x11vnc and websockify.
-add_test(NAME run_without_display
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_without_display_test.sh)
-set_tests_properties(run_without_display PROPERTIES TIMEOUT 420 RESOURCE_LOCK wineprefix)
+# scripts/run without an X display, through noVNC: the real script, Xvfb, x11vnc and websockify,
+# ended once by the program's end and once by Ctrl+C.
+foreach(ending close interrupt)
+  add_test(NAME run_without_display_${ending}
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_without_display_test.sh ${ending})
+  set_tests_properties(run_without_display_${ending} PROPERTIES TIMEOUT 420
+                                                                RESOURCE_LOCK wineprefix)
+endforeach()

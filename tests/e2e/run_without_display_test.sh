@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # scripts/run without an X display: the program is shown through noVNC, both servers answer on
-# the loopback address only, and once the program's window is gone from outside (its process
-# killed, as a crash would) nothing of that run is left running.
+# the loopback address only, and nothing of that run is left running once it ends:
+#   run_without_display_test.sh close       the program's window is gone from outside (its
+#                                           process killed, as a crash would)
+#   run_without_display_test.sh interrupt   the script gets Ctrl+C while the program runs
 set -euo pipefail
+ending=${1:?usage: run_without_display_test.sh close|interrupt}
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/run-without-display.XXXXXX")
@@ -51,11 +54,17 @@ only_loopback() {
   ! ss -Hltn "sport = :$1" | awk '{print $4}' | grep -v -E '^(127\.0\.0\.1|\[::1\]):'
 }
 program_window() { DISPLAY=$display xdotool search --onlyvisible --name . >/dev/null 2>&1; }
-# Each server leads a process group of its own, with whatever it forked.
+# Each server, and the program, leads a process group of its own, with whatever it forked.
 left() { pgrep -a -g "$(IFS=,; echo "${servers[*]}")"; }
 run_ended() { gone "$run" && ! left >/dev/null; }
 
-env -u DISPLAY -u XAUTHORITY setsid "$repo/scripts/run" </dev/null >"$work/out" 2>&1 &
+# A background job of a script ignores SIGINT, and keeps ignoring it after exec: restore it, as
+# a terminal's shell would.
+restoring_interrupt=(python3 -c 'import os, signal, sys
+signal.signal(signal.SIGINT, signal.SIG_DFL)
+os.execvp(sys.argv[1], sys.argv[1:])')
+env -u DISPLAY -u XAUTHORITY setsid "${restoring_interrupt[@]}" "$repo/scripts/run" \
+  </dev/null >"$work/out" 2>&1 &
 run=$!
 
 # Building tarnix2.exe may come first when the tree changed.
@@ -94,7 +103,17 @@ only_loopback "$web_port" || fail "the web server listens beyond the loopback ad
 # The first start of a fresh prefix creates it first and then greets the user: give it time.
 eventually 120 program_window || fail "no window of the program on $display"
 program=$(pgrep -P "$run" -f 'tarnix2\.exe') || fail "no tarnix2.exe under the run"
-kill -KILL "$program"
+servers+=("$program")
+case $ending in
+  close) kill -KILL "$program" ;;
+  interrupt) kill -INT "$run" ;;
+  *) fail "no such ending: $ending" ;;
+esac
 
 eventually 30 run_ended || fail "processes of the run are left: $(left)"
+if [ "$ending" = interrupt ]; then
+  status=0
+  wait "$run" || status=$?
+  [ "$status" -eq 130 ] || fail "the interrupted run ended with $status"
+fi
 echo "passed: $url, VNC on 127.0.0.1:$vnc_port, display $display"

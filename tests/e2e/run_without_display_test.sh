@@ -53,7 +53,11 @@ argument_after() { arguments "$1" | sed -n "s/.* $2 \([^ ]*\).*/\1/p"; }
 only_loopback() {
   ! ss -Hltn "sport = :$1" | awk '{print $4}' | grep -v -E '^(127\.0\.0\.1|\[::1\]):'
 }
-program_window() { DISPLAY=$display xdotool search --onlyvisible --name . >/dev/null 2>&1; }
+# Wine marks each X window with the pid of its process: tarnix2.exe keeps the pid of the
+# wrapper script that execs Wine, and Wine's own windows (setting up a prefix) do not count.
+program_window() {
+  DISPLAY=$display xdotool search --onlyvisible --pid "$program" >/dev/null 2>&1
+}
 # Each server, and the program, leads a process group of its own, with whatever it forked.
 left() { pgrep -a -g "$(IFS=,; echo "${servers[*]}")"; }
 run_ended() { gone "$run" && ! left >/dev/null; }
@@ -100,10 +104,10 @@ exec 4>&-
 only_loopback "$vnc_port" || fail "the VNC server listens beyond the loopback address"
 only_loopback "$web_port" || fail "the web server listens beyond the loopback address"
 
-# The first start of a fresh prefix creates it first and then greets the user: give it time.
-eventually 120 program_window || fail "no window of the program on $display"
 program=$(pgrep -P "$run" -f 'tarnix2\.exe') || fail "no tarnix2.exe under the run"
 servers+=("$program")
+# The first start of a fresh prefix creates it first and then greets the user: give it time.
+eventually 120 program_window || fail "no window of the program on $display"
 case $ending in
   close) kill -KILL "$program" ;;
   interrupt) kill -INT "$run" ;;

@@ -75,7 +75,8 @@ run=$!
 eventually 240 address >/dev/null || fail "no address printed"
 [ "$(address | wc -l)" -eq 1 ] || fail "more than one address printed"
 url=$(address)
-web_port=$(sed 's|.*:\([0-9]*\)/.*|\1|' <<<"$url")
+web_port=${url#http://localhost:}
+web_port=${web_port%%/*}
 status=$(curl -s -o "$work/page" -w '%{http_code}' "$url")
 [ "$status" = 200 ] || fail "$url answered $status"
 grep -q '<title>noVNC</title>' "$work/page" || fail "$url is not the noVNC page"

@@ -48,3 +48,12 @@ foreach(test_source ${TARNIX_WIN32_TESTS})
   gtest_discover_tests(${test_name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES TIMEOUT 120 RESOURCE_LOCK wineprefix)
 endforeach()
+
+# scripts/run without an X display, through noVNC: the real script, Xvfb, x11vnc and websockify,
+# ended once by the program's end and once by Ctrl+C.
+foreach(ending close interrupt)
+  add_test(NAME run_without_display_${ending}
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_without_display_test.sh ${ending})
+  set_tests_properties(run_without_display_${ending} PROPERTIES TIMEOUT 420
+                                                                RESOURCE_LOCK wineprefix)
+endforeach()

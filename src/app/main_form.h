@@ -26,7 +26,6 @@ class Tmform {
   // put a recorder in its place to see which handler each control reaches.
   std::function<void(Handler)> dispatch;
   std::unique_ptr<ui::Form> form;
-  std::string helpFile;
   ui::FileDialogSpec backup, backone, undodiag;
 
   ui::ImageList *ImageList1 = nullptr, *ImageList2 = nullptr, *sem = nullptr;

@@ -7,20 +7,42 @@ namespace tarnix {
 namespace {
 
 ui::FormSpec HelpFormSpec() {
-  ui::FormSpec spec{"frmHelp", "TfrmHelp", "Tarnix II Help", 640, 430};
+  ui::FormSpec spec{"frmHelp", "TfrmHelp", "Tarnix II Help", 786, 430};
   spec.border = ui::BorderStyle::Dialog;
   spec.helpContext = ui::help::HelpWindow;
   return spec;
 }
 
-std::vector<std::string> Paragraphs(const HelpTopic& topic) {
+// Paragraphs are broken into lines here rather than by the page: the page's own wrapping
+// measured lines wider than it drew them under Wine, so line ends fell out of view.
+constexpr std::string::size_type kLineWidth = 60;
+
+void AddWrapped(const std::string& paragraph, std::vector<std::string>& lines) {
+  std::string line;
+  std::string::size_type start = 0;
+  while (start < paragraph.size()) {
+    std::string::size_type end = paragraph.find(' ', start);
+    if (end == std::string::npos)
+      end = paragraph.size();
+    const std::string word = paragraph.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > kLineWidth) {
+      lines.push_back(line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  lines.push_back(line);
+}
+
+std::vector<std::string> TopicLines(const HelpTopic& topic) {
   std::vector<std::string> lines{topic.title, ""};
   std::string::size_type start = 0;
   while (start <= topic.text.size()) {
     std::string::size_type end = topic.text.find('\n', start);
     if (end == std::string::npos)
       end = topic.text.size();
-    lines.push_back(topic.text.substr(start, end - start));
+    AddWrapped(topic.text.substr(start, end - start), lines);
     lines.push_back("");
     start = end + 1;
   }
@@ -30,17 +52,16 @@ std::vector<std::string> Paragraphs(const HelpTopic& topic) {
 }  // namespace
 
 TfrmHelp::TfrmHelp(ui::Toolkit& toolkit) : form(toolkit.CreateForm(HelpFormSpec())) {
-  lblTopics = form->AddLabel({"lblTopics", "Contents", {8, 8, 190, 17}});
-  lsbTopics = form->AddListBox({"lsbTopics", {8, 28, 190, 350}});
-  txtTopic = form->AddTextPage({"txtTopic", {208, 8, 424, 270}});
-  lblSeeAlso = form->AddLabel({"lblSeeAlso", "See also", {208, 286, 190, 17}});
-  lsbSeeAlso = form->AddListBox({"lsbSeeAlso", {208, 306, 424, 72}});
+  lblTopics = form->AddLabel({"lblTopics", "Contents", {8, 8, 260, 17}});
+  lsbTopics = form->AddListBox({"lsbTopics", {8, 28, 260, 350}});
+  txtTopic = form->AddTextPage({"txtTopic", {278, 8, 500, 270}});
+  lblSeeAlso = form->AddLabel({"lblSeeAlso", "See also", {278, 286, 200, 17}});
+  lsbSeeAlso = form->AddListBox({"lsbSeeAlso", {278, 306, 500, 72}});
   ui::ButtonSpec back{"btnBack", "&Back", {8, 388, 100, 32}};
   btnBack = form->AddButton(back);
-  ui::ButtonSpec close{"btnClose", "", {532, 388, 100, 32}, ui::ButtonKind::Close};
+  ui::ButtonSpec close{"btnClose", "", {678, 388, 100, 32}, ui::ButtonKind::Close};
   close.isCancel = true;
   btnClose = form->AddButton(close);
-  txtTopic->SetWordWrap(true);
   txtTopic->SetReadOnly(true);
   for (const HelpTopic& topic : HelpTopics()) lsbTopics->Add(topic.title);
   lsbTopics->onChange = [this] { lsbTopicsChange(); };
@@ -109,7 +130,7 @@ void TfrmHelp::Open(const HelpTopic& topic) {
 
 void TfrmHelp::Display(const HelpTopic& topic) {
   current_ = topic.id;
-  txtTopic->SetLines(Paragraphs(topic));
+  txtTopic->SetLines(TopicLines(topic));
   txtTopic->SetSelStart(0);
   links_.clear();
   lsbSeeAlso->Clear();

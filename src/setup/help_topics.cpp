@@ -69,7 +69,7 @@ std::vector<HelpTopic> WindowTopics() {
        "you save; Refresh (F5) or leaving without saving drops the edit.",
        {"textfiles", "snapshot", kContentsTopic}},
       {"textfiles",
-       "The Config, Autoexec and Winstart.bat pages",
+       "Config, Autoexec, Winstart.bat",
        "These pages show the files config.sys (or config.nt), autoexec.bat (or autoexec.nt) "
        "and winstart.bat, line by line.\n"
        "To change a file: edit its page, then press F2 (Save). Save writes every edited page "
@@ -208,7 +208,7 @@ std::vector<HelpTopic> ReferenceTopics() {
        "To delete it: File, Clear history log, then Yes.",
        {"report", kContentsTopic}},
       {"commandline",
-       "Starting Tarnix II with /c or /u",
+       "The command line: /c and /u",
        "tarnix2 without a switch runs the check, then opens the main window.\n"
        "tarnix2 /c runs the check only: it shows a change report when something changed and "
        "ends without the main window. Check system on startup adds this to your run list, so "

@@ -147,6 +147,26 @@ TEST_F(HelpWindowTest, TheWindowShowsTheTopicsTheTextAndTheLinks) {
   EXPECT_EQ(Help().lsbTopics->Item(Help().lsbTopics->ItemIndex()), "Edit Line");
 }
 
+// The page shows short lines that hold every word of the topic, in order.
+TEST_F(HelpWindowTest, EveryTopicIsShownInShortLinesWithNothingLost) {
+  auto squeeze = [](std::string text) {
+    text.erase(
+        std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n'; }),
+        text.end());
+    return text;
+  };
+  Create();
+  for (const HelpTopic& topic : HelpTopics()) {
+    Help().ShowTopic(topic);
+    std::string shown;
+    for (const std::string& line : Help().txtTopic->Lines()) {
+      EXPECT_TRUE(line.size() <= 60 || line.find(' ') == std::string::npos) << line;
+      shown += line;
+    }
+    EXPECT_EQ(squeeze(shown), squeeze(topic.title + topic.text)) << topic.id;
+  }
+}
+
 TEST_F(HelpWindowTest, TheUserFollowsLinksChoosesTopicsAndGoesBack) {
   Create();
   Help().ShowContext(ui::help::ChangeReport);

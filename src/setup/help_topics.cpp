@@ -113,8 +113,11 @@ std::vector<HelpTopic> DialogTopics() {
        "To undo the change: click Change Back! The place is set back to the snapshot.\n"
        "To keep only some lines: select a line and click Delete Line (or press Del), or click "
        "Edit (or press Enter) to change it; then click Save current list. The place and the "
-       "snapshot both take the list as you left it. Run lists cannot be edited line by line "
-       "here, and the Win.ini lines cannot be deleted.\n"
+       "snapshot both take the list as you left it; in a startup folder, the files you took "
+       "out of the list are deleted.\n"
+       "Not every button works for every place: a run list can only be confirmed or changed "
+       "back; a startup folder cannot be changed back or edited line by line; the Win.ini "
+       "lines cannot be deleted.\n"
        "To decide later: click Close. Nothing is changed, and the next check shows the change "
        "again.\n"
        "Every decision is written to the history log.",
@@ -164,9 +167,10 @@ std::vector<HelpTopic> DialogTopics() {
        {"services"}},
       {"firstlaunch",
        "Tarnix II First launching",
-       "This window appears the first time Tarnix II runs. When you click OK, Tarnix II saves "
+       "This window appears the first time Tarnix II runs. When you click OK, Tarnix II makes "
+       "the group MovendaSoft, Tarnix2 in the Programs menu with Tarnix2 and Uninstall, saves "
        "the snapshot of every startup place, and does what the boxes say:\n"
-       "Add shortcut to Programs menu: a Tarnix2 group with the program and Uninstall.\n"
+       "Add shortcut  to  Programs  menu: a Tarnix2 shortcut directly in the Programs menu.\n"
        "Create shortcut on the Desktop: a Tarnix2 shortcut on the desktop.\n"
        "Check at starting Windows: the check runs at every logon.\n"
        "You can do each of these later from the File menu.",

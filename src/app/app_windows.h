@@ -14,6 +14,7 @@ class TfrmSplash;
 class TfrmFirst;
 class TfrmServ;
 class TfrmLink;
+class TfrmHelp;
 
 struct AppWindows {
   Taddform* addform = nullptr;
@@ -27,6 +28,7 @@ struct AppWindows {
   TfrmFirst* frmFirst = nullptr;
   TfrmServ* frmServ = nullptr;
   TfrmLink* frmLink = nullptr;
+  TfrmHelp* frmHelp = nullptr;
 };
 
 }  // namespace tarnix

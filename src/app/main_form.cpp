@@ -7,6 +7,7 @@
 #include "services/services_page.h"
 #include "sources/loading.h"
 #include "sources/start_for_user.h"
+#include "ui/help_contexts.h"
 
 namespace tarnix {
 
@@ -19,7 +20,7 @@ ui::FormSpec MainFormSpec() {
   ui::FormSpec spec{"mform", "Tmform", "Tarnix II", 567, 437};
   spec.border = ui::BorderStyle::FixedSingle;
   spec.keyPreview = true;
-  spec.helpContext = 104;
+  spec.helpContext = ui::help::MainWindow;
   spec.isMainForm = true;
   return spec;
 }
@@ -113,7 +114,6 @@ const StartupSection& Tmform::Section(const char* key) const {
 void Tmform::FormCreate() {
   const std::string path = ws.store.ProgramPath();
   ws.programFolder = path.substr(0, path.rfind('\\') + 1);
-  helpFile = ws.programFolder + "tarnix2.hlp";
   ws.logPath = ws.programFolder + "tx2log.txt";
 }
 
@@ -200,7 +200,7 @@ void Tmform::ShowVersion() {
 }
 
 void Tmform::N8Click() {
-  ws.toolkit.ShowHelp(helpFile, 3, 0);
+  windows.frmHelp->ShowContents();
 }
 void Tmform::ToolButton13Click() {
   dispatch(&Tmform::N8Click);

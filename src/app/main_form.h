@@ -29,7 +29,6 @@ class Tmform {
   std::function<void(Handler)> dispatch;
   ServiceControl* services;
   std::unique_ptr<ui::Form> form;
-  std::string helpFile;
   ui::FileDialogSpec backup, backone, undodiag;
 
   ui::ImageList *ImageList1 = nullptr, *ImageList2 = nullptr, *sem = nullptr;

@@ -54,9 +54,16 @@ Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services)
       frmSplash(toolkit),
       frmFirst(toolkit),
       frmServ(toolkit),
-      frmLink(toolkit) {
-  windows = {&addform, &AboutBox,  &EditStr,  &undolist, &Form1,  &editline,
-             &frmFind, &frmSplash, &frmFirst, &frmServ,  &frmLink};
+      frmLink(toolkit),
+      frmHelp(toolkit) {
+  windows = {&addform, &AboutBox,  &EditStr,  &undolist, &Form1,   &editline,
+             &frmFind, &frmSplash, &frmFirst, &frmServ,  &frmLink, &frmHelp};
+  // F1 in any window opens the help at that window's topic.
+  toolkit.onHelp = [this](ui::Form&, int helpContext) { frmHelp.ShowContext(helpContext); };
+}
+
+Program::~Program() {
+  ws.toolkit.onHelp = nullptr;
 }
 
 int Program::Run(const std::vector<std::string>& arguments) {

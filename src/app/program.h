@@ -12,6 +12,7 @@
 #include "setup/about.h"
 #include "setup/find.h"
 #include "setup/first_launch.h"
+#include "setup/help_form.h"
 #include "setup/splash_form.h"
 #include "sources/add_form.h"
 #include "startupfolders/link_form.h"
@@ -31,6 +32,7 @@ class Program {
   Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services = nullptr);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
+  ~Program();
 
   // Splash, start-up check and command line, then the event loop. `arguments` come after the
   // program's name. The exit code, always 0.
@@ -55,6 +57,7 @@ class Program {
   TfrmFirst frmFirst;
   TfrmServ frmServ;
   TfrmLink frmLink;
+  TfrmHelp frmHelp;
 
  private:
   void NormalStart();

@@ -1,5 +1,5 @@
 // The application side of the toolkit: forms, message boxes, file dialogs, starting programs
-// and documents, help, and the event loop with its end request.
+// and documents, the help key, and the event loop with its end request.
 #pragma once
 
 #include <functional>
@@ -58,9 +58,8 @@ class Toolkit {
   // user declined the elevation; otherwise why it did not start, for an error box.
   [[nodiscard]] virtual std::string StartProgram(const std::string& commandLine,
                                                  int showCommand) = 0;
-  // Opens the help file with the help command (3: contents). Returns at once, without waiting
-  // for the viewer, which reports a missing file itself; whether the request was handed on.
-  virtual bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) = 0;
+  // F1 in a form that no menu shortcut or key handler used: the form and its help context.
+  std::function<void(Form& form, int helpContext)> onHelp;
 
   // Runs a handler the way the event dispatch does: an exception that escapes it is shown
   // in an error box (the title as caption, stop icon) and the program goes on.

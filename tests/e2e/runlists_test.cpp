@@ -116,7 +116,13 @@ class RunListsTest : public ::testing::Test {
   }
   // Ctrl and a letter through the keyboard input of the session, to the focused window.
   void PressCtrl(HWND main, WORD letter) {
-    SetForegroundWindow(main);
+    // Keys go to the active window: wait until the program's window has become it.
+    WaitUntil(
+        [&] {
+          SetForegroundWindow(main);
+          return GetForegroundWindow() == main;
+        },
+        kShortTime);
     INPUT keys[4] = {};
     const WORD codes[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
     for (int i = 0; i < 4; ++i) {

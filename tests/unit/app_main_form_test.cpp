@@ -53,7 +53,6 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
 TEST_F(MainFormTest, ConstructionBindsTheWorkspaceAndPreparesTheProgramFiles) {
   store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
   Program& p = Create();
-  EXPECT_EQ(p.mform.helpFile, "D:\\Tools\\Tarnix\\tarnix2.hlp");
   EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
   EXPECT_EQ(p.ws.mainForm, p.mform.form.get());
   EXPECT_EQ(p.ws.views.List(SectionId::Startup), p.mform.lsbStart);
@@ -191,17 +190,21 @@ TEST_F(MainFormTest, RefreshByKeyMenuAndToolbarShowsValuesAddedOutside) {
   });
 }
 
+// No help file is looked for: the help is the program's own window, opened at the contents.
 TEST_F(MainFormTest, HelpOpensTheContentsByF1AndByTheToolbar) {
   Start({}, [&] {
+    toolkit.TakeMessages();
+    TfrmHelp& help = program->frmHelp;
     PressKey(MainForm(), ui::vk::F1);
+    EXPECT_TRUE(help.form->Visible());
+    EXPECT_EQ(help.Current(), kContentsTopic);
+    Click(*help.btnClose);
+    EXPECT_FALSE(help.form->Visible());
+    help.ShowTopic(*FindHelpTopic("find"));
     Click(*Main().ToolButton13);
+    EXPECT_EQ(help.Current(), kContentsTopic);
+    EXPECT_TRUE(toolkit.Messages().empty()) << "no question about a help file";
   });
-  ASSERT_EQ(toolkit.HelpCalls().size(), 2u);
-  for (const HelpRecord& call : toolkit.HelpCalls()) {
-    EXPECT_EQ(call.helpFile, "C:\\Program Files\\Tarnix2\\tarnix2.hlp");
-    EXPECT_EQ(call.command, 3u);
-    EXPECT_EQ(call.data, 0u);
-  }
 }
 
 TEST_F(MainFormTest, CheckWithoutChangesSaysSoByF9AndByTheToolbar) {

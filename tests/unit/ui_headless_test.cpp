@@ -622,7 +622,7 @@ TEST(HeadlessDialogs, MessageBoxesTakeTheQueuedAnswersThatFitThem) {
   EXPECT_EQ(toolkit.MessageBox(nullptr, "Save?", "Attention!", 0x44), mb::IdNo);
 }
 
-TEST(HeadlessDialogs, FileDialogsProgramsAndHelpAreRecorded) {
+TEST(HeadlessDialogs, FileDialogsAndProgramsAreRecorded) {
   HeadlessToolkit toolkit;
   auto form = toolkit.CreateForm({"mform", "Tmform"});
   toolkit.QueueSaveFile(std::string("c:\\keys.reg"));
@@ -641,10 +641,41 @@ TEST(HeadlessDialogs, FileDialogsProgramsAndHelpAreRecorded) {
   EXPECT_EQ(toolkit.StartProgram("explorer.exe", sw::Normal), "");
   toolkit.SetStartProgramError("not found");
   EXPECT_EQ(toolkit.StartProgram("regedit.exe", sw::ShowDefault), "not found");
-  EXPECT_TRUE(toolkit.ShowHelp("c:\\tarnix2.hlp", 3, 0));
   EXPECT_EQ(toolkit.ShellCalls().at(0).file, "tx2log.txt");
   EXPECT_EQ(toolkit.Programs().at(1).showCommand, sw::ShowDefault);
-  EXPECT_EQ(toolkit.HelpCalls().at(0).command, 3u);
+}
+
+TEST(HeadlessKeys, F1AsksForTheFormsHelpOnlyWhenNothingElseUsedIt) {
+  HeadlessToolkit toolkit;
+  FormSpec spec{"Form1", "TForm1"};
+  spec.helpContext = 105;
+  spec.keyPreview = true;
+  auto form = toolkit.CreateForm(spec);
+  std::vector<int> asked;
+  toolkit.onHelp = [&](Form& owner, int context) {
+    EXPECT_EQ(&owner, form.get());
+    asked.push_back(context);
+  };
+  form->Show();
+  PressKey(*form, vk::F1);
+  PressKey(*form, vk::F1, {true, false, false});
+  EXPECT_EQ(asked, std::vector<int>{105}) << "Shift+F1 is not the help key";
+
+  form->onFormKeyDown = [](int& key, ShiftState) {
+    if (key == vk::F1)
+      key = 0;
+  };
+  PressKey(*form, vk::F1);
+  EXPECT_EQ(asked.size(), 1u) << "a key handler that used F1 ends it";
+
+  form->onFormKeyDown = nullptr;
+  MenuItem* help =
+      form->SetMainMenu("MainMenu1")->Add({"N7", "&Help"})->Add({"N8", "&Help", Key(vk::F1)});
+  int clicks = 0;
+  help->onClick = [&] { ++clicks; };
+  PressKey(*form, vk::F1);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(asked.size(), 1u) << "a menu shortcut on F1 comes first";
 }
 
 }  // namespace

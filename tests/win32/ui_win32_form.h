@@ -71,6 +71,7 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   spec.clientHeight = 470;
   spec.border = BorderStyle::FixedSingle;
   spec.keyPreview = keyPreview;
+  spec.helpContext = 105;
   form = kit.CreateForm(spec);
   Form& f = *form;
 

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -186,29 +185,6 @@ class Rescue {
   HANDLE done_;
   std::thread thread_;
 };
-
-// Ends the processes of this program name that this process started; how many there were.
-inline int EndChildProcesses(const wchar_t* exeName) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE)
-    return 0;
-  int ended = 0;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof(entry);
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
-       more = Process32NextW(snapshot, &entry)) {
-    if (entry.th32ParentProcessID != GetCurrentProcessId() || _wcsicmp(entry.szExeFile, exeName))
-      continue;
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, 5000);
-      CloseHandle(process);
-      ++ended;
-    }
-  }
-  CloseHandle(snapshot);
-  return ended;
-}
 
 // The text a tooltip control shows for one of its tools.
 inline std::wstring ToolTipText(HWND tip, HWND toolWindow, UINT_PTR toolId) {

@@ -311,6 +311,23 @@ TEST_F(UiWin32, AKeyThatClosesTheFormGoesNoFurther) {
       << "neither the control's handlers nor the key's character";
 }
 
+TEST_F(UiWin32, F1AsksForTheFormsHelpAfterTheKeyHandlers) {
+  std::vector<int> asked;
+  Kit().onHelp = [&](Form& form, int context) {
+    EXPECT_EQ(&form, t->form.get());
+    asked.push_back(context);
+  };
+  t->plain->SetFocus();
+  Settle();
+  t->events.clear();
+  PostKey(Control(L"ListBox1"), VK_F1);
+  Settle();
+  Kit().onHelp = nullptr;
+  EXPECT_EQ(asked, std::vector<int>{105});
+  EXPECT_EQ(t->events, (std::vector<std::string>{"FormKeyDown 112"}))
+      << "key preview sees F1 first; it makes no character";
+}
+
 TEST_F(UiWin32, PopupShortcutsComeBeforeMainMenuShortcutsOnlyInTheirList) {
   t->plain->SetFocus();
   Settle();
@@ -841,27 +858,6 @@ TEST(UiWin32Platform, AProgramThatCannotStartIsReportedWithTheReason) {
     EXPECT_EQ(error.find(" /x"), std::string::npos) << "the arguments are not the program";
     EXPECT_GT(error.size(), error.find(": ") + 2) << "a reason follows";
   }
-}
-
-TEST(UiWin32Platform, HelpReturnsAtOnceWhileTheViewerReportsAMissingFile) {
-  Rescue rescue({}, 20000);
-  for (int call = 0; call < 2; ++call) {
-    DWORD start = GetTickCount();
-    EXPECT_TRUE(Kit().ShowHelp("C:\\nowhere\\tarnix2.hlp", 3, 0));
-    EXPECT_LT(GetTickCount() - start, 2000u) << "call " << call;
-    Settle(1500);
-  }
-  // The viewer inherits this program's standard handles: none may outlive the test.
-  int ended = 0;
-  DWORD start = GetTickCount(), lastEnd = start;
-  while (GetTickCount() - start < 20000 && (ended == 0 || GetTickCount() - lastEnd < 2000)) {
-    if (int now = EndChildProcesses(L"winhlp32.exe")) {
-      ended += now;
-      lastEnd = GetTickCount();
-    }
-    Sleep(100);
-  }
-  EXPECT_GE(ended, 1) << "the help viewer was started";
 }
 
 // A toolkit of its own: its end request cannot be taken back.

@@ -99,6 +99,10 @@ void DefaultAction(HeadlessForm& form, Node* focused, int vk, ShiftState shift, 
   }
 }
 
+bool IsHelpKey(int vk, ShiftState shift) {
+  return vk == vk::F1 && !shift.shift && !shift.ctrl && !shift.alt;
+}
+
 // One keystroke: vk 0 for a character that no key of its own makes, ch 0 for a key that
 // makes no character.
 void Keystroke(HeadlessForm& form, int vk, ShiftState shift, int ch) {
@@ -117,6 +121,10 @@ void Keystroke(HeadlessForm& form, int vk, ShiftState shift, int ch) {
       focused->FireKeyDown(vk, shift);
     if (!goesOn(vk))
       return;
+    if (IsHelpKey(vk, shift) && form.Toolkit().onHelp) {
+      form.Toolkit().Dispatch([&form] { form.Toolkit().onHelp(form, form.Spec().helpContext); });
+      return;
+    }
   }
   if (ch != 0) {
     FormKeyPress(form, ch);

@@ -12,7 +12,8 @@
 //
 // Keys (PressKey, TypeText) go, in this order, to: (1) an enabled item of the focused
 // control's pop-up menu with that shortcut, (2) else of the main menu, which ends the key;
-// (3) the form's onFormKeyDown with key preview; (4) the focused control's onKeyDown; then,
+// (3) the form's onFormKeyDown with key preview; (4) the focused control's onKeyDown; F1 then
+// goes to the toolkit's onHelp with the form's help context, which ends it; then,
 // for a key that makes a character, (5) onFormKeyPress with key preview and the control's
 // onKeyPress; (6) the default action: Tab moves the focus, Enter presses a focused push
 // button, makes a new line in a text page or presses the default button, Esc presses the

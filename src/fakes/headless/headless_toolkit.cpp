@@ -142,11 +142,6 @@ std::string HeadlessToolkit::StartProgram(const std::string& commandLine, int sh
   return programError_;
 }
 
-bool HeadlessToolkit::ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-  helpCalls_.push_back({helpFile, command, data});
-  return helpResult_;
-}
-
 void HeadlessToolkit::Dispatch(const std::function<void()>& handler) {
   try {
     handler();

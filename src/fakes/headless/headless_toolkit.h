@@ -42,12 +42,6 @@ struct ProgramRecord {
   int showCommand = 0;
 };
 
-struct HelpRecord {
-  std::string helpFile;
-  unsigned command = 0;
-  unsigned long data = 0;
-};
-
 class HeadlessToolkit : public Toolkit {
  public:
   HeadlessToolkit() = default;
@@ -67,7 +61,6 @@ class HeadlessToolkit : public Toolkit {
                    const std::string& parameters, const std::string& folder,
                    int showCommand) override;
   std::string StartProgram(const std::string& commandLine, int showCommand) override;
-  bool ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
   // Runs the handler; a std::exception escaping it becomes an error box (title as caption,
   // OK button, stop icon) that needs no answer. DriverError and UnexpectedDialog pass through.
   void Dispatch(const std::function<void()>& handler) override;
@@ -101,14 +94,12 @@ class HeadlessToolkit : public Toolkit {
   void QueueSaveFile(std::optional<std::string> path) { saveAnswers_.push_back(std::move(path)); }
   const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs_; }
 
-  // Programs, documents and help: recorded; the results are the test's choice.
+  // Programs and documents: recorded; the results are the test's choice.
   void SetShellExecuteResult(int result) { shellResult_ = result; }
   // Empty: every program starts; else the reason each start fails with.
   void SetStartProgramError(std::string error) { programError_ = std::move(error); }
-  void SetShowHelpResult(bool shown) { helpResult_ = shown; }
   const std::vector<ShellRecord>& ShellCalls() const { return shellCalls_; }
   const std::vector<ProgramRecord>& Programs() const { return programs_; }
-  const std::vector<HelpRecord>& HelpCalls() const { return helpCalls_; }
 
   // The live forms, in creation order; FindForm looks by instance name, then class name.
   const std::vector<HeadlessForm*>& Forms() const { return forms_; }
@@ -142,10 +133,8 @@ class HeadlessToolkit : public Toolkit {
   std::vector<FileDialogRecord> fileDialogs_;
   int shellResult_ = 42;
   std::string programError_;
-  bool helpResult_ = true;
   std::vector<ShellRecord> shellCalls_;
   std::vector<ProgramRecord> programs_;
-  std::vector<HelpRecord> helpCalls_;
 };
 
 }  // namespace tarnix::ui::headless

@@ -51,6 +51,10 @@ bool RouteKeyDown(Win32Form& form, WindowBase* control, UINT message, WPARAM& ke
       return true;
   }
   key = static_cast<WPARAM>(code);
+  if (code == VK_F1 && !shift.shift && !shift.ctrl && !shift.alt && kit.onHelp) {
+    kit.Dispatch([&form, &kit] { kit.onHelp(form, form.HelpContext()); });
+    return true;
+  }
   if (code == VK_TAB && !shift.ctrl && !shift.alt) {
     form.MoveFocus(control, shift.shift);
     return true;

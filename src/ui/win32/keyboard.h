@@ -1,7 +1,8 @@
 // Where a key goes before the focused window's own handling: the focused control's pop-up
 // menu shortcuts, then the form's main menu shortcuts, then the form's key preview, then
-// the control's handlers; then focus moves (Tab), the default button (Enter) and the
-// cancel button (Esc). A handler that sets the key to 0, or closes the form, ends the key.
+// the control's handlers; then F1 asks for the form's help, Tab moves the focus, Enter
+// presses the default button and Esc the cancel button. A handler that sets the key to 0, or
+// closes the form, ends the key.
 #pragma once
 
 #include <windows.h>

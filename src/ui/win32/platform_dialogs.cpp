@@ -1,4 +1,4 @@
-// Message boxes, file dialogs, starting programs and documents, help.
+// Message boxes, file dialogs, starting programs and documents.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cwctype>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -151,22 +149,6 @@ std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showC
   if (error == ERROR_SUCCESS || error == ERROR_CANCELLED)
     return {};
   return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
-}
-
-// The help viewer answers WinHelp's request only once it has dealt with it, and it reports
-// a missing file in a message box of its own: the request waits on a thread of its own, so
-// that the program's windows go on answering meanwhile. True when the request was handed on.
-bool Win32Toolkit::ShowHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-  HWND owner = OwnerWindow(nullptr);
-  std::wstring file = Widen(helpFile);
-  try {
-    std::thread([owner, file, command, data] {
-      WinHelpW(owner, file.c_str(), command, static_cast<ULONG_PTR>(data));
-    }).detach();
-  } catch (const std::system_error&) {
-    return false;
-  }
-  return true;
 }
 
 }  // namespace tarnix::ui::win32

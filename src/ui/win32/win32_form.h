@@ -79,6 +79,7 @@ class Win32Form final : public WindowControl<Form> {
   int Register(CommandTarget* target, const std::string& name);
   HWND ParentWindow(Container* parent) const;
   bool KeyPreview() const { return spec_.keyPreview; }
+  int HelpContext() const { return spec_.helpContext; }
   MenuItemImpl* MainMenuShortcut(const Shortcut& shortcut) const;
   // Moves the focus to the next (or previous) control in tab order; from null: the first.
   void MoveFocus(WindowBase* from, bool backwards);

@@ -66,7 +66,7 @@ class RegKey {
   // In the registry's own order, which differs between platforms: callers never rely on it.
   virtual std::vector<std::string> GetValueNames() const = 0;
   virtual std::vector<std::string> GetKeyNames() const = 0;
-  virtual bool DeleteValue(const std::string& name) = 0;
+  [[nodiscard]] virtual bool DeleteValue(const std::string& name) = 0;
 };
 
 constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;
@@ -108,22 +108,25 @@ class Store {
   // --- Registry. A leading "\" in a path is optional.
   // Create true makes missing keys along the path. Null when the key is missing (without
   // create) or access is refused.
-  virtual std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) = 0;
+  [[nodiscard]] virtual std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path,
+                                                        bool create) = 0;
   virtual bool KeyExists(Root root, const std::string& path) = 0;
   // Removes the key with everything below it.
-  virtual bool DeleteKey(Root root, const std::string& path) = 0;
+  [[nodiscard]] virtual bool DeleteKey(Root root, const std::string& path) = 0;
 
   // --- Profile file (win.ini). Values are read whole, with no length cut.
   virtual std::string ReadProfileString(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& def) = 0;
-  virtual bool WriteProfileString(const std::string& file, const std::string& section,
-                                  const std::string& key, const std::string& value) = 0;
+  [[nodiscard]] virtual bool WriteProfileString(const std::string& file, const std::string& section,
+                                                const std::string& key,
+                                                const std::string& value) = 0;
 
   // --- Files and folders. Paths are Windows paths ("C:\dir\file"); text files are in the
   // ANSI code page on disk and UTF-8 here.
   // The file's lines (split at CR LF, LF or CR; an empty line after the final break is not a
   // line), or nothing when the file cannot be opened for reading.
-  virtual std::optional<std::vector<std::string>> LoadLines(const std::string& path) = 0;
+  [[nodiscard]] virtual std::optional<std::vector<std::string>> LoadLines(
+      const std::string& path) = 0;
   // Writes each line followed by CR LF. The file is replaced atomically (a temporary file
   // beside it takes its place) and keeps its attributes; on failure the old file is left as it
   // was, and the result says whether a line did not fit the code page or the file could not be
@@ -131,25 +134,25 @@ class Store {
   [[nodiscard]] virtual TextWrite SaveLines(const std::string& path,
                                             const std::vector<std::string>& lines) = 0;
   // The file's bytes as stored, or nothing when it cannot be read.
-  virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+  [[nodiscard]] virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
   // Creates or replaces the file atomically; failure raises StoreError("Cannot create file
   // <path>").
   virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
   // Appends the UTF-8 text, converted to the ANSI code page, at the end of the file, creating
   // it when missing. False when the file cannot be opened or written.
-  virtual bool AppendText(const std::string& path, const std::string& text) = 0;
+  [[nodiscard]] virtual bool AppendText(const std::string& path, const std::string& text) = 0;
   // The UTF-8 text as bytes of the ANSI code page (for file formats that are ANSI), or nothing
   // when a character does not fit: a look-alike is never made.
-  virtual std::optional<std::string> AnsiBytes(const std::string& text) = 0;
+  [[nodiscard]] virtual std::optional<std::string> AnsiBytes(const std::string& text) = 0;
   virtual uint32_t GetFileAttributes(const std::string& path) = 0;  // kInvalidAttributes if none
-  virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
+  [[nodiscard]] virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
   // Entries of folder (with or without a trailing "\") matching pattern ("*.*"), hidden,
   // system and folder entries included, "." and ".." never. Empty when it cannot be listed.
   virtual std::vector<FileEntry> ListFiles(const std::string& folder,
                                            const std::string& pattern) = 0;
-  virtual bool DeleteFile(const std::string& path) = 0;
-  virtual bool CreateFolder(const std::string& path) = 0;
-  virtual bool RemoveFolder(const std::string& path) = 0;      // only an empty folder
+  [[nodiscard]] virtual bool DeleteFile(const std::string& path) = 0;
+  [[nodiscard]] virtual bool CreateFolder(const std::string& path) = 0;
+  [[nodiscard]] virtual bool RemoveFolder(const std::string& path) = 0;  // only an empty folder
   virtual std::string ShortPath(const std::string& path) = 0;  // empty when it does not exist
 
   // --- Platform queries.

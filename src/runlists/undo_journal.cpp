@@ -80,14 +80,16 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   if (!ApplyUndoStep(ws, step, *command)) {
     return UndoOutcome::Failed;
   }
-  ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step));
+  // A step that stays is offered again; undoing it twice gives the same run key.
+  static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step)));
   return UndoOutcome::Done;
 }
 
 }  // namespace
 
 void EnsureUndoKey(Store& store) {
-  store.OpenKey(Root::CurrentUser, kUndoRoot, true);
+  // A journal that cannot be made is told by the first step that cannot be recorded.
+  static_cast<void>(store.OpenKey(Root::CurrentUser, kUndoRoot, true));
 }
 
 std::string StepDisplayLine(const std::string& stepName) {
@@ -107,11 +109,12 @@ bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& c
   if (auto key = OpenRunKey(ws.store, runList - '0', true)) {
     try {
       if (At(stepName, 0) == '2') {
-        key->DeleteValue(entry);
+        // Undone when the value is gone, also when someone else took it away first.
+        done = key->DeleteValue(entry) || !key->ReadValue(entry);
       } else {
         key->WriteValue(entry, command);
+        done = true;
       }
-      done = true;
     } catch (const StoreError&) {
       // told below, as a key that cannot be written
     }

@@ -69,7 +69,7 @@ void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string
   } catch (const StoreError&) {
     // A step left without its command would be refused when undone; take it away.
     key.reset();
-    ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name));
+    static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
     return;
   }
   ws.runUndoList.push_back(name);

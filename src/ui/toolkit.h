@@ -50,9 +50,9 @@ class Toolkit {
   virtual std::optional<std::string> SaveFileDialog(Form* owner, const FileDialogSpec& spec) = 0;
 
   // The shell's verb ("open") on a document, program or address; the shell's result code.
-  virtual int ShellExecute(Form* owner, const std::string& verb, const std::string& file,
-                           const std::string& parameters, const std::string& folder,
-                           int showCommand) = 0;
+  [[nodiscard]] virtual int ShellExecute(Form* owner, const std::string& verb,
+                                         const std::string& file, const std::string& parameters,
+                                         const std::string& folder, int showCommand) = 0;
   // Starts a command line (the program, then its arguments) through the shell's "open" verb,
   // which asks for elevation where the program needs it. Empty when the program started or the
   // user declined the elevation; otherwise why it did not start, for an error box.

@@ -60,7 +60,8 @@ bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstL
   } else {
     if (firstLaunch)
       firstLaunch();
-    SaveSnapshot(ws);
+    // A snapshot that could not be written has shown its error box; the next start tries again.
+    static_cast<void>(SaveSnapshot(ws));
   }
   ClearModifiedMarks(ws);
   ws.dataChanged = false;

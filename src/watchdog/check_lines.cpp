@@ -44,7 +44,8 @@ void DeleteRemovedFiles(Workspace& ws, const StartupSection& section,
   for (const std::string& name : kept) keptKeys.insert(FoldCase(TrimLine(name)));
   for (const std::string& name : current) {
     if (keptKeys.count(FoldCase(TrimLine(name))) == 0 && IsPlainFileName(name)) {
-      ws.store.DeleteFile(section.place + name);  // a file that stays is seen by the next check
+      // A file that stays is seen by the next check.
+      static_cast<void>(ws.store.DeleteFile(section.place + name));
     }
   }
 }

@@ -6,6 +6,10 @@ namespace tarnix {
 
 namespace {
 
+void ShowLogError(Workspace& ws, const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
 bool IsAscii(const std::string& text) {
   for (char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80)
@@ -54,14 +58,19 @@ bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind
   return Append(ws, PlainListBlock(lines, kind, label));
 }
 
+// The shell's codes up to 32 are failures (no such file, no program for .txt files).
 void ShowHistoryLog(Workspace& ws) {
-  ws.toolkit.ShellExecute(ws.mainForm, "open", ws.logPath, "", "", ui::sw::Maximized);
+  if (ws.toolkit.ShellExecute(ws.mainForm, "open", ws.logPath, "", "", ui::sw::Maximized) <= 32)
+    ShowLogError(ws, "Cannot open " + ws.logPath);
 }
 
+// A log that is not there is as clear as it gets; one that stays is told.
 void ClearHistoryLog(Workspace& ws) {
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure to clear history log ?", "Attention!",
-                            ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes) {
-    ws.store.DeleteFile(ws.logPath);
+                            ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes &&
+      !ws.store.DeleteFile(ws.logPath) &&
+      ws.store.GetFileAttributes(ws.logPath) != kInvalidAttributes) {
+    ShowLogError(ws, "Cannot delete " + ws.logPath);
   }
 }
 

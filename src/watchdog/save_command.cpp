@@ -130,8 +130,8 @@ bool SaveSnapshot(Workspace& ws) {
 }
 
 void SaveAll(Workspace& ws) {
-  if (SaveEditedTexts(ws))
-    SaveSnapshot(ws);
+  // Each failure has shown its error box; the snapshot is taken only after every text was saved.
+  static_cast<void>(SaveEditedTexts(ws) && SaveSnapshot(ws));
   ws.dataChanged = AnyTextModified(ws);
 }
 

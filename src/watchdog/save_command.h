@@ -13,20 +13,21 @@ namespace tarnix {
 // Writes the lines to the file (atomically, keeping its attributes). False, after the error
 // box, when it cannot be written or a line holds a character its code page cannot store (the
 // box names that line; nothing is written).
-bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines);
+[[nodiscard]] bool WriteTextFile(Workspace& ws, const std::string& path,
+                                 const std::vector<std::string>& lines);
 // Writes the page to the section's file; its modified mark is cleared when that worked, and
 // the workspace takes the page's lines as the file's.
-bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page);
+[[nodiscard]] bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page);
 // Writes "load" and then "run" of win.ini's "windows" section from the edit boxes.
-bool WriteWinIni(Workspace& ws);
+[[nodiscard]] bool WriteWinIni(Workspace& ws);
 // Writes the text pages the user edited (a page that was not edited is never written, so a
 // file that could not be read is not truncated and a missing one is not created) and the
 // win.ini values. True when everything was written.
-bool SaveEditedTexts(Workspace& ws);
+[[nodiscard]] bool SaveEditedTexts(Workspace& ws);
 // Writes every section of the snapshot, then "Information saved succesfully!"; on a failed
 // write the error box instead, and the sections after it are not written. A text file that
 // could not be read keeps its old snapshot, and the user is told which.
-bool SaveSnapshot(Workspace& ws);
+[[nodiscard]] bool SaveSnapshot(Workspace& ws);
 // Save: the edited texts, then, when they were all written, the snapshot.
 void SaveAll(Workspace& ws);
 

@@ -47,8 +47,9 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
                     const std::vector<NamedValue>& values);
 // Copies every value of the source key into the destination key (WriteKeyValues). False, and
 // the destination untouched, when the source cannot be opened.
-bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
-                     Root sourceRoot, const std::string& sourcePath);
+[[nodiscard]] bool CopyRegistryKey(Store& store, const std::string& destinationPath,
+                                   Root destinationRoot, Root sourceRoot,
+                                   const std::string& sourcePath);
 // The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run key's values. A run
 // key that cannot be opened is an empty list: its subkey is left empty, so that an entry in a
 // key made later is reported against it and can be changed back.

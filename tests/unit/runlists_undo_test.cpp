@@ -163,10 +163,10 @@ TEST_F(UndoTest, CtrlRWithoutStoredStepsSaysSo) {
 
 TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothing) {
   Seed("0 01.01.2020 10:00:00 2 NoCommand", {regtype::String, "x"});
-  store
-      .OpenKey(Root::CurrentUser, std::string(kJournal) + "\\0 01.01.2020 10:00:00 2 NoCommand",
-               false)
-      ->DeleteValue("Command");
+  ASSERT_TRUE(store
+                  .OpenKey(Root::CurrentUser,
+                           std::string(kJournal) + "\\0 01.01.2020 10:00:00 2 NoCommand", false)
+                  ->DeleteValue("Command"));
   WhileRunning([&] {
     DeleteLine(2, 0);
     store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0));

@@ -46,7 +46,7 @@ TEST_F(CheckRunsTest, ANewValueIsReportedAddedWithOnlyChangeBackOffered) {
 TEST_F(CheckRunsTest, ChangeBackRestoresTypesDeletesNewValuesAndKeepsTheKeyAndSubkeys) {
   store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
   store.SetString(Root::CurrentUser, std::string(kRun) + "\\OtherTool", "x", "1");
-  store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Agent");
+  ASSERT_TRUE(store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Agent"));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_FALSE(Live("Intruder"));
@@ -76,7 +76,7 @@ TEST_F(CheckRunsTest, ConfirmCopiesTheLiveValuesWithTheirTypes) {
 }
 
 TEST_F(CheckRunsTest, RenamesAndEmptyCommandsAreNoChange) {
-  store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool");
+  ASSERT_TRUE(store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool"));
   store.SetString(Root::CurrentUser, kRun, "Renamed", "TOOL.EXE /MIN");
   store.SetString(Root::CurrentUser, kRun, "Empty", "");
   EXPECT_FALSE(Check());

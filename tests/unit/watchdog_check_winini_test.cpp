@@ -89,7 +89,8 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
 }
 
 TEST_F(CheckWininiTest, ChangeBackIsNotOfferedForAValueTheSnapshotDoesNotHold) {
-  store.OpenKey(Root::LocalMachine, SnapshotKeyPath("Winini"), false)->DeleteValue("Load");
+  ASSERT_TRUE(
+      store.OpenKey(Root::LocalMachine, SnapshotKeyPath("Winini"), false)->DeleteValue("Load"));
   OnReport([](TForm1& r) { EXPECT_FALSE(ui::headless::Click(*r.btnCancel)); });
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 1u);

@@ -101,6 +101,21 @@ TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
   EXPECT_EQ(call.parameters, "");
   EXPECT_EQ(call.folder, "");
   EXPECT_EQ(call.showCommand, 3);
+  EXPECT_TRUE(toolkit.Messages().empty());
+
+  toolkit.SetShellExecuteResult(2);  // no such file
+  ShowHistoryLog(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot open " + std::string(kLogPath));
+}
+
+TEST_F(LogTest, ALogThatCannotBeDeletedIsTold) {
+  store.AddFile(kLogPath, "old\r\n");
+  store.SetFileFault(kLogPath, FileFault::Locked);
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  ClearHistoryLog(ws);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Cannot delete " + std::string(kLogPath));
 }
 
 TEST_F(LogTest, ClearAsksAndDeletesOnlyOnYes) {

@@ -91,7 +91,7 @@ TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
   WriteSnapshotWinini(store, kKey, {"l.exe", ""});
   EXPECT_EQ(ReadSnapshotWinini(store, kKey).load, "l.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Run"), (RegValue{regtype::String, ""}));
-  store.OpenKey(Root::LocalMachine, kKey, false)->DeleteValue("Run");
+  ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kKey, false)->DeleteValue("Run"));
   EXPECT_FALSE(ReadSnapshotWinini(store, kKey).run);
   EXPECT_FALSE(ReadSnapshotWinini(store, std::string(kKey) + "Missing").load);
 }

@@ -27,7 +27,7 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
 class Program {
  public:
   // Creates every window once, the main window first; its construction loads every place.
-  Program(Store& store, ui::Toolkit& toolkit);
+  Program(Store& store, Shortcuts& shortcuts, ui::Toolkit& toolkit);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

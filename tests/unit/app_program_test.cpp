@@ -48,7 +48,8 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
     MemoryStore fresh;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    Program p(fresh, kit);
+    MemoryShortcuts links(fresh);
+    Program p(fresh, links, kit);
     p.Run(c.arguments);
     const std::string label = c.arguments.empty() ? "(none)" : c.arguments.front();
     EXPECT_EQ(kit.Terminated(), c.checkOnly) << label;
@@ -97,7 +98,8 @@ TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
     FailingSnapshotStore failing;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    Program p(failing, kit);
+    MemoryShortcuts links(failing);
+    Program p(failing, links, kit);
     p.Run(checkOnly ? std::vector<std::string>{"/c"} : std::vector<std::string>{});
     ASSERT_FALSE(kit.Messages().empty()) << checkOnly;
     EXPECT_EQ(kit.Messages()[0].text, "Snapshot unreachable");
@@ -147,7 +149,8 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
     }
   };
   ThrowingProfileStore throwing;
-  Program p(throwing, toolkit);
+  MemoryShortcuts links(throwing);
+  Program p(throwing, links, toolkit);
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   toolkit.OnRun([&] {
     SelectPage(*p.mform.PageControl1, 1);
@@ -178,7 +181,8 @@ TEST_F(ProgramTest, LeavingWithEditsAsksOnceByEveryWay) {
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
     {
-      Program p(fresh, kit);
+      MemoryShortcuts links(fresh);
+      Program p(fresh, links, kit);
       kit.AnswerNextMessageBox(ui::mb::IdNo);
       kit.OnRun([&] {
         SelectPage(*p.mform.PageControl1, 2);
@@ -208,7 +212,8 @@ TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {
     MemoryStore fresh;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    Program p(fresh, kit);
+    MemoryShortcuts links(fresh);
+    Program p(fresh, links, kit);
     kit.OnRun([&] {
       kit.TakeMessages();
       leave(p.mform);

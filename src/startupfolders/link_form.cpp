@@ -20,15 +20,18 @@ ui::FormSpec LinkFormSpec() {
 
 TfrmLink::TfrmLink(ui::Toolkit& toolkit)
     : form(toolkit.CreateForm(LinkFormSpec())), toolkit_(toolkit) {
-  lblName = form->AddLabel({"lblName", "", {8, 8, 606, 18}});
-  Bevel1 = form->AddBevel({"Bevel1", {8, 34, 606, 176}});
-  Label1 = form->AddLabel({"Label1", "Program", {20, 44, 200, 18}});
-  btnBrow = form->AddButton({"btnBrow", "Browse", {516, 62, 86, 28}});
-  edtProg = form->AddEdit({"edtProg", {20, 64, 486, 24}});
-  Label2 = form->AddLabel({"Label2", "Arguments", {20, 98, 200, 18}});
-  edtArg = form->AddEdit({"edtArg", {20, 118, 582, 24}});
-  Label3 = form->AddLabel({"Label3", "Working Directory", {20, 152, 200, 18}});
-  edtDir = form->AddEdit({"edtDir", {20, 172, 582, 24}});
+  // A long path wraps at its blanks instead of being cut at the edge.
+  ui::LabelSpec name{"lblName", "", {8, 4, 606, 36}};
+  name.wordWrap = true;
+  lblName = form->AddLabel(name);
+  Bevel1 = form->AddBevel({"Bevel1", {8, 44, 606, 168}});
+  Label1 = form->AddLabel({"Label1", "Program", {20, 52, 200, 18}});
+  btnBrow = form->AddButton({"btnBrow", "Browse", {516, 70, 86, 28}});
+  edtProg = form->AddEdit({"edtProg", {20, 72, 486, 24}});
+  Label2 = form->AddLabel({"Label2", "Arguments", {20, 104, 200, 18}});
+  edtArg = form->AddEdit({"edtArg", {20, 124, 582, 24}});
+  Label3 = form->AddLabel({"Label3", "Working Directory", {20, 156, 200, 18}});
+  edtDir = form->AddEdit({"edtDir", {20, 176, 582, 24}});
   ui::ButtonSpec ok{"bbtSave", "", {392, 226, 105, 33}, ui::ButtonKind::Ok};
   ok.isDefault = true;
   bbtSave = form->AddButton(ok);

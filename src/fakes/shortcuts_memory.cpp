@@ -105,16 +105,6 @@ ShortcutFields MemoryShortcuts::ReadShortcut(const std::string& linkPath) {
   return {shortcut->target, shortcut->arguments, shortcut->workingDirectory};
 }
 
-bool MemoryShortcuts::WriteShortcut(const std::string& linkPath,
-                                    const ShortcutProperties& properties) {
-  return Save(linkPath, properties, false);
-}
-
-bool MemoryShortcuts::UpdateShortcut(const std::string& linkPath,
-                                     const ShortcutProperties& properties) {
-  return Save(linkPath, properties, true);
-}
-
 bool MemoryShortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
                            bool keepExisting) {
   MemoryShortcut shortcut;

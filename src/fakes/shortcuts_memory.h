@@ -32,10 +32,6 @@ class MemoryShortcuts : public Shortcuts {
   explicit MemoryShortcuts(Store& store) : store_(store) {}
 
   ShortcutFields ReadShortcut(const std::string& linkPath) override;
-  [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
-                                   const ShortcutProperties& properties) override;
-  [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
-                                    const ShortcutProperties& properties) override;
 
   // --- For tests, not subject to anything but the store's faults.
   // The whole shortcut, or nothing when the file is missing or not a shortcut.
@@ -45,9 +41,11 @@ class MemoryShortcuts : public Shortcuts {
   // How many writes were attempted, successful or not.
   int WriteAttempts() const { return writeAttempts_; }
 
- private:
-  bool Save(const std::string& linkPath, const ShortcutProperties& properties, bool keepExisting);
+ protected:
+  [[nodiscard]] bool Save(const std::string& linkPath, const ShortcutProperties& properties,
+                          bool keepExisting) override;
 
+ private:
   Store& store_;
   int writeAttempts_ = 0;
 };

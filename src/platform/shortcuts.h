@@ -31,13 +31,22 @@ class Shortcuts {
   virtual ShortcutFields ReadShortcut(const std::string& linkPath) = 0;
   // Makes a new shortcut with only these properties, replacing any file of that name.
   // Whether the file was written.
-  [[nodiscard]] virtual bool WriteShortcut(const std::string& linkPath,
-                                           const ShortcutProperties& properties) = 0;
+  [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
+                                   const ShortcutProperties& properties) {
+    return Save(linkPath, properties, false);
+  }
   // Sets these properties on the existing shortcut and keeps everything else it holds (icon,
   // show command, hot key, ...); one that cannot be loaded is made anew. Whether the file was
   // written.
-  [[nodiscard]] virtual bool UpdateShortcut(const std::string& linkPath,
-                                            const ShortcutProperties& properties) = 0;
+  [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
+                                    const ShortcutProperties& properties) {
+    return Save(linkPath, properties, true);
+  }
+
+ protected:
+  // Starts from the file's own properties when keepExisting is set and it can be loaded.
+  [[nodiscard]] virtual bool Save(const std::string& linkPath, const ShortcutProperties& properties,
+                                  bool keepExisting) = 0;
 };
 
 }  // namespace tarnix

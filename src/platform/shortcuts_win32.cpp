@@ -97,17 +97,6 @@ class LinkObject {
   IPersistFile* file_ = nullptr;
 };
 
-bool Save(const std::string& linkPath, const ShortcutProperties& properties, bool keepExisting) {
-  ComScope com;
-  LinkObject link;
-  if (!link.Usable())
-    return false;
-  if (keepExisting)
-    link.Load(linkPath);
-  link.Set(properties);
-  return link.Save(linkPath);
-}
-
 }  // namespace
 
 ShortcutFields Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
@@ -118,14 +107,16 @@ ShortcutFields Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
   return link.Fields();
 }
 
-bool Win32Shortcuts::WriteShortcut(const std::string& linkPath,
-                                   const ShortcutProperties& properties) {
-  return Save(linkPath, properties, false);
-}
-
-bool Win32Shortcuts::UpdateShortcut(const std::string& linkPath,
-                                    const ShortcutProperties& properties) {
-  return Save(linkPath, properties, true);
+bool Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
+                          bool keepExisting) {
+  ComScope com;
+  LinkObject link;
+  if (!link.Usable())
+    return false;
+  if (keepExisting)
+    link.Load(linkPath);
+  link.Set(properties);
+  return link.Save(linkPath);
 }
 
 }  // namespace tarnix

@@ -9,10 +9,10 @@ namespace tarnix {
 class Win32Shortcuts : public Shortcuts {
  public:
   ShortcutFields ReadShortcut(const std::string& linkPath) override;
-  [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
-                                   const ShortcutProperties& properties) override;
-  [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
-                                    const ShortcutProperties& properties) override;
+
+ protected:
+  [[nodiscard]] bool Save(const std::string& linkPath, const ShortcutProperties& properties,
+                          bool keepExisting) override;
 };
 
 }  // namespace tarnix

@@ -100,7 +100,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
-    tarnix::Program program(store, shortcuts, *toolkit);
+    tarnix::Program program(store, *toolkit, &shortcuts);
     program.Run(arguments);
   });
   return 0;

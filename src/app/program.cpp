@@ -41,7 +41,7 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
   return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
 }
 
-Program::Program(Store& store, Shortcuts& shortcuts, ui::Toolkit& toolkit)
+Program::Program(Store& store, ui::Toolkit& toolkit, Shortcuts* shortcuts)
     : ws(store, Titled(toolkit)),
       mform(ws, windows),
       addform(toolkit),
@@ -55,7 +55,7 @@ Program::Program(Store& store, Shortcuts& shortcuts, ui::Toolkit& toolkit)
       frmFirst(toolkit),
       frmServ(toolkit),
       frmLink(toolkit) {
-  ws.shortcuts = &shortcuts;
+  ws.shortcuts = shortcuts;
   windows = {&addform, &AboutBox,  &EditStr,  &undolist, &Form1,  &editline,
              &frmFind, &frmSplash, &frmFirst, &frmServ,  &frmLink};
 }

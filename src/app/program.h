@@ -27,7 +27,8 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
 class Program {
  public:
   // Creates every window once, the main window first; its construction loads every place.
-  Program(Store& store, Shortcuts& shortcuts, ui::Toolkit& toolkit);
+  // Without shortcuts (null) the startup groups can delete but neither edit nor add.
+  Program(Store& store, ui::Toolkit& toolkit, Shortcuts* shortcuts = nullptr);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

@@ -26,7 +26,7 @@ class AppTest : public ::testing::Test {
 
   // Creates the windows (the main window loads every place) without starting.
   Program& Create() {
-    program = std::make_unique<Program>(store, shortcuts, toolkit);
+    program = std::make_unique<Program>(store, toolkit, &shortcuts);
     return *program;
   }
   // Starts the program with the arguments; `whileRunning` is what the user does meanwhile.

@@ -48,8 +48,7 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
     MemoryStore fresh;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    MemoryShortcuts links(fresh);
-    Program p(fresh, links, kit);
+    Program p(fresh, kit);
     p.Run(c.arguments);
     const std::string label = c.arguments.empty() ? "(none)" : c.arguments.front();
     EXPECT_EQ(kit.Terminated(), c.checkOnly) << label;
@@ -98,8 +97,7 @@ TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
     FailingSnapshotStore failing;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    MemoryShortcuts links(failing);
-    Program p(failing, links, kit);
+    Program p(failing, kit);
     p.Run(checkOnly ? std::vector<std::string>{"/c"} : std::vector<std::string>{});
     ASSERT_FALSE(kit.Messages().empty()) << checkOnly;
     EXPECT_EQ(kit.Messages()[0].text, "Snapshot unreachable");
@@ -149,8 +147,7 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
     }
   };
   ThrowingProfileStore throwing;
-  MemoryShortcuts links(throwing);
-  Program p(throwing, links, toolkit);
+  Program p(throwing, toolkit);
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   toolkit.OnRun([&] {
     SelectPage(*p.mform.PageControl1, 1);
@@ -181,8 +178,7 @@ TEST_F(ProgramTest, LeavingWithEditsAsksOnceByEveryWay) {
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
     {
-      MemoryShortcuts links(fresh);
-      Program p(fresh, links, kit);
+      Program p(fresh, kit);
       kit.AnswerNextMessageBox(ui::mb::IdNo);
       kit.OnRun([&] {
         SelectPage(*p.mform.PageControl1, 2);
@@ -212,8 +208,7 @@ TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {
     MemoryStore fresh;
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
-    MemoryShortcuts links(fresh);
-    Program p(fresh, links, kit);
+    Program p(fresh, kit);
     kit.OnRun([&] {
       kit.TakeMessages();
       leave(p.mform);

@@ -232,3 +232,31 @@ TEST_F(EditTest, OtherKeysInTheListOpenNothing) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// A program wired without shortcuts says so instead of failing silently or crashing.
+TEST(GroupWithoutShortcuts, EditAndAddEndInAnErrorBox) {
+  MemoryStore store;
+  const std::string file = store.SeedShellFolders().startup + "\\Notes.lnk";
+  store.AddFile(file, "x");
+  ui::headless::HeadlessToolkit toolkit;
+  toolkit.SetAutoAcknowledge(true);
+  Program program(store, toolkit);
+  const StartupSection& group = program.ws.catalogue.Section(SectionId::Startup);
+  program.ws.views.lsbStart->SetItemIndex(0);
+  ScriptedAddDialog dialog;
+  dialog.answer = NewShortcut{"Mail", "C:\\mail.exe"};
+  toolkit.Dispatch([&] { EditGroupShortcut(program.ws, group, program.frmLink); });
+  toolkit.Dispatch([&] { AddGroupShortcut(program.ws, group, dialog); });
+  ASSERT_EQ(toolkit.Messages().size(), 2u);
+  for (const auto& box : toolkit.Messages()) {
+    EXPECT_EQ(box.text, "Shortcuts cannot be used here.");
+    EXPECT_EQ(box.style & ui::mb::IconStop, ui::mb::IconStop);
+  }
+  EXPECT_EQ(store.FileBytes(file), "x");
+}
+
+}  // namespace
+}  // namespace tarnix

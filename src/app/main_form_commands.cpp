@@ -1,4 +1,5 @@
 // The main window's commands: each one hands over to its subsystem.
+#include "app/group_add_dialog.h"
 #include "app/main_form.h"
 #include "app/program.h"
 #include "runlists/export.h"
@@ -123,13 +124,14 @@ void Tmform::ToolButton6Click() {
   dispatch(&Tmform::Delete2Click);
 }
 void Tmform::Change2Click() {
-  EditGroupEntry(ws, Section("Startup"), *windows.frmLink);
+  EditGroupShortcut(ws, Section("Startup"), *windows.frmLink);
 }
 void Tmform::ToolButton7Click() {
   dispatch(&Tmform::Change2Click);
 }
 void Tmform::Add2Click() {
-  AddGroupEntry(ws, Section("Startup"), *windows.addform);
+  GroupAddDialog dialog(*windows.addform);
+  AddGroupShortcut(ws, Section("Startup"), dialog);
 }
 void Tmform::ToolButton12Click() {
   dispatch(&Tmform::Add2Click);
@@ -142,13 +144,14 @@ void Tmform::ToolButton16Click() {
   dispatch(&Tmform::Delete3Click);
 }
 void Tmform::Change3Click() {
-  EditGroupEntry(ws, Section("Common Startup"), *windows.frmLink);
+  EditGroupShortcut(ws, Section("Common Startup"), *windows.frmLink);
 }
 void Tmform::ToolButton17Click() {
   dispatch(&Tmform::Change3Click);
 }
 void Tmform::Add3Click() {
-  AddGroupEntry(ws, Section("Common Startup"), *windows.addform);
+  GroupAddDialog dialog(*windows.addform);
+  AddGroupShortcut(ws, Section("Common Startup"), dialog);
 }
 void Tmform::ToolButton18Click() {
   dispatch(&Tmform::Add3Click);

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "base/unicode_win32.h"
 #include "platform/services_win32.h"
+#include "platform/shortcuts_win32.h"
 #include "platform/store_win32.h"
 #include "ui/win32/win32_toolkit.h"
 
@@ -97,10 +98,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   tarnix::Win32Store store;
   tarnix::Win32Services services;
+  tarnix::Win32Shortcuts shortcuts;
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
-    tarnix::Program program(store, *toolkit, &services);
+    tarnix::Program program(store, *toolkit, &services, &shortcuts);
     program.Run(arguments);
   });
   return 0;

@@ -41,7 +41,7 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
   return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
 }
 
-Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services)
+Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services, Shortcuts* shortcuts)
     : ws(store, Titled(toolkit)),
       mform(ws, windows, services),
       addform(toolkit),
@@ -56,6 +56,7 @@ Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services)
       frmServ(toolkit),
       frmLink(toolkit),
       frmHelp(toolkit) {
+  ws.shortcuts = shortcuts;
   windows = {&addform, &AboutBox,  &EditStr,  &undolist, &Form1,   &editline,
              &frmFind, &frmSplash, &frmFirst, &frmServ,  &frmLink, &frmHelp};
   // F1 in any window opens the help at that window's topic.

@@ -28,8 +28,10 @@ bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
 class Program {
  public:
   // Creates every window once, the main window first; its construction loads every place.
-  // Without a service manager (null) the services page stays empty.
-  Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services = nullptr);
+  // Without a service manager (null) the services page stays empty; without shortcuts (null)
+  // the startup groups can delete but neither edit nor add.
+  Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services = nullptr,
+          Shortcuts* shortcuts = nullptr);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
   ~Program();

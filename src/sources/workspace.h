@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/shortcuts.h"
 #include "platform/store.h"
 #include "sources/catalogue.h"
 #include "ui/toolkit.h"
@@ -43,6 +44,7 @@ struct TextFile {
 
 struct Workspace {
   Store& store;
+  Shortcuts* shortcuts = nullptr;  // set where the program is wired
   ui::Toolkit& toolkit;
   ui::Form* mainForm = nullptr;  // owner of the main window's message boxes
   Catalogue catalogue;

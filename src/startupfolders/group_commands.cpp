@@ -1,10 +1,123 @@
-// Filled in by the startup-group feature.
 #include "startupfolders/group_commands.h"
+
+#include "sources/loading.h"
+#include "startupfolders/shortcut_names.h"
 
 namespace tarnix {
 
-void DeleteGroupEntry(Workspace&, const StartupSection&) {}
-void AddGroupEntry(Workspace&, const StartupSection&, Taddform&) {}
-void EditGroupEntry(Workspace&, const StartupSection&, TfrmLink&) {}
+namespace {
+
+void Refuse(Workspace& ws, const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Sorry!", ui::mb::Ok | ui::mb::IconInfo);
+}
+
+void Fail(Workspace& ws, const std::string& text) {
+  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+}
+
+// An unknown folder would turn every path into a bare file name relative to wherever the
+// program happens to run: say so instead.
+bool FolderKnown(Workspace& ws, const StartupSection& section) {
+  if (section.placeKnown && !section.place.empty())
+    return true;
+  Refuse(ws, "The folder of the group \"" + section.key +
+                 "\" is not known, so nothing can be changed there.");
+  return false;
+}
+
+Shortcuts& LinkFiles(Workspace& ws) {
+  if (ws.shortcuts == nullptr)
+    throw StoreError("Shortcuts cannot be used here.");
+  return *ws.shortcuts;
+}
+
+ui::ListBox& ListOf(Workspace& ws, const StartupSection& section) {
+  ui::ListBox* list = ws.views.List(section.id);
+  if (list == nullptr)
+    throw StoreError("The group \"" + section.key + "\" has no list.");
+  return *list;
+}
+
+// What the dialog changed of what was read, and the description the edit always sets.
+ShortcutProperties EditedProperties(const TfrmLink& dialog, const ShortcutFields& read,
+                                    const std::string& fileName) {
+  ShortcutProperties changed;
+  if (dialog.edtProg->Text() != read.target)
+    changed.target = dialog.edtProg->Text();
+  if (dialog.edtArg->Text() != read.arguments)
+    changed.arguments = dialog.edtArg->Text();
+  if (dialog.edtDir->Text() != read.workingDirectory)
+    changed.workingDirectory = dialog.edtDir->Text();
+  changed.description = fileName;
+  return changed;
+}
+
+}  // namespace
+
+void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
+  ui::ListBox& list = ListOf(ws, section);
+  const int index = list.ItemIndex();
+  if (index < 0 || !FolderKnown(ws, section))
+    return;
+  const std::string line = list.Item(index);
+  if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure delete " + line + " ?", "Attention!",
+                            ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
+    return;
+  }
+  const std::string path = section.place + line;
+  if (!ws.store.DeleteFile(path) && ws.store.GetFileAttributes(path) != kInvalidAttributes) {
+    Fail(ws, "Cannot delete " + path);
+    return;
+  }
+  list.Delete(index);
+}
+
+void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& dialog) {
+  ui::ListBox& list = ListOf(ws, section);
+  const int index = list.ItemIndex();
+  if (index < 0 || !FolderKnown(ws, section))
+    return;
+  const std::string path = section.place + list.Item(index);
+  if (!IsShortcutPath(path)) {
+    Refuse(ws, "It's a not shortcut file");
+    return;
+  }
+  const ShortcutFields read = LinkFiles(ws).ReadShortcut(path);
+  dialog.lblName->SetCaption(path);
+  dialog.edtProg->SetText(read.target);
+  dialog.edtArg->SetText(read.arguments);
+  dialog.edtDir->SetText(read.workingDirectory);
+  dialog.save = true;
+  dialog.form->ShowModal();
+  if (!dialog.save)
+    return;
+  const std::string linkPath = dialog.lblName->Caption();
+  if (!LinkFiles(ws).UpdateShortcut(linkPath, EditedProperties(dialog, read, FileNameOf(path)))) {
+    Fail(ws, "Cannot write the shortcut " + linkPath);
+  }
+}
+
+void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutDialog& dialog) {
+  if (!FolderKnown(ws, section))
+    return;
+  const std::optional<NewShortcut> typed = dialog.Ask();
+  if (!typed)
+    return;
+  if (auto refusal = NameRefusal(typed->name)) {
+    Refuse(ws, *refusal);
+    return;
+  }
+  const std::string linkPath = section.place + typed->name + ".lnk";
+  ShortcutProperties properties;
+  properties.target = typed->program;
+  properties.description = typed->name;
+  if (!LinkFiles(ws).WriteShortcut(linkPath, properties)) {
+    Fail(ws, "Cannot write the shortcut " + linkPath);
+    return;
+  }
+  ListOf(ws, section).Clear();
+  ListStartupFolder(ws, section);
+  dialog.Clear();
+}
 
 }  // namespace tarnix

@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "fakes/headless/driver.h"
+#include "fakes/shortcuts_memory.h"
 #include "fakes/store_memory.h"
 #include "sources/loading.h"
 
@@ -25,7 +26,7 @@ class AppTest : public ::testing::Test {
 
   // Creates the windows (the main window loads every place) without starting.
   Program& Create() {
-    program = std::make_unique<Program>(store, toolkit);
+    program = std::make_unique<Program>(store, toolkit, nullptr, &shortcuts);
     return *program;
   }
   // Starts the program with the arguments; `whileRunning` is what the user does meanwhile.
@@ -64,6 +65,7 @@ class AppTest : public ::testing::Test {
   }
 
   MemoryStore store;
+  MemoryShortcuts shortcuts{store};
   ui::headless::HeadlessToolkit toolkit;
   std::unique_ptr<Program> program;
 

@@ -1,0 +1,52 @@
+// Shortcut files (.lnk): the one way the program reads and makes them. The Windows build
+// implements it on the shell-link object (shortcuts_win32.cpp), tests in memory
+// (fakes/shortcuts_memory.h).
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tarnix {
+
+// What the program reads of a shortcut; each part empty when it could not be read.
+struct ShortcutFields {
+  std::string target;
+  std::string arguments;
+  std::string workingDirectory;
+};
+
+// What a write sets. A property left out is not set at all: a new shortcut does not have it,
+// an updated one keeps what it held.
+struct ShortcutProperties {
+  std::optional<std::string> target;
+  std::optional<std::string> arguments;
+  std::optional<std::string> workingDirectory;
+  std::optional<std::string> description;
+};
+
+class Shortcuts {
+ public:
+  virtual ~Shortcuts() = default;
+  // Never fails: a shortcut that cannot be read gives empty parts.
+  virtual ShortcutFields ReadShortcut(const std::string& linkPath) = 0;
+  // Makes a new shortcut with only these properties, replacing any file of that name.
+  // Whether the file was written.
+  [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
+                                   const ShortcutProperties& properties) {
+    return Save(linkPath, properties, false);
+  }
+  // Sets these properties on the existing shortcut and keeps everything else it holds (icon,
+  // show command, hot key, ...); one that cannot be loaded is made anew. Whether the file was
+  // written.
+  [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
+                                    const ShortcutProperties& properties) {
+    return Save(linkPath, properties, true);
+  }
+
+ protected:
+  // Starts from the file's own properties when keepExisting is set and it can be loaded.
+  [[nodiscard]] virtual bool Save(const std::string& linkPath, const ShortcutProperties& properties,
+                                  bool keepExisting) = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,122 @@
+#include "platform/shortcuts_win32.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlguid.h>
+#include <shobjidl.h>
+
+#include <string>
+
+#include "base/unicode_win32.h"
+
+namespace tarnix {
+
+namespace {
+
+// The longest path the platform takes, so no property is cut short.
+constexpr int kTextCapacity = 32768;
+
+// COM for the duration of one operation. A thread already in another apartment keeps it.
+class ComScope {
+ public:
+  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(result_))
+      CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+// One shell-link object with its persist-file interface, released in that order.
+class LinkObject {
+ public:
+  LinkObject() {
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link_)))) {
+      link_ = nullptr;
+      return;
+    }
+    if (FAILED(link_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file_))))
+      file_ = nullptr;
+  }
+  ~LinkObject() {
+    if (file_)
+      file_->Release();
+    if (link_)
+      link_->Release();
+  }
+  LinkObject(const LinkObject&) = delete;
+  LinkObject& operator=(const LinkObject&) = delete;
+
+  bool Usable() const { return link_ != nullptr && file_ != nullptr; }
+  bool Load(const std::string& path) {
+    return SUCCEEDED(file_->Load(Widen(path).c_str(), STGM_READ));
+  }
+  bool Save(const std::string& path) { return file_->Save(Widen(path).c_str(), TRUE) == S_OK; }
+
+  ShortcutFields Fields() {
+    ShortcutFields fields;
+    fields.target = Text([this](LPWSTR buffer, int size) {
+      return link_->GetPath(buffer, size, nullptr, SLGP_UNCPRIORITY);
+    });
+    fields.arguments =
+        Text([this](LPWSTR buffer, int size) { return link_->GetArguments(buffer, size); });
+    fields.workingDirectory =
+        Text([this](LPWSTR buffer, int size) { return link_->GetWorkingDirectory(buffer, size); });
+    return fields;
+  }
+
+  void Set(const ShortcutProperties& properties) {
+    if (properties.target)
+      link_->SetPath(Widen(*properties.target).c_str());
+    if (properties.arguments)
+      link_->SetArguments(Widen(*properties.arguments).c_str());
+    if (properties.description)
+      link_->SetDescription(Widen(*properties.description).c_str());
+    if (properties.workingDirectory)
+      link_->SetWorkingDirectory(Widen(*properties.workingDirectory).c_str());
+  }
+
+ private:
+  // A property read into a buffer that starts empty, so a failing call gives "".
+  template <class Getter>
+  static std::string Text(Getter get) {
+    std::wstring buffer(kTextCapacity, L'\0');
+    if (FAILED(get(buffer.data(), kTextCapacity)))
+      return "";
+    buffer[kTextCapacity - 1] = L'\0';
+    return Narrow(buffer.c_str());
+  }
+
+  IShellLinkW* link_ = nullptr;
+  IPersistFile* file_ = nullptr;
+};
+
+}  // namespace
+
+ShortcutFields Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
+  ComScope com;
+  LinkObject link;
+  if (!link.Usable() || !link.Load(linkPath))
+    return {};
+  return link.Fields();
+}
+
+bool Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
+                          bool keepExisting) {
+  ComScope com;
+  LinkObject link;
+  if (!link.Usable())
+    return false;
+  if (keepExisting)
+    link.Load(linkPath);
+  link.Set(properties);
+  return link.Save(linkPath);
+}
+
+}  // namespace tarnix

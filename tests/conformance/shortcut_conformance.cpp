@@ -1,0 +1,150 @@
+#include "conformance/shortcut_conformance.h"
+
+#include <set>
+
+namespace tarnix {
+
+// Test programs that do not test shortcuts link this file too.
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ShortcutConformance);
+
+std::string ShortcutConformance::Program(const std::string& name) {
+  const std::string path = File(name);
+  store().WriteBytes(path, "MZ");
+  return path;
+}
+
+namespace {
+
+ShortcutProperties All(const std::string& target, const std::string& arguments,
+                       const std::string& folder, const std::string& description) {
+  ShortcutProperties properties;
+  properties.target = target;
+  properties.arguments = arguments;
+  properties.workingDirectory = folder;
+  properties.description = description;
+  return properties;
+}
+
+ShortcutProperties TargetOnly(const std::string& target) {
+  ShortcutProperties properties;
+  properties.target = target;
+  return properties;
+}
+
+std::set<std::string> Listed(Store& store, const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : store.ListFiles(folder, "*.*")) names.insert(entry.name);
+  return names;
+}
+
+const ShortcutFields kNothing{};
+
+}  // namespace
+
+TEST_P(ShortcutConformance, WrittenPropertiesReadBackAndTheFileIsListed) {
+  const std::string program = Program("notes.exe");
+  const std::string link = File("Notes.lnk");
+  ASSERT_TRUE(shortcuts().WriteShortcut(
+      link, All(program, "/s \"a b\"", target_->scratchFolder(), "Notes.lnk")));
+  EXPECT_EQ(shortcuts().ReadShortcut(link),
+            (ShortcutFields{program, "/s \"a b\"", target_->scratchFolder()}));
+  EXPECT_EQ(Listed(store(), target_->scratchFolder()),
+            (std::set<std::string>{"notes.exe", "Notes.lnk"}));
+}
+
+TEST_P(ShortcutConformance, TextOutsideAsciiSurvives) {
+  const std::string program = Program("B\xC3\xBCro.exe");
+  const std::string link = File("B\xC3\xBCro \xE2\x82\xAC.lnk");
+  ASSERT_TRUE(shortcuts().WriteShortcut(link, All(program, "\xE2\x80\x93x \xC3\xA9t\xC3\xA9",
+                                                  target_->scratchFolder(), "B\xC3\xBCro")));
+  EXPECT_EQ(shortcuts().ReadShortcut(link),
+            (ShortcutFields{program, "\xE2\x80\x93x \xC3\xA9t\xC3\xA9", target_->scratchFolder()}));
+}
+
+TEST_P(ShortcutConformance, PropertiesNotGivenAreEmptyInANewShortcut) {
+  const std::string program = Program("mail.exe");
+  const std::string link = File("Mail.lnk");
+  ASSERT_TRUE(shortcuts().WriteShortcut(link, TargetOnly(program)));
+  EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "", ""}));
+}
+
+TEST_P(ShortcutConformance, WritingReplacesAnExistingShortcutWhole) {
+  const std::string first = Program("old.exe");
+  const std::string second = Program("new.exe");
+  const std::string link = File("Mail.lnk");
+  ASSERT_TRUE(shortcuts().WriteShortcut(link, All(first, "-old", target_->scratchFolder(), "x")));
+  ASSERT_TRUE(shortcuts().WriteShortcut(link, TargetOnly(second)));
+  EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{second, "", ""}));
+}
+
+TEST_P(ShortcutConformance, UpdatingSetsOnlyWhatItIsGiven) {
+  const std::string program = Program("tool.exe");
+  const std::string link = File("Tool.lnk");
+  ASSERT_TRUE(
+      shortcuts().WriteShortcut(link, All(program, "-a", target_->scratchFolder(), "Tool")));
+  ShortcutProperties arguments;
+  arguments.arguments = "-b";
+  ASSERT_TRUE(shortcuts().UpdateShortcut(link, arguments));
+  EXPECT_EQ(shortcuts().ReadShortcut(link),
+            (ShortcutFields{program, "-b", target_->scratchFolder()}));
+}
+
+TEST_P(ShortcutConformance, UpdatingEmptiesAPropertyGivenAsEmpty) {
+  const std::string program = Program("tool.exe");
+  const std::string link = File("Tool.lnk");
+  ASSERT_TRUE(
+      shortcuts().WriteShortcut(link, All(program, "-a", target_->scratchFolder(), "Tool")));
+  ASSERT_TRUE(shortcuts().UpdateShortcut(link, All(program, "", "", "Tool.lnk")));
+  EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "", ""}));
+}
+
+TEST_P(ShortcutConformance, UpdatingAMissingOrDamagedFileMakesANewShortcut) {
+  const std::string program = Program("tool.exe");
+  const std::string missing = File("Missing.lnk");
+  const std::string damaged = File("Damaged.lnk");
+  store().WriteBytes(damaged, "not a shortcut at all");
+  for (const std::string& link : {missing, damaged}) {
+    ASSERT_TRUE(shortcuts().UpdateShortcut(link, All(program, "-x", "", "Tool"))) << link;
+    EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "-x", ""})) << link;
+  }
+}
+
+TEST_P(ShortcutConformance, WhatCannotBeReadGivesEmptyParts) {
+  store().WriteBytes(File("Damaged.lnk"), "not a shortcut at all");
+  store().WriteBytes(File("Empty.lnk"), "");
+  EXPECT_EQ(shortcuts().ReadShortcut(File("Missing.lnk")), kNothing);
+  EXPECT_EQ(shortcuts().ReadShortcut(File("Damaged.lnk")), kNothing);
+  EXPECT_EQ(shortcuts().ReadShortcut(File("Empty.lnk")), kNothing);
+  EXPECT_EQ(shortcuts().ReadShortcut(""), kNothing);
+}
+
+TEST_P(ShortcutConformance, AShortcutInAMissingFolderIsNotWritten) {
+  const std::string program = Program("tool.exe");
+  const std::string folder = File("Gone");
+  EXPECT_FALSE(shortcuts().WriteShortcut(folder + "\\Tool.lnk", TargetOnly(program)));
+  EXPECT_FALSE(shortcuts().UpdateShortcut(folder + "\\Tool.lnk", TargetOnly(program)));
+  EXPECT_EQ(store().GetFileAttributes(folder), kInvalidAttributes);
+}
+
+// Where the platform takes a path this long the shortcut is whole; where it does not, the write
+// says so. Either way nothing breaks.
+TEST_P(ShortcutConformance, APathLongerThan259CharactersIsWrittenWholeOrRefused) {
+  const std::string program = Program("tool.exe");
+  const std::string link = File(std::string(260, 'n') + ".lnk");
+  if (shortcuts().WriteShortcut(link, All(program, "-x", "", "long"))) {
+    EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "-x", ""}));
+    EXPECT_TRUE(store().DeleteFile(link));
+  } else {
+    EXPECT_EQ(shortcuts().ReadShortcut(link), kNothing);
+  }
+}
+
+TEST_P(ShortcutConformance, LongArgumentsAreNotCutShort) {
+  const std::string program = Program("tool.exe");
+  const std::string link = File("Tool.lnk");
+  const std::string arguments(2000, 'a');
+  ASSERT_TRUE(shortcuts().WriteShortcut(link, All(program, arguments, "", "Tool")));
+  EXPECT_EQ(shortcuts().ReadShortcut(link).arguments, arguments);
+}
+
+}  // namespace tarnix

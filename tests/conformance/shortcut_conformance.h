@@ -1,0 +1,67 @@
+// One suite of shortcut behaviour, run against every implementation: natively against the
+// memory shortcuts, under Wine against the shell link. Each test program provides its target:
+//
+//   INSTANTIATE_TEST_SUITE_P(Memory, ShortcutConformance,
+//                            testing::Values(ShortcutParam{"MemoryShortcuts", &MakeTarget}),
+//                            ShortcutParamName);
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "platform/shortcuts.h"
+#include "platform/store.h"
+
+namespace tarnix {
+
+// Shortcuts and the store of the same file system, with a scratch folder that exists and is
+// empty. Destroying the target removes the folder.
+class ShortcutTarget {
+ public:
+  virtual ~ShortcutTarget() = default;
+  virtual Shortcuts& shortcuts() = 0;
+  virtual Store& store() = 0;
+  virtual std::string scratchFolder() const = 0;  // without a trailing "\"
+};
+
+struct ShortcutParam {
+  const char* name;
+  std::unique_ptr<ShortcutTarget> (*make)();
+};
+
+inline bool operator==(const ShortcutFields& a, const ShortcutFields& b) {
+  return a.target == b.target && a.arguments == b.arguments &&
+         a.workingDirectory == b.workingDirectory;
+}
+
+inline void PrintTo(const ShortcutFields& f, std::ostream* out) {
+  *out << "{" << f.target << " | " << f.arguments << " | " << f.workingDirectory << "}";
+}
+
+inline void PrintTo(const ShortcutParam& param, std::ostream* out) {
+  *out << param.name;
+}
+
+inline std::string ShortcutParamName(const testing::TestParamInfo<ShortcutParam>& info) {
+  return info.param.name;
+}
+
+class ShortcutConformance : public testing::TestWithParam<ShortcutParam> {
+ protected:
+  void SetUp() override { target_ = GetParam().make(); }
+  void TearDown() override { target_.reset(); }
+
+  Shortcuts& shortcuts() { return target_->shortcuts(); }
+  Store& store() { return target_->store(); }
+  // A path in the scratch folder.
+  std::string File(const std::string& name) const { return target_->scratchFolder() + "\\" + name; }
+  // An existing program in the scratch folder, for targets that must exist on the platform.
+  std::string Program(const std::string& name);
+
+  std::unique_ptr<ShortcutTarget> target_;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,262 @@
+// Editing a shortcut of a startup group: which files count, what the dialog shows, and what
+// each way of closing it writes.
+#include "unit/startupfolders_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+class EditTest : public GroupTest {
+ protected:
+  // Plants the shortcut, loads the program and selects its line.
+  void LoadWith(const std::string& name, const MemoryShortcut& shortcut = Decorated()) {
+    ASSERT_TRUE(shortcuts.Plant(UserFile(name), shortcut));
+    Load();
+    SelectLine(name);
+  }
+  void Edit() { EditGroupShortcut(ws(), Group(), program->frmLink); }
+  // The dialog as the user saw it: lblName, edtProg, edtArg, edtDir.
+  std::vector<std::string> shown;
+  void ShowThenPress(const char* button, const std::string& arguments = "") {
+    toolkit.OnModal("TfrmLink", [this, button, arguments](ui::Form& f) {
+      shown = {Get<ui::Label>(f, "lblName").Caption(), Get<ui::EditBox>(f, "edtProg").Text(),
+               Get<ui::EditBox>(f, "edtArg").Text(), Get<ui::EditBox>(f, "edtDir").Text()};
+      if (!arguments.empty())
+        Get<ui::EditBox>(f, "edtArg").SetText(arguments);
+      if (button != nullptr)
+        Click(Get<ui::Button>(f, button));
+    });
+  }
+};
+
+TEST_F(EditTest, TheDialogShowsThePathAsListedAndWhatTheShortcutHolds) {
+  LoadWith("NOTES.LNK");
+  ShowThenPress("bbtCanc");
+  Edit();
+  EXPECT_EQ(shown, (std::vector<std::string>{UserFile("NOTES.LNK"), "C:\\Tools\\notes.exe", "-a",
+                                             "C:\\Tools"}));
+}
+
+TEST_F(EditTest, LnkInAnyCaseIsAShortcut) {
+  for (const char* name : {"NOTES.LNK", "Mail.Lnk"}) {
+    ASSERT_TRUE(shortcuts.Plant(UserFile(name), Decorated()));
+  }
+  Load();
+  for (const char* name : {"NOTES.LNK", "Mail.Lnk"}) {
+    SelectLine(name);
+    ShowThenPress("bbtCanc");
+    Edit();
+    EXPECT_EQ(shown.at(0), UserFile(name));
+  }
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
+TEST_F(EditTest, OtherFilesAreRefusedAndLeftAlone) {
+  store.AddFile(UserFile("notes.lnk.txt"), "text");
+  store.AddFile(UserFile("notes"), "text");
+  Load();
+  for (const char* name : {"notes.lnk.txt", "notes"}) {
+    SelectLine(name);
+    Edit();  // an unscripted dialog would throw
+  }
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 2u);
+  for (const auto& box : shown) {
+    EXPECT_EQ(box.text, "It's a not shortcut file");
+    EXPECT_EQ(box.caption, "Sorry!");
+    EXPECT_EQ(box.style, ui::mb::Ok | ui::mb::IconInfo);
+  }
+  EXPECT_EQ(store.FileBytes(UserFile("notes")), "text");
+  EXPECT_EQ(shortcuts.WriteAttempts(), 0);
+}
+
+TEST_F(EditTest, OkWithoutChangesRewritesOnlyTheDescription) {
+  LoadWith("Notes.lnk");
+  const int before = shortcuts.WriteAttempts();
+  ShowThenPress("bbtSave");
+  Edit();
+  EXPECT_EQ(shortcuts.WriteAttempts(), before + 1);
+  MemoryShortcut expected = Decorated();
+  expected.description = "Notes.lnk";
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), expected);
+}
+
+// Icon, show command and hot key are none of the dialog's business: an edit keeps them.
+TEST_F(EditTest, AnEditChangesWhatTheDialogChangedAndKeepsTheRest) {
+  LoadWith("Notes.lnk");
+  ShowThenPress("bbtSave", "-b --quiet");
+  Edit();
+  MemoryShortcut expected = Decorated();
+  expected.arguments = "-b --quiet";
+  expected.description = "Notes.lnk";
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), expected);
+}
+
+TEST_F(EditTest, EmptiedFieldsAreWrittenEmpty) {
+  LoadWith("Notes.lnk");
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Get<ui::EditBox>(f, "edtArg").SetText("");
+    Get<ui::EditBox>(f, "edtDir").SetText("");
+    Click(Get<ui::Button>(f, "bbtSave"));
+  });
+  Edit();
+  auto written = shortcuts.Inspect(UserFile("Notes.lnk"));
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(written->arguments, "");
+  EXPECT_EQ(written->workingDirectory, "");
+  EXPECT_EQ(written->target, "C:\\Tools\\notes.exe");
+}
+
+TEST_F(EditTest, TheCloseBoxSavesLikeOk) {
+  LoadWith("Notes.lnk");
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Get<ui::EditBox>(f, "edtArg").SetText("-closed");
+    CloseBox(f);
+  });
+  Edit();
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->arguments, "-closed");
+}
+
+TEST_F(EditTest, EnterSavesAndEscCancels) {
+  LoadWith("Notes.lnk");
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Get<ui::EditBox>(f, "edtArg").SetText("-escaped");
+    PressKey(f, ui::vk::Escape);
+  });
+  Edit();
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), Decorated());
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Focus(Get<ui::EditBox>(f, "edtArg"));
+    Get<ui::EditBox>(f, "edtArg").SetText("-entered");
+    PressKey(f, ui::vk::Return);
+  });
+  Edit();
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->arguments, "-entered");
+}
+
+TEST_F(EditTest, CancelWritesNothing) {
+  LoadWith("Notes.lnk");
+  const auto bytes = store.FileBytes(UserFile("Notes.lnk"));
+  const int before = shortcuts.WriteAttempts();
+  ShowThenPress("bbtCanc", "-changed");
+  Edit();
+  EXPECT_EQ(shortcuts.WriteAttempts(), before);
+  EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), bytes);
+}
+
+// A cancelled close clears the flag, and the next edit starts from "save" again.
+TEST_F(EditTest, EachEditStartsWithTheSaveFlagSet) {
+  LoadWith("Notes.lnk");
+  ShowThenPress("bbtCanc");
+  Edit();
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) { CloseBox(f); });
+  Edit();
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->description, "Notes.lnk");
+}
+
+TEST_F(EditTest, AShortcutThatCannotBeReadOpensEmptyAndSavingWritesTheDialog) {
+  store.AddFile(UserFile("Broken.lnk"), "garbage");
+  Load();
+  SelectLine("Broken.lnk");
+  toolkit.OnModal("TfrmLink", [this](ui::Form& f) {
+    shown = {Get<ui::EditBox>(f, "edtProg").Text(), Get<ui::EditBox>(f, "edtArg").Text(),
+             Get<ui::EditBox>(f, "edtDir").Text()};
+    Get<ui::EditBox>(f, "edtProg").SetText("C:\\Tools\\fixed.exe");
+    Click(Get<ui::Button>(f, "bbtSave"));
+  });
+  Edit();
+  EXPECT_EQ(shown, (std::vector<std::string>{"", "", ""}));
+  MemoryShortcut expected;
+  expected.target = "C:\\Tools\\fixed.exe";
+  expected.description = "Broken.lnk";
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Broken.lnk")), expected);
+}
+
+TEST_F(EditTest, AShortcutThatCannotBeWrittenIsReported) {
+  LoadWith("Notes.lnk");
+  store.SetFileFault(UserFile("Notes.lnk"), FileFault::Uncreatable);
+  ShowThenPress("bbtSave", "-b");
+  Edit();
+  const auto* box = Shown("Cannot write the shortcut " + UserFile("Notes.lnk"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->caption, "Error!");
+  EXPECT_EQ(box->style, ui::mb::Ok | ui::mb::IconStop);
+  store.ClearFaults();
+  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), Decorated());
+}
+
+TEST_F(EditTest, TheListKeepsItsLines) {
+  LoadWith("Notes.lnk");
+  store.AddFile(UserFile("later.txt"), "");
+  const auto before = List().Items();
+  ShowThenPress("bbtSave", "-b");
+  Edit();
+  EXPECT_EQ(List().Items(), before);
+}
+
+TEST_F(EditTest, NoSelectedLineDoesNothing) {
+  ASSERT_TRUE(shortcuts.Plant(UserFile("Notes.lnk"), Decorated()));
+  Load();
+  List().SetItemIndex(-1);
+  Edit();
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
+// What the user does on the main window: Enter or a double click on either list.
+TEST_F(EditTest, EnterOrDoubleClickInEitherListOpensTheDialog) {
+  ASSERT_TRUE(shortcuts.Plant(UserFile("Notes.lnk"), Decorated()));
+  ASSERT_TRUE(shortcuts.Plant(folders.commonStartup + "\\All.lnk", Decorated()));
+  Load();
+  SelectPage(Get<ui::PageControl>(MainForm(), "PageControl1"), 6);
+  Select(List(), 0);
+  ShowThenPress("bbtCanc");
+  PressKey(MainForm(), ui::vk::Return);
+  EXPECT_EQ(shown.at(0), UserFile("Notes.lnk"));
+  SelectPage(Get<ui::PageControl>(MainForm(), "PageControl1"), 7);
+  Select(List(SectionId::CommonStartup), 0);
+  ShowThenPress("bbtCanc");
+  DoubleClick(List(SectionId::CommonStartup));
+  EXPECT_EQ(shown.at(0), folders.commonStartup + "\\All.lnk");
+  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
+}
+
+TEST_F(EditTest, OtherKeysInTheListOpenNothing) {
+  ASSERT_TRUE(shortcuts.Plant(UserFile("Notes.lnk"), Decorated()));
+  Load();
+  SelectPage(Get<ui::PageControl>(MainForm(), "PageControl1"), 6);
+  Select(List(), 0);
+  TypeText(MainForm(), "a ");
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
+}  // namespace
+}  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// A program wired without shortcuts says so instead of failing silently or crashing.
+TEST(GroupWithoutShortcuts, EditAndAddEndInAnErrorBox) {
+  MemoryStore store;
+  const std::string file = store.SeedShellFolders().startup + "\\Notes.lnk";
+  store.AddFile(file, "x");
+  ui::headless::HeadlessToolkit toolkit;
+  toolkit.SetAutoAcknowledge(true);
+  Program program(store, toolkit);
+  const StartupSection& group = program.ws.catalogue.Section(SectionId::Startup);
+  program.ws.views.lsbStart->SetItemIndex(0);
+  ScriptedAddDialog dialog;
+  dialog.answer = NewShortcut{"Mail", "C:\\mail.exe"};
+  toolkit.Dispatch([&] { EditGroupShortcut(program.ws, group, program.frmLink); });
+  toolkit.Dispatch([&] { AddGroupShortcut(program.ws, group, dialog); });
+  ASSERT_EQ(toolkit.Messages().size(), 2u);
+  for (const auto& box : toolkit.Messages()) {
+    EXPECT_EQ(box.text, "Shortcuts cannot be used here.");
+    EXPECT_EQ(box.style & ui::mb::IconStop, ui::mb::IconStop);
+  }
+  EXPECT_EQ(store.FileBytes(file), "x");
+}
+
+}  // namespace
+}  // namespace tarnix

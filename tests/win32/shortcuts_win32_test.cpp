@@ -1,0 +1,214 @@
+// The shell-link shortcuts under Wine: the shared suite in a scratch folder, and an independent
+// reader (Debian's lnkinfo, run as a Unix program) that must find what we wrote.
+#include "base/win32_api.h"
+
+#include <objbase.h>
+#include <shlguid.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "base/unicode_win32.h"
+#include "conformance/shortcut_conformance.h"
+#include "e2e/support/desktop.h"
+#include "platform/shortcuts_win32.h"
+#include "platform/store_win32.h"
+
+namespace tarnix {
+namespace {
+
+constexpr DWORD kReaderTime = 20000;
+
+class Win32ShortcutTarget : public ShortcutTarget {
+ public:
+  Win32ShortcutTarget() {
+    wchar_t temp[MAX_PATH];
+    DWORD length = GetTempPathW(MAX_PATH, temp);
+    folder_ = Narrow(std::wstring(temp, length)) + "TarnixLinks-" +
+              std::to_string(GetCurrentProcessId()) + "-" + std::to_string(std::random_device()());
+    store_.CreateFolder(folder_);
+  }
+  ~Win32ShortcutTarget() override {
+    for (const auto& entry : store_.ListFiles(folder_, "*.*")) {
+      store_.SetFileAttributes(folder_ + "\\" + entry.name, attr::Normal);
+      store_.DeleteFile(folder_ + "\\" + entry.name);
+    }
+    store_.RemoveFolder(folder_);
+  }
+  Shortcuts& shortcuts() override { return shortcuts_; }
+  Store& store() override { return store_; }
+  std::string scratchFolder() const override { return folder_; }
+
+ private:
+  Win32Store store_;
+  Win32Shortcuts shortcuts_;
+  std::string folder_;
+};
+
+std::unique_ptr<ShortcutTarget> MakeWin32ShortcutTarget() {
+  return std::make_unique<Win32ShortcutTarget>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, ShortcutConformance,
+                         testing::Values(ShortcutParam{"Win32Shortcuts", &MakeWin32ShortcutTarget}),
+                         ShortcutParamName);
+
+// The Unix path Wine maps a Windows path to.
+std::string UnixPath(const std::string& path) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
+  if (proc == nullptr)
+    return "";
+  auto convert = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(proc));
+  char* unix = convert(Widen(path).c_str());
+  std::string result = unix ? unix : "";
+  HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+// What lnkinfo prints about the shortcut, as label -> value; empty when it did not run. Wine
+// gives no handle to wait on for a Unix process, so the shell renames the report into place
+// when lnkinfo is done and the test waits for that name.
+std::map<std::string, std::string> LnkInfo(const std::string& linkPath) {
+  const std::string report = linkPath + ".report";
+  const std::string command = "/bin/sh -c \"lnkinfo '" + UnixPath(linkPath) + "' > '" +
+                              UnixPath(report) + ".part' 2>&1; mv '" + UnixPath(report) +
+                              ".part' '" + UnixPath(report) + "'\"";
+  std::wstring line = Widen(command);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
+    return {};
+  }
+  for (HANDLE handle : {info.hThread, info.hProcess}) {
+    if (handle)
+      CloseHandle(handle);
+  }
+  Win32Store files;
+  e2e::WaitUntil([&] { return files.GetFileAttributes(report) != kInvalidAttributes; },
+                 kReaderTime);
+  std::map<std::string, std::string> fields;
+  std::istringstream text(files.ReadBytes(report).value_or(""));
+  files.DeleteFile(report);
+  for (std::string row; std::getline(text, row);) {
+    const size_t colon = row.find(": ");
+    if (colon == std::string::npos)
+      continue;
+    std::string label = row.substr(0, colon);
+    label.erase(0, label.find_first_not_of('\t'));
+    label.erase(label.find_last_not_of("\t ") + 1);
+    fields.emplace(label, row.substr(colon + 2));
+  }
+  return fields;
+}
+
+// A shortcut as another program makes it: with an icon.
+bool MakeWithIcon(const std::string& linkPath, const std::string& target,
+                  const std::string& iconFile, int iconIndex) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  bool saved = false;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    link->SetPath(Widen(target).c_str());
+    link->SetArguments(L"-old");
+    link->SetIconLocation(Widen(iconFile).c_str(), iconIndex);
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      saved = file->Save(Widen(linkPath).c_str(), TRUE) == S_OK;
+      file->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return saved;
+}
+
+class ShortcutsWin32 : public ::testing::Test {
+ protected:
+  std::string File(const std::string& name) { return target.scratchFolder() + "\\" + name; }
+  std::string Program(const std::string& name) {
+    target.store().WriteBytes(File(name), "MZ");
+    return File(name);
+  }
+  Win32ShortcutTarget target;
+  Shortcuts& shortcuts = target.shortcuts();
+};
+
+TEST_F(ShortcutsWin32, LnkinfoReadsTheFourPropertiesAsWritten) {
+  const std::string program = Program("notes.exe");
+  ShortcutProperties properties;
+  properties.target = program;
+  properties.arguments = "/s \"a b\" -x";
+  properties.workingDirectory = target.scratchFolder();
+  properties.description = "Notes.lnk";
+  ASSERT_TRUE(shortcuts.WriteShortcut(File("Notes.lnk"), properties));
+  auto info = LnkInfo(File("Notes.lnk"));
+  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  EXPECT_EQ(info["Local path"], program);
+  EXPECT_EQ(info["Command line arguments"], "/s \"a b\" -x");
+  EXPECT_EQ(info["Working directory"], target.scratchFolder());
+  EXPECT_EQ(info["Description"], "Notes.lnk");
+}
+
+TEST_F(ShortcutsWin32, PropertiesNotGivenAreNotInTheFile) {
+  const std::string program = Program("mail.exe");
+  ShortcutProperties properties;
+  properties.target = program;
+  properties.description = "Mail";
+  ASSERT_TRUE(shortcuts.WriteShortcut(File("Mail.lnk"), properties));
+  auto info = LnkInfo(File("Mail.lnk"));
+  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  EXPECT_EQ(info["Local path"], program);
+  EXPECT_EQ(info.count("Command line arguments"), 0u);
+  EXPECT_EQ(info.count("Working directory"), 0u);
+  EXPECT_EQ(info["Description"], "Mail");
+}
+
+TEST_F(ShortcutsWin32, AnUpdateKeepsTheIcon) {
+  const std::string program = Program("tool.exe");
+  const std::string icons = Program("icons.dll");
+  ASSERT_TRUE(MakeWithIcon(File("Tool.lnk"), program, icons, 3));
+  ShortcutProperties change;
+  change.arguments = "-new";
+  change.description = "Tool.lnk";
+  ASSERT_TRUE(shortcuts.UpdateShortcut(File("Tool.lnk"), change));
+  auto info = LnkInfo(File("Tool.lnk"));
+  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  EXPECT_EQ(info["Icon location"], icons);
+  EXPECT_EQ(info["Icon index"], "3");
+  EXPECT_EQ(info["Command line arguments"], "-new");
+  EXPECT_EQ(info["Local path"], program);
+  EXPECT_EQ(info["Description"], "Tool.lnk");
+}
+
+TEST_F(ShortcutsWin32, ReplacingAShortcutDropsWhatItHeld) {
+  const std::string program = Program("tool.exe");
+  ASSERT_TRUE(MakeWithIcon(File("Tool.lnk"), program, Program("icons.dll"), 3));
+  ShortcutProperties fresh;
+  fresh.target = Program("other.exe");
+  fresh.description = "Tool";
+  ASSERT_TRUE(shortcuts.WriteShortcut(File("Tool.lnk"), fresh));
+  auto info = LnkInfo(File("Tool.lnk"));
+  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  EXPECT_EQ(info["Local path"], File("other.exe"));
+  EXPECT_EQ(info.count("Icon location"), 0u);
+  EXPECT_EQ(info.count("Command line arguments"), 0u);
+}
+
+// A target that does not exist (yet) is still written and read back as typed.
+TEST_F(ShortcutsWin32, AMissingTargetIsKeptAsTyped) {
+  ShortcutProperties properties;
+  properties.target = "C:\\Nowhere\\later.exe";
+  ASSERT_TRUE(shortcuts.WriteShortcut(File("Later.lnk"), properties));
+  EXPECT_EQ(shortcuts.ReadShortcut(File("Later.lnk")).target, "C:\\Nowhere\\later.exe");
+}
+
+}  // namespace
+}  // namespace tarnix

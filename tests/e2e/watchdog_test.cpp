@@ -285,6 +285,17 @@ void WriteWinstart(const std::string& text) {
   SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
 }
 
+// Runs "/c", waits for the report to show the line, and changes the section back.
+void ChangeBackWhenReported(const std::wstring& line) {
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
+  run.Press(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+}
+
 void RemoveWinstart() {
   SetFileAttributesW(WinstartPath().c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(WinstartPath().c_str());
@@ -295,14 +306,7 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   WriteWinstart("@echo off\r\nrem e2e\r\n");
   ASSERT_TRUE(SnapshotCurrentState());
   WriteWinstart("@echo off\r\nrem e2e\r\nrem intruder\r\n");
-
-  CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, L"rem intruder"); }, kShortTime));
-  run.Press(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  ChangeBackWhenReported(L"rem intruder");
   EXPECT_EQ(ReadFile(file), "@echo off\r\nrem e2e\r\n");
   EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   RemoveWinstart();
@@ -342,23 +346,14 @@ TEST_F(WatchdogTest, ChangingBackToALineBeyondTheCodePageNamesItAndWritesNothing
 // A NUL byte in line 1,001 of 2,000: the report still sees a line appended below it, and
 // Change Back puts the whole file back, the NUL byte and all.
 TEST_F(WatchdogTest, ALineAddedBelowANulByteIsReportedAndChangedBack) {
-  wchar_t windows[MAX_PATH] = {};
-  GetWindowsDirectoryW(windows, MAX_PATH);
-  const std::wstring file = std::wstring(windows) + L"\\winstart.bat";
+  const std::wstring file = WinstartPath();
   std::string original;
   for (int i = 1; i <= 2000; ++i)
     original += "rem " + (i == 1001 ? std::string(1, '\0') : "") + std::to_string(i) + "\r\n";
   std::ofstream(std::filesystem::path(file), std::ios::binary) << original;
   ASSERT_TRUE(SnapshotCurrentState());
   std::ofstream(std::filesystem::path(file), std::ios::binary | std::ios::app) << "rem below\r\n";
-
-  CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, L"rem below"); }, kShortTime));
-  run.Press(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  ChangeBackWhenReported(L"rem below");
   EXPECT_TRUE(ReadFile(file) == original);  // too long to print
 
   // The main window shows the file only up to the NUL byte, so its page is read-only.

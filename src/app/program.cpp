@@ -37,8 +37,16 @@ void QuitWithSavePrompt(Workspace& ws) {
   ws.toolkit.Terminate();
 }
 
+// The program's one link to the shortcut writer of the platform. Until that writer is bound
+// here, no shortcut is written and every request reports that it failed.
+WriteShortcutFn ProgramShortcutWriter() {
+  return [](const ShortcutSpec&) { return false; };
+}
+
 bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
-  return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
+  return RunCheck(ws, *windows.Form1, [&ws, &windows] {
+    ShowFirstLaunch(ws, *windows.frmFirst, ProgramShortcutWriter());
+  });
 }
 
 Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services)

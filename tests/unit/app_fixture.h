@@ -19,6 +19,15 @@ namespace tarnix {
 inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
+// Answers the welcome window of a first launch with OK, without the autostart entry, which
+// would put a run entry of its own in every test's lists.
+inline void AnswerWelcomeWindow(ui::headless::HeadlessToolkit& kit) {
+  kit.OnModal("frmFirst", [](ui::Form& window) {
+    ui::headless::Get<ui::CheckBox>(window, "chbAuto").SetChecked(false);
+    ui::headless::Click(ui::headless::Get<ui::Button>(window, "Button1"));
+  });
+}
+
 class AppTest : public ::testing::Test {
  protected:
   AppTest() { toolkit.SetAutoAcknowledge(true); }
@@ -33,6 +42,7 @@ class AppTest : public ::testing::Test {
   Program& Start(const std::vector<std::string>& arguments = {},
                  std::function<void()> whileRunning = {}) {
     Create();
+    AnswerFirstLaunch();
     const bool scripted = static_cast<bool>(whileRunning);
     scriptDone_ = false;
     if (scripted) {
@@ -66,8 +76,17 @@ class AppTest : public ::testing::Test {
   MemoryStore store;
   ui::headless::HeadlessToolkit toolkit;
   std::unique_ptr<Program> program;
+  // False when the test answers the welcome window of a first launch itself.
+  bool answerWelcome = true;
 
  private:
+  void AnswerFirstLaunch() {
+    if (answerWelcome &&
+        !store.KeyExists(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Save")) {
+      AnswerWelcomeWindow(toolkit);
+    }
+  }
+
   bool scriptDone_ = false;
 };
 

@@ -56,6 +56,9 @@ class AppTest : public ::testing::Test {
     return *program;
   }
 
+  // What the user does while the program runs.
+  void WhileRunning(std::function<void()> act) { Start({}, std::move(act)); }
+
   Tmform& Main() { return program->mform; }
   ui::Form& MainForm() { return *program->mform.form; }
 

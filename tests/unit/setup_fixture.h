@@ -24,9 +24,6 @@ class SetupTest : public AppTest {
     folders = store.SeedShellFolders();
   }
 
-  // What the user does while the program runs.
-  void WhileRunning(std::function<void()> act) { Start({}, std::move(act)); }
-
   // A writer that makes an empty file in place of each shortcut, as the real one makes a file.
   WriteShortcutFn Recorder() {
     return [this](const ShortcutSpec& spec) {

@@ -2,8 +2,8 @@
 """Draws the pictures of the setup windows: the first-launch banner and the about box's two
 buttons (web page, mail).
 
-Writes 24-bit BMP files. Shapes are tested at each pixel's centre, so edges stay crisp. Run it
-again after a change:
+Writes 24-bit BMP files; magenta pixels of the button pictures are transparent. Shapes are
+tested at each pixel's centre, so edges stay crisp. Run it again after a change:
     python3 res/setup/make_bitmaps.py
 """
 
@@ -12,7 +12,9 @@ import os
 import struct
 
 WHITE = (255, 255, 255)
-PAPER = (236, 233, 216)
+ENVELOPE = (255, 240, 190)
+# Transparent in image lists: the button face shows through.
+CLEAR = (255, 0, 255)
 NAVY = (20, 40, 110)
 BLUE = (50, 100, 200)
 SKY = (150, 190, 240)
@@ -128,7 +130,7 @@ def banner():
 
 
 def web_button():
-    p = Picture(200, 32, PAPER)
+    p = Picture(200, 32, CLEAR)
     p.disc(18, 16, 13, BLUE)
     p.paint(lambda x, y: abs(math.hypot(x - 18, y - 16) - 13) < 1.2, NAVY)
     p.paint(lambda x, y: abs(y - 16) < 0.8 and abs(x - 18) < 13, WHITE)
@@ -139,8 +141,8 @@ def web_button():
 
 
 def mail_button():
-    p = Picture(200, 32, PAPER)
-    p.box(5, 7, 31, 25, WHITE)
+    p = Picture(200, 32, CLEAR)
+    p.box(5, 7, 31, 25, ENVELOPE)
     p.paint(lambda x, y: (5 <= x <= 31 and y in range(7, 26)) and
             (x < 6 or x > 30 or y < 8 or y > 24), DARK)
     p.band(5, 7, 18, 17, 0.8, DARK)

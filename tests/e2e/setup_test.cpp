@@ -111,13 +111,13 @@ TEST_F(SetupTest, AFirstStartInstallsTheUninstallRemovesAndTheNextStartWelcomesA
   EXPECT_TRUE(FirstStart());
 }
 
-class FindTest : public ::testing::Test {
+class SetupWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SnapshotCurrentState()); }
   void TearDown() override { SnapshotCurrentState(); }
 };
 
-TEST_F(FindTest, CtrlFFindsAWordAndFindNextMovesToItsSecondPlace) {
+TEST_F(SetupWindowsTest, CtrlFFindsAWordAndFindNextMovesToItsSecondPlace) {
   std::optional<SeededValue> machine, user;
   machine.emplace(HKEY_LOCAL_MACHINE, kRunPath, L"E2E Find Zebrafish", L"a.exe");
   user.emplace(HKEY_CURRENT_USER, kRunPath, L"E2E Find zebrafish too", L"b.exe");
@@ -153,6 +153,23 @@ TEST_F(FindTest, CtrlFFindsAWordAndFindNextMovesToItsSecondPlace) {
   EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
   machine.reset();
   user.reset();
+}
+
+TEST_F(SetupWindowsTest, TheAboutBoxOpensFromTheHelpMenuAndClosesWithOk) {
+  TarnixProcess process;
+  HWND main = WaitForMainWindow(process, kLongTime);
+  ASSERT_NE(main, nullptr);
+  const int about = NamedCommand(main, L"N9");
+  ASSERT_NE(about, 0);
+  PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(about), 0);
+  HWND box = WaitForWindow(process.Id(), L"TAboutBox", kShortTime, L"About Tarnix");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(FindNamedControl(box, L"Version")), L"Version 2.02");
+  Screenshot(box, L"setup_about.bmp");
+  PostMessageW(FindNamedControl(box, L"OKButton"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }, kShortTime));
+  PostKey(WaitForControl(main, L"ListBox3", kShortTime), VK_ESCAPE);
+  EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The search across the nine areas, in their fixed order, continuing after the last match.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,11 +46,28 @@ std::vector<std::string> FoldedChars(const std::string& utf8) {
   return chars;
 }
 
+// The first place at or after `from` where `what` stands in `text`, ignoring case, counted in
+// characters.
+std::optional<int> FindFolded(const std::string& text, const std::string& what, int from) {
+  const std::vector<std::string> chars = FoldedChars(text);
+  const std::vector<std::string> needle = FoldedChars(what);
+  const int size = static_cast<int>(needle.size());
+  for (int at = from; at + size <= static_cast<int>(chars.size()); ++at) {
+    if (std::equal(needle.begin(), needle.end(), chars.begin() + at))
+      return at;
+  }
+  return std::nullopt;
+}
+
+// The page's lines with a break counted as one character, as the page counts its positions.
+// Searched here rather than by the control, whose case folding stops at ASCII on some systems.
 std::optional<int> SearchPage(ui::TextPage& page, const std::string& what, int from) {
-  const int found = page.FindText(what, from, page.TextLength() - from);
-  if (found < 0)
-    return std::nullopt;
-  page.SetSelStart(found);
+  const std::vector<std::string> lines = page.Lines();
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\n") + lines[i];
+  const auto found = FindFolded(text, what, from);
+  if (found)
+    page.SetSelStart(*found);
   return found;
 }
 
@@ -65,16 +83,10 @@ std::optional<int> SearchList(ui::ListBox& list, const std::string& what, int fr
 }
 
 std::optional<int> SearchEdit(ui::EditBox& edit, const std::string& what, int from) {
-  const std::vector<std::string> text = FoldedChars(edit.Text());
-  const std::vector<std::string> needle = FoldedChars(what);
-  const int size = static_cast<int>(needle.size());
-  for (int at = from; at + size <= static_cast<int>(text.size()); ++at) {
-    if (std::equal(needle.begin(), needle.end(), text.begin() + at)) {
-      edit.SetSelStart(at);
-      return at;
-    }
-  }
-  return std::nullopt;
+  const auto found = FindFolded(edit.Text(), what, from);
+  if (found)
+    edit.SetSelStart(*found);
+  return found;
 }
 
 struct Area {

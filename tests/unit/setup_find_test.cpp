@@ -108,13 +108,13 @@ TEST_F(FindTest, AnEmptyTextFindsNothingAndKeepsTheState) {
 
 TEST_F(FindTest, TextBeyondAsciiIsFoundByCharactersIgnoringCase) {
   WhileRunning([this] {
-    Main().autoex->SetLines({"échec", "Grüße aus Köln"});
+    Main().autoex->SetLines({"échec", "", "Grüße aus Köln"});
     Main().load->SetText("Ärger.exe ÄRGER.exe");
     EXPECT_EQ(Searches("GRÜSSE", 1), (std::vector<Match>{{0, 0}}));
-    EXPECT_EQ(Searches("grüße", 1), (std::vector<Match>{{1, 6}}));
-    EXPECT_EQ(Main().autoex->SelStart(), 6);
+    EXPECT_EQ(Searches("grüße", 1), (std::vector<Match>{{1, 7}}));
+    EXPECT_EQ(Main().autoex->SelStart(), 7);
     EXPECT_EQ(Searches("ärger", 3), (std::vector<Match>{{8, 0}, {8, 10}, {0, 0}}));
-    EXPECT_EQ(Searches("köln", 1), (std::vector<Match>{{1, 16}}));
+    EXPECT_EQ(Searches("KÖLN", 1), (std::vector<Match>{{1, 17}}));
   });
 }
 

@@ -16,6 +16,18 @@
 
 namespace tarnix {
 
+namespace {
+
+// A shortcut that was not made is said, so that the user does not look for it.
+void CreateShortcut(Workspace& ws, ShortcutPlace place) {
+  if (!CreateProgramShortcut(ws, place, ProgramShortcutWriter(ws))) {
+    ws.toolkit.MessageBox(ws.mainForm, "Cannot create the shortcut to Tarnix2.", "Error!",
+                          ui::mb::Ok | ui::mb::IconStop);
+  }
+}
+
+}  // namespace
+
 void Tmform::Checkit1Click() {
   if (!RunChangeCheck(ws, windows)) {
     ws.toolkit.MessageBox(form.get(), "There are no changes!", "The check is completed!",
@@ -37,10 +49,10 @@ void Tmform::N13Click() {
   EnableStartupCheck(ws);
 }
 void Tmform::Createshortcutondesktop1Click() {
-  CreateProgramShortcut(ws, ShortcutPlace::Desktop);
+  CreateShortcut(ws, ShortcutPlace::Desktop);
 }
 void Tmform::CreateshortcutinProgramsmenu1Click() {
-  CreateProgramShortcut(ws, ShortcutPlace::Programs);
+  CreateShortcut(ws, ShortcutPlace::Programs);
 }
 
 void Tmform::Showhistorylog1Click() {

@@ -37,8 +37,20 @@ void QuitWithSavePrompt(Workspace& ws) {
   ws.toolkit.Terminate();
 }
 
+// Setup's shortcuts are written by the platform's shortcut interface; a program wired without
+// one writes none and says so.
+WriteShortcutFn ProgramShortcutWriter(Workspace& ws) {
+  return [&ws](const ShortcutSpec& spec) {
+    return ws.shortcuts != nullptr &&
+           ws.shortcuts->WriteShortcut(
+               spec.path, {spec.target, spec.arguments, spec.workingFolder, spec.description});
+  };
+}
+
 bool RunChangeCheck(Workspace& ws, const AppWindows& windows) {
-  return RunCheck(ws, *windows.Form1, [&ws, &windows] { ShowFirstLaunch(ws, *windows.frmFirst); });
+  return RunCheck(ws, *windows.Form1, [&ws, &windows] {
+    ShowFirstLaunch(ws, *windows.frmFirst, ProgramShortcutWriter(ws));
+  });
 }
 
 Program::Program(Store& store, ui::Toolkit& toolkit, ServiceControl* services, Shortcuts* shortcuts)

@@ -22,6 +22,8 @@ namespace tarnix {
 
 // Asks to save edited texts (if any), then ends the program whatever the answer.
 void QuitWithSavePrompt(Workspace& ws);
+// Writes the program's own shortcuts (first launch, the File menu's shortcut commands).
+WriteShortcutFn ProgramShortcutWriter(Workspace& ws);
 // The change check with the first-launch window; true when changes were found.
 bool RunChangeCheck(Workspace& ws, const AppWindows& windows);
 

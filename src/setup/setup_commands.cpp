@@ -1,10 +1,66 @@
-// Filled in by the first-launch and uninstall feature.
 #include "setup/setup_commands.h"
+
+#include "platform/registry_keys.h"
+#include "setup/setup_places.h"
+#include "sources/loading.h"
+#include "sources/undo_step.h"
 
 namespace tarnix {
 
-void EnableStartupCheck(Workspace&) {}
-void CreateProgramShortcut(Workspace&, ShortcutPlace) {}
-void UninstallProgram(Workspace&) {}
+namespace {
+
+const char* FolderValue(ShortcutPlace place) {
+  return place == ShortcutPlace::Desktop ? "Desktop" : "Programs";
+}
+
+ShortcutSpec ProgramShortcut(Store& store, const std::string& path) {
+  return {path, store.ProgramPath(), "", "", "tarnix2"};
+}
+
+ShortcutSpec UninstallShortcut(Store& store, const std::string& path) {
+  std::string target = store.ShortPath(store.ProgramPath());
+  if (target.empty())
+    target = store.ProgramPath();
+  return {path, target, " /u", "", "Uninstall"};
+}
+
+void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write) {
+  store.CreateFolder(programs + kGroupFolder);
+  store.CreateFolder(programs + kProgramGroup);
+  // The group is a courtesy; what could not be made is passed over, as the rest still works.
+  (void)write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName));
+  (void)write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName));
+}
+
+}  // namespace
+
+void EnableStartupCheck(Workspace& ws) {
+  const std::string program = QuotedProgramPath(ws.store);
+  const std::string command = program + " /c";
+  OpenKeyForWriting(ws.store, Root::CurrentUser, kUserRunKey)
+      ->WriteString(kAutostartValue, command);
+  RecordUndoStep(ws, StepKind::Added, 2, kAutostartValue, {regtype::String, program});
+  RefreshAll(ws);
+  // Only this value is approved: other run entries stay for the check to show.
+  const std::string saveKey = SectionSaveKey(ws.catalogue.RunList(2).key);
+  OpenKeyForWriting(ws.store, Root::LocalMachine, saveKey)->WriteString(kAutostartValue, command);
+}
+
+bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write) {
+  const auto folder = ShellFolder(ws.store, FolderValue(place));
+  return folder && write(ProgramShortcut(ws.store, *folder + kShortcutName));
+}
+
+void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
+                        const WriteShortcutFn& write) {
+  if (const auto programs = ShellFolder(ws.store, "Programs"))
+    MakeProgramGroup(ws.store, *programs, write);
+  if (choices.autostart)
+    ws.toolkit.Dispatch([&ws] { EnableStartupCheck(ws); });
+  if (choices.programs)
+    (void)CreateProgramShortcut(ws, ShortcutPlace::Programs, write);
+  if (choices.desktop)
+    (void)CreateProgramShortcut(ws, ShortcutPlace::Desktop, write);
+}
 
 }  // namespace tarnix

@@ -1,16 +1,33 @@
 // The program's own shortcuts, its autostart entry and its uninstall.
 #pragma once
 
+#include "setup/shortcut_spec.h"
 #include "sources/workspace.h"
 
 namespace tarnix {
 
 enum class ShortcutPlace { Desktop, Programs };
 
-// Adds the "/c" check to the current user's run list.
+// What the first-launch window's check boxes asked for.
+struct FirstLaunchChoices {
+  bool programs = true;
+  bool desktop = true;
+  bool autostart = true;
+};
+
+// Adds the "/c" check to the current user's run list, records it as an undo step, approves
+// just that value in the snapshot and reloads every place.
 void EnableStartupCheck(Workspace& ws);
-void CreateProgramShortcut(Workspace& ws, ShortcutPlace place);
-// Removes what the program added; the caller has asked the user.
+// A shortcut to the program in the Desktop or Programs folder. False when the folder is unknown
+// or the shortcut could not be written.
+[[nodiscard]] bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
+                                         const WriteShortcutFn& write);
+// The program group with its two shortcuts, then what the user chose. Reports nothing: the
+// welcome window is no place for errors about optional extras.
+void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
+                        const WriteShortcutFn& write);
+// Removes what the program added; the caller has asked the user. Ends with a message that says
+// whether everything is gone.
 void UninstallProgram(Workspace& ws);
 
 }  // namespace tarnix

@@ -114,24 +114,6 @@ class RunListsTest : public ::testing::Test {
     }
     return true;
   }
-  // Ctrl and a letter through the keyboard input of the session, to the focused window.
-  void PressCtrl(HWND main, WORD letter) {
-    // Keys go to the active window: wait until the program's window has become it.
-    WaitUntil(
-        [&] {
-          SetForegroundWindow(main);
-          return GetForegroundWindow() == main;
-        },
-        kShortTime);
-    INPUT keys[4] = {};
-    const WORD codes[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-      keys[i].type = INPUT_KEYBOARD;
-      keys[i].ki.wVk = codes[i];
-      keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof(INPUT));
-  }
   HWND Dialog(const wchar_t* className) {
     return WaitForWindow(process->Id(), className, kShortTime);
   }

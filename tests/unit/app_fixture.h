@@ -20,6 +20,15 @@ namespace tarnix {
 inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
+// Answers the welcome window of a first launch with OK, without the autostart entry, which
+// would put a run entry of its own in every test's lists.
+inline void AnswerWelcomeWindow(ui::headless::HeadlessToolkit& kit) {
+  kit.OnModal("frmFirst", [](ui::Form& window) {
+    ui::headless::Get<ui::CheckBox>(window, "chbAuto").SetChecked(false);
+    ui::headless::Click(ui::headless::Get<ui::Button>(window, "Button1"));
+  });
+}
+
 class AppTest : public ::testing::Test {
  protected:
   AppTest() { toolkit.SetAutoAcknowledge(true); }
@@ -34,6 +43,7 @@ class AppTest : public ::testing::Test {
   Program& Start(const std::vector<std::string>& arguments = {},
                  std::function<void()> whileRunning = {}) {
     Create();
+    AnswerFirstLaunch();
     const bool scripted = static_cast<bool>(whileRunning);
     scriptDone_ = false;
     if (scripted) {
@@ -46,6 +56,9 @@ class AppTest : public ::testing::Test {
     EXPECT_EQ(scriptDone_, scripted) << "the script given to Start never ran to its end";
     return *program;
   }
+
+  // What the user does while the program runs.
+  void WhileRunning(std::function<void()> act) { Start({}, std::move(act)); }
 
   Tmform& Main() { return program->mform; }
   ui::Form& MainForm() { return *program->mform.form; }
@@ -68,8 +81,17 @@ class AppTest : public ::testing::Test {
   MemoryShortcuts shortcuts{store};
   ui::headless::HeadlessToolkit toolkit;
   std::unique_ptr<Program> program;
+  // False when the test answers the welcome window of a first launch itself.
+  bool answerWelcome = true;
 
  private:
+  void AnswerFirstLaunch() {
+    if (answerWelcome &&
+        !store.KeyExists(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Save")) {
+      AnswerWelcomeWindow(toolkit);
+    }
+  }
+
   bool scriptDone_ = false;
 };
 

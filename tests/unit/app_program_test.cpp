@@ -51,6 +51,7 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
     Program p(fresh, kit);
+    AnswerWelcomeWindow(kit);
     p.Run(c.arguments);
     const std::string label = c.arguments.empty() ? "(none)" : c.arguments.front();
     EXPECT_EQ(kit.Terminated(), c.checkOnly) << label;
@@ -150,6 +151,7 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
   };
   ThrowingProfileStore throwing;
   Program p(throwing, toolkit);
+  AnswerWelcomeWindow(toolkit);
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   toolkit.OnRun([&] {
     SelectPage(*p.mform.PageControl1, 1);
@@ -181,6 +183,7 @@ TEST_F(ProgramTest, LeavingWithEditsAsksOnceByEveryWay) {
     kit.SetAutoAcknowledge(true);
     {
       Program p(fresh, kit);
+      AnswerWelcomeWindow(kit);
       kit.AnswerNextMessageBox(ui::mb::IdNo);
       kit.OnRun([&] {
         SelectPage(*p.mform.PageControl1, 2);
@@ -211,6 +214,7 @@ TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {
     HeadlessToolkit kit;
     kit.SetAutoAcknowledge(true);
     Program p(fresh, kit);
+    AnswerWelcomeWindow(kit);
     kit.OnRun([&] {
       kit.TakeMessages();
       leave(p.mform);

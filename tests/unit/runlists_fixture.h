@@ -28,9 +28,6 @@ class RunListsTest : public AppTest {
     store.SetNow({2026, 12, 5, 16, 35, 34});
   }
 
-  // What the user does while the program runs.
-  void WhileRunning(std::function<void()> act) { Start({}, std::move(act)); }
-
   ui::ListBox& List(int runList) {
     ui::ListBox* lists[] = {Main().ListBox1, Main().ListBox2, Main().ListBox3};
     return *lists[runList];

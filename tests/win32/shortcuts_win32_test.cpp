@@ -10,18 +10,16 @@
 
 #include <map>
 #include <random>
-#include <sstream>
 
 #include "base/unicode_win32.h"
 #include "conformance/shortcut_conformance.h"
 #include "e2e/support/desktop.h"
+#include "e2e/support/lnkinfo.h"
 #include "platform/shortcuts_win32.h"
 #include "platform/store_win32.h"
 
 namespace tarnix {
 namespace {
-
-constexpr DWORD kReaderTime = 20000;
 
 class Win32ShortcutTarget : public ShortcutTarget {
  public:
@@ -57,56 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Win32, ShortcutConformance,
                          testing::Values(ShortcutParam{"Win32Shortcuts", &MakeWin32ShortcutTarget}),
                          ShortcutParamName);
 
-// The Unix path Wine maps a Windows path to.
-std::string UnixPath(const std::string& path) {
-  using UnixName = char*(CDECL*)(LPCWSTR);
-  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
-  if (proc == nullptr)
-    return "";
-  auto convert = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(proc));
-  char* unix = convert(Widen(path).c_str());
-  std::string result = unix ? unix : "";
-  HeapFree(GetProcessHeap(), 0, unix);
-  return result;
-}
-
-// What lnkinfo prints about the shortcut, as label -> value; empty when it did not run. Wine
-// gives no handle to wait on for a Unix process, so the shell renames the report into place
-// when lnkinfo is done and the test waits for that name.
-std::map<std::string, std::string> LnkInfo(const std::string& linkPath) {
-  const std::string report = linkPath + ".report";
-  const std::string command = "/bin/sh -c \"lnkinfo '" + UnixPath(linkPath) + "' > '" +
-                              UnixPath(report) + ".part' 2>&1; mv '" + UnixPath(report) +
-                              ".part' '" + UnixPath(report) + "'\"";
-  std::wstring line = Widen(command);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info)) {
-    return {};
-  }
-  for (HANDLE handle : {info.hThread, info.hProcess}) {
-    if (handle)
-      CloseHandle(handle);
-  }
-  Win32Store files;
-  e2e::WaitUntil([&] { return files.GetFileAttributes(report) != kInvalidAttributes; },
-                 kReaderTime);
-  std::map<std::string, std::string> fields;
-  std::istringstream text(files.ReadBytes(report).value_or(""));
-  files.DeleteFile(report);
-  for (std::string row; std::getline(text, row);) {
-    const size_t colon = row.find(": ");
-    if (colon == std::string::npos)
-      continue;
-    std::string label = row.substr(0, colon);
-    label.erase(0, label.find_first_not_of('\t'));
-    label.erase(label.find_last_not_of("\t ") + 1);
-    fields.emplace(label, row.substr(colon + 2));
-  }
-  return fields;
-}
+using e2e::LnkInfo;
 
 // A shortcut as another program makes it: with an icon.
 bool MakeWithIcon(const std::string& linkPath, const std::string& target,

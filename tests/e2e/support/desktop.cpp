@@ -111,6 +111,24 @@ void PostKey(HWND window, UINT virtualKey) {
                static_cast<LPARAM>(1 | (scan << 16) | (1u << 30) | (1u << 31)));
 }
 
+void PressCtrl(HWND window, WORD letter) {
+  // Keys go to the active window: wait until the program's window has become it.
+  WaitUntil(
+      [&] {
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+      },
+      10000);
+  INPUT keys[4] = {};
+  const WORD codes[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+}
+
 bool SaveScreenshot(const RECT& area, const std::wstring& path) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;

@@ -33,6 +33,8 @@ std::wstring MessageBoxText(HWND box);
 void PressDialogButton(HWND dialog, int id);
 // A key pressed on a window of the program, as the keyboard would deliver it.
 void PostKey(HWND window, UINT virtualKey);
+// Ctrl and a letter through the session's keyboard input, to the window brought to the front.
+void PressCtrl(HWND window, WORD letter);
 
 // Saves what the screen shows inside the rectangle as a 24-bit BMP file.
 bool SaveScreenshot(const RECT& area, const std::wstring& path);

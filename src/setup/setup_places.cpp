@@ -1,0 +1,33 @@
+#include "setup/setup_places.h"
+
+namespace tarnix {
+
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName) {
+  auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
+  if (!key)
+    return std::nullopt;
+  const std::string folder = key->ReadString(valueName);
+  if (folder.empty())
+    return std::nullopt;
+  return folder.back() == '\\' ? folder : folder + "\\";
+}
+
+std::string QuotedProgramPath(Store& store) {
+  const std::string path = store.ProgramPath();
+  return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+std::string SectionSaveKey(const std::string& sectionKey) {
+  return std::string(kSaveKey) + "\\" + sectionKey;
+}
+
+std::vector<std::string> ProgramRegistryKeys(const Catalogue& catalogue) {
+  std::vector<std::string> keys;
+  for (const StartupSection& section : catalogue.sections)
+    keys.push_back(SectionSaveKey(section.key));
+  keys.push_back(kSaveKey);
+  keys.push_back(kProductKey);
+  return keys;
+}
+
+}  // namespace tarnix

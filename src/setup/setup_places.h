@@ -1,0 +1,38 @@
+// Where the program puts its own traces: its shell folders, its run value, its registry keys.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/store.h"
+#include "sources/catalogue.h"
+
+namespace tarnix {
+
+inline constexpr char kShellFoldersKey[] =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr char kUserRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr char kAutostartValue[] = "Tarnix2";
+inline constexpr char kProductKey[] = "\\Software\\Movenda\\Tarnix2";
+inline constexpr char kSaveKey[] = "\\Software\\Movenda\\Tarnix2\\Save";
+inline constexpr char kGroupFolder[] = "MovendaSoft\\";
+inline constexpr char kProgramGroup[] = "MovendaSoft\\Tarnix2\\";
+inline constexpr char kShortcutName[] = "Tarnix2.lnk";
+inline constexpr char kUninstallName[] = "Uninstall.lnk";
+
+// The current user's shell folder ("Programs", "Desktop") with "\" appended. Nothing when the
+// key cannot be opened or the value is empty: a shortcut never lands at the root of a drive.
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
+
+// The program's path as a command line takes it: quoted when it holds a blank, so that
+// Windows starts the right file.
+std::string QuotedProgramPath(Store& store);
+
+// The snapshot keys of every section, in the order they are removed; then the Save key and the
+// product key.
+std::vector<std::string> ProgramRegistryKeys(const Catalogue& catalogue);
+// The snapshot key of one section.
+std::string SectionSaveKey(const std::string& sectionKey);
+
+}  // namespace tarnix

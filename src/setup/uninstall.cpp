@@ -1,0 +1,73 @@
+// The uninstall: every trace the program left, then a message that says whether it is all gone.
+#include <string>
+#include <vector>
+
+#include "platform/registry_keys.h"
+#include "setup/setup_commands.h"
+#include "setup/setup_places.h"
+
+namespace tarnix {
+
+namespace {
+
+// What could not be removed, one line each.
+using Leftovers = std::vector<std::string>;
+
+void RemoveAutostartValue(Store& store, Leftovers& left) {
+  auto key = store.OpenKey(Root::CurrentUser, kUserRunKey, false);
+  if (!key || !key->ReadValue(kAutostartValue))
+    return;
+  if (!key->DeleteValue(kAutostartValue))
+    left.push_back(RootName(Root::CurrentUser) + kUserRunKey + " " + kAutostartValue);
+}
+
+void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
+  for (const std::string& path : ProgramRegistryKeys(ws.catalogue)) {
+    if (ws.store.KeyExists(Root::LocalMachine, path) &&
+        !ws.store.DeleteKey(Root::LocalMachine, path)) {
+      left.push_back(RootName(Root::LocalMachine) + path);
+    }
+  }
+}
+
+void RemoveFile(Store& store, const std::string& path, Leftovers& left) {
+  if (store.GetFileAttributes(path) != kInvalidAttributes && !store.DeleteFile(path))
+    left.push_back(path);
+}
+
+// Folders go only when empty: what else the user keeps there stays, and is no failure.
+void RemoveShortcuts(Store& store, Leftovers& left) {
+  if (const auto programs = ShellFolder(store, "Programs")) {
+    RemoveFile(store, *programs + kProgramGroup + kShortcutName, left);
+    RemoveFile(store, *programs + kProgramGroup + kUninstallName, left);
+    RemoveFile(store, *programs + kShortcutName, left);
+    store.RemoveFolder(*programs + kProgramGroup);
+    store.RemoveFolder(*programs + kGroupFolder);
+  }
+  if (const auto desktop = ShellFolder(store, "Desktop"))
+    RemoveFile(store, *desktop + kShortcutName, left);
+}
+
+std::string Joined(const Leftovers& left) {
+  std::string text;
+  for (const std::string& line : left) text += "\r\n" + line;
+  return text;
+}
+
+}  // namespace
+
+void UninstallProgram(Workspace& ws) {
+  Leftovers left;
+  RemoveAutostartValue(ws.store, left);
+  RemoveRegistryKeys(ws, left);
+  RemoveShortcuts(ws.store, left);
+  if (!left.empty()) {
+    ws.toolkit.MessageBox(ws.mainForm, "Uninstall could not remove:" + Joined(left), "Error!",
+                          ui::mb::Ok | ui::mb::IconStop);
+    return;
+  }
+  ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
+                        "Uninstall complete successfully!", ui::mb::Ok);
+}
+
+}  // namespace tarnix

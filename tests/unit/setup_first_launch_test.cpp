@@ -1,0 +1,127 @@
+// The welcome window and what its closing installs.
+#include "setup/first_launch.h"
+#include "unit/setup_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+const char kGroupLink[] = "MovendaSoft\\Tarnix2\\Tarnix2.lnk";
+const char kUninstallLink[] = "MovendaSoft\\Tarnix2\\Uninstall.lnk";
+
+class FirstLaunchTest : public SetupTest {
+ protected:
+  void Install(const FirstLaunchChoices& choices) {
+    FirstLaunchActions(program->ws, choices, Recorder());
+  }
+};
+
+TEST_F(FirstLaunchTest, EveryCombinationOfBoxesMakesTheGroupAndWhatWasChosen) {
+  for (int mask = 0; mask < 8; ++mask) {
+    SetUp();
+    store.DeleteKey(Root::CurrentUser, kRunKey);
+    written.clear();
+    Create();
+    const FirstLaunchChoices choices{(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
+    Install(choices);
+    std::vector<std::string> expected = {Programs(kGroupLink), Programs(kUninstallLink)};
+    if (choices.programs)
+      expected.push_back(Programs("Tarnix2.lnk"));
+    if (choices.desktop)
+      expected.push_back(Desktop("Tarnix2.lnk"));
+    EXPECT_EQ(WrittenPaths(), expected) << "boxes " << mask;
+    EXPECT_EQ(UserRun("Tarnix2").has_value(), choices.autostart) << "boxes " << mask;
+    EXPECT_TRUE(store.FolderExists(Programs("MovendaSoft\\Tarnix2"))) << "boxes " << mask;
+  }
+}
+
+TEST_F(FirstLaunchTest, ShortcutsPointAtTheProgramAndTheUninstallAtItsShortForm) {
+  store.AddFile(kProgramPath, "MZ");
+  Create();
+  Install({true, true, false});
+  ASSERT_EQ(written.size(), 4u);
+  EXPECT_EQ(written[0].target, kProgramPath);
+  EXPECT_EQ(written[0].arguments, "");
+  EXPECT_EQ(written[0].description, "tarnix2");
+  EXPECT_EQ(written[1].target, store.ShortPath(kProgramPath));
+  EXPECT_EQ(written[1].arguments, " /u");
+  EXPECT_EQ(written[1].description, "Uninstall");
+  for (const ShortcutSpec& spec : {written[2], written[3]}) {
+    EXPECT_EQ(spec.target, kProgramPath);
+    EXPECT_EQ(spec.description, "tarnix2");
+    EXPECT_EQ(spec.workingFolder, "");
+  }
+}
+
+TEST_F(FirstLaunchTest, UnknownFoldersPlaceNoShortcutAnywhere) {
+  store.DeleteKey(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+  Create();
+  Install({true, true, true});
+  EXPECT_TRUE(written.empty());
+  EXPECT_FALSE(store.FolderExists("C:\\MovendaSoft"));
+  EXPECT_TRUE(UserRun("Tarnix2").has_value());
+}
+
+TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
+  store.SetString(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                  "Desktop", "");
+  Create();
+  Install({false, true, false});
+  EXPECT_EQ(WrittenPaths(),
+            (std::vector<std::string>{Programs(kGroupLink), Programs(kUninstallLink)}));
+  EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, Recorder()));
+}
+
+TEST_F(FirstLaunchTest, TheWindowShowsItsTextsAndBoxesAllChecked) {
+  Create();
+  TfrmFirst& window = program->frmFirst;
+  EXPECT_EQ(window.form->Caption(), "Tarnix II First launching");
+  EXPECT_EQ(window.chbProg->Caption(), "Add shortcut  to  Programs  menu");
+  EXPECT_EQ(window.chbDesk->Caption(), "Create shortcut on the Desktop");
+  EXPECT_EQ(window.chbAuto->Caption(), "Check at starting Windows");
+  for (ui::CheckBox* box : {window.chbProg, window.chbDesk, window.chbAuto})
+    EXPECT_TRUE(box->Checked());
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 6; ++i)
+    lines.push_back(Get<ui::Label>(*window.form, "Label" + std::to_string(i)).Caption());
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{
+                "The company MovendaSoft  is glad to welcome you!",
+                "Now, the information on system files will be saved!",
+                "With each following start the information will be compared", " to the original.",
+                "Any change will be revealed and you will be informed on it!",
+                "We are glad, that you have taken advantage of our program."}));
+  EXPECT_EQ(window.Button1->Caption(), "OK");
+}
+
+TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithTheAutostartEntry) {
+  answerWelcome = false;
+  bool shown = false;
+  toolkit.OnModal("frmFirst", [&](ui::Form& window) {
+    shown = true;
+    Click(Get<ui::Button>(window, "Button1"));
+  });
+  Start({"/c"});
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kSave));
+  EXPECT_EQ(UserRun("Tarnix2"), (RegValue{regtype::String, std::string(kQuotedProgram) + " /c"}));
+  EXPECT_EQ(SavedUserRun("Tarnix2"), UserRun("Tarnix2"));
+  // The program's own writer makes the group through the shortcut interface.
+  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kGroupLink)).target, kProgramPath);
+  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kUninstallLink)).arguments, " /u");
+  EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk")).target, kProgramPath);
+  for (const auto& message : toolkit.Messages())
+    EXPECT_NE(message.caption, "Error!") << message.text;
+}
+
+TEST_F(FirstLaunchTest, ASecondStartIsNoFirstLaunch) {
+  Start({"/c"});
+  Start({"/c"});  // a welcome window now would find no script and fail the start
+  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
+}
+
+}  // namespace
+}  // namespace tarnix

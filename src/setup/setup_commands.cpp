@@ -25,11 +25,12 @@ ShortcutSpec UninstallShortcut(Store& store, const std::string& path) {
 }
 
 void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write) {
-  store.CreateFolder(programs + kGroupFolder);
-  store.CreateFolder(programs + kProgramGroup);
-  // The group is a courtesy; what could not be made is passed over, as the rest still works.
-  (void)write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName));
-  (void)write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName));
+  // The group is a courtesy; what could not be made is passed over, as the rest still works
+  // (a folder that exists already is no failure either).
+  static_cast<void>(store.CreateFolder(programs + kGroupFolder));
+  static_cast<void>(store.CreateFolder(programs + kProgramGroup));
+  static_cast<void>(write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName)));
+  static_cast<void>(write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName)));
 }
 
 }  // namespace

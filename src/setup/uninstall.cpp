@@ -41,8 +41,8 @@ void RemoveShortcuts(Store& store, Leftovers& left) {
     RemoveFile(store, *programs + kProgramGroup + kShortcutName, left);
     RemoveFile(store, *programs + kProgramGroup + kUninstallName, left);
     RemoveFile(store, *programs + kShortcutName, left);
-    store.RemoveFolder(*programs + kProgramGroup);
-    store.RemoveFolder(*programs + kGroupFolder);
+    static_cast<void>(store.RemoveFolder(*programs + kProgramGroup));
+    static_cast<void>(store.RemoveFolder(*programs + kGroupFolder));
   }
   if (const auto desktop = ShellFolder(store, "Desktop"))
     RemoveFile(store, *desktop + kShortcutName, left);

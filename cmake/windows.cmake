@@ -33,16 +33,19 @@ file(GLOB TARNIX_CONFORMANCE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/conform
 file(GLOB TARNIX_WIN32_TESTS CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
 file(GLOB TARNIX_E2E_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+# The shared suites and the drivers' support, compiled once for every test program. Linked as
+# objects, not a library, so that each program keeps the suites' test registrations.
+add_library(tarnix_test_support OBJECT ${TARNIX_CONFORMANCE} ${TARNIX_E2E_SUPPORT})
+target_include_directories(tarnix_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(tarnix_test_support PUBLIC ${TARNIX_WARNINGS})
+target_compile_definitions(tarnix_test_support PUBLIC
+                           TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>"
+                           TARNIX_TEST_SERVICE_PATH="$<TARGET_FILE:tarnix_test_service>")
+target_link_libraries(tarnix_test_support PUBLIC tarnix_app tarnix_fakes gtest)
 foreach(test_source ${TARNIX_WIN32_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
-  add_executable(${test_name} ${test_source} ${TARNIX_CONFORMANCE} ${TARNIX_E2E_SUPPORT}
-                              $<TARGET_OBJECTS:tarnix_resources>)
-  target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
-  target_compile_options(${test_name} PRIVATE ${TARNIX_WARNINGS})
-  target_compile_definitions(${test_name} PRIVATE
-                             TARNIX_EXE_PATH="$<TARGET_FILE:tarnix2>"
-                             TARNIX_TEST_SERVICE_PATH="$<TARGET_FILE:tarnix_test_service>")
-  target_link_libraries(${test_name} PRIVATE tarnix_app tarnix_fakes gtest_main)
+  add_executable(${test_name} ${test_source} $<TARGET_OBJECTS:tarnix_resources>)
+  target_link_libraries(${test_name} PRIVATE tarnix_test_support gtest_main)
   target_link_options(${test_name} PRIVATE ${TARNIX_STATIC_LINK})
   add_dependencies(${test_name} tarnix2 tarnix_test_service)
   gtest_discover_tests(${test_name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120

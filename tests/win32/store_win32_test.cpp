@@ -222,6 +222,20 @@ TEST(StoreWin32, RunsUnderTheManifestOfTarnix2) {
   EXPECT_EQ(ManifestOf(nullptr), manifest);
 }
 
+// Windows skips a program that asks for elevation when it starts the Run key's entries at
+// logon, and virtualizes the writes of one that declares no level: ours runs as its caller.
+TEST(StoreWin32, ManifestOfTarnix2RunsAsItsCaller) {
+  HMODULE program = LoadLibraryExW(e2e::ProgramPath().c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr) << Narrow(e2e::ProgramPath());
+  const std::string manifest = ManifestOf(program);
+  FreeLibrary(program);
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+            std::string::npos)
+      << manifest;
+  EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
+}
+
 // Windows tells a program an older version than its own unless the program's manifest names
 // it as supported. Ours names every system up to Windows 10, so the version line shows the
 // system's true version. The tests' prefix is Windows 10: Wine tells 10.0 build 18362 to a

@@ -2,6 +2,8 @@
 // key and folder, and what only the real platform answers.
 #include "base/win32_api.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -42,6 +44,27 @@ void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
+// Gives the key the access list written in the platform's descriptor language.
+bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
+                                                            nullptr)) {
+    return false;
+  }
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key);
+  if (rc == ERROR_SUCCESS) {
+    rc = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    RegCloseKey(key);
+  }
+  LocalFree(descriptor);
+  return rc == ERROR_SUCCESS;
+}
+
+// Everyone may read the key and change its access list, nothing more.
+constexpr const wchar_t* kReadOnlyAccess = L"D:P(A;;KRWD;;;WD)";
+constexpr const wchar_t* kFullAccess = L"D:P(A;;KA;;;WD)";
+
 class Win32Target : public ConformanceTarget {
  public:
   Win32Target() : name_(RandomName()) {
@@ -56,6 +79,7 @@ class Win32Target : public ConformanceTarget {
       RegCloseKey(key);
   }
   ~Win32Target() override {
+    for (const auto& key : denied_) SetKeyAccess(HKEY_CURRENT_USER, key, kFullAccess);
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(scratchKey().substr(1)).c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TarnixConformance");
     RemoveTree(Widen(folder_));
@@ -69,8 +93,21 @@ class Win32Target : public ConformanceTarget {
     DWORD length = GetLongPathNameW(Widen(path).c_str(), buffer, MAX_PATH * 2);
     return Narrow(std::wstring(buffer, length));
   }
+  void DenyWrites(const std::string& below) override {
+    const std::wstring path = Widen(scratchKey().substr(1) + "\\" + below);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t kept[] = L"yes";
+    RegSetValueExW(key, L"kept", 0, REG_SZ, reinterpret_cast<const BYTE*>(kept), sizeof kept);
+    RegCloseKey(key);
+    denied_.push_back(path);
+    ASSERT_TRUE(SetKeyAccess(HKEY_CURRENT_USER, path, kReadOnlyAccess));
+  }
 
  private:
+  std::vector<std::wstring> denied_;
   Win32Store store_;
   std::string name_;
   std::string folder_;

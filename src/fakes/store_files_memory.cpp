@@ -59,15 +59,23 @@ bool MemoryStore::ParentExists(const std::string& path) const {
   return node && node->folder;
 }
 
-// Whether a file may be created or replaced at the path.
-bool MemoryStore::CanWrite(const std::string& path) const {
+bool MemoryStore::WriteDeniedAt(const std::string& path) const {
+  for (std::string at = Normalise(path); !at.empty(); at = ParentOf(at)) {
+    if (FaultOf(at) == FileFault::WriteDenied)
+      return true;
+  }
+  return false;
+}
+
+StoreFailure MemoryStore::WriteFailure(const std::string& path) const {
+  if (WriteDeniedAt(path))
+    return StoreFailure::AccessDenied;
   FileFault fault = FaultOf(path);
   if (fault == FileFault::Uncreatable || fault == FileFault::Locked)
-    return false;
+    return StoreFailure::Other;
   const FileNode* node = FindFile(path);
-  if (node)
-    return !node->folder;
-  return ParentExists(path);
+  bool writable = node ? !node->folder : ParentExists(path);
+  return writable ? StoreFailure::None : StoreFailure::Other;
 }
 
 void MemoryStore::StoreFile(const std::string& path, const std::string& bytes) {
@@ -105,22 +113,23 @@ TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std:
       return {TextWrite::Unencodable, i};
     ansi += *line + "\r\n";
   }
-  if (!CanWrite(path))
+  if (!Record(WriteFailure(path)))
     return {TextWrite::Failed};
   StoreFile(path, ansi);
   return {};
 }
 
 void MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!CanWrite(path))
-    throw StoreError("Cannot create file " + path);
+  if (!Record(WriteFailure(path)))
+    throw StoreError("Cannot create file " + path, LastFailure());
   StoreFile(path, bytes);
 }
 
 bool MemoryStore::AppendText(const std::string& path, const std::string& text) {
   auto ansi = Utf8ToCp1252(text);
   const FileNode* node = FindFile(path);
-  if (!ansi || !CanWrite(path) || (node && (node->attributes & attr::ReadOnly)))
+  if (!ansi || WriteFailure(path) != StoreFailure::None ||
+      (node && (node->attributes & attr::ReadOnly)))
     return false;
   StoreFile(path, (node ? node->bytes : std::string()) + *ansi);
   return true;
@@ -169,37 +178,45 @@ std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
 
 bool MemoryStore::DeleteFile(const std::string& path) {
   FileNode* node = FindFile(path);
-  if (!node || node->folder || (node->attributes & attr::ReadOnly) ||
-      FaultOf(path) == FileFault::Locked) {
-    return false;
-  }
+  if (!node || node->folder || FaultOf(path) == FileFault::Locked)
+    return Record(StoreFailure::Other);
+  if ((node->attributes & attr::ReadOnly) || WriteDeniedAt(path))
+    return Record(StoreFailure::AccessDenied);
   files_.erase(FileKey(path));
-  return true;
+  return Record(StoreFailure::None);
 }
 
 bool MemoryStore::CreateFolder(const std::string& path) {
   std::string normalised = Normalise(path);
   if (IsDriveRoot(normalised) || FindFile(normalised) || !ParentExists(normalised))
+    return Record(StoreFailure::Other);
+  if (!Record(WriteDeniedAt(normalised) ? StoreFailure::AccessDenied : StoreFailure::None))
     return false;
+  MakeFolder(normalised);
+  return true;
+}
+
+void MemoryStore::MakeFolder(const std::string& normalised) {
   auto node = std::make_unique<FileNode>();
   node->path = normalised;
   node->folder = true;
   node->attributes = attr::Directory;
   files_[FileKey(normalised)] = std::move(node);
-  return true;
 }
 
 bool MemoryStore::RemoveFolder(const std::string& path) {
   std::string key = FileKey(path);
   FileNode* node = FindFile(path);
   if (!node || !node->folder)
-    return false;
+    return Record(StoreFailure::Other);
+  if (WriteDeniedAt(path))
+    return Record(StoreFailure::AccessDenied);
   bool empty = std::none_of(files_.begin(), files_.end(),
                             [&](const auto& entry) { return ParentOf(entry.first) == key; });
   if (!empty)
-    return false;
+    return Record(StoreFailure::Other);
   files_.erase(key);
-  return true;
+  return Record(StoreFailure::None);
 }
 
 std::string MemoryStore::ShortPath(const std::string& path) {
@@ -215,7 +232,7 @@ void MemoryStore::AddFolder(const std::string& path) {
   if (normalised.empty() || IsDriveRoot(normalised) || FindFile(normalised))
     return;
   AddFolder(ParentOf(normalised));
-  CreateFolder(normalised);
+  MakeFolder(normalised);
 }
 
 void MemoryStore::AddFile(const std::string& path, const std::string& bytes, uint32_t attributes) {

@@ -14,6 +14,14 @@ bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::str
   return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
 }
 
+StoreFailure FaultAt(const std::vector<KeyFault>& faults, Root root,
+                     const std::vector<std::string>& parts) {
+  auto it = std::find_if(faults.begin(), faults.end(), [&](const KeyFault& fault) {
+    return fault.root == root && IsPrefix(fault.parts, parts);
+  });
+  return it == faults.end() ? StoreFailure::None : it->kind;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- registry keys
@@ -33,9 +41,10 @@ class MemoryStore::Key : public RegKey {
   }
 
   void WriteValue(const std::string& name, const RegValue& value) override {
-    if (node_->deleted || store_.WriteRefused(root_, parts_)) {
+    if (node_->deleted)
       throw StoreError("Failed to set data for '" + name + "'");
-    }
+    if (StoreFailure refused = store_.WriteRefused(root_, parts_); refused != StoreFailure::None)
+      throw StoreError("Failed to set data for '" + name + "'", refused);
     node_->PutValue(name, value);
   }
 
@@ -56,9 +65,11 @@ class MemoryStore::Key : public RegKey {
   }
 
   bool DeleteValue(const std::string& name) override {
-    if (node_->deleted || store_.WriteRefused(root_, parts_))
+    if (node_->deleted)
+      return Record(StoreFailure::Other);
+    if (!Record(store_.WriteRefused(root_, parts_)))
       return false;
-    return node_->EraseValue(name);
+    return Record(node_->EraseValue(name) ? StoreFailure::None : StoreFailure::Other);
   }
 
  private:
@@ -114,14 +125,12 @@ std::shared_ptr<MemoryStore::Node> MemoryStore::MakeNode(Root root,
   return node;
 }
 
-bool MemoryStore::OpenRefused(Root root, const std::vector<std::string>& parts) const {
-  return std::any_of(faults_->refuseOpen.begin(), faults_->refuseOpen.end(),
-                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+StoreFailure MemoryStore::OpenRefused(Root root, const std::vector<std::string>& parts) const {
+  return FaultAt(faults_->refuseOpen, root, parts);
 }
 
-bool MemoryStore::WriteRefused(Root root, const std::vector<std::string>& parts) const {
-  return std::any_of(faults_->refuseWrite.begin(), faults_->refuseWrite.end(),
-                     [&](const auto& r) { return r.first == root && IsPrefix(r.second, parts); });
+StoreFailure MemoryStore::WriteRefused(Root root, const std::vector<std::string>& parts) const {
+  return FaultAt(faults_->refuseWrite, root, parts);
 }
 
 std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> names) const {
@@ -136,32 +145,34 @@ std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> nam
 std::unique_ptr<RegKey> MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
   auto names = KeyParts(path);
   auto parts = Folded(names);
-  if (OpenRefused(root, parts))
+  if (!Record(OpenRefused(root, parts)))
     return nullptr;
   std::shared_ptr<Node> node;
   if (create) {
-    if (WriteRefused(root, parts))
+    if (!Record(WriteRefused(root, parts)))
       return nullptr;
     node = MakeNode(root, names);
   } else {
     node = FindNode(root, parts);
   }
-  if (!node)
+  if (!Record(node ? StoreFailure::None : StoreFailure::Other))
     return nullptr;
   return std::make_unique<Key>(*this, root, std::move(parts), std::move(node));
 }
 
 bool MemoryStore::KeyExists(Root root, const std::string& path) {
   auto parts = Folded(KeyParts(path));
-  return !OpenRefused(root, parts) && FindNode(root, parts) != nullptr;
+  return OpenRefused(root, parts) == StoreFailure::None && FindNode(root, parts) != nullptr;
 }
 
 bool MemoryStore::DeleteKey(Root root, const std::string& path) {
   auto parts = Folded(KeyParts(path));
-  if (parts.empty() || OpenRefused(root, parts) || WriteRefused(root, parts))
+  if (parts.empty())
+    return Record(StoreFailure::Other);
+  if (!Record(OpenRefused(root, parts)) || !Record(WriteRefused(root, parts)))
     return false;
   auto node = FindNode(root, parts);
-  if (!node)
+  if (!Record(node ? StoreFailure::None : StoreFailure::Other))
     return false;
   auto parent = FindNode(root, std::vector<std::string>(parts.begin(), parts.end() - 1));
   auto& siblings = parent->keys;
@@ -306,12 +317,12 @@ std::optional<RegValue> MemoryStore::Value(Root root, const std::string& path,
 
 // ---------------------------------------------------------------- faults
 
-void MemoryStore::RefuseOpen(Root root, const std::string& path) {
-  faults_->refuseOpen.emplace_back(root, Folded(KeyParts(path)));
+void MemoryStore::RefuseOpen(Root root, const std::string& path, StoreFailure kind) {
+  faults_->refuseOpen.push_back(KeyFault{root, Folded(KeyParts(path)), kind});
 }
 
-void MemoryStore::RefuseWrite(Root root, const std::string& path) {
-  faults_->refuseWrite.emplace_back(root, Folded(KeyParts(path)));
+void MemoryStore::RefuseWrite(Root root, const std::string& path, StoreFailure kind) {
+  faults_->refuseWrite.push_back(KeyFault{root, Folded(KeyParts(path)), kind});
 }
 
 void MemoryStore::SetFileFault(const std::string& path, FileFault fault) {

@@ -13,8 +13,8 @@
 // bytes; text operations use Windows-1252 as the ANSI code page, and a text holding a
 // character outside it (such as "✓" or "日本") is not written: SaveLines names its line. A
 // new file gets attr::Archive. A read-only file can be replaced by SaveLines/WriteBytes (its
-// attributes are kept) but not appended to or deleted. There are no 8.3 names: ShortPath gives
-// the path as stored.
+// attributes are kept) but not appended to or deleted (access denied, as on the platform). There
+// are no 8.3 names: ShortPath gives the path as stored.
 //
 // win.ini and other profile files are kept as profile data (section and key names compared
 // without regard to case), not as file bytes. "win.ini" without a folder means the file in the
@@ -43,6 +43,9 @@ enum class FileFault {
   Unreadable,   // reads fail; writes work
   Uncreatable,  // creating, replacing or appending fails; reads work
   Locked,       // reads, writes and deletion fail
+  // Reads work; creating, replacing, appending, deleting and making or removing folders fail
+  // as access denied here and anywhere below, as in a folder only administrators may change.
+  WriteDenied,
 };
 
 // The folders SeedShellFolders creates and registers (no trailing backslash).
@@ -112,13 +115,17 @@ class MemoryStore : public Store {
   int FileWrites(const std::string& path) const;
   std::optional<RegValue> Value(Root root, const std::string& path, const std::string& name) const;
 
-  // --- Faults. Registry faults cover the key and every key below it ("" is the whole root).
+  // --- Faults. Registry faults cover the key and every key below it ("" is the whole root);
+  // the refusal is reported as the given kind. File faults other than WriteDenied are
+  // reported as StoreFailure::Other.
   // The key cannot be opened at all, with or without create; KeyExists is false.
-  void RefuseOpen(Root root, const std::string& path);
+  void RefuseOpen(Root root, const std::string& path,
+                  StoreFailure kind = StoreFailure::AccessDenied);
   // The key opens read-only, as HKLM for a standard user: OpenKey without create works and
   // reads; writing a value raises StoreError, DeleteValue and DeleteKey fail; OpenKey with
   // create fails (no write handle is granted).
-  void RefuseWrite(Root root, const std::string& path);
+  void RefuseWrite(Root root, const std::string& path,
+                   StoreFailure kind = StoreFailure::AccessDenied);
   void SetFileFault(const std::string& path, FileFault fault);
   void SetFolderUnlistable(const std::string& path);  // ListFiles gives nothing
   void RefuseProfileWrites(bool refuse = true);       // WriteProfileString fails
@@ -132,15 +139,19 @@ class MemoryStore : public Store {
 
   std::shared_ptr<Node> FindNode(Root root, const std::vector<std::string>& parts) const;
   std::shared_ptr<Node> MakeNode(Root root, const std::vector<std::string>& parts);
-  bool OpenRefused(Root root, const std::vector<std::string>& parts) const;
-  bool WriteRefused(Root root, const std::vector<std::string>& parts) const;
+  // None when the key may be opened or written; otherwise why not.
+  StoreFailure OpenRefused(Root root, const std::vector<std::string>& parts) const;
+  StoreFailure WriteRefused(Root root, const std::vector<std::string>& parts) const;
   std::vector<std::string> SortedIfAsked(std::vector<std::string> names) const;
   FileFault FaultOf(const std::string& path) const;
   FileNode* FindFile(const std::string& path);
   const FileNode* FindFile(const std::string& path) const;
   bool ParentExists(const std::string& path) const;
-  bool CanWrite(const std::string& path) const;
+  bool WriteDeniedAt(const std::string& path) const;
+  // None when a file may be created or replaced at the path; otherwise why not.
+  StoreFailure WriteFailure(const std::string& path) const;
   void StoreFile(const std::string& path, const std::string& bytes);
+  void MakeFolder(const std::string& normalised);
   std::string ProfileKey(const std::string& file);
 
   std::shared_ptr<Node> roots_[2];

@@ -50,9 +50,16 @@ struct MemoryStore::FileNode {
   int writes = 0;
 };
 
+// A refused key and everything below it.
+struct KeyFault {
+  Root root;
+  std::vector<std::string> parts;  // folded
+  StoreFailure kind;
+};
+
 struct MemoryStore::Faults {
-  std::vector<std::pair<Root, std::vector<std::string>>> refuseOpen;
-  std::vector<std::pair<Root, std::vector<std::string>>> refuseWrite;
+  std::vector<KeyFault> refuseOpen;
+  std::vector<KeyFault> refuseWrite;
   std::map<std::string, FileFault> files;  // by folded path
   std::set<std::string> unlistable;        // by folded path
   bool refuseProfileWrites = false;

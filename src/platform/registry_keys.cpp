@@ -9,7 +9,8 @@ std::string RootName(Root root) {
 std::unique_ptr<RegKey> OpenKeyForWriting(Store& store, Root root, const std::string& path) {
   auto key = store.OpenKey(root, path, true);
   if (!key)
-    throw StoreError("Cannot open the registry key " + RootName(root) + path + " for writing");
+    throw StoreError("Cannot open the registry key " + RootName(root) + path + " for writing",
+                     store.LastFailure());
   return key;
 }
 

@@ -13,7 +13,8 @@ namespace tarnix {
 std::string RootName(Root root);
 
 // Opens the key, creating what is missing. A key that cannot be opened or created raises
-// StoreError("Cannot open the registry key <root name><path> for writing").
+// StoreError("Cannot open the registry key <root name><path> for writing"), with the
+// store's reason as its kind.
 std::unique_ptr<RegKey> OpenKeyForWriting(Store& store, Root root, const std::string& path);
 
 }  // namespace tarnix

@@ -15,10 +15,35 @@
 
 namespace tarnix {
 
+// Why an operation failed. AccessDenied: the platform refused it for lack of rights, which
+// the same operation run as administrator may not meet; Other: any other reason.
+enum class StoreFailure { None, AccessDenied, Other };
+
 // Failures the program treats as errors. The text is shown as it stands in an error box.
 class StoreError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit StoreError(const std::string& text, StoreFailure kind = StoreFailure::Other)
+      : std::runtime_error(text), kind_(kind) {}
+  StoreFailure kind() const { return kind_; }
+
+ private:
+  StoreFailure kind_;
+};
+
+// Remembers why the latest of an object's recorded operations failed: None once one succeeded.
+class FailureRecord {
+ public:
+  StoreFailure LastFailure() const { return last_; }
+
+ protected:
+  // Records the outcome; true when there was no failure.
+  bool Record(StoreFailure failure) {
+    last_ = failure;
+    return failure == StoreFailure::None;
+  }
+
+ private:
+  StoreFailure last_ = StoreFailure::None;
 };
 
 enum class Root { LocalMachine, CurrentUser };
@@ -43,8 +68,9 @@ struct RegValue {
   bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
 };
 
-// One open registry key; it is closed when the object is destroyed.
-class RegKey {
+// One open registry key; it is closed when the object is destroyed. LastFailure tells why
+// DeleteValue last failed; a failed write raises StoreError with its kind.
+class RegKey : public FailureRecord {
  public:
   virtual ~RegKey() = default;
   // Missing value: empty text. A value that is not a string raises
@@ -101,7 +127,9 @@ struct PlatformVersionInfo {
   std::string servicePack;
 };
 
-class Store {
+// LastFailure tells why the latest OpenKey, DeleteKey, SaveLines (Failed), WriteBytes,
+// DeleteFile, CreateFolder or RemoveFolder failed; WriteBytes also raises it with StoreError.
+class Store : public FailureRecord {
  public:
   virtual ~Store() = default;
 

@@ -45,6 +45,18 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash == 2 ? 3 : slash);
 }
 
+// Clean-up after a failed step keeps that step's error for the caller to read.
+class LastErrorKept {
+ public:
+  LastErrorKept() : error_(GetLastError()) {}
+  ~LastErrorKept() { SetLastError(error_); }
+  LastErrorKept(const LastErrorKept&) = delete;
+  LastErrorKept& operator=(const LastErrorKept&) = delete;
+
+ private:
+  DWORD error_;
+};
+
 class FindHandle {
  public:
   explicit FindHandle(HANDLE handle) : handle_(handle) {}
@@ -100,6 +112,7 @@ bool WriteInPlace(const std::wstring& target, DWORD attributes, const std::strin
     SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
   }
   bool written = Overwrite(target, bytes);
+  LastErrorKept kept;
   SetFileAttributesW(target.c_str(), attributes);
   return written;
 }
@@ -118,9 +131,11 @@ bool ReplaceWith(const std::wstring& target, DWORD attributes, const std::wstrin
                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
   if (!replaced && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
     replaced = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    LastErrorKept kept;
     if (!replaced)
       MoveFileExW(backup.c_str(), target.c_str(), 0);
   }
+  LastErrorKept kept;
   SetFileAttributesW(target.c_str(), attributes);
   DeleteFileW(backup.c_str());
   return replaced;
@@ -130,17 +145,31 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
   std::wstring target = Widen(path);
   DWORD attributes = GetFileAttributesW(target.c_str());
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+  // A folder in the way is no matter of rights, though the platform calls it access denied.
+  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    SetLastError(ERROR_DIRECTORY);
     return false;
+  }
   std::wstring temp = TempFileBeside(target);
   if (temp.empty())
     return WriteInPlace(target, attributes, bytes);
   bool done = WriteTo(temp, TRUNCATE_EXISTING, bytes) &&
               (exists ? ReplaceWith(target, attributes, temp)
                       : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0);
-  if (!done)
+  if (!done) {
+    LastErrorKept kept;
     DeleteFileW(temp.c_str());
+  }
   return done;
+}
+
+// The outcome of a call that returned done and set the thread's last error when it failed.
+StoreFailure Outcome(BOOL done) {
+  return done ? StoreFailure::None : FailureOfError(GetLastError());
+}
+
+StoreFailure ReplaceFailure(const std::string& path, const std::string& bytes) {
+  return Outcome(ReplaceFileContent(path, bytes));
 }
 
 }  // namespace
@@ -178,14 +207,14 @@ TextWrite Win32Store::SaveLines(const std::string& path, const std::vector<std::
     if (!lossless)
       return {TextWrite::Unencodable, i};
   }
-  if (!ReplaceFileContent(path, ansi))
+  if (!Record(ReplaceFailure(path, ansi)))
     return {TextWrite::Failed};
   return {};
 }
 
 void Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!ReplaceFileContent(path, bytes))
-    throw StoreError("Cannot create file " + path);
+  if (!Record(ReplaceFailure(path, bytes)))
+    throw StoreError("Cannot create file " + path, LastFailure());
 }
 
 bool Win32Store::AppendText(const std::string& path, const std::string& text) {
@@ -239,15 +268,15 @@ std::vector<FileEntry> Win32Store::ListFiles(const std::string& folder,
 }
 
 bool Win32Store::DeleteFile(const std::string& path) {
-  return DeleteFileW(Widen(path).c_str()) != 0;
+  return Record(Outcome(DeleteFileW(Widen(path).c_str())));
 }
 
 bool Win32Store::CreateFolder(const std::string& path) {
-  return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+  return Record(Outcome(CreateDirectoryW(Widen(path).c_str(), nullptr)));
 }
 
 bool Win32Store::RemoveFolder(const std::string& path) {
-  return RemoveDirectoryW(Widen(path).c_str()) != 0;
+  return Record(Outcome(RemoveDirectoryW(Widen(path).c_str())));
 }
 
 std::string Win32Store::ShortPath(const std::string& path) {

@@ -74,7 +74,8 @@ class Win32Key : public RegKey {
                              reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size()));
     if (rc != ERROR_SUCCESS)
-      throw StoreError("Failed to set data for '" + name + "'");
+      throw StoreError("Failed to set data for '" + name + "'",
+                       FailureOfError(static_cast<unsigned long>(rc)));
   }
 
   std::vector<std::string> GetValueNames() const override {
@@ -90,7 +91,8 @@ class Win32Key : public RegKey {
   }
 
   bool DeleteValue(const std::string& name) override {
-    return RegDeleteValueW(key_, Widen(name).c_str()) == ERROR_SUCCESS;
+    return Record(
+        FailureOfError(static_cast<unsigned long>(RegDeleteValueW(key_, Widen(name).c_str()))));
   }
 
  private:
@@ -139,6 +141,12 @@ using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
 }  // namespace
 
+StoreFailure FailureOfError(unsigned long error) {
+  if (error == ERROR_SUCCESS)
+    return StoreFailure::None;
+  return error == ERROR_ACCESS_DENIED ? StoreFailure::AccessDenied : StoreFailure::Other;
+}
+
 std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, bool create) {
   std::wstring subKey = SubKey(path);
   HKEY key = nullptr;
@@ -154,7 +162,7 @@ std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, 
       rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, &key);
     }
   }
-  if (rc != ERROR_SUCCESS)
+  if (!Record(FailureOfError(static_cast<unsigned long>(rc))))
     return nullptr;
   return std::make_unique<Win32Key>(key);
 }
@@ -172,8 +180,9 @@ bool Win32Store::KeyExists(Root root, const std::string& path) {
 bool Win32Store::DeleteKey(Root root, const std::string& path) {
   std::wstring subKey = SubKey(path);
   if (subKey.empty())
-    return false;
-  return RegDeleteTreeW(RootKey(root), subKey.c_str()) == ERROR_SUCCESS;
+    return Record(StoreFailure::Other);
+  return Record(
+      FailureOfError(static_cast<unsigned long>(RegDeleteTreeW(RootKey(root), subKey.c_str()))));
 }
 
 std::string Win32Store::ReadProfileString(const std::string& file, const std::string& section,

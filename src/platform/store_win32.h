@@ -5,6 +5,9 @@
 
 namespace tarnix {
 
+// AccessDenied for ERROR_ACCESS_DENIED, None for ERROR_SUCCESS, Other for any other error.
+StoreFailure FailureOfError(unsigned long error);
+
 class Win32Store : public Store {
  public:
   std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override;

@@ -58,6 +58,9 @@ class Toolkit {
   // user declined the elevation; otherwise why it did not start, for an error box.
   [[nodiscard]] virtual std::string StartProgram(const std::string& commandLine,
                                                  int showCommand) = 0;
+  // Whether the program runs with administrator rights: elevated, or on a system that
+  // does not split them from the user's.
+  virtual bool Elevated() const = 0;
   // F1 in a form that no menu shortcut or key handler used: the form and its help context.
   std::function<void(Form& form, int helpContext)> onHelp;
 

@@ -137,6 +137,9 @@ class Button : public Control {
  public:
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;
+  // The shield that marks a command needing administrator rights, before the caption.
+  virtual void SetShield(bool shown) = 0;
+  virtual bool Shield() const = 0;
 };
 
 struct CheckSpec {

@@ -424,5 +424,91 @@ TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
   EXPECT_EQ(store().ShortPath(folder + "\\missing.txt"), "");
 }
 
+// ---------------------------------------------------------------- why a change failed
+
+// A key the process may only read refuses every change as access denied, and says so
+// however the change is tried; the texts of the errors stay as they are. (Deleting such a key
+// is left out: Wine deletes it whatever its access list says.)
+TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
+  target_->DenyWrites("Denied");
+  EXPECT_EQ(OpenScratch("Denied", true), nullptr);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::AccessDenied);
+
+  auto key = OpenScratch("Denied", false);
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+  EXPECT_EQ(key->ReadString("kept"), "yes");
+  EXPECT_FALSE(key->DeleteValue("kept"));
+  EXPECT_EQ(key->LastFailure(), StoreFailure::AccessDenied);
+  try {
+    key->WriteString("new", "x");
+    FAIL() << "writing to a key without rights must raise";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(std::string(error.what()), "Failed to set data for 'new'");
+    EXPECT_EQ(error.kind(), StoreFailure::AccessDenied);
+  }
+  EXPECT_EQ(key->ReadString("kept"), "yes");
+}
+
+TEST_P(StoreConformance, RegistryFailuresForOtherReasonsAreNotAccessDenied) {
+  EXPECT_FALSE(store().DeleteKey(root(), Key("Missing")));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_NE(OpenScratch("Made", true), nullptr);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+  EXPECT_EQ(OpenScratch("Missing", false), nullptr);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_TRUE(store().DeleteKey(root(), Key("Made")));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+
+  auto key = OpenScratch();
+  key->WriteString("value", "1");
+  EXPECT_FALSE(key->DeleteValue("missing"));
+  EXPECT_EQ(key->LastFailure(), StoreFailure::Other);
+  EXPECT_TRUE(key->DeleteValue("value"));
+  EXPECT_EQ(key->LastFailure(), StoreFailure::None);
+}
+
+// The platform refuses to delete a read-only file for lack of rights, as it would a file in a
+// folder only administrators may change.
+TEST_P(StoreConformance, DeletingAReadOnlyFileFailsAsAccessDenied) {
+  const std::string path = File("locked.ini");
+  store().WriteBytes(path, "x");
+  ASSERT_TRUE(store().SetFileAttributes(path, attr::ReadOnly));
+  EXPECT_FALSE(store().DeleteFile(path));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_EQ(store().ReadBytes(path), "x");
+  ASSERT_TRUE(store().SetFileAttributes(path, attr::Normal));
+  EXPECT_TRUE(store().DeleteFile(path));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+}
+
+TEST_P(StoreConformance, FileFailuresForOtherReasonsAreNotAccessDenied) {
+  EXPECT_FALSE(store().DeleteFile(File("missing.txt")));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_TRUE(store().SaveLines(File("a.txt"), {"x"}));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+  try {
+    store().WriteBytes(target_->scratchFolder(), "x");
+    FAIL() << "writing over a folder must raise";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(error.kind(), StoreFailure::Other);
+    EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  }
+
+  const std::string folder = File("Group");
+  EXPECT_TRUE(store().CreateFolder(folder));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+  EXPECT_FALSE(store().CreateFolder(folder));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  store().WriteBytes(folder + "\\inside.lnk", "x");
+  EXPECT_FALSE(store().RemoveFolder(folder));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_TRUE(store().DeleteFile(folder + "\\inside.lnk"));
+  EXPECT_TRUE(store().RemoveFolder(folder));
+  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+}
+
 }  // namespace
 }  // namespace tarnix

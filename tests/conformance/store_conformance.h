@@ -28,6 +28,9 @@ class ConformanceTarget {
   virtual std::string scratchFolder() const = 0;  // without a trailing "\"
   // The path with its short names expanded, for checking ShortPath.
   virtual std::string LongPath(const std::string& path) = 0;
+  // Makes the key below the scratch key, holding the string value "kept" = "yes", and lets
+  // this process read it but not write it or anything in it.
+  virtual void DenyWrites(const std::string& below) = 0;
 };
 
 struct ConformanceParam {

@@ -4,6 +4,7 @@
 
 #include "conformance/store_conformance.h"
 #include "fakes/store_memory.h"
+#include "platform/registry_keys.h"
 
 namespace tarnix {
 namespace {
@@ -22,6 +23,11 @@ class MemoryTarget : public ConformanceTarget {
   std::string scratchKey() const override { return "\\Software\\TarnixConformance\\Scratch"; }
   std::string scratchFolder() const override { return "C:\\Temp\\Scratch"; }
   std::string LongPath(const std::string& path) override { return path; }
+  void DenyWrites(const std::string& below) override {
+    const std::string key = scratchKey() + "\\" + below;
+    store_.SetString(scratchRoot(), key, "kept", "yes");
+    store_.RefuseWrite(scratchRoot(), key);
+  }
 
  private:
   MemoryStore store_;
@@ -102,6 +108,86 @@ TEST(MemoryStoreRegistryFaults, RefusedWriteOpensReadOnlyLikeAStandardUsersHklm)
   EXPECT_FALSE(store.DeleteKey(Root::LocalMachine, kRun));
   EXPECT_EQ(store.Value(Root::LocalMachine, kRun, "Tool")->data, "tool.exe");
   EXPECT_NE(store.OpenKey(Root::CurrentUser, kRun, true), nullptr);
+}
+
+// A refusal tells the reason it was injected with, however the change is tried; the text of
+// the error stays the same.
+TEST(MemoryStoreRegistryFaults, RefusalsReportTheKindTheyWereGiven) {
+  for (StoreFailure kind : {StoreFailure::AccessDenied, StoreFailure::Other}) {
+    MemoryStore store;
+    store.SetString(Root::LocalMachine, kRun, "Tool", "tool.exe");
+    store.RefuseWrite(Root::LocalMachine, kRun, kind);
+    EXPECT_EQ(store.OpenKey(Root::LocalMachine, kRun, true), nullptr);
+    EXPECT_EQ(store.LastFailure(), kind);
+    EXPECT_FALSE(store.DeleteKey(Root::LocalMachine, kRun));
+    EXPECT_EQ(store.LastFailure(), kind);
+    auto key = store.OpenKey(Root::LocalMachine, kRun, false);
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(key->DeleteValue("Tool"));
+    EXPECT_EQ(key->LastFailure(), kind);
+    try {
+      OpenKeyForWriting(store, Root::LocalMachine, kRun);
+      FAIL() << "a refused key must raise";
+    } catch (const StoreError& error) {
+      EXPECT_EQ(
+          std::string(error.what()),
+          std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") + kRun + " for writing");
+      EXPECT_EQ(error.kind(), kind);
+    }
+  }
+  MemoryStore store;
+  store.RefuseOpen(Root::CurrentUser, "\\Software\\Hidden");
+  EXPECT_EQ(store.OpenKey(Root::CurrentUser, "\\Software\\Hidden\\Below", true), nullptr);
+  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  store.RefuseOpen(Root::CurrentUser, "\\Software\\Broken", StoreFailure::Other);
+  EXPECT_FALSE(store.DeleteKey(Root::CurrentUser, "\\Software\\Broken"));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+}
+
+// As in the all-users startup folder for a standard user: everything is read, nothing in the
+// folder or below it is changed, and every change says access denied.
+TEST(MemoryStoreFileFaults, WriteDeniedFolderRefusesEveryChangeBelowIt) {
+  MemoryStore store;
+  const std::string folder = "C:\\ProgramData\\StartUp";
+  store.AddFile(folder + "\\Sub\\tool.lnk", "link");
+  store.SetFileFault(folder, FileFault::WriteDenied);
+  EXPECT_EQ(store.ReadBytes(folder + "\\Sub\\tool.lnk"), "link");
+  EXPECT_FALSE(store.DeleteFile(folder + "\\Sub\\tool.lnk"));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_EQ(store.SaveLines(folder + "\\new.txt", {"x"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  try {
+    store.WriteBytes(folder + "\\Sub\\tool.lnk", "other");
+    FAIL() << "a denied file must raise";
+  } catch (const StoreError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot create file " + folder + "\\Sub\\tool.lnk");
+    EXPECT_EQ(error.kind(), StoreFailure::AccessDenied);
+  }
+  EXPECT_FALSE(store.AppendText(folder + "\\log.txt", "x"));
+  EXPECT_FALSE(store.CreateFolder(folder + "\\Group"));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  store.AddFolder(folder + "\\Empty");
+  EXPECT_FALSE(store.RemoveFolder(folder + "\\Empty"));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_TRUE(store.FolderExists(folder + "\\Empty"));
+  EXPECT_EQ(store.FileBytes(folder + "\\Sub\\tool.lnk"), "link");
+  EXPECT_FALSE(store.FileBytes(folder + "\\new.txt"));
+
+  EXPECT_TRUE(store.SaveLines("C:\\ProgramData\\beside.txt", {"x"}));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::None);
+}
+
+TEST(MemoryStoreFileFaults, OtherFileFaultsAreNotAccessDenied) {
+  MemoryStore store;
+  store.AddFile("C:\\CONFIG.SYS", "FILES=30");
+  store.SetFileFault("C:\\CONFIG.SYS", FileFault::Uncreatable);
+  EXPECT_EQ(store.SaveLines("C:\\CONFIG.SYS", {"x"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+  store.SetFileFault("C:\\CONFIG.SYS", FileFault::Locked);
+  EXPECT_FALSE(store.DeleteFile("C:\\CONFIG.SYS"));
+  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+  EXPECT_THROW(store.WriteBytes("C:\\CONFIG.SYS", "x"), StoreError);
+  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
 }
 
 TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {

@@ -622,6 +622,24 @@ TEST(HeadlessDialogs, MessageBoxesTakeTheQueuedAnswersThatFitThem) {
   EXPECT_EQ(toolkit.MessageBox(nullptr, "Save?", "Attention!", 0x44), mb::IdNo);
 }
 
+// The shield and the elevation are what a test sets, so that both ways can be tried.
+TEST(HeadlessControls, ShieldAndElevationAreRecorded) {
+  HeadlessToolkit toolkit;
+  EXPECT_TRUE(toolkit.Elevated());
+  toolkit.SetElevated(false);
+  EXPECT_FALSE(toolkit.Elevated());
+  auto form = toolkit.CreateForm({"frmReport", "TfrmReport"});
+  Button* save = form->AddButton({"btnSave", "Save current list", {8, 8, 137, 33}});
+  Button* close = form->AddButton({"BitBtn1", "", {8, 48, 100, 33}, ButtonKind::Close});
+  EXPECT_FALSE(save->Shield());
+  save->SetShield(true);
+  EXPECT_TRUE(save->Shield());
+  EXPECT_FALSE(close->Shield());
+  EXPECT_EQ(save->Caption(), "Save current list");
+  save->SetShield(false);
+  EXPECT_FALSE(save->Shield());
+}
+
 TEST(HeadlessDialogs, FileDialogsAndProgramsAreRecorded) {
   HeadlessToolkit toolkit;
   auto form = toolkit.CreateForm({"mform", "Tmform"});

@@ -2,6 +2,8 @@
 // key and folder, and what only the real platform answers.
 #include "base/win32_api.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -42,6 +44,27 @@ void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
+// Gives the key the access list written in the platform's descriptor language.
+bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
+                                                            nullptr)) {
+    return false;
+  }
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key);
+  if (rc == ERROR_SUCCESS) {
+    rc = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    RegCloseKey(key);
+  }
+  LocalFree(descriptor);
+  return rc == ERROR_SUCCESS;
+}
+
+// Everyone may read the key and change its access list, nothing more.
+constexpr const wchar_t* kReadOnlyAccess = L"D:P(A;;KRWD;;;WD)";
+constexpr const wchar_t* kFullAccess = L"D:P(A;;KA;;;WD)";
+
 class Win32Target : public ConformanceTarget {
  public:
   Win32Target() : name_(RandomName()) {
@@ -56,6 +79,7 @@ class Win32Target : public ConformanceTarget {
       RegCloseKey(key);
   }
   ~Win32Target() override {
+    for (const auto& key : denied_) SetKeyAccess(HKEY_CURRENT_USER, key, kFullAccess);
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(scratchKey().substr(1)).c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TarnixConformance");
     RemoveTree(Widen(folder_));
@@ -69,8 +93,21 @@ class Win32Target : public ConformanceTarget {
     DWORD length = GetLongPathNameW(Widen(path).c_str(), buffer, MAX_PATH * 2);
     return Narrow(std::wstring(buffer, length));
   }
+  void DenyWrites(const std::string& below) override {
+    const std::wstring path = Widen(scratchKey().substr(1) + "\\" + below);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t kept[] = L"yes";
+    RegSetValueExW(key, L"kept", 0, REG_SZ, reinterpret_cast<const BYTE*>(kept), sizeof kept);
+    RegCloseKey(key);
+    denied_.push_back(path);
+    ASSERT_TRUE(SetKeyAccess(HKEY_CURRENT_USER, path, kReadOnlyAccess));
+  }
 
  private:
+  std::vector<std::wstring> denied_;
   Win32Store store_;
   std::string name_;
   std::string folder_;
@@ -211,15 +248,34 @@ std::string ManifestOf(HMODULE module) {
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
-// This test program is built with tarnix2.exe's resources, so it runs under its manifest.
-TEST(StoreWin32, RunsUnderTheManifestOfTarnix2) {
+// The manifest of the built tarnix2.exe, read without running it.
+std::string ManifestOfTarnix2() {
   HMODULE program = LoadLibraryExW(e2e::ProgramPath().c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(program, nullptr) << Narrow(e2e::ProgramPath());
-  const std::string manifest = ManifestOf(program);
+  if (program == nullptr)
+    return {};
+  std::string manifest = ManifestOf(program);
   FreeLibrary(program);
+  return manifest;
+}
+
+// This test program is built with tarnix2.exe's resources, so it runs under its manifest.
+TEST(StoreWin32, RunsUnderTheManifestOfTarnix2) {
+  const std::string manifest = ManifestOfTarnix2();
+  ASSERT_FALSE(manifest.empty()) << Narrow(e2e::ProgramPath());
   EXPECT_NE(manifest.find("name=\"Movenda.Tarnix2\""), std::string::npos) << manifest;
   EXPECT_EQ(ManifestOf(nullptr), manifest);
+}
+
+// Windows skips a program that asks for elevation when it starts the Run key's entries at
+// logon, and virtualizes the writes of one that declares no level: ours runs as its caller.
+TEST(StoreWin32, ManifestOfTarnix2RunsAsItsCaller) {
+  const std::string manifest = ManifestOfTarnix2();
+  ASSERT_FALSE(manifest.empty()) << Narrow(e2e::ProgramPath());
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+            std::string::npos)
+      << manifest;
+  EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
 }
 
 // Windows tells a program an older version than its own unless the program's manifest names

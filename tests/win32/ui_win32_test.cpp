@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "base/unicode_win32.h"
 #include "fakes/headless/headless_toolkit.h"
@@ -93,6 +95,54 @@ TEST_F(UiWin32, ControlsAreStandardWindowsFoundByNameWithTheirCaptions) {
   EXPECT_EQ(_wcsnicmp(memoClass, L"RichEdit", 8), 0) << memoClass;
   EXPECT_EQ(t->form->FindControl("ListBox1"), t->plain);
   EXPECT_EQ(t->form->FindControl("ToolButton9"), t->side->Button(1));
+}
+
+// What the window shows, pixel by pixel.
+std::vector<uint32_t> Pixels(HWND window) {
+  RECT rect;
+  GetClientRect(window, &rect);
+  HDC dc = GetDC(window);
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = rect.right;
+  info.bmiHeader.biHeight = rect.bottom;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, rect.right, rect.bottom, dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + rect.right * rect.bottom);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+// Wine gives every program an elevated administrator's token. The common controls draw the
+// shield on a push button; a picture button draws it itself, before its picture.
+TEST_F(UiWin32, ShieldMarksPushAndPictureButtonsUnderAnElevatedToken) {
+  EXPECT_TRUE(Kit().Elevated());
+  HWND confirm = Control(L"BitBtn2");
+  const std::vector<uint32_t> plain = Pixels(confirm);
+  t->confirm->SetShield(true);
+  t->ok->SetShield(true);
+  Settle();
+  EXPECT_TRUE(t->confirm->Shield());
+  EXPECT_TRUE(t->ok->Shield());
+  EXPECT_FALSE(t->cancel->Shield());
+  EXPECT_NE(Pixels(confirm), plain);
+  EXPECT_TRUE(SaveScreenshot(hwnd, "ui_test_shield.bmp"));
+  EXPECT_EQ(TextOf(confirm), L"OK! That's right!");
+  t->confirm->SetShield(false);
+  t->ok->SetShield(false);
+  Settle();
+  EXPECT_FALSE(t->confirm->Shield());
+  EXPECT_EQ(Pixels(confirm), plain);
 }
 
 TEST_F(UiWin32, ListItemsAndSelection) {

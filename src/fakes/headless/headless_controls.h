@@ -27,6 +27,8 @@ class HeadlessButton : public ControlBase<Button> {
   HeadlessButton(HeadlessForm& form, Node* parent, const ButtonSpec& spec);
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void SetShield(bool shown) override { shield_ = shown; }
+  bool Shield() const override { return shield_; }
   const ButtonSpec& Spec() const { return spec_; }
   bool IsDefault() const;  // Enter presses it
   bool IsCancel() const;   // Esc presses it
@@ -39,6 +41,7 @@ class HeadlessButton : public ControlBase<Button> {
  private:
   ButtonSpec spec_;
   std::string caption_;
+  bool shield_ = false;
 };
 
 class HeadlessCheckBox : public ControlBase<CheckBox> {

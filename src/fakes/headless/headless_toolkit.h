@@ -61,6 +61,9 @@ class HeadlessToolkit : public Toolkit {
                    const std::string& parameters, const std::string& folder,
                    int showCommand) override;
   std::string StartProgram(const std::string& commandLine, int showCommand) override;
+  // Elevated unless a test says otherwise, as every write the memory store grants by default.
+  bool Elevated() const override { return elevated_; }
+  void SetElevated(bool elevated) { elevated_ = elevated; }
   // Runs the handler; a std::exception escaping it becomes an error box (title as caption,
   // OK button, stop icon) that needs no answer. DriverError and UnexpectedDialog pass through.
   void Dispatch(const std::function<void()>& handler) override;
@@ -121,6 +124,7 @@ class HeadlessToolkit : public Toolkit {
   std::optional<std::string> FileDialog(bool save, Form* owner, const FileDialogSpec& spec);
   std::string title_;
   bool terminated_ = false;
+  bool elevated_ = true;
   int runs_ = 0;
   std::function<void()> runScript_;
   std::vector<HeadlessForm*> forms_;

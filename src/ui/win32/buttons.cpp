@@ -7,6 +7,19 @@
 
 namespace tarnix::ui::win32 {
 
+namespace {
+
+constexpr WORD kShieldIcon = 32518;  // IDI_SHIELD, spelled as a number in both character sets
+
+// The system's shield at the given size, shared (never destroyed); null where the system has
+// none.
+HICON ShieldIcon(int size) {
+  return static_cast<HICON>(
+      LoadImageW(nullptr, MAKEINTRESOURCEW(kShieldIcon), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace
+
 ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
     : WindowControl<Button>(&form, spec.name), spec_(spec) {
   std::string caption = spec.caption.empty() ? StandardCaption(spec.kind) : spec.caption;
@@ -40,6 +53,13 @@ std::string ButtonImpl::Caption() const {
 
 void ButtonImpl::SetCaption(const std::string& caption) {
   SetWindowTextW(hwnd_, Widen(caption).c_str());
+}
+
+// Common controls draw the shield on a push button; a picture button draws its own.
+void ButtonImpl::SetShield(bool shown) {
+  shield_ = shown;
+  SendMessageW(hwnd_, BCM_SETSHIELD, 0, shown ? TRUE : FALSE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 int ButtonImpl::Result() const {
@@ -79,10 +99,18 @@ bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawTextW(dc, text.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE);
   int textWidth = measure.right, textHeight = measure.bottom;
   int gap = text.empty() ? 0 : Owner().Scale()(5);
-  int total = imageSize_.cx + gap + textWidth;
+  const int shieldSize = GetSystemMetrics(SM_CXSMICON);
+  HICON shield = shield_ ? ShieldIcon(shieldSize) : nullptr;
+  int shieldWidth = shield ? shieldSize + Owner().Scale()(3) : 0;
+  int total = shieldWidth + imageSize_.cx + gap + textWidth;
   int shift = pushed ? 1 : 0;
-  int left = (frame.left + frame.right - total) / 2 + shift;
   int middle = (frame.top + frame.bottom) / 2 + shift;
+  int left = (frame.left + frame.right - total) / 2 + shift;
+  if (shield) {
+    DrawIconEx(dc, left, middle - shieldSize / 2, shield, shieldSize, shieldSize, 0, nullptr,
+               DI_NORMAL);
+    left += shieldWidth;
+  }
   int imageLeft = spec_.imageRight ? left + textWidth + gap : left;
   int textLeft = spec_.imageRight ? left : left + imageSize_.cx + gap;
   ImageList_Draw(image_, 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);

@@ -15,6 +15,8 @@ class ButtonImpl final : public WindowControl<Button> {
   ~ButtonImpl() override;
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
+  void SetShield(bool shown) override;
+  bool Shield() const override { return shield_; }
 
   void OnCommand(int code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -31,6 +33,7 @@ class ButtonImpl final : public WindowControl<Button> {
   ButtonSpec spec_;
   HIMAGELIST image_ = nullptr;
   SIZE imageSize_{0, 0};
+  bool shield_ = false;
 };
 
 // Check boxes and radio buttons share everything but their style and exclusion.

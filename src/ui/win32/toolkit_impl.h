@@ -29,6 +29,7 @@ class Win32Toolkit final : public Toolkit {
                    const std::string& parameters, const std::string& folder,
                    int showCommand) override;
   std::string StartProgram(const std::string& commandLine, int showCommand) override;
+  bool Elevated() const override;
   void Dispatch(const std::function<void()>& handler) override;
   void Terminate() override;
   bool Terminated() const override { return terminated_; }

@@ -30,14 +30,6 @@ std::optional<std::wstring> ReadString(HKEY root, const wchar_t* path, const wch
   return std::wstring(data);
 }
 
-bool KeyExists(HKEY root, const wchar_t* path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }

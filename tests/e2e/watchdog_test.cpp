@@ -51,14 +51,6 @@ bool SnapshotExists() {
   return true;
 }
 
-bool KeyExists(HKEY root, const wchar_t* path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
 // A key's values as they were, put back (and nothing else) when the test ends.
 class KeptKey {
  public:

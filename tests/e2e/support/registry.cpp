@@ -33,4 +33,12 @@ SeededValue::~SeededValue() {
   DeleteValue(root_, path_, name_);
 }
 
+bool KeyExists(HKEY root, const wchar_t* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
 }  // namespace e2e

@@ -16,6 +16,7 @@ bool SetStringValue(HKEY root, const std::wstring& path, const std::wstring& nam
                     const std::wstring& data);
 void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name);
 void DeleteKeyTree(HKEY root, const std::wstring& path);
+bool KeyExists(HKEY root, const wchar_t* path);
 
 // A value set for one test and removed again when it ends.
 class SeededValue {

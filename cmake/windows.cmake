@@ -4,9 +4,14 @@ target_link_libraries(tarnix_base INTERFACE comctl32 comdlg32 shell32 ole32 uuid
                                           user32 shlwapi msimg32)
 
 # Icons, bitmaps and the manifest, shared by the program and the GUI test programs.
+# The resource compiler sees no dependencies of its own: every file it takes in is named here,
+# so that a redrawn picture is compiled in again.
+file(GLOB_RECURSE TARNIX_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc
+     ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/*.manifest
+     ${CMAKE_SOURCE_DIR}/src/*_resources.h)
 add_library(tarnix_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2.rc)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2.rc APPEND PROPERTY OBJECT_DEPENDS
-             ${CMAKE_SOURCE_DIR}/res/tarnix2.manifest)
+             ${TARNIX_RESOURCE_FILES})
 
 add_executable(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
                              $<TARGET_OBJECTS:tarnix_resources>)

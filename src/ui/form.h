@@ -35,7 +35,7 @@ namespace mr {
 constexpr int None = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
 }
 
-// The modal result a button of this kind closes its form with when its spec names none.
+// The modal result a button of this kind closes its form with when its ButtonSpec names none.
 inline int StandardModalResult(ButtonKind kind) {
   switch (kind) {
     case ButtonKind::Ok:

@@ -104,7 +104,7 @@ enum class ButtonKind {
   Close,   // "&Close": closes its form
   Retry,   // modal result 4
 };
-// The caption of a button whose spec gives none.
+// The caption of a button whose ButtonSpec gives none.
 inline std::string StandardCaption(ButtonKind kind) {
   switch (kind) {
     case ButtonKind::Ok:

@@ -1,5 +1,5 @@
 // Headless labels, buttons, check and radio buttons, containers, list boxes, pages, bars and
-// image lists: each holds its state in memory and exposes its spec for tests.
+// image lists: each holds its state in memory and exposes the record it was made from for tests.
 #pragma once
 
 #include <string>

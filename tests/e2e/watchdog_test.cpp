@@ -119,6 +119,15 @@ class CheckRun {
         kStartTime);
     return report;
   }
+  // Waits for the report to show the line, changes the section back and waits for the end.
+  void ChangeBackWhenReported(const std::wstring& line) {
+    HWND report = WaitForReport();
+    ASSERT_NE(report, nullptr);
+    HWND list = WaitForControl(report, L"ListBox1", kShortTime);
+    EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
+    Press(report, L"btnCancel");
+    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+  }
   // Presses a button of the report.
   void Press(HWND report, const wchar_t* button) {
     HWND control = WaitForControl(report, button, kShortTime);
@@ -230,12 +239,7 @@ TEST_F(WatchdogTest, ARunValueBeyondTheCodePageIsChangedBackAndLoggedSpelledOut)
   const wchar_t command[] = L"C:\\e2e\\\U0001F600.exe";
   SeededValue seeded(HKEY_CURRENT_USER, kRunPath, name, command);
   CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, command); }, kShortTime));
-  run.Press(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  run.ChangeBackWhenReported(command);
   EXPECT_EQ(run.boxes, std::vector<std::wstring>{});
   EXPECT_FALSE(UserRunHas(name));
   const std::string logged =
@@ -277,17 +281,6 @@ void WriteWinstart(const std::string& text) {
   SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
 }
 
-// Runs "/c", waits for the report to show the line, and changes the section back.
-void ChangeBackWhenReported(const std::wstring& line) {
-  CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
-  run.Press(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
-}
-
 void RemoveWinstart() {
   SetFileAttributesW(WinstartPath().c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(WinstartPath().c_str());
@@ -298,7 +291,7 @@ TEST_F(WatchdogTest, AChangedBatchFileIsChangedBackKeepingItsHiddenAttribute) {
   WriteWinstart("@echo off\r\nrem e2e\r\n");
   ASSERT_TRUE(SnapshotCurrentState());
   WriteWinstart("@echo off\r\nrem e2e\r\nrem intruder\r\n");
-  ChangeBackWhenReported(L"rem intruder");
+  CheckRun().ChangeBackWhenReported(L"rem intruder");
   EXPECT_EQ(ReadFile(file), "@echo off\r\nrem e2e\r\n");
   EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   RemoveWinstart();
@@ -345,7 +338,7 @@ TEST_F(WatchdogTest, ALineAddedBelowANulByteIsReportedAndChangedBack) {
   std::ofstream(std::filesystem::path(file), std::ios::binary) << original;
   ASSERT_TRUE(SnapshotCurrentState());
   std::ofstream(std::filesystem::path(file), std::ios::binary | std::ios::app) << "rem below\r\n";
-  ChangeBackWhenReported(L"rem below");
+  CheckRun().ChangeBackWhenReported(L"rem below");
   EXPECT_TRUE(ReadFile(file) == original);  // too long to print
 
   // The main window shows the file only up to the NUL byte, so its page is read-only.

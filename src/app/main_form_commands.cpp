@@ -9,6 +9,7 @@
 #include "setup/about.h"
 #include "setup/find.h"
 #include "setup/setup_commands.h"
+#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "startupfolders/group_commands.h"
 #include "watchdog/history_log.h"
@@ -21,8 +22,7 @@ namespace {
 // A shortcut that was not made is said, so that the user does not look for it.
 void CreateShortcut(Workspace& ws, ShortcutPlace place) {
   if (!CreateProgramShortcut(ws, place, ProgramShortcutWriter(ws))) {
-    ws.toolkit.MessageBox(ws.mainForm, "Cannot create the shortcut to Tarnix2.", "Error!",
-                          ui::mb::Ok | ui::mb::IconStop);
+    ShowError(ws, "Cannot create the shortcut to Tarnix2.");
   }
 }
 

@@ -1,5 +1,7 @@
 #include "runlists/run_keys.h"
 
+#include "sources/error_box.h"
+
 namespace tarnix {
 
 std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList, bool create) {
@@ -29,7 +31,7 @@ void ShowRunKeyWriteError(Workspace& ws, int runList) {
   if (RunListKey(runList).root == Root::LocalMachine) {
     text += "\nStart Tarnix II as administrator to change this list.";
   }
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::IconStop);
+  ShowError(ws, text);
 }
 
 }  // namespace tarnix

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runlists/run_keys.h"
+#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "sources/undo_step.h"
 
@@ -46,10 +47,6 @@ std::vector<std::string> NewestFirst(const std::vector<std::string>& steps) {
     lines.push_back(StepDisplayLine(*step));
   }
   return lines;
-}
-
-void ShowError(Workspace& ws, const std::string& text) {
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::IconStop);
 }
 
 // The position in `steps` of the dialog's row, or -1 when there is none.

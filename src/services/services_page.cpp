@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "sources/error_box.h"
 #include "sources/start_for_user.h"
 
 namespace tarnix {
@@ -23,7 +24,7 @@ void Report(Workspace& ws, ServiceFailure failure, const char* otherwise) {
     return;
   }
   const char* text = failure == ServiceFailure::NoSuchService ? kServiceGone : otherwise;
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+  ShowError(ws, text);
 }
 
 // The selected service opened for its change, or null once the user has been told why not.

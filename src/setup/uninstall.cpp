@@ -5,6 +5,7 @@
 #include "platform/registry_keys.h"
 #include "setup/setup_commands.h"
 #include "setup/setup_places.h"
+#include "sources/error_box.h"
 
 namespace tarnix {
 
@@ -62,8 +63,7 @@ void UninstallProgram(Workspace& ws) {
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);
   if (!left.empty()) {
-    ws.toolkit.MessageBox(ws.mainForm, "Uninstall could not remove:" + Joined(left), "Error!",
-                          ui::mb::Ok | ui::mb::IconStop);
+    ShowError(ws, "Uninstall could not remove:" + Joined(left));
     return;
   }
   ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",

@@ -1,5 +1,6 @@
 #include "startupfolders/group_commands.h"
 
+#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "startupfolders/shortcut_names.h"
 
@@ -9,10 +10,6 @@ namespace {
 
 void Refuse(Workspace& ws, const std::string& text) {
   ws.toolkit.MessageBox(ws.mainForm, text, "Sorry!", ui::mb::Ok | ui::mb::IconInfo);
-}
-
-void Fail(Workspace& ws, const std::string& text) {
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
 }
 
 // An unknown folder would turn every path into a bare file name relative to wherever the
@@ -66,7 +63,7 @@ void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
   }
   const std::string path = section.place + line;
   if (!ws.store.DeleteFile(path) && ws.store.GetFileAttributes(path) != kInvalidAttributes) {
-    Fail(ws, "Cannot delete " + path);
+    ShowError(ws, "Cannot delete " + path);
     return;
   }
   list.Delete(index);
@@ -93,7 +90,7 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
     return;
   const std::string linkPath = dialog.lblName->Caption();
   if (!LinkFiles(ws).UpdateShortcut(linkPath, EditedProperties(dialog, read, FileNameOf(path)))) {
-    Fail(ws, "Cannot write the shortcut " + linkPath);
+    ShowError(ws, "Cannot write the shortcut " + linkPath);
   }
 }
 
@@ -112,7 +109,7 @@ void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutD
   properties.target = typed->program;
   properties.description = typed->name;
   if (!LinkFiles(ws).WriteShortcut(linkPath, properties)) {
-    Fail(ws, "Cannot write the shortcut " + linkPath);
+    ShowError(ws, "Cannot write the shortcut " + linkPath);
     return;
   }
   ListOf(ws, section).Clear();

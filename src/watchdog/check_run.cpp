@@ -1,5 +1,6 @@
 #include "watchdog/check_run.h"
 
+#include "sources/error_box.h"
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
@@ -27,7 +28,7 @@ bool CheckRun::WriteSnapshot(const std::function<void()>& write) {
 }
 
 void CheckRun::ShowError(const std::string& text) {
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
+  tarnix::ShowError(ws, text);
 }
 
 }  // namespace tarnix

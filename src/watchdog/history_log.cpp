@@ -1,14 +1,11 @@
 #include "watchdog/history_log.h"
+#include "sources/error_box.h"
 
 #include <algorithm>
 
 namespace tarnix {
 
 namespace {
-
-void ShowLogError(Workspace& ws, const std::string& text) {
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
-}
 
 bool IsAscii(const std::string& text) {
   for (char c : text) {
@@ -61,7 +58,7 @@ bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind
 // The shell's codes up to 32 are failures (no such file, no program for .txt files).
 void ShowHistoryLog(Workspace& ws) {
   if (ws.toolkit.ShellExecute(ws.mainForm, "open", ws.logPath, "", "", ui::sw::Maximized) <= 32)
-    ShowLogError(ws, "Cannot open " + ws.logPath);
+    ShowError(ws, "Cannot open " + ws.logPath);
 }
 
 // A log that is not there is as clear as it gets; one that stays is told.
@@ -70,7 +67,7 @@ void ClearHistoryLog(Workspace& ws) {
                             ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes &&
       !ws.store.DeleteFile(ws.logPath) &&
       ws.store.GetFileAttributes(ws.logPath) != kInvalidAttributes) {
-    ShowLogError(ws, "Cannot delete " + ws.logPath);
+    ShowError(ws, "Cannot delete " + ws.logPath);
   }
 }
 

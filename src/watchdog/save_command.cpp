@@ -1,15 +1,12 @@
 #include "watchdog/save_command.h"
 
+#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
 
 namespace {
-
-void ShowError(Workspace& ws, const std::string& text) {
-  ws.toolkit.MessageBox(ws.mainForm, text, "Error!", ui::mb::Ok | ui::mb::IconStop);
-}
 
 // The texts as held. A file that could not be read keeps the snapshot it had (or
 // gets none): an empty one would later offer to empty the file. Gives the files left out.

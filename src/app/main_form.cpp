@@ -16,8 +16,15 @@ namespace {
 const char* const kShellFolders =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-ui::FormSpec MainFormSpec() {
-  ui::FormSpec spec{"mform", "Tmform", "Tarnix II", 567, 437};
+// Run as another account (an administrator's password typed by a standard user), the current
+// user's run list and startup folder are that account's: the caption says whose.
+std::string MainCaption(const ui::Toolkit& toolkit) {
+  const std::string account = toolkit.OtherAccount();
+  return account.empty() ? "Tarnix II" : "Tarnix II - running as " + account;
+}
+
+ui::FormSpec MainFormSpec(const ui::Toolkit& toolkit) {
+  ui::FormSpec spec{"mform", "Tmform", MainCaption(toolkit), 567, 437};
   spec.border = ui::BorderStyle::FixedSingle;
   spec.keyPreview = true;
   spec.helpContext = ui::help::MainWindow;
@@ -39,7 +46,7 @@ Tmform::Tmform(Workspace& workspace, const AppWindows& others, ServiceControl* s
       windows(others),
       dispatch([this](Handler handler) { (this->*handler)(); }),
       services(serviceControl),
-      form(workspace.toolkit.CreateForm(MainFormSpec())),
+      form(workspace.toolkit.CreateForm(MainFormSpec(workspace.toolkit))),
       backup(RegFileDialog()),
       backone(RegFileDialog()),
       undodiag(RegFileDialog()) {

@@ -122,6 +122,8 @@ void Tmform::BuildRightPanel() {
   ToolBar2 = form->AddToolBar(bar, Panel1);
   ToolButton8 = ToolBar2->AddButton("ToolButton8", 0, "Check! (F9)");
   ToolButton9 = ToolBar2->AddButton("ToolButton9", 1, "Save (F2)");
+  // Save writes the snapshot, which only an administrator may.
+  ToolButton9->SetShield(!ws.toolkit.Elevated());
   ToolButton10 = ToolBar2->AddButton("ToolButton10", 2, "Find (CTRL+F)");
   ToolButton11 = ToolBar2->AddButton("ToolButton11", 3, "Refresh (F5)");
   ToolButton13 = ToolBar2->AddButton("ToolButton13", 4, "Help");

@@ -15,6 +15,9 @@
 
 namespace {
 
+// Held for the program's whole life: a second start finds it and brings this one forward.
+constexpr wchar_t kInstanceMutex[] = L"TarnixMutex";
+
 // The arguments after the program's name.
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
@@ -89,9 +92,8 @@ void ActivateRunningInstance() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  // The handle stays open for the program's whole life: it marks the running instance.
   SetLastError(ERROR_SUCCESS);
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"TarnixMutex");
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
   if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
     ActivateRunningInstance();
     return 0;
@@ -103,6 +105,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
+    program.ws.holdInstanceMark = [&mutex](bool held) {
+      if (held) {
+        mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+      } else if (mutex != nullptr) {
+        CloseHandle(mutex);
+        mutex = nullptr;
+      }
+    };
     program.Run(arguments);
   });
   return 0;

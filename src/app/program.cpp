@@ -91,6 +91,7 @@ int Program::Run(const std::vector<std::string>& arguments) {
 }
 
 void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
+  ws.arguments = arguments;
   // A failing check is reported and the command line still counts: the program never stays
   // behind invisibly.
   ws.toolkit.Dispatch([this] { RunChangeCheck(ws, windows); });

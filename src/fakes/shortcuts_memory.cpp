@@ -92,10 +92,10 @@ bool MemoryShortcuts::Plant(const std::string& linkPath, const MemoryShortcut& s
   ++writeAttempts_;
   try {
     store_.WriteBytes(linkPath, Encode(shortcut));
-  } catch (const StoreError&) {
-    return false;
+  } catch (const StoreError& error) {
+    return Record(error.kind());
   }
-  return true;
+  return Record(StoreFailure::None);
 }
 
 ShortcutFields MemoryShortcuts::ReadShortcut(const std::string& linkPath) {

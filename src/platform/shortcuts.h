@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/failure_record.h"
+
 namespace tarnix {
 
 // What the program reads of a shortcut; each part empty when it could not be read.
@@ -24,7 +26,8 @@ struct ShortcutProperties {
   std::optional<std::string> description;
 };
 
-class Shortcuts {
+// LastFailure tells why the latest write failed.
+class Shortcuts : public FailureRecord {
  public:
   virtual ~Shortcuts() = default;
   // Never fails: a shortcut that cannot be read gives empty parts.

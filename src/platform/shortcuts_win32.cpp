@@ -57,7 +57,7 @@ class LinkObject {
   bool Load(const std::string& path) {
     return SUCCEEDED(file_->Load(Widen(path).c_str(), STGM_READ));
   }
-  bool Save(const std::string& path) { return file_->Save(Widen(path).c_str(), TRUE) == S_OK; }
+  HRESULT Save(const std::string& path) { return file_->Save(Widen(path).c_str(), TRUE); }
 
   ShortcutFields Fields() {
     ShortcutFields fields;
@@ -112,11 +112,14 @@ bool Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties&
   ComScope com;
   LinkObject link;
   if (!link.Usable())
-    return false;
+    return Record(StoreFailure::Other);
   if (keepExisting)
     link.Load(linkPath);
   link.Set(properties);
-  return link.Save(linkPath);
+  const HRESULT saved = link.Save(linkPath);
+  if (saved == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED))
+    return Record(StoreFailure::AccessDenied);
+  return Record(saved == S_OK ? StoreFailure::None : StoreFailure::Other);
 }
 
 }  // namespace tarnix

@@ -12,12 +12,9 @@
 #include <vector>
 
 #include "base/dates.h"
+#include "platform/failure_record.h"
 
 namespace tarnix {
-
-// Why an operation failed. AccessDenied: the platform refused it for lack of rights, which
-// the same operation run as administrator may not meet; Other: any other reason.
-enum class StoreFailure { None, AccessDenied, Other };
 
 // Failures the program treats as errors. The text is shown as it stands in an error box.
 class StoreError : public std::runtime_error {
@@ -28,22 +25,6 @@ class StoreError : public std::runtime_error {
 
  private:
   StoreFailure kind_;
-};
-
-// Remembers why the latest of an object's recorded operations failed: None once one succeeded.
-class FailureRecord {
- public:
-  StoreFailure LastFailure() const { return last_; }
-
- protected:
-  // Records the outcome; true when there was no failure.
-  bool Record(StoreFailure failure) {
-    last_ = failure;
-    return failure == StoreFailure::None;
-  }
-
- private:
-  StoreFailure last_ = StoreFailure::None;
 };
 
 enum class Root { LocalMachine, CurrentUser };

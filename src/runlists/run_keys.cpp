@@ -1,6 +1,6 @@
 #include "runlists/run_keys.h"
 
-#include "sources/error_box.h"
+#include "sources/restart_offer.h"
 
 namespace tarnix {
 
@@ -24,14 +24,11 @@ int FocusedRunList(const Workspace& ws) {
   return -1;
 }
 
-// The machine's lists need an administrator on current Windows: say so, as the way forward.
-void ShowRunKeyWriteError(Workspace& ws, int runList) {
-  std::string text = "Error with writing to registry. Possibly, write access denied to " +
-                     ws.catalogue.RunList(runList).place;
-  if (RunListKey(runList).root == Root::LocalMachine) {
-    text += "\nStart Tarnix II as administrator to change this list.";
-  }
-  ShowError(ws, text);
+void ShowRunKeyWriteError(Workspace& ws, int runList, StoreFailure failure) {
+  ShowRefusal(ws,
+              "Error with writing to registry. Possibly, write access denied to " +
+                  ws.catalogue.RunList(runList).place,
+              failure);
 }
 
 }  // namespace tarnix

@@ -14,7 +14,8 @@ std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList, bool create);
 std::string ReadRunCommand(Store& store, const std::string& name, int runList);
 // The run list whose list box has the keyboard focus in the main window, or -1.
 int FocusedRunList(const Workspace& ws);
-// Tells the user that the run key could not be written.
-void ShowRunKeyWriteError(Workspace& ws, int runList);
+// Tells the user that the run key could not be written; a refusal of rights also offers the
+// restart as administrator.
+void ShowRunKeyWriteError(Workspace& ws, int runList, StoreFailure failure);
 
 }  // namespace tarnix

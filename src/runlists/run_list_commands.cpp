@@ -9,19 +9,18 @@ namespace {
 
 [[nodiscard]] bool WriteRunValue(Workspace& ws, int runList, const std::string& name,
                                  const RegValue& value) {
-  bool written = false;
-  if (auto key = OpenRunKey(ws.store, runList, true)) {
-    try {
-      key->WriteValue(name, value);
-      written = true;
-    } catch (const StoreError&) {
-      // told below, in the words of a key that cannot be written
-    }
+  auto key = OpenRunKey(ws.store, runList, true);
+  if (!key) {
+    ShowRunKeyWriteError(ws, runList, ws.store.LastFailure());
+    return false;
   }
-  if (!written) {
-    ShowRunKeyWriteError(ws, runList);
+  try {
+    key->WriteValue(name, value);
+    return true;
+  } catch (const StoreError& error) {
+    ShowRunKeyWriteError(ws, runList, error.kind());
+    return false;
   }
-  return written;
 }
 
 // The value's type is kept, so an expandable command stays expandable.
@@ -92,12 +91,12 @@ void DeleteRunEntry(Workspace& ws) {
   }
   auto key = OpenRunKey(ws.store, runList, false);
   if (!key) {
-    ShowRunKeyWriteError(ws, runList);
+    ShowRunKeyWriteError(ws, runList, ws.store.LastFailure());
     return;
   }
   const std::optional<RegValue> old = key->ReadValue(name);
   if (old && !key->DeleteValue(name)) {
-    ShowRunKeyWriteError(ws, runList);
+    ShowRunKeyWriteError(ws, runList, key->LastFailure());
     return;
   }
   key.reset();

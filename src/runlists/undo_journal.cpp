@@ -7,6 +7,7 @@
 #include "runlists/run_keys.h"
 #include "sources/error_box.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "sources/undo_step.h"
 
 namespace tarnix {
@@ -82,6 +83,27 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   return UndoOutcome::Done;
 }
 
+// Puts the step's command back, or takes an added entry away; why that failed, if it did.
+StoreFailure WriteUndoneValue(Workspace& ws, int runList, const std::string& stepName,
+                              const RegValue& command) {
+  const std::string entry = StepEntryName(stepName);
+  auto key = OpenRunKey(ws.store, runList, true);
+  if (!key)
+    return ws.store.LastFailure();
+  try {
+    if (At(stepName, 0) != '2') {
+      key->WriteValue(entry, command);
+      return StoreFailure::None;
+    }
+    // Undone when the value is gone, also when someone else took it away first.
+    if (key->DeleteValue(entry) || !key->ReadValue(entry))
+      return StoreFailure::None;
+    return key->LastFailure();
+  } catch (const StoreError& error) {
+    return error.kind();
+  }
+}
+
 }  // namespace
 
 void EnsureUndoKey(Store& store) {
@@ -101,25 +123,11 @@ bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& c
     ShowError(ws, "Internal error (number key >2)! Send message to author!");
     return false;
   }
-  const std::string entry = StepEntryName(stepName);
-  bool done = false;
-  if (auto key = OpenRunKey(ws.store, runList - '0', true)) {
-    try {
-      if (At(stepName, 0) == '2') {
-        // Undone when the value is gone, also when someone else took it away first.
-        done = key->DeleteValue(entry) || !key->ReadValue(entry);
-      } else {
-        key->WriteValue(entry, command);
-        done = true;
-      }
-    } catch (const StoreError&) {
-      // told below, as a key that cannot be written
-    }
+  const StoreFailure failure = WriteUndoneValue(ws, runList - '0', stepName, command);
+  if (failure != StoreFailure::None) {
+    ShowRefusal(ws, "Permission to key HKCUSoftwareTarnix denied", failure);
   }
-  if (!done) {
-    ShowError(ws, "Permission to key HKCUSoftwareTarnix denied");
-  }
-  return done;
+  return failure == StoreFailure::None;
 }
 
 void UndoRecentStep(Workspace& ws, Tundolist& dialog) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sources/error_box.h"
+#include "sources/restart_offer.h"
 #include "sources/start_for_user.h"
 
 namespace tarnix {
@@ -21,6 +22,7 @@ const char kNotChanged[] = "The start type of the service could not be changed."
 void Report(Workspace& ws, ServiceFailure failure, const char* otherwise) {
   if (failure == ServiceFailure::AccessDenied) {
     ws.toolkit.MessageBox(ws.mainForm, kNoRights, "Sorry!", ui::mb::Ok | ui::mb::IconStop);
+    OfferRestart(ws, StoreFailure::AccessDenied);
     return;
   }
   const char* text = failure == ServiceFailure::NoSuchService ? kServiceGone : otherwise;

@@ -3,6 +3,7 @@
 #include "platform/registry_keys.h"
 #include "setup/setup_places.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "sources/undo_step.h"
 
 namespace tarnix {
@@ -33,9 +34,7 @@ void MakeProgramGroup(Store& store, const std::string& programs, const WriteShor
   static_cast<void>(write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName)));
 }
 
-}  // namespace
-
-void EnableStartupCheck(Workspace& ws) {
+void WriteStartupCheck(Workspace& ws) {
   const std::string program = QuotedProgramPath(ws.store);
   const std::string command = program + " /c";
   OpenKeyForWriting(ws.store, Root::CurrentUser, kUserRunKey)
@@ -45,6 +44,16 @@ void EnableStartupCheck(Workspace& ws) {
   // Only this value is approved: other run entries stay for the check to show.
   const std::string saveKey = SectionSaveKey(ws.catalogue.RunList(2).key);
   OpenKeyForWriting(ws.store, Root::LocalMachine, saveKey)->WriteString(kAutostartValue, command);
+}
+
+}  // namespace
+
+void EnableStartupCheck(Workspace& ws) {
+  try {
+    WriteStartupCheck(ws);
+  } catch (const StoreError& error) {
+    ShowRefusal(ws, error.what(), error.kind());
+  }
 }
 
 bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write) {

@@ -5,35 +5,45 @@
 #include "platform/registry_keys.h"
 #include "setup/setup_commands.h"
 #include "setup/setup_places.h"
-#include "sources/error_box.h"
+#include "sources/restart_offer.h"
 
 namespace tarnix {
 
 namespace {
 
-// What could not be removed, one line each.
-using Leftovers = std::vector<std::string>;
+// What could not be removed, one line each, and whether the system refused any of it for lack
+// of rights.
+struct Leftovers {
+  std::vector<std::string> lines;
+  StoreFailure failure = StoreFailure::None;
+
+  void Add(const std::string& line, StoreFailure why) {
+    lines.push_back(line);
+    if (failure != StoreFailure::AccessDenied)
+      failure = why;
+  }
+};
 
 void RemoveAutostartValue(Store& store, Leftovers& left) {
   auto key = store.OpenKey(Root::CurrentUser, kUserRunKey, false);
   if (!key || !key->ReadValue(kAutostartValue))
     return;
   if (!key->DeleteValue(kAutostartValue))
-    left.push_back(RootName(Root::CurrentUser) + kUserRunKey + " " + kAutostartValue);
+    left.Add(RootName(Root::CurrentUser) + kUserRunKey + " " + kAutostartValue, key->LastFailure());
 }
 
 void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
   for (const std::string& path : ProgramRegistryKeys(ws.catalogue)) {
     if (ws.store.KeyExists(Root::LocalMachine, path) &&
         !ws.store.DeleteKey(Root::LocalMachine, path)) {
-      left.push_back(RootName(Root::LocalMachine) + path);
+      left.Add(RootName(Root::LocalMachine) + path, ws.store.LastFailure());
     }
   }
 }
 
 void RemoveFile(Store& store, const std::string& path, Leftovers& left) {
   if (store.GetFileAttributes(path) != kInvalidAttributes && !store.DeleteFile(path))
-    left.push_back(path);
+    left.Add(path, store.LastFailure());
 }
 
 // Folders go only when empty: what else the user keeps there stays, and is no failure.
@@ -51,7 +61,7 @@ void RemoveShortcuts(Store& store, Leftovers& left) {
 
 std::string Joined(const Leftovers& left) {
   std::string text;
-  for (const std::string& line : left) text += "\r\n" + line;
+  for (const std::string& line : left.lines) text += "\r\n" + line;
   return text;
 }
 
@@ -62,8 +72,8 @@ void UninstallProgram(Workspace& ws) {
   RemoveAutostartValue(ws.store, left);
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);
-  if (!left.empty()) {
-    ShowError(ws, "Uninstall could not remove:" + Joined(left));
+  if (!left.lines.empty()) {
+    ShowRefusal(ws, "Uninstall could not remove:" + Joined(left), left.failure);
     return;
   }
   ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",

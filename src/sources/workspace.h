@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,13 @@ struct Workspace {
   int currentRunList = 0;
   // The undo steps recorded in this run, oldest first.
   std::vector<std::string> runUndoList;
+
+  // The command line's arguments after the program's name, for a restart as administrator.
+  std::vector<std::string> arguments;
+  // Lets go of (false) or takes back (true) the mark by which a second start finds this
+  // instance; unset where there is none.
+  std::function<void(bool held)> holdInstanceMark;
+  bool restartOffered = false;  // the restart as administrator is offered once in a run
 
   Workspace(Store& s, ui::Toolkit& t) : store(s), toolkit(t) {}
   TextFile& Text(SectionId id) { return texts[static_cast<size_t>(SectionIndex(id))]; }

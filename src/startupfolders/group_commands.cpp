@@ -1,7 +1,7 @@
 #include "startupfolders/group_commands.h"
 
-#include "sources/error_box.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "startupfolders/shortcut_names.h"
 
 namespace tarnix {
@@ -62,9 +62,13 @@ void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
     return;
   }
   const std::string path = section.place + line;
-  if (!ws.store.DeleteFile(path) && ws.store.GetFileAttributes(path) != kInvalidAttributes) {
-    ShowError(ws, "Cannot delete " + path);
-    return;
+  if (!ws.store.DeleteFile(path)) {
+    const StoreFailure failure = ws.store.LastFailure();
+    // A file someone else took away first is as good as deleted.
+    if (ws.store.GetFileAttributes(path) != kInvalidAttributes) {
+      ShowRefusal(ws, "Cannot delete " + path, failure);
+      return;
+    }
   }
   list.Delete(index);
 }
@@ -89,9 +93,9 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
   if (!dialog.save)
     return;
   const std::string linkPath = dialog.lblName->Caption();
-  if (!LinkFiles(ws).UpdateShortcut(linkPath, EditedProperties(dialog, read, FileNameOf(path)))) {
-    ShowError(ws, "Cannot write the shortcut " + linkPath);
-  }
+  Shortcuts& files = LinkFiles(ws);
+  if (!files.UpdateShortcut(linkPath, EditedProperties(dialog, read, FileNameOf(path))))
+    ShowRefusal(ws, "Cannot write the shortcut " + linkPath, files.LastFailure());
 }
 
 void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutDialog& dialog) {
@@ -108,8 +112,9 @@ void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutD
   ShortcutProperties properties;
   properties.target = typed->program;
   properties.description = typed->name;
-  if (!LinkFiles(ws).WriteShortcut(linkPath, properties)) {
-    ShowError(ws, "Cannot write the shortcut " + linkPath);
+  Shortcuts& files = LinkFiles(ws);
+  if (!files.WriteShortcut(linkPath, properties)) {
+    ShowRefusal(ws, "Cannot write the shortcut " + linkPath, files.LastFailure());
     return;
   }
   ListOf(ws, section).Clear();

@@ -31,6 +31,12 @@ namespace sw {
 constexpr int Normal = 1, Maximized = 3, ShowDefault = 10;
 }
 
+// A start that the user declined at the system's prompt is neither started nor an error.
+struct ElevatedStart {
+  bool started = false;
+  std::string error;  // why it did not start, for an error box
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -61,6 +67,14 @@ class Toolkit {
   // Whether the program runs with administrator rights: elevated, or on a system that
   // does not split them from the user's.
   virtual bool Elevated() const = 0;
+  // The account the program runs as when it is not the user logged on to the session (a
+  // standard user typed an administrator's password); empty otherwise.
+  virtual std::string OtherAccount() const = 0;
+  // Starts this program's executable again through the shell's "runas" verb, so that the
+  // system asks for administrator rights, with these parameters.
+  [[nodiscard]] virtual ElevatedStart StartElevated(const std::string& parameters) = 0;
+  // Ends the process at once: nothing more runs, no window closes first, nothing is saved.
+  [[noreturn]] virtual void EndAtOnce() = 0;
   // F1 in a form that no menu shortcut or key handler used: the form and its help context.
   std::function<void(Form& form, int helpContext)> onHelp;
 

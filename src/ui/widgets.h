@@ -316,7 +316,12 @@ struct ToolBarSpec {
   bool vertical = false;
   bool flat = true;
 };
-class ToolButton : public Control {};
+class ToolButton : public Control {
+ public:
+  // The shield that marks a command needing administrator rights, over the button's picture.
+  virtual void SetShield(bool shown) = 0;
+  virtual bool Shield() const = 0;
+};
 class ToolBar : public Control {
  public:
   // A button showing image `image` of the toolbar's image list (its caption is never shown).

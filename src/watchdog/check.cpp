@@ -19,7 +19,7 @@ bool CheckGuarded(CheckRun& run, const StartupSection& section, SectionCheck che
   try {
     return check(run, section);
   } catch (const StoreError& error) {
-    run.ShowError(error.what());
+    run.ShowError(error.what(), error.kind());
     return run.Reports() > reportsBefore;
   }
 }

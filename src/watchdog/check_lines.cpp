@@ -36,18 +36,28 @@ bool IsPlainFileName(const std::string& name) {
 }
 
 // Deletes the files of the folder that the user took out of the list. Names compare trimmed
-// and without case, so a file whose line the user kept is never deleted.
-void DeleteRemovedFiles(Workspace& ws, const StartupSection& section,
+// and without case, so a file whose line the user kept is never deleted. A file that cannot be
+// deleted is told and ends the deleting: false.
+bool DeleteRemovedFiles(CheckRun& run, const StartupSection& section,
                         const std::vector<std::string>& current,
                         const std::vector<std::string>& kept) {
   std::set<std::string> keptKeys;
   for (const std::string& name : kept) keptKeys.insert(FoldCase(TrimLine(name)));
   for (const std::string& name : current) {
-    if (keptKeys.count(FoldCase(TrimLine(name))) == 0 && IsPlainFileName(name)) {
-      // A file that stays is seen by the next check.
-      static_cast<void>(ws.store.DeleteFile(section.place + name));
+    if (keptKeys.count(FoldCase(TrimLine(name))) != 0 || !IsPlainFileName(name))
+      continue;
+    const std::string path = section.place + name;
+    Store& store = run.ws.store;
+    if (store.DeleteFile(path))
+      continue;
+    const StoreFailure failure = store.LastFailure();
+    // A file someone else took away first is as good as deleted.
+    if (store.GetFileAttributes(path) != kInvalidAttributes) {
+      run.ShowError("Cannot delete " + path, failure);
+      return false;
     }
   }
+  return true;
 }
 
 void Reload(Workspace& ws, const StartupSection& section) {
@@ -91,11 +101,12 @@ void ChangeBack(CheckRun& run, const LineReport& r) {
 void SaveList(CheckRun& run, const LineReport& r) {
   const std::vector<ChangeLine> list = run.report.List();
   const std::vector<std::string> texts = Texts(list);
+  // The snapshot takes the list only when the place holds it.
   if (r.section.kind == kindTextFile) {
     if (!WriteTextFile(run.ws, r.section.place, texts))
       return;
-  } else {
-    DeleteRemovedFiles(run.ws, r.section, r.current, texts);
+  } else if (!DeleteRemovedFiles(run, r.section, r.current, texts)) {
+    return;
   }
   if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, texts); })) {
     run.Logged(LogChangeList(run.ws, list, LogKind::MadeManually, r.section.place));

@@ -1,6 +1,7 @@
 #include "watchdog/check_run.h"
 
 #include "sources/error_box.h"
+#include "sources/restart_offer.h"
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
@@ -21,14 +22,14 @@ bool CheckRun::WriteSnapshot(const std::function<void()>& write) {
   try {
     write();
     return true;
-  } catch (const StoreError&) {
-    ShowError(kSnapshotWriteError);
+  } catch (const StoreError& error) {
+    ShowError(kSnapshotWriteError, error.kind());
     return false;
   }
 }
 
-void CheckRun::ShowError(const std::string& text) {
-  tarnix::ShowError(ws, text);
+void CheckRun::ShowError(const std::string& text, StoreFailure failure) {
+  ShowRefusal(ws, text, failure);
 }
 
 }  // namespace tarnix

@@ -22,8 +22,9 @@ class CheckRun {
   void Logged(bool written);
   // Runs a snapshot write; a refused one is told and gives false.
   bool WriteSnapshot(const std::function<void()>& write);
-  // An error box owned by the main window.
-  void ShowError(const std::string& text);
+  // An error box owned by the main window; after a refusal of rights, the offer to restart
+  // as administrator.
+  void ShowError(const std::string& text, StoreFailure failure = StoreFailure::None);
 
   Workspace& ws;
   TForm1& report;

@@ -55,6 +55,10 @@ TForm1::TForm1(ui::Toolkit& toolkit, Teditline& editline)
   BitBtn1 = form->AddButton(close);
   form->SetTabOrder(
       {ListBox1, BitBtn1, kname1, Panel1, BitBtn2, btnCancel, btnEdit, Button1, btnSave});
+  // Both write the snapshot, which only an administrator may.
+  const bool needsRights = !toolkit.Elevated();
+  BitBtn2->SetShield(needsRights);
+  btnSave->SetShield(needsRights);
 
   BitBtn2->onClick = [this] { BitBtn2Click(); };
   btnCancel->onClick = [this] { btnCancelClick(); };

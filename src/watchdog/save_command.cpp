@@ -2,6 +2,7 @@
 
 #include "sources/error_box.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
@@ -75,7 +76,8 @@ bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std
   const TextWrite written = ws.store.SaveLines(path, lines);
   if (written)
     return true;
-  ShowError(ws, TextWriteError(path, lines, written));
+  ShowRefusal(ws, TextWriteError(path, lines, written),
+              written.outcome == TextWrite::Failed ? ws.store.LastFailure() : StoreFailure::None);
   return false;
 }
 
@@ -116,8 +118,8 @@ bool SaveSnapshot(Workspace& ws) {
   std::vector<std::string> leftOut;
   try {
     leftOut = SnapshotSections(ws);
-  } catch (const StoreError&) {
-    ShowError(ws, kSnapshotWriteError);
+  } catch (const StoreError& error) {
+    ShowRefusal(ws, kSnapshotWriteError, error.kind());
     return false;
   }
   TellLeftOut(ws, leftOut);

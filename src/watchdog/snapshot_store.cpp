@@ -23,7 +23,7 @@ void DeleteOtherValues(RegKey& key, const std::set<std::string>& keptFolded) {
     if (keptFolded.count(FoldCase(name)) != 0)
       continue;
     if (!key.DeleteValue(name))
-      throw StoreError("Cannot delete the registry value " + name);
+      throw StoreError("Cannot delete the registry value " + name, key.LastFailure());
   }
 }
 

@@ -9,8 +9,7 @@ using namespace ui::headless;
 
 const char kRefused[] =
     "Error with writing to registry. Possibly, write access denied to "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\n"
-    "Start Tarnix II as administrator to change this list.";
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class RunEditTest : public RunListsTest {};
 

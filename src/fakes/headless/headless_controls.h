@@ -209,9 +209,12 @@ class HeadlessToolButton : public ControlBase<ToolButton> {
   HeadlessToolButton(HeadlessForm& form, Node* parent, const std::string& name, int image,
                      const std::string& hint);
   int Image() const { return image_; }
+  void SetShield(bool shown) override { shield_ = shown; }
+  bool Shield() const override { return shield_; }
 
  private:
   int image_;
+  bool shield_ = false;
 };
 
 class HeadlessToolBar : public ControlBase<ToolBar> {

@@ -20,4 +20,8 @@ class UnexpectedDialog : public DriverError {
   using DriverError::DriverError;
 };
 
+// The program ended its process at once (EndAtOnce). No std::exception, so that nothing the
+// program catches can take it for a failure and go on: it ends the test's drive there.
+struct ProgramEnded {};
+
 }  // namespace tarnix::ui::headless

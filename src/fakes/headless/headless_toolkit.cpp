@@ -142,6 +142,16 @@ std::string HeadlessToolkit::StartProgram(const std::string& commandLine, int sh
   return programError_;
 }
 
+ElevatedStart HeadlessToolkit::StartElevated(const std::string& parameters) {
+  shellCalls_.push_back({"", "runas", "tarnix2.exe", parameters, "", sw::Normal});
+  return elevatedStart_;
+}
+
+void HeadlessToolkit::EndAtOnce() {
+  endedAtOnce_ = true;
+  throw ProgramEnded{};
+}
+
 void HeadlessToolkit::Dispatch(const std::function<void()>& handler) {
   try {
     handler();

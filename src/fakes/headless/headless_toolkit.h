@@ -64,6 +64,14 @@ class HeadlessToolkit : public Toolkit {
   // Elevated unless a test says otherwise, as every write the memory store grants by default.
   bool Elevated() const override { return elevated_; }
   void SetElevated(bool elevated) { elevated_ = elevated; }
+  std::string OtherAccount() const override { return otherAccount_; }
+  void SetOtherAccount(std::string account) { otherAccount_ = std::move(account); }
+  // Recorded with the verb "runas" among the shell calls; the outcome is the test's choice.
+  ElevatedStart StartElevated(const std::string& parameters) override;
+  void SetElevatedStart(ElevatedStart outcome) { elevatedStart_ = std::move(outcome); }
+  // Throws ProgramEnded.
+  [[noreturn]] void EndAtOnce() override;
+  bool EndedAtOnce() const { return endedAtOnce_; }
   // Runs the handler; a std::exception escaping it becomes an error box (title as caption,
   // OK button, stop icon) that needs no answer. DriverError and UnexpectedDialog pass through.
   void Dispatch(const std::function<void()>& handler) override;
@@ -125,6 +133,9 @@ class HeadlessToolkit : public Toolkit {
   std::string title_;
   bool terminated_ = false;
   bool elevated_ = true;
+  std::string otherAccount_;
+  ElevatedStart elevatedStart_{true, ""};
+  bool endedAtOnce_ = false;
   int runs_ = 0;
   std::function<void()> runScript_;
   std::vector<HeadlessForm*> forms_;

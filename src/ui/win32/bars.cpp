@@ -90,6 +90,43 @@ ToolButton* ToolBarImpl::Button(int index) const {
   return buttons_[static_cast<size_t>(index)].get();
 }
 
+ToolButtonImpl* ToolBarImpl::ById(int id) const {
+  for (const auto& button : buttons_) {
+    if (button->Id() == id)
+      return button.get();
+  }
+  return nullptr;
+}
+
+// A toolbar button is no window of its own: its shield is drawn over its picture, in the
+// bottom right corner, after the toolbar drew the button.
+bool ToolBarImpl::OnNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != NM_CUSTOMDRAW || header.hwndFrom != hwnd_)
+    return false;
+  const auto& draw = reinterpret_cast<NMCUSTOMDRAW&>(header);
+  result = CDRF_DODEFAULT;
+  if (draw.dwDrawStage == CDDS_PREPAINT) {
+    result = CDRF_NOTIFYITEMDRAW;
+  } else if (draw.dwDrawStage == CDDS_ITEMPREPAINT) {
+    ToolButtonImpl* button = ById(static_cast<int>(draw.dwItemSpec));
+    if (button && button->Shield())
+      result = CDRF_NOTIFYPOSTPAINT;
+  } else if (draw.dwDrawStage == CDDS_ITEMPOSTPAINT) {
+    DrawShield(draw);
+  }
+  return true;
+}
+
+void ToolBarImpl::DrawShield(const NMCUSTOMDRAW& draw) const {
+  const int size = Owner().Scale()(10);
+  HICON shield = ShieldIcon(size);
+  if (shield == nullptr)
+    return;
+  const int inset = Owner().Scale()(2);
+  DrawIconEx(draw.hdc, draw.rc.right - size - inset, draw.rc.bottom - size - inset, shield, size,
+             size, 0, nullptr, DI_NORMAL);
+}
+
 ToolButtonImpl::ToolButtonImpl(ToolBarImpl& bar, std::string name, std::string hint)
     : bar_(bar),
       name_(std::move(name)),
@@ -111,6 +148,11 @@ bool ToolButtonImpl::Visible() const {
 
 void ToolButtonImpl::SetVisible(bool visible) {
   SendMessageW(bar_.Hwnd(), TB_HIDEBUTTON, id_, MAKELPARAM(visible ? FALSE : TRUE, 0));
+}
+
+void ToolButtonImpl::SetShield(bool shown) {
+  shield_ = shown;
+  InvalidateRect(bar_.Hwnd(), nullptr, TRUE);
 }
 
 void ToolButtonImpl::SetHint(const std::string& hint) {

@@ -4,6 +4,10 @@
 #include <memory>
 #include <vector>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "ui/win32/control_base.h"
 
 namespace tarnix::ui::win32 {
@@ -36,6 +40,8 @@ class ToolButtonImpl final : public ToolButton, public CommandTarget {
   void SetVisible(bool visible) override;
   bool Focused() const override { return false; }
   void SetFocus() override {}
+  void SetShield(bool shown) override;
+  bool Shield() const override { return shield_; }
   void SetHint(const std::string& hint) override;
   std::string Hint() const override { return hint_; }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
@@ -53,6 +59,7 @@ class ToolButtonImpl final : public ToolButton, public CommandTarget {
   std::wstring wideHint_;
   PopupMenu* popup_ = nullptr;
   int id_;
+  bool shield_ = false;
 };
 
 class ToolBarImpl final : public WindowControl<ToolBar> {
@@ -61,8 +68,12 @@ class ToolBarImpl final : public WindowControl<ToolBar> {
   ToolButton* AddButton(const std::string& name, int image, const std::string& hint) override;
   int ButtonCount() const override { return static_cast<int>(buttons_.size()); }
   ToolButton* Button(int index) const override;
+  bool OnNotify(NMHDR& header, LRESULT& result) override;
 
  private:
+  ToolButtonImpl* ById(int id) const;
+  void DrawShield(const NMCUSTOMDRAW& draw) const;
+
   ToolBarSpec spec_;
   std::vector<std::unique_ptr<ToolButtonImpl>> buttons_;
 };

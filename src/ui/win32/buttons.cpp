@@ -7,19 +7,6 @@
 
 namespace tarnix::ui::win32 {
 
-namespace {
-
-constexpr WORD kShieldIcon = 32518;  // IDI_SHIELD, spelled as a number in both character sets
-
-// The system's shield at the given size, shared (never destroyed); null where the system has
-// none.
-HICON ShieldIcon(int size) {
-  return static_cast<HICON>(
-      LoadImageW(nullptr, MAKEINTRESOURCEW(kShieldIcon), IMAGE_ICON, size, size, LR_SHARED));
-}
-
-}  // namespace
-
 ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
     : WindowControl<Button>(&form, spec.name), spec_(spec) {
   std::string caption = spec.caption.empty() ? StandardCaption(spec.kind) : spec.caption;

@@ -1,9 +1,35 @@
-// Whether the process holds administrator rights, as its access token tells.
+// Whether the process holds administrator rights, as its access token tells, and whose account
+// it runs as.
 #include <windows.h>
 
+#include <wtsapi32.h>
+
+#include "base/unicode_win32.h"
 #include "ui/win32/toolkit_impl.h"
 
 namespace tarnix::ui::win32 {
+
+namespace {
+
+std::wstring ProcessUser() {
+  wchar_t name[257] = {};
+  DWORD size = 257;
+  return GetUserNameW(name, &size) ? std::wstring(name) : std::wstring();
+}
+
+std::wstring SessionUser() {
+  wchar_t* name = nullptr;
+  DWORD bytes = 0;
+  if (!WTSQuerySessionInformationW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName,
+                                   &name, &bytes) ||
+      name == nullptr)
+    return {};
+  std::wstring user(name);
+  WTSFreeMemory(name);
+  return user;
+}
+
+}  // namespace
 
 // A token that cannot be asked is taken as not elevated: the caller then offers what a
 // standard user needs, which an administrator can still use.
@@ -16,6 +42,20 @@ bool Win32Toolkit::Elevated() const {
   bool asked = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
   CloseHandle(token);
   return asked && elevation.TokenIsElevated != 0;
+}
+
+// Account names compare without case. Where either name is unknown nothing is said.
+std::string Win32Toolkit::OtherAccount() const {
+  const std::wstring process = ProcessUser();
+  const std::wstring session = SessionUser();
+  if (process.empty() || session.empty() ||
+      CompareStringOrdinal(process.c_str(), -1, session.c_str(), -1, TRUE) == CSTR_EQUAL)
+    return {};
+  return Narrow(process);
+}
+
+void Win32Toolkit::EndAtOnce() {
+  ExitProcess(0);
 }
 
 }  // namespace tarnix::ui::win32

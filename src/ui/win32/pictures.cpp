@@ -6,6 +6,12 @@
 
 namespace tarnix::ui::win32 {
 
+HICON ShieldIcon(int size) {
+  constexpr WORD kShieldIcon = 32518;  // IDI_SHIELD, spelled as a number in both character sets
+  return static_cast<HICON>(
+      LoadImageW(nullptr, MAKEINTRESOURCEW(kShieldIcon), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 namespace {
 
 void AddPicture(HIMAGELIST list, const Picture32& picture) {

@@ -23,6 +23,10 @@ class PictureImpl final : public WindowControl<Picture> {
   HBITMAP bitmap_ = nullptr;
 };
 
+// The system's shield at the given size, shared (never destroyed); null where the system has
+// none.
+HICON ShieldIcon(int size);
+
 // The images are scaled from their design size to the screen's dpi.
 class ImageListImpl final : public ImageList {
  public:

@@ -67,15 +67,15 @@ std::string SystemMessage(DWORD error) {
   return message.empty() ? "error " + std::to_string(error) : Narrow(message);
 }
 
-// The shell's "open" on a program, which asks for elevation where the program needs it and
-// shows no error box of its own; the error, or ERROR_SUCCESS.
-DWORD ShellOpen(HWND owner, const std::wstring& program, const std::wstring& arguments,
-                int showCommand) {
+// The shell's verb on a program ("open" asks for elevation where the program needs it,
+// "runas" always); no error box of its own. The error, or ERROR_SUCCESS.
+DWORD ShellStart(HWND owner, const wchar_t* verb, const std::wstring& program,
+                 const std::wstring& arguments, int showCommand) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
   info.hwnd = owner;
-  info.lpVerb = L"open";
+  info.lpVerb = verb;
   info.lpFile = program.c_str();
   info.lpParameters = OrNull(arguments);
   info.nShow = showCommand;
@@ -144,11 +144,32 @@ int Win32Toolkit::ShellExecute(Form* owner, const std::string& verb, const std::
 
 std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showCommand) {
   auto [program, arguments] = SplitCommandLine(Widen(commandLine));
-  DWORD error = ShellOpen(OwnerWindow(nullptr), program, arguments, showCommand);
+  DWORD error = ShellStart(OwnerWindow(nullptr), L"open", program, arguments, showCommand);
   // Declining the elevation prompt is the user's choice, not a failure.
   if (error == ERROR_SUCCESS || error == ERROR_CANCELLED)
     return {};
   return "Cannot start " + Narrow(program) + ": " + SystemMessage(error);
+}
+
+ElevatedStart Win32Toolkit::StartElevated(const std::string& parameters) {
+  std::wstring program(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
+    if (length == 0)
+      return {false, "Cannot start Tarnix2 as administrator: " + SystemMessage(GetLastError())};
+    if (length < program.size()) {
+      program.resize(length);
+      break;
+    }
+    program.resize(program.size() * 2);
+  }
+  DWORD error =
+      ShellStart(OwnerWindow(nullptr), L"runas", program, Widen(parameters), SW_SHOWNORMAL);
+  if (error == ERROR_SUCCESS)
+    return {true, {}};
+  if (error == ERROR_CANCELLED)
+    return {};
+  return {false, "Cannot start Tarnix2 as administrator: " + SystemMessage(error)};
 }
 
 }  // namespace tarnix::ui::win32

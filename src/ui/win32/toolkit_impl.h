@@ -30,6 +30,9 @@ class Win32Toolkit final : public Toolkit {
                    int showCommand) override;
   std::string StartProgram(const std::string& commandLine, int showCommand) override;
   bool Elevated() const override;
+  std::string OtherAccount() const override;
+  ElevatedStart StartElevated(const std::string& parameters) override;
+  [[noreturn]] void EndAtOnce() override;
   void Dispatch(const std::function<void()>& handler) override;
   void Terminate() override;
   bool Terminated() const override { return terminated_; }

@@ -234,6 +234,23 @@ TEST_F(WatchdogTest, AConfirmedChangeIsNotReportedAgain) {
   EXPECT_NE(ReadFile(LogPath()).find(std::string(kUserRun) + " are confirmed"), std::string::npos);
 }
 
+// A write Windows refuses for lack of rights is told; Wine runs every program elevated, so the
+// restart as administrator is never offered there, and the program ends as it would have.
+TEST_F(WatchdogTest, ARefusedSnapshotWriteIsToldAndUnderWineOffersNoRestart) {
+  const std::wstring snapshot = std::wstring(kSnapshotPath) + L"\\HKCU_Run";
+  ASSERT_TRUE(SetKeyAccess(HKEY_LOCAL_MACHINE, snapshot, kReadOnlyAccess));
+  ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
+  CheckRun run;
+  HWND report = run.WaitForReport();
+  ASSERT_NE(report, nullptr);
+  run.Press(report, L"BitBtn2");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_TRUE(SetKeyAccess(HKEY_LOCAL_MACHINE, snapshot, kFullAccess));
+  EXPECT_EQ(run.boxes, std::vector<std::wstring>{L"Error with writing to registry. Possibly,  "
+                                                 L"write access denied to HKLM\\Software\\..."});
+  EXPECT_EQ(ReadFile(LogPath()).find(" are confirmed"), std::string::npos);
+}
+
 TEST_F(WatchdogTest, ARunValueBeyondTheCodePageIsChangedBackAndLoggedSpelledOut) {
   const wchar_t name[] = L"E2E W\u00e4tchdog \U0001F600";
   const wchar_t command[] = L"C:\\e2e\\\U0001F600.exe";

@@ -2,8 +2,6 @@
 // key and folder, and what only the real platform answers.
 #include "base/win32_api.h"
 
-#include <sddl.h>
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,6 +9,7 @@
 #include "base/text_case.h"
 #include "base/unicode_win32.h"
 #include "conformance/store_conformance.h"
+#include "e2e/support/registry.h"
 #include "e2e/support/tarnix_process.h"
 #include "platform/store_win32.h"
 
@@ -44,27 +43,6 @@ void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
-// Gives the key the access list written in the platform's descriptor language.
-bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access) {
-  PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
-                                                            nullptr)) {
-    return false;
-  }
-  HKEY key = nullptr;
-  LONG rc = RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key);
-  if (rc == ERROR_SUCCESS) {
-    rc = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-    RegCloseKey(key);
-  }
-  LocalFree(descriptor);
-  return rc == ERROR_SUCCESS;
-}
-
-// Everyone may read the key and change its access list, nothing more.
-constexpr const wchar_t* kReadOnlyAccess = L"D:P(A;;KRWD;;;WD)";
-constexpr const wchar_t* kFullAccess = L"D:P(A;;KA;;;WD)";
-
 class Win32Target : public ConformanceTarget {
  public:
   Win32Target() : name_(RandomName()) {
@@ -79,7 +57,7 @@ class Win32Target : public ConformanceTarget {
       RegCloseKey(key);
   }
   ~Win32Target() override {
-    for (const auto& key : denied_) SetKeyAccess(HKEY_CURRENT_USER, key, kFullAccess);
+    for (const auto& key : denied_) e2e::SetKeyAccess(HKEY_CURRENT_USER, key, e2e::kFullAccess);
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(scratchKey().substr(1)).c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TarnixConformance");
     RemoveTree(Widen(folder_));
@@ -103,7 +81,7 @@ class Win32Target : public ConformanceTarget {
     RegSetValueExW(key, L"kept", 0, REG_SZ, reinterpret_cast<const BYTE*>(kept), sizeof kept);
     RegCloseKey(key);
     denied_.push_back(path);
-    ASSERT_TRUE(SetKeyAccess(HKEY_CURRENT_USER, path, kReadOnlyAccess));
+    ASSERT_TRUE(e2e::SetKeyAccess(HKEY_CURRENT_USER, path, e2e::kReadOnlyAccess));
   }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/command_line.h"
 #include "base/unicode_win32.h"
 #include "fakes/headless/headless_toolkit.h"
 #include "ui/win32/win32_find.h"
@@ -143,6 +145,50 @@ TEST_F(UiWin32, ShieldMarksPushAndPictureButtonsUnderAnElevatedToken) {
   Settle();
   EXPECT_FALSE(t->confirm->Shield());
   EXPECT_EQ(Pixels(confirm), plain);
+}
+
+// A tool button has no window of its own: its shield is drawn over its picture.
+TEST_F(UiWin32, ShieldOverAToolButtonsPicture) {
+  HWND bar = Control(L"ToolBar2");
+  const std::vector<uint32_t> plain = Pixels(bar);
+  ToolButton* button = t->side->Button(1);
+  button->SetShield(true);
+  Settle();
+  EXPECT_TRUE(button->Shield());
+  EXPECT_FALSE(t->side->Button(0)->Shield());
+  EXPECT_NE(Pixels(bar), plain);
+  EXPECT_TRUE(SaveScreenshot(hwnd, "ui_test_tool_shield.bmp"));
+  button->SetShield(false);
+  Settle();
+  EXPECT_EQ(Pixels(bar), plain);
+}
+
+// Wine runs every program as the session's own user, so the main caption names nobody.
+TEST_F(UiWin32, UnderWineTheProgramRunsAsTheSessionsUser) {
+  EXPECT_EQ(Kit().OtherAccount(), "");
+}
+
+// The restart as administrator passes the arguments through the shell as one line, which the
+// new instance splits again.
+TEST(CommandLine, JoinedArgumentsSplitBackExactly) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"/c"},
+      {"/c", "extra"},
+      {"C:\\Program Files\\Tarnix2\\", "a b", "tab\there"},
+      {"say \"hi\"", "back\\\"slash", "", "\\\\server\\share\\"},
+      {"K\u00f6ln", "\u00e9t\u00e9 x"},
+  };
+  for (const std::vector<std::string>& arguments : cases) {
+    const std::wstring line = L"tarnix2.exe " + Widen(JoinArguments(arguments));
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
+    ASSERT_NE(words, nullptr);
+    std::vector<std::string> split;
+    for (int i = 1; i < count; ++i) split.push_back(Narrow(words[i]));
+    LocalFree(words);
+    EXPECT_EQ(split, arguments) << Narrow(line);
+  }
 }
 
 TEST_F(UiWin32, ListItemsAndSelection) {

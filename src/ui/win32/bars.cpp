@@ -118,11 +118,11 @@ bool ToolBarImpl::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 void ToolBarImpl::DrawShield(const NMCUSTOMDRAW& draw) const {
-  const int size = Owner().Scale()(10);
+  const int size = GetSystemMetrics(SM_CXSMICON);
   HICON shield = ShieldIcon(size);
   if (shield == nullptr)
     return;
-  const int inset = Owner().Scale()(2);
+  const int inset = Owner().Scale()(1);
   DrawIconEx(draw.hdc, draw.rc.right - size - inset, draw.rc.bottom - size - inset, shield, size,
              size, 0, nullptr, DI_NORMAL);
 }

@@ -1,5 +1,7 @@
 #include "e2e/support/registry.h"
 
+#include <sddl.h>
+
 namespace e2e {
 
 bool SetStringValue(HKEY root, const std::wstring& path, const std::wstring& name,
@@ -39,6 +41,22 @@ bool KeyExists(HKEY root, const wchar_t* path) {
     return false;
   RegCloseKey(key);
   return true;
+}
+
+bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
+                                                            nullptr)) {
+    return false;
+  }
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key);
+  if (rc == ERROR_SUCCESS) {
+    rc = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    RegCloseKey(key);
+  }
+  LocalFree(descriptor);
+  return rc == ERROR_SUCCESS;
 }
 
 }  // namespace e2e

@@ -18,6 +18,13 @@ void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name);
 void DeleteKeyTree(HKEY root, const std::wstring& path);
 bool KeyExists(HKEY root, const wchar_t* path);
 
+// Access lists in the platform's descriptor language: everyone may read the key and change its
+// access list, nothing more; everyone may do everything.
+inline const wchar_t kReadOnlyAccess[] = L"D:P(A;;KRWD;;;WD)";
+inline const wchar_t kFullAccess[] = L"D:P(A;;KA;;;WD)";
+// Gives the key the access list; whether it took it.
+bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access);
+
 // A value set for one test and removed again when it ends.
 class SeededValue {
  public:

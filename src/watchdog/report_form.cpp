@@ -37,7 +37,7 @@ TForm1::TForm1(ui::Toolkit& toolkit, Teditline& editline)
   Button1 = form->AddButton(
       PictureButton("Button1", "Delete Line", {128, 24, 105, 33}, IDB_BTN_DELETE_LINE));
   btnSave = form->AddButton(
-      PictureButton("btnSave", "Save current list", {248, 24, 137, 33}, IDB_BTN_SAVE_LIST));
+      PictureButton("btnSave", "Save current list", {248, 24, 150, 33}, IDB_BTN_SAVE_LIST));
   Image1 = form->AddPicture({"Image1", {408, 32, 16, 16}, IDB_MARK_DELETED});
   Label2 = form->AddLabel({"Label2", "Deleted or changed", {442, 32, 130, 16}});
   Image2 = form->AddPicture({"Image2", {408, 48, 16, 16}, IDB_MARK_ADDED});
@@ -46,7 +46,7 @@ TForm1::TForm1(ui::Toolkit& toolkit, Teditline& editline)
   ListBox1 = form->AddListBox(list);
   Panel1 = form->AddPanel({"Panel1", {0, 368, 601, 49}});
   BitBtn2 = form->AddButton(
-      PictureButton("BitBtn2", "OK! That's right!", {40, 376, 145, 33}, IDB_BTN_CONFIRM));
+      PictureButton("BitBtn2", "OK! That's right!", {36, 376, 153, 33}, IDB_BTN_CONFIRM));
   btnCancel = form->AddButton(
       PictureButton("btnCancel", "Change Back!", {232, 376, 145, 33}, IDB_BTN_CHANGE_BACK));
   ui::ButtonSpec close{"BitBtn1", "", {424, 376, 145, 33}, ui::ButtonKind::Close};
@@ -55,7 +55,8 @@ TForm1::TForm1(ui::Toolkit& toolkit, Teditline& editline)
   BitBtn1 = form->AddButton(close);
   form->SetTabOrder(
       {ListBox1, BitBtn1, kname1, Panel1, BitBtn2, btnCancel, btnEdit, Button1, btnSave});
-  // Both write the snapshot, which only an administrator may.
+  // Both write the snapshot, which only an administrator may. They are wide enough for the
+  // shield beside their picture.
   const bool needsRights = !toolkit.Elevated();
   BitBtn2->SetShield(needsRights);
   btnSave->SetShield(needsRights);

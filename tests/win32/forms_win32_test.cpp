@@ -162,7 +162,10 @@ Room Needed(const Window& control, int dpi) {
           dynamic_cast<ui::win32::ButtonImpl*>(ui::win32::WindowBase::FromHwnd(control.hwnd));
       SIZE image = button ? button->ImageSize() : SIZE{0, 0};
       int gap = MulDiv(5, dpi, 120);
-      return {{2 * px(4) + image.cx + gap + text.cx, 2 * px(3) + std::max(image.cy, text.cy)},
+      const int shieldSize = GetSystemMetrics(SM_CXSMICON);
+      int shield = button && button->Shield() ? shieldSize + MulDiv(3, dpi, 120) : 0;
+      return {{2 * px(4) + shield + image.cx + gap + text.cx,
+               2 * px(3) + std::max({image.cy, text.cy, shield ? LONG{shieldSize} : 0})},
               "picture button"};
     }
     default:
@@ -213,6 +216,9 @@ class FormsAtEveryDpi : public ::testing::TestWithParam<int> {
 
 TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
   int dpi = GetParam();
+  // As a standard user sees them: Wine runs every program elevated, without shields.
+  program->Form1.BitBtn2->SetShield(true);
+  program->Form1.btnSave->SetShield(true);
   std::vector<Window> forms = Forms(Kit());
   ASSERT_GE(forms.size(), 12u);
   int checked = 0;
@@ -235,13 +241,16 @@ TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
   EXPECT_GT(checked, 0);
 }
 
-// Written as report_window_<dpi>.bmp beside the test, to look at.
+// Written as report_window_<dpi>.bmp beside the test, to look at, with the shields a standard
+// user sees.
 TEST_P(FormsAtEveryDpi, ScreenshotOfTheReportWindow) {
   TForm1& report = program->Form1;
   report.SetHeading("Registry HKEY_CURRENT_USER\\...\\Run");
   report.SetList({{"Tarnix2=C:\\Program Files\\Tarnix2\\tarnix2.exe /c", ChangeMark::Unchanged},
                   {"Updater=C:\\Tools\\update.exe", ChangeMark::Added},
                   {"Mouse=C:\\Windows\\mouse.exe", ChangeMark::Deleted}});
+  report.BitBtn2->SetShield(true);
+  report.btnSave->SetShield(true);
   report.form->Show();
   HWND window = dynamic_cast<ui::win32::Win32Form&>(*report.form).Hwnd();
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -168,6 +168,26 @@ TEST_F(UiWin32, UnderWineTheProgramRunsAsTheSessionsUser) {
   EXPECT_EQ(Kit().OtherAccount(), "");
 }
 
+// The restart starts this very executable through "runas" with the arguments: here the test
+// program, asked to run no test and to write its (empty) report where a blank is in the way.
+TEST_F(UiWin32, StartElevatedStartsThisExecutableAgainWithTheArguments) {
+  wchar_t temp[MAX_PATH];
+  const std::wstring report =
+      std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"restart probe.xml";
+  DeleteFileW(report.c_str());
+  const ElevatedStart start = Kit().StartElevated(
+      JoinArguments({"--gtest_filter=NoTestHasThisName", "--gtest_output=xml:" + Narrow(report)}));
+  EXPECT_TRUE(start.started) << start.error;
+  EXPECT_EQ(start.error, "");
+  bool written = false;
+  for (int tries = 0; tries < 300 && !written; ++tries) {
+    written = GetFileAttributesW(report.c_str()) != INVALID_FILE_ATTRIBUTES;
+    Sleep(100);
+  }
+  EXPECT_TRUE(written);
+  DeleteFileW(report.c_str());
+}
+
 // The restart as administrator passes the arguments through the shell as one line, which the
 // new instance splits again.
 TEST(CommandLine, JoinedArgumentsSplitBackExactly) {

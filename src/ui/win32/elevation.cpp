@@ -31,17 +31,22 @@ std::wstring SessionUser() {
 
 }  // namespace
 
-// A token that cannot be asked is taken as not elevated: the caller then offers what a
-// standard user needs, which an administrator can still use.
+// A system before Vista knows no elevation (the class is unknown to it): the program has all
+// the rights it will ever get. Any other token that cannot be asked is taken as not elevated:
+// the caller then offers what a standard user needs, which an administrator can still use.
 bool Win32Toolkit::Elevated() const {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
     return false;
   TOKEN_ELEVATION elevation{};
   DWORD size = 0;
-  bool asked = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+  const bool asked =
+      GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+  const DWORD error = asked ? ERROR_SUCCESS : GetLastError();
   CloseHandle(token);
-  return asked && elevation.TokenIsElevated != 0;
+  if (!asked)
+    return error == ERROR_INVALID_PARAMETER;
+  return elevation.TokenIsElevated != 0;
 }
 
 // Account names compare without case. Where either name is unknown nothing is said.

@@ -143,8 +143,10 @@ void TakePageAsFile(Workspace& ws, const StartupSection& section) {
 
 bool AnyTextModified(const Workspace& ws) {
   const PlaceViews& v = ws.views;
-  return v.autoex->Modified() || v.config->Modified() || v.winstart->Modified() ||
-         v.load->Modified() || v.run->Modified();
+  // A workspace without the main window's pages holds no edits.
+  const auto modified = [](const auto* control) { return control && control->Modified(); };
+  return modified(v.autoex) || modified(v.config) || modified(v.winstart) || modified(v.load) ||
+         modified(v.run);
 }
 
 void ClearModifiedMarks(Workspace& ws) {

@@ -18,6 +18,12 @@ inline const char kRestartQuestion[] =
     "Windows refused the change: Tarnix2 runs without administrator rights.\r\n\r\n"
     "Restart Tarnix2 as administrator?";
 inline const char kUnsavedEditsLost[] = "\r\n\r\nThe edits that were not saved will be lost.";
+// The error boxes of a refused snapshot and of a refused machine run list.
+inline const char kSnapshotRefused[] =
+    "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...";
+inline const char kMachineRunRefused[] =
+    "Error with writing to registry. Possibly, write access denied to "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // For every call that would change something, how many message boxes had been shown by then.
 // Asked to, it reports every refusal of rights as a failure of another kind, so that a path

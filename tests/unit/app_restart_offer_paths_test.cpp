@@ -9,12 +9,6 @@ namespace {
 
 using namespace ui::headless;
 
-const char kSnapshotRefused[] =
-    "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...";
-const char kMachineRunRefused[] =
-    "Error with writing to registry. Possibly, write access denied to "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 const char kSnapshotKey[] = "HKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2\\Save";
 
 // The uninstall names every key of the program that it could not delete, deepest first.
@@ -39,7 +33,12 @@ struct RefusedPath {
   std::function<void(Session&)> act;  // empty: the user does nothing while it runs
   std::string refusal;                // the error box of the refused write
   std::string otherwise;              // that of a failure of another kind, where it differs
+  bool editsLost;                     // a page holds edits that a restart would lose
 };
+
+std::string Question(const RefusedPath& path) {
+  return std::string(kRestartQuestion) + (path.editsLost ? kUnsavedEditsLost : "");
+}
 
 void PrintTo(const RefusedPath& path, std::ostream* out) {
   *out << path.name;
@@ -79,7 +78,8 @@ const RefusedPath kPaths[] = {
      },
      {},
      kSnapshotRefused,
-     ""},
+     "",
+     false},
     {"Save",
      {},
      "",
@@ -87,7 +87,8 @@ const RefusedPath kPaths[] = {
      [](Session& s) { s.RefuseMachineKeys(); },
      [](Session& s) { PressKey(s.MainForm(), ui::vk::F2); },
      kSnapshotRefused,
-     ""},
+     "",
+     false},
     {"ConfirmInTheCheck",
      {"/c"},
      "/c",
@@ -99,7 +100,8 @@ const RefusedPath kPaths[] = {
      },
      {},
      kSnapshotRefused,
-     ""},
+     "",
+     false},
     {"SaveCurrentListInTheCheck",
      {"/c"},
      "/c",
@@ -111,7 +113,8 @@ const RefusedPath kPaths[] = {
      },
      {},
      kSnapshotRefused,
-     ""},
+     "",
+     false},
     {"CheckSystemOnStartup",
      {},
      "",
@@ -119,7 +122,8 @@ const RefusedPath kPaths[] = {
      [](Session& s) { s.RefuseMachineKeys(); },
      [](Session& s) { Click(FindMenuItem(s.MainForm(), "N13")); },
      "Cannot open the registry key " + std::string(kSnapshotKey) + "\\HKCU_Run for writing",
-     ""},
+     "",
+     false},
     {"ChangeBackOfTheMachineRunList",
      {"/C"},
      "/C",
@@ -132,7 +136,8 @@ const RefusedPath kPaths[] = {
      {},
      "Cannot open the registry key "
      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run for writing",
-     ""},
+     "",
+     false},
     {"DeleteOnTheMachineRunList",
      {},
      "",
@@ -143,7 +148,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { RunListCommand(s, &Tmform::ToolButton1); },
      kMachineRunRefused,
-     ""},
+     "",
+     false},
     {"EditOnTheMachineRunList",
      {},
      "",
@@ -157,7 +163,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { RunListCommand(s, &Tmform::ToolButton2); },
      kMachineRunRefused,
-     ""},
+     "",
+     false},
     {"AddOnTheMachineRunList",
      {},
      "",
@@ -168,7 +175,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { RunListCommand(s, &Tmform::ToolButton3); },
      kMachineRunRefused,
-     ""},
+     "",
+     false},
     {"UndoOnTheMachineRunList",
      {},
      "",
@@ -184,7 +192,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { RunListCommand(s, &Tmform::ToolButton15); },
      "Permission to key HKCUSoftwareTarnix denied",
-     ""},
+     "",
+     false},
     {"DeleteInTheAllUsersFolder",
      {},
      "",
@@ -195,7 +204,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton16); },
      "Cannot delete " + CommonStartup("All.lnk"),
-     ""},
+     "",
+     false},
     {"EditInTheAllUsersFolder",
      {},
      "",
@@ -209,7 +219,8 @@ const RefusedPath kPaths[] = {
      },
      [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton17); },
      "Cannot write the shortcut " + CommonStartup("All.lnk"),
-     ""},
+     "",
+     false},
     {"AddInTheAllUsersFolder",
      {},
      "",
@@ -223,7 +234,8 @@ const RefusedPath kPaths[] = {
        Click(*s.Main().ToolButton18);
      },
      "Cannot write the shortcut " + CommonStartup("Everyone.lnk"),
-     ""},
+     "",
+     false},
     {"SaveCurrentListOfTheAllUsersFolder",
      {"/c"},
      "/c",
@@ -239,7 +251,22 @@ const RefusedPath kPaths[] = {
      },
      {},
      "Cannot delete " + CommonStartup("New.lnk"),
-     ""},
+     "",
+     false},
+    {"SaveOfAnEditedSystemFile",
+     {},
+     "",
+     true,
+     [](Session& s) { s.store.SetFileFault("C:\\WINDOWS\\SYSTEM32", FileFault::WriteDenied); },
+     [](Session& s) {
+       SelectPage(*s.Main().PageControl1, 2);
+       Focus(*s.Main().config);
+       TypeText(s.MainForm(), "files=40");
+       PressKey(s.MainForm(), ui::vk::F2);
+     },
+     "Cannot create file C:\\WINDOWS\\SYSTEM32\\CONFIG.NT",
+     "",
+     true},
     {"Uninstall",
      {"/u"},
      "/u",
@@ -250,7 +277,8 @@ const RefusedPath kPaths[] = {
      },
      {},
      UninstallRefused(),
-     ""},
+     "",
+     false},
     {"StartTypeOfAService",
      {},
      "",
@@ -269,7 +297,8 @@ const RefusedPath kPaths[] = {
      },
      "Only an administrator can change the start type of a service. Start Tarnix II as an "
      "administrator to change it.",
-     "The start type of the service could not be changed."},
+     "The start type of the service could not be changed.",
+     false},
 };
 
 // The four ways a refused write can meet the program.
@@ -298,7 +327,7 @@ std::unique_ptr<Session> RunPath(const RefusedPath& path, Mode mode) {
 std::vector<std::string> Boxes(const Session& s, const RefusedPath& path) {
   std::vector<std::string> boxes;
   for (const MessageRecord& box : s.toolkit.Messages()) {
-    if (box.text == kRestartQuestion)
+    if (box.text == Question(path))
       continue;
     const bool refused =
         box.text == path.refusal || (!path.otherwise.empty() && box.text == path.otherwise);
@@ -313,10 +342,10 @@ TEST_P(RefusedPathTest, YesRestartsWithTheSameArgumentsAndEndsAtOnce) {
   const RefusedPath& path = GetParam();
   const auto s = RunPath(path, Mode::Yes);
   const auto& shown = s->toolkit.Messages();
-  ASSERT_EQ(s->Count(kRestartQuestion), 1);
+  ASSERT_EQ(s->Count(Question(path)), 1);
   ASSERT_GE(shown.size(), 2u);
   const MessageRecord& question = shown.back();
-  EXPECT_EQ(question.text, kRestartQuestion) << "a box after the question";
+  EXPECT_EQ(question.text, Question(path)) << "a box after the question";
   EXPECT_EQ(question.caption, "Attention!");
   EXPECT_EQ(question.style, ui::mb::YesNo | ui::mb::IconQuestion);
   EXPECT_EQ(question.owner, "mform");
@@ -335,7 +364,7 @@ TEST_P(RefusedPathTest, NoGoesOnAsAFailureOfAnotherKindDoes) {
   const RefusedPath& path = GetParam();
   const auto declined = RunPath(path, Mode::No);
   const auto other = RunPath(path, Mode::Other);
-  EXPECT_EQ(declined->Count(kRestartQuestion), 1);
+  EXPECT_EQ(declined->Count(Question(path)), 1);
   EXPECT_TRUE(declined->RunasCalls().empty());
   EXPECT_FALSE(declined->ended || declined->toolkit.EndedAtOnce());
   EXPECT_TRUE(declined->marks.empty());
@@ -350,7 +379,7 @@ TEST_P(RefusedPathTest, AFailureOfAnotherKindOffersNothing) {
   const auto s = RunPath(path, Mode::Other);
   EXPECT_EQ(s->Count(path.otherwise.empty() ? path.refusal : path.otherwise), 1)
       << "the path did not reach its write";
-  EXPECT_EQ(s->Count(kRestartQuestion), 0);
+  EXPECT_EQ(s->Count(Question(path)), 0);
   EXPECT_TRUE(s->toolkit.ShellCalls().empty());
   EXPECT_EQ(s->actDone, static_cast<bool>(path.act));
 }
@@ -360,7 +389,7 @@ TEST_P(RefusedPathTest, AnElevatedProgramOffersNothing) {
   const RefusedPath& path = GetParam();
   const auto s = RunPath(path, Mode::Elevated);
   EXPECT_EQ(s->Count(path.refusal), 1) << "the path did not reach its write";
-  EXPECT_EQ(s->Count(kRestartQuestion), 0);
+  EXPECT_EQ(s->Count(Question(path)), 0);
   EXPECT_TRUE(s->toolkit.ShellCalls().empty());
   EXPECT_EQ(s->actDone, static_cast<bool>(path.act));
 }

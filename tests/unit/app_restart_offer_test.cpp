@@ -8,12 +8,6 @@ namespace {
 
 using namespace ui::headless;
 
-const char kMachineRunRefused[] =
-    "Error with writing to registry. Possibly, write access denied to "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kSnapshotRefused[] =
-    "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...";
-
 using Marks = std::vector<std::pair<bool, size_t>>;
 
 // A standard user whose writes to HKEY_LOCAL_MACHINE are refused.

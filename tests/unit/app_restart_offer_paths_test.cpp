@@ -67,6 +67,21 @@ void AnswerAddForm(Session& s, const std::string& name, const std::string& comma
   });
 }
 
+using Step = std::function<void(Session&)>;
+
+// A command of the main window after a normal start.
+RefusedPath Command(const char* name, Step prepare, Step act, std::string refusal,
+                    bool editsLost = false) {
+  return {name, {},       "", true, std::move(prepare), std::move(act), std::move(refusal),
+          "",   editsLost};
+}
+
+// A decision in the report of the check that `argument` starts.
+RefusedPath InCheck(const char* name, const std::string& argument, Step prepare,
+                    std::string refusal) {
+  return {name, {argument}, argument, true, std::move(prepare), {}, std::move(refusal), "", false};
+}
+
 const RefusedPath kPaths[] = {
     {"FirstLaunchSnapshot",
      {},
@@ -80,193 +95,127 @@ const RefusedPath kPaths[] = {
      kSnapshotRefused,
      "",
      false},
-    {"Save",
-     {},
-     "",
-     true,
-     [](Session& s) { s.RefuseMachineKeys(); },
-     [](Session& s) { PressKey(s.MainForm(), ui::vk::F2); },
-     kSnapshotRefused,
-     "",
-     false},
-    {"ConfirmInTheCheck",
-     {"/c"},
-     "/c",
-     true,
-     [](Session& s) {
-       s.store.SetString(Root::CurrentUser, kRunKey, "Intruder", "evil.exe");
-       s.RefuseMachineKeys();
-       OnReport(s, [](TForm1& r) { Click(*r.BitBtn2); });
-     },
-     {},
-     kSnapshotRefused,
-     "",
-     false},
-    {"SaveCurrentListInTheCheck",
-     {"/c"},
-     "/c",
-     true,
-     [](Session& s) {
-       s.store.AddFile(s.folders.startup + "\\new.txt", "x");
-       s.RefuseMachineKeys();
-       OnReport(s, [](TForm1& r) { Click(*r.btnSave); });
-     },
-     {},
-     kSnapshotRefused,
-     "",
-     false},
-    {"CheckSystemOnStartup",
-     {},
-     "",
-     true,
-     [](Session& s) { s.RefuseMachineKeys(); },
-     [](Session& s) { Click(FindMenuItem(s.MainForm(), "N13")); },
-     "Cannot open the registry key " + std::string(kSnapshotKey) + "\\HKCU_Run for writing",
-     "",
-     false},
-    {"ChangeBackOfTheMachineRunList",
-     {"/C"},
-     "/C",
-     true,
-     [](Session& s) {
-       s.store.SetString(Root::LocalMachine, kRunKey, "Intruder", "evil.exe");
-       s.RefuseMachineKeys();
-       OnReport(s, [](TForm1& r) { Click(*r.btnCancel); });
-     },
-     {},
-     "Cannot open the registry key "
-     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run for writing",
-     "",
-     false},
-    {"DeleteOnTheMachineRunList",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.RefuseMachineKeys();
-       s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-     },
-     [](Session& s) { RunListCommand(s, &Tmform::ToolButton1); },
-     kMachineRunRefused,
-     "",
-     false},
-    {"EditOnTheMachineRunList",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.RefuseMachineKeys();
-       s.toolkit.OnModal("TEditStr", [&s](ui::Form&) {
-         s.program->EditStr.strval->SetText("other.exe");
-         Click(*s.program->EditStr.btOk);
-       });
-     },
-     [](Session& s) { RunListCommand(s, &Tmform::ToolButton2); },
-     kMachineRunRefused,
-     "",
-     false},
-    {"AddOnTheMachineRunList",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.RefuseMachineKeys();
-       AnswerAddForm(s, "New", "new.exe");
-     },
-     [](Session& s) { RunListCommand(s, &Tmform::ToolButton3); },
-     kMachineRunRefused,
-     "",
-     false},
-    {"UndoOnTheMachineRunList",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.store.SetString(Root::CurrentUser, "SOFTWARE\\Tarnix\\0 01.01.2020 10:00:00 0 Gone",
-                         "Command", "gone.exe");
-       s.RefuseMachineKeys();
-       s.toolkit.OnModal("Tundolist", [&s](ui::Form&) {
-         Select(*s.program->undolist.ListBox1, 0);
-         Click(*s.program->undolist.Button1);
-       });
-     },
-     [](Session& s) { RunListCommand(s, &Tmform::ToolButton15); },
-     "Permission to key HKCUSoftwareTarnix denied",
-     "",
-     false},
-    {"DeleteInTheAllUsersFolder",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.DenyCommonFolder();
-       s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-     },
-     [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton16); },
-     "Cannot delete " + CommonStartup("All.lnk"),
-     "",
-     false},
-    {"EditInTheAllUsersFolder",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.DenyCommonFolder();
-       s.toolkit.OnModal("TfrmLink", [&s](ui::Form&) {
-         s.program->frmLink.edtArg->SetText("-b");
-         Click(*s.program->frmLink.bbtSave);
-       });
-     },
-     [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton17); },
-     "Cannot write the shortcut " + CommonStartup("All.lnk"),
-     "",
-     false},
-    {"AddInTheAllUsersFolder",
-     {},
-     "",
-     true,
-     [](Session& s) {
-       s.DenyCommonFolder();
-       AnswerAddForm(s, "Everyone", "C:\\Tools\\all.exe");
-     },
-     [](Session& s) {
-       SelectPage(*s.Main().PageControl1, 7);
-       Click(*s.Main().ToolButton18);
-     },
-     "Cannot write the shortcut " + CommonStartup("Everyone.lnk"),
-     "",
-     false},
-    {"SaveCurrentListOfTheAllUsersFolder",
-     {"/c"},
-     "/c",
-     true,
-     [](Session& s) {
-       static_cast<void>(s.shortcuts.Plant(s.folders.commonStartup + "\\New.lnk", Decorated()));
-       s.DenyCommonFolder();
-       OnReport(s, [](TForm1& r) {
-         Session::SelectLine(*r.ListBox1, "New.lnk");
-         Click(*r.Button1);
-         Click(*r.btnSave);
-       });
-     },
-     {},
-     "Cannot delete " + CommonStartup("New.lnk"),
-     "",
-     false},
-    {"SaveOfAnEditedSystemFile",
-     {},
-     "",
-     true,
-     [](Session& s) { s.store.SetFileFault("C:\\WINDOWS\\SYSTEM32", FileFault::WriteDenied); },
-     [](Session& s) {
-       SelectPage(*s.Main().PageControl1, 2);
-       Focus(*s.Main().config);
-       TypeText(s.MainForm(), "files=40");
-       PressKey(s.MainForm(), ui::vk::F2);
-     },
-     "Cannot create file C:\\WINDOWS\\SYSTEM32\\CONFIG.NT",
-     "",
-     true},
+    Command(
+        "Save", [](Session& s) { s.RefuseMachineKeys(); },
+        [](Session& s) { PressKey(s.MainForm(), ui::vk::F2); }, kSnapshotRefused),
+    InCheck(
+        "ConfirmInTheCheck", "/c",
+        [](Session& s) {
+          s.store.SetString(Root::CurrentUser, kRunKey, "Intruder", "evil.exe");
+          s.RefuseMachineKeys();
+          OnReport(s, [](TForm1& r) { Click(*r.BitBtn2); });
+        },
+        kSnapshotRefused),
+    InCheck(
+        "SaveCurrentListInTheCheck", "/c",
+        [](Session& s) {
+          s.store.AddFile(s.folders.startup + "\\new.txt", "x");
+          s.RefuseMachineKeys();
+          OnReport(s, [](TForm1& r) { Click(*r.btnSave); });
+        },
+        kSnapshotRefused),
+    Command(
+        "CheckSystemOnStartup", [](Session& s) { s.RefuseMachineKeys(); },
+        [](Session& s) { Click(FindMenuItem(s.MainForm(), "N13")); },
+        "Cannot open the registry key " + std::string(kSnapshotKey) + "\\HKCU_Run for writing"),
+    InCheck(
+        "ChangeBackOfTheMachineRunList", "/C",
+        [](Session& s) {
+          s.store.SetString(Root::LocalMachine, kRunKey, "Intruder", "evil.exe");
+          s.RefuseMachineKeys();
+          OnReport(s, [](TForm1& r) { Click(*r.btnCancel); });
+        },
+        "Cannot open the registry key "
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run for writing"),
+    Command(
+        "DeleteOnTheMachineRunList",
+        [](Session& s) {
+          s.RefuseMachineKeys();
+          s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+        },
+        [](Session& s) { RunListCommand(s, &Tmform::ToolButton1); }, kMachineRunRefused),
+    Command(
+        "EditOnTheMachineRunList",
+        [](Session& s) {
+          s.RefuseMachineKeys();
+          s.toolkit.OnModal("TEditStr", [&s](ui::Form&) {
+            s.program->EditStr.strval->SetText("other.exe");
+            Click(*s.program->EditStr.btOk);
+          });
+        },
+        [](Session& s) { RunListCommand(s, &Tmform::ToolButton2); }, kMachineRunRefused),
+    Command(
+        "AddOnTheMachineRunList",
+        [](Session& s) {
+          s.RefuseMachineKeys();
+          AnswerAddForm(s, "New", "new.exe");
+        },
+        [](Session& s) { RunListCommand(s, &Tmform::ToolButton3); }, kMachineRunRefused),
+    Command(
+        "UndoOnTheMachineRunList",
+        [](Session& s) {
+          s.store.SetString(Root::CurrentUser, "SOFTWARE\\Tarnix\\0 01.01.2020 10:00:00 0 Gone",
+                            "Command", "gone.exe");
+          s.RefuseMachineKeys();
+          s.toolkit.OnModal("Tundolist", [&s](ui::Form&) {
+            Select(*s.program->undolist.ListBox1, 0);
+            Click(*s.program->undolist.Button1);
+          });
+        },
+        [](Session& s) { RunListCommand(s, &Tmform::ToolButton15); },
+        "Permission to key HKCUSoftwareTarnix denied"),
+    Command(
+        "DeleteInTheAllUsersFolder",
+        [](Session& s) {
+          s.DenyCommonFolder();
+          s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+        },
+        [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton16); },
+        "Cannot delete " + CommonStartup("All.lnk")),
+    Command(
+        "EditInTheAllUsersFolder",
+        [](Session& s) {
+          s.DenyCommonFolder();
+          s.toolkit.OnModal("TfrmLink", [&s](ui::Form&) {
+            s.program->frmLink.edtArg->SetText("-b");
+            Click(*s.program->frmLink.bbtSave);
+          });
+        },
+        [](Session& s) { CommonGroupCommand(s, &Tmform::ToolButton17); },
+        "Cannot write the shortcut " + CommonStartup("All.lnk")),
+    Command(
+        "AddInTheAllUsersFolder",
+        [](Session& s) {
+          s.DenyCommonFolder();
+          AnswerAddForm(s, "Everyone", "C:\\Tools\\all.exe");
+        },
+        [](Session& s) {
+          SelectPage(*s.Main().PageControl1, 7);
+          Click(*s.Main().ToolButton18);
+        },
+        "Cannot write the shortcut " + CommonStartup("Everyone.lnk")),
+    InCheck(
+        "SaveCurrentListOfTheAllUsersFolder", "/c",
+        [](Session& s) {
+          static_cast<void>(s.shortcuts.Plant(s.folders.commonStartup + "\\New.lnk", Decorated()));
+          s.DenyCommonFolder();
+          OnReport(s, [](TForm1& r) {
+            Session::SelectLine(*r.ListBox1, "New.lnk");
+            Click(*r.Button1);
+            Click(*r.btnSave);
+          });
+        },
+        "Cannot delete " + CommonStartup("New.lnk")),
+    Command(
+        "SaveOfAnEditedSystemFile",
+        [](Session& s) { s.store.SetFileFault("C:\\WINDOWS\\SYSTEM32", FileFault::WriteDenied); },
+        [](Session& s) {
+          SelectPage(*s.Main().PageControl1, 2);
+          Focus(*s.Main().config);
+          TypeText(s.MainForm(), "files=40");
+          PressKey(s.MainForm(), ui::vk::F2);
+        },
+        "Cannot create file C:\\WINDOWS\\SYSTEM32\\CONFIG.NT", true),
     {"Uninstall",
      {"/u"},
      "/u",

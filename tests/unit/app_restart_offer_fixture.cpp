@@ -17,15 +17,10 @@ class WatchedKey : public RegKey {
     return key_->ReadValue(name);
   }
   void WriteString(const std::string& name, const std::string& text) override {
-    WriteValue(name, {regtype::String, text});
+    Write([&] { key_->WriteString(name, text); });
   }
   void WriteValue(const std::string& name, const RegValue& value) override {
-    store_.Note();
-    try {
-      key_->WriteValue(name, value);
-    } catch (const StoreError& error) {
-      throw StoreError(error.what(), store_.Kind(error.kind()));
-    }
+    Write([&] { key_->WriteValue(name, value); });
   }
   std::vector<std::string> GetValueNames() const override { return key_->GetValueNames(); }
   std::vector<std::string> GetKeyNames() const override { return key_->GetKeyNames(); }
@@ -37,6 +32,16 @@ class WatchedKey : public RegKey {
   }
 
  private:
+  template <class Change>
+  void Write(const Change& change) {
+    store_.Note();
+    try {
+      change();
+    } catch (const StoreError& error) {
+      throw StoreError(error.what(), store_.Kind(error.kind()));
+    }
+  }
+
   std::unique_ptr<RegKey> key_;
   WatchedStore& store_;
 };

@@ -1,0 +1,214 @@
+#include "unit/app_restart_offer_fixture.h"
+
+namespace tarnix {
+
+namespace {
+
+using namespace ui::headless;
+
+// An open key of the watched store: its changes are noted, its refusals reported as the store
+// reports them.
+class WatchedKey : public RegKey {
+ public:
+  WatchedKey(std::unique_ptr<RegKey> key, WatchedStore& store)
+      : key_(std::move(key)), store_(store) {}
+
+  std::optional<RegValue> ReadValue(const std::string& name) const override {
+    return key_->ReadValue(name);
+  }
+  void WriteString(const std::string& name, const std::string& text) override {
+    Write([&] { key_->WriteString(name, text); });
+  }
+  void WriteValue(const std::string& name, const RegValue& value) override {
+    Write([&] { key_->WriteValue(name, value); });
+  }
+  std::vector<std::string> GetValueNames() const override { return key_->GetValueNames(); }
+  std::vector<std::string> GetKeyNames() const override { return key_->GetKeyNames(); }
+  bool DeleteValue(const std::string& name) override {
+    store_.Note();
+    const bool deleted = key_->DeleteValue(name);
+    Record(store_.Kind(key_->LastFailure()));
+    return deleted;
+  }
+
+ private:
+  template <class Change>
+  void Write(const Change& change) {
+    store_.Note();
+    try {
+      change();
+    } catch (const StoreError& error) {
+      throw StoreError(error.what(), store_.Kind(error.kind()));
+    }
+  }
+
+  std::unique_ptr<RegKey> key_;
+  WatchedStore& store_;
+};
+
+void DumpKey(MemoryStore& store, Root root, const std::string& path, std::string& out) {
+  auto key = store.MemoryStore::OpenKey(root, path, false);
+  if (!key)
+    return;
+  out += (root == Root::LocalMachine ? "HKLM" : "HKCU") + path + "\n";
+  for (const std::string& name : key->GetValueNames()) {
+    const auto value = key->ReadValue(name);
+    out += "  " + name + "=" + std::to_string(value->type) + ":" + value->data + "\n";
+  }
+  for (const std::string& name : key->GetKeyNames()) DumpKey(store, root, path + "\\" + name, out);
+}
+
+void DumpFolder(MemoryStore& store, const std::string& folder, std::string& out) {
+  for (const FileEntry& entry : store.ListFiles(folder, "*.*")) {
+    const std::string path = folder + "\\" + entry.name;
+    out += path + " " + std::to_string(entry.attributes) + "\n";
+    if ((entry.attributes & attr::Directory) != 0)
+      DumpFolder(store, path, out);
+    else
+      out += "  " + store.FileBytes(path).value_or("<unreadable>") + "\n";
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<RegKey> WatchedStore::OpenKey(Root root, const std::string& path, bool create) {
+  if (create)
+    Note();
+  std::unique_ptr<RegKey> key = Recorded(MemoryStore::OpenKey(root, path, create));
+  if (!key)
+    return nullptr;
+  return std::make_unique<WatchedKey>(std::move(key), *this);
+}
+
+bool WatchedStore::DeleteKey(Root root, const std::string& path) {
+  Note();
+  return Recorded(MemoryStore::DeleteKey(root, path));
+}
+
+bool WatchedStore::WriteProfileString(const std::string& file, const std::string& section,
+                                      const std::string& key, const std::string& value) {
+  Note();
+  return MemoryStore::WriteProfileString(file, section, key, value);
+}
+
+TextWrite WatchedStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  Note();
+  return Recorded(MemoryStore::SaveLines(path, lines));
+}
+
+void WatchedStore::WriteBytes(const std::string& path, const std::string& bytes) {
+  Note();
+  try {
+    MemoryStore::WriteBytes(path, bytes);
+  } catch (const StoreError& error) {
+    Record(Kind(error.kind()));
+    throw StoreError(error.what(), Kind(error.kind()));
+  }
+}
+
+bool WatchedStore::AppendText(const std::string& path, const std::string& text) {
+  Note();
+  return MemoryStore::AppendText(path, text);
+}
+
+bool WatchedStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
+  Note();
+  return MemoryStore::SetFileAttributes(path, attributes);
+}
+
+bool WatchedStore::DeleteFile(const std::string& path) {
+  Note();
+  return Recorded(MemoryStore::DeleteFile(path));
+}
+
+bool WatchedStore::CreateFolder(const std::string& path) {
+  Note();
+  return Recorded(MemoryStore::CreateFolder(path));
+}
+
+bool WatchedStore::RemoveFolder(const std::string& path) {
+  Note();
+  return Recorded(MemoryStore::RemoveFolder(path));
+}
+
+std::string WatchedStore::Contents() {
+  std::string out;
+  DumpKey(*this, Root::LocalMachine, "", out);
+  DumpKey(*this, Root::CurrentUser, "", out);
+  DumpFolder(*this, "C:", out);
+  for (const char* name : {"load", "run"})
+    out += std::string(name) + "=" + ReadProfileString("win.ini", "windows", name, "") + "\n";
+  return out;
+}
+
+Session::Session(bool snapshot) {
+  toolkit.SetAutoAcknowledge(true);
+  store.SetNow({2026, 12, 5, 16, 35, 34});
+  folders = store.SeedShellFolders();
+  store.SetString(Root::LocalMachine, kRunKey, "Tray", "C:\\Tools\\tray.exe");
+  store.SetString(Root::CurrentUser, kRunKey, "Mail", "mail.exe /q");
+  static_cast<void>(shortcuts.Plant(folders.commonStartup + "\\All.lnk", Decorated()));
+  for (const char* name : {"PlugPlay", "RpcSs"}) {
+    MemoryServices::Service service{name, std::string(name) + " Service", svc::Running, {}};
+    service.config.startType = svc::DemandStart;
+    services.Add(service);
+  }
+  if (snapshot)
+    TakeSnapshot();
+  // Setting up is no change the program under test asked for.
+  store.changesAt.clear();
+}
+
+// The first launch of an earlier run, answered on a toolkit of its own.
+void Session::TakeSnapshot() {
+  HeadlessToolkit first;
+  first.SetAutoAcknowledge(true);
+  Program earlier(store, first, &services, &shortcuts);
+  AnswerWelcomeWindow(first);
+  earlier.Run({"/c"});
+}
+
+void Session::Run(const std::vector<std::string>& arguments, const std::function<void()>& act) {
+  program = std::make_unique<Program>(store, toolkit, &services, &shortcuts);
+  program->ws.holdInstanceMark = [this](bool held) {
+    marks.emplace_back(held, toolkit.ShellCalls().size());
+  };
+  if (act) {
+    toolkit.OnRun([this, act] {
+      act();
+      actDone = true;
+    });
+  }
+  try {
+    program->Run(arguments);
+  } catch (const ProgramEnded&) {
+    ended = true;
+  }
+}
+
+int Session::Count(const std::string& text) const {
+  int count = 0;
+  for (const MessageRecord& box : toolkit.Messages()) count += box.text == text ? 1 : 0;
+  return count;
+}
+
+std::vector<ShellRecord> Session::RunasCalls() const {
+  std::vector<ShellRecord> calls;
+  for (const ShellRecord& call : toolkit.ShellCalls()) {
+    if (call.verb == "runas")
+      calls.push_back(call);
+  }
+  return calls;
+}
+
+void Session::SelectLine(ui::ListBox& list, const std::string& text) {
+  for (int i = 0; i < list.Count(); ++i) {
+    if (list.Item(i) == text) {
+      Select(list, i);
+      return;
+    }
+  }
+  throw DriverError("no line " + text);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,130 @@
+// The restart as administrator beyond the single refused write: the offer made once in a run,
+// a start the system did not make, the instance mark around the start, and edits that a
+// restart would lose.
+#include "unit/app_restart_offer_fixture.h"
+
+namespace tarnix {
+namespace {
+
+using namespace ui::headless;
+
+using Marks = std::vector<std::pair<bool, size_t>>;
+
+// A standard user whose writes to HKEY_LOCAL_MACHINE are refused.
+class RestartOfferTest : public ::testing::Test {
+ protected:
+  RestartOfferTest() {
+    s.toolkit.SetElevated(false);
+    s.RefuseMachineKeys();
+  }
+  // Deletes the first line of the machine's run list: OK to the delete question, then
+  // `answer` to the restart question.
+  void RunDeleting(int answer) {
+    s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    s.toolkit.AnswerNextMessageBox(answer);
+    s.Run({}, [this] {
+      Select(*s.Main().ListBox1, 0);
+      Click(*s.Main().ToolButton1);
+    });
+  }
+
+  Session s;
+};
+
+TEST_F(RestartOfferTest, ASecondRefusalInTheSameRunIsToldButAsksNoMore) {
+  s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+  s.toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+  s.toolkit.OnModal("TEditStr", [this](ui::Form&) {
+    s.program->EditStr.strval->SetText("other.exe");
+    Click(*s.program->EditStr.btOk);
+  });
+  s.Run({}, [this] {
+    Select(*s.Main().ListBox1, 0);
+    Click(*s.Main().ToolButton1);
+    Select(*s.Main().ListBox1, 0);
+    Click(*s.Main().ToolButton2);
+    PressKey(s.MainForm(), ui::vk::F2);
+  });
+  EXPECT_TRUE(s.actDone);
+  EXPECT_EQ(s.Count(kRestartQuestion), 1);
+  EXPECT_EQ(s.Count(kMachineRunRefused), 2);
+  EXPECT_EQ(s.Count(kSnapshotRefused), 1);
+  EXPECT_TRUE(s.toolkit.ShellCalls().empty());
+  EXPECT_EQ(s.toolkit.PendingAnswers(), 0);
+}
+
+// Declining the system's own prompt is the user's choice: nothing more is said, and this
+// instance stays, holding its mark again.
+TEST_F(RestartOfferTest, AStartDeclinedAtTheSystemsPromptGoesOnSilently) {
+  s.toolkit.SetElevatedStart({false, ""});
+  RunDeleting(ui::mb::IdYes);
+  EXPECT_TRUE(s.actDone);
+  EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
+  ASSERT_EQ(s.RunasCalls().size(), 1u);
+  EXPECT_EQ(s.toolkit.Messages().back().text, kRestartQuestion);
+  EXPECT_EQ(s.marks, (Marks{{false, 0}, {true, 1}}));
+  EXPECT_TRUE(s.store.Value(Root::LocalMachine, kRunKey, "Tray").has_value());
+  EXPECT_TRUE(s.MainForm().Visible());
+}
+
+TEST_F(RestartOfferTest, AStartThatFailedIsToldAndTheProgramGoesOn) {
+  const std::string why = "Cannot start Tarnix2 as administrator: The file cannot be found.";
+  s.toolkit.SetElevatedStart({false, why});
+  RunDeleting(ui::mb::IdYes);
+  EXPECT_TRUE(s.actDone);
+  EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
+  const auto& shown = s.toolkit.Messages();
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[shown.size() - 2].text, kRestartQuestion);
+  EXPECT_EQ(shown.back().text, why);
+  EXPECT_EQ(shown.back().caption, "Error!");
+  EXPECT_EQ(shown.back().style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_EQ(s.marks, (Marks{{false, 0}, {true, 1}}));
+}
+
+// The mark goes before the new instance starts, or that one would find this one and only
+// bring it forward.
+TEST_F(RestartOfferTest, TheMarkIsLetGoBeforeTheStartAndKeptGoneWhenItStarted) {
+  RunDeleting(ui::mb::IdYes);
+  EXPECT_TRUE(s.ended);
+  EXPECT_EQ(s.marks, (Marks{{false, 0}}));
+  ASSERT_EQ(s.RunasCalls().size(), 1u);
+  EXPECT_EQ(s.RunasCalls()[0].parameters, "");
+}
+
+// A restart reads every place again, so typed texts that were not saved are gone: the question
+// says so exactly when there are some, in a text page or in win.ini's boxes.
+TEST_F(RestartOfferTest, TheQuestionWarnsOfUnsavedEditsOnlyWhenThereAreSome) {
+  struct Case {
+    const char* label;
+    int page;                                  // -1: nothing typed
+    std::function<ui::Control*(Tmform&)> box;  // where the user typed
+  };
+  const Case cases[] = {
+      {"nothing typed", -1, {}},
+      {"a text page", 4, [](Tmform& m) -> ui::Control* { return m.winstart; }},
+      {"win.ini's load box", 1, [](Tmform& m) -> ui::Control* { return m.load; }}};
+  for (const Case& c : cases) {
+    Session run;
+    run.toolkit.SetElevated(false);
+    run.RefuseMachineKeys();
+    run.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    run.toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+    run.Run({}, [&run, &c] {
+      if (c.page >= 0) {
+        SelectPage(*run.Main().PageControl1, c.page);
+        Focus(*c.box(run.Main()));
+        TypeText(run.MainForm(), "typed");
+        SelectPage(*run.Main().PageControl1, 0);
+      }
+      Select(*run.Main().ListBox1, 0);
+      Click(*run.Main().ToolButton1);
+    });
+    const std::string expected =
+        std::string(kRestartQuestion) + (c.page >= 0 ? kUnsavedEditsLost : "");
+    EXPECT_EQ(run.Count(expected), 1) << c.label;
+  }
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -44,15 +44,16 @@ TForm1::TForm1(ui::Toolkit& toolkit, Teditline& editline)
   Label3 = form->AddLabel({"Label3", "Added", {440, 48, 130, 16}});
   ui::ListBoxSpec list{"ListBox1", {0, 72, 609, 289}, ImageList1, 16};
   ListBox1 = form->AddListBox(list);
+  // The decisions lie on the panel, so that the panel never takes their clicks.
   Panel1 = form->AddPanel({"Panel1", {0, 368, 601, 49}});
   BitBtn2 = form->AddButton(
-      PictureButton("BitBtn2", "OK! That's right!", {36, 376, 153, 33}, IDB_BTN_CONFIRM));
+      PictureButton("BitBtn2", "OK! That's right!", {36, 8, 153, 33}, IDB_BTN_CONFIRM), Panel1);
   btnCancel = form->AddButton(
-      PictureButton("btnCancel", "Change Back!", {232, 376, 145, 33}, IDB_BTN_CHANGE_BACK));
-  ui::ButtonSpec close{"BitBtn1", "", {424, 376, 145, 33}, ui::ButtonKind::Close};
+      PictureButton("btnCancel", "Change Back!", {232, 8, 145, 33}, IDB_BTN_CHANGE_BACK), Panel1);
+  ui::ButtonSpec close{"BitBtn1", "", {424, 8, 145, 33}, ui::ButtonKind::Close};
   close.imageResource = IDB_BTN_CLOSE;
   close.imageRight = true;
-  BitBtn1 = form->AddButton(close);
+  BitBtn1 = form->AddButton(close, Panel1);
   form->SetTabOrder(
       {ListBox1, BitBtn1, kname1, Panel1, BitBtn2, btnCancel, btnEdit, Button1, btnSave});
   // Both write the snapshot, which only an administrator may. They are wide enough for the

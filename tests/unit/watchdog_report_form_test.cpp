@@ -59,9 +59,13 @@ TEST_F(ReportFormTest, WindowAndControlsAreAsDesigned) {
             (std::vector<int>{IDB_MARK_ADDED, IDB_MARK_DELETED, IDB_MARK_UNCHANGED}));
   EXPECT_EQ(Get<HeadlessPicture>(Form(), "Image1").Spec().bitmapResource, IDB_MARK_DELETED);
   EXPECT_EQ(Get<HeadlessPicture>(Form(), "Image2").Spec().bitmapResource, IDB_MARK_ADDED);
-  const ui::Bounds b = Get<HeadlessButton>(Form(), "btnCancel").GetBounds();
+  // The decisions lie on the bottom panel, at 376 in the window.
+  const HeadlessButton& changeBack = Get<HeadlessButton>(Form(), "btnCancel");
+  const ui::Bounds b = changeBack.GetBounds();
   EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}),
-            (std::vector<int>{232, 376, 145, 33}));
+            (std::vector<int>{232, 8, 145, 33}));
+  ASSERT_NE(changeBack.ParentNode(), nullptr);
+  EXPECT_EQ(changeBack.ParentNode()->NodeName(), "Panel1");
   std::vector<std::string> order;
   for (Node* node : Form().TabOrder()) order.push_back(node->NodeName());
   const std::vector<std::string> tabStops = {"ListBox1", "BitBtn1", "BitBtn2", "btnCancel",

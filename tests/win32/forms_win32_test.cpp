@@ -241,6 +241,45 @@ TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
   EXPECT_GT(checked, 0);
 }
 
+// What a user clicks: buttons (not group boxes), lists and edit boxes.
+bool Clickable(const Window& control) {
+  if (!IsWindowVisible(control.hwnd))
+    return false;
+  if (control.windowClass == L"Button")
+    return (GetWindowLongW(control.hwnd, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX;
+  return control.windowClass == L"ListBox" || control.windowClass == L"Edit";
+}
+
+// The mouse reaches every control at its centre: no sibling made later, such as a panel
+// drawn behind it, takes the click.
+TEST_P(FormsAtEveryDpi, EveryControlTakesTheMouseAtItsCentre) {
+  int checked = 0;
+  for (const Window& form : Forms(Kit())) {
+    if (form.windowClass == L"TfrmSplash")
+      continue;
+    SetWindowPos(form.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    for (const Window& control : Controls(form.hwnd)) {
+      if (!Clickable(control))
+        continue;
+      RECT rect;
+      GetWindowRect(control.hwnd, &rect);
+      const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+      // The mouse passes a disabled control by; enabled, it must reach it.
+      const bool wasEnabled = IsWindowEnabled(control.hwnd);
+      EnableWindow(control.hwnd, TRUE);
+      HWND hit = WindowFromPoint(centre);
+      EnableWindow(control.hwnd, wasEnabled);
+      ++checked;
+      EXPECT_TRUE(hit == control.hwnd || IsChild(control.hwnd, hit))
+          << Narrow(form.windowClass) << " " << Name(control) << " at " << GetParam()
+          << " dpi is covered by " << Narrow(ui::win32::ControlName(hit)) << " ("
+          << Narrow(ClassOf(hit)) << ")";
+    }
+    ShowWindow(form.hwnd, SW_HIDE);
+  }
+  EXPECT_GT(checked, 20);
+}
+
 // Written as report_window_<dpi>.bmp beside the test, to look at, with the shields a standard
 // user sees.
 TEST_P(FormsAtEveryDpi, ScreenshotOfTheReportWindow) {

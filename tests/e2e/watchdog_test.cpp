@@ -128,6 +128,13 @@ class CheckRun {
     Press(report, L"btnCancel");
     EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
   }
+  // Waits for the report, presses one of its decisions and waits for the end.
+  void DecideWhenReported(const wchar_t* button) {
+    HWND report = WaitForReport();
+    ASSERT_NE(report, nullptr);
+    Press(report, button);
+    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+  }
   // Presses a button of the report.
   void Press(HWND report, const wchar_t* button) {
     HWND control = WaitForControl(report, button, kShortTime);
@@ -220,13 +227,7 @@ TEST_F(WatchdogTest, ANewRunValueIsReportedAndChangedBack) {
 
 TEST_F(WatchdogTest, AConfirmedChangeIsNotReportedAgain) {
   ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
-  {
-    CheckRun run;
-    HWND report = run.WaitForReport();
-    ASSERT_NE(report, nullptr);
-    run.Press(report, L"BitBtn2");
-    EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
-  }
+  CheckRun().DecideWhenReported(L"BitBtn2");
   EXPECT_TRUE(UserRunHas(kValueName));
   CheckRun again;
   EXPECT_EQ(again.WaitForReport(), nullptr);
@@ -241,10 +242,7 @@ TEST_F(WatchdogTest, ARefusedSnapshotWriteIsToldAndUnderWineOffersNoRestart) {
   ASSERT_TRUE(SetKeyAccess(HKEY_LOCAL_MACHINE, snapshot, kReadOnlyAccess));
   ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
   CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  run.Press(report, L"BitBtn2");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  run.DecideWhenReported(L"BitBtn2");
   EXPECT_TRUE(SetKeyAccess(HKEY_LOCAL_MACHINE, snapshot, kFullAccess));
   EXPECT_EQ(run.boxes, std::vector<std::wstring>{L"Error with writing to registry. Possibly,  "
                                                  L"write access denied to HKLM\\Software\\..."});

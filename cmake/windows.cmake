@@ -65,3 +65,15 @@ foreach(ending close interrupt)
   set_tests_properties(run_without_display_${ending} PROPERTIES TIMEOUT 420
                                                                 RESOURCE_LOCK wineprefix)
 endforeach()
+
+# The start-up timings (bench/logon_check): the trivial program they are measured against and
+# the driver that answers the first launch and closes the main window.
+add_executable(trivial_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
+target_compile_options(trivial_window PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(trivial_window PRIVATE advapi32 user32)
+target_link_options(trivial_window PRIVATE ${TARNIX_STATIC_LINK} -municode)
+add_executable(bench_driver ${CMAKE_SOURCE_DIR}/bench/win32/bench_driver.cpp)
+target_include_directories(bench_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(bench_driver PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(bench_driver PRIVATE user32)
+target_link_options(bench_driver PRIVATE ${TARNIX_STATIC_LINK} -municode)

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "base/time_spans.h"
 #include "setup/setup_commands.h"
 #include "sources/loading.h"
 #include "watchdog/check.h"
@@ -84,7 +85,10 @@ int Program::Run(const std::vector<std::string>& arguments) {
   frmSplash.form->Show();
   frmSplash.form->Repaint();
   frmSplash.ProgressBar1->SetPosition(100);
-  DispatchCommandLine(arguments);
+  {
+    TimeSpan span("check and command line");
+    DispatchCommandLine(arguments);
+  }
   frmSplash.form->Hide();
   ws.toolkit.Run(mform.form.get(), showMainWindow);
   return 0;

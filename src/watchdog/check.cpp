@@ -1,5 +1,6 @@
 #include "watchdog/check.h"
 
+#include "base/time_spans.h"
 #include "sources/loading.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
@@ -40,7 +41,10 @@ bool CheckAllSections(CheckRun& run) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind))
       changed = CheckGuarded(run, *section, check) || changed;
   }
-  RefreshAll(ws);
+  {
+    TimeSpan span("reload after check");
+    RefreshAll(ws);
+  }
   run.Logged(AppendLogText(ws, EndLines(ws.store.LongTimeText(ws.store.Now()))));
   return changed;
 }

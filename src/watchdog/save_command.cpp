@@ -1,5 +1,6 @@
 #include "watchdog/save_command.h"
 
+#include "base/time_spans.h"
 #include "sources/error_box.h"
 #include "sources/loading.h"
 #include "watchdog/snapshot_store.h"
@@ -115,6 +116,7 @@ bool SaveEditedTexts(Workspace& ws) {
 bool SaveSnapshot(Workspace& ws) {
   std::vector<std::string> leftOut;
   try {
+    TimeSpan span("snapshot written");
     leftOut = SnapshotSections(ws);
   } catch (const StoreError&) {
     ShowError(ws, kSnapshotWriteError);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/logon_check.h"
 #include "app/program.h"
 #include "base/time_spans.h"
 #include "base/unicode_win32.h"
@@ -104,6 +105,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
+    if (tarnix::RunUnchangedLogonCheck(store, *toolkit, arguments))
+      return;
     auto building = std::make_unique<tarnix::TimeSpan>("windows created, places loaded");
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
     building.reset();

@@ -27,6 +27,16 @@ std::string LowerCase(std::string text) {
 
 }  // namespace
 
+std::string CommandOf(const std::vector<std::string>& arguments) {
+  return arguments.empty() ? std::string() : LowerCase(arguments.front());
+}
+
+void LocateProgramFolder(Workspace& ws) {
+  const std::string path = ws.store.ProgramPath();
+  ws.programFolder = path.substr(0, path.rfind('\\') + 1);
+  ws.logPath = ws.programFolder + "tx2log.txt";
+}
+
 void QuitWithSavePrompt(Workspace& ws) {
   ws.dataChanged = ws.dataChanged || AnyTextModified(ws);
   if (ws.dataChanged &&
@@ -98,7 +108,7 @@ void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
   // A failing check is reported and the command line still counts: the program never stays
   // behind invisibly.
   ws.toolkit.Dispatch([this] { RunChangeCheck(ws, windows); });
-  const std::string first = arguments.empty() ? std::string() : LowerCase(arguments.front());
+  const std::string first = CommandOf(arguments);
   if (first == "/c") {
     ws.toolkit.Terminate();
     return;

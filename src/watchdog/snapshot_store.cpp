@@ -74,20 +74,18 @@ std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
     return std::nullopt;
   struct Numbered {
     unsigned long number;
-    std::string name;
+    std::string text;
   };
-  std::vector<Numbered> names;
-  for (const std::string& name : key->GetValueNames()) {
+  std::vector<Numbered> numbered;
+  for (NamedValue& entry : key->ReadValues()) {
     // A value that is not a line of ours sorts after the lines.
-    names.push_back({LineNumber(name).value_or(~0ul), name});
+    numbered.push_back({LineNumber(entry.name).value_or(~0ul), ValueText(entry.value)});
   }
-  std::stable_sort(names.begin(), names.end(),
+  std::stable_sort(numbered.begin(), numbered.end(),
                    [](const Numbered& a, const Numbered& b) { return a.number < b.number; });
   std::vector<std::string> lines;
-  lines.reserve(names.size());
-  for (const Numbered& entry : names) {
-    lines.push_back(ValueText(key->ReadValue(entry.name).value_or(RegValue{})));
-  }
+  lines.reserve(numbered.size());
+  for (Numbered& entry : numbered) lines.push_back(std::move(entry.text));
   return lines;
 }
 
@@ -96,12 +94,7 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
   auto key = store.OpenKey(root, path, false);
   if (!key)
     return std::nullopt;
-  std::vector<NamedValue> values;
-  for (const std::string& name : key->GetValueNames()) {
-    if (auto value = key->ReadValue(name))
-      values.push_back({name, *value});
-  }
-  return values;
+  return key->ReadValues();
 }
 
 void WriteKeyValues(Store& store, Root root, const std::string& path,

@@ -17,10 +17,14 @@ const char kSnapshotRun[] = "Run";
 
 namespace {
 
-// Deletes every value of the key whose name is not kept (names compare without case).
-void DeleteOtherValues(RegKey& key, const std::set<std::string>& keptFolded) {
+// After `written` values of distinct names were written: deletes every value that `kept` does
+// not take. A key that holds no more values than were written holds no other, and is not listed.
+template <typename Kept>
+void DeleteOtherValues(RegKey& key, size_t written, Kept kept) {
+  if (key.ValueCount() == written)
+    return;
   for (const std::string& name : key.GetValueNames()) {
-    if (keptFolded.count(FoldCase(name)) != 0)
+    if (kept(name))
       continue;
     if (!key.DeleteValue(name))
       throw StoreError("Cannot delete the registry value " + name);
@@ -51,6 +55,29 @@ std::string LineValueName(size_t index) {
   return "Line" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
 }
 
+namespace {
+
+// Whether the name is one of the first `count` line names, in any case.
+bool IsLineName(const std::string& name, size_t count) {
+  const auto number = LineNumber(name);
+  return number && *number >= 1 && *number <= count &&
+         FoldCase(name) == FoldCase(LineValueName(*number - 1));
+}
+
+// The lines a longer text left behind follow the new last line: they are deleted by name for as
+// long as the key holds more values than were written; what remains is found by listing.
+void DeleteLinesBeyond(RegKey& key, size_t written) {
+  std::optional<size_t> held = key.ValueCount();
+  for (size_t index = written; held && *held > written; ++index, --*held) {
+    if (!key.DeleteValue(LineValueName(index)))
+      break;
+  }
+  DeleteOtherValues(key, written,
+                    [written](const std::string& name) { return IsLineName(name, written); });
+}
+
+}  // namespace
+
 bool SnapshotExists(Store& store) {
   return store.KeyExists(Root::LocalMachine, kSnapshotRoot);
 }
@@ -58,13 +85,8 @@ bool SnapshotExists(Store& store) {
 void WriteSnapshotLines(Store& store, const std::string& keyPath,
                         const std::vector<std::string>& lines) {
   auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
-  std::set<std::string> written;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string name = LineValueName(i);
-    key->WriteString(name, lines[i]);
-    written.insert(FoldCase(name));
-  }
-  DeleteOtherValues(*key, written);
+  for (size_t i = 0; i < lines.size(); ++i) key->WriteString(LineValueName(i), lines[i]);
+  DeleteLinesBeyond(*key, lines.size());
 }
 
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
@@ -105,7 +127,9 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
     key->WriteValue(entry.name, entry.value);
     written.insert(FoldCase(entry.name));
   }
-  DeleteOtherValues(*key, written);
+  DeleteOtherValues(*key, written.size(), [&written](const std::string& name) {
+    return written.count(FoldCase(name)) != 0;
+  });
 }
 
 bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,

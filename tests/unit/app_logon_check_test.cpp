@@ -123,22 +123,14 @@ std::vector<Change> Changes() {
   const auto line = [](const char* path, const char* bytes) {
     return [=](MemoryStore& s, const SeededShellFolders&) { s.AddFile(path, bytes); };
   };
+  const auto run = [](Root root, const char* key, const char* name, const char* command) {
+    return
+        [=](MemoryStore& s, const SeededShellFolders&) { s.SetString(root, key, name, command); };
+  };
   return {
-      {"NewMachineRunEntry",
-       [](MemoryStore& s, auto&) {
-         s.SetString(Root::LocalMachine, kRunKey, "New", "C:\\new.exe");
-       },
-       true},
-      {"NewRunServicesEntry",
-       [](MemoryStore& s, auto&) {
-         s.SetString(Root::LocalMachine, kRunServicesKey, "New", "C:\\new.exe");
-       },
-       true},
-      {"ChangedUserRunCommand",
-       [](MemoryStore& s, auto&) {
-         s.SetString(Root::CurrentUser, kRunKey, "Tool", "C:\\evil.exe");
-       },
-       true},
+      {"NewMachineRunEntry", run(Root::LocalMachine, kRunKey, "New", "C:\\new.exe"), true},
+      {"NewRunServicesEntry", run(Root::LocalMachine, kRunServicesKey, "New", "C:\\new.exe"), true},
+      {"ChangedUserRunCommand", run(Root::CurrentUser, kRunKey, "Tool", "C:\\evil.exe"), true},
       {"RemovedRunEntry",
        [](MemoryStore& s, auto&) {
          ASSERT_TRUE(s.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue("Tool"));

@@ -1,6 +1,7 @@
 #include "watchdog/snapshot_store.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "base/text_case.h"
@@ -31,9 +32,18 @@ void DeleteOtherValues(RegKey& key, size_t written, Kept kept) {
   }
 }
 
+// Line names are ASCII: they compare without the locale's case rules, which would cost a
+// platform call for every line of a snapshot read.
+bool SameAsciiIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
 // The number of a LineNNN name; nothing for any other name.
 std::optional<unsigned long> LineNumber(const std::string& name) {
-  if (name.size() < 5 || FoldCase(name.substr(0, 4)) != "line")
+  if (name.size() < 5 || !SameAsciiIgnoringCase(name.substr(0, 4), "line"))
     return std::nullopt;
   unsigned long number = 0;
   for (size_t i = 4; i < name.size(); ++i) {
@@ -61,7 +71,7 @@ namespace {
 bool IsLineName(const std::string& name, size_t count) {
   const auto number = LineNumber(name);
   return number && *number >= 1 && *number <= count &&
-         FoldCase(name) == FoldCase(LineValueName(*number - 1));
+         SameAsciiIgnoringCase(name, LineValueName(*number - 1));
 }
 
 // The lines a longer text left behind follow the new last line: they are deleted by name for as

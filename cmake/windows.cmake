@@ -83,3 +83,9 @@ target_include_directories(snapshot_save_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(snapshot_save_bench PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(snapshot_save_bench PRIVATE tarnix_watchdog)
 target_link_options(snapshot_save_bench PRIVATE ${TARNIX_STATIC_LINK} -municode)
+# What a program that links the same libraries and resources costs without doing anything.
+add_executable(empty_linked WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/empty_linked.cpp
+                                  $<TARGET_OBJECTS:tarnix_resources>)
+target_compile_options(empty_linked PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(empty_linked PRIVATE tarnix_base)
+target_link_options(empty_linked PRIVATE ${TARNIX_STATIC_LINK} -municode)

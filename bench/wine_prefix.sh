@@ -1,6 +1,18 @@
 # Shared by the Wine timing scripts (sourced): a fresh prefix of their own with a typical
 # system, a first launch that saves the snapshot, and the timing helpers.
 # Needs: repo, build, work (a scratch folder), pairs.
+#
+# BENCH_CPU=<n> runs the whole measurement (display, wineserver and every program) on that
+# one CPU. A call to the wineserver costs about 13 times more when the caller and the server
+# run on different CPUs of this virtual machine, and the scheduler places them differently
+# from run to run; pinned, both sides of a pair meet the same placement.
+
+# Starts the calling script again on the CPU that BENCH_CPU names (once).
+pin_to_cpu() { # script arguments...
+  if [ -n "${BENCH_CPU:-}" ] && [ -z "${BENCH_PINNED:-}" ]; then
+    BENCH_PINNED=1 exec taskset -c "$BENCH_CPU" "$@"
+  fi
+}
 
 # A fresh prefix at build/windows/$1, made by scripts/wine-run as the tests make theirs, with
 # a wineserver that stays for the whole measurement (its start is counted on neither side).

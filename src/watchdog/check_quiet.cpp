@@ -1,6 +1,5 @@
 // The check of a system that has not changed, from the store alone. It reads each place as the
 // full check sees it once the main window has loaded it, and compares as that check does.
-#include "platform/value_text.h"
 #include "sources/loading.h"
 #include "watchdog/check.h"
 #include "watchdog/check_sections.h"

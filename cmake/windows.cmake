@@ -65,3 +65,32 @@ foreach(ending close interrupt)
   set_tests_properties(run_without_display_${ending} PROPERTIES TIMEOUT 420
                                                                 RESOURCE_LOCK wineprefix)
 endforeach()
+
+# The start-up timings (bench/logon_check): the trivial program they are measured against and
+# the driver that answers the first launch and closes the main window.
+add_executable(trivial_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
+target_compile_options(trivial_window PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(trivial_window PRIVATE advapi32 user32)
+target_link_options(trivial_window PRIVATE ${TARNIX_STATIC_LINK} -municode)
+add_executable(trivial_progress WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
+target_compile_definitions(trivial_progress PRIVATE TRIVIAL_PROGRESS_BAR)
+target_compile_options(trivial_progress PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(trivial_progress PRIVATE comctl32 advapi32 user32)
+target_link_options(trivial_progress PRIVATE ${TARNIX_STATIC_LINK} -municode)
+add_executable(bench_driver ${CMAKE_SOURCE_DIR}/bench/win32/bench_driver.cpp)
+target_include_directories(bench_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(bench_driver PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(bench_driver PRIVATE user32)
+target_link_options(bench_driver PRIVATE ${TARNIX_STATIC_LINK} -municode)
+# The snapshot write of bench/snapshot_save, on the program's own code and the Win32 store.
+add_executable(snapshot_save_bench ${CMAKE_SOURCE_DIR}/bench/win32/snapshot_save_bench.cpp)
+target_include_directories(snapshot_save_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(snapshot_save_bench PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(snapshot_save_bench PRIVATE tarnix_watchdog)
+target_link_options(snapshot_save_bench PRIVATE ${TARNIX_STATIC_LINK} -municode)
+# What a program that links the same libraries and resources costs without doing anything.
+add_executable(empty_linked WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/empty_linked.cpp
+                                  $<TARGET_OBJECTS:tarnix_resources>)
+target_compile_options(empty_linked PRIVATE ${TARNIX_WARNINGS})
+target_link_libraries(empty_linked PRIVATE tarnix_base)
+target_link_options(empty_linked PRIVATE ${TARNIX_STATIC_LINK} -municode)

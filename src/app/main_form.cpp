@@ -119,9 +119,7 @@ const StartupSection& Tmform::Section(const char* key) const {
 }
 
 void Tmform::FormCreate() {
-  const std::string path = ws.store.ProgramPath();
-  ws.programFolder = path.substr(0, path.rfind('\\') + 1);
-  ws.logPath = ws.programFolder + "tx2log.txt";
+  LocateProgramFolder(ws);
 }
 
 void Tmform::FormShow() {

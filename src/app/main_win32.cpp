@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/logon_check.h"
 #include "app/program.h"
+#include "base/time_spans.h"
 #include "base/unicode_win32.h"
 #include "platform/services_win32.h"
 #include "platform/shortcuts_win32.h"
@@ -98,13 +100,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ActivateRunningInstance();
     return 0;
   }
+  tarnix::TimeSpan whole("wWinMain");
   tarnix::Win32Store store;
   tarnix::Win32Services services;
   tarnix::Win32Shortcuts shortcuts;
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
+    if (tarnix::RunUnchangedLogonCheck(store, *toolkit, arguments))
+      return;
+    auto building = std::make_unique<tarnix::TimeSpan>("windows created, places loaded");
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
+    building.reset();
     program.ws.holdInstanceMark = [&mutex](bool held) {
       if (held) {
         mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "base/time_spans.h"
 #include "setup/setup_commands.h"
 #include "sources/loading.h"
 #include "watchdog/check.h"
@@ -25,6 +26,16 @@ std::string LowerCase(std::string text) {
 }
 
 }  // namespace
+
+std::string CommandOf(const std::vector<std::string>& arguments) {
+  return arguments.empty() ? std::string() : LowerCase(arguments.front());
+}
+
+void LocateProgramFolder(Workspace& ws) {
+  const std::string path = ws.store.ProgramPath();
+  ws.programFolder = path.substr(0, path.rfind('\\') + 1);
+  ws.logPath = ws.programFolder + "tx2log.txt";
+}
 
 void QuitWithSavePrompt(Workspace& ws) {
   ws.dataChanged = ws.dataChanged || AnyTextModified(ws);
@@ -84,7 +95,10 @@ int Program::Run(const std::vector<std::string>& arguments) {
   frmSplash.form->Show();
   frmSplash.form->Repaint();
   frmSplash.ProgressBar1->SetPosition(100);
-  DispatchCommandLine(arguments);
+  {
+    TimeSpan span("check and command line");
+    DispatchCommandLine(arguments);
+  }
   frmSplash.form->Hide();
   ws.toolkit.Run(mform.form.get(), showMainWindow);
   return 0;
@@ -95,7 +109,7 @@ void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
   // A failing check is reported and the command line still counts: the program never stays
   // behind invisibly.
   ws.toolkit.Dispatch([this] { RunChangeCheck(ws, windows); });
-  const std::string first = arguments.empty() ? std::string() : LowerCase(arguments.front());
+  const std::string first = CommandOf(arguments);
   if (first == "/c") {
     ws.toolkit.Terminate();
     return;

@@ -20,6 +20,10 @@
 
 namespace tarnix {
 
+// The first argument in lower case; empty without arguments.
+std::string CommandOf(const std::vector<std::string>& arguments);
+// Sets the program's folder and the history log's path from the program's own path.
+void LocateProgramFolder(Workspace& ws);
 // Asks to save edited texts (if any), then ends the program whatever the answer.
 void QuitWithSavePrompt(Workspace& ws);
 // Writes the program's own shortcuts (first launch, the File menu's shortcut commands).

@@ -56,6 +56,16 @@ class MemoryStore::Key : public RegKey {
     return store_.SortedIfAsked(std::move(names));
   }
 
+  std::vector<NamedValue> ReadValues() const override {
+    std::vector<NamedValue> values;
+    for (const std::string& name : GetValueNames()) values.push_back({name, *ReadValue(name)});
+    return values;
+  }
+
+  std::optional<size_t> ValueCount() const override {
+    return node_->deleted ? 0 : node_->values.size();
+  }
+
   std::vector<std::string> GetKeyNames() const override {
     std::vector<std::string> names;
     if (!node_->deleted) {

@@ -49,6 +49,11 @@ struct RegValue {
   bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
 };
 
+struct NamedValue {
+  std::string name;
+  RegValue value;
+};
+
 // One open registry key; it is closed when the object is destroyed. LastFailure tells why
 // DeleteValue last failed; a failed write raises StoreError with its kind.
 class RegKey : public FailureRecord {
@@ -72,6 +77,10 @@ class RegKey : public FailureRecord {
   virtual void WriteValue(const std::string& name, const RegValue& value) = 0;
   // In the registry's own order, which differs between platforms: callers never rely on it.
   virtual std::vector<std::string> GetValueNames() const = 0;
+  // Every value with its type and data, in GetValueNames' order, read in one pass.
+  virtual std::vector<NamedValue> ReadValues() const = 0;
+  // How many values the key holds; nothing when that cannot be told.
+  virtual std::optional<size_t> ValueCount() const = 0;
   virtual std::vector<std::string> GetKeyNames() const = 0;
   [[nodiscard]] virtual bool DeleteValue(const std::string& name) = 0;
 };

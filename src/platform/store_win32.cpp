@@ -2,6 +2,7 @@
 // store_files_win32.cpp.
 #include "base/win32_api.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/unicode_win32.h"
@@ -82,6 +83,47 @@ class Win32Key : public RegKey {
     return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
       return RegEnumValueW(key_, index, buffer, length, nullptr, nullptr, nullptr, nullptr);
     });
+  }
+
+  std::vector<NamedValue> ReadValues() const override {
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+      return {};
+    }
+    std::vector<NamedValue> values;
+    values.reserve(count);
+    std::wstring name(longestName + 1, L'\0');
+    std::string data(longestData, '\0');
+    for (DWORD index = 0;;) {
+      DWORD nameLength = static_cast<DWORD>(name.size());
+      DWORD size = static_cast<DWORD>(data.size());
+      DWORD type = 0;
+      LONG rc = RegEnumValueW(key_, index, name.data(), &nameLength, nullptr, &type,
+                              reinterpret_cast<BYTE*>(data.data()), &size);
+      if (rc == ERROR_MORE_DATA) {
+        // A value written since the key was measured: grow and ask for it again.
+        name.resize(name.size() * 2);
+        data.resize(std::max<size_t>(data.size() * 2, size));
+        continue;
+      }
+      if (rc != ERROR_SUCCESS)
+        return values;
+      RegValue value{type, data.substr(0, size)};
+      if (value.IsString())
+        value.data = StringFromBytes(value.data);
+      values.push_back({Narrow(std::wstring(name.data(), nameLength)), std::move(value)});
+      ++index;
+    }
+  }
+
+  std::optional<size_t> ValueCount() const override {
+    DWORD count = 0;
+    if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    return count;
   }
 
   std::vector<std::string> GetKeyNames() const override {

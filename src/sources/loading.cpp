@@ -8,17 +8,6 @@ bool IsDotEntry(const std::string& name) {
   return name == "." || name == "..";
 }
 
-TextFile ReadTextFile(Store& store, const std::string& path) {
-  TextFile file;
-  if (auto lines = store.LoadLines(path)) {
-    file.state = TextFile::State::Loaded;
-    file.lines = std::move(*lines);
-  } else if (store.GetFileAttributes(path) != kInvalidAttributes) {
-    file.state = TextFile::State::Unreadable;
-  }
-  return file;
-}
-
 // Empty when the page shows the lines exactly; otherwise the note that says where it stops.
 std::string ShownPartly(const std::string& path, const std::vector<std::string>& lines,
                         const std::vector<std::string>& shown) {
@@ -42,6 +31,31 @@ void ShowNotes(Workspace& ws) {
 }
 
 }  // namespace
+
+TextFile ReadTextFile(Store& store, const std::string& path) {
+  TextFile file;
+  if (auto lines = store.LoadLines(path)) {
+    file.state = TextFile::State::Loaded;
+    file.lines = std::move(*lines);
+  } else if (store.GetFileAttributes(path) != kInvalidAttributes) {
+    file.state = TextFile::State::Unreadable;
+  }
+  return file;
+}
+
+std::vector<std::string> StartupFolderNames(Store& store, const StartupSection& section) {
+  std::vector<std::string> names;
+  if (!section.placeKnown)
+    return names;
+  for (const FileEntry& entry : store.ListFiles(section.place, "*.*")) {
+    // A plain folder is not a startup entry; a folder with any other mark is listed.
+    if (entry.attributes == attr::Directory || IsDotEntry(entry.name)) {
+      continue;
+    }
+    names.push_back(entry.name);
+  }
+  return names;
+}
 
 void LoadRunList(Workspace& ws, int index) {
   ui::ListBox* list = ws.views.runLists[index];
@@ -78,15 +92,11 @@ void LoadWinIni(Workspace& ws) {
 
 void ListStartupFolder(Workspace& ws, const StartupSection& section) {
   ui::ListBox* list = ws.views.List(section.id);
-  if (list == nullptr || !section.placeKnown) {
+  if (list == nullptr) {
     return;
   }
-  for (const FileEntry& entry : ws.store.ListFiles(section.place, "*.*")) {
-    // A plain folder is not a startup entry; a folder with any other mark is listed.
-    if (entry.attributes == attr::Directory || IsDotEntry(entry.name)) {
-      continue;
-    }
-    list->Add(entry.name);
+  for (const std::string& name : StartupFolderNames(ws.store, section)) {
+    list->Add(name);
   }
 }
 

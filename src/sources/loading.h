@@ -9,6 +9,12 @@
 
 namespace tarnix {
 
+// The file's lines as read, or why there are none (missing, or there but unreadable).
+TextFile ReadTextFile(Store& store, const std::string& path);
+// The entries of a startup folder section that the check and the page count: every file and
+// every folder with more than the folder mark; none for an unknown folder.
+std::vector<std::string> StartupFolderNames(Store& store, const StartupSection& section);
+
 // Appends the value names of run list `index` to its list box.
 void LoadRunList(Workspace& ws, int index);
 // Reads the section's file into the workspace and shows it in its page. A file that cannot be

@@ -1,5 +1,6 @@
 #include "watchdog/check.h"
 
+#include "base/time_spans.h"
 #include "sources/loading.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
@@ -24,12 +25,19 @@ bool CheckGuarded(CheckRun& run, const StartupSection& section, SectionCheck che
   }
 }
 
+std::string CheckStartLine(Workspace& ws, const LocalDateTime& start) {
+  return StartLine(ShortDate(start), ws.store.LongTimeText(start));
+}
+
+std::string CheckEndLines(Workspace& ws) {
+  return EndLines(ws.store.LongTimeText(ws.store.Now()));
+}
+
 }  // namespace
 
 bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
-  const LocalDateTime start = ws.store.Now();
-  run.Logged(AppendLogText(ws, StartLine(ShortDate(start), ws.store.LongTimeText(start))));
+  run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
   bool changed = false;
   // The texts, then the folders, then the run lists, then win.ini.
   const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},
@@ -40,9 +48,16 @@ bool CheckAllSections(CheckRun& run) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind))
       changed = CheckGuarded(run, *section, check) || changed;
   }
-  RefreshAll(ws);
-  run.Logged(AppendLogText(ws, EndLines(ws.store.LongTimeText(ws.store.Now()))));
+  {
+    TimeSpan span("reload after check");
+    RefreshAll(ws);
+  }
+  run.Logged(AppendLogText(ws, CheckEndLines(ws)));
   return changed;
+}
+
+bool LogCheckWithoutChanges(Workspace& ws, const LocalDateTime& start) {
+  return AppendLogText(ws, CheckStartLine(ws, start) + "\r\n" + CheckEndLines(ws));
 }
 
 bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch) {

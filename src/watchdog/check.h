@@ -16,4 +16,13 @@ bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstL
 // every place.
 bool CheckAllSections(CheckRun& run);
 
+// Whether a check would find every section as its snapshot holds it, read from the store
+// alone, without a window or a control. False as soon as a section differs, and whenever the
+// full check has something to show: no snapshot yet, a text file that cannot be read, a
+// failure to read.
+[[nodiscard]] bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue);
+// What the log gets from a check that found nothing: its start and end lines. False when the
+// log refused them.
+[[nodiscard]] bool LogCheckWithoutChanges(Workspace& ws, const LocalDateTime& start);
+
 }  // namespace tarnix

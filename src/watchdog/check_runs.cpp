@@ -5,10 +5,7 @@
 
 namespace tarnix {
 
-namespace {
-
-// The commands as the check compares them: every value, except an empty string.
-std::vector<std::string> Commands(const std::vector<NamedValue>& values) {
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values) {
   std::vector<std::string> lines;
   for (const NamedValue& entry : values) {
     if (!(entry.value.IsString() && entry.value.data.empty())) {
@@ -18,11 +15,13 @@ std::vector<std::string> Commands(const std::vector<NamedValue>& values) {
   return lines;
 }
 
-std::vector<std::string> AllData(const std::vector<NamedValue>& values) {
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values) {
   std::vector<std::string> lines;
   for (const NamedValue& entry : values) lines.push_back(ValueText(entry.value));
   return lines;
 }
+
+namespace {
 
 void SetButtonsForRunList(TForm1& report, bool canChangeBack) {
   report.btnEdit->SetEnabled(false);
@@ -66,8 +65,9 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
   r.current = ReadKeyValues(store, r.live.root, r.live.path);
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
-  r.snapshotLines = AllData(r.snapshot.value_or(std::vector<NamedValue>{}));
-  const std::vector<std::string> commands = Commands(r.current.value_or(std::vector<NamedValue>{}));
+  r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
+  const std::vector<std::string> commands =
+      CheckedCommands(r.current.value_or(std::vector<NamedValue>{}));
   const auto list = BuildReportList(commands, r.snapshotLines);
   if (!list)
     return false;

@@ -2,10 +2,20 @@
 // Each gives true when the section had changed (its report was shown).
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "platform/store.h"
 #include "sources/catalogue.h"
 #include "watchdog/check_run.h"
 
 namespace tarnix {
+
+// A run list's values as the check compares them with its snapshot: every value except an
+// empty string.
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values);
+// The snapshot side of that comparison: every value.
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values);
 
 // kindTextFile and kindFolder.
 bool CheckLineSection(CheckRun& run, const StartupSection& section);

@@ -1,5 +1,6 @@
 #include "watchdog/save_command.h"
 
+#include "base/time_spans.h"
 #include "sources/error_box.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
@@ -117,6 +118,7 @@ bool SaveEditedTexts(Workspace& ws) {
 bool SaveSnapshot(Workspace& ws) {
   std::vector<std::string> leftOut;
   try {
+    TimeSpan span("snapshot written");
     leftOut = SnapshotSections(ws);
   } catch (const StoreError& error) {
     ShowRefusal(ws, kSnapshotWriteError, error.kind());

@@ -1,6 +1,7 @@
 #include "watchdog/snapshot_store.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "base/text_case.h"
@@ -17,19 +18,32 @@ const char kSnapshotRun[] = "Run";
 
 namespace {
 
-// Deletes every value of the key whose name is not kept (names compare without case).
-void DeleteOtherValues(RegKey& key, const std::set<std::string>& keptFolded) {
+// After `written` values of distinct names were written: deletes every value that `kept` does
+// not take. A key that holds no more values than were written holds no other, and is not listed.
+template <typename Kept>
+void DeleteOtherValues(RegKey& key, size_t written, Kept kept) {
+  if (key.ValueCount() == written)
+    return;
   for (const std::string& name : key.GetValueNames()) {
-    if (keptFolded.count(FoldCase(name)) != 0)
+    if (kept(name))
       continue;
     if (!key.DeleteValue(name))
       throw StoreError("Cannot delete the registry value " + name, key.LastFailure());
   }
 }
 
+// Line names are ASCII: they compare without the locale's case rules, which would cost a
+// platform call for every line of a snapshot read.
+bool SameAsciiIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
 // The number of a LineNNN name; nothing for any other name.
 std::optional<unsigned long> LineNumber(const std::string& name) {
-  if (name.size() < 5 || FoldCase(name.substr(0, 4)) != "line")
+  if (name.size() < 5 || !SameAsciiIgnoringCase(name.substr(0, 4), "line"))
     return std::nullopt;
   unsigned long number = 0;
   for (size_t i = 4; i < name.size(); ++i) {
@@ -51,6 +65,29 @@ std::string LineValueName(size_t index) {
   return "Line" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
 }
 
+namespace {
+
+// Whether the name is one of the first `count` line names, in any case.
+bool IsLineName(const std::string& name, size_t count) {
+  const auto number = LineNumber(name);
+  return number && *number >= 1 && *number <= count &&
+         SameAsciiIgnoringCase(name, LineValueName(*number - 1));
+}
+
+// The lines a longer text left behind follow the new last line: they are deleted by name for as
+// long as the key holds more values than were written; what remains is found by listing.
+void DeleteLinesBeyond(RegKey& key, size_t written) {
+  std::optional<size_t> held = key.ValueCount();
+  for (size_t index = written; held && *held > written; ++index, --*held) {
+    if (!key.DeleteValue(LineValueName(index)))
+      break;
+  }
+  DeleteOtherValues(key, written,
+                    [written](const std::string& name) { return IsLineName(name, written); });
+}
+
+}  // namespace
+
 bool SnapshotExists(Store& store) {
   return store.KeyExists(Root::LocalMachine, kSnapshotRoot);
 }
@@ -58,13 +95,8 @@ bool SnapshotExists(Store& store) {
 void WriteSnapshotLines(Store& store, const std::string& keyPath,
                         const std::vector<std::string>& lines) {
   auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
-  std::set<std::string> written;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string name = LineValueName(i);
-    key->WriteString(name, lines[i]);
-    written.insert(FoldCase(name));
-  }
-  DeleteOtherValues(*key, written);
+  for (size_t i = 0; i < lines.size(); ++i) key->WriteString(LineValueName(i), lines[i]);
+  DeleteLinesBeyond(*key, lines.size());
 }
 
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
@@ -74,20 +106,18 @@ std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
     return std::nullopt;
   struct Numbered {
     unsigned long number;
-    std::string name;
+    std::string text;
   };
-  std::vector<Numbered> names;
-  for (const std::string& name : key->GetValueNames()) {
+  std::vector<Numbered> numbered;
+  for (NamedValue& entry : key->ReadValues()) {
     // A value that is not a line of ours sorts after the lines.
-    names.push_back({LineNumber(name).value_or(~0ul), name});
+    numbered.push_back({LineNumber(entry.name).value_or(~0ul), ValueText(entry.value)});
   }
-  std::stable_sort(names.begin(), names.end(),
+  std::stable_sort(numbered.begin(), numbered.end(),
                    [](const Numbered& a, const Numbered& b) { return a.number < b.number; });
   std::vector<std::string> lines;
-  lines.reserve(names.size());
-  for (const Numbered& entry : names) {
-    lines.push_back(ValueText(key->ReadValue(entry.name).value_or(RegValue{})));
-  }
+  lines.reserve(numbered.size());
+  for (Numbered& entry : numbered) lines.push_back(std::move(entry.text));
   return lines;
 }
 
@@ -96,12 +126,7 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
   auto key = store.OpenKey(root, path, false);
   if (!key)
     return std::nullopt;
-  std::vector<NamedValue> values;
-  for (const std::string& name : key->GetValueNames()) {
-    if (auto value = key->ReadValue(name))
-      values.push_back({name, *value});
-  }
-  return values;
+  return key->ReadValues();
 }
 
 void WriteKeyValues(Store& store, Root root, const std::string& path,
@@ -112,7 +137,9 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
     key->WriteValue(entry.name, entry.value);
     written.insert(FoldCase(entry.name));
   }
-  DeleteOtherValues(*key, written);
+  DeleteOtherValues(*key, written.size(), [&written](const std::string& name) {
+    return written.count(FoldCase(name)) != 0;
+  });
 }
 
 bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,

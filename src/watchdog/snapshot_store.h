@@ -33,10 +33,6 @@ void WriteSnapshotLines(Store& store, const std::string& keyPath,
 // nothing when the subkey does not exist.
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath);
 
-struct NamedValue {
-  std::string name;
-  RegValue value;
-};
 // Every value of the key with its type, in the registry's order; nothing when the key cannot
 // be opened.
 std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,

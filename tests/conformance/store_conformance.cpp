@@ -210,6 +210,32 @@ TEST_P(StoreConformance, LongNamesAndLongDataAreEnumeratedWhole) {
   EXPECT_EQ(key->ReadString(longName), longData);
 }
 
+TEST_P(StoreConformance, ReadValuesGivesEveryValueWithItsTypeInTheOrderOfTheNames) {
+  auto key = OpenScratch();
+  EXPECT_TRUE(key->ReadValues().empty());
+  EXPECT_EQ(key->ValueCount(), std::optional<size_t>(0));
+  const std::string longName(300, 'n');
+  const std::string longData(10000, 'd');
+  key->WriteString("Line2", "second");
+  key->WriteValue("Path", RegValue{regtype::ExpandString, "%SystemRoot%\\x.exe"});
+  key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)});
+  key->WriteString("Empty", "");
+  key->WriteString(longName, longData);
+  OpenScratch("Subkey");
+  const std::vector<NamedValue> values = key->ReadValues();
+  std::vector<std::string> names;
+  for (const NamedValue& entry : values) {
+    names.push_back(entry.name);
+    EXPECT_EQ(key->ReadValue(entry.name), std::optional<RegValue>(entry.value)) << entry.name;
+  }
+  EXPECT_EQ(names, key->GetValueNames());
+  EXPECT_EQ(AsSet(names), (Names{"Line2", "Path", "Count", "Empty", longName}));
+  EXPECT_EQ(key->ValueCount(), std::optional<size_t>(5));
+  ASSERT_TRUE(key->DeleteValue("Count"));
+  EXPECT_EQ(key->ValueCount(), std::optional<size_t>(4));
+  EXPECT_EQ(key->ReadValues().size(), 4u);
+}
+
 // ---------------------------------------------------------------- profile files
 
 TEST_P(StoreConformance, ProfileValuesAreReadWhole) {

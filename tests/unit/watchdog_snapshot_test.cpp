@@ -1,3 +1,5 @@
+#include <map>
+
 #include "platform/value_text.h"
 #include "watchdog_fixture.h"
 
@@ -41,6 +43,62 @@ TEST_F(SnapshotStoreTest, RewritingLeavesOnlyTheNewLinesAndAnEmptyListLeavesAnEm
   EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kKey));
   EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{});
   EXPECT_FALSE(ReadSnapshotLines(store, std::string(kKey) + "Missing"));
+}
+
+// The names and data the key holds, as the registry keeps them.
+std::map<std::string, std::string> Held(MemoryStore& store) {
+  std::map<std::string, std::string> held;
+  for (const NamedValue& entry : store.OpenKey(Root::LocalMachine, kKey, false)->ReadValues())
+    held[entry.name] = entry.value.data;
+  return held;
+}
+
+TEST_F(SnapshotStoreTest, RewritingFixesChangedLinesAndRemovesWhatTheNewLinesDoNotName) {
+  WriteSnapshotLines(store, kKey, {"a", "b", "c", "d", "e"});
+  // Values no line of ours would leave: another name, a number with more or fewer digits, a
+  // line beyond a gap.
+  for (const char* name : {"Other", "Line01", "Line0002", "Line009"})
+    store.SetString(Root::LocalMachine, kKey, name, name);
+  WriteSnapshotLines(store, kKey, {"a", "B", "c"});
+  EXPECT_EQ(Held(store), (std::map<std::string, std::string>{
+                             {"Line001", "a"}, {"Line002", "B"}, {"Line003", "c"}}));
+}
+
+TEST_F(SnapshotStoreTest, ALineWrittenAgainInAnotherCaseStaysOneValue) {
+  store.SetString(Root::LocalMachine, kKey, "LINE001", "old first");
+  store.SetString(Root::LocalMachine, kKey, "line002", "old second");
+  WriteSnapshotLines(store, kKey, {"first", "second"});
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(Held(store).size(), 2u);
+  WriteSnapshotLines(store, kKey, {"first"});
+  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"first"});
+}
+
+TEST_F(SnapshotStoreTest, AShorterTextLeavesNoLineBehindWhateverTheEnumerationOrder) {
+  for (ValueOrder order : {ValueOrder::Creation, ValueOrder::Sorted}) {
+    store.SetValueOrder(order);
+    std::vector<std::string> lines(1200, "line");
+    WriteSnapshotLines(store, kKey, lines);
+    lines.resize(998);
+    lines.back() = "last";
+    WriteSnapshotLines(store, kKey, lines);
+    EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
+    EXPECT_EQ(Held(store).size(), 998u);
+    WriteSnapshotLines(store, kKey, lines);
+    EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
+  }
+}
+
+TEST_F(SnapshotStoreTest, CopyOverAKeyWithMoreValuesRemovesTheRestWhateverTheirCase) {
+  store.SetString(Root::LocalMachine, kKey, "TOOL", "old");
+  store.SetString(Root::LocalMachine, kKey, "Gone", "x");
+  WriteKeyValues(store, Root::LocalMachine, kKey,
+                 {{"tool", RegValue{regtype::String, "new"}}, {"Count", Dword(3)}});
+  const auto held = Held(store);
+  EXPECT_EQ(held.size(), 2u);
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Tool")->data, "new");
+  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Count"), std::optional<RegValue>(Dword(3)));
+  EXPECT_FALSE(store.Value(Root::LocalMachine, kKey, "Gone"));
 }
 
 TEST_F(SnapshotStoreTest, ARefusedWriteIsAnErrorAndKeepsTheOldLines) {

@@ -98,6 +98,22 @@ int Win32Toolkit::MessageBox(Form* owner, const std::string& text, const std::st
   return ::MessageBoxW(OwnerWindow(owner), Widen(text).c_str(), Widen(caption).c_str(), style);
 }
 
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The file dialogs' library is loaded when a dialog is first asked for: loaded with the
+// program, it would cost every start, the logon check's too.
+FileDialogFunction DialogFunction(bool save) {
+  static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (library == nullptr)
+    return nullptr;
+  FARPROC proc = GetProcAddress(library, save ? "GetSaveFileNameW" : "GetOpenFileNameW");
+  return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(proc));
+}
+
+}  // namespace
+
 std::optional<std::string> Win32Toolkit::FileDialog(Form* owner, const FileDialogSpec& spec,
                                                     bool save) {
   constexpr size_t kPathRoom = 32768;
@@ -118,8 +134,8 @@ std::optional<std::string> Win32Toolkit::FileDialog(Form* owner, const FileDialo
   dialog.lpstrTitle = OrNull(title);
   dialog.lpstrDefExt = OrNull(extension);
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  if (!chosen)
+  const FileDialogFunction show = DialogFunction(save);
+  if (show == nullptr || !show(&dialog))
     return std::nullopt;
   return Narrow(path.data());
 }

@@ -1,0 +1,32 @@
+#include "app/logon_check.h"
+
+#include "app/program.h"
+#include "runlists/undo_journal.h"
+#include "setup/splash_form.h"
+#include "watchdog/check.h"
+
+namespace tarnix {
+
+bool RunUnchangedLogonCheck(Store& store, ui::Toolkit& toolkit,
+                            const std::vector<std::string>& arguments) {
+  if (CommandOf(arguments) != "/c")
+    return false;
+  Workspace ws(store, toolkit);
+  const LocalDateTime start = store.Now();
+  ws.catalogue = BuildCatalogue(store);
+  if (!NothingChangedSinceSnapshot(store, ws.catalogue))
+    return false;
+  // What the full start leaves behind besides the log.
+  toolkit.SetTitle("Tarnix2");
+  EnsureUndoKey(store);
+  LocateProgramFolder(ws);
+  TfrmSplash splash(toolkit);
+  splash.form->Show();
+  splash.form->Repaint();
+  splash.ProgressBar1->SetPosition(100);
+  const bool logged = LogCheckWithoutChanges(ws, start);
+  splash.form->Hide();
+  return logged;
+}
+
+}  // namespace tarnix

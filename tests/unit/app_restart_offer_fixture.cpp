@@ -23,6 +23,8 @@ class WatchedKey : public RegKey {
     Write([&] { key_->WriteValue(name, value); });
   }
   std::vector<std::string> GetValueNames() const override { return key_->GetValueNames(); }
+  std::vector<NamedValue> ReadValues() const override { return key_->ReadValues(); }
+  std::optional<size_t> ValueCount() const override { return key_->ValueCount(); }
   std::vector<std::string> GetKeyNames() const override { return key_->GetKeyNames(); }
   bool DeleteValue(const std::string& name) override {
     store_.Note();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/win32_find.h"
 #include "win32/ui_win32_form.h"
 #include "win32/ui_win32_support.h"
 
@@ -58,6 +59,42 @@ TEST_F(ControlData, ATextPageKeepsControlCharactersAndLongLinesButEndsAtANul) {
   const Lines withNul = {"before", std::string("in") + '\0' + "side", "after"};
   t->memo->SetLines(withNul);
   EXPECT_EQ(t->memo->Lines(), (Lines{"before", "in"}));
+}
+
+// Replacing a long text puts a new window in the page's place (Wine's rich edit empties a long
+// text one paragraph at a time); the page keeps its name, its ID, its bounds, its marks and the
+// edits that reach it.
+TEST_F(ControlData, AReplacedTextPageKeepsItsPlaceAndItsMarks) {
+  Lines many;
+  for (int i = 0; i < 10000; ++i) many.push_back("rem line " + std::to_string(i));
+  t->memo->SetLines(many);
+  t->memo->SetReadOnly(true);
+  t->memo->SetModified(true);
+  HWND before = win32::FindControl(FindWindowW(L"TUiTest", L"Every control"), L"Memo1");
+  ASSERT_NE(before, nullptr);
+  const int id = GetDlgCtrlID(before);
+  RECT bounds;
+  GetWindowRect(before, &bounds);
+
+  t->memo->SetLines({"first", "second"});
+  HWND after = win32::FindControl(FindWindowW(L"TUiTest", L"Every control"), L"Memo1");
+  ASSERT_NE(after, nullptr);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_EQ(GetDlgCtrlID(after), id);
+  RECT now;
+  GetWindowRect(after, &now);
+  EXPECT_TRUE(EqualRect(&now, &bounds));
+  EXPECT_EQ(t->memo->Lines(), (Lines{"first", "second"}));
+  EXPECT_TRUE(t->memo->Modified());
+  EXPECT_TRUE(t->memo->ReadOnly());
+  EXPECT_EQ(t->memo->FindText("second", 0, t->memo->TextLength()), 6);
+
+  t->memo->SetReadOnly(false);
+  t->memo->SetModified(false);
+  t->memo->SetSelStart(0);
+  SendMessageW(after, WM_CHAR, L'x', 0);
+  EXPECT_TRUE(t->memo->Modified());
+  EXPECT_EQ(t->memo->Lines(), (Lines{"xfirst", "second"}));
 }
 
 }  // namespace

@@ -67,6 +67,30 @@ PopupMenu* WindowBase::ActivePopup() {
 void WindowBase::Create(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                         DWORD exStyle, const RECT& rect, HWND parent) {
   AssignId();
+  MakeWindow(windowClass, text, style, exStyle, rect, parent);
+}
+
+void WindowBase::Renew(const wchar_t* windowClass) {
+  HWND old = hwnd_;
+  HWND parent = GetParent(old);
+  RECT rect;
+  GetWindowRect(old, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  const auto style = static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE));
+  const bool focused = ::GetFocus() == old;
+  Detach();
+  MakeWindow(windowClass, L"", style, exStyle, rect, parent);
+  SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  DestroyWindow(old);
+  if (!hint_.empty())
+    form_->SetToolTip(hwnd_, hint_);
+  if (focused)
+    FocusWindow();
+}
+
+void WindowBase::MakeWindow(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                            DWORD exStyle, const RECT& rect, HWND parent) {
   HWND hwnd =
       CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD, rect.left, rect.top,
                       rect.right - rect.left, rect.bottom - rect.top, parent,

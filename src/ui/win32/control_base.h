@@ -61,6 +61,9 @@ class WindowBase : public CommandTarget {
   // gives it the form's font. Throws when the window cannot be made.
   void Create(const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
               const RECT& rect, HWND parent);
+  // Puts a new window of the class in the place of the control's window, with its ID, style,
+  // bounds, place among its siblings, font and hint, and destroys the old one.
+  void Renew(const wchar_t* windowClass);
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -84,6 +87,8 @@ class WindowBase : public CommandTarget {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
   void Register(HWND hwnd);
+  void MakeWindow(const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
+                  const RECT& rect, HWND parent);
   void ShowPopup(LPARAM where);
   bool subclassed_ = false;
 };

@@ -55,8 +55,10 @@ class TextPageImpl final : public WindowControl<TextPage> {
   bool WantsReturn() const override { return true; }
 
  private:
+  void Configure();
   void SetTextKeepingMark(const std::wstring& text);
   bool settingText_ = false;
+  bool wordWrap_ = false;
 };
 
 }  // namespace tarnix::ui::win32

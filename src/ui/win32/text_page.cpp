@@ -46,11 +46,15 @@ TextPageImpl::TextPageImpl(Win32Form& form, const TextPageSpec& spec, HWND paren
   DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                 ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL | ES_DISABLENOSCROLL;
   Create(RichEditClass(), L"", style, WS_EX_CLIENTEDGE, form.Scale().Rect(spec.bounds), parent);
+  Configure();
+}
+
+void TextPageImpl::Configure() {
   SendMessageW(hwnd_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Owner().Font()), FALSE);
   SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
-  SetWordWrap(false);
+  SetWordWrap(wordWrap_);
 }
 
 // Every line, the last one too, ends with a line break in the page, so that a trailing empty
@@ -87,9 +91,16 @@ std::string TextPageImpl::Text() const {
   return text;
 }
 
+// Wine's rich edit takes a text away paragraph by paragraph, moving every later one each time:
+// emptying 10,000 lines took over ten seconds. A new window in the old one's place takes the
+// new text at once, and forgets the undo steps as replacing the text does anyway.
 void TextPageImpl::SetTextKeepingMark(const std::wstring& text) {
   bool modified = Modified();
   settingText_ = true;
+  if (GetWindowTextLengthW(hwnd_) > 0) {
+    Renew(RichEditClass());
+    Configure();
+  }
   SETTEXTEX set{ST_DEFAULT, kUnicode};
   SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
                reinterpret_cast<LPARAM>(text.c_str()));
@@ -111,6 +122,7 @@ void TextPageImpl::SetModified(bool modified) {
 }
 
 void TextPageImpl::SetWordWrap(bool wrap) {
+  wordWrap_ = wrap;
   SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
 }
 

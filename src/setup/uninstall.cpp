@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_removal.h"
 #include "platform/registry_keys.h"
 #include "setup/setup_commands.h"
 #include "setup/setup_places.h"
@@ -41,22 +42,22 @@ void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
   }
 }
 
-void RemoveFile(Store& store, const std::string& path, Leftovers& left) {
-  if (store.GetFileAttributes(path) != kInvalidAttributes && !store.DeleteFile(path))
-    left.Add(path, store.LastFailure());
+void RemoveLeftFile(Store& store, const std::string& path, Leftovers& left) {
+  if (const StoreFailure failure = RemoveFile(store, path); failure != StoreFailure::None)
+    left.Add(path, failure);
 }
 
 // Folders go only when empty: what else the user keeps there stays, and is no failure.
 void RemoveShortcuts(Store& store, Leftovers& left) {
   if (const auto programs = ShellFolder(store, "Programs")) {
-    RemoveFile(store, *programs + kProgramGroup + kShortcutName, left);
-    RemoveFile(store, *programs + kProgramGroup + kUninstallName, left);
-    RemoveFile(store, *programs + kShortcutName, left);
+    RemoveLeftFile(store, *programs + kProgramGroup + kShortcutName, left);
+    RemoveLeftFile(store, *programs + kProgramGroup + kUninstallName, left);
+    RemoveLeftFile(store, *programs + kShortcutName, left);
     static_cast<void>(store.RemoveFolder(*programs + kProgramGroup));
     static_cast<void>(store.RemoveFolder(*programs + kGroupFolder));
   }
   if (const auto desktop = ShellFolder(store, "Desktop"))
-    RemoveFile(store, *desktop + kShortcutName, left);
+    RemoveLeftFile(store, *desktop + kShortcutName, left);
 }
 
 std::string Joined(const Leftovers& left) {

@@ -1,5 +1,6 @@
 #include "startupfolders/group_commands.h"
 
+#include "platform/file_removal.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "startupfolders/shortcut_names.h"
@@ -62,13 +63,9 @@ void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
     return;
   }
   const std::string path = section.place + line;
-  if (!ws.store.DeleteFile(path)) {
-    const StoreFailure failure = ws.store.LastFailure();
-    // A file someone else took away first is as good as deleted.
-    if (ws.store.GetFileAttributes(path) != kInvalidAttributes) {
-      ShowRefusal(ws, "Cannot delete " + path, failure);
-      return;
-    }
+  if (const StoreFailure failure = RemoveFile(ws.store, path); failure != StoreFailure::None) {
+    ShowRefusal(ws, "Cannot delete " + path, failure);
+    return;
   }
   list.Delete(index);
 }

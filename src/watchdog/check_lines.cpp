@@ -3,6 +3,7 @@
 #include <set>
 
 #include "base/text_case.h"
+#include "platform/file_removal.h"
 #include "sources/loading.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
@@ -47,12 +48,8 @@ bool DeleteRemovedFiles(CheckRun& run, const StartupSection& section,
     if (keptKeys.count(FoldCase(TrimLine(name))) != 0 || !IsPlainFileName(name))
       continue;
     const std::string path = section.place + name;
-    Store& store = run.ws.store;
-    if (store.DeleteFile(path))
-      continue;
-    const StoreFailure failure = store.LastFailure();
-    // A file someone else took away first is as good as deleted.
-    if (store.GetFileAttributes(path) != kInvalidAttributes) {
+    if (const StoreFailure failure = RemoveFile(run.ws.store, path);
+        failure != StoreFailure::None) {
       run.ShowError("Cannot delete " + path, failure);
       return false;
     }

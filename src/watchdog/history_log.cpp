@@ -1,4 +1,5 @@
 #include "watchdog/history_log.h"
+#include "platform/file_removal.h"
 #include "sources/error_box.h"
 
 #include <algorithm>
@@ -65,8 +66,7 @@ void ShowHistoryLog(Workspace& ws) {
 void ClearHistoryLog(Workspace& ws) {
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure to clear history log ?", "Attention!",
                             ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes &&
-      !ws.store.DeleteFile(ws.logPath) &&
-      ws.store.GetFileAttributes(ws.logPath) != kInvalidAttributes) {
+      RemoveFile(ws.store, ws.logPath) != StoreFailure::None) {
     ShowError(ws, "Cannot delete " + ws.logPath);
   }
 }

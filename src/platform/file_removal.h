@@ -1,0 +1,14 @@
+// Taking a file away, where a file that is already gone is as good as deleted.
+#pragma once
+
+#include <string>
+
+#include "platform/store.h"
+
+namespace tarnix {
+
+// Deletes the file. None when it is gone afterwards, also when someone else took it away
+// first; otherwise why it could not be deleted.
+[[nodiscard]] StoreFailure RemoveFile(Store& store, const std::string& path);
+
+}  // namespace tarnix

@@ -55,7 +55,7 @@ std::string Section(Workspace& ws, int runList) {
   // The second key line ends in LF alone: the file has always been written so.
   std::string out =
       "[" + ws.catalogue.RunList(runList).place + "]" + (runList == 1 ? "\n" : "\r\n");
-  auto key = OpenRunKey(ws.store, runList, false);
+  auto key = OpenRunKey(ws.store, runList);
   for (const std::string& name : ws.views.runLists[runList]->Items()) {
     out += EntryLine(ws, runList, key.get(), name);
   }

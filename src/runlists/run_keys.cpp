@@ -1,17 +1,18 @@
 #include "runlists/run_keys.h"
 
+#include "platform/registry_keys.h"
 #include "sources/restart_offer.h"
 
 namespace tarnix {
 
-std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList, bool create) {
+std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
-  return store.OpenKey(where.root, where.path, create);
+  return store.OpenKey(where.root, where.path, false);
 }
 
-std::string ReadRunCommand(Store& store, const std::string& name, int runList) {
-  auto key = OpenRunKey(store, runList, false);
-  return key ? key->ReadString(name) : std::string();
+std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList) {
+  const RunKeyLocation where = RunListKey(runList);
+  return OpenKeyForWriting(store, where.root, where.path);
 }
 
 int FocusedRunList(const Workspace& ws) {

@@ -8,10 +8,11 @@
 
 namespace tarnix {
 
-std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList, bool create);
-// The entry's command: empty when the key or the value is missing. A value that is not a
-// string raises StoreError("Invalid data type for '<name>'").
-std::string ReadRunCommand(Store& store, const std::string& name, int runList);
+// The run key for reading (and writing where allowed); null when it is missing or refused.
+std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList);
+// The run key opened for writing, made when missing; a refusal raises StoreError with the
+// store's reason.
+std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList);
 // The run list whose list box has the keyboard focus in the main window, or -1.
 int FocusedRunList(const Workspace& ws);
 // Tells the user that the run key could not be written; a refusal of rights also offers the

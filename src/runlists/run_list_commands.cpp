@@ -7,14 +7,13 @@ namespace tarnix {
 
 namespace {
 
+// Writes the value; with `old`, first reads what the name held. A refusal is told.
 [[nodiscard]] bool WriteRunValue(Workspace& ws, int runList, const std::string& name,
-                                 const RegValue& value) {
-  auto key = OpenRunKey(ws.store, runList, true);
-  if (!key) {
-    ShowRunKeyWriteError(ws, runList, ws.store.LastFailure());
-    return false;
-  }
+                                 const RegValue& value, std::optional<RegValue>* old = nullptr) {
   try {
+    auto key = OpenRunKeyForWriting(ws.store, runList);
+    if (old)
+      *old = key->ReadValue(name);
     key->WriteValue(name, value);
     return true;
   } catch (const StoreError& error) {
@@ -32,7 +31,7 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
   const std::string name = list->Item(list->ItemIndex());
   uint32_t type = regtype::String;
   std::string command;
-  if (auto key = OpenRunKey(ws.store, runList, false)) {
+  if (auto key = OpenRunKey(ws.store, runList)) {
     command = key->ReadString(name);
     if (auto value = key->ReadValue(name)) {
       type = value->type;
@@ -42,11 +41,11 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
     return;
   }
   const std::string edited = dialog.strval->Text();
-  if (!WriteRunValue(ws, ws.currentRunList, name, {type, edited})) {
+  if (!WriteRunValue(ws, runList, name, {type, edited})) {
     return;
   }
   if (edited != dialog.shownCommand) {
-    RecordUndoStep(ws, StepKind::Changed, ws.currentRunList, name, {type, dialog.shownCommand});
+    RecordUndoStep(ws, StepKind::Changed, runList, name, {type, dialog.shownCommand});
   }
 }
 
@@ -56,10 +55,7 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
                                 const std::string& program) {
   const int runList = ws.currentRunList;
   std::optional<RegValue> old;
-  if (auto key = OpenRunKey(ws.store, runList, false)) {
-    old = key->ReadValue(name);
-  }
-  if (!WriteRunValue(ws, runList, name, {regtype::String, program})) {
+  if (!WriteRunValue(ws, runList, name, {regtype::String, program}, &old)) {
     return false;
   }
   ws.views.runLists[runList]->Add(name);
@@ -89,7 +85,7 @@ void DeleteRunEntry(Workspace& ws) {
                             ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
     return;
   }
-  auto key = OpenRunKey(ws.store, runList, false);
+  auto key = OpenRunKey(ws.store, runList);
   if (!key) {
     ShowRunKeyWriteError(ws, runList, ws.store.LastFailure());
     return;

@@ -64,6 +64,40 @@ int PickedPosition(Workspace& ws, Tundolist& dialog, const std::vector<std::stri
   return position;
 }
 
+// Puts the step's command back, or takes an added entry away; why that failed, if it did.
+StoreFailure WriteUndoneValue(Workspace& ws, int runList, const std::string& stepName,
+                              const RegValue& command) {
+  const std::string entry = StepEntryName(stepName);
+  try {
+    auto key = OpenRunKeyForWriting(ws.store, runList);
+    if (At(stepName, 0) != '2') {
+      key->WriteValue(entry, command);
+      return StoreFailure::None;
+    }
+    // Undone when the value is gone, also when someone else took it away first.
+    if (key->DeleteValue(entry) || !key->ReadValue(entry))
+      return StoreFailure::None;
+    return key->LastFailure();
+  } catch (const StoreError& error) {
+    return error.kind();
+  }
+}
+
+// Writes the step's command back under its entry, or deletes an added entry. False, after
+// telling the user, when the step names no run list or the run key cannot be written.
+bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& command) {
+  const char runList = At(stepName, 22);
+  if (runList < '0' || runList > '2') {
+    ShowError(ws, "Internal error (number key >2)! Send message to author!");
+    return false;
+  }
+  const StoreFailure failure = WriteUndoneValue(ws, runList - '0', stepName, command);
+  if (failure != StoreFailure::None) {
+    ShowRefusal(ws, "Permission to key HKCUSoftwareTarnix denied", failure);
+  }
+  return failure == StoreFailure::None;
+}
+
 // A step whose key or command has vanished is refused: it would write an empty command.
 UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   std::optional<RegValue> command;
@@ -83,25 +117,25 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   return UndoOutcome::Done;
 }
 
-// Puts the step's command back, or takes an added entry away; why that failed, if it did.
-StoreFailure WriteUndoneValue(Workspace& ws, int runList, const std::string& stepName,
-                              const RegValue& command) {
-  const std::string entry = StepEntryName(stepName);
-  auto key = OpenRunKey(ws.store, runList, true);
-  if (!key)
-    return ws.store.LastFailure();
-  try {
-    if (At(stepName, 0) != '2') {
-      key->WriteValue(entry, command);
-      return StoreFailure::None;
-    }
-    // Undone when the value is gone, also when someone else took it away first.
-    if (key->DeleteValue(entry) || !key->ReadValue(entry))
-      return StoreFailure::None;
-    return key->LastFailure();
-  } catch (const StoreError& error) {
-    return error.kind();
+// Undoes the step the user picks among `steps`; one that is undone leaves this run's list.
+void UndoPickedStep(Workspace& ws, Tundolist& dialog, const std::vector<std::string>& steps) {
+  const int position = PickedPosition(ws, dialog, steps);
+  if (position < 0) {
+    return;
   }
+  // A copy: `steps` may be the run's list, which changes below.
+  const std::string step = steps[position];
+  const UndoOutcome outcome = UndoStep(ws, step);
+  if (outcome == UndoOutcome::NoData) {
+    return;
+  }
+  if (outcome == UndoOutcome::Done) {
+    auto recent = std::find(ws.runUndoList.begin(), ws.runUndoList.end(), step);
+    if (recent != ws.runUndoList.end()) {
+      ws.runUndoList.erase(recent);
+    }
+  }
+  RefreshAll(ws);
 }
 
 }  // namespace
@@ -117,33 +151,8 @@ std::string StepDisplayLine(const std::string& stepName) {
          StepEntryName(stepName);
 }
 
-bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& command) {
-  const char runList = At(stepName, 22);
-  if (runList < '0' || runList > '2') {
-    ShowError(ws, "Internal error (number key >2)! Send message to author!");
-    return false;
-  }
-  const StoreFailure failure = WriteUndoneValue(ws, runList - '0', stepName, command);
-  if (failure != StoreFailure::None) {
-    ShowRefusal(ws, "Permission to key HKCUSoftwareTarnix denied", failure);
-  }
-  return failure == StoreFailure::None;
-}
-
 void UndoRecentStep(Workspace& ws, Tundolist& dialog) {
-  std::vector<std::string>& steps = ws.runUndoList;
-  const int position = PickedPosition(ws, dialog, steps);
-  if (position < 0) {
-    return;
-  }
-  const UndoOutcome outcome = UndoStep(ws, steps[position]);
-  if (outcome == UndoOutcome::NoData) {
-    return;
-  }
-  if (outcome == UndoOutcome::Done) {
-    steps.erase(steps.begin() + position);
-  }
-  RefreshAll(ws);
+  UndoPickedStep(ws, dialog, ws.runUndoList);
 }
 
 void UndoStoredStep(Workspace& ws, Tundolist& dialog) {
@@ -156,22 +165,7 @@ void UndoStoredStep(Workspace& ws, Tundolist& dialog) {
                           "Sorry!", ui::mb::IconInfo);
     return;
   }
-  const int position = PickedPosition(ws, dialog, steps);
-  if (position < 0) {
-    return;
-  }
-  const std::string step = steps[position];
-  const UndoOutcome outcome = UndoStep(ws, step);
-  if (outcome == UndoOutcome::NoData) {
-    return;
-  }
-  if (outcome == UndoOutcome::Done) {
-    auto recent = std::find(ws.runUndoList.begin(), ws.runUndoList.end(), step);
-    if (recent != ws.runUndoList.end()) {
-      ws.runUndoList.erase(recent);
-    }
-  }
-  RefreshAll(ws);
+  UndoPickedStep(ws, dialog, steps);
 }
 
 }  // namespace tarnix

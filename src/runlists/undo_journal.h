@@ -14,10 +14,6 @@ namespace tarnix {
 void EnsureUndoKey(Store& store);
 // The undo dialog's line for a step: its kind, date, time, run key and entry name.
 std::string StepDisplayLine(const std::string& stepName);
-// Writes the step's command back under its entry, or deletes an added entry. False, after
-// telling the user, when the step names no run list or the run key cannot be written.
-[[nodiscard]] bool ApplyUndoStep(Workspace& ws, const std::string& stepName,
-                                 const RegValue& command);
 // Lets the user pick a step of this run, newest first, and undoes it.
 void UndoRecentStep(Workspace& ws, Tundolist& dialog);
 // Lets the user pick any stored step, of this run or an earlier one, and undoes it.

@@ -80,7 +80,8 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
     Refuse(ws, "It's a not shortcut file");
     return;
   }
-  const ShortcutFields read = LinkFiles(ws).ReadShortcut(path);
+  Shortcuts& files = LinkFiles(ws);
+  const ShortcutFields read = files.ReadShortcut(path);
   dialog.lblName->SetCaption(path);
   dialog.edtProg->SetText(read.target);
   dialog.edtArg->SetText(read.arguments);
@@ -89,10 +90,8 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
   dialog.form->ShowModal();
   if (!dialog.save)
     return;
-  const std::string linkPath = dialog.lblName->Caption();
-  Shortcuts& files = LinkFiles(ws);
-  if (!files.UpdateShortcut(linkPath, EditedProperties(dialog, read, FileNameOf(path))))
-    ShowRefusal(ws, "Cannot write the shortcut " + linkPath, files.LastFailure());
+  if (!files.UpdateShortcut(path, EditedProperties(dialog, read, FileNameOf(path))))
+    ShowRefusal(ws, "Cannot write the shortcut " + path, files.LastFailure());
 }
 
 void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutDialog& dialog) {

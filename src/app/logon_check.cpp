@@ -17,13 +17,11 @@ bool RunUnchangedLogonCheck(Store& store, ui::Toolkit& toolkit,
   if (!NothingChangedSinceSnapshot(store, ws.catalogue))
     return false;
   // What the full start leaves behind besides the log.
-  toolkit.SetTitle("Tarnix2");
+  Titled(toolkit);
   EnsureUndoKey(store);
   LocateProgramFolder(ws);
   TfrmSplash splash(toolkit);
-  splash.form->Show();
-  splash.form->Repaint();
-  splash.ProgressBar1->SetPosition(100);
+  splash.ShowChecking();
   const bool logged = LogCheckWithoutChanges(ws, start);
   splash.form->Hide();
   return logged;

@@ -10,13 +10,13 @@
 
 namespace tarnix {
 
-namespace {
-
 ui::Toolkit& Titled(ui::Toolkit& toolkit) {
   // A second instance finds this one by the application window's title.
   toolkit.SetTitle("Tarnix2");
   return toolkit;
 }
+
+namespace {
 
 std::string LowerCase(std::string text) {
   for (char& c : text) {
@@ -92,9 +92,7 @@ Program::~Program() {
 
 int Program::Run(const std::vector<std::string>& arguments) {
   showMainWindow = false;
-  frmSplash.form->Show();
-  frmSplash.form->Repaint();
-  frmSplash.ProgressBar1->SetPosition(100);
+  frmSplash.ShowChecking();
   {
     TimeSpan span("check and command line");
     DispatchCommandLine(arguments);

@@ -22,6 +22,8 @@ namespace tarnix {
 
 // The first argument in lower case; empty without arguments.
 std::string CommandOf(const std::vector<std::string>& arguments);
+// Gives the toolkit the application title by which a second start finds this instance.
+ui::Toolkit& Titled(ui::Toolkit& toolkit);
 // Sets the program's folder and the history log's path from the program's own path.
 void LocateProgramFolder(Workspace& ws);
 // Asks to save edited texts (if any), then ends the program whatever the answer.

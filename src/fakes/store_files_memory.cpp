@@ -107,12 +107,8 @@ std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string
 
 TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string ansi;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    auto line = Utf8ToCp1252(lines[i]);
-    if (!line)
-      return {TextWrite::Unencodable, i};
-    ansi += *line + "\r\n";
-  }
+  if (const TextWrite encoded = AnsiLines(lines, ansi); !encoded)
+    return encoded;
   if (!Record(WriteFailure(path)))
     return {TextWrite::Failed};
   StoreFile(path, ansi);

@@ -180,6 +180,20 @@ class Store : public FailureRecord {
   virtual LocalDateTime Now() = 0;
   // The time in the user's long time format (for example 16:44:03).
   virtual std::string LongTimeText(const LocalDateTime& time) = 0;
+
+ protected:
+  // The lines in the ANSI code page, each followed by CR LF, line by line so that a character
+  // the code page cannot store is traced to its line (no ANSI code page keeps a state from one
+  // line to the next).
+  TextWrite AnsiLines(const std::vector<std::string>& lines, std::string& ansi) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::optional<std::string> line = AnsiBytes(lines[i]);
+      if (!line)
+        return {TextWrite::Unencodable, i};
+      ansi += *line + "\r\n";
+    }
+    return {};
+  }
 };
 
 }  // namespace tarnix

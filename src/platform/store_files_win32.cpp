@@ -197,16 +197,10 @@ std::optional<std::vector<std::string>> Win32Store::LoadLines(const std::string&
   return SplitLines(FromAnsi(*bytes));
 }
 
-// Line by line, so that a character the code page cannot store is traced to its line. No code
-// page the platform uses for ANSI keeps a state from one line to the next.
 TextWrite Win32Store::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string ansi;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    bool lossless = false;
-    ansi += ToAnsi(lines[i], &lossless) + "\r\n";
-    if (!lossless)
-      return {TextWrite::Unencodable, i};
-  }
+  if (const TextWrite encoded = AnsiLines(lines, ansi); !encoded)
+    return encoded;
   if (!Record(ReplaceFailure(path, ansi)))
     return {TextWrite::Failed};
   return {};
@@ -232,7 +226,7 @@ bool Win32Store::AppendText(const std::string& path, const std::string& text) {
 std::optional<std::string> Win32Store::AnsiBytes(const std::string& text) {
   bool lossless = false;
   std::string ansi = ToAnsi(text, &lossless);
-  if (!lossless && !text.empty())
+  if (!lossless)
     return std::nullopt;
   return ansi;
 }

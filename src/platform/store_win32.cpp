@@ -31,6 +31,14 @@ std::string StringFromBytes(const std::string& bytes) {
   return Narrow(text);
 }
 
+// A value as read: a string's UTF-16 bytes become UTF-8 text, other data stays as it is.
+RegValue ValueFromBytes(DWORD type, std::string bytes) {
+  RegValue value{type, std::move(bytes)};
+  if (value.IsString())
+    value.data = StringFromBytes(value.data);
+  return value;
+}
+
 std::string BytesFromString(const std::string& utf8) {
   std::wstring text = Widen(utf8);
   std::string bytes((text.size() + 1) * sizeof(wchar_t), '\0');
@@ -56,10 +64,7 @@ class Win32Key : public RegKey {
                             reinterpret_cast<BYTE*>(bytes.data()), &size);
       if (rc == ERROR_SUCCESS) {
         bytes.resize(size);
-        RegValue value{type, bytes};
-        if (value.IsString())
-          value.data = StringFromBytes(bytes);
-        return value;
+        return ValueFromBytes(type, std::move(bytes));
       }
     }
     return std::nullopt;
@@ -109,10 +114,8 @@ class Win32Key : public RegKey {
       }
       if (rc != ERROR_SUCCESS)
         return values;
-      RegValue value{type, data.substr(0, size)};
-      if (value.IsString())
-        value.data = StringFromBytes(value.data);
-      values.push_back({Narrow(std::wstring(name.data(), nameLength)), std::move(value)});
+      values.push_back({Narrow(std::wstring(name.data(), nameLength)),
+                        ValueFromBytes(type, data.substr(0, size))});
       ++index;
     }
   }

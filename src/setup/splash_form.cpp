@@ -12,4 +12,10 @@ TfrmSplash::TfrmSplash(ui::Toolkit& toolkit)
   ProgressBar1 = form->AddProgressBar({"ProgressBar1", {62, 62, 348, 16}, 0, 100});
 }
 
+void TfrmSplash::ShowChecking() {
+  form->Show();
+  form->Repaint();
+  ProgressBar1->SetPosition(100);
+}
+
 }  // namespace tarnix

@@ -10,6 +10,8 @@ namespace tarnix {
 class TfrmSplash {
  public:
   explicit TfrmSplash(ui::Toolkit& toolkit);
+  // Shows the window at once, drawn, with its bar full.
+  void ShowChecking();
   std::unique_ptr<ui::Form> form;
   ui::Picture* Image1 = nullptr;
   ui::Label* Label1 = nullptr;

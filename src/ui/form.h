@@ -25,9 +25,6 @@ struct FormSpec {
   bool keyPreview = false;  // the form sees keys before the focused control
   int helpContext = 0;
   bool isMainForm = false;  // closing it ends the event loop's interest in the program
-  // The font of the form's texts and of the controls on it.
-  std::string fontName = "MS Sans Serif";
-  int fontSize = 8;  // points
 };
 
 // Modal results, numbered as Windows dialog results.

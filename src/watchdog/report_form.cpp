@@ -1,5 +1,6 @@
 #include "watchdog/report_form.h"
 
+#include "ui/help_contexts.h"
 #include "watchdog/watchdog_resources.h"
 
 namespace tarnix {
@@ -15,7 +16,7 @@ ui::FormSpec ReportSpec() {
   spec.clientHeight = 421;
   spec.border = ui::BorderStyle::FixedSingle;
   spec.keyPreview = true;
-  spec.helpContext = 105;
+  spec.helpContext = ui::help::ChangeReport;
   return spec;
 }
 

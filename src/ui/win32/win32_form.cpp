@@ -104,16 +104,23 @@ const Scaler& Win32Form::Scale() const {
   return kit_.Scale();
 }
 
+// Every form draws its texts and its controls' in the same face and size.
+constexpr char kFormFace[] = "MS Sans Serif";
+constexpr int kFormPoints = 8;
+
+// Asked for while painting: made once.
 HFONT Win32Form::Font() const {
-  return FaceFont(spec_.fontName);
+  if (!font_)
+    font_ = FaceFont(kFormFace);
+  return font_;
 }
 
 HFONT Win32Form::BoldFont() const {
-  return kit_.Fonts().Get(spec_.fontName, spec_.fontSize, true);
+  return kit_.Fonts().Get(kFormFace, kFormPoints, true);
 }
 
 HFONT Win32Form::FaceFont(const std::string& face) const {
-  return kit_.Fonts().Get(face, spec_.fontSize);
+  return kit_.Fonts().Get(face, kFormPoints);
 }
 
 int Win32Form::Register(CommandTarget* target, const std::string& name) {

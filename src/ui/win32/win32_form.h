@@ -126,6 +126,7 @@ class Win32Form final : public WindowControl<Form> {
   std::vector<WindowBase*> tabOrder_;
   StatusBarImpl* statusBar_ = nullptr;
   HWND lastFocus_ = nullptr;
+  mutable HFONT font_ = nullptr;  // the form font, once asked for
   HWND toolTip_ = nullptr;
   bool laidOut_ = false;
   bool modal_ = false;

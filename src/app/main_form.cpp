@@ -13,9 +13,6 @@ namespace tarnix {
 
 namespace {
 
-const char* const kShellFolders =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
 // Run as another account (an administrator's password typed by a standard user), the current
 // user's run list and startup folder are that account's: the caption says whose.
 std::string MainCaption(const ui::Toolkit& toolkit) {
@@ -216,7 +213,7 @@ void Tmform::N12Click() {
 }
 
 void Tmform::N14Click() {
-  auto key = ws.store.OpenKey(Root::CurrentUser, kShellFolders, false);
+  auto key = ws.store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
   if (!key) {
     return;
   }

@@ -37,12 +37,12 @@ void MakeProgramGroup(Store& store, const std::string& programs, const WriteShor
 void WriteStartupCheck(Workspace& ws) {
   const std::string program = QuotedProgramPath(ws.store);
   const std::string command = program + " /c";
-  OpenKeyForWriting(ws.store, Root::CurrentUser, kUserRunKey)
-      ->WriteString(kAutostartValue, command);
+  const RunKeyLocation userRun = RunListKey(2);
+  OpenKeyForWriting(ws.store, userRun.root, userRun.path)->WriteString(kAutostartValue, command);
   RecordUndoStep(ws, StepKind::Added, 2, kAutostartValue, {regtype::String, program});
   RefreshAll(ws);
   // Only this value is approved: other run entries stay for the check to show.
-  const std::string saveKey = SectionSaveKey(ws.catalogue.RunList(2).key);
+  const std::string saveKey = SnapshotKeyPath(ws.catalogue.RunList(2).key);
   OpenKeyForWriting(ws.store, Root::LocalMachine, saveKey)->WriteString(kAutostartValue, command);
 }
 

@@ -17,15 +17,11 @@ std::string QuotedProgramPath(Store& store) {
   return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
 }
 
-std::string SectionSaveKey(const std::string& sectionKey) {
-  return std::string(kSaveKey) + "\\" + sectionKey;
-}
-
 std::vector<std::string> ProgramRegistryKeys(const Catalogue& catalogue) {
   std::vector<std::string> keys;
   for (const StartupSection& section : catalogue.sections)
-    keys.push_back(SectionSaveKey(section.key));
-  keys.push_back(kSaveKey);
+    keys.push_back(SnapshotKeyPath(section.key));
+  keys.push_back(kSnapshotRoot);
   keys.push_back(kProductKey);
   return keys;
 }

@@ -10,12 +10,7 @@
 
 namespace tarnix {
 
-inline constexpr char kShellFoldersKey[] =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-inline constexpr char kUserRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr char kAutostartValue[] = "Tarnix2";
-inline constexpr char kProductKey[] = "\\Software\\Movenda\\Tarnix2";
-inline constexpr char kSaveKey[] = "\\Software\\Movenda\\Tarnix2\\Save";
 inline constexpr char kGroupFolder[] = "MovendaSoft\\";
 inline constexpr char kProgramGroup[] = "MovendaSoft\\Tarnix2\\";
 inline constexpr char kShortcutName[] = "Tarnix2.lnk";
@@ -32,7 +27,5 @@ std::string QuotedProgramPath(Store& store);
 // The snapshot keys of every section, in the order they are removed; then the Save key and the
 // product key.
 std::vector<std::string> ProgramRegistryKeys(const Catalogue& catalogue);
-// The snapshot key of one section.
-std::string SectionSaveKey(const std::string& sectionKey);
 
 }  // namespace tarnix

@@ -26,11 +26,12 @@ struct Leftovers {
 };
 
 void RemoveAutostartValue(Store& store, Leftovers& left) {
-  auto key = store.OpenKey(Root::CurrentUser, kUserRunKey, false);
+  const RunKeyLocation userRun = RunListKey(2);
+  auto key = store.OpenKey(userRun.root, userRun.path, false);
   if (!key || !key->ReadValue(kAutostartValue))
     return;
   if (!key->DeleteValue(kAutostartValue))
-    left.Add(RootName(Root::CurrentUser) + kUserRunKey + " " + kAutostartValue, key->LastFailure());
+    left.Add(RootName(userRun.root) + userRun.path + " " + kAutostartValue, key->LastFailure());
 }
 
 void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {

@@ -9,8 +9,6 @@ namespace tarnix {
 
 namespace {
 
-const char kShellFolders[] =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const SectionId kRunListIds[kRunListCount] = {SectionId::HklmRun, SectionId::HklmRunService,
                                               SectionId::HkcuRun};
 const char* const kRunListKeys[kRunListCount] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
@@ -51,7 +49,7 @@ bool IsAbsolutePath(const std::string& path) {
 StartupSection FolderSection(Store& store, SectionId id, const char* key, Root root,
                              const char* valueName) {
   StartupSection section{id, key, kindFolder, "", false};
-  auto shellFolders = store.OpenKey(root, kShellFolders, false);
+  auto shellFolders = store.OpenKey(root, kShellFoldersKey, false);
   if (!shellFolders)
     return section;
   std::optional<RegValue> value = shellFolders->ReadValue(valueName);
@@ -65,6 +63,10 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
 }
 
 }  // namespace
+
+std::string SnapshotKeyPath(const std::string& sectionKey) {
+  return std::string(kSnapshotRoot) + "\\" + sectionKey;
+}
 
 RunKeyLocation RunListKey(int index) {
   const std::string run = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";

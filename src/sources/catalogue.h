@@ -47,6 +47,17 @@ struct RunKeyLocation {
 
 constexpr int kRunListCount = 3;
 RunKeyLocation RunListKey(int index);  // 0 HKLM Run, 1 HKLM RunServices, 2 HKCU Run
+
+// Where the shell names each user's folders (HKEY_CURRENT_USER) and the common ones
+// (HKEY_LOCAL_MACHINE).
+inline constexpr char kShellFoldersKey[] =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// The program's own key under HKEY_LOCAL_MACHINE, and the snapshot below it: one subkey per
+// section, named by the section's key.
+inline constexpr char kProductKey[] = "\\Software\\Movenda\\Tarnix2";
+inline constexpr char kSnapshotRoot[] = "\\Software\\Movenda\\Tarnix2\\Save";
+// kSnapshotRoot + "\" + the section key.
+std::string SnapshotKeyPath(const std::string& sectionKey);
 // Splits a run-list place ("HKEY_LOCAL_MACHINE\SOFTWARE\...") into root and path.
 RunKeyLocation SplitRunPlace(const std::string& place);
 

@@ -10,7 +10,6 @@
 
 namespace tarnix {
 
-const char kSnapshotRoot[] = "\\Software\\Movenda\\Tarnix2\\Save";
 const char kSnapshotWriteError[] =
     "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...";
 const char kSnapshotLoad[] = "Load";
@@ -19,10 +18,11 @@ const char kSnapshotRun[] = "Run";
 namespace {
 
 // After `written` values of distinct names were written: deletes every value that `kept` does
-// not take. A key that holds no more values than were written holds no other, and is not listed.
+// not take. A key that holds (`held`) no more values than were written holds no other, and is
+// not listed.
 template <typename Kept>
-void DeleteOtherValues(RegKey& key, size_t written, Kept kept) {
-  if (key.ValueCount() == written)
+void DeleteOtherValues(RegKey& key, std::optional<size_t> held, size_t written, Kept kept) {
+  if (held == written)
     return;
   for (const std::string& name : key.GetValueNames()) {
     if (kept(name))
@@ -56,10 +56,6 @@ std::optional<unsigned long> LineNumber(const std::string& name) {
 
 }  // namespace
 
-std::string SnapshotKeyPath(const std::string& sectionKey) {
-  return std::string(kSnapshotRoot) + "\\" + sectionKey;
-}
-
 std::string LineValueName(size_t index) {
   const std::string number = std::to_string(index + 1);
   return "Line" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
@@ -82,7 +78,7 @@ void DeleteLinesBeyond(RegKey& key, size_t written) {
     if (!key.DeleteValue(LineValueName(index)))
       break;
   }
-  DeleteOtherValues(key, written,
+  DeleteOtherValues(key, held, written,
                     [written](const std::string& name) { return IsLineName(name, written); });
 }
 
@@ -137,7 +133,7 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
     key->WriteValue(entry.name, entry.value);
     written.insert(FoldCase(entry.name));
   }
-  DeleteOtherValues(*key, written.size(), [&written](const std::string& name) {
+  DeleteOtherValues(*key, key->ValueCount(), written.size(), [&written](const std::string& name) {
     return written.count(FoldCase(name)) != 0;
   });
 }

@@ -12,15 +12,13 @@
 #include <vector>
 
 #include "platform/store.h"
+#include "sources/catalogue.h"
 
 namespace tarnix {
 
-extern const char kSnapshotRoot[];  // "\Software\Movenda\Tarnix2\Save"
 // The message for any snapshot write that failed.
 extern const char kSnapshotWriteError[];
 
-// kSnapshotRoot + "\" + the section key.
-std::string SnapshotKeyPath(const std::string& sectionKey);
 // "Line" and the 1-based line number with at least three digits: Line001 ... Line1000.
 std::string LineValueName(size_t index);
 

@@ -1,6 +1,7 @@
 #include "setup/about.h"
 
 #include "setup/setup_resources.h"
+#include "sources/start_for_user.h"
 
 namespace tarnix {
 
@@ -29,16 +30,9 @@ void TAboutBox::ToolButton2Click() {
   Open(std::string("mailto:") + kMakerMail);
 }
 
-// The shell's codes up to 32 are failures: no browser or mail program for the address.
 void TAboutBox::Open(const std::string& address) {
-  if (!ws)
-    return;
-  const int result =
-      ws->toolkit.ShellExecute(form.get(), "open", address, "", "", ui::sw::Maximized);
-  if (result <= 32) {
-    ws->toolkit.MessageBox(form.get(), "Cannot open " + address, "Error!",
-                           ui::mb::Ok | ui::mb::IconStop);
-  }
+  if (ws)
+    OpenForUser(*ws, form.get(), address);
 }
 
 void ShowAbout(Workspace& ws, TAboutBox& box) {

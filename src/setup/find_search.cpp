@@ -36,12 +36,19 @@ void Focus(ui::Control& control) {
     control.SetFocus();
 }
 
-// The characters of a text, each folded for comparison without case.
+// The characters of a text, each folded for comparison without case. The text is folded in one
+// call (a page holds thousands of characters); only where that changes the number of characters
+// is each one folded on its own, so that positions stay those of the text.
 std::vector<std::string> FoldedChars(const std::string& utf8) {
   std::vector<std::string> chars;
   const auto decoded = DecodeUtf8(utf8);
   if (!decoded)
     return chars;
+  const auto folded = DecodeUtf8(FoldCase(utf8));
+  if (folded && folded->size() == decoded->size()) {
+    for (char32_t c : *folded) chars.push_back(EncodeUtf8(std::u32string(1, c)));
+    return chars;
+  }
   for (char32_t c : *decoded) chars.push_back(FoldCase(EncodeUtf8(std::u32string(1, c))));
   return chars;
 }

@@ -1,6 +1,7 @@
 #include "watchdog/history_log.h"
 #include "platform/file_removal.h"
 #include "sources/error_box.h"
+#include "sources/start_for_user.h"
 
 #include <algorithm>
 
@@ -56,10 +57,8 @@ bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind
   return Append(ws, PlainListBlock(lines, kind, label));
 }
 
-// The shell's codes up to 32 are failures (no such file, no program for .txt files).
 void ShowHistoryLog(Workspace& ws) {
-  if (ws.toolkit.ShellExecute(ws.mainForm, "open", ws.logPath, "", "", ui::sw::Maximized) <= 32)
-    ShowError(ws, "Cannot open " + ws.logPath);
+  OpenForUser(ws, ws.mainForm, ws.logPath);
 }
 
 // A log that is not there is as clear as it gets; one that stays is told.

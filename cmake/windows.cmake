@@ -13,18 +13,21 @@ add_library(tarnix_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2.rc)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2.rc APPEND PROPERTY OBJECT_DEPENDS
              ${TARNIX_RESOURCE_FILES})
 
-add_executable(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
-                             $<TARGET_OBJECTS:tarnix_resources>)
+# A Windows program of ours: our warnings, linked statically, Unicode entry point.
+function(tarnix_tool name)
+  add_executable(${name} ${ARGN})
+  target_compile_options(${name} PRIVATE ${TARNIX_WARNINGS})
+  target_link_options(${name} PRIVATE ${TARNIX_STATIC_LINK} -municode)
+endfunction()
+
+tarnix_tool(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
+            $<TARGET_OBJECTS:tarnix_resources>)
 target_include_directories(tarnix2 PRIVATE ${TARNIX_APP_VIEW})
-target_compile_options(tarnix2 PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(tarnix2 PRIVATE tarnix_app)
-target_link_options(tarnix2 PRIVATE ${TARNIX_STATIC_LINK} -municode)
 
 # A service program of the tests' own, which they register and start under Wine.
-add_executable(tarnix_test_service ${CMAKE_SOURCE_DIR}/tests/win32/support/test_service.cpp)
-target_compile_options(tarnix_test_service PRIVATE ${TARNIX_WARNINGS})
+tarnix_tool(tarnix_test_service ${CMAKE_SOURCE_DIR}/tests/win32/support/test_service.cpp)
 target_link_libraries(tarnix_test_service PRIVATE advapi32)
-target_link_options(tarnix_test_service PRIVATE ${TARNIX_STATIC_LINK} -municode)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -68,29 +71,19 @@ endforeach()
 
 # The start-up timings (bench/logon_check): the trivial program they are measured against and
 # the driver that answers the first launch and closes the main window.
-add_executable(trivial_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
-target_compile_options(trivial_window PRIVATE ${TARNIX_WARNINGS})
+tarnix_tool(trivial_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
 target_link_libraries(trivial_window PRIVATE advapi32 user32)
-target_link_options(trivial_window PRIVATE ${TARNIX_STATIC_LINK} -municode)
-add_executable(trivial_progress WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
+tarnix_tool(trivial_progress WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)
 target_compile_definitions(trivial_progress PRIVATE TRIVIAL_PROGRESS_BAR)
-target_compile_options(trivial_progress PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(trivial_progress PRIVATE comctl32 advapi32 user32)
-target_link_options(trivial_progress PRIVATE ${TARNIX_STATIC_LINK} -municode)
-add_executable(bench_driver ${CMAKE_SOURCE_DIR}/bench/win32/bench_driver.cpp)
+tarnix_tool(bench_driver ${CMAKE_SOURCE_DIR}/bench/win32/bench_driver.cpp)
 target_include_directories(bench_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(bench_driver PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(bench_driver PRIVATE user32)
-target_link_options(bench_driver PRIVATE ${TARNIX_STATIC_LINK} -municode)
 # The snapshot write of bench/snapshot_save, on the program's own code and the Win32 store.
-add_executable(snapshot_save_bench ${CMAKE_SOURCE_DIR}/bench/win32/snapshot_save_bench.cpp)
+tarnix_tool(snapshot_save_bench ${CMAKE_SOURCE_DIR}/bench/win32/snapshot_save_bench.cpp)
 target_include_directories(snapshot_save_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(snapshot_save_bench PRIVATE ${TARNIX_WARNINGS})
 target_link_libraries(snapshot_save_bench PRIVATE tarnix_watchdog)
-target_link_options(snapshot_save_bench PRIVATE ${TARNIX_STATIC_LINK} -municode)
 # What a program that links the same libraries and resources costs without doing anything.
-add_executable(empty_linked WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/empty_linked.cpp
-                                  $<TARGET_OBJECTS:tarnix_resources>)
-target_compile_options(empty_linked PRIVATE ${TARNIX_WARNINGS})
+tarnix_tool(empty_linked WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/empty_linked.cpp
+            $<TARGET_OBJECTS:tarnix_resources>)
 target_link_libraries(empty_linked PRIVATE tarnix_base)
-target_link_options(empty_linked PRIVATE ${TARNIX_STATIC_LINK} -municode)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/unicode_win32.h"
 #include "platform/store_win32.h"
 #include "watchdog/snapshot_store.h"
 
@@ -18,8 +19,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const int count = _wtoi(argv[1]);
-  const std::string subkey =
-      argc > 2 ? std::string(argv[2], argv[2] + wcslen(argv[2])) : "Autoexec";
+  const std::string subkey = argc > 2 ? tarnix::Narrow(argv[2]) : "Autoexec";
   std::vector<std::string> lines;
   for (int i = 1; i <= count; ++i) {
     char line[64];

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
 #include "platform/store_win32.h"
 
@@ -287,13 +288,7 @@ PlatformVersionInfo Win32Store::PlatformVersion() {
 }
 
 std::string Win32Store::ProgramPath() {
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size())
-      return Narrow(std::wstring(buffer.data(), length));
-    buffer.resize(buffer.size() * 2);
-  }
+  return Narrow(ModuleFileName());
 }
 
 LocalDateTime Win32Store::Now() {

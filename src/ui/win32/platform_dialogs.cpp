@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
@@ -168,17 +169,9 @@ std::string Win32Toolkit::StartProgram(const std::string& commandLine, int showC
 }
 
 ElevatedStart Win32Toolkit::StartElevated(const std::string& parameters) {
-  std::wstring program(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
-    if (length == 0)
-      return {false, "Cannot start Tarnix2 as administrator: " + SystemMessage(GetLastError())};
-    if (length < program.size()) {
-      program.resize(length);
-      break;
-    }
-    program.resize(program.size() * 2);
-  }
+  const std::wstring program = ModuleFileName();
+  if (program.empty())
+    return {false, "Cannot start Tarnix2 as administrator: " + SystemMessage(GetLastError())};
   DWORD error =
       ShellStart(OwnerWindow(nullptr), L"runas", program, Widen(parameters), SW_SHOWNORMAL);
   if (error == ERROR_SUCCESS)

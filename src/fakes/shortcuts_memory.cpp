@@ -98,18 +98,22 @@ bool MemoryShortcuts::Plant(const std::string& linkPath, const MemoryShortcut& s
   return Record(StoreFailure::None);
 }
 
-ShortcutFields MemoryShortcuts::ReadShortcut(const std::string& linkPath) {
+std::optional<ShortcutFields> MemoryShortcuts::ReadShortcut(const std::string& linkPath) {
   auto shortcut = Inspect(linkPath);
   if (!shortcut)
-    return {};
-  return {shortcut->target, shortcut->arguments, shortcut->workingDirectory};
+    return std::nullopt;
+  return ShortcutFields{shortcut->target, shortcut->arguments, shortcut->workingDirectory};
 }
 
 bool MemoryShortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
                            bool keepExisting) {
   MemoryShortcut shortcut;
-  if (keepExisting)
-    shortcut = Inspect(linkPath).value_or(MemoryShortcut{});
+  if (keepExisting) {
+    auto existing = Inspect(linkPath);
+    if (!existing)
+      return Record(StoreFailure::Other);
+    shortcut = *existing;
+  }
   Apply(shortcut, properties);
   return Plant(linkPath, shortcut);
 }

@@ -31,7 +31,7 @@ class MemoryShortcuts : public Shortcuts {
  public:
   explicit MemoryShortcuts(Store& store) : store_(store) {}
 
-  ShortcutFields ReadShortcut(const std::string& linkPath) override;
+  std::optional<ShortcutFields> ReadShortcut(const std::string& linkPath) override;
 
   // --- For tests, not subject to anything but the store's faults.
   // The whole shortcut, or nothing when the file is missing or not a shortcut.

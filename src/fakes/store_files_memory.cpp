@@ -174,7 +174,9 @@ std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
 
 bool MemoryStore::DeleteFile(const std::string& path) {
   FileNode* node = FindFile(path);
-  if (!node || node->folder || FaultOf(path) == FileFault::Locked)
+  if (!node)
+    return Record(StoreFailure::NotFound);
+  if (node->folder || FaultOf(path) == FileFault::Locked)
     return Record(StoreFailure::Other);
   if ((node->attributes & attr::ReadOnly) || WriteDeniedAt(path))
     return Record(StoreFailure::AccessDenied);

@@ -79,7 +79,7 @@ class MemoryStore::Key : public RegKey {
       return Record(StoreFailure::Other);
     if (!Record(store_.WriteRefused(root_, parts_)))
       return false;
-    return Record(node_->EraseValue(name) ? StoreFailure::None : StoreFailure::Other);
+    return Record(node_->EraseValue(name) ? StoreFailure::None : StoreFailure::NotFound);
   }
 
  private:
@@ -165,7 +165,7 @@ std::unique_ptr<RegKey> MemoryStore::OpenKey(Root root, const std::string& path,
   } else {
     node = FindNode(root, parts);
   }
-  if (!Record(node ? StoreFailure::None : StoreFailure::Other))
+  if (!Record(node ? StoreFailure::None : StoreFailure::NotFound))
     return nullptr;
   return std::make_unique<Key>(*this, root, std::move(parts), std::move(node));
 }
@@ -182,7 +182,7 @@ bool MemoryStore::DeleteKey(Root root, const std::string& path) {
   if (!Record(OpenRefused(root, parts)) || !Record(WriteRefused(root, parts)))
     return false;
   auto node = FindNode(root, parts);
-  if (!Record(node ? StoreFailure::None : StoreFailure::Other))
+  if (!Record(node ? StoreFailure::None : StoreFailure::NotFound))
     return false;
   auto parent = FindNode(root, std::vector<std::string>(parts.begin(), parts.end() - 1));
   auto& siblings = parent->keys;

@@ -4,8 +4,9 @@
 namespace tarnix {
 
 // Why an operation failed. AccessDenied: the platform refused it for lack of rights, which
-// the same operation run as administrator may not meet; Other: any other reason.
-enum class StoreFailure { None, AccessDenied, Other };
+// the same operation run as administrator may not meet; NotFound: the key, value or file is
+// not there; Other: any other reason.
+enum class StoreFailure { None, AccessDenied, NotFound, Other };
 
 // Remembers why the latest of an object's recorded operations failed: None once one succeeded.
 class FailureRecord {

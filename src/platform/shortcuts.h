@@ -10,7 +10,7 @@
 
 namespace tarnix {
 
-// What the program reads of a shortcut; each part empty when it could not be read.
+// What the program reads of a shortcut.
 struct ShortcutFields {
   std::string target;
   std::string arguments;
@@ -30,8 +30,8 @@ struct ShortcutProperties {
 class Shortcuts : public FailureRecord {
  public:
   virtual ~Shortcuts() = default;
-  // Never fails: a shortcut that cannot be read gives empty parts.
-  virtual ShortcutFields ReadShortcut(const std::string& linkPath) = 0;
+  // Nothing when the file is missing or is no shortcut that can be loaded.
+  virtual std::optional<ShortcutFields> ReadShortcut(const std::string& linkPath) = 0;
   // Makes a new shortcut with only these properties, replacing any file of that name.
   // Whether the file was written.
   [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
@@ -39,7 +39,8 @@ class Shortcuts : public FailureRecord {
     return Save(linkPath, properties, false);
   }
   // Sets these properties on the existing shortcut and keeps everything else it holds (icon,
-  // show command, hot key, ...); one that cannot be loaded is made anew. Whether the file was
+  // show command, hot key, ...). A file that cannot be loaded as a shortcut is left as it is:
+  // saving a half-loaded one would write whatever the loader left in it. Whether the file was
   // written.
   [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
                                     const ShortcutProperties& properties) {
@@ -47,7 +48,8 @@ class Shortcuts : public FailureRecord {
   }
 
  protected:
-  // Starts from the file's own properties when keepExisting is set and it can be loaded.
+  // Starts from the file's own properties when keepExisting is set, and fails without writing
+  // when they cannot be loaded.
   [[nodiscard]] virtual bool Save(const std::string& linkPath, const ShortcutProperties& properties,
                                   bool keepExisting) = 0;
 };

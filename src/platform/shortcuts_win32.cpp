@@ -99,11 +99,11 @@ class LinkObject {
 
 }  // namespace
 
-ShortcutFields Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
+std::optional<ShortcutFields> Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
   ComScope com;
   LinkObject link;
   if (!link.Usable() || !link.Load(linkPath))
-    return {};
+    return std::nullopt;
   return link.Fields();
 }
 
@@ -113,8 +113,8 @@ bool Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties&
   LinkObject link;
   if (!link.Usable())
     return Record(StoreFailure::Other);
-  if (keepExisting)
-    link.Load(linkPath);
+  if (keepExisting && !link.Load(linkPath))
+    return Record(StoreFailure::Other);
   link.Set(properties);
   const HRESULT saved = link.Save(linkPath);
   if (saved == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED))

@@ -8,7 +8,7 @@ namespace tarnix {
 
 class Win32Shortcuts : public Shortcuts {
  public:
-  ShortcutFields ReadShortcut(const std::string& linkPath) override;
+  std::optional<ShortcutFields> ReadShortcut(const std::string& linkPath) override;
 
  protected:
   [[nodiscard]] bool Save(const std::string& linkPath, const ShortcutProperties& properties,

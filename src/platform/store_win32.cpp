@@ -190,7 +190,9 @@ using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 StoreFailure FailureOfError(unsigned long error) {
   if (error == ERROR_SUCCESS)
     return StoreFailure::None;
-  return error == ERROR_ACCESS_DENIED ? StoreFailure::AccessDenied : StoreFailure::Other;
+  if (error == ERROR_ACCESS_DENIED)
+    return StoreFailure::AccessDenied;
+  return error == ERROR_FILE_NOT_FOUND ? StoreFailure::NotFound : StoreFailure::Other;
 }
 
 std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, bool create) {

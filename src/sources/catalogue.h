@@ -37,6 +37,9 @@ struct StartupSection {
   // nothing and no command lists, writes or deletes anything there.
   std::string place;
   bool placeKnown = true;
+  // A folder section: the Shell Folders value that names its folder, to tell the user which
+  // value to mend when it names none.
+  std::string source;
 };
 
 // Where a registry run list lives.

@@ -1,6 +1,7 @@
 #include "startupfolders/group_commands.h"
 
 #include "platform/file_removal.h"
+#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "startupfolders/shortcut_names.h"
@@ -81,16 +82,21 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
     return;
   }
   Shortcuts& files = LinkFiles(ws);
-  const ShortcutFields read = files.ReadShortcut(path);
+  // Empty fields for a file that cannot be read would, once saved, replace whatever it holds.
+  const std::optional<ShortcutFields> read = files.ReadShortcut(path);
+  if (!read) {
+    ShowError(ws, "Cannot read the shortcut " + path);
+    return;
+  }
   dialog.lblName->SetCaption(path);
-  dialog.edtProg->SetText(read.target);
-  dialog.edtArg->SetText(read.arguments);
-  dialog.edtDir->SetText(read.workingDirectory);
+  dialog.edtProg->SetText(read->target);
+  dialog.edtArg->SetText(read->arguments);
+  dialog.edtDir->SetText(read->workingDirectory);
   dialog.save = true;
   dialog.form->ShowModal();
   if (!dialog.save)
     return;
-  if (!files.UpdateShortcut(path, EditedProperties(dialog, read, FileNameOf(path))))
+  if (!files.UpdateShortcut(path, EditedProperties(dialog, *read, FileNameOf(path))))
     ShowRefusal(ws, "Cannot write the shortcut " + path, files.LastFailure());
 }
 

@@ -16,9 +16,12 @@ bool SameLines(const std::vector<std::string>& current,
 
 bool SameRunList(Store& store, const StartupSection& section, const std::string& keyPath) {
   const RunKeyLocation live = SplitRunPlace(section.place);
-  const auto current = ReadKeyValues(store, live.root, live.path);
+  const auto current = ReadRunKey(store, live.root, live.path);
+  // An unreadable run key is an error the full check shows.
+  if (!current)
+    return false;
   const auto snapshot = ReadKeyValues(store, Root::LocalMachine, keyPath);
-  return !BuildReportList(CheckedCommands(current.value_or(std::vector<NamedValue>{})),
+  return !BuildReportList(CheckedCommands(*current),
                           AllValueTexts(snapshot.value_or(std::vector<NamedValue>{})));
 }
 
@@ -38,7 +41,8 @@ bool SectionUnchanged(Store& store, const StartupSection& section) {
              SameLines(file.lines, ReadSnapshotLines(store, keyPath));
     }
     case kindFolder:
-      return !section.placeKnown ||
+      // An unknown folder is told by the full check.
+      return section.placeKnown &&
              SameLines(StartupFolderNames(store, section), ReadSnapshotLines(store, keyPath));
     case kindRunList:
       return SameRunList(store, section, keyPath);

@@ -40,7 +40,7 @@ struct RunReport {
   const StartupSection& section;
   RunKeyLocation live;
   std::string keyPath;
-  std::optional<std::vector<NamedValue>> current;   // nothing when the run key is gone
+  std::vector<NamedValue> current;                  // none when the run key is gone
   std::optional<std::vector<NamedValue>> snapshot;  // nothing when its subkey is missing
   std::vector<std::string> snapshotLines;
 };
@@ -49,8 +49,7 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
   Store& store = run.ws.store;
   if (result == ReportResult::Confirm) {
     // The snapshot takes what the report showed; a run key that is gone leaves it empty.
-    const auto values = r.current.value_or(std::vector<NamedValue>{});
-    if (run.WriteSnapshot([&] { WriteKeyValues(store, Root::LocalMachine, r.keyPath, values); }))
+    if (run.WriteSnapshot([&] { WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
       run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   } else if (result == ReportResult::ChangeBack && r.snapshot) {
     WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
@@ -63,11 +62,17 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
   RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
-  r.current = ReadKeyValues(store, r.live.root, r.live.path);
+  auto current = ReadRunKey(store, r.live.root, r.live.path);
+  // Taken for an empty list, a key nobody may read would report every approved entry as
+  // deleted, and OK would approve whatever it holds once it can be read again.
+  if (!current) {
+    run.ShowError(NotCheckedText(section), store.LastFailure());
+    return false;
+  }
+  r.current = std::move(*current);
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
   r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
-  const std::vector<std::string> commands =
-      CheckedCommands(r.current.value_or(std::vector<NamedValue>{}));
+  const std::vector<std::string> commands = CheckedCommands(r.current);
   const auto list = BuildReportList(commands, r.snapshotLines);
   if (!list)
     return false;

@@ -11,7 +11,7 @@ namespace tarnix {
 namespace {
 
 // The texts as held. A file that could not be read keeps the snapshot it had (or
-// gets none): an empty one would later offer to empty the file. Gives the files left out.
+// gets none): an empty one would later offer to empty the file. Gives the places left out.
 std::vector<std::string> SnapshotTexts(Workspace& ws) {
   std::vector<std::string> leftOut;
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
@@ -25,39 +25,45 @@ std::vector<std::string> SnapshotTexts(Workspace& ws) {
   return leftOut;
 }
 
-void SnapshotRunLists(Workspace& ws) {
+// A run key that cannot be read keeps the snapshot it had.
+void SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
   for (int index = 0; index < kRunListCount; ++index) {
     const RunKeyLocation live = RunListKey(index);
-    SnapshotRunKey(ws.store, SnapshotKeyPath(ws.catalogue.RunList(index).key), live.root,
-                   live.path);
+    const StartupSection& section = ws.catalogue.RunList(index);
+    if (!SnapshotRunKey(ws.store, SnapshotKeyPath(section.key), live.root, live.path))
+      leftOut.push_back(section.place);
   }
 }
 
-void SnapshotFolders(Workspace& ws) {
+// A folder that is not known keeps the snapshot it had: its empty list says nothing of it.
+void SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
-    if (ui::ListBox* list = ws.views.List(section->id))
+    if (!section->placeKnown)
+      leftOut.push_back("the group \"" + section->key + "\" (" + section->source +
+                        " names no folder)");
+    else if (ui::ListBox* list = ws.views.List(section->id))
       WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), list->Items());
   }
 }
 
 std::vector<std::string> SnapshotSections(Workspace& ws) {
   std::vector<std::string> leftOut = SnapshotTexts(ws);
-  SnapshotRunLists(ws);
+  SnapshotRunLists(ws, leftOut);
   WriteSnapshotWinini(ws.store, SnapshotKeyPath(ws.catalogue.Section(SectionId::Winini).key),
                       {ws.views.load->Text(), ws.views.run->Text()});
-  SnapshotFolders(ws);
+  SnapshotFolders(ws, leftOut);
   return leftOut;
 }
 
 void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
   if (leftOut.empty())
     return;
-  std::string files;
-  for (const std::string& place : leftOut) files += place + "\r\n";
+  std::string places;
+  for (const std::string& place : leftOut) places += place + "\r\n";
   ws.toolkit.MessageBox(ws.mainForm,
-                        "These files could not be read, so they were left out of the snapshot "
+                        "These places could not be read, so they were left out of the snapshot "
                         "and keep the one they had:\r\n" +
-                            files,
+                            places,
                         "Attention!", ui::mb::Ok | ui::mb::IconWarning);
 }
 

@@ -138,19 +138,22 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
   });
 }
 
-bool CopyRegistryKey(Store& store, const std::string& destinationPath, Root destinationRoot,
-                     Root sourceRoot, const std::string& sourcePath) {
-  auto values = ReadKeyValues(store, sourceRoot, sourcePath);
-  if (!values)
-    return false;
-  WriteKeyValues(store, destinationRoot, destinationPath, *values);
-  return true;
+std::optional<std::vector<NamedValue>> ReadRunKey(Store& store, Root root,
+                                                  const std::string& path) {
+  if (auto key = store.OpenKey(root, path, false))
+    return key->ReadValues();
+  if (store.LastFailure() == StoreFailure::NotFound)
+    return std::vector<NamedValue>{};
+  return std::nullopt;
 }
 
-void SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
+bool SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
                     const std::string& livePath) {
-  if (!CopyRegistryKey(store, keyPath, Root::LocalMachine, liveRoot, livePath))
-    WriteKeyValues(store, Root::LocalMachine, keyPath, {});
+  const auto values = ReadRunKey(store, liveRoot, livePath);
+  if (!values)
+    return false;
+  WriteKeyValues(store, Root::LocalMachine, keyPath, *values);
+  return true;
 }
 
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,

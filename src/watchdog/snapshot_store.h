@@ -39,16 +39,15 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 // values it does not name. The key itself, and any subkey, stays.
 void WriteKeyValues(Store& store, Root root, const std::string& path,
                     const std::vector<NamedValue>& values);
-// Copies every value of the source key into the destination key (WriteKeyValues). False, and
-// the destination untouched, when the source cannot be opened.
-[[nodiscard]] bool CopyRegistryKey(Store& store, const std::string& destinationPath,
-                                   Root destinationRoot, Root sourceRoot,
-                                   const std::string& sourcePath);
+// A live run key's values: none when the key does not exist; nothing when it exists but cannot
+// be read, which is never taken for an empty list.
+std::optional<std::vector<NamedValue>> ReadRunKey(Store& store, Root root, const std::string& path);
 // The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run key's values. A run
-// key that cannot be opened is an empty list: its subkey is left empty, so that an entry in a
-// key made later is reported against it and can be changed back.
-void SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
-                    const std::string& livePath);
+// key that does not exist is an empty list: its subkey is left empty, so that an entry in a key
+// made later is reported against it and can be changed back. False, and the subkey untouched,
+// when the run key cannot be read.
+[[nodiscard]] bool SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
+                                  const std::string& livePath);
 
 // The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];

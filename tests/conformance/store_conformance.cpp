@@ -476,20 +476,24 @@ TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
   EXPECT_EQ(key->ReadString("kept"), "yes");
 }
 
-TEST_P(StoreConformance, RegistryFailuresForOtherReasonsAreNotAccessDenied) {
+// What is not there is told apart from what may not be read: a missing run key is an empty
+// list, an unreadable one a place that could not be checked.
+TEST_P(StoreConformance, MissingKeysAndValuesAreNotFound) {
   EXPECT_FALSE(store().DeleteKey(root(), Key("Missing")));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
   EXPECT_NE(OpenScratch("Made", true), nullptr);
   EXPECT_EQ(store().LastFailure(), StoreFailure::None);
   EXPECT_EQ(OpenScratch("Missing", false), nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
+  EXPECT_EQ(OpenScratch("Missing\\Deeper", false), nullptr);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
   EXPECT_TRUE(store().DeleteKey(root(), Key("Made")));
   EXPECT_EQ(store().LastFailure(), StoreFailure::None);
 
   auto key = OpenScratch();
   key->WriteString("value", "1");
   EXPECT_FALSE(key->DeleteValue("missing"));
-  EXPECT_EQ(key->LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(key->LastFailure(), StoreFailure::NotFound);
   EXPECT_TRUE(key->DeleteValue("value"));
   EXPECT_EQ(key->LastFailure(), StoreFailure::None);
 }
@@ -510,7 +514,7 @@ TEST_P(StoreConformance, DeletingAReadOnlyFileFailsAsAccessDenied) {
 
 TEST_P(StoreConformance, FileFailuresForOtherReasonsAreNotAccessDenied) {
   EXPECT_FALSE(store().DeleteFile(File("missing.txt")));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
   EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).outcome, TextWrite::Failed);
   EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
   EXPECT_TRUE(store().SaveLines(File("a.txt"), {"x"}));

@@ -2,6 +2,7 @@
 // it, and check the list and the file on disk after each step.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -79,7 +80,9 @@ class StartupGroupTest : public ::testing::Test {
     PostKey(list, VK_ESCAPE);
     EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
   }
-  tarnix::ShortcutFields Read() { return shortcuts.ReadShortcut(tarnix::Narrow(link)); }
+  tarnix::ShortcutFields Read() {
+    return shortcuts.ReadShortcut(tarnix::Narrow(link)).value_or(tarnix::ShortcutFields{});
+  }
 
   const std::wstring folder;
   std::wstring link;
@@ -106,6 +109,29 @@ TEST_F(StartupGroupTest, AddShowsTheNewShortcutInTheListAndOnDisk) {
   EXPECT_TRUE(Exists(link));
   EXPECT_EQ(Read().target, "C:\\windows\\notepad.exe");
   EndWithEsc();
+}
+
+// A shortcut cut short is told as unreadable when opened, and keeps its bytes.
+TEST_F(StartupGroupTest, EditingADamagedShortcutIsToldAndWritesNothing) {
+  ASSERT_FALSE(folder.empty());
+  link = folder + L"E2E Damaged.lnk";
+  tarnix::ShortcutProperties made;
+  made.target = "C:\\windows\\notepad.exe";
+  ASSERT_TRUE(shortcuts.WriteShortcut(tarnix::Narrow(link), made));
+  std::filesystem::resize_file(link, std::filesystem::file_size(link) / 2);
+  const auto before = std::filesystem::file_size(link);
+  HWND main = Start();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ListContains(list, L"E2E Damaged.lnk"); }, kShortTime));
+  ASSERT_TRUE(SelectLine(list, L"E2E Damaged.lnk"));
+  Command(main, L"ToolButton7");
+  HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"Cannot read the shortcut " + link);
+  PressDialogButton(box, IDOK);
+  EXPECT_EQ(FindProcessWindow(process->Id(), L"TfrmLink"), nullptr);
+  EndWithEsc();
+  EXPECT_EQ(std::filesystem::file_size(link), before);
 }
 
 TEST_F(StartupGroupTest, EditChangesTheArgumentsAndDeleteRemovesTheShortcut) {

@@ -235,6 +235,31 @@ TEST_F(WatchdogTest, AConfirmedChangeIsNotReportedAgain) {
   EXPECT_NE(ReadFile(LogPath()).find(std::string(kUserRun) + " are confirmed"), std::string::npos);
 }
 
+// A program that denies reading its run key for a moment gets neither its entry approved nor
+// the approved list emptied: the key is told and left out, and the entry is reported once the
+// key can be read again.
+TEST_F(WatchdogTest, AnUnreadableRunKeyIsToldAndKeepsTheApprovedList) {
+  const wchar_t hidden[] = L"E2E Hidden";
+  ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
+  ASSERT_TRUE(SnapshotCurrentState());
+  SeededValue seeded(HKEY_CURRENT_USER, kRunPath, hidden, L"C:\\e2e\\hidden.exe");
+  ASSERT_TRUE(SetKeyAccess(HKEY_CURRENT_USER, kRunPath, kUnreadableAccess));
+  CheckRun run;
+  const std::optional<DWORD> ended = run.WaitForExit();
+  ASSERT_TRUE(SetKeyAccess(HKEY_CURRENT_USER, kRunPath, kFullAccess));
+  EXPECT_EQ(ended, std::optional<DWORD>(0));
+  EXPECT_EQ(run.boxes,
+            std::vector<std::wstring>{L"Cannot read HKEY_CURRENT_USER\\" + std::wstring(kRunPath) +
+                                      L", so it was not checked."});
+  const std::wstring saved = std::wstring(kSnapshotPath) + L"\\HKCU_Run";
+  EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, saved.c_str(), kValueName));
+  EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, saved.c_str(), hidden));
+
+  CheckRun().ChangeBackWhenReported(L"C:\\e2e\\hidden.exe");
+  EXPECT_FALSE(UserRunHas(hidden));
+  EXPECT_TRUE(UserRunHas(kValueName));
+}
+
 // A write Windows refuses for lack of rights is told; Wine runs every program elevated, so the
 // restart as administrator is never offered there, and the program ends as it would have.
 TEST_F(WatchdogTest, ARefusedSnapshotWriteIsToldAndUnderWineOffersNoRestart) {

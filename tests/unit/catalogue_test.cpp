@@ -136,6 +136,8 @@ TEST(CatalogueFolders, ValueNamesMatchWithoutRegardToCase) {
   MemoryStore store;
   store.SetString(Root::CurrentUser, kShellFolders, "Startup", "D:\\Start");
   store.SetString(Root::LocalMachine, kShellFolders, "common startup", "D:\\All\\");
+  store.AddFolder("D:\\Start");
+  store.AddFolder("D:\\All");
   Catalogue catalogue = BuildCatalogue(store);
   EXPECT_EQ(Place(catalogue, "Startup"), "D:\\Start\\");
   EXPECT_EQ(Place(catalogue, "Common Startup"), "D:\\All\\");
@@ -145,6 +147,7 @@ TEST(CatalogueFolders, DriveRootsAndNetworkFoldersGetOneBackslash) {
   MemoryStore store;
   store.SetString(Root::CurrentUser, kShellFolders, "StartUp", "E:\\");
   store.SetString(Root::LocalMachine, kShellFolders, "Common StartUp", "\\\\server\\all\\start");
+  store.AddFolder("\\\\server\\all\\start");
   Catalogue catalogue = BuildCatalogue(store);
   EXPECT_EQ(Place(catalogue, "Startup"), "E:\\");
   EXPECT_EQ(Place(catalogue, "Common Startup"), "\\\\server\\all\\start\\");

@@ -72,7 +72,7 @@ TEST_F(AutostartTest, TheShortcutCommandsWriteIntoTheirFolderOrSayTheyCouldNot) 
 
 TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
   WhileRunning([this] { Click(*Main().Createshortcutondesktop1); });
-  EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk")).target, kProgramPath);
+  EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk"))->target, kProgramPath);
   EXPECT_EQ(Shown("Cannot create the shortcut to Tarnix2."), nullptr);
 
   store.SetFileFault(Desktop("Tarnix2.lnk"), FileFault::Uncreatable);

@@ -110,9 +110,9 @@ TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithTheAuto
   EXPECT_EQ(UserRun("Tarnix2"), (RegValue{regtype::String, std::string(kQuotedProgram) + " /c"}));
   EXPECT_EQ(SavedUserRun("Tarnix2"), UserRun("Tarnix2"));
   // The program's own writer makes the group through the shortcut interface.
-  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kGroupLink)).target, kProgramPath);
-  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kUninstallLink)).arguments, " /u");
-  EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk")).target, kProgramPath);
+  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kGroupLink))->target, kProgramPath);
+  EXPECT_EQ(shortcuts.ReadShortcut(Programs(kUninstallLink))->arguments, " /u");
+  EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk"))->target, kProgramPath);
   for (const auto& message : toolkit.Messages())
     EXPECT_NE(message.caption, "Error!") << message.text;
 }

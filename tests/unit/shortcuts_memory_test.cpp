@@ -65,7 +65,7 @@ TEST_F(MemoryShortcutsTest, AWriteStartsFromNothing) {
 TEST_F(MemoryShortcutsTest, TheStoresFileFaultsActOnShortcuts) {
   ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Tool.lnk", Decorated()));
   store.SetFileFault("C:\\Links\\Tool.lnk", FileFault::Unreadable);
-  EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Tool.lnk").target, "");
+  EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Tool.lnk"), std::nullopt);
   store.SetFileFault("C:\\Links\\Tool.lnk", FileFault::Uncreatable);
   ShortcutProperties change;
   change.target = "C:\\Tools\\other.exe";
@@ -88,7 +88,7 @@ TEST_F(MemoryShortcutsTest, ATruncatedFileIsNoShortcut) {
   std::string bytes = *store.FileBytes("C:\\Links\\Tool.lnk");
   store.AddFile("C:\\Links\\Cut.lnk", bytes.substr(0, bytes.size() - 3));
   EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Cut.lnk"), std::nullopt);
-  EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Cut.lnk").target, "");
+  EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Cut.lnk"), std::nullopt);
 }
 
 }  // namespace

@@ -155,22 +155,20 @@ TEST_F(EditTest, EachEditStartsWithTheSaveFlagSet) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->description, "Notes.lnk");
 }
 
-TEST_F(EditTest, AShortcutThatCannotBeReadOpensEmptyAndSavingWritesTheDialog) {
-  store.AddFile(UserFile("Broken.lnk"), "garbage");
-  Load();
-  SelectLine("Broken.lnk");
-  toolkit.OnModal("TfrmLink", [this](ui::Form& f) {
-    shown = {Get<ui::EditBox>(f, "edtProg").Text(), Get<ui::EditBox>(f, "edtArg").Text(),
-             Get<ui::EditBox>(f, "edtDir").Text()};
-    Get<ui::EditBox>(f, "edtProg").SetText("C:\\Tools\\fixed.exe");
-    Click(Get<ui::Button>(f, "bbtSave"));
-  });
-  Edit();
-  EXPECT_EQ(shown, (std::vector<std::string>{"", "", ""}));
-  MemoryShortcut expected;
-  expected.target = "C:\\Tools\\fixed.exe";
-  expected.description = "Broken.lnk";
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Broken.lnk")), expected);
+// Empty fields saved over a damaged shortcut would replace whatever it holds: it is told, and
+// the file keeps its bytes.
+TEST_F(EditTest, AShortcutThatCannotBeReadIsToldAndLeftAsItIs) {
+  for (const std::string bytes : {"garbage", ""}) {
+    store.AddFile(UserFile("Broken.lnk"), bytes);
+    Load();
+    SelectLine("Broken.lnk");
+    Edit();  // an unscripted dialog would throw
+    const auto* box = Shown("Cannot read the shortcut " + UserFile("Broken.lnk"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->caption, "Error!");
+    EXPECT_EQ(store.FileBytes(UserFile("Broken.lnk")), bytes);
+    EXPECT_EQ(shortcuts.WriteAttempts(), 0);
+  }
 }
 
 TEST_F(EditTest, AShortcutThatCannotBeWrittenIsReported) {

@@ -259,12 +259,31 @@ TEST_F(CheckLinesTest, FolderConfirmTakesTheNamesIntoTheSnapshotAndDeletesNothin
   EXPECT_FALSE(Check());
 }
 
-TEST_F(CheckLinesTest, AnUnknownFolderIsNotChecked) {
-  store.SetString(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                  "StartUp", "");
-  Rebuild();
-  EXPECT_FALSE(Check());
+// A Shell Folders value that names no folder leaves the group unknown: its empty listing must
+// not replace the approved one, neither at a check nor at Save.
+TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnapshot) {
+  const std::string shellKey =
+      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const std::string notChecked =
+      "The folder of the group \"Startup\" is not known "
+      "(HKEY_CURRENT_USER" +
+      shellKey +
+      "\\StartUp names no folder), "
+      "so it was not checked.";
+  store.AddFile("C:\\a file", "x");
+  for (const std::string value : {"", "C:\\does\\not\\exist", "C:\\a file"}) {
+    store.SetString(Root::CurrentUser, shellKey, "StartUp", value);
+    Rebuild();
+    EXPECT_FALSE(Check()) << value;
+    const auto told = toolkit.TakeMessages();
+    ASSERT_EQ(told.size(), 1u) << value;
+    EXPECT_EQ(told[0].text, notChecked);
+    ASSERT_TRUE(SaveSnapshot(ws));
+    EXPECT_EQ(SnapshotLines("Startup"), (std::vector<std::string>{"Drop.lnk", "Keep.lnk"}))
+        << value;
+    EXPECT_FALSE(NothingChangedSinceSnapshot(store, ws.catalogue));
+    toolkit.TakeMessages();
+  }
 }
 
 TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEndLine) {

@@ -157,3 +157,69 @@ TEST_F(CheckRunsTest, ARunKeyThatCannotBeWrittenIsReportedAndTheCheckGoesOn) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// A key that nobody may read for a moment must not cost the approved list, nor get an entry
+// approved that nobody saw.
+class UnreadableRunKeyTest : public CheckRunsTest {
+ protected:
+  void SetUp() override {
+    CheckRunsTest::SetUp();
+    store.SetString(Root::CurrentUser, kRun, "Hidden", "hidden.exe");
+    store.RefuseOpen(Root::CurrentUser, kRun);
+  }
+  const std::string place = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const std::string notChecked = "Cannot read " + place + ", so it was not checked.";
+};
+
+TEST_F(UnreadableRunKeyTest, IsToldOnceAndNeitherReportedNorApprovedUntilItCanBeRead) {
+  // Another place changes too, and the user approves whatever is shown.
+  store.SetString(Root::LocalMachine, kRun, "Also", "also.exe");
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].heading.find("HKEY_LOCAL_MACHINE"), 0u);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, notChecked);
+  EXPECT_EQ(Log().find(place), std::string::npos);
+  EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
+  EXPECT_FALSE(Saved("Hidden"));
+  EXPECT_FALSE(NothingChangedSinceSnapshot(store, ws.catalogue));
+
+  store.ClearFaults();
+  seen.clear();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].lines,
+            (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Unchanged},
+                                     {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged},
+                                     {"hidden.exe", ChangeMark::Added}}));
+}
+
+TEST_F(UnreadableRunKeyTest, SaveKeepsItsSnapshotAndSaysSo) {
+  store.RefuseOpen(Root::LocalMachine, std::string(kRun) + "Services");
+  ASSERT_TRUE(SaveSnapshot(ws));
+  const std::string services = "HKEY_LOCAL_MACHINE" + place.substr(17) + "Services";
+  EXPECT_TRUE(
+      WasShown("These places could not be read, so they were left out of the snapshot "
+               "and keep the one they had:\r\n" +
+               services + "\r\n" + place + "\r\n"));
+  EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
+  EXPECT_FALSE(Saved("Hidden"));
+}
+
+// A key that does not exist is an empty list: its entries are gone, and OK approves that.
+TEST_F(CheckRunsTest, AMissingRunKeyIsAnEmptyList) {
+  ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Errors().empty());
+  EXPECT_FALSE(Saved("Tool") || Saved("Agent"));
+  EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -116,7 +116,7 @@ TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSub
   store.SetString(Root::LocalMachine, "\\Dest", "Stale", "gone.exe");
   store.SetString(Root::LocalMachine, "\\Dest\\Sub", "Kept", "1");
 
-  ASSERT_TRUE(CopyRegistryKey(store, "\\Dest", Root::LocalMachine, Root::CurrentUser, kRun));
+  ASSERT_TRUE(SnapshotRunKey(store, "\\Dest", Root::CurrentUser, kRun));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Path"), Expand("%windir%\\x.exe"));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Count"), Dword(42));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Plain")->type, regtype::String);
@@ -124,18 +124,15 @@ TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSub
   EXPECT_TRUE(store.Value(Root::LocalMachine, "\\Dest\\Sub", "Kept"));
 }
 
-TEST_F(SnapshotStoreTest, CopyFromAMissingKeyLeavesTheDestinationAlone) {
-  store.SetString(Root::LocalMachine, "\\Dest", "Old", "old.exe");
-  EXPECT_FALSE(CopyRegistryKey(store, "\\Dest", Root::LocalMachine, Root::CurrentUser, "\\No"));
-  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Old")->data, "old.exe");
-}
-
-TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotAsAnEmptyList) {
+// A missing run key is an empty list; one that cannot be read leaves the snapshot as it was.
+TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotEmptyAnUnreadableOneNotAtAll) {
   const std::string path = SnapshotKeyPath("HKCU_Run");
-  SnapshotRunKey(store, path, Root::CurrentUser, "\\No");
-  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
   store.SetString(Root::LocalMachine, path, "Old", "old.exe");
-  SnapshotRunKey(store, path, Root::CurrentUser, "\\No");
+  store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
+  store.RefuseOpen(Root::CurrentUser, kRun);
+  EXPECT_FALSE(SnapshotRunKey(store, path, Root::CurrentUser, kRun));
+  EXPECT_EQ(store.Value(Root::LocalMachine, path, "Old")->data, "old.exe");
+  EXPECT_TRUE(SnapshotRunKey(store, path, Root::CurrentUser, "\\No"));
   EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
 }
 

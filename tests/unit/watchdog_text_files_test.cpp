@@ -85,7 +85,7 @@ class UnreadableTextTest : public WatchdogTest {
     Rebuild();
   }
   std::string LeftOutText() {
-    return "These files could not be read, so they were left out of the snapshot and keep the "
+    return "These places could not be read, so they were left out of the snapshot and keep the "
            "one they had:\r\n" +
            Winstart() + "\r\n";
   }

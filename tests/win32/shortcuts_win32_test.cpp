@@ -156,7 +156,7 @@ TEST_F(ShortcutsWin32, AMissingTargetIsKeptAsTyped) {
   ShortcutProperties properties;
   properties.target = "C:\\Nowhere\\later.exe";
   ASSERT_TRUE(shortcuts.WriteShortcut(File("Later.lnk"), properties));
-  EXPECT_EQ(shortcuts.ReadShortcut(File("Later.lnk")).target, "C:\\Nowhere\\later.exe");
+  EXPECT_EQ(shortcuts.ReadShortcut(File("Later.lnk"))->target, "C:\\Nowhere\\later.exe");
 }
 
 }  // namespace

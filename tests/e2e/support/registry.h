@@ -22,6 +22,8 @@ bool KeyExists(HKEY root, const wchar_t* path);
 // access list, nothing more; everyone may do everything.
 inline const wchar_t kReadOnlyAccess[] = L"D:P(A;;KRWD;;;WD)";
 inline const wchar_t kFullAccess[] = L"D:P(A;;KA;;;WD)";
+// Nobody may read the key; everyone may do the rest.
+inline const wchar_t kUnreadableAccess[] = L"D:(D;;KR;;;WD)(A;;KA;;;WD)";
 // Gives the key the access list; whether it took it.
 bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access);
 

@@ -22,7 +22,8 @@ namespace {
   }
 }
 
-// The value's type is kept, so an expandable command stays expandable.
+// The value's type is kept, so an expandable command stays expandable. A value deleted since
+// the list was loaded is made anew, so its step is an addition: undo deletes it again.
 void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
   ui::ListBox* list = ws.views.runLists[runList];
   if (list->ItemIndex() < 0) {
@@ -41,10 +42,13 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
     return;
   }
   const std::string edited = dialog.strval->Text();
-  if (!WriteRunValue(ws, runList, name, {type, edited})) {
+  std::optional<RegValue> old;
+  if (!WriteRunValue(ws, runList, name, {type, edited}, &old)) {
     return;
   }
-  if (edited != dialog.shownCommand) {
+  if (!old) {
+    RecordUndoStep(ws, StepKind::Added, runList, name, {type, edited});
+  } else if (edited != dialog.shownCommand) {
     RecordUndoStep(ws, StepKind::Changed, runList, name, {type, dialog.shownCommand});
   }
 }

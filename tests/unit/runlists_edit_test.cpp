@@ -107,6 +107,18 @@ TEST_F(RunEditTest, DeletingALineWhoseValueIsAlreadyGoneRecordsNoStep) {
   EXPECT_TRUE(UserRun("Other").has_value());
 }
 
+TEST_F(RunEditTest, DeletingALineWhoseRunKeyIsGoneRemovesItWithoutErrorOrStep) {
+  WhileRunning([&] {
+    store.DeleteKey(Root::LocalMachine, kRunKey);
+    toolkit.TakeMessages();
+    DeleteLine(0, 0);
+  });
+  EXPECT_EQ(List(0).Count(), 0);
+  EXPECT_EQ(toolkit.Messages().size(), 1u);  // the question alone
+  EXPECT_TRUE(StoredSteps().empty());
+  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, kRunKey));
+}
+
 TEST_F(RunEditTest, EnterOpensTheEditorWithTheNameDisabledAndOkWritesAChangedStep) {
   WhileRunning([&] {
     Select(List(2), 0);

@@ -75,6 +75,15 @@ TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
   EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, Recorder()));
 }
 
+TEST_F(FirstLaunchTest, AValueThatIsNotAStringIsAnUnknownFolder) {
+  store.SetValue(Root::CurrentUser, kShellFoldersKey, "Programs",
+                 {regtype::Dword, std::string(4, '\1')});
+  Create();
+  Install({true, true, true});
+  EXPECT_EQ(WrittenPaths(), std::vector<std::string>{Desktop("Tarnix2.lnk")});
+  EXPECT_TRUE(UserRun("Tarnix2").has_value());
+}
+
 TEST_F(FirstLaunchTest, TheWindowShowsItsTextsAndBoxesAllChecked) {
   Create();
   TfrmFirst& window = program->frmFirst;

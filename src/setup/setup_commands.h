@@ -26,8 +26,8 @@ void EnableStartupCheck(Workspace& ws);
 // welcome window is no place for errors about optional extras.
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
                         const WriteShortcutFn& write);
-// Removes what the program added; the caller has asked the user. Ends with a message that says
-// whether everything is gone.
+// Removes what the program added; the caller has asked the user. Tells what could not be
+// removed, then ends with the closing message.
 void UninstallProgram(Workspace& ws);
 
 }  // namespace tarnix

@@ -18,8 +18,8 @@ struct FirstLaunchChoices {
 // Adds the "/c" check to the current user's run list, records it as an undo step, approves
 // just that value in the snapshot and reloads every place.
 void EnableStartupCheck(Workspace& ws);
-// A shortcut to the program in the Desktop or Programs folder. False when the folder is unknown
-// or the shortcut could not be written.
+// A shortcut to the program in the Desktop or Programs folder. False when the shortcut could not
+// be written; an unknown folder makes it a no-op, which is no failure.
 [[nodiscard]] bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
                                          const WriteShortcutFn& write);
 // The program group with its two shortcuts, then what the user chose. Reports nothing: the

@@ -72,7 +72,6 @@ TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
   Install({false, true, false});
   EXPECT_EQ(WrittenPaths(),
             (std::vector<std::string>{Programs(kGroupLink), Programs(kUninstallLink)}));
-  EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, Recorder()));
 }
 
 TEST_F(FirstLaunchTest, AValueThatIsNotAStringIsAnUnknownFolder) {

@@ -128,6 +128,8 @@ TEST_F(RunEditTest, EnterOpensTheEditorWithTheNameDisabledAndOkWritesAChangedSte
       EXPECT_FALSE(d.strname->Enabled());
       EXPECT_EQ(d.strval->Text(), "mail.exe /q");
       EXPECT_EQ(d.shownCommand, "mail.exe /q");
+      EXPECT_TRUE(d.Button1->Focused());
+      PressKey(*d.form, ui::vk::Tab);
       d.strval->SetSelStart(11);
       TypeText(*d.form, " /new");
       Click(*d.btOk);
@@ -161,12 +163,14 @@ TEST_F(RunEditTest, CancelAndEscWriteNothing) {
   WhileRunning([&] {
     Select(List(2), 0);
     OnEdit([](TEditStr& d) {
+      Focus(*d.strval);
       d.strval->SetText("x.exe");
       Click(*d.btCanc);
     });
     Click(FindMenuItem(MainForm(), "Change1"));
     Select(List(2), 0);
     OnEdit([](TEditStr& d) {
+      EXPECT_TRUE(d.Button1->Focused());  // not where the last showing left it
       Focus(*d.strval);
       d.strval->SetText("y.exe");
       PressKey(*d.form, ui::vk::Escape);

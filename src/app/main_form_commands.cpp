@@ -19,7 +19,8 @@ namespace tarnix {
 
 namespace {
 
-// A shortcut that was not made is said, so that the user does not look for it.
+// A shortcut that could not be written is said, so that the user does not look for it; an
+// unknown folder is nothing the user can act on, so it passes quietly.
 void CreateShortcut(Workspace& ws, ShortcutPlace place) {
   if (!CreateProgramShortcut(ws, place, ProgramShortcutWriter(ws))) {
     ShowError(ws, "Cannot create the shortcut to Tarnix2.");

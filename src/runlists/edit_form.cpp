@@ -34,9 +34,11 @@ bool TEditStr::Execute(const std::string& name, const std::string& command) {
   return accepted;
 }
 
+// The focus starts at the head of the tab order every time: the dialog is reused, and would
+// otherwise come back where the last edit left it.
 void TEditStr::FormShow() {
   shownCommand = strval->Text();
-  strval->SetFocus();
+  Button1->SetFocus();
 }
 
 void TEditStr::btOkClick() {

@@ -22,7 +22,30 @@ namespace {
   }
 }
 
-// The value's type is kept, so an expandable command stays expandable.
+// Deletes the value and hands back what it held. A value or run key already gone counts as
+// deleted; a refusal is told (a key refused even for reading looks missing, hence the kind is
+// asked first).
+[[nodiscard]] bool RemoveRunValue(Workspace& ws, int runList, const std::string& name,
+                                  std::optional<RegValue>& old) {
+  auto key = OpenRunKey(ws.store, runList);
+  if (!key) {
+    const StoreFailure failure = ws.store.LastFailure();
+    if (failure == StoreFailure::AccessDenied || RunKeyExists(ws.store, runList)) {
+      ShowRunKeyWriteError(ws, runList, failure);
+      return false;
+    }
+    return true;
+  }
+  old = key->ReadValue(name);
+  if (old && !key->DeleteValue(name)) {
+    ShowRunKeyWriteError(ws, runList, key->LastFailure());
+    return false;
+  }
+  return true;
+}
+
+// The value's type is kept, so an expandable command stays expandable. A value deleted since
+// the list was loaded is made anew, so its step is an addition: undo deletes it again.
 void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
   ui::ListBox* list = ws.views.runLists[runList];
   if (list->ItemIndex() < 0) {
@@ -41,10 +64,13 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
     return;
   }
   const std::string edited = dialog.strval->Text();
-  if (!WriteRunValue(ws, runList, name, {type, edited})) {
+  std::optional<RegValue> old;
+  if (!WriteRunValue(ws, runList, name, {type, edited}, &old)) {
     return;
   }
-  if (edited != dialog.shownCommand) {
+  if (!old) {
+    RecordUndoStep(ws, StepKind::Added, runList, name, {type, edited});
+  } else if (edited != dialog.shownCommand) {
     RecordUndoStep(ws, StepKind::Changed, runList, name, {type, dialog.shownCommand});
   }
 }
@@ -85,17 +111,10 @@ void DeleteRunEntry(Workspace& ws) {
                             ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
     return;
   }
-  auto key = OpenRunKey(ws.store, runList);
-  if (!key) {
-    ShowRunKeyWriteError(ws, runList, ws.store.LastFailure());
+  std::optional<RegValue> old;
+  if (!RemoveRunValue(ws, runList, name, old)) {
     return;
   }
-  const std::optional<RegValue> old = key->ReadValue(name);
-  if (old && !key->DeleteValue(name)) {
-    ShowRunKeyWriteError(ws, runList, key->LastFailure());
-    return;
-  }
-  key.reset();
   if (old) {
     RecordUndoStep(ws, StepKind::Deleted, runList, name, *old);
   }

@@ -58,7 +58,7 @@ void EnableStartupCheck(Workspace& ws) {
 
 bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write) {
   const auto folder = ShellFolder(ws.store, FolderValue(place));
-  return folder && write(ProgramShortcut(ws.store, *folder + kShortcutName));
+  return !folder || write(ProgramShortcut(ws.store, *folder + kShortcutName));
 }
 
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,

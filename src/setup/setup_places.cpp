@@ -6,10 +6,10 @@ std::optional<std::string> ShellFolder(Store& store, const std::string& valueNam
   auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
   if (!key)
     return std::nullopt;
-  const std::string folder = key->ReadString(valueName);
-  if (folder.empty())
+  const std::optional<RegValue> value = key->ReadValue(valueName);
+  if (!value || !value->IsString() || value->data.empty())
     return std::nullopt;
-  return folder.back() == '\\' ? folder : folder + "\\";
+  return value->data.back() == '\\' ? value->data : value->data + "\\";
 }
 
 std::string QuotedProgramPath(Store& store) {

@@ -17,7 +17,8 @@ inline constexpr char kShortcutName[] = "Tarnix2.lnk";
 inline constexpr char kUninstallName[] = "Uninstall.lnk";
 
 // The current user's shell folder ("Programs", "Desktop") with "\" appended. Nothing when the
-// key cannot be opened or the value is empty: a shortcut never lands at the root of a drive.
+// key cannot be opened or the value is empty or not a string: a shortcut never lands at the
+// root of a drive, and no odd value stops the setup half-way.
 std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
 
 // The program's path as a command line takes it: quoted when it holds a blank, so that

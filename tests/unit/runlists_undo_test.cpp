@@ -93,6 +93,19 @@ TEST_F(UndoTest, UndoingAnAddDeletesTheValue) {
   EXPECT_EQ(List(0).Items(), std::vector<std::string>{"Tray"});
 }
 
+TEST_F(UndoTest, UndoingAnEditOfAValueDeletedSinceLoadingDeletesItAgain) {
+  WhileRunning([&] {
+    EXPECT_TRUE(store.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue("Mail"));
+    EditLine(2, 0, "back.exe");
+    EXPECT_EQ(UserRun("Mail")->data, "back.exe");
+    OnUndoRow(0);
+    Click(*Main().ToolButton4);
+  });
+  EXPECT_EQ(undoLines.at(0),
+            std::vector<std::string>{"Added       05.12.2026 16:35:34 HKCU\\...\\Run\\Mail"});
+  EXPECT_FALSE(UserRun("Mail").has_value());
+}
+
 TEST_F(UndoTest, UndoingTheOlderOfTwoEditsWritesTheFirstCommandAndListsNewestFirst) {
   WhileRunning([&] {
     EditLine(2, 0, "second.exe");

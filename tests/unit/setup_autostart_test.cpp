@@ -82,5 +82,15 @@ TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
   EXPECT_EQ(shown->caption, "Error!");
 }
 
+TEST_F(AutostartTest, TheMenuStopsQuietlyWhenTheFolderIsUnknown) {
+  WhileRunning([this] {
+    store.DeleteKey(Root::CurrentUser, kShellFoldersKey);
+    toolkit.TakeMessages();
+    Click(*Main().Createshortcutondesktop1);
+    Click(*Main().CreateshortcutinProgramsmenu1);
+  });
+  EXPECT_TRUE(toolkit.Messages().empty());
+}
+
 }  // namespace
 }  // namespace tarnix

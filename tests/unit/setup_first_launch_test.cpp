@@ -72,7 +72,15 @@ TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
   Install({false, true, false});
   EXPECT_EQ(WrittenPaths(),
             (std::vector<std::string>{Programs(kGroupLink), Programs(kUninstallLink)}));
-  EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, Recorder()));
+}
+
+TEST_F(FirstLaunchTest, AValueThatIsNotAStringIsAnUnknownFolder) {
+  store.SetValue(Root::CurrentUser, kShellFoldersKey, "Programs",
+                 {regtype::Dword, std::string(4, '\1')});
+  Create();
+  Install({true, true, true});
+  EXPECT_EQ(WrittenPaths(), std::vector<std::string>{Desktop("Tarnix2.lnk")});
+  EXPECT_TRUE(UserRun("Tarnix2").has_value());
 }
 
 TEST_F(FirstLaunchTest, TheWindowShowsItsTextsAndBoxesAllChecked) {

@@ -73,16 +73,26 @@ TEST_F(UninstallTest, UnknownFoldersStillRemoveTheRegistryEntriesAndNoFile) {
   EXPECT_TRUE(WasShown(kDone));
 }
 
-TEST_F(UninstallTest, ARefusedDeletionIsReportedAndNeverCalledASuccess) {
+TEST_F(UninstallTest, ADesktopValueThatIsNotAStringKeepsOnlyTheDesktopShortcut) {
+  Installed();
+  store.SetValue(Root::CurrentUser, kShellFoldersKey, "Desktop",
+                 {regtype::Dword, std::string(4, '\1')});
+  Uninstall();
+  EXPECT_TRUE(FileExists(Desktop("Tarnix2.lnk")));
+  EXPECT_FALSE(FileExists(Programs("Tarnix2.lnk")));
+  EXPECT_TRUE(WasShown(kDone));
+}
+
+TEST_F(UninstallTest, ARefusedDeletionIsReportedBeforeTheClosingWords) {
   Installed();
   store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
   toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Start({"/u"});
   EXPECT_FALSE(UserRun("Tarnix2").has_value());
-  EXPECT_FALSE(WasShown(kDone));
   const auto& shown = toolkit.Messages();
-  ASSERT_FALSE(shown.empty());
-  const auto& report = shown.back();
+  ASSERT_GE(shown.size(), 2u);
+  ASSERT_EQ(shown.back().text, kDone);
+  const auto& report = shown[shown.size() - 2];
   EXPECT_EQ(report.caption, "Error!");
   EXPECT_EQ(report.style, ui::mb::Ok | ui::mb::IconStop);
   EXPECT_NE(report.text.find("HKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2\\Save\\HKLM_Run"),

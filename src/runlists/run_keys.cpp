@@ -10,11 +10,6 @@ std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList) {
   return store.OpenKey(where.root, where.path, false);
 }
 
-bool RunKeyExists(Store& store, int runList) {
-  const RunKeyLocation where = RunListKey(runList);
-  return store.KeyExists(where.root, where.path);
-}
-
 std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   return OpenKeyForWriting(store, where.root, where.path);

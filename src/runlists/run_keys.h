@@ -10,8 +10,6 @@ namespace tarnix {
 
 // The run key for reading (and writing where allowed); null when it is missing or refused.
 std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList);
-// Whether the run key is there, to tell a key that has gone from one that was refused.
-bool RunKeyExists(Store& store, int runList);
 // The run key opened for writing, made when missing; a refusal raises StoreError with the
 // store's reason.
 std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList);

@@ -23,18 +23,16 @@ namespace {
 }
 
 // Deletes the value and hands back what it held. A value or run key already gone counts as
-// deleted; a refusal is told (a key refused even for reading looks missing, hence the kind is
-// asked first).
+// deleted; a refusal is told.
 [[nodiscard]] bool RemoveRunValue(Workspace& ws, int runList, const std::string& name,
                                   std::optional<RegValue>& old) {
   auto key = OpenRunKey(ws.store, runList);
   if (!key) {
     const StoreFailure failure = ws.store.LastFailure();
-    if (failure == StoreFailure::AccessDenied || RunKeyExists(ws.store, runList)) {
-      ShowRunKeyWriteError(ws, runList, failure);
-      return false;
-    }
-    return true;
+    if (failure == StoreFailure::NotFound)
+      return true;
+    ShowRunKeyWriteError(ws, runList, failure);
+    return false;
   }
   old = key->ReadValue(name);
   if (old && !key->DeleteValue(name)) {

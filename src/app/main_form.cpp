@@ -103,6 +103,7 @@ void Tmform::BindViews() {
   v.lsbComSt = lsbComSt;
   v.lsbNTServ = lsbNTServ;
   v.status = StatusBar1;
+  BindPlaceEdits(ws);
 }
 
 void Tmform::SetDialogFolders(const std::string& folder) {
@@ -137,13 +138,19 @@ void Tmform::FormKeyPress(int& key) {
 }
 
 void Tmform::ListBox1DblClick() {
-  EditClickedRunEntry(ws, *windows.EditStr, 0);
+  OnSelectedRunEntry(0, [this](int runList, const std::string& name) {
+    EditRunEntry(ws, *windows.EditStr, runList, name);
+  });
 }
 void Tmform::ListBox2DblClick() {
-  EditClickedRunEntry(ws, *windows.EditStr, 1);
+  OnSelectedRunEntry(1, [this](int runList, const std::string& name) {
+    EditRunEntry(ws, *windows.EditStr, runList, name);
+  });
 }
 void Tmform::ListBox3DblClick() {
-  EditClickedRunEntry(ws, *windows.EditStr, 2);
+  OnSelectedRunEntry(2, [this](int runList, const std::string& name) {
+    EditRunEntry(ws, *windows.EditStr, runList, name);
+  });
 }
 
 // A run list that loses the focus drops its selection, so the run-list commands never act on

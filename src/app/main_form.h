@@ -180,6 +180,13 @@ class Tmform {
   void BindViews();
   void SetDialogFolders(const std::string& folder);
   const StartupSection& Section(const char* key) const;
+  // The run list whose list box has the keyboard focus, or -1.
+  int FocusedRunList() const;
+  // The selected entry of the run list's list box, as the commands take it.
+  void OnSelectedRunEntry(int runList, const std::function<void(int, const std::string&)>& command);
+  void OnSelectedGroupEntry(
+      const char* group,
+      const std::function<void(const StartupSection&, const std::string&)>& command);
 };
 
 }  // namespace tarnix

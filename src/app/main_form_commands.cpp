@@ -27,6 +27,14 @@ void CreateShortcut(Workspace& ws, ShortcutPlace place) {
   }
 }
 
+// The line the user picked in the list, which the list's commands work on.
+std::optional<std::string> SelectedLine(const ui::ListBox& list) {
+  const int index = list.ItemIndex();
+  if (index < 0)
+    return std::nullopt;
+  return list.Item(index);
+}
+
 }  // namespace
 
 void Tmform::Checkit1Click() {
@@ -92,20 +100,51 @@ void Tmform::N9Click() {
   ShowAbout(ws, *windows.AboutBox);
 }
 
+int Tmform::FocusedRunList() const {
+  const ui::Control* focused = form->ActiveControl();
+  for (int i = 0; i < kRunListCount; ++i) {
+    if (focused != nullptr && focused == ws.views.runLists[i])
+      return i;
+  }
+  return -1;
+}
+
+void Tmform::OnSelectedRunEntry(int runList,
+                                const std::function<void(int, const std::string&)>& command) {
+  if (runList < 0)
+    return;
+  if (const auto name = SelectedLine(*ws.views.runLists[runList]))
+    command(runList, *name);
+}
+
+void Tmform::OnSelectedGroupEntry(
+    const char* group,
+    const std::function<void(const StartupSection&, const std::string&)>& command) {
+  const StartupSection& section = Section(group);
+  if (const auto name = SelectedLine(*ws.views.List(section.id)))
+    command(section, *name);
+}
+
 void Tmform::Delete1Click() {
-  DeleteRunEntry(ws);
+  OnSelectedRunEntry(FocusedRunList(), [this](int runList, const std::string& name) {
+    DeleteRunEntry(ws, runList, name);
+  });
 }
 void Tmform::ToolButton1Click() {
   dispatch(&Tmform::Delete1Click);
 }
 void Tmform::Change1Click() {
-  EditRunEntry(ws, *windows.EditStr);
+  OnSelectedRunEntry(FocusedRunList(), [this](int runList, const std::string& name) {
+    EditRunEntry(ws, *windows.EditStr, runList, name);
+  });
 }
 void Tmform::ToolButton2Click() {
   dispatch(&Tmform::Change1Click);
 }
+// Without a focused run list, the one last worked on.
 void Tmform::Add1Click() {
-  AddRunEntry(ws, *windows.addform);
+  const int focused = FocusedRunList();
+  AddRunEntry(ws, *windows.addform, focused >= 0 ? focused : ws.currentRunList);
 }
 void Tmform::ToolButton3Click() {
   dispatch(&Tmform::Add1Click);
@@ -131,13 +170,17 @@ void Tmform::ToolButton15Click() {
 }
 
 void Tmform::Delete2Click() {
-  DeleteGroupEntry(ws, Section("Startup"));
+  OnSelectedGroupEntry("Startup", [this](const StartupSection& group, const std::string& name) {
+    DeleteGroupEntry(ws, group, name);
+  });
 }
 void Tmform::ToolButton6Click() {
   dispatch(&Tmform::Delete2Click);
 }
 void Tmform::Change2Click() {
-  EditGroupShortcut(ws, Section("Startup"), *windows.frmLink);
+  OnSelectedGroupEntry("Startup", [this](const StartupSection& group, const std::string& name) {
+    EditGroupShortcut(ws, group, name, *windows.frmLink);
+  });
 }
 void Tmform::ToolButton7Click() {
   dispatch(&Tmform::Change2Click);
@@ -151,13 +194,19 @@ void Tmform::ToolButton12Click() {
 }
 
 void Tmform::Delete3Click() {
-  DeleteGroupEntry(ws, Section("Common Startup"));
+  OnSelectedGroupEntry("Common Startup",
+                       [this](const StartupSection& group, const std::string& name) {
+                         DeleteGroupEntry(ws, group, name);
+                       });
 }
 void Tmform::ToolButton16Click() {
   dispatch(&Tmform::Delete3Click);
 }
 void Tmform::Change3Click() {
-  EditGroupShortcut(ws, Section("Common Startup"), *windows.frmLink);
+  OnSelectedGroupEntry("Common Startup",
+                       [this](const StartupSection& group, const std::string& name) {
+                         EditGroupShortcut(ws, group, name, *windows.frmLink);
+                       });
 }
 void Tmform::ToolButton17Click() {
   dispatch(&Tmform::Change3Click);
@@ -171,7 +220,8 @@ void Tmform::ToolButton18Click() {
 }
 
 void Tmform::Button1Click() {
-  StartupButton(ws, services, *windows.frmServ);
+  if (const auto service = SelectedLine(*lsbNTServ))
+    StartupButton(ws, services, *windows.frmServ, *service);
 }
 void Tmform::Button2Click() {
   OpenEventViewer(ws);

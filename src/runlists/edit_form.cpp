@@ -26,12 +26,14 @@ TEditStr::TEditStr(ui::Toolkit& toolkit)
   }
 }
 
-bool TEditStr::Execute(const std::string& name, const std::string& command) {
+std::optional<std::string> TEditStr::Execute(const std::string& name, const std::string& command) {
   accepted = false;
   strname->SetText(name);
   strval->SetText(command);
   form->ShowModal();
-  return accepted;
+  if (!accepted)
+    return std::nullopt;
+  return strval->Text();
 }
 
 // The focus starts at the head of the tab order every time: the dialog is reused, and would

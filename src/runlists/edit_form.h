@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/toolkit.h"
@@ -12,8 +13,9 @@ class TEditStr {
  public:
   explicit TEditStr(ui::Toolkit& toolkit);
 
-  // Shows the entry's name and command modally; true when OK closed it. The caller writes.
-  bool Execute(const std::string& name, const std::string& command);
+  // Shows the entry's name and command modally; the command as edited when OK closed it. The
+  // caller writes.
+  std::optional<std::string> Execute(const std::string& name, const std::string& command);
 
   void FormShow();
   void btOkClick();

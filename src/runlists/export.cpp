@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "platform/value_text.h"
-#include "runlists/run_keys.h"
+#include "sources/loading.h"
 
 namespace tarnix {
 
@@ -23,29 +23,25 @@ std::string Quoted(const std::string& text) {
 
 // The data after "=": a string in quotes, an expandable string as its code-page bytes with
 // the terminating zero, anything else in the registry editor's typed form.
-std::optional<std::string> DataText(Store& store, const std::optional<RegValue>& value) {
-  if (!value) {
-    return store.AnsiBytes("\"\"");
+std::optional<std::string> DataText(Store& store, const RegValue& value) {
+  if (value.type == regtype::String) {
+    return store.AnsiBytes(Quoted(value.data));
   }
-  if (value->type == regtype::String) {
-    return store.AnsiBytes(Quoted(value->data));
-  }
-  if (value->type == regtype::ExpandString) {
-    auto bytes = store.AnsiBytes(value->data);
+  if (value.type == regtype::ExpandString) {
+    auto bytes = store.AnsiBytes(value.data);
     if (!bytes) {
       return std::nullopt;
     }
     return "hex(2):" + HexBytes(*bytes + '\0');
   }
-  return ValueText(*value);
+  return ValueText(value);
 }
 
-std::string EntryLine(Workspace& ws, int runList, const RegKey* key, const std::string& name) {
-  const std::optional<RegValue> value = key ? key->ReadValue(name) : std::nullopt;
-  const std::optional<std::string> quotedName = ws.store.AnsiBytes(Quoted(name));
-  const std::optional<std::string> data = DataText(ws.store, value);
+std::string EntryLine(Workspace& ws, int runList, const NamedValue& entry) {
+  const std::optional<std::string> quotedName = ws.store.AnsiBytes(Quoted(entry.name));
+  const std::optional<std::string> data = DataText(ws.store, entry.value);
   if (!quotedName || !data) {
-    throw StoreError("The entry \"" + name + "\" of " + ws.catalogue.RunList(runList).place +
+    throw StoreError("The entry \"" + entry.name + "\" of " + ws.catalogue.RunList(runList).place +
                      " holds a character that a REGEDIT4 file cannot hold. Nothing was written.");
   }
   return *quotedName + "=" + *data + "\r\n";
@@ -55,18 +51,19 @@ std::string Section(Workspace& ws, int runList) {
   // The second key line ends in LF alone: the file has always been written so.
   std::string out =
       "[" + ws.catalogue.RunList(runList).place + "]" + (runList == 1 ? "\n" : "\r\n");
-  auto key = OpenRunKey(ws.store, runList);
-  for (const std::string& name : ws.views.runLists[runList]->Items()) {
-    out += EntryLine(ws, runList, key.get(), name);
+  for (const NamedValue& entry : ws.places.runLists[static_cast<size_t>(runList)].entries) {
+    out += EntryLine(ws, runList, entry);
   }
   return out + "\r\n";
 }
 
 }  // namespace
 
+// The run lists as they are now.
 std::string RegistryFileBytes(Workspace& ws) {
   std::string out = "REGEDIT4\r\n\r\n";
   for (int runList = 0; runList < kRunListCount; ++runList) {
+    LoadRunList(ws, runList);
     out += Section(ws, runList);
   }
   return out;

@@ -15,16 +15,6 @@ std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList) {
   return OpenKeyForWriting(store, where.root, where.path);
 }
 
-int FocusedRunList(const Workspace& ws) {
-  const ui::Control* focused = ws.mainForm ? ws.mainForm->ActiveControl() : nullptr;
-  for (int i = 0; i < kRunListCount; ++i) {
-    if (focused != nullptr && focused == ws.views.runLists[i]) {
-      return i;
-    }
-  }
-  return -1;
-}
-
 void ShowRunKeyWriteError(Workspace& ws, int runList, StoreFailure failure) {
   ShowRefusal(ws,
               "Error with writing to registry. Possibly, write access denied to " +

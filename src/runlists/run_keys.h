@@ -13,8 +13,6 @@ std::unique_ptr<RegKey> OpenRunKey(Store& store, int runList);
 // The run key opened for writing, made when missing; a refusal raises StoreError with the
 // store's reason.
 std::unique_ptr<RegKey> OpenRunKeyForWriting(Store& store, int runList);
-// The run list whose list box has the keyboard focus in the main window, or -1.
-int FocusedRunList(const Workspace& ws);
 // Tells the user that the run key could not be written; a refusal of rights also offers the
 // restart as administrator.
 void ShowRunKeyWriteError(Workspace& ws, int runList, StoreFailure failure);

@@ -1,6 +1,7 @@
 #include "runlists/run_list_commands.h"
 
 #include "runlists/run_keys.h"
+#include "sources/loading.h"
 #include "sources/undo_step.h"
 
 namespace tarnix {
@@ -42,51 +43,38 @@ namespace {
   return true;
 }
 
-// The value's type is kept, so an expandable command stays expandable. A value deleted since
-// the list was loaded is made anew, so its step is an addition: undo deletes it again.
-void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
-  ui::ListBox* list = ws.views.runLists[runList];
-  if (list->ItemIndex() < 0) {
-    return;
-  }
-  const std::string name = list->Item(list->ItemIndex());
-  uint32_t type = regtype::String;
-  std::string command;
-  if (auto key = OpenRunKey(ws.store, runList)) {
-    command = key->ReadString(name);
-    if (auto value = key->ReadValue(name)) {
-      type = value->type;
-    }
-  }
-  if (!dialog.Execute(name, command)) {
-    return;
-  }
-  const std::string edited = dialog.strval->Text();
-  std::optional<RegValue> old;
-  if (!WriteRunValue(ws, runList, name, {type, edited}, &old)) {
-    return;
-  }
-  if (!old) {
-    RecordUndoStep(ws, StepKind::Added, runList, name, {type, edited});
-  } else if (edited != dialog.shownCommand) {
-    RecordUndoStep(ws, StepKind::Changed, runList, name, {type, dialog.shownCommand});
-  }
+// The places take the value as written, in the key's order: a new name comes last.
+void TakeValue(Workspace& ws, int runList, const std::string& name, const RegValue& value) {
+  auto& entries = ws.places.runLists[static_cast<size_t>(runList)].entries;
+  const NamedValue* held = ws.places.runLists[static_cast<size_t>(runList)].Find(name);
+  if (held != nullptr)
+    entries[static_cast<size_t>(held - entries.data())].value = value;
+  else
+    entries.push_back({name, value});
+  ShowRunList(ws, runList);
+}
+
+void DropValue(Workspace& ws, int runList, const std::string& name) {
+  RunListPlace& place = ws.places.runLists[static_cast<size_t>(runList)];
+  if (const NamedValue* held = place.Find(name))
+    place.entries.erase(place.entries.begin() + (held - place.entries.data()));
+  ShowRunList(ws, runList);
 }
 
 // A name that already exists is overwritten; its step keeps the old command so that undo puts
 // it back instead of deleting the entry.
-[[nodiscard]] bool AddToRunList(Workspace& ws, const std::string& name,
+[[nodiscard]] bool AddToRunList(Workspace& ws, int runList, const std::string& name,
                                 const std::string& program) {
-  const int runList = ws.currentRunList;
   std::optional<RegValue> old;
-  if (!WriteRunValue(ws, runList, name, {regtype::String, program}, &old)) {
+  const RegValue value{regtype::String, program};
+  if (!WriteRunValue(ws, runList, name, value, &old)) {
     return false;
   }
-  ws.views.runLists[runList]->Add(name);
+  TakeValue(ws, runList, name, value);
   if (old) {
     RecordUndoStep(ws, StepKind::Changed, runList, name, *old);
   } else {
-    RecordUndoStep(ws, StepKind::Added, runList, name, {regtype::String, program});
+    RecordUndoStep(ws, StepKind::Added, runList, name, value);
   }
   return true;
 }
@@ -94,17 +82,7 @@ void EditSelected(Workspace& ws, TEditStr& dialog, int runList) {
 }  // namespace
 
 // A value of any type can be deleted; its step keeps the type, so undo restores it exactly.
-void DeleteRunEntry(Workspace& ws) {
-  const int runList = FocusedRunList(ws);
-  if (runList < 0) {
-    return;
-  }
-  ui::ListBox* list = ws.views.runLists[runList];
-  const int line = list->ItemIndex();
-  if (line < 0) {
-    return;
-  }
-  const std::string name = list->Item(line);
+void DeleteRunEntry(Workspace& ws, int runList, const std::string& name) {
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure delete " + name + " ?", "Attention!",
                             ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
     return;
@@ -116,33 +94,40 @@ void DeleteRunEntry(Workspace& ws) {
   if (old) {
     RecordUndoStep(ws, StepKind::Deleted, runList, name, *old);
   }
-  list->Delete(line);
+  DropValue(ws, runList, name);
 }
 
-void EditRunEntry(Workspace& ws, TEditStr& dialog) {
-  const int runList = FocusedRunList(ws);
-  if (runList < 0) {
+// The value's type is kept, so an expandable command stays expandable. A value deleted since
+// the list was loaded is made anew, so its step is an addition: undo deletes it again.
+void EditRunEntry(Workspace& ws, TEditStr& dialog, int runList, const std::string& name) {
+  ws.currentRunList = runList;
+  // The command as it is now, whatever changed it since the list was read.
+  LoadRunList(ws, runList);
+  const NamedValue* held = ws.places.runLists[static_cast<size_t>(runList)].Find(name);
+  const uint32_t type = held ? held->value.type : regtype::String;
+  if (held != nullptr && !held->value.IsString())
+    throw StoreError("Invalid data type for '" + name + "'");
+  const std::optional<std::string> edited =
+      dialog.Execute(name, held ? held->value.data : std::string());
+  if (!edited) {
     return;
   }
-  ws.currentRunList = runList;
-  EditSelected(ws, dialog, runList);
-}
-
-void EditClickedRunEntry(Workspace& ws, TEditStr& dialog, int runList) {
-  if (ws.views.runLists[runList]->ItemIndex() < 0) {
+  std::optional<RegValue> old;
+  if (!WriteRunValue(ws, runList, name, {type, *edited}, &old)) {
     return;
   }
-  ws.currentRunList = runList;
-  EditSelected(ws, dialog, runList);
+  TakeValue(ws, runList, name, {type, *edited});
+  if (!old) {
+    RecordUndoStep(ws, StepKind::Added, runList, name, {type, *edited});
+  } else if (*edited != dialog.shownCommand) {
+    RecordUndoStep(ws, StepKind::Changed, runList, name, {type, dialog.shownCommand});
+  }
 }
 
-void AddRunEntry(Workspace& ws, Taddform& dialog) {
-  const int focused = FocusedRunList(ws);
-  if (focused >= 0) {
-    ws.currentRunList = focused;
-  }
-  dialog.ShowForRunList([&ws](const std::string& name, const std::string& program) {
-    return AddToRunList(ws, name, program);
+void AddRunEntry(Workspace& ws, Taddform& dialog, int runList) {
+  ws.currentRunList = runList;
+  dialog.ShowForRunList([&ws, runList](const std::string& name, const std::string& program) {
+    return AddToRunList(ws, runList, name, program);
   });
 }
 

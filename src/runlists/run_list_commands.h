@@ -1,6 +1,9 @@
-// Delete, edit and add on the three registry run lists. Every change is written to the run key
-// at once and leaves one undo step; only the affected list line is adjusted.
+// Delete, edit and add on the three registry run lists. Each command is given the run list
+// (0 HKLM Run, 1 HKLM RunServices, 2 HKCU Run) and the entry it works on; every change is
+// written to the run key at once, taken into the places, shown, and leaves one undo step.
 #pragma once
+
+#include <string>
 
 #include "runlists/edit_form.h"
 #include "sources/add_form.h"
@@ -8,13 +11,11 @@
 
 namespace tarnix {
 
-// Deletes the selected entry of the focused run list after asking.
-void DeleteRunEntry(Workspace& ws);
-// Edits the selected entry of the focused run list, which becomes the current one.
-void EditRunEntry(Workspace& ws, TEditStr& dialog);
-// Edits the selected entry of a run list the user double-clicked.
-void EditClickedRunEntry(Workspace& ws, TEditStr& dialog, int runList);
-// Adds an entry to the focused run list, or to the current one when no run list has the focus.
-void AddRunEntry(Workspace& ws, Taddform& dialog);
+// Deletes the entry after asking.
+void DeleteRunEntry(Workspace& ws, int runList, const std::string& name);
+// Edits the entry's command in the dialog; the run list becomes the current one.
+void EditRunEntry(Workspace& ws, TEditStr& dialog, int runList, const std::string& name);
+// Adds entries through the add dialog to the run list, which becomes the current one.
+void AddRunEntry(Workspace& ws, Taddform& dialog, int runList);
 
 }  // namespace tarnix

@@ -29,16 +29,16 @@ void Report(Workspace& ws, ServiceFailure failure, const char* otherwise) {
   ShowError(ws, text);
 }
 
-// The selected service opened for its change, or null once the user has been told why not.
-std::unique_ptr<ServiceHandle> OpenSelected(Workspace& ws, ServiceControl& services) {
-  ui::ListBox& list = *ws.views.lsbNTServ;
+// The service opened for its change, or null once the user has been told why not.
+std::unique_ptr<ServiceHandle> OpenForChange(Workspace& ws, ServiceControl& services,
+                                             const std::string& displayName) {
   Opened<ServiceManagerHandle> manager = services.OpenManager();
   if (!manager.handle) {
     Report(ws, manager.failure, kNoManager);
     return nullptr;
   }
   std::string keyName;
-  if (ServiceFailure failure = manager.handle->KeyName(list.Item(list.ItemIndex()), keyName);
+  if (ServiceFailure failure = manager.handle->KeyName(displayName, keyName);
       failure != ServiceFailure::None) {
     Report(ws, failure, kNotOpened);
     return nullptr;
@@ -56,6 +56,7 @@ void ListServices(Workspace& ws, ServiceControl* services) {
   if (services == nullptr) {
     return;
   }
+  ws.places.services.clear();
   Opened<ServiceManagerHandle> manager = services->OpenManager();
   std::vector<ServiceEntry> active;
   if (!manager.handle || ListActiveServices(*manager.handle, active) != ServiceFailure::None) {
@@ -65,17 +66,19 @@ void ListServices(Workspace& ws, ServiceControl* services) {
     if (service.displayName.empty()) {
       continue;
     }
+    ws.places.services.push_back(service);
     const bool running = service.currentState == svc::Running;
     ws.views.lsbNTServ->Add(service.displayName,
                             running ? kServiceRunningImage : kServiceOtherStateImage);
   }
 }
 
-void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog) {
-  if (services == nullptr || ws.views.lsbNTServ->ItemIndex() < 0) {
+void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog,
+                   const std::string& displayName) {
+  if (services == nullptr) {
     return;
   }
-  std::unique_ptr<ServiceHandle> service = OpenSelected(ws, *services);
+  std::unique_ptr<ServiceHandle> service = OpenForChange(ws, *services, displayName);
   if (!service) {
     return;
   }

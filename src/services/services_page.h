@@ -14,8 +14,10 @@ constexpr int kServiceOtherStateImage = 1;
 // Adds the active services to lsbNTServ in the manager's order; once, when the main window is
 // built on NT. Without a service manager (null) the list stays empty.
 void ListServices(Workspace& ws, ServiceControl* services);
-// "&Startup": changes the start type of the selected service; tells the user what failed.
-void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog);
+// "&Startup": changes the start type of the service of that display name; tells the user what
+// failed.
+void StartupButton(Workspace& ws, ServiceControl* services, TfrmServ& dialog,
+                   const std::string& displayName);
 // "Event Viewer".
 void OpenEventViewer(Workspace& ws);
 

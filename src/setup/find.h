@@ -30,8 +30,8 @@ class TfrmFind {
   void bbtNextKeyPress(int& ch);
 };
 
-// Looks for the window's text from the first area, or (next) after the last match.
-void SearchPlaces(Workspace& ws, TfrmFind& find, bool next);
+// Looks for the text from the first area, or (next) after the last match.
+void SearchPlaces(Workspace& ws, TfrmFind& find, const std::string& what, bool next);
 
 // Shows the find window (not modal).
 void ShowFind(Workspace& ws, TfrmFind& find);

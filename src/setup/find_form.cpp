@@ -17,12 +17,12 @@ TfrmFind::TfrmFind(ui::Toolkit& toolkit)
 
 void TfrmFind::bbtFindClick() {
   if (ws)
-    SearchPlaces(*ws, *this, false);
+    SearchPlaces(*ws, *this, edtStr->Text(), false);
 }
 
 void TfrmFind::bbtNextClick() {
   if (ws)
-    SearchPlaces(*ws, *this, true);
+    SearchPlaces(*ws, *this, edtStr->Text(), true);
 }
 
 void TfrmFind::BitBtn3Click() {
@@ -42,7 +42,7 @@ void ShowFind(Workspace& ws, TfrmFind& find) {
 
 void FindNext(Workspace& ws, TfrmFind& find) {
   find.ws = &ws;
-  SearchPlaces(ws, find, true);
+  SearchPlaces(ws, find, find.edtStr->Text(), true);
 }
 
 }  // namespace tarnix

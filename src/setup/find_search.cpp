@@ -66,54 +66,49 @@ std::optional<int> FindFolded(const std::string& text, const std::string& what, 
   return std::nullopt;
 }
 
-// The page's lines with a break counted as one character, as the page counts its positions.
-// Searched here rather than by the control, whose case folding stops at ASCII on some systems.
-std::optional<int> SearchPage(ui::TextPage& page, const std::string& what, int from) {
-  const std::vector<std::string> lines = page.Lines();
+// The lines with a break counted as one character, as a page counts its positions. Searched
+// here rather than by the control, whose case folding stops at ASCII on some systems.
+std::optional<int> SearchText(const std::vector<std::string>& lines, const std::string& what,
+                              int from) {
   std::string text;
   for (size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\n") + lines[i];
-  const auto found = FindFolded(text, what, from);
-  if (found)
-    page.SetSelStart(*found);
-  return found;
+  return FindFolded(text, what, from);
 }
 
-std::optional<int> SearchList(ui::ListBox& list, const std::string& what, int from) {
+std::optional<int> SearchLines(const std::vector<std::string>& lines, const std::string& what,
+                               int from) {
   const std::string needle = FoldCase(what);
-  for (int line = from; line < list.Count(); ++line) {
-    if (FoldCase(list.Item(line)).find(needle) != std::string::npos) {
-      list.SetItemIndex(line);
+  for (int line = from; line < static_cast<int>(lines.size()); ++line) {
+    if (FoldCase(lines[static_cast<size_t>(line)]).find(needle) != std::string::npos)
       return line;
-    }
   }
   return std::nullopt;
 }
 
-std::optional<int> SearchEdit(ui::EditBox& edit, const std::string& what, int from) {
-  const auto found = FindFolded(edit.Text(), what, from);
-  if (found)
-    edit.SetSelStart(*found);
-  return found;
-}
-
+// One area: what the places hold there, and the control that shows it, where a match is
+// selected. A text page or an edit box counts characters, a list lines.
 struct Area {
   const char* page;
   int step;  // added to the match's end for the next search in the same area
-  ui::TextPage* text;
-  ui::ListBox* list;
-  ui::EditBox* edit;
+  std::vector<std::string> held;
+  ui::TextPage* text = nullptr;
+  ui::ListBox* list = nullptr;
+  ui::EditBox* edit = nullptr;
 };
 
-std::vector<Area> Areas(const PlaceViews& v) {
-  return {{"Autoexec", 1, v.autoex, nullptr, nullptr},
-          {"Config", 1, v.config, nullptr, nullptr},
-          {"Winstart.bat", 1, v.winstart, nullptr, nullptr},
-          {"Registry", 0, nullptr, v.runLists[0], nullptr},
-          {"Registry", 0, nullptr, v.runLists[1], nullptr},
-          {"Registry", 0, nullptr, v.runLists[2], nullptr},
-          {"Startup Group", 0, nullptr, v.lsbStart, nullptr},
-          {"Win.ini", 0, nullptr, nullptr, v.load},
-          {"Win.ini", 0, nullptr, nullptr, v.run}};
+std::vector<Area> Areas(const Workspace& ws) {
+  const PlaceViews& v = ws.views;
+  const Places& p = ws.places;
+  const auto text = [&p](SectionId id) { return p.Text(id).Held(); };
+  return {{"Autoexec", 1, text(SectionId::Autoexec), v.autoex},
+          {"Config", 1, text(SectionId::Config), v.config},
+          {"Winstart.bat", 1, text(SectionId::Winstart), v.winstart},
+          {"Registry", 0, p.runLists[0].Names(), nullptr, v.runLists[0]},
+          {"Registry", 0, p.runLists[1].Names(), nullptr, v.runLists[1]},
+          {"Registry", 0, p.runLists[2].Names(), nullptr, v.runLists[2]},
+          {"Startup Group", 0, p.Folder(SectionId::Startup).entries, nullptr, v.lsbStart},
+          {"Win.ini", 0, {p.winIni.load}, nullptr, nullptr, v.load},
+          {"Win.ini", 0, {p.winIni.run}, nullptr, nullptr, v.run}};
 }
 
 int CharLength(const std::string& utf8) {
@@ -129,28 +124,30 @@ int NextPosition(const Area& area, int position, const std::string& what) {
 }
 
 std::optional<int> SearchArea(Workspace& ws, const Area& area, const std::string& what, int from) {
-  std::optional<int> found;
-  ui::Control* control = nullptr;
-  if (area.text && (found = SearchPage(*area.text, what, from)))
-    control = area.text;
-  if (area.list && (found = SearchList(*area.list, what, from)))
-    control = area.list;
-  if (area.edit && (found = SearchEdit(*area.edit, what, from)))
-    control = area.edit;
-  if (control) {
-    ShowPage(ws, area.page);
-    Focus(*control);
-  }
+  const std::optional<int> found =
+      area.list ? SearchLines(area.held, what, from) : SearchText(area.held, what, from);
+  ui::Control* control = area.text   ? static_cast<ui::Control*>(area.text)
+                         : area.list ? static_cast<ui::Control*>(area.list)
+                                     : area.edit;
+  if (!found || control == nullptr)
+    return found;
+  if (area.text)
+    area.text->SetSelStart(*found);
+  else if (area.list)
+    area.list->SetItemIndex(*found);
+  else
+    area.edit->SetSelStart(*found);
+  ShowPage(ws, area.page);
+  Focus(*control);
   return found;
 }
 
 }  // namespace
 
-void SearchPlaces(Workspace& ws, TfrmFind& find, bool next) {
-  const std::string what = find.edtStr->Text();
+void SearchPlaces(Workspace& ws, TfrmFind& find, const std::string& what, bool next) {
   if (what.empty())
     return;
-  const std::vector<Area> areas = Areas(ws.views);
+  const std::vector<Area> areas = Areas(ws);
   int first = 1;
   if (!next || find.area == 0) {
     find.area = 0;

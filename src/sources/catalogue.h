@@ -49,6 +49,10 @@ struct RunKeyLocation {
 };
 
 constexpr int kRunListCount = 3;
+// The run-list index (0, 1, 2) of a run-list section: the three come first, in that order.
+constexpr int RunListIndex(SectionId id) {
+  return SectionIndex(id);
+}
 RunKeyLocation RunListKey(int index);  // 0 HKLM Run, 1 HKLM RunServices, 2 HKCU Run
 
 // Where the shell names each user's folders (HKEY_CURRENT_USER) and the common ones

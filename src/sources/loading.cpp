@@ -4,10 +4,6 @@ namespace tarnix {
 
 namespace {
 
-bool IsDotEntry(const std::string& name) {
-  return name == "." || name == "..";
-}
-
 // Empty when the page shows the lines exactly; otherwise the note that says where it stops.
 std::string ShownPartly(const std::string& path, const std::vector<std::string>& lines,
                         const std::vector<std::string>& shown) {
@@ -23,54 +19,59 @@ void ShowNotes(Workspace& ws) {
   if (ws.views.status == nullptr)
     return;
   std::string notes;
-  for (const TextFile& file : ws.texts) {
+  for (const TextFile& file : ws.places.texts) {
     if (!file.shownPartly.empty())
       notes += (notes.empty() ? "" : " ") + file.shownPartly;
   }
   ws.views.status->SetPanelText(0, notes);
 }
 
+void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
+  if (list == nullptr)
+    return;
+  list->Clear();
+  for (const std::string& line : lines) list->Add(line);
+}
+
+// A page that shows its file whole hands its lines over; one that shows less is read-only.
+void BindPage(Workspace& ws, SectionId id) {
+  ui::TextPage* page = ws.views.Page(id);
+  if (page == nullptr)
+    return;
+  page->onChange = [&ws, id, page] {
+    TextFile& file = ws.places.Text(id);
+    if (file.shownPartly.empty())
+      file.edited = page->Lines();
+  };
+}
+
+void BindWinIniBox(Workspace& ws, ui::EditBox* box, std::string WinIniPlace::*value) {
+  if (box == nullptr)
+    return;
+  box->onChange = [&ws, box, value] {
+    ws.places.winIni.*value = box->Text();
+    ws.places.winIni.edited = true;
+  };
+}
+
 }  // namespace
 
-TextFile ReadTextFile(Store& store, const std::string& path) {
-  TextFile file;
-  if (auto lines = store.LoadLines(path)) {
-    file.state = TextFile::State::Loaded;
-    file.lines = std::move(*lines);
-  } else if (store.GetFileAttributes(path) != kInvalidAttributes) {
-    file.state = TextFile::State::Unreadable;
-  }
-  return file;
-}
-
-std::vector<std::string> StartupFolderNames(Store& store, const StartupSection& section) {
-  std::vector<std::string> names;
-  if (!section.placeKnown)
-    return names;
-  for (const FileEntry& entry : store.ListFiles(section.place, "*.*")) {
-    // A plain folder is not a startup entry; a folder with any other mark is listed.
-    if (entry.attributes == attr::Directory || IsDotEntry(entry.name)) {
-      continue;
-    }
-    names.push_back(entry.name);
-  }
-  return names;
-}
-
 void LoadRunList(Workspace& ws, int index) {
-  ui::ListBox* list = ws.views.runLists[index];
-  const RunKeyLocation where = RunListKey(index);
-  std::vector<std::string> names;
-  if (auto key = ws.store.OpenKey(where.root, where.path, false)) {
-    names = key->GetValueNames();
-  }
-  for (const std::string& name : names) {
-    list->Add(name);
-  }
+  RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
+  RunListPlace read = ReadRunListPlace(ws.store, index);
+  // A list shown again loses its selection: only a change is shown.
+  const bool sameNames = read.Names() == runList.Names();
+  runList = std::move(read);
+  if (!sameNames || ws.views.runLists[index] == nullptr || ws.views.runLists[index]->Count() == 0)
+    ShowRunList(ws, index);
+}
+
+void ShowRunList(Workspace& ws, int index) {
+  ShowList(ws.views.runLists[index], ws.places.runLists[static_cast<size_t>(index)].Names());
 }
 
 void LoadTextPage(Workspace& ws, const StartupSection& section) {
-  TextFile& file = ws.Text(section.id);
+  TextFile& file = ws.places.Text(section.id);
   file = ReadTextFile(ws.store, section.place);
   ui::TextPage* page = ws.views.Page(section.id);
   if (page == nullptr)
@@ -86,18 +87,21 @@ void LoadTextPage(Workspace& ws, const StartupSection& section) {
 }
 
 void LoadWinIni(Workspace& ws) {
-  ws.views.load->SetText(ws.store.ReadProfileString("win.ini", "windows", "load", ""));
-  ws.views.run->SetText(ws.store.ReadProfileString("win.ini", "windows", "run", ""));
+  ws.places.winIni = ReadWinIni(ws.store);
+  ShowWinIni(ws);
+}
+
+void ShowWinIni(Workspace& ws) {
+  if (ws.views.load == nullptr || ws.views.run == nullptr)
+    return;
+  ws.views.load->SetText(ws.places.winIni.load);
+  ws.views.run->SetText(ws.places.winIni.run);
 }
 
 void ListStartupFolder(Workspace& ws, const StartupSection& section) {
-  ui::ListBox* list = ws.views.List(section.id);
-  if (list == nullptr) {
-    return;
-  }
-  for (const std::string& name : StartupFolderNames(ws.store, section)) {
-    list->Add(name);
-  }
+  FolderPlace& folder = ws.places.Folder(section.id);
+  folder = ReadFolder(ws.store, section);
+  ShowList(ws.views.List(section.id), folder.entries);
 }
 
 void LoadTextPages(Workspace& ws) {
@@ -114,16 +118,9 @@ void ListStartupFolders(Workspace& ws) {
 
 void RefreshAll(Workspace& ws) {
   PlaceViews& v = ws.views;
-  for (ui::ListBox* list : v.runLists) {
-    list->Clear();
-  }
   v.winstart->Clear();
-  v.lsbStart->Clear();
-  v.lsbComSt->Clear();
   v.autoex->Clear();
   v.config->Clear();
-  v.load->SetText("");
-  v.run->SetText("");
   for (int index = 0; index < kRunListCount; ++index) {
     LoadRunList(ws, index);
   }
@@ -135,37 +132,67 @@ void RefreshAll(Workspace& ws) {
   ws.dataChanged = false;
 }
 
-std::vector<std::string> HeldLines(const Workspace& ws, const StartupSection& section) {
-  const TextFile& file = ws.Text(section.id);
-  const ui::TextPage* page = ws.views.Page(section.id);
-  if (page != nullptr && page->Modified() && file.shownPartly.empty())
-    return page->Lines();
-  return file.lines;
+void BindPlaceEdits(Workspace& ws) {
+  for (const SectionId id : {SectionId::Autoexec, SectionId::Config, SectionId::Winstart})
+    BindPage(ws, id);
+  BindWinIniBox(ws, ws.views.load, &WinIniPlace::load);
+  BindWinIniBox(ws, ws.views.run, &WinIniPlace::run);
 }
 
-void TakePageAsFile(Workspace& ws, const StartupSection& section) {
-  TextFile& file = ws.Text(section.id);
-  if (ui::TextPage* page = ws.views.Page(section.id)) {
-    file.state = TextFile::State::Loaded;
-    file.lines = page->Lines();
+void TakeEditAsFile(Workspace& ws, SectionId id) {
+  TextFile& file = ws.places.Text(id);
+  if (!file.edited)
+    return;
+  file.state = TextFile::State::Loaded;
+  file.lines = std::move(*file.edited);
+  file.edited.reset();
+  if (ui::TextPage* page = ws.views.Page(id))
+    page->SetModified(false);
+}
+
+void TakeWinIniAsSaved(Workspace& ws) {
+  ws.places.winIni.edited = false;
+  for (ui::EditBox* box : {ws.views.load, ws.views.run}) {
+    if (box != nullptr)
+      box->SetModified(false);
+  }
+}
+
+void ReloadPlace(Workspace& ws, const StartupSection& section) {
+  switch (section.kind) {
+    case kindTextFile:
+      if (ui::TextPage* page = ws.views.Page(section.id))
+        page->Clear();
+      LoadTextPage(ws, section);
+      break;
+    case kindFolder:
+      ListStartupFolder(ws, section);
+      break;
+    case kindRunList:
+      LoadRunList(ws, RunListIndex(section.id));
+      break;
+    case kindWinIni:
+      LoadWinIni(ws);
+      break;
   }
 }
 
 bool AnyTextModified(const Workspace& ws) {
-  const PlaceViews& v = ws.views;
-  // A workspace without the main window's pages holds no edits.
-  const auto modified = [](const auto* control) { return control && control->Modified(); };
-  return modified(v.autoex) || modified(v.config) || modified(v.winstart) || modified(v.load) ||
-         modified(v.run);
+  return ws.places.AnyEdited();
 }
 
 void ClearModifiedMarks(Workspace& ws) {
+  ws.places.DropEdits();
   PlaceViews& v = ws.views;
-  v.autoex->SetModified(false);
-  v.config->SetModified(false);
-  v.winstart->SetModified(false);
-  v.load->SetModified(false);
-  v.run->SetModified(false);
+  // A workspace without the main window's pages holds no edits.
+  for (ui::TextPage* page : {v.autoex, v.config, v.winstart}) {
+    if (page != nullptr)
+      page->SetModified(false);
+  }
+  for (ui::EditBox* box : {v.load, v.run}) {
+    if (box != nullptr)
+      box->SetModified(false);
+  }
 }
 
 }  // namespace tarnix

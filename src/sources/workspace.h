@@ -1,6 +1,5 @@
-// What the main window owns and every command works on: the platform, the catalogue, the
-// controls that show the loaded places, and what the text files really held when they were
-// read, since a control may not be able to show a file whole.
+// What the main window owns and every command works on: the platform, the catalogue, what the
+// places hold, and the controls that show them.
 #pragma once
 
 #include <array>
@@ -11,6 +10,7 @@
 #include "platform/shortcuts.h"
 #include "platform/store.h"
 #include "sources/catalogue.h"
+#include "sources/places.h"
 #include "ui/toolkit.h"
 
 namespace tarnix {
@@ -32,25 +32,14 @@ struct PlaceViews {
   ui::ListBox* List(SectionId id) const;
 };
 
-// A text file as it was last read. The check, the snapshot and the writes work on these lines;
-// the page only shows them, and is never written back when it could not show them whole.
-struct TextFile {
-  enum class State { Missing, Unreadable, Loaded };
-  State state = State::Missing;
-  std::vector<std::string> lines;
-  // Empty when the page shows the lines exactly; otherwise why it does not, and the page is
-  // read-only.
-  std::string shownPartly;
-};
-
 struct Workspace {
   Store& store;
   Shortcuts* shortcuts = nullptr;  // set where the program is wired
   ui::Toolkit& toolkit;
   ui::Form* mainForm = nullptr;  // owner of the main window's message boxes
   Catalogue catalogue;
+  Places places;
   PlaceViews views;
-  std::array<TextFile, kSectionCount> texts;  // by SectionIndex; used for text sections only
   bool dataChanged = false;
   std::string programFolder;  // with its trailing "\"
   std::string logPath;        // programFolder + "tx2log.txt"
@@ -68,8 +57,6 @@ struct Workspace {
   bool restartOffered = false;  // the restart as administrator is offered once in a run
 
   Workspace(Store& s, ui::Toolkit& t) : store(s), toolkit(t) {}
-  TextFile& Text(SectionId id) { return texts[static_cast<size_t>(SectionIndex(id))]; }
-  const TextFile& Text(SectionId id) const { return texts[static_cast<size_t>(SectionIndex(id))]; }
 };
 
 }  // namespace tarnix

@@ -30,35 +30,25 @@ Shortcuts& LinkFiles(Workspace& ws) {
   return *ws.shortcuts;
 }
 
-ui::ListBox& ListOf(Workspace& ws, const StartupSection& section) {
-  ui::ListBox* list = ws.views.List(section.id);
-  if (list == nullptr)
-    throw StoreError("The group \"" + section.key + "\" has no list.");
-  return *list;
-}
-
 // What the dialog changed of what was read, and the description the edit always sets.
-ShortcutProperties EditedProperties(const TfrmLink& dialog, const ShortcutFields& read,
+ShortcutProperties EditedProperties(const ShortcutFields& kept, const ShortcutFields& read,
                                     const std::string& fileName) {
   ShortcutProperties changed;
-  if (dialog.edtProg->Text() != read.target)
-    changed.target = dialog.edtProg->Text();
-  if (dialog.edtArg->Text() != read.arguments)
-    changed.arguments = dialog.edtArg->Text();
-  if (dialog.edtDir->Text() != read.workingDirectory)
-    changed.workingDirectory = dialog.edtDir->Text();
+  if (kept.target != read.target)
+    changed.target = kept.target;
+  if (kept.arguments != read.arguments)
+    changed.arguments = kept.arguments;
+  if (kept.workingDirectory != read.workingDirectory)
+    changed.workingDirectory = kept.workingDirectory;
   changed.description = fileName;
   return changed;
 }
 
 }  // namespace
 
-void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
-  ui::ListBox& list = ListOf(ws, section);
-  const int index = list.ItemIndex();
-  if (index < 0 || !FolderKnown(ws, section))
+void DeleteGroupEntry(Workspace& ws, const StartupSection& section, const std::string& line) {
+  if (!FolderKnown(ws, section))
     return;
-  const std::string line = list.Item(index);
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure delete " + line + " ?", "Attention!",
                             ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
     return;
@@ -68,15 +58,14 @@ void DeleteGroupEntry(Workspace& ws, const StartupSection& section) {
     ShowRefusal(ws, "Cannot delete " + path, failure);
     return;
   }
-  list.Delete(index);
+  ListStartupFolder(ws, section);
 }
 
-void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& dialog) {
-  ui::ListBox& list = ListOf(ws, section);
-  const int index = list.ItemIndex();
-  if (index < 0 || !FolderKnown(ws, section))
+void EditGroupShortcut(Workspace& ws, const StartupSection& section, const std::string& line,
+                       TfrmLink& dialog) {
+  if (!FolderKnown(ws, section))
     return;
-  const std::string path = section.place + list.Item(index);
+  const std::string path = section.place + line;
   if (!IsShortcutPath(path)) {
     Refuse(ws, "It's a not shortcut file");
     return;
@@ -88,15 +77,10 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& d
     ShowError(ws, "Cannot read the shortcut " + path);
     return;
   }
-  dialog.lblName->SetCaption(path);
-  dialog.edtProg->SetText(read->target);
-  dialog.edtArg->SetText(read->arguments);
-  dialog.edtDir->SetText(read->workingDirectory);
-  dialog.save = true;
-  dialog.form->ShowModal();
-  if (!dialog.save)
+  const std::optional<ShortcutFields> kept = dialog.Execute(path, *read);
+  if (!kept)
     return;
-  if (!files.UpdateShortcut(path, EditedProperties(dialog, *read, FileNameOf(path))))
+  if (!files.UpdateShortcut(path, EditedProperties(*kept, *read, FileNameOf(path))))
     ShowRefusal(ws, "Cannot write the shortcut " + path, files.LastFailure());
 }
 
@@ -119,7 +103,6 @@ void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutD
     ShowRefusal(ws, "Cannot write the shortcut " + linkPath, files.LastFailure());
     return;
   }
-  ListOf(ws, section).Clear();
   ListStartupFolder(ws, section);
   dialog.Clear();
 }

@@ -1,5 +1,6 @@
-// Delete, edit and add in the two startup-group lists. Each command is given its page's group
-// and works on that group's folder and list; shortcuts go through the workspace's shortcuts.
+// Delete, edit and add in the two startup groups. Each command is given the group and the
+// entry it works on, and lists the folder again after a change; shortcuts go through the
+// workspace's shortcuts.
 #pragma once
 
 #include "sources/workspace.h"
@@ -8,11 +9,12 @@
 
 namespace tarnix {
 
-// Asks, then deletes the selected entry's file and takes its line from the list.
-void DeleteGroupEntry(Workspace& ws, const StartupSection& section);
-// Shows the selected shortcut's target, arguments and working directory in the dialog and
-// saves what it holds unless it was cancelled.
-void EditGroupShortcut(Workspace& ws, const StartupSection& section, TfrmLink& dialog);
+// Asks, then deletes the entry's file.
+void DeleteGroupEntry(Workspace& ws, const StartupSection& section, const std::string& entry);
+// Shows the shortcut's target, arguments and working directory in the dialog and saves what it
+// holds unless it was cancelled.
+void EditGroupShortcut(Workspace& ws, const StartupSection& section, const std::string& entry,
+                       TfrmLink& dialog);
 // Makes a shortcut named as typed in the add dialog and lists the folder again.
 void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutDialog& dialog);
 

@@ -43,6 +43,19 @@ TfrmLink::TfrmLink(ui::Toolkit& toolkit)
   bbtCanc->onClick = [this] { bbtCancClick(); };
 }
 
+std::optional<ShortcutFields> TfrmLink::Execute(const std::string& path,
+                                                const ShortcutFields& read) {
+  lblName->SetCaption(path);
+  edtProg->SetText(read.target);
+  edtArg->SetText(read.arguments);
+  edtDir->SetText(read.workingDirectory);
+  save = true;
+  form->ShowModal();
+  if (!save)
+    return std::nullopt;
+  return ShortcutFields{edtProg->Text(), edtArg->Text(), edtDir->Text()};
+}
+
 void TfrmLink::btnBrowClick() {
   if (auto chosen = toolkit_.OpenFileDialog(form.get(), Opend)) {
     edtProg->SetText(*chosen);

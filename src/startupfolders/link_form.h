@@ -1,9 +1,12 @@
 // The shortcut properties dialog: target, arguments and working folder of one shortcut. It does
-// no file work itself: its caller fills it, shows it, then reads the fields and the save flag.
+// no file work itself: it shows what its caller read and hands back what the user kept.
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "platform/shortcuts.h"
 #include "ui/toolkit.h"
 
 namespace tarnix {
@@ -11,6 +14,10 @@ namespace tarnix {
 class TfrmLink {
  public:
   explicit TfrmLink(ui::Toolkit& toolkit);
+
+  // Shows the shortcut's path and fields modally; the fields as they stand when the dialog was
+  // closed in a way that saves, nothing when it was cancelled.
+  std::optional<ShortcutFields> Execute(const std::string& path, const ShortcutFields& read);
 
   void btnBrowClick();
   void bbtSaveClick();

@@ -24,10 +24,8 @@ std::vector<std::string> Texts(const std::vector<ChangeLine>& lines) {
 // the file.
 std::vector<std::string> CurrentLines(const Workspace& ws, const StartupSection& section) {
   if (section.kind == kindTextFile)
-    return HeldLines(ws, section);
-  if (ui::ListBox* list = ws.views.List(section.id))
-    return list->Items();
-  return {};
+    return ws.places.Text(section.id).Held();
+  return ws.places.Folder(section.id).entries;
 }
 
 // Only a plain name stays inside the folder it is joined to.
@@ -57,20 +55,11 @@ bool DeleteRemovedFiles(CheckRun& run, const StartupSection& section,
   return true;
 }
 
-void Reload(Workspace& ws, const StartupSection& section) {
-  if (ui::TextPage* page = ws.views.Page(section.id)) {
-    page->Clear();
-    LoadTextPage(ws, section);
-  } else if (ui::ListBox* list = ws.views.List(section.id)) {
-    list->Clear();
-    ListStartupFolder(ws, section);
-  }
-}
-
 // A text file that exists but could not be read was never loaded: nothing is known of it, and
 // writing it back would replace content nobody has seen.
 bool IsUnreadableText(const Workspace& ws, const StartupSection& section) {
-  return section.kind == kindTextFile && ws.Text(section.id).state == TextFile::State::Unreadable;
+  return section.kind == kindTextFile &&
+         ws.places.Text(section.id).state == TextFile::State::Unreadable;
 }
 
 struct LineReport {
@@ -154,7 +143,7 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
     case ReportResult::None:
       break;
   }
-  Reload(run.ws, section);
+  ReloadPlace(run.ws, section);
   return true;
 }
 

@@ -15,13 +15,12 @@ bool SameLines(const std::vector<std::string>& current,
 }
 
 bool SameRunList(Store& store, const StartupSection& section, const std::string& keyPath) {
-  const RunKeyLocation live = SplitRunPlace(section.place);
-  const auto current = ReadRunKey(store, live.root, live.path);
+  const RunListPlace current = ReadRunListPlace(store, RunListIndex(section.id));
   // An unreadable run key is an error the full check shows.
-  if (!current)
+  if (!current.Readable())
     return false;
   const auto snapshot = ReadKeyValues(store, Root::LocalMachine, keyPath);
-  return !BuildReportList(CheckedCommands(*current),
+  return !BuildReportList(CheckedCommands(current.entries),
                           AllValueTexts(snapshot.value_or(std::vector<NamedValue>{})));
 }
 
@@ -43,7 +42,7 @@ bool SectionUnchanged(Store& store, const StartupSection& section) {
     case kindFolder:
       // An unknown folder is told by the full check.
       return section.placeKnown &&
-             SameLines(StartupFolderNames(store, section), ReadSnapshotLines(store, keyPath));
+             SameLines(ReadFolder(store, section).entries, ReadSnapshotLines(store, keyPath));
     case kindRunList:
       return SameRunList(store, section, keyPath);
     case kindWinIni:

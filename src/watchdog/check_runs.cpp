@@ -1,4 +1,5 @@
 #include "platform/value_text.h"
+#include "sources/loading.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -62,14 +63,16 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
   RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
-  auto current = ReadRunKey(store, r.live.root, r.live.path);
+  const int index = RunListIndex(section.id);
+  LoadRunList(run.ws, index);
+  const RunListPlace& current = run.ws.places.runLists[static_cast<size_t>(index)];
   // Taken for an empty list, a key nobody may read would report every approved entry as
   // deleted, and OK would approve whatever it holds once it can be read again.
-  if (!current) {
-    run.ShowError(NotCheckedText(section), store.LastFailure());
+  if (!current.Readable()) {
+    run.ShowError(NotCheckedText(section), current.readFailure);
     return false;
   }
-  r.current = std::move(*current);
+  r.current = current.entries;
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
   r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
   const std::vector<std::string> commands = CheckedCommands(r.current);

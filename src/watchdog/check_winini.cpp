@@ -1,3 +1,4 @@
+#include "sources/loading.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -6,17 +7,19 @@ namespace tarnix {
 
 namespace {
 
-// One of the two win.ini values: its snapshot value name, its win.ini key and its edit box.
+// One of the two win.ini values: its snapshot value name, its win.ini key and where the places
+// hold it.
 struct WininiValue {
   const char* snapshotName;
   const char* iniKey;
   const char* headingEnd;
-  ui::EditBox* box;
+  std::string WinIniPlace::*held;
 };
 
 bool WriteIniValue(CheckRun& run, const WininiValue& value, const std::string& text) {
   if (run.ws.store.WriteProfileString("win.ini", "windows", value.iniKey, text)) {
-    value.box->SetText(text);
+    run.ws.places.winIni.*value.held = text;
+    ShowWinIni(run.ws);
     return true;
   }
   run.ShowError("Cannot write the " + std::string(value.iniKey) + " value to win.ini");
@@ -64,7 +67,8 @@ class ValueDecision {
         [&] { WriteSnapshotValue(run_.ws.store, keyPath_, value_.snapshotName, text); });
   }
   void LogCancelled() {
-    run_.Logged(AppendLogText(run_.ws, WininiCancelled(heading_, value_.box->Text())));
+    run_.Logged(
+        AppendLogText(run_.ws, WininiCancelled(heading_, run_.ws.places.winIni.*value_.held)));
   }
 
   CheckRun& run_;
@@ -77,7 +81,7 @@ class ValueDecision {
 bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue& value,
                 const std::optional<std::string>& stored) {
   const std::string saved = stored.value_or(std::string());
-  const std::string now = value.box->Text();
+  const std::string now = run.ws.places.winIni.*value.held;
   if (now == saved)
     return false;
   const std::string heading = section.place + value.headingEnd;
@@ -101,15 +105,12 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
 }  // namespace
 
 bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
-  PlaceViews& views = run.ws.views;
-  if (views.load == nullptr || views.run == nullptr)
-    return false;
   // Both are read before either is decided on.
   const StoredWinini saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
-  const bool load =
-      CheckValue(run, section, {kSnapshotLoad, "load", " Parameter Load=", views.load}, saved.load);
-  const bool runValue =
-      CheckValue(run, section, {kSnapshotRun, "run", " Parameter Run=", views.run}, saved.run);
+  const bool load = CheckValue(
+      run, section, {kSnapshotLoad, "load", " Parameter Load=", &WinIniPlace::load}, saved.load);
+  const bool runValue = CheckValue(
+      run, section, {kSnapshotRun, "run", " Parameter Run=", &WinIniPlace::run}, saved.run);
   return load || runValue;
 }
 

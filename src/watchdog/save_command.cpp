@@ -15,22 +15,23 @@ namespace {
 std::vector<std::string> SnapshotTexts(Workspace& ws) {
   std::vector<std::string> leftOut;
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
-    const TextFile& file = ws.Text(section->id);
+    const TextFile& file = ws.places.Text(section->id);
     if (file.state == TextFile::State::Unreadable) {
       leftOut.push_back(section->place);
     } else {
-      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), HeldLines(ws, *section));
+      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), file.Held());
     }
   }
   return leftOut;
 }
 
-// A run key that cannot be read keeps the snapshot it had.
+// The run lists as they are now; one that cannot be read keeps the snapshot it had.
 void SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
   for (int index = 0; index < kRunListCount; ++index) {
-    const RunKeyLocation live = RunListKey(index);
     const StartupSection& section = ws.catalogue.RunList(index);
-    if (!SnapshotRunKey(ws.store, SnapshotKeyPath(section.key), live.root, live.path))
+    LoadRunList(ws, index);
+    if (!SnapshotRunList(ws.store, SnapshotKeyPath(section.key),
+                         ws.places.runLists[static_cast<size_t>(index)]))
       leftOut.push_back(section.place);
   }
 }
@@ -41,8 +42,9 @@ void SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
     if (!section->placeKnown)
       leftOut.push_back("the group \"" + section->key + "\" (" + section->source +
                         " names no folder)");
-    else if (ui::ListBox* list = ws.views.List(section->id))
-      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), list->Items());
+    else
+      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key),
+                         ws.places.Folder(section->id).entries);
   }
 }
 
@@ -50,7 +52,7 @@ std::vector<std::string> SnapshotSections(Workspace& ws) {
   std::vector<std::string> leftOut = SnapshotTexts(ws);
   SnapshotRunLists(ws, leftOut);
   WriteSnapshotWinini(ws.store, SnapshotKeyPath(ws.catalogue.Section(SectionId::Winini).key),
-                      {ws.views.load->Text(), ws.views.run->Text()});
+                      {ws.places.winIni.load, ws.places.winIni.run});
   SnapshotFolders(ws, leftOut);
   return leftOut;
 }
@@ -88,35 +90,29 @@ bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std
   return false;
 }
 
-bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page) {
-  if (!WriteTextFile(ws, section.place, page.Lines()))
-    return false;
-  page.SetModified(false);
-  TakePageAsFile(ws, section);
-  return true;
-}
-
 bool WriteWinIni(Workspace& ws) {
-  const bool load =
-      ws.store.WriteProfileString("win.ini", "windows", "load", ws.views.load->Text());
-  const bool run =
-      load && ws.store.WriteProfileString("win.ini", "windows", "run", ws.views.run->Text());
+  WinIniPlace& winIni = ws.places.winIni;
+  const bool load = ws.store.WriteProfileString("win.ini", "windows", "load", winIni.load);
+  const bool run = load && ws.store.WriteProfileString("win.ini", "windows", "run", winIni.run);
   if (!run) {
     ShowError(ws, "Cannot write the load and run values to win.ini");
     return false;
   }
-  ws.views.load->SetModified(false);
-  ws.views.run->SetModified(false);
+  TakeWinIniAsSaved(ws);
   return true;
 }
 
 bool SaveEditedTexts(Workspace& ws) {
   bool saved = true;
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
-    ui::TextPage* page = ws.views.Page(section->id);
-    // A page that shows its file only in part is never written back.
-    if (page && page->Modified() && ws.Text(section->id).shownPartly.empty())
-      saved = SaveTextFile(ws, *section, *page) && saved;
+    // Only a page that shows its file whole hands an edit over.
+    const TextFile& file = ws.places.Text(section->id);
+    if (!file.edited)
+      continue;
+    if (WriteTextFile(ws, section->place, *file.edited))
+      TakeEditAsFile(ws, section->id);
+    else
+      saved = false;
   }
   return WriteWinIni(ws) && saved;
 }

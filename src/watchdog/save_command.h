@@ -15,12 +15,9 @@ namespace tarnix {
 // box names that line; nothing is written).
 [[nodiscard]] bool WriteTextFile(Workspace& ws, const std::string& path,
                                  const std::vector<std::string>& lines);
-// Writes the page to the section's file; its modified mark is cleared when that worked, and
-// the workspace takes the page's lines as the file's.
-[[nodiscard]] bool SaveTextFile(Workspace& ws, const StartupSection& section, ui::TextPage& page);
-// Writes "load" and then "run" of win.ini's "windows" section from the edit boxes.
+// Writes "load" and then "run" of win.ini's "windows" section as the places hold them.
 [[nodiscard]] bool WriteWinIni(Workspace& ws);
-// Writes the text pages the user edited (a page that was not edited is never written, so a
+// Writes the texts the user edited (a page that was not edited is never written, so a
 // file that could not be read is not truncated and a missing one is not created) and the
 // win.ini values. True when everything was written.
 [[nodiscard]] bool SaveEditedTexts(Workspace& ws);

@@ -138,21 +138,10 @@ void WriteKeyValues(Store& store, Root root, const std::string& path,
   });
 }
 
-std::optional<std::vector<NamedValue>> ReadRunKey(Store& store, Root root,
-                                                  const std::string& path) {
-  if (auto key = store.OpenKey(root, path, false))
-    return key->ReadValues();
-  if (store.LastFailure() == StoreFailure::NotFound)
-    return std::vector<NamedValue>{};
-  return std::nullopt;
-}
-
-bool SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
-                    const std::string& livePath) {
-  const auto values = ReadRunKey(store, liveRoot, livePath);
-  if (!values)
+bool SnapshotRunList(Store& store, const std::string& keyPath, const RunListPlace& runList) {
+  if (!runList.Readable())
     return false;
-  WriteKeyValues(store, Root::LocalMachine, keyPath, *values);
+  WriteKeyValues(store, Root::LocalMachine, keyPath, runList.entries);
   return true;
 }
 

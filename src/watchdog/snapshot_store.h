@@ -13,6 +13,7 @@
 
 #include "platform/store.h"
 #include "sources/catalogue.h"
+#include "sources/places.h"
 
 namespace tarnix {
 
@@ -39,15 +40,12 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 // values it does not name. The key itself, and any subkey, stays.
 void WriteKeyValues(Store& store, Root root, const std::string& path,
                     const std::vector<NamedValue>& values);
-// A live run key's values: none when the key does not exist; nothing when it exists but cannot
-// be read, which is never taken for an empty list.
-std::optional<std::vector<NamedValue>> ReadRunKey(Store& store, Root root, const std::string& path);
-// The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run key's values. A run
+// The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run list's values. A run
 // key that does not exist is an empty list: its subkey is left empty, so that an entry in a key
 // made later is reported against it and can be changed back. False, and the subkey untouched,
-// when the run key cannot be read.
-[[nodiscard]] bool SnapshotRunKey(Store& store, const std::string& keyPath, Root liveRoot,
-                                  const std::string& livePath);
+// when the run key could not be read.
+[[nodiscard]] bool SnapshotRunList(Store& store, const std::string& keyPath,
+                                   const RunListPlace& runList);
 
 // The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];

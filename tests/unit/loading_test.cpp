@@ -6,6 +6,7 @@
 #include "fakes/headless/driver.h"
 #include "fakes/store_memory.h"
 #include "sources/loading.h"
+#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {
@@ -51,6 +52,7 @@ class LoadingTest : public ::testing::Test {
     ws = std::make_unique<Workspace>(store, toolkit);
     ws->catalogue = BuildCatalogue(store);
     ws->views = views;
+    BindPlaceEdits(*ws);
     return *ws;
   }
 
@@ -61,13 +63,12 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-TEST_F(LoadingTest, RunListKeepsTheRegistryOrderAndAppends) {
+TEST_F(LoadingTest, RunListKeepsTheRegistryOrder) {
   store.SetString(Root::CurrentUser, kRun, "zeta", "z.exe");
   store.SetString(Root::CurrentUser, kRun, "", "unnamed.exe");
   store.SetString(Root::CurrentUser, kRun, "Alpha", "a.exe");
-  views.runLists[2]->Add("kept");
   LoadRunList(Bind(), 2);
-  EXPECT_EQ(views.runLists[2]->Items(), (std::vector<std::string>{"kept", "zeta", "", "Alpha"}));
+  EXPECT_EQ(views.runLists[2]->Items(), (std::vector<std::string>{"zeta", "", "Alpha"}));
 }
 
 TEST_F(LoadingTest, RunListOfAMissingOrRefusedKeyIsEmpty) {
@@ -161,10 +162,8 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   views.runLists[0]->Add("stale");
   views.lsbComSt->Add("stale");
   views.config->SetLines({"stale"});
-  views.autoex->SetLines({"typed"});
-  views.autoex->SetModified(true);
-  views.load->SetText("typed");
-  views.load->SetModified(true);
+  UserEdit(*views.autoex, {"typed"});
+  UserEdit(*views.load, "typed");
   views.lsbNTServ->Add("Spooler service");
   w.dataChanged = true;
 
@@ -195,9 +194,9 @@ TEST_F(RefreshTest, DeletedTextFileLeavesItsPageEmpty) {
 TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {
   Workspace& w = Bind();
   EXPECT_FALSE(AnyTextModified(w));
-  for (auto mark : {+[](PlaceViews& v) { v.winstart->SetModified(true); },
-                    +[](PlaceViews& v) { v.run->SetModified(true); },
-                    +[](PlaceViews& v) { v.config->SetModified(true); }}) {
+  for (auto mark : {+[](PlaceViews& v) { UserEdit(*v.winstart, {"x"}); },
+                    +[](PlaceViews& v) { UserEdit(*v.run, "x"); },
+                    +[](PlaceViews& v) { UserEdit(*v.config, {"x"}); }}) {
     mark(w.views);
     EXPECT_TRUE(AnyTextModified(w));
     ClearModifiedMarks(w);

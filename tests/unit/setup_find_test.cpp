@@ -4,6 +4,7 @@
 
 #include "setup/find.h"
 #include "unit/app_fixture.h"
+#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {
@@ -34,11 +35,11 @@ class FindTest : public AppTest {
     return found;
   }
   void Fill() {
-    Main().autoex->SetLines({"SET PATH=C:\\NET", "net start"});
-    Main().config->SetLines({"DEVICE=NETX.SYS"});
-    Main().winstart->SetLines({"rem nothing"});
-    Main().load->SetText("netmon.exe");
-    Main().run->SetText("");
+    UserEdit(*Main().autoex, {"SET PATH=C:\\NET", "net start"});
+    UserEdit(*Main().config, {"DEVICE=NETX.SYS"});
+    UserEdit(*Main().winstart, {"rem nothing"});
+    UserEdit(*Main().load, "netmon.exe");
+    UserEdit(*Main().run, "");
   }
 };
 
@@ -56,8 +57,8 @@ TEST_F(FindTest, VisitsTheAreasInOrderThenStartsAgain) {
 
 TEST_F(FindTest, TextPagesSkipAMatchRightAfterTheLastWinIniBoxesDoNot) {
   WhileRunning([this] {
-    Main().autoex->SetLines({"abab"});
-    Main().load->SetText("abab");
+    UserEdit(*Main().autoex, {"abab"});
+    UserEdit(*Main().load, "abab");
     EXPECT_EQ(Searches("ab", 5), (std::vector<Match>{{1, 0}, {8, 0}, {8, 2}, {0, 0}, {1, 0}}));
     EXPECT_EQ(Main().autoex->SelStart(), 0);
     EXPECT_EQ(Main().load->SelStart(), 2);
@@ -76,7 +77,7 @@ TEST_F(FindTest, AListLineWithTheTextTwiceIsFoundOncePerRound) {
 
 TEST_F(FindTest, F3BeforeAnySearchStartsAtTheFirstAreaWithoutShowingTheWindow) {
   WhileRunning([this] {
-    Main().config->SetLines({"files=40"});
+    UserEdit(*Main().config, {"files=40"});
     SelectPage(*Main().PageControl1, 0);
     Find().edtStr->SetText("FILES");
     PressKey(MainForm(), ui::vk::F3);
@@ -108,8 +109,8 @@ TEST_F(FindTest, AnEmptyTextFindsNothingAndKeepsTheState) {
 
 TEST_F(FindTest, TextBeyondAsciiIsFoundByCharactersIgnoringCase) {
   WhileRunning([this] {
-    Main().autoex->SetLines({"échec", "", "Grüße aus Köln"});
-    Main().load->SetText("Ärger.exe ÄRGER.exe");
+    UserEdit(*Main().autoex, {"échec", "", "Grüße aus Köln"});
+    UserEdit(*Main().load, "Ärger.exe ÄRGER.exe");
     EXPECT_EQ(Searches("GRÜSSE", 1), (std::vector<Match>{{0, 0}}));
     EXPECT_EQ(Searches("grüße", 1), (std::vector<Match>{{1, 7}}));
     EXPECT_EQ(Main().autoex->SelStart(), 7);
@@ -119,8 +120,8 @@ TEST_F(FindTest, TextBeyondAsciiIsFoundByCharactersIgnoringCase) {
 }
 
 TEST_F(FindTest, AMatchInADisabledListShowsItsPageAndLineWithoutTheFocus) {
+  store.SetString(Root::LocalMachine, kRunServicesKey, "Disabled service", "x.exe");
   WhileRunning([this] {
-    Main().ListBox2->Add("Disabled service");
     Main().ListBox2->SetEnabled(false);
     SelectPage(*Main().PageControl1, 1);
     EXPECT_EQ(Searches("service", 1), (std::vector<Match>{{5, 0}}));

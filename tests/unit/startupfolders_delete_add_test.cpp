@@ -16,7 +16,7 @@ class DeleteTest : public GroupTest {
     Load();
     SelectLine("Notes.lnk");
   }
-  void Delete() { DeleteGroupEntry(ws(), Group()); }
+  void Delete() { Main().Delete2Click(); }
 };
 
 TEST_F(DeleteTest, OkDeletesTheFileAndTakesItsLine) {
@@ -89,7 +89,7 @@ TEST_F(DeleteTest, TheCommonGroupDeletesInItsOwnFolder) {
   LoadWithNotes();
   SelectLine("Notes.lnk", SectionId::CommonStartup);
   toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  DeleteGroupEntry(ws(), Group(SectionId::CommonStartup));
+  Main().Delete3Click();
   EXPECT_EQ(store.FileBytes(folders.commonStartup + "\\Notes.lnk"), std::nullopt);
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
   EXPECT_EQ(List(SectionId::CommonStartup).Count(), 0);
@@ -218,8 +218,8 @@ TEST_F(UnknownFolderTest, DeleteAndEditOfAStrayLineSaySoAndTouchNothing) {
   ASSERT_EQ(list.Count(), 0);
   list.Add("Notes.lnk");
   list.SetItemIndex(0);
-  DeleteGroupEntry(ws(), Group(SectionId::CommonStartup));
-  EditGroupShortcut(ws(), Group(SectionId::CommonStartup), program->frmLink);
+  DeleteGroupEntry(ws(), Group(SectionId::CommonStartup), "Notes.lnk");
+  EditGroupShortcut(ws(), Group(SectionId::CommonStartup), "Notes.lnk", program->frmLink);
   EXPECT_EQ(toolkit.Messages().size(), 2u);
   EXPECT_TRUE(WasShown(kUnknown));
   EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");

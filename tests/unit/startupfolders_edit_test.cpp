@@ -15,7 +15,7 @@ class EditTest : public GroupTest {
     Load();
     SelectLine(name);
   }
-  void Edit() { EditGroupShortcut(ws(), Group(), program->frmLink); }
+  void Edit() { Main().Change2Click(); }
   // The dialog as the user saw it: lblName, edtProg, edtArg, edtDir.
   std::vector<std::string> shown;
   void ShowThenPress(const char* button, const std::string& arguments = "") {
@@ -246,7 +246,7 @@ TEST(GroupWithoutShortcuts, EditAndAddEndInAnErrorBox) {
   program.ws.views.lsbStart->SetItemIndex(0);
   ScriptedAddDialog dialog;
   dialog.answer = NewShortcut{"Mail", "C:\\mail.exe"};
-  toolkit.Dispatch([&] { EditGroupShortcut(program.ws, group, program.frmLink); });
+  toolkit.Dispatch([&] { EditGroupShortcut(program.ws, group, "Notes.lnk", program.frmLink); });
   toolkit.Dispatch([&] { AddGroupShortcut(program.ws, group, dialog); });
   ASSERT_EQ(toolkit.Messages().size(), 2u);
   for (const auto& box : toolkit.Messages()) {

@@ -1,3 +1,4 @@
+#include "unit/user_edits.h"
 #include "watchdog_fixture.h"
 
 namespace tarnix {
@@ -290,7 +291,8 @@ TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEnd
   store.AddFile(Folder("New.lnk"), "n");
   store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
   ChangeWinstart();
-  ws.views.load->SetText("x.exe");
+  UserEdit(*ws.views.load, "x.exe");
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   for (int i = 0; i < 4; ++i) OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 4u);
@@ -308,8 +310,7 @@ TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEnd
 }
 
 TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
-  ws.views.winstart->SetLines({"@echo off", "rem typed"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"@echo off", "rem typed"});
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
@@ -324,8 +325,7 @@ TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
 }
 
 TEST_F(CheckLinesTest, AnsweringNoComparesTheUnsavedTextThenReloads) {
-  ws.views.winstart->SetLines({"@echo off", "rem typed"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"@echo off", "rem typed"});
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
@@ -336,8 +336,7 @@ TEST_F(CheckLinesTest, AnsweringNoComparesTheUnsavedTextThenReloads) {
 
 TEST_F(CheckLinesTest, EditsThatCannotBeSavedStopTheCheckAndStayEdited) {
   store.SetFileFault(Winstart(), FileFault::Locked);
-  ws.views.winstart->SetLines({"rem typed"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"rem typed"});
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   EXPECT_THROW(Check(), StoreError);
   EXPECT_EQ(ws.views.winstart->Lines(), Lines{"rem typed"});

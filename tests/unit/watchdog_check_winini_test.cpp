@@ -1,3 +1,4 @@
+#include "unit/user_edits.h"
 #include "watchdog_fixture.h"
 
 namespace tarnix {
@@ -121,7 +122,8 @@ TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
 }
 
 TEST_F(CheckWininiTest, ClosingWithoutADecisionLogsOnlyTheFinding) {
-  ws.views.run->SetText("typed.exe");
+  UserEdit(*ws.views.run, "typed.exe");
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
   EXPECT_NE(Log().find("Changes found in:" + RunHeading() + "\r\n" + kDivider +

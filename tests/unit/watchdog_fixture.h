@@ -12,6 +12,7 @@
 #include "fakes/headless/driver.h"
 #include "fakes/store_memory.h"
 #include "sources/loading.h"
+#include "unit/user_edits.h"
 #include "watchdog/check.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot.h"
@@ -57,6 +58,7 @@ class WatchdogTest : public ::testing::Test {
     v.status = mainForm->AddStatusBar({"StatusBar1", {480, 50}});
     ws.mainForm = mainForm.get();
     ws.logPath = kLogPath;
+    BindPlaceEdits(ws);
     Rebuild();
   }
 

@@ -19,8 +19,7 @@ class SaveTest : public WatchdogTest {
 };
 
 TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
-  ws.views.winstart->SetLines({"@echo off", "rem edited, not saved"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"@echo off", "rem edited, not saved"});
   ASSERT_TRUE(SaveSnapshot(ws));
   const auto& shown = toolkit.Messages();
   ASSERT_EQ(shown.size(), 1u);
@@ -87,10 +86,8 @@ TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   store.AddFile(Place("Config"), "files=40\r\n");
   store.SetFileFault(Place("Config"), FileFault::Unreadable);
   Rebuild();
-  ws.views.winstart->SetLines({"@echo off", "rem new"});
-  ws.views.winstart->SetModified(true);
-  ws.views.load->SetText("other.exe");
-  ws.views.load->SetModified(true);
+  UserEdit(*ws.views.winstart, {"@echo off", "rem new"});
+  UserEdit(*ws.views.load, "other.exe");
   ws.dataChanged = true;
 
   SaveAll(ws);
@@ -107,8 +104,7 @@ TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
 
 TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
   store.SetFileFault(Winstart(), FileFault::Locked);
-  ws.views.winstart->SetLines({"rem lost?"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"rem lost?"});
   SaveAll(ws);
   ASSERT_EQ(Errors().size(), 1u);
   EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
@@ -120,8 +116,7 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
 }
 
 TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
-  ws.views.winstart->SetLines({"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
-  ws.views.winstart->SetModified(true);
+  UserEdit(*ws.views.winstart, {"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
   SaveAll(ws);
   ASSERT_EQ(Errors().size(), 1u);
   EXPECT_EQ(Errors()[0].text,
@@ -137,8 +132,7 @@ TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
 
 TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
   store.RefuseProfileWrites();
-  ws.views.run->SetText("r.exe");
-  ws.views.run->SetModified(true);
+  UserEdit(*ws.views.run, "r.exe");
   SaveAll(ws);
   ASSERT_EQ(Errors().size(), 1u);
   EXPECT_EQ(Errors()[0].text, "Cannot write the load and run values to win.ini");

@@ -116,7 +116,7 @@ TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSub
   store.SetString(Root::LocalMachine, "\\Dest", "Stale", "gone.exe");
   store.SetString(Root::LocalMachine, "\\Dest\\Sub", "Kept", "1");
 
-  ASSERT_TRUE(SnapshotRunKey(store, "\\Dest", Root::CurrentUser, kRun));
+  ASSERT_TRUE(SnapshotRunList(store, "\\Dest", ReadRunListPlace(store, 2)));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Path"), Expand("%windir%\\x.exe"));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Count"), Dword(42));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Plain")->type, regtype::String);
@@ -130,9 +130,11 @@ TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotEmptyAnUnreadableOneNotAtAll) 
   store.SetString(Root::LocalMachine, path, "Old", "old.exe");
   store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
   store.RefuseOpen(Root::CurrentUser, kRun);
-  EXPECT_FALSE(SnapshotRunKey(store, path, Root::CurrentUser, kRun));
+  EXPECT_FALSE(SnapshotRunList(store, path, ReadRunListPlace(store, 2)));
   EXPECT_EQ(store.Value(Root::LocalMachine, path, "Old")->data, "old.exe");
-  EXPECT_TRUE(SnapshotRunKey(store, path, Root::CurrentUser, "\\No"));
+  store.ClearFaults();
+  ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
+  EXPECT_TRUE(SnapshotRunList(store, path, ReadRunListPlace(store, 2)));
   EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
 }
 

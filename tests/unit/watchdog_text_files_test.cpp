@@ -53,7 +53,7 @@ TEST_F(TextFilesTest, APageThatCannotShowItsFileIsReadOnlySaysWhyAndIsNeverWritt
                 "show.");
 
   ui::headless::TypeText(*mainForm, "x");
-  page.SetModified(true);
+  UserEdit(page, {"x"});
   SaveAll(ws);
   EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
   EXPECT_EQ(SnapshotLines("Winstart")->size(), 10000u);

@@ -92,8 +92,7 @@ class ServicesPageWin32 : public ::testing::Test {
   }
   // "&Startup" on the service's line; `user` acts on the dialog's window from a second thread.
   void Startup(const std::function<void(HWND)>& user) {
-    List().SetItemIndex(Line(service.displayName()));
-    ASSERT_GE(List().ItemIndex(), 0);
+    ASSERT_GE(Line(service.displayName()), 0);
     std::atomic<bool> done{false};
     User thread([&] {
       HWND window = WaitForWindow(L"TfrmServ", L"Service Startup");
@@ -102,7 +101,7 @@ class ServicesPageWin32 : public ::testing::Test {
       }
       done = true;
     });
-    StartupButton(ws, &services, dialog);
+    StartupButton(ws, &services, dialog, Narrow(service.displayName()));
     EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 10000));
   }
   static void Press(HWND window, const wchar_t* name) {

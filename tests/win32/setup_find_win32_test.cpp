@@ -28,7 +28,7 @@ class FindWin32Test : public ::testing::Test {
   }
   std::pair<int, int> Search(const std::string& what, bool next) {
     program->frmFind.edtStr->SetText(what);
-    SearchPlaces(program->ws, program->frmFind, next);
+    SearchPlaces(program->ws, program->frmFind, program->frmFind.edtStr->Text(), next);
     return {program->frmFind.area, program->frmFind.position};
   }
 

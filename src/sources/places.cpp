@@ -1,0 +1,85 @@
+#include "sources/places.h"
+
+#include "base/text_case.h"
+
+namespace tarnix {
+
+std::vector<std::string> RunListPlace::Names() const {
+  std::vector<std::string> names;
+  names.reserve(entries.size());
+  for (const NamedValue& entry : entries) names.push_back(entry.name);
+  return names;
+}
+
+const NamedValue* RunListPlace::Find(const std::string& name) const {
+  const std::string folded = FoldCase(name);
+  for (const NamedValue& entry : entries) {
+    if (FoldCase(entry.name) == folded)
+      return &entry;
+  }
+  return nullptr;
+}
+
+bool Places::AnyEdited() const {
+  for (const TextFile& file : texts) {
+    if (file.edited)
+      return true;
+  }
+  return winIni.edited;
+}
+
+void Places::DropEdits() {
+  for (TextFile& file : texts) file.edited.reset();
+  winIni.edited = false;
+}
+
+RunListPlace ReadRunListPlace(Store& store, int runList) {
+  const RunKeyLocation where = RunListKey(runList);
+  RunListPlace place;
+  if (auto key = store.OpenKey(where.root, where.path, false))
+    place.entries = key->ReadValues();
+  else if (store.LastFailure() != StoreFailure::NotFound)
+    place.readFailure = store.LastFailure();
+  return place;
+}
+
+TextFile ReadTextFile(Store& store, const std::string& path) {
+  TextFile file;
+  if (auto lines = store.LoadLines(path)) {
+    file.state = TextFile::State::Loaded;
+    file.lines = std::move(*lines);
+  } else if (store.GetFileAttributes(path) != kInvalidAttributes) {
+    file.state = TextFile::State::Unreadable;
+  }
+  return file;
+}
+
+WinIniPlace ReadWinIni(Store& store) {
+  return {store.ReadProfileString("win.ini", "windows", "load", ""),
+          store.ReadProfileString("win.ini", "windows", "run", "")};
+}
+
+FolderPlace ReadFolder(Store& store, const StartupSection& section) {
+  FolderPlace folder;
+  if (!section.placeKnown)
+    return folder;
+  for (const FileEntry& entry : store.ListFiles(section.place, "*.*")) {
+    // A plain folder is not a startup entry; a folder with any other mark is listed.
+    if (entry.attributes == attr::Directory || entry.name == "." || entry.name == "..")
+      continue;
+    folder.entries.push_back(entry.name);
+  }
+  return folder;
+}
+
+void ReadPlaces(Store& store, const Catalogue& catalogue, Places& places) {
+  for (int index = 0; index < kRunListCount; ++index)
+    places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(store, index);
+  for (const StartupSection* section : catalogue.OfKind(kindTextFile))
+    places.Text(section->id) = ReadTextFile(store, section->place);
+  for (const StartupSection* section : catalogue.OfKind(kindFolder))
+    places.Folder(section->id) = ReadFolder(store, *section);
+  places.winIni = ReadWinIni(store);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,26 @@
+// What the user's typing does to a page or an edit box of the main window: the control shows
+// the new text with its modified mark and hands the edit to the places.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/widgets.h"
+
+namespace tarnix {
+
+inline void UserEdit(ui::TextPage& page, const std::vector<std::string>& lines) {
+  page.SetLines(lines);
+  page.SetModified(true);
+  if (page.onChange)
+    page.onChange();
+}
+
+inline void UserEdit(ui::EditBox& box, const std::string& text) {
+  box.SetText(text);
+  box.SetModified(true);
+  if (box.onChange)
+    box.onChange();
+}
+
+}  // namespace tarnix

@@ -225,7 +225,7 @@ void Tmform::N14Click() {
     return;
   }
   const std::string folder = key->ReadString("StartUp");
-  key.reset();
+  key.key.reset();
   StartForUser(ws, "explorer.exe /root, \"" + folder + "\"", ui::sw::ShowDefault);
 }
 

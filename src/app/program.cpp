@@ -53,8 +53,8 @@ void QuitWithSavePrompt(Workspace& ws) {
 WriteShortcutFn ProgramShortcutWriter(Workspace& ws) {
   return [&ws](const ShortcutSpec& spec) {
     return ws.shortcuts != nullptr &&
-           ws.shortcuts->WriteShortcut(
-               spec.path, {spec.target, spec.arguments, spec.workingFolder, spec.description});
+           static_cast<bool>(ws.shortcuts->WriteShortcut(
+               spec.path, {spec.target, spec.arguments, spec.workingFolder, spec.description}));
   };
 }
 

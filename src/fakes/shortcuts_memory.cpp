@@ -88,14 +88,10 @@ std::optional<MemoryShortcut> MemoryShortcuts::Inspect(const std::string& linkPa
   return bytes ? Decode(*bytes) : std::nullopt;
 }
 
-bool MemoryShortcuts::Plant(const std::string& linkPath, const MemoryShortcut& shortcut) {
+StoreResult MemoryShortcuts::Plant(const std::string& linkPath, const MemoryShortcut& shortcut) {
   ++writeAttempts_;
-  try {
-    store_.WriteBytes(linkPath, Encode(shortcut));
-  } catch (const StoreError& error) {
-    return Record(error.kind());
-  }
-  return Record(StoreFailure::None);
+  return store_.WriteBytes(linkPath, Encode(shortcut))
+      .Saying("Cannot write the shortcut " + linkPath);
 }
 
 std::optional<ShortcutFields> MemoryShortcuts::ReadShortcut(const std::string& linkPath) {
@@ -105,13 +101,13 @@ std::optional<ShortcutFields> MemoryShortcuts::ReadShortcut(const std::string& l
   return ShortcutFields{shortcut->target, shortcut->arguments, shortcut->workingDirectory};
 }
 
-bool MemoryShortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
-                           bool keepExisting) {
+StoreResult MemoryShortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
+                                  bool keepExisting) {
   MemoryShortcut shortcut;
   if (keepExisting) {
     auto existing = Inspect(linkPath);
     if (!existing)
-      return Record(StoreFailure::Other);
+      return {StoreFailure::Other, "Cannot write the shortcut " + linkPath};
     shortcut = *existing;
   }
   Apply(shortcut, properties);

@@ -36,14 +36,14 @@ class MemoryShortcuts : public Shortcuts {
   // --- For tests, not subject to anything but the store's faults.
   // The whole shortcut, or nothing when the file is missing or not a shortcut.
   std::optional<MemoryShortcut> Inspect(const std::string& linkPath);
-  // Writes a shortcut with every property given; whether the store took it.
-  bool Plant(const std::string& linkPath, const MemoryShortcut& shortcut);
+  // Writes a shortcut with every property given.
+  StoreResult Plant(const std::string& linkPath, const MemoryShortcut& shortcut);
   // How many writes were attempted, successful or not.
   int WriteAttempts() const { return writeAttempts_; }
 
  protected:
-  [[nodiscard]] bool Save(const std::string& linkPath, const ShortcutProperties& properties,
-                          bool keepExisting) override;
+  StoreResult Save(const std::string& linkPath, const ShortcutProperties& properties,
+                   bool keepExisting) override;
 
  private:
   Store& store_;

@@ -107,28 +107,29 @@ std::optional<std::vector<std::string>> MemoryStore::LoadLines(const std::string
 
 TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string ansi;
-  if (const TextWrite encoded = AnsiLines(lines, ansi); !encoded)
+  if (TextWrite encoded = AnsiLines(path, lines, ansi); !encoded)
     return encoded;
-  if (!Record(WriteFailure(path)))
-    return {TextWrite::Failed};
-  StoreFile(path, ansi);
-  return {};
+  TextWrite written;
+  static_cast<StoreResult&>(written) = WriteBytes(path, ansi);
+  return written;
 }
 
-void MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!Record(WriteFailure(path)))
-    throw StoreError("Cannot create file " + path, LastFailure());
-  StoreFile(path, bytes);
+StoreResult MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
+  const StoreFailure failure = WriteFailure(path);
+  if (failure == StoreFailure::None)
+    StoreFile(path, bytes);
+  return Outcome(failure, "Cannot create file " + path);
 }
 
-bool MemoryStore::AppendText(const std::string& path, const std::string& text) {
+StoreResult MemoryStore::AppendText(const std::string& path, const std::string& text) {
   auto ansi = Utf8ToCp1252(text);
   const FileNode* node = FindFile(path);
-  if (!ansi || WriteFailure(path) != StoreFailure::None ||
-      (node && (node->attributes & attr::ReadOnly)))
-    return false;
-  StoreFile(path, (node ? node->bytes : std::string()) + *ansi);
-  return true;
+  StoreFailure failure = ansi ? WriteFailure(path) : StoreFailure::Other;
+  if (failure == StoreFailure::None && node && (node->attributes & attr::ReadOnly))
+    failure = StoreFailure::AccessDenied;
+  if (failure == StoreFailure::None)
+    StoreFile(path, (node ? node->bytes : std::string()) + *ansi);
+  return Outcome(failure, "Cannot write to " + path);
 }
 
 std::optional<std::string> MemoryStore::AnsiBytes(const std::string& text) {
@@ -142,17 +143,17 @@ uint32_t MemoryStore::GetFileAttributes(const std::string& path) {
   return node ? node->attributes : kInvalidAttributes;
 }
 
-bool MemoryStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
+StoreResult MemoryStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
   FileNode* node = FindFile(path);
   if (!node)
-    return false;
+    return {StoreFailure::NotFound, "Cannot set the attributes of " + path};
   attributes &= ~attr::Directory;
   if (node->folder) {
     node->attributes = attributes | attr::Directory;
   } else {
     node->attributes = attributes == 0 ? attr::Normal : attributes;
   }
-  return true;
+  return {};
 }
 
 std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
@@ -172,26 +173,34 @@ std::vector<FileEntry> MemoryStore::ListFiles(const std::string& folder,
   return entries;
 }
 
-bool MemoryStore::DeleteFile(const std::string& path) {
-  FileNode* node = FindFile(path);
+StoreFailure MemoryStore::DeleteFailure(const std::string& path) const {
+  const FileNode* node = FindFile(path);
   if (!node)
-    return Record(StoreFailure::NotFound);
+    return StoreFailure::NotFound;
   if (node->folder || FaultOf(path) == FileFault::Locked)
-    return Record(StoreFailure::Other);
+    return StoreFailure::Other;
   if ((node->attributes & attr::ReadOnly) || WriteDeniedAt(path))
-    return Record(StoreFailure::AccessDenied);
-  files_.erase(FileKey(path));
-  return Record(StoreFailure::None);
+    return StoreFailure::AccessDenied;
+  return StoreFailure::None;
 }
 
-bool MemoryStore::CreateFolder(const std::string& path) {
+StoreResult MemoryStore::DeleteFile(const std::string& path) {
+  const StoreFailure failure = DeleteFailure(path);
+  if (failure == StoreFailure::None)
+    files_.erase(FileKey(path));
+  return Outcome(failure, "Cannot delete " + path);
+}
+
+StoreResult MemoryStore::CreateFolder(const std::string& path) {
   std::string normalised = Normalise(path);
+  StoreFailure failure = StoreFailure::None;
   if (IsDriveRoot(normalised) || FindFile(normalised) || !ParentExists(normalised))
-    return Record(StoreFailure::Other);
-  if (!Record(WriteDeniedAt(normalised) ? StoreFailure::AccessDenied : StoreFailure::None))
-    return false;
-  MakeFolder(normalised);
-  return true;
+    failure = StoreFailure::Other;
+  else if (WriteDeniedAt(normalised))
+    failure = StoreFailure::AccessDenied;
+  else
+    MakeFolder(normalised);
+  return Outcome(failure, "Cannot create the folder " + path);
 }
 
 void MemoryStore::MakeFolder(const std::string& normalised) {
@@ -202,19 +211,23 @@ void MemoryStore::MakeFolder(const std::string& normalised) {
   files_[FileKey(normalised)] = std::move(node);
 }
 
-bool MemoryStore::RemoveFolder(const std::string& path) {
+StoreFailure MemoryStore::RemoveFolderFailure(const std::string& path) const {
   std::string key = FileKey(path);
-  FileNode* node = FindFile(path);
+  const FileNode* node = FindFile(path);
   if (!node || !node->folder)
-    return Record(StoreFailure::Other);
+    return StoreFailure::Other;
   if (WriteDeniedAt(path))
-    return Record(StoreFailure::AccessDenied);
+    return StoreFailure::AccessDenied;
   bool empty = std::none_of(files_.begin(), files_.end(),
                             [&](const auto& entry) { return ParentOf(entry.first) == key; });
-  if (!empty)
-    return Record(StoreFailure::Other);
-  files_.erase(key);
-  return Record(StoreFailure::None);
+  return empty ? StoreFailure::None : StoreFailure::Other;
+}
+
+StoreResult MemoryStore::RemoveFolder(const std::string& path) {
+  const StoreFailure failure = RemoveFolderFailure(path);
+  if (failure == StoreFailure::None)
+    files_.erase(FileKey(path));
+  return Outcome(failure, "Cannot remove the folder " + path);
 }
 
 std::string MemoryStore::ShortPath(const std::string& path) {

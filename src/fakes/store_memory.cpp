@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "fakes/store_memory_parts.h"
+#include "platform/registry_keys.h"
 
 namespace tarnix {
 
@@ -36,16 +37,12 @@ class MemoryStore::Key : public RegKey {
     return value ? std::optional<RegValue>(*value) : std::nullopt;
   }
 
-  void WriteString(const std::string& name, const std::string& text) override {
-    WriteValue(name, RegValue{regtype::String, text});
-  }
-
-  void WriteValue(const std::string& name, const RegValue& value) override {
-    if (node_->deleted)
-      throw StoreError("Failed to set data for '" + name + "'");
-    if (StoreFailure refused = store_.WriteRefused(root_, parts_); refused != StoreFailure::None)
-      throw StoreError("Failed to set data for '" + name + "'", refused);
-    node_->PutValue(name, value);
+  StoreResult WriteValue(const std::string& name, const RegValue& value) override {
+    const StoreFailure refused =
+        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+    if (refused == StoreFailure::None)
+      node_->PutValue(name, value);
+    return Outcome(refused, "Failed to set data for '" + name + "'");
   }
 
   std::vector<std::string> GetValueNames() const override {
@@ -74,12 +71,12 @@ class MemoryStore::Key : public RegKey {
     return store_.SortedIfAsked(std::move(names));
   }
 
-  bool DeleteValue(const std::string& name) override {
-    if (node_->deleted)
-      return Record(StoreFailure::Other);
-    if (!Record(store_.WriteRefused(root_, parts_)))
-      return false;
-    return Record(node_->EraseValue(name) ? StoreFailure::None : StoreFailure::NotFound);
+  StoreResult DeleteValue(const std::string& name) override {
+    StoreFailure failure =
+        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+    if (failure == StoreFailure::None && !node_->EraseValue(name))
+      failure = StoreFailure::NotFound;
+    return Outcome(failure, "Cannot delete the registry value " + name);
   }
 
  private:
@@ -152,22 +149,20 @@ std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> nam
   return names;
 }
 
-std::unique_ptr<RegKey> MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
+OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
   auto names = KeyParts(path);
   auto parts = Folded(names);
-  if (!Record(OpenRefused(root, parts)))
-    return nullptr;
+  StoreFailure failure = OpenRefused(root, parts);
+  if (failure == StoreFailure::None && create)
+    failure = WriteRefused(root, parts);
   std::shared_ptr<Node> node;
-  if (create) {
-    if (!Record(WriteRefused(root, parts)))
-      return nullptr;
-    node = MakeNode(root, names);
-  } else {
-    node = FindNode(root, parts);
-  }
-  if (!Record(node ? StoreFailure::None : StoreFailure::NotFound))
-    return nullptr;
-  return std::make_unique<Key>(*this, root, std::move(parts), std::move(node));
+  if (failure == StoreFailure::None)
+    node = create ? MakeNode(root, names) : FindNode(root, parts);
+  if (failure == StoreFailure::None && !node)
+    failure = StoreFailure::NotFound;
+  if (failure != StoreFailure::None)
+    return {nullptr, {failure, OpenKeyFailureText(root, path, create)}};
+  return {std::make_unique<Key>(*this, root, std::move(parts), std::move(node)), {}};
 }
 
 bool MemoryStore::KeyExists(Root root, const std::string& path) {
@@ -175,15 +170,16 @@ bool MemoryStore::KeyExists(Root root, const std::string& path) {
   return OpenRefused(root, parts) == StoreFailure::None && FindNode(root, parts) != nullptr;
 }
 
-bool MemoryStore::DeleteKey(Root root, const std::string& path) {
+StoreResult MemoryStore::DeleteKey(Root root, const std::string& path) {
   auto parts = Folded(KeyParts(path));
-  if (parts.empty())
-    return Record(StoreFailure::Other);
-  if (!Record(OpenRefused(root, parts)) || !Record(WriteRefused(root, parts)))
-    return false;
-  auto node = FindNode(root, parts);
-  if (!Record(node ? StoreFailure::None : StoreFailure::NotFound))
-    return false;
+  StoreFailure failure = parts.empty() ? StoreFailure::Other : OpenRefused(root, parts);
+  if (failure == StoreFailure::None)
+    failure = WriteRefused(root, parts);
+  auto node = failure == StoreFailure::None ? FindNode(root, parts) : nullptr;
+  if (failure == StoreFailure::None && !node)
+    failure = StoreFailure::NotFound;
+  if (failure != StoreFailure::None)
+    return {failure, "Cannot delete the registry key " + RootName(root) + path};
   auto parent = FindNode(root, std::vector<std::string>(parts.begin(), parts.end() - 1));
   auto& siblings = parent->keys;
   siblings.erase(std::find(siblings.begin(), siblings.end(), node));
@@ -194,7 +190,7 @@ bool MemoryStore::DeleteKey(Root root, const std::string& path) {
     current->deleted = true;
     pending.insert(pending.end(), current->keys.begin(), current->keys.end());
   }
-  return true;
+  return {};
 }
 
 // ---------------------------------------------------------------- profile
@@ -218,12 +214,12 @@ std::string MemoryStore::ReadProfileString(const std::string& file, const std::s
   return keyIt == sectionIt->second.end() ? def : keyIt->second;
 }
 
-bool MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
-                                     const std::string& key, const std::string& value) {
+StoreResult MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
+                                            const std::string& key, const std::string& value) {
   if (faults_->refuseProfileWrites)
-    return false;
+    return {StoreFailure::Other, ProfileWriteFailureText(file, key)};
   profiles_[ProfileKey(file)][FoldCase(section)][FoldCase(key)] = value;
-  return true;
+  return {};
 }
 
 // ---------------------------------------------------------------- platform

@@ -64,25 +64,25 @@ class MemoryStore : public Store {
   MemoryStore& operator=(const MemoryStore&) = delete;
 
   // --- Store
-  std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override;
+  OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
-  bool DeleteKey(Root root, const std::string& path) override;
+  StoreResult DeleteKey(Root root, const std::string& path) override;
   std::string ReadProfileString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& def) override;
-  bool WriteProfileString(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& value) override;
+  StoreResult WriteProfileString(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& value) override;
   std::optional<std::vector<std::string>> LoadLines(const std::string& path) override;
   TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
-  void WriteBytes(const std::string& path, const std::string& bytes) override;
-  bool AppendText(const std::string& path, const std::string& text) override;
+  StoreResult WriteBytes(const std::string& path, const std::string& bytes) override;
+  StoreResult AppendText(const std::string& path, const std::string& text) override;
   std::optional<std::string> AnsiBytes(const std::string& text) override;
   uint32_t GetFileAttributes(const std::string& path) override;
-  bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
+  StoreResult SetFileAttributes(const std::string& path, uint32_t attributes) override;
   std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override;
-  bool DeleteFile(const std::string& path) override;
-  bool CreateFolder(const std::string& path) override;
-  bool RemoveFolder(const std::string& path) override;
+  StoreResult DeleteFile(const std::string& path) override;
+  StoreResult CreateFolder(const std::string& path) override;
+  StoreResult RemoveFolder(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
   std::string WindowsFolder() override;
   PlatformVersionInfo PlatformVersion() override;
@@ -122,7 +122,7 @@ class MemoryStore : public Store {
   void RefuseOpen(Root root, const std::string& path,
                   StoreFailure kind = StoreFailure::AccessDenied);
   // The key opens read-only, as HKLM for a standard user: OpenKey without create works and
-  // reads; writing a value raises StoreError, DeleteValue and DeleteKey fail; OpenKey with
+  // reads; writing or deleting a value and DeleteKey fail; OpenKey with
   // create fails (no write handle is granted).
   void RefuseWrite(Root root, const std::string& path,
                    StoreFailure kind = StoreFailure::AccessDenied);
@@ -150,6 +150,8 @@ class MemoryStore : public Store {
   bool WriteDeniedAt(const std::string& path) const;
   // None when a file may be created or replaced at the path; otherwise why not.
   StoreFailure WriteFailure(const std::string& path) const;
+  StoreFailure DeleteFailure(const std::string& path) const;
+  StoreFailure RemoveFolderFailure(const std::string& path) const;
   void StoreFile(const std::string& path, const std::string& bytes);
   void MakeFolder(const std::string& normalised);
   std::string ProfileKey(const std::string& file);

@@ -2,11 +2,11 @@
 
 namespace tarnix {
 
-StoreFailure RemoveFile(Store& store, const std::string& path) {
-  if (store.DeleteFile(path))
-    return StoreFailure::None;
-  const StoreFailure failure = store.LastFailure();
-  return store.GetFileAttributes(path) == kInvalidAttributes ? StoreFailure::None : failure;
+StoreResult RemoveFile(Store& store, const std::string& path) {
+  StoreResult deleted = store.DeleteFile(path);
+  if (!deleted && store.GetFileAttributes(path) == kInvalidAttributes)
+    return {};
+  return deleted;
 }
 
 }  // namespace tarnix

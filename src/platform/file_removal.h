@@ -7,8 +7,8 @@
 
 namespace tarnix {
 
-// Deletes the file. None when it is gone afterwards, also when someone else took it away
+// Deletes the file. Success when it is gone afterwards, also when someone else took it away
 // first; otherwise why it could not be deleted.
-[[nodiscard]] StoreFailure RemoveFile(Store& store, const std::string& path);
+StoreResult RemoveFile(Store& store, const std::string& path);
 
 }  // namespace tarnix

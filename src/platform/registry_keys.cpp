@@ -6,12 +6,12 @@ std::string RootName(Root root) {
   return root == Root::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
 }
 
-std::unique_ptr<RegKey> OpenKeyForWriting(Store& store, Root root, const std::string& path) {
-  auto key = store.OpenKey(root, path, true);
-  if (!key)
-    throw StoreError("Cannot open the registry key " + RootName(root) + path + " for writing",
-                     store.LastFailure());
-  return key;
+std::string OpenKeyFailureText(Root root, const std::string& path, bool create) {
+  return "Cannot open the registry key " + RootName(root) + path + (create ? " for writing" : "");
+}
+
+std::string ProfileWriteFailureText(const std::string& file, const std::string& key) {
+  return "Cannot write the " + key + " value to " + file;
 }
 
 }  // namespace tarnix

@@ -1,8 +1,7 @@
-// What every writer of the registry needs: a root's full name, and a key opened for writing
-// whose refusal is an error rather than a silent no-op.
+// What every writer of the registry and the profile needs: a root's full name, and the words
+// that tell a refused write.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "platform/store.h"
@@ -12,9 +11,9 @@ namespace tarnix {
 // "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER".
 std::string RootName(Root root);
 
-// Opens the key, creating what is missing. A key that cannot be opened or created raises
-// StoreError("Cannot open the registry key <root name><path> for writing"), with the
-// store's reason as its kind.
-std::unique_ptr<RegKey> OpenKeyForWriting(Store& store, Root root, const std::string& path);
+// "Cannot open the registry key <root name><path>", with " for writing" when it was to be made.
+std::string OpenKeyFailureText(Root root, const std::string& path, bool create);
+// "Cannot write the <key> value to <file>".
+std::string ProfileWriteFailureText(const std::string& file, const std::string& key);
 
 }  // namespace tarnix

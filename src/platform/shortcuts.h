@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/failure_record.h"
+#include "platform/store_result.h"
 
 namespace tarnix {
 
@@ -26,32 +26,28 @@ struct ShortcutProperties {
   std::optional<std::string> description;
 };
 
-// LastFailure tells why the latest write failed.
-class Shortcuts : public FailureRecord {
+// A failed write says "Cannot write the shortcut <path>".
+class Shortcuts {
  public:
   virtual ~Shortcuts() = default;
   // Nothing when the file is missing or is no shortcut that can be loaded.
   virtual std::optional<ShortcutFields> ReadShortcut(const std::string& linkPath) = 0;
   // Makes a new shortcut with only these properties, replacing any file of that name.
-  // Whether the file was written.
-  [[nodiscard]] bool WriteShortcut(const std::string& linkPath,
-                                   const ShortcutProperties& properties) {
+  StoreResult WriteShortcut(const std::string& linkPath, const ShortcutProperties& properties) {
     return Save(linkPath, properties, false);
   }
   // Sets these properties on the existing shortcut and keeps everything else it holds (icon,
   // show command, hot key, ...). A file that cannot be loaded as a shortcut is left as it is:
-  // saving a half-loaded one would write whatever the loader left in it. Whether the file was
-  // written.
-  [[nodiscard]] bool UpdateShortcut(const std::string& linkPath,
-                                    const ShortcutProperties& properties) {
+  // saving a half-loaded one would write whatever the loader left in it.
+  StoreResult UpdateShortcut(const std::string& linkPath, const ShortcutProperties& properties) {
     return Save(linkPath, properties, true);
   }
 
  protected:
   // Starts from the file's own properties when keepExisting is set, and fails without writing
   // when they cannot be loaded.
-  [[nodiscard]] virtual bool Save(const std::string& linkPath, const ShortcutProperties& properties,
-                                  bool keepExisting) = 0;
+  virtual StoreResult Save(const std::string& linkPath, const ShortcutProperties& properties,
+                           bool keepExisting) = 0;
 };
 
 }  // namespace tarnix

@@ -97,6 +97,20 @@ class LinkObject {
   IPersistFile* file_ = nullptr;
 };
 
+// Why the shortcut was not written, or None.
+StoreFailure Written(const std::string& linkPath, const ShortcutProperties& properties,
+                     bool keepExisting) {
+  ComScope com;
+  LinkObject link;
+  if (!link.Usable() || (keepExisting && !link.Load(linkPath)))
+    return StoreFailure::Other;
+  link.Set(properties);
+  const HRESULT saved = link.Save(linkPath);
+  if (saved == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED))
+    return StoreFailure::AccessDenied;
+  return saved == S_OK ? StoreFailure::None : StoreFailure::Other;
+}
+
 }  // namespace
 
 std::optional<ShortcutFields> Win32Shortcuts::ReadShortcut(const std::string& linkPath) {
@@ -107,19 +121,10 @@ std::optional<ShortcutFields> Win32Shortcuts::ReadShortcut(const std::string& li
   return link.Fields();
 }
 
-bool Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
-                          bool keepExisting) {
-  ComScope com;
-  LinkObject link;
-  if (!link.Usable())
-    return Record(StoreFailure::Other);
-  if (keepExisting && !link.Load(linkPath))
-    return Record(StoreFailure::Other);
-  link.Set(properties);
-  const HRESULT saved = link.Save(linkPath);
-  if (saved == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED))
-    return Record(StoreFailure::AccessDenied);
-  return Record(saved == S_OK ? StoreFailure::None : StoreFailure::Other);
+StoreResult Win32Shortcuts::Save(const std::string& linkPath, const ShortcutProperties& properties,
+                                 bool keepExisting) {
+  return Outcome(Written(linkPath, properties, keepExisting),
+                 "Cannot write the shortcut " + linkPath);
 }
 
 }  // namespace tarnix

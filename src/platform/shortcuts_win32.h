@@ -11,8 +11,8 @@ class Win32Shortcuts : public Shortcuts {
   std::optional<ShortcutFields> ReadShortcut(const std::string& linkPath) override;
 
  protected:
-  [[nodiscard]] bool Save(const std::string& linkPath, const ShortcutProperties& properties,
-                          bool keepExisting) override;
+  StoreResult Save(const std::string& linkPath, const ShortcutProperties& properties,
+                   bool keepExisting) override;
 };
 
 }  // namespace tarnix

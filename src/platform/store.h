@@ -12,19 +12,15 @@
 #include <vector>
 
 #include "base/dates.h"
-#include "platform/failure_record.h"
+#include "platform/store_result.h"
 
 namespace tarnix {
 
-// Failures the program treats as errors. The text is shown as it stands in an error box.
+// A read that finds data of another type than the caller can take: a damaged or foreign
+// entry, not a failure of the store. The text is shown as it stands in an error box.
 class StoreError : public std::runtime_error {
  public:
-  explicit StoreError(const std::string& text, StoreFailure kind = StoreFailure::Other)
-      : std::runtime_error(text), kind_(kind) {}
-  StoreFailure kind() const { return kind_; }
-
- private:
-  StoreFailure kind_;
+  explicit StoreError(const std::string& text) : std::runtime_error(text) {}
 };
 
 enum class Root { LocalMachine, CurrentUser };
@@ -54,9 +50,8 @@ struct NamedValue {
   RegValue value;
 };
 
-// One open registry key; it is closed when the object is destroyed. LastFailure tells why
-// DeleteValue last failed; a failed write raises StoreError with its kind.
-class RegKey : public FailureRecord {
+// One open registry key; it is closed when the object is destroyed.
+class RegKey {
  public:
   virtual ~RegKey() = default;
   // Missing value: empty text. A value that is not a string raises
@@ -71,10 +66,12 @@ class RegKey : public FailureRecord {
   }
   // The value with its type, or nothing when it does not exist.
   virtual std::optional<RegValue> ReadValue(const std::string& name) const = 0;
-  // Creates or replaces a plain string value; a failure raises StoreError.
-  virtual void WriteString(const std::string& name, const std::string& text) = 0;
-  // Creates or replaces a value of any type; a failure raises StoreError.
-  virtual void WriteValue(const std::string& name, const RegValue& value) = 0;
+  // Creates or replaces a plain string value.
+  StoreResult WriteString(const std::string& name, const std::string& text) {
+    return WriteValue(name, RegValue{regtype::String, text});
+  }
+  // Creates or replaces a value of any type; a failure says "Failed to set data for '<name>'".
+  virtual StoreResult WriteValue(const std::string& name, const RegValue& value) = 0;
   // In the registry's own order, which differs between platforms: callers never rely on it.
   virtual std::vector<std::string> GetValueNames() const = 0;
   // Every value with its type and data, in GetValueNames' order, read in one pass.
@@ -82,7 +79,20 @@ class RegKey : public FailureRecord {
   // How many values the key holds; nothing when that cannot be told.
   virtual std::optional<size_t> ValueCount() const = 0;
   virtual std::vector<std::string> GetKeyNames() const = 0;
-  [[nodiscard]] virtual bool DeleteValue(const std::string& name) = 0;
+  // A failure says "Cannot delete the registry value <name>".
+  virtual StoreResult DeleteValue(const std::string& name) = 0;
+};
+
+// A key that was opened, or why not: `key` is null exactly when `result` is a failure, which
+// says "Cannot open the registry key <root name><path>", followed by " for writing" when the
+// key was to be created.
+struct [[nodiscard]] OpenedKey {
+  std::unique_ptr<RegKey> key;
+  StoreResult result;
+
+  explicit operator bool() const { return key != nullptr; }
+  RegKey* operator->() const { return key.get(); }
+  RegKey& operator*() const { return *key; }
 };
 
 constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;
@@ -100,13 +110,10 @@ struct FileEntry {
   uint32_t attributes = 0;
 };
 
-// How a text write ended. Unencodable: a line holds a character that the file's code page
-// cannot store, and nothing was written; Failed: the file could not be created or written.
-struct TextWrite {
-  enum Outcome { Written, Unencodable, Failed };
-  Outcome outcome = Written;
-  size_t line = 0;  // Unencodable: the index of the first line that does not fit
-  explicit operator bool() const { return outcome == Written; }
+// How a text write ended. A line that holds a character the file's code page cannot store is
+// a failure of kind Other that names the line, and nothing was written.
+struct [[nodiscard]] TextWrite : StoreResult {
+  std::optional<size_t> unencodableLine;  // the index of the first line that does not fit
 };
 
 struct PlatformVersionInfo {
@@ -117,27 +124,26 @@ struct PlatformVersionInfo {
   std::string servicePack;
 };
 
-// LastFailure tells why the latest OpenKey, DeleteKey, SaveLines (Failed), WriteBytes,
-// DeleteFile, CreateFolder or RemoveFolder failed; WriteBytes also raises it with StoreError.
-class Store : public FailureRecord {
+// Every write returns its outcome; a failure's text names what failed.
+class Store {
  public:
   virtual ~Store() = default;
 
   // --- Registry. A leading "\" in a path is optional.
-  // Create true makes missing keys along the path. Null when the key is missing (without
-  // create) or access is refused.
-  [[nodiscard]] virtual std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path,
-                                                        bool create) = 0;
+  // Create true makes missing keys along the path. No key when it is missing (without create)
+  // or access is refused.
+  virtual OpenedKey OpenKey(Root root, const std::string& path, bool create) = 0;
   virtual bool KeyExists(Root root, const std::string& path) = 0;
-  // Removes the key with everything below it.
-  [[nodiscard]] virtual bool DeleteKey(Root root, const std::string& path) = 0;
+  // Removes the key with everything below it; a failure says "Cannot delete the registry key
+  // <root name><path>".
+  virtual StoreResult DeleteKey(Root root, const std::string& path) = 0;
 
   // --- Profile file (win.ini). Values are read whole, with no length cut.
   virtual std::string ReadProfileString(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& def) = 0;
-  [[nodiscard]] virtual bool WriteProfileString(const std::string& file, const std::string& section,
-                                                const std::string& key,
-                                                const std::string& value) = 0;
+  // A failure says "Cannot write the <key> value to <file>".
+  virtual StoreResult WriteProfileString(const std::string& file, const std::string& section,
+                                         const std::string& key, const std::string& value) = 0;
 
   // --- Files and folders. Paths are Windows paths ("C:\dir\file"); text files are in the
   // ANSI code page on disk and UTF-8 here.
@@ -147,30 +153,31 @@ class Store : public FailureRecord {
       const std::string& path) = 0;
   // Writes each line followed by CR LF. The file is replaced atomically (a temporary file
   // beside it takes its place) and keeps its attributes; on failure the old file is left as it
-  // was, and the result says whether a line did not fit the code page or the file could not be
-  // written.
-  [[nodiscard]] virtual TextWrite SaveLines(const std::string& path,
-                                            const std::vector<std::string>& lines) = 0;
+  // was, and the result names the line that did not fit the code page, or says "Cannot create
+  // file <path>".
+  virtual TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) = 0;
   // The file's bytes as stored, or nothing when it cannot be read.
   [[nodiscard]] virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
-  // Creates or replaces the file atomically; failure raises StoreError("Cannot create file
-  // <path>").
-  virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
+  // Creates or replaces the file atomically; a failure says "Cannot create file <path>".
+  virtual StoreResult WriteBytes(const std::string& path, const std::string& bytes) = 0;
   // Appends the UTF-8 text, converted to the ANSI code page, at the end of the file, creating
-  // it when missing. False when the file cannot be opened or written.
-  [[nodiscard]] virtual bool AppendText(const std::string& path, const std::string& text) = 0;
+  // it when missing; a failure says "Cannot write to <path>".
+  virtual StoreResult AppendText(const std::string& path, const std::string& text) = 0;
   // The UTF-8 text as bytes of the ANSI code page (for file formats that are ANSI), or nothing
   // when a character does not fit: a look-alike is never made.
   [[nodiscard]] virtual std::optional<std::string> AnsiBytes(const std::string& text) = 0;
   virtual uint32_t GetFileAttributes(const std::string& path) = 0;  // kInvalidAttributes if none
-  [[nodiscard]] virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
+  // A failure says "Cannot set the attributes of <path>".
+  virtual StoreResult SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
   // Entries of folder (with or without a trailing "\") matching pattern ("*.*"), hidden,
   // system and folder entries included, "." and ".." never. Empty when it cannot be listed.
   virtual std::vector<FileEntry> ListFiles(const std::string& folder,
                                            const std::string& pattern) = 0;
-  [[nodiscard]] virtual bool DeleteFile(const std::string& path) = 0;
-  [[nodiscard]] virtual bool CreateFolder(const std::string& path) = 0;
-  [[nodiscard]] virtual bool RemoveFolder(const std::string& path) = 0;  // only an empty folder
+  // Failures say "Cannot delete <path>", "Cannot create the folder <path>" and "Cannot remove
+  // the folder <path>"; only an empty folder is removed.
+  virtual StoreResult DeleteFile(const std::string& path) = 0;
+  virtual StoreResult CreateFolder(const std::string& path) = 0;
+  virtual StoreResult RemoveFolder(const std::string& path) = 0;
   virtual std::string ShortPath(const std::string& path) = 0;  // empty when it does not exist
 
   // --- Platform queries.
@@ -185,15 +192,8 @@ class Store : public FailureRecord {
   // The lines in the ANSI code page, each followed by CR LF, line by line so that a character
   // the code page cannot store is traced to its line (no ANSI code page keeps a state from one
   // line to the next).
-  TextWrite AnsiLines(const std::vector<std::string>& lines, std::string& ansi) {
-    for (size_t i = 0; i < lines.size(); ++i) {
-      const std::optional<std::string> line = AnsiBytes(lines[i]);
-      if (!line)
-        return {TextWrite::Unencodable, i};
-      ansi += *line + "\r\n";
-    }
-    return {};
-  }
+  TextWrite AnsiLines(const std::string& path, const std::vector<std::string>& lines,
+                      std::string& ansi);
 };
 
 }  // namespace tarnix

@@ -164,12 +164,8 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
 }
 
 // The outcome of a call that returned done and set the thread's last error when it failed.
-StoreFailure Outcome(BOOL done) {
+StoreFailure FailureOf(BOOL done) {
   return done ? StoreFailure::None : FailureOfError(GetLastError());
-}
-
-StoreFailure ReplaceFailure(const std::string& path, const std::string& bytes) {
-  return Outcome(ReplaceFileContent(path, bytes));
 }
 
 }  // namespace
@@ -199,28 +195,28 @@ std::optional<std::vector<std::string>> Win32Store::LoadLines(const std::string&
 
 TextWrite Win32Store::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string ansi;
-  if (const TextWrite encoded = AnsiLines(lines, ansi); !encoded)
+  if (TextWrite encoded = AnsiLines(path, lines, ansi); !encoded)
     return encoded;
-  if (!Record(ReplaceFailure(path, ansi)))
-    return {TextWrite::Failed};
-  return {};
+  TextWrite written;
+  static_cast<StoreResult&>(written) = WriteBytes(path, ansi);
+  return written;
 }
 
-void Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!Record(ReplaceFailure(path, bytes)))
-    throw StoreError("Cannot create file " + path, LastFailure());
+StoreResult Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {
+  return Outcome(FailureOf(ReplaceFileContent(path, bytes)), "Cannot create file " + path);
 }
 
-bool Win32Store::AppendText(const std::string& path, const std::string& text) {
+StoreResult Win32Store::AppendText(const std::string& path, const std::string& text) {
   bool lossless = false;
   std::string ansi = ToAnsi(text, &lossless);
   if (!lossless)
-    return false;
+    return {StoreFailure::Other, "Cannot write to " + path};
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER end{};
-  return file.valid() && SetFilePointerEx(file.get(), end, nullptr, FILE_END) &&
-         WriteAll(file.get(), ansi);
+  const BOOL done = file.valid() && SetFilePointerEx(file.get(), end, nullptr, FILE_END) &&
+                    WriteAll(file.get(), ansi);
+  return Outcome(FailureOf(done), "Cannot write to " + path);
 }
 
 std::optional<std::string> Win32Store::AnsiBytes(const std::string& text) {
@@ -235,8 +231,9 @@ uint32_t Win32Store::GetFileAttributes(const std::string& path) {
   return GetFileAttributesW(Widen(path).c_str());
 }
 
-bool Win32Store::SetFileAttributes(const std::string& path, uint32_t attributes) {
-  return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+StoreResult Win32Store::SetFileAttributes(const std::string& path, uint32_t attributes) {
+  return Outcome(FailureOf(SetFileAttributesW(Widen(path).c_str(), attributes)),
+                 "Cannot set the attributes of " + path);
 }
 
 std::vector<FileEntry> Win32Store::ListFiles(const std::string& folder,
@@ -261,16 +258,18 @@ std::vector<FileEntry> Win32Store::ListFiles(const std::string& folder,
   return entries;
 }
 
-bool Win32Store::DeleteFile(const std::string& path) {
-  return Record(Outcome(DeleteFileW(Widen(path).c_str())));
+StoreResult Win32Store::DeleteFile(const std::string& path) {
+  return Outcome(FailureOf(DeleteFileW(Widen(path).c_str())), "Cannot delete " + path);
 }
 
-bool Win32Store::CreateFolder(const std::string& path) {
-  return Record(Outcome(CreateDirectoryW(Widen(path).c_str(), nullptr)));
+StoreResult Win32Store::CreateFolder(const std::string& path) {
+  return Outcome(FailureOf(CreateDirectoryW(Widen(path).c_str(), nullptr)),
+                 "Cannot create the folder " + path);
 }
 
-bool Win32Store::RemoveFolder(const std::string& path) {
-  return Record(Outcome(RemoveDirectoryW(Widen(path).c_str())));
+StoreResult Win32Store::RemoveFolder(const std::string& path) {
+  return Outcome(FailureOf(RemoveDirectoryW(Widen(path).c_str())),
+                 "Cannot remove the folder " + path);
 }
 
 std::string Win32Store::ShortPath(const std::string& path) {

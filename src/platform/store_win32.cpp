@@ -7,6 +7,7 @@
 
 #include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
+#include "platform/registry_keys.h"
 #include "platform/store_win32.h"
 
 namespace tarnix {
@@ -71,18 +72,13 @@ class Win32Key : public RegKey {
     return std::nullopt;
   }
 
-  void WriteString(const std::string& name, const std::string& text) override {
-    WriteValue(name, RegValue{regtype::String, text});
-  }
-
-  void WriteValue(const std::string& name, const RegValue& value) override {
+  StoreResult WriteValue(const std::string& name, const RegValue& value) override {
     std::string bytes = value.IsString() ? BytesFromString(value.data) : value.data;
     LONG rc = RegSetValueExW(key_, Widen(name).c_str(), 0, value.type,
                              reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size()));
-    if (rc != ERROR_SUCCESS)
-      throw StoreError("Failed to set data for '" + name + "'",
-                       FailureOfError(static_cast<unsigned long>(rc)));
+    return Outcome(FailureOfError(static_cast<unsigned long>(rc)),
+                   "Failed to set data for '" + name + "'");
   }
 
   std::vector<std::string> GetValueNames() const override {
@@ -136,9 +132,10 @@ class Win32Key : public RegKey {
     });
   }
 
-  bool DeleteValue(const std::string& name) override {
-    return Record(
-        FailureOfError(static_cast<unsigned long>(RegDeleteValueW(key_, Widen(name).c_str()))));
+  StoreResult DeleteValue(const std::string& name) override {
+    return Outcome(
+        FailureOfError(static_cast<unsigned long>(RegDeleteValueW(key_, Widen(name).c_str()))),
+        "Cannot delete the registry value " + name);
   }
 
  private:
@@ -195,7 +192,7 @@ StoreFailure FailureOfError(unsigned long error) {
   return error == ERROR_FILE_NOT_FOUND ? StoreFailure::NotFound : StoreFailure::Other;
 }
 
-std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, bool create) {
+OpenedKey Win32Store::OpenKey(Root root, const std::string& path, bool create) {
   std::wstring subKey = SubKey(path);
   HKEY key = nullptr;
   LONG rc;
@@ -210,9 +207,11 @@ std::unique_ptr<RegKey> Win32Store::OpenKey(Root root, const std::string& path, 
       rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, &key);
     }
   }
-  if (!Record(FailureOfError(static_cast<unsigned long>(rc))))
-    return nullptr;
-  return std::make_unique<Win32Key>(key);
+  if (rc != ERROR_SUCCESS)
+    return {
+        nullptr,
+        {FailureOfError(static_cast<unsigned long>(rc)), OpenKeyFailureText(root, path, create)}};
+  return {std::make_unique<Win32Key>(key), {}};
 }
 
 bool Win32Store::KeyExists(Root root, const std::string& path) {
@@ -225,12 +224,12 @@ bool Win32Store::KeyExists(Root root, const std::string& path) {
   return true;
 }
 
-bool Win32Store::DeleteKey(Root root, const std::string& path) {
+StoreResult Win32Store::DeleteKey(Root root, const std::string& path) {
   std::wstring subKey = SubKey(path);
-  if (subKey.empty())
-    return Record(StoreFailure::Other);
-  return Record(
-      FailureOfError(static_cast<unsigned long>(RegDeleteTreeW(RootKey(root), subKey.c_str()))));
+  const StoreFailure failure = subKey.empty() ? StoreFailure::Other
+                                              : FailureOfError(static_cast<unsigned long>(
+                                                    RegDeleteTreeW(RootKey(root), subKey.c_str())));
+  return Outcome(failure, "Cannot delete the registry key " + RootName(root) + path);
 }
 
 std::string Win32Store::ReadProfileString(const std::string& file, const std::string& section,
@@ -248,14 +247,15 @@ std::string Win32Store::ReadProfileString(const std::string& file, const std::st
   });
 }
 
-bool Win32Store::WriteProfileString(const std::string& file, const std::string& section,
-                                    const std::string& key, const std::string& value) {
+StoreResult Win32Store::WriteProfileString(const std::string& file, const std::string& section,
+                                           const std::string& key, const std::string& value) {
   std::wstring wideSection = Widen(section), wideKey = Widen(key), wideValue = Widen(value);
-  if (IsWinIni(file)) {
-    return WriteProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str()) != 0;
-  }
-  return WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
-                                    Widen(file).c_str()) != 0;
+  const BOOL written =
+      IsWinIni(file) ? WriteProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str())
+                     : WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(),
+                                                  wideValue.c_str(), Widen(file).c_str());
+  return Outcome(written ? StoreFailure::None : FailureOfError(GetLastError()),
+                 ProfileWriteFailureText(file, key));
 }
 
 std::string Win32Store::WindowsFolder() {

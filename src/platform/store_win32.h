@@ -10,27 +10,27 @@ StoreFailure FailureOfError(unsigned long error);
 
 class Win32Store : public Store {
  public:
-  std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override;
+  OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
-  bool DeleteKey(Root root, const std::string& path) override;
+  StoreResult DeleteKey(Root root, const std::string& path) override;
   // "win.ini" (any case) uses the platform's own profile; a file name without a folder lies
   // in the Windows folder; a path names a file of its own.
   std::string ReadProfileString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& def) override;
-  bool WriteProfileString(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& value) override;
+  StoreResult WriteProfileString(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& value) override;
   std::optional<std::vector<std::string>> LoadLines(const std::string& path) override;
   TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
-  void WriteBytes(const std::string& path, const std::string& bytes) override;
-  bool AppendText(const std::string& path, const std::string& text) override;
+  StoreResult WriteBytes(const std::string& path, const std::string& bytes) override;
+  StoreResult AppendText(const std::string& path, const std::string& text) override;
   std::optional<std::string> AnsiBytes(const std::string& text) override;
   uint32_t GetFileAttributes(const std::string& path) override;
-  bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
+  StoreResult SetFileAttributes(const std::string& path, uint32_t attributes) override;
   std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override;
-  bool DeleteFile(const std::string& path) override;
-  bool CreateFolder(const std::string& path) override;
-  bool RemoveFolder(const std::string& path) override;
+  StoreResult DeleteFile(const std::string& path) override;
+  StoreResult CreateFolder(const std::string& path) override;
+  StoreResult RemoveFolder(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
   std::string WindowsFolder() override;
   PlatformVersionInfo PlatformVersion() override;

@@ -4,6 +4,7 @@
 
 #include "platform/value_text.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 
 namespace tarnix {
 
@@ -69,8 +70,8 @@ std::string RegistryFileBytes(Workspace& ws) {
   return out;
 }
 
-void ExportRunLists(Workspace& ws, const std::string& path) {
-  ws.store.WriteBytes(path, RegistryFileBytes(ws));
+StoreResult ExportRunLists(Workspace& ws, const std::string& path) {
+  return ws.store.WriteBytes(path, RegistryFileBytes(ws));
 }
 
 void SaveAllKeysToFile(Workspace& ws, const ui::FileDialogSpec& dialog, ExportNotice notice) {
@@ -78,7 +79,10 @@ void SaveAllKeysToFile(Workspace& ws, const ui::FileDialogSpec& dialog, ExportNo
   if (!path) {
     return;
   }
-  ExportRunLists(ws, *path);
+  if (const StoreResult written = ExportRunLists(ws, *path); !written) {
+    Tell(ws, written);
+    return;
+  }
   if (notice == ExportNotice::KeysSaved) {
     ws.toolkit.MessageBox(ws.mainForm, *path, "Registry key's Run,RunServices saved!", ui::mb::Ok);
   } else {

@@ -11,9 +11,9 @@ namespace tarnix {
 // per line of its list box, the data read from the registry now. Raises StoreError naming the
 // entry when a name or command does not fit the code page.
 std::string RegistryFileBytes(Workspace& ws);
-// Writes the file; it replaces an existing one only once it is complete. A failure raises
-// StoreError and leaves an existing file as it was.
-void ExportRunLists(Workspace& ws, const std::string& path);
+// Writes the file; it replaces an existing one only once it is complete. A failure leaves an
+// existing file as it was.
+StoreResult ExportRunLists(Workspace& ws, const std::string& path);
 
 // The two commands differ only in the box that closes them.
 enum class ExportNotice {

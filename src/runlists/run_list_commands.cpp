@@ -11,36 +11,26 @@ namespace {
 // Writes the value; with `old`, first reads what the name held. A refusal is told.
 [[nodiscard]] bool WriteRunValue(Workspace& ws, int runList, const std::string& name,
                                  const RegValue& value, std::optional<RegValue>* old = nullptr) {
-  try {
-    auto key = OpenRunKeyForWriting(ws.store, runList);
-    if (old)
-      *old = key->ReadValue(name);
-    key->WriteValue(name, value);
-    return true;
-  } catch (const StoreError& error) {
-    ShowRunKeyWriteError(ws, runList, error.kind());
-    return false;
-  }
+  const OpenedKey key = OpenRunKeyForWriting(ws.store, runList);
+  if (key && old)
+    *old = key->ReadValue(name);
+  const StoreResult written = key ? key->WriteValue(name, value) : key.result;
+  ShowRunKeyWriteError(ws, runList, written);
+  return static_cast<bool>(written);
 }
 
 // Deletes the value and hands back what it held. A value or run key already gone counts as
 // deleted; a refusal is told.
 [[nodiscard]] bool RemoveRunValue(Workspace& ws, int runList, const std::string& name,
                                   std::optional<RegValue>& old) {
-  auto key = OpenRunKey(ws.store, runList);
-  if (!key) {
-    const StoreFailure failure = ws.store.LastFailure();
-    if (failure == StoreFailure::NotFound)
-      return true;
-    ShowRunKeyWriteError(ws, runList, failure);
-    return false;
-  }
-  old = key->ReadValue(name);
-  if (old && !key->DeleteValue(name)) {
-    ShowRunKeyWriteError(ws, runList, key->LastFailure());
-    return false;
-  }
-  return true;
+  const OpenedKey key = OpenRunKey(ws.store, runList);
+  if (!key && key.result.failure == StoreFailure::NotFound)
+    return true;
+  if (key)
+    old = key->ReadValue(name);
+  const StoreResult deleted = !key ? key.result : old ? key->DeleteValue(name) : StoreResult{};
+  ShowRunKeyWriteError(ws, runList, deleted);
+  return static_cast<bool>(deleted);
 }
 
 // The places take the value as written, in the key's order: a new name comes last.

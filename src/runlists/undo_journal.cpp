@@ -65,22 +65,19 @@ int PickedPosition(Workspace& ws, Tundolist& dialog, const std::vector<std::stri
 }
 
 // Puts the step's command back, or takes an added entry away; why that failed, if it did.
-StoreFailure WriteUndoneValue(Workspace& ws, int runList, const std::string& stepName,
-                              const RegValue& command) {
+StoreResult WriteUndoneValue(Workspace& ws, int runList, const std::string& stepName,
+                             const RegValue& command) {
   const std::string entry = StepEntryName(stepName);
-  try {
-    auto key = OpenRunKeyForWriting(ws.store, runList);
-    if (At(stepName, 0) != '2') {
-      key->WriteValue(entry, command);
-      return StoreFailure::None;
-    }
-    // Undone when the value is gone, also when someone else took it away first.
-    if (key->DeleteValue(entry) || !key->ReadValue(entry))
-      return StoreFailure::None;
-    return key->LastFailure();
-  } catch (const StoreError& error) {
-    return error.kind();
-  }
+  const OpenedKey key = OpenRunKeyForWriting(ws.store, runList);
+  if (!key)
+    return key.result;
+  if (At(stepName, 0) != '2')
+    return key->WriteValue(entry, command);
+  // Undone when the value is gone, also when someone else took it away first.
+  StoreResult deleted = key->DeleteValue(entry);
+  if (!deleted && !key->ReadValue(entry))
+    return {};
+  return deleted;
 }
 
 // Writes the step's command back under its entry, or deletes an added entry. False, after
@@ -91,11 +88,9 @@ bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& c
     ShowError(ws, "Internal error (number key >2)! Send message to author!");
     return false;
   }
-  const StoreFailure failure = WriteUndoneValue(ws, runList - '0', stepName, command);
-  if (failure != StoreFailure::None) {
-    ShowRefusal(ws, "Permission to key HKCUSoftwareTarnix denied", failure);
-  }
-  return failure == StoreFailure::None;
+  const StoreResult written = WriteUndoneValue(ws, runList - '0', stepName, command);
+  Tell(ws, written.Saying("Permission to key HKCUSoftwareTarnix denied"));
+  return static_cast<bool>(written);
 }
 
 // A step whose key or command has vanished is refused: it would write an empty command.

@@ -1,6 +1,5 @@
 #include "setup/setup_commands.h"
 
-#include "platform/registry_keys.h"
 #include "setup/setup_places.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
@@ -34,26 +33,30 @@ void MakeProgramGroup(Store& store, const std::string& programs, const WriteShor
   static_cast<void>(write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName)));
 }
 
-void WriteStartupCheck(Workspace& ws) {
+StoreResult WriteAutostartValue(Store& store, Root root, const std::string& path,
+                                const std::string& text) {
+  const OpenedKey key = store.OpenKey(root, path, true);
+  return key ? key->WriteString(kAutostartValue, text) : key.result;
+}
+
+StoreResult WriteStartupCheck(Workspace& ws) {
   const std::string program = QuotedProgramPath(ws.store);
   const std::string command = program + " /c";
   const RunKeyLocation userRun = RunListKey(2);
-  OpenKeyForWriting(ws.store, userRun.root, userRun.path)->WriteString(kAutostartValue, command);
+  if (StoreResult written = WriteAutostartValue(ws.store, userRun.root, userRun.path, command);
+      !written)
+    return written;
   RecordUndoStep(ws, StepKind::Added, 2, kAutostartValue, {regtype::String, program});
   RefreshAll(ws);
   // Only this value is approved: other run entries stay for the check to show.
   const std::string saveKey = SnapshotKeyPath(ws.catalogue.RunList(2).key);
-  OpenKeyForWriting(ws.store, Root::LocalMachine, saveKey)->WriteString(kAutostartValue, command);
+  return WriteAutostartValue(ws.store, Root::LocalMachine, saveKey, command);
 }
 
 }  // namespace
 
 void EnableStartupCheck(Workspace& ws) {
-  try {
-    WriteStartupCheck(ws);
-  } catch (const StoreError& error) {
-    ShowRefusal(ws, error.what(), error.kind());
-  }
+  Tell(ws, WriteStartupCheck(ws));
 }
 
 bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write) {

@@ -19,10 +19,10 @@ struct Leftovers {
   std::vector<std::string> lines;
   StoreFailure failure = StoreFailure::None;
 
-  void Add(const std::string& line, StoreFailure why) {
+  void Add(const std::string& line, const StoreResult& why) {
     lines.push_back(line);
     if (failure != StoreFailure::AccessDenied)
-      failure = why;
+      failure = why.failure;
   }
 };
 
@@ -31,22 +31,22 @@ void RemoveAutostartValue(Store& store, Leftovers& left) {
   auto key = store.OpenKey(userRun.root, userRun.path, false);
   if (!key || !key->ReadValue(kAutostartValue))
     return;
-  if (!key->DeleteValue(kAutostartValue))
-    left.Add(RootName(userRun.root) + userRun.path + " " + kAutostartValue, key->LastFailure());
+  if (const StoreResult deleted = key->DeleteValue(kAutostartValue); !deleted)
+    left.Add(RootName(userRun.root) + userRun.path + " " + kAutostartValue, deleted);
 }
 
 void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
   for (const std::string& path : ProgramRegistryKeys(ws.catalogue)) {
-    if (ws.store.KeyExists(Root::LocalMachine, path) &&
-        !ws.store.DeleteKey(Root::LocalMachine, path)) {
-      left.Add(RootName(Root::LocalMachine) + path, ws.store.LastFailure());
-    }
+    if (!ws.store.KeyExists(Root::LocalMachine, path))
+      continue;
+    if (const StoreResult deleted = ws.store.DeleteKey(Root::LocalMachine, path); !deleted)
+      left.Add(RootName(Root::LocalMachine) + path, deleted);
   }
 }
 
 void RemoveLeftFile(Store& store, const std::string& path, Leftovers& left) {
-  if (const StoreFailure failure = RemoveFile(store, path); failure != StoreFailure::None)
-    left.Add(path, failure);
+  if (const StoreResult removed = RemoveFile(store, path); !removed)
+    left.Add(path, removed);
 }
 
 // Folders go only when empty: what else the user keeps there stays, and is no failure.
@@ -78,7 +78,7 @@ void UninstallProgram(Workspace& ws) {
   // The closing words follow the list all the same: the program's own files are still the
   // user's to delete.
   if (!left.lines.empty())
-    ShowRefusal(ws, "Uninstall could not remove:" + Joined(left), left.failure);
+    Tell(ws, {left.failure, "Uninstall could not remove:" + Joined(left)});
   ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
                         "Uninstall complete successfully!", ui::mb::Ok);
 }

@@ -36,10 +36,10 @@ void Places::DropEdits() {
 RunListPlace ReadRunListPlace(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   RunListPlace place;
-  if (auto key = store.OpenKey(where.root, where.path, false))
+  if (const OpenedKey key = store.OpenKey(where.root, where.path, false))
     place.entries = key->ReadValues();
-  else if (store.LastFailure() != StoreFailure::NotFound)
-    place.readFailure = store.LastFailure();
+  else if (key.result.failure != StoreFailure::NotFound)
+    place.readFailure = key.result.failure;
   return place;
 }
 

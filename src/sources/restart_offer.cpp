@@ -48,4 +48,9 @@ void ShowRefusal(Workspace& ws, const std::string& text, StoreFailure failure) {
   OfferRestart(ws, failure);
 }
 
+void Tell(Workspace& ws, const StoreResult& result) {
+  if (!result)
+    ShowRefusal(ws, result.text, result.failure);
+}
+
 }  // namespace tarnix

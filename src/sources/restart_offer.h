@@ -17,5 +17,8 @@ namespace tarnix {
 void OfferRestart(Workspace& ws, StoreFailure failure);
 // The error box, then the offer.
 void ShowRefusal(Workspace& ws, const std::string& text, StoreFailure failure);
+// The one place a failed result of a command reaches the user: its text in the error box, then
+// the offer. Nothing for a success.
+void Tell(Workspace& ws, const StoreResult& result);
 
 }  // namespace tarnix

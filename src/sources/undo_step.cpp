@@ -64,11 +64,9 @@ void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string
   if (!key) {
     return;
   }
-  try {
-    key->WriteValue("Command", command);
-  } catch (const StoreError&) {
+  if (!key->WriteValue("Command", command)) {
     // A step left without its command would be refused when undone; take it away.
-    key.reset();
+    key.key.reset();
     static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
     return;
   }

@@ -1,7 +1,6 @@
 #include "startupfolders/group_commands.h"
 
 #include "platform/file_removal.h"
-#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "startupfolders/shortcut_names.h"
@@ -54,8 +53,8 @@ void DeleteGroupEntry(Workspace& ws, const StartupSection& section, const std::s
     return;
   }
   const std::string path = section.place + line;
-  if (const StoreFailure failure = RemoveFile(ws.store, path); failure != StoreFailure::None) {
-    ShowRefusal(ws, "Cannot delete " + path, failure);
+  if (const StoreResult removed = RemoveFile(ws.store, path); !removed) {
+    Tell(ws, removed);
     return;
   }
   ListStartupFolder(ws, section);
@@ -74,14 +73,13 @@ void EditGroupShortcut(Workspace& ws, const StartupSection& section, const std::
   // Empty fields for a file that cannot be read would, once saved, replace whatever it holds.
   const std::optional<ShortcutFields> read = files.ReadShortcut(path);
   if (!read) {
-    ShowError(ws, "Cannot read the shortcut " + path);
+    Tell(ws, {StoreFailure::Other, "Cannot read the shortcut " + path});
     return;
   }
   const std::optional<ShortcutFields> kept = dialog.Execute(path, *read);
   if (!kept)
     return;
-  if (!files.UpdateShortcut(path, EditedProperties(*kept, *read, FileNameOf(path))))
-    ShowRefusal(ws, "Cannot write the shortcut " + path, files.LastFailure());
+  Tell(ws, files.UpdateShortcut(path, EditedProperties(*kept, *read, FileNameOf(path))));
 }
 
 void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutDialog& dialog) {
@@ -99,8 +97,8 @@ void AddGroupShortcut(Workspace& ws, const StartupSection& section, AddShortcutD
   properties.target = typed->program;
   properties.description = typed->name;
   Shortcuts& files = LinkFiles(ws);
-  if (!files.WriteShortcut(linkPath, properties)) {
-    ShowRefusal(ws, "Cannot write the shortcut " + linkPath, files.LastFailure());
+  if (const StoreResult written = files.WriteShortcut(linkPath, properties); !written) {
+    Tell(ws, written);
     return;
   }
   ListStartupFolder(ws, section);

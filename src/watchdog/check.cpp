@@ -13,18 +13,6 @@ namespace {
 
 using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
 
-// A section whose handling fails is reported, and the check goes on with the next one; what
-// was written before the failure stays written.
-bool CheckGuarded(CheckRun& run, const StartupSection& section, SectionCheck check) {
-  const int reportsBefore = run.Reports();
-  try {
-    return check(run, section);
-  } catch (const StoreError& error) {
-    run.ShowError(error.what(), error.kind());
-    return run.Reports() > reportsBefore;
-  }
-}
-
 std::string CheckStartLine(Workspace& ws, const LocalDateTime& start) {
   return StartLine(ShortDate(start), ws.store.LongTimeText(start));
 }
@@ -46,7 +34,7 @@ bool CheckAllSections(CheckRun& run) {
                                                         {kindWinIni, CheckWininiSection}};
   for (const auto& [kind, check] : order) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind))
-      changed = CheckGuarded(run, *section, check) || changed;
+      changed = check(run, *section) || changed;
   }
   {
     TimeSpan span("reload after check");
@@ -57,7 +45,8 @@ bool CheckAllSections(CheckRun& run) {
 }
 
 bool LogCheckWithoutChanges(Workspace& ws, const LocalDateTime& start) {
-  return AppendLogText(ws, CheckStartLine(ws, start) + "\r\n" + CheckEndLines(ws));
+  return static_cast<bool>(
+      AppendLogText(ws, CheckStartLine(ws, start) + "\r\n" + CheckEndLines(ws)));
 }
 
 bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch) {

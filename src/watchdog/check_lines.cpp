@@ -5,6 +5,7 @@
 #include "base/text_case.h"
 #include "platform/file_removal.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
 #include "watchdog/snapshot_store.h"
@@ -46,9 +47,8 @@ bool DeleteRemovedFiles(CheckRun& run, const StartupSection& section,
     if (keptKeys.count(FoldCase(TrimLine(name))) != 0 || !IsPlainFileName(name))
       continue;
     const std::string path = section.place + name;
-    if (const StoreFailure failure = RemoveFile(run.ws.store, path);
-        failure != StoreFailure::None) {
-      run.ShowError("Cannot delete " + path, failure);
+    if (const StoreResult removed = RemoveFile(run.ws.store, path); !removed) {
+      Tell(run.ws, removed);
       return false;
     }
   }
@@ -70,7 +70,7 @@ struct LineReport {
 };
 
 void Confirm(CheckRun& run, const LineReport& r, const ReportList& shown) {
-  if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, r.current); })) {
+  if (run.WriteSnapshot([&] { return WriteSnapshotLines(run.ws.store, r.keyPath, r.current); })) {
     run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   }
 }
@@ -94,7 +94,7 @@ void SaveList(CheckRun& run, const LineReport& r) {
   } else if (!DeleteRemovedFiles(run, r.section, r.current, texts)) {
     return;
   }
-  if (run.WriteSnapshot([&] { WriteSnapshotLines(run.ws.store, r.keyPath, texts); })) {
+  if (run.WriteSnapshot([&] { return WriteSnapshotLines(run.ws.store, r.keyPath, texts); })) {
     run.Logged(LogChangeList(run.ws, list, LogKind::MadeManually, r.section.place));
   }
 }
@@ -111,7 +111,7 @@ std::string NotCheckedText(const StartupSection& section) {
 bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   // A folder that could not be determined holds nothing to compare; its snapshot stays.
   if ((section.kind == kindFolder && !section.placeKnown) || IsUnreadableText(run.ws, section)) {
-    run.ShowError(NotCheckedText(section));
+    Tell(run.ws, {StoreFailure::Other, NotCheckedText(section)});
     return false;
   }
   const std::string keyPath = SnapshotKeyPath(section.key);

@@ -1,6 +1,5 @@
 #include "watchdog/check_run.h"
 
-#include "sources/error_box.h"
 #include "sources/restart_offer.h"
 #include "watchdog/snapshot_store.h"
 
@@ -11,25 +10,17 @@ ReportResult CheckRun::ShowReport() {
   return report.ShowReport();
 }
 
-void CheckRun::Logged(bool written) {
+void CheckRun::Logged(const StoreResult& written) {
   if (written || logRefused_)
     return;
   logRefused_ = true;
-  ShowError("Cannot write to history log " + ws.logPath);
+  Tell(ws, written.Saying("Cannot write to history log " + ws.logPath));
 }
 
-bool CheckRun::WriteSnapshot(const std::function<void()>& write) {
-  try {
-    write();
-    return true;
-  } catch (const StoreError& error) {
-    ShowError(kSnapshotWriteError, error.kind());
-    return false;
-  }
-}
-
-void CheckRun::ShowError(const std::string& text, StoreFailure failure) {
-  ShowRefusal(ws, text, failure);
+bool CheckRun::WriteSnapshot(const std::function<StoreResult()>& write) {
+  const StoreResult written = write();
+  Tell(ws, written.Saying(kSnapshotWriteError));
+  return static_cast<bool>(written);
 }
 
 }  // namespace tarnix

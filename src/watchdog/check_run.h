@@ -19,12 +19,9 @@ class CheckRun {
   int Reports() const { return reports_; }
 
   // Takes the result of a log write: the first refused one of this run is told.
-  void Logged(bool written);
+  void Logged(const StoreResult& written);
   // Runs a snapshot write; a refused one is told and gives false.
-  bool WriteSnapshot(const std::function<void()>& write);
-  // An error box owned by the main window; after a refusal of rights, the offer to restart
-  // as administrator.
-  void ShowError(const std::string& text, StoreFailure failure = StoreFailure::None);
+  bool WriteSnapshot(const std::function<StoreResult()>& write);
 
   Workspace& ws;
   TForm1& report;

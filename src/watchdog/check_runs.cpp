@@ -1,5 +1,6 @@
 #include "platform/value_text.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -50,10 +51,15 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
   Store& store = run.ws.store;
   if (result == ReportResult::Confirm) {
     // The snapshot takes what the report showed; a run key that is gone leaves it empty.
-    if (run.WriteSnapshot([&] { WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
+    if (run.WriteSnapshot(
+            [&] { return WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
       run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   } else if (result == ReportResult::ChangeBack && r.snapshot) {
-    WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
+    if (const StoreResult written = WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
+        !written) {
+      Tell(run.ws, written);
+      return;
+    }
     run.Logged(LogChangeList(run.ws, r.snapshotLines, LogKind::Cancelled, r.section.place));
   }
 }
@@ -69,7 +75,7 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   // Taken for an empty list, a key nobody may read would report every approved entry as
   // deleted, and OK would approve whatever it holds once it can be read again.
   if (!current.Readable()) {
-    run.ShowError(NotCheckedText(section), current.readFailure);
+    Tell(run.ws, {current.readFailure, NotCheckedText(section)});
     return false;
   }
   r.current = current.entries;

@@ -1,4 +1,5 @@
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -17,13 +18,14 @@ struct WininiValue {
 };
 
 bool WriteIniValue(CheckRun& run, const WininiValue& value, const std::string& text) {
-  if (run.ws.store.WriteProfileString("win.ini", "windows", value.iniKey, text)) {
-    run.ws.places.winIni.*value.held = text;
-    ShowWinIni(run.ws);
-    return true;
-  }
-  run.ShowError("Cannot write the " + std::string(value.iniKey) + " value to win.ini");
-  return false;
+  const StoreResult written =
+      run.ws.store.WriteProfileString("win.ini", "windows", value.iniKey, text);
+  Tell(run.ws, written);
+  if (!written)
+    return false;
+  run.ws.places.winIni.*value.held = text;
+  ShowWinIni(run.ws);
+  return true;
 }
 
 void ShowValueReport(TForm1& report, const std::string& heading, const std::string& old,
@@ -64,7 +66,7 @@ class ValueDecision {
  private:
   bool WriteSnapshot(const std::string& text) {
     return run_.WriteSnapshot(
-        [&] { WriteSnapshotValue(run_.ws.store, keyPath_, value_.snapshotName, text); });
+        [&] { return WriteSnapshotValue(run_.ws.store, keyPath_, value_.snapshotName, text); });
   }
   void LogCancelled() {
     run_.Logged(

@@ -10,15 +10,15 @@
 
 namespace tarnix {
 
-// Appends the text and CR LF. False when the log cannot be written.
-[[nodiscard]] bool AppendLogText(Workspace& ws, const std::string& text);
-// Appends one block (log_text.h). False when the log cannot be written.
-[[nodiscard]] bool LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind kind,
-                                 const std::string& label);
-[[nodiscard]] bool LogChangeList(Workspace& ws, const ReportList& lines, LogKind kind,
-                                 const std::string& label);
-[[nodiscard]] bool LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
-                                 const std::string& label);
+// Appends the text and CR LF.
+StoreResult AppendLogText(Workspace& ws, const std::string& text);
+// Appends one block (log_text.h).
+StoreResult LogChangeList(Workspace& ws, const std::vector<ChangeLine>& lines, LogKind kind,
+                          const std::string& label);
+StoreResult LogChangeList(Workspace& ws, const ReportList& lines, LogKind kind,
+                          const std::string& label);
+StoreResult LogChangeList(Workspace& ws, const std::vector<std::string>& lines, LogKind kind,
+                          const std::string& label);
 
 // Menu commands of the main window.
 void ShowHistoryLog(Workspace& ws);

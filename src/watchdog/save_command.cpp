@@ -1,7 +1,6 @@
 #include "watchdog/save_command.h"
 
 #include "base/time_spans.h"
-#include "sources/error_box.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "watchdog/snapshot_store.h"
@@ -11,50 +10,63 @@ namespace tarnix {
 namespace {
 
 // The texts as held. A file that could not be read keeps the snapshot it had (or
-// gets none): an empty one would later offer to empty the file. Gives the places left out.
-std::vector<std::string> SnapshotTexts(Workspace& ws) {
-  std::vector<std::string> leftOut;
+// gets none): an empty one would later offer to empty the file.
+StoreResult SnapshotTexts(Workspace& ws, std::vector<std::string>& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
     const TextFile& file = ws.places.Text(section->id);
     if (file.state == TextFile::State::Unreadable) {
       leftOut.push_back(section->place);
-    } else {
-      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), file.Held());
+    } else if (StoreResult written =
+                   WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), file.Held());
+               !written) {
+      return written;
     }
   }
-  return leftOut;
+  return {};
 }
 
 // The run lists as they are now; one that cannot be read keeps the snapshot it had.
-void SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
+StoreResult SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
   for (int index = 0; index < kRunListCount; ++index) {
     const StartupSection& section = ws.catalogue.RunList(index);
     LoadRunList(ws, index);
-    if (!SnapshotRunList(ws.store, SnapshotKeyPath(section.key),
-                         ws.places.runLists[static_cast<size_t>(index)]))
+    const std::optional<StoreResult> written = SnapshotRunList(
+        ws.store, SnapshotKeyPath(section.key), ws.places.runLists[static_cast<size_t>(index)]);
+    if (!written)
       leftOut.push_back(section.place);
+    else if (!*written)
+      return *written;
   }
+  return {};
 }
 
 // A folder that is not known keeps the snapshot it had: its empty list says nothing of it.
-void SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
+StoreResult SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
-    if (!section->placeKnown)
+    if (!section->placeKnown) {
       leftOut.push_back("the group \"" + section->key + "\" (" + section->source +
                         " names no folder)");
-    else
-      WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key),
-                         ws.places.Folder(section->id).entries);
+    } else if (StoreResult written = WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key),
+                                                        ws.places.Folder(section->id).entries);
+               !written) {
+      return written;
+    }
   }
+  return {};
 }
 
-std::vector<std::string> SnapshotSections(Workspace& ws) {
-  std::vector<std::string> leftOut = SnapshotTexts(ws);
-  SnapshotRunLists(ws, leftOut);
-  WriteSnapshotWinini(ws.store, SnapshotKeyPath(ws.catalogue.Section(SectionId::Winini).key),
-                      {ws.places.winIni.load, ws.places.winIni.run});
-  SnapshotFolders(ws, leftOut);
-  return leftOut;
+// Stops at the first write that fails; the places left out are added to `leftOut`.
+StoreResult SnapshotSections(Workspace& ws, std::vector<std::string>& leftOut) {
+  StoreResult written = SnapshotTexts(ws, leftOut);
+  if (written)
+    written = SnapshotRunLists(ws, leftOut);
+  if (written)
+    written =
+        WriteSnapshotWinini(ws.store, SnapshotKeyPath(ws.catalogue.Section(SectionId::Winini).key),
+                            {ws.places.winIni.load, ws.places.winIni.run});
+  if (written)
+    written = SnapshotFolders(ws, leftOut);
+  return written;
 }
 
 void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
@@ -69,33 +81,21 @@ void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
                         "Attention!", ui::mb::Ok | ui::mb::IconWarning);
 }
 
-// A line the code page cannot store is no permission problem: the message names the line.
-std::string TextWriteError(const std::string& path, const std::vector<std::string>& lines,
-                           const TextWrite& failure) {
-  if (failure.outcome != TextWrite::Unencodable || failure.line >= lines.size())
-    return "Cannot create file " + path;
-  return "Line " + std::to_string(failure.line + 1) + " of " + path +
-         " holds a character that the file's code page cannot store, so nothing was written:\n" +
-         lines[failure.line];
-}
-
 }  // namespace
 
 bool WriteTextFile(Workspace& ws, const std::string& path, const std::vector<std::string>& lines) {
   const TextWrite written = ws.store.SaveLines(path, lines);
-  if (written)
-    return true;
-  ShowRefusal(ws, TextWriteError(path, lines, written),
-              written.outcome == TextWrite::Failed ? ws.store.LastFailure() : StoreFailure::None);
-  return false;
+  Tell(ws, written);
+  return static_cast<bool>(written);
 }
 
 bool WriteWinIni(Workspace& ws) {
   WinIniPlace& winIni = ws.places.winIni;
-  const bool load = ws.store.WriteProfileString("win.ini", "windows", "load", winIni.load);
-  const bool run = load && ws.store.WriteProfileString("win.ini", "windows", "run", winIni.run);
-  if (!run) {
-    ShowError(ws, "Cannot write the load and run values to win.ini");
+  StoreResult written = ws.store.WriteProfileString("win.ini", "windows", "load", winIni.load);
+  if (written)
+    written = ws.store.WriteProfileString("win.ini", "windows", "run", winIni.run);
+  if (!written) {
+    Tell(ws, written.Saying("Cannot write the load and run values to win.ini"));
     return false;
   }
   TakeWinIniAsSaved(ws);
@@ -119,11 +119,13 @@ bool SaveEditedTexts(Workspace& ws) {
 
 bool SaveSnapshot(Workspace& ws) {
   std::vector<std::string> leftOut;
-  try {
+  StoreResult written;
+  {
     TimeSpan span("snapshot written");
-    leftOut = SnapshotSections(ws);
-  } catch (const StoreError& error) {
-    ShowRefusal(ws, kSnapshotWriteError, error.kind());
+    written = SnapshotSections(ws, leftOut);
+  }
+  if (!written) {
+    Tell(ws, written.Saying(kSnapshotWriteError));
     return false;
   }
   TellLeftOut(ws, leftOut);

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "base/text_case.h"
-#include "platform/registry_keys.h"
 #include "platform/value_text.h"
 
 namespace tarnix {
@@ -21,15 +20,16 @@ namespace {
 // not take. A key that holds (`held`) no more values than were written holds no other, and is
 // not listed.
 template <typename Kept>
-void DeleteOtherValues(RegKey& key, std::optional<size_t> held, size_t written, Kept kept) {
+StoreResult DeleteOtherValues(RegKey& key, std::optional<size_t> held, size_t written, Kept kept) {
   if (held == written)
-    return;
+    return {};
   for (const std::string& name : key.GetValueNames()) {
     if (kept(name))
       continue;
-    if (!key.DeleteValue(name))
-      throw StoreError("Cannot delete the registry value " + name, key.LastFailure());
+    if (StoreResult deleted = key.DeleteValue(name); !deleted)
+      return deleted;
   }
+  return {};
 }
 
 // Line names are ASCII: they compare without the locale's case rules, which would cost a
@@ -72,14 +72,14 @@ bool IsLineName(const std::string& name, size_t count) {
 
 // The lines a longer text left behind follow the new last line: they are deleted by name for as
 // long as the key holds more values than were written; what remains is found by listing.
-void DeleteLinesBeyond(RegKey& key, size_t written) {
+StoreResult DeleteLinesBeyond(RegKey& key, size_t written) {
   std::optional<size_t> held = key.ValueCount();
   for (size_t index = written; held && *held > written; ++index, --*held) {
     if (!key.DeleteValue(LineValueName(index)))
       break;
   }
-  DeleteOtherValues(key, held, written,
-                    [written](const std::string& name) { return IsLineName(name, written); });
+  return DeleteOtherValues(
+      key, held, written, [written](const std::string& name) { return IsLineName(name, written); });
 }
 
 }  // namespace
@@ -88,11 +88,16 @@ bool SnapshotExists(Store& store) {
   return store.KeyExists(Root::LocalMachine, kSnapshotRoot);
 }
 
-void WriteSnapshotLines(Store& store, const std::string& keyPath,
-                        const std::vector<std::string>& lines) {
-  auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
-  for (size_t i = 0; i < lines.size(); ++i) key->WriteString(LineValueName(i), lines[i]);
-  DeleteLinesBeyond(*key, lines.size());
+StoreResult WriteSnapshotLines(Store& store, const std::string& keyPath,
+                               const std::vector<std::string>& lines) {
+  const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);
+  if (!key)
+    return key.result;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (StoreResult written = key->WriteString(LineValueName(i), lines[i]); !written)
+      return written;
+  }
+  return DeleteLinesBeyond(*key, lines.size());
 }
 
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
@@ -125,24 +130,27 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
   return key->ReadValues();
 }
 
-void WriteKeyValues(Store& store, Root root, const std::string& path,
-                    const std::vector<NamedValue>& values) {
-  auto key = OpenKeyForWriting(store, root, path);
+StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
+                           const std::vector<NamedValue>& values) {
+  const OpenedKey key = store.OpenKey(root, path, true);
+  if (!key)
+    return key.result;
   std::set<std::string> written;
   for (const NamedValue& entry : values) {
-    key->WriteValue(entry.name, entry.value);
+    if (StoreResult value = key->WriteValue(entry.name, entry.value); !value)
+      return value;
     written.insert(FoldCase(entry.name));
   }
-  DeleteOtherValues(*key, key->ValueCount(), written.size(), [&written](const std::string& name) {
-    return written.count(FoldCase(name)) != 0;
-  });
+  return DeleteOtherValues(
+      *key, key->ValueCount(), written.size(),
+      [&written](const std::string& name) { return written.count(FoldCase(name)) != 0; });
 }
 
-bool SnapshotRunList(Store& store, const std::string& keyPath, const RunListPlace& runList) {
+std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyPath,
+                                           const RunListPlace& runList) {
   if (!runList.Readable())
-    return false;
-  WriteKeyValues(store, Root::LocalMachine, keyPath, runList.entries);
-  return true;
+    return std::nullopt;
+  return WriteKeyValues(store, Root::LocalMachine, keyPath, runList.entries);
 }
 
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
@@ -156,9 +164,10 @@ std::optional<std::string> FindSnapshotValue(Store& store, const std::string& ke
   return ValueText(*value);
 }
 
-void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
-                        const std::string& text) {
-  OpenKeyForWriting(store, Root::LocalMachine, keyPath)->WriteString(name, text);
+StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
+                               const std::string& text) {
+  const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);
+  return key ? key->WriteString(name, text) : key.result;
 }
 
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
@@ -166,10 +175,13 @@ StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
           FindSnapshotValue(store, keyPath, kSnapshotRun)};
 }
 
-void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts) {
-  auto key = OpenKeyForWriting(store, Root::LocalMachine, keyPath);
-  key->WriteString(kSnapshotLoad, texts.load);
-  key->WriteString(kSnapshotRun, texts.run);
+StoreResult WriteSnapshotWinini(Store& store, const std::string& keyPath,
+                                const WininiTexts& texts) {
+  const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);
+  if (!key)
+    return key.result;
+  StoreResult load = key->WriteString(kSnapshotLoad, texts.load);
+  return load ? key->WriteString(kSnapshotRun, texts.run) : load;
 }
 
 }  // namespace tarnix

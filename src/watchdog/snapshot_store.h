@@ -3,8 +3,8 @@
 // folders) hold Line001, Line002, ... ; run lists a copy of the run key's values with their
 // types; "Winini" the values Load and Run.
 //
-// Writers raise StoreError when a key cannot be opened for writing or a value cannot be
-// written, so that a refused write is never taken for a saved one.
+// Writers stop at the first key that cannot be opened for writing or value that cannot be
+// written, and hand back why, so that a refused write is never taken for a saved one.
 #pragma once
 
 #include <optional>
@@ -26,8 +26,8 @@ std::string LineValueName(size_t index);
 bool SnapshotExists(Store& store);
 
 // Replaces a line section: Line001... hold the lines, no other value is left.
-void WriteSnapshotLines(Store& store, const std::string& keyPath,
-                        const std::vector<std::string>& lines);
+StoreResult WriteSnapshotLines(Store& store, const std::string& keyPath,
+                               const std::vector<std::string>& lines);
 // The lines in the order of their numbers, whatever order the registry enumerates them in;
 // nothing when the subkey does not exist.
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath);
@@ -38,14 +38,15 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
                                                      const std::string& path);
 // Makes the key hold exactly these values, types kept: writes each one, then deletes the
 // values it does not name. The key itself, and any subkey, stays.
-void WriteKeyValues(Store& store, Root root, const std::string& path,
-                    const std::vector<NamedValue>& values);
+StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
+                           const std::vector<NamedValue>& values);
+
 // The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run list's values. A run
 // key that does not exist is an empty list: its subkey is left empty, so that an entry in a key
-// made later is reported against it and can be changed back. False, and the subkey untouched,
+// made later is reported against it and can be changed back. Nothing, and the subkey untouched,
 // when the run key could not be read.
-[[nodiscard]] bool SnapshotRunList(Store& store, const std::string& keyPath,
-                                   const RunListPlace& runList);
+std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyPath,
+                                           const RunListPlace& runList);
 
 // The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];
@@ -53,8 +54,8 @@ extern const char kSnapshotRun[];
 // Nothing when the subkey or the value is missing.
 std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
                                              const std::string& name);
-void WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
-                        const std::string& text);
+StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
+                               const std::string& text);
 struct WininiTexts {
   std::string load, run;
 };
@@ -64,6 +65,6 @@ struct StoredWinini {
 };
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath);
 // Writes Load, then Run; nothing is deleted first.
-void WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
+StoreResult WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
 
 }  // namespace tarnix

@@ -9,7 +9,7 @@ GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ShortcutConformance);
 
 std::string ShortcutConformance::Program(const std::string& name) {
   const std::string path = File(name);
-  store().WriteBytes(path, "MZ");
+  EXPECT_TRUE(store().WriteBytes(path, "MZ"));
   return path;
 }
 
@@ -108,7 +108,7 @@ TEST_P(ShortcutConformance, ADamagedOrMissingShortcutIsNotReadNorUpdated) {
                                  "not a shortcut at all"};
   for (const std::string& content : damaged) {
     const std::string link = File("Damaged.lnk");
-    store().WriteBytes(link, content);
+    EXPECT_TRUE(store().WriteBytes(link, content));
     EXPECT_EQ(shortcuts().ReadShortcut(link), std::nullopt) << content.size();
     EXPECT_FALSE(shortcuts().UpdateShortcut(link, All(program, "-x", "", "Tool")));
     EXPECT_EQ(store().ReadBytes(link), content);

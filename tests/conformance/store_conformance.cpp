@@ -1,5 +1,7 @@
 #include "conformance/store_conformance.h"
 
+#include "platform/registry_keys.h"
+
 #include <algorithm>
 #include <set>
 
@@ -26,7 +28,7 @@ std::string StoreConformance::File(const std::string& name) const {
   return target_->scratchFolder() + "\\" + name;
 }
 
-std::unique_ptr<RegKey> StoreConformance::OpenScratch(const std::string& below, bool create) {
+OpenedKey StoreConformance::OpenScratch(const std::string& below, bool create) {
   return store().OpenKey(root(), Key(below), create);
 }
 
@@ -68,12 +70,12 @@ TEST_P(StoreConformance, ValuesRoundTripWithTheirTypes) {
   const RegValue expandable{regtype::ExpandString, "%SystemRoot%\\system32\\tool.exe /q"};
   const RegValue dword{regtype::Dword, Dword(0x01020304)};
   const RegValue binary{regtype::Binary, std::string("\x00\x01\xFF\x80", 4)};
-  key->WriteString("Plain", "C:\\Tools\\a.exe -x \"quoted\"");
-  key->WriteValue("Expandable", expandable);
-  key->WriteValue("Number", dword);
-  key->WriteValue("Bytes", binary);
-  key->WriteString("Empty", "");
-  key->WriteString("", "default value");
+  EXPECT_TRUE(key->WriteString("Plain", "C:\\Tools\\a.exe -x \"quoted\""));
+  EXPECT_TRUE(key->WriteValue("Expandable", expandable));
+  EXPECT_TRUE(key->WriteValue("Number", dword));
+  EXPECT_TRUE(key->WriteValue("Bytes", binary));
+  EXPECT_TRUE(key->WriteString("Empty", ""));
+  EXPECT_TRUE(key->WriteString("", "default value"));
 
   auto reopened = OpenScratch("", false);
   ASSERT_NE(reopened, nullptr);
@@ -93,9 +95,9 @@ TEST_P(StoreConformance, MultiStringsAndQwordsRoundTripAsStored) {
   const std::string multi("a\0.\0e\0x\0e\0\0\0b\0 \0c\0\0\0\0\0", 22);
   const RegValue multiString{regtype::MultiString, multi};
   const RegValue qword{regtype::Qword, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8)};
-  key->WriteValue("List", multiString);
-  key->WriteValue("Big", qword);
-  key->WriteValue("NoData", RegValue{regtype::Binary, ""});
+  EXPECT_TRUE(key->WriteValue("List", multiString));
+  EXPECT_TRUE(key->WriteValue("Big", qword));
+  EXPECT_TRUE(key->WriteValue("NoData", RegValue{regtype::Binary, ""}));
   auto reopened = OpenScratch("", false);
   EXPECT_EQ(reopened->ReadValue("List"), multiString);
   EXPECT_EQ(reopened->ReadValue("Big"), qword);
@@ -104,10 +106,11 @@ TEST_P(StoreConformance, MultiStringsAndQwordsRoundTripAsStored) {
 
 TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
   auto key = OpenScratch();
-  key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)});
-  key->WriteValue("List", RegValue{regtype::MultiString, std::string("a\0\0\0\0\0", 6)});
-  key->WriteValue("Bytes", RegValue{regtype::Binary, "\x01\x02"});
-  key->WriteValue("Big", RegValue{regtype::Qword, std::string(8, '\0')});
+  EXPECT_TRUE(key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)}));
+  EXPECT_TRUE(
+      key->WriteValue("List", RegValue{regtype::MultiString, std::string("a\0\0\0\0\0", 6)}));
+  EXPECT_TRUE(key->WriteValue("Bytes", RegValue{regtype::Binary, "\x01\x02"}));
+  EXPECT_TRUE(key->WriteValue("Big", RegValue{regtype::Qword, std::string(8, '\0')}));
   EXPECT_EQ(key->ReadString("Missing"), "");
   EXPECT_EQ(key->ReadValue("Missing"), std::nullopt);
   for (const char* name : {"Count", "List", "Bytes", "Big"}) {
@@ -122,8 +125,8 @@ TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
 
 TEST_P(StoreConformance, ReplacingAValueChangesItsTypeAndKeepsOneValue) {
   auto key = OpenScratch();
-  key->WriteValue("Tool", RegValue{regtype::Dword, Dword(1)});
-  key->WriteString("TOOL", "tool.exe");
+  EXPECT_TRUE(key->WriteValue("Tool", RegValue{regtype::Dword, Dword(1)}));
+  EXPECT_TRUE(key->WriteString("TOOL", "tool.exe"));
   EXPECT_EQ(key->ReadValue("tool"), (RegValue{regtype::String, "tool.exe"}));
   EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{"Tool"});
 }
@@ -131,7 +134,7 @@ TEST_P(StoreConformance, ReplacingAValueChangesItsTypeAndKeepsOneValue) {
 TEST_P(StoreConformance, KeyAndValueNamesIgnoreCaseAndKeepTheirCase) {
   auto key = OpenScratch("MixedCase\\Sub");
   ASSERT_NE(key, nullptr);
-  key->WriteString("CamelName", "v");
+  EXPECT_TRUE(key->WriteString("CamelName", "v"));
   auto other = OpenScratch("mixedcase\\SUB", false);
   ASSERT_NE(other, nullptr);
   EXPECT_EQ(other->ReadString("camelname"), "v");
@@ -144,8 +147,9 @@ TEST_P(StoreConformance, NonAsciiNamesAndDataComeBackUnchanged) {
   const std::string text = "Ärger ✓ 日本";
   auto key = OpenScratch(text);
   ASSERT_NE(key, nullptr);
-  key->WriteString(text, text + " data");
-  key->WriteValue("expand " + text, RegValue{regtype::ExpandString, "%TEMP%\\" + text});
+  EXPECT_TRUE(key->WriteString(text, text + " data"));
+  EXPECT_TRUE(
+      key->WriteValue("expand " + text, RegValue{regtype::ExpandString, "%TEMP%\\" + text}));
   auto reopened = OpenScratch(text, false);
   ASSERT_NE(reopened, nullptr);
   EXPECT_EQ(reopened->ReadString(text), text + " data");
@@ -168,7 +172,7 @@ TEST_P(StoreConformance, LeadingBackslashIsOptional) {
   std::string withSlash = Key("Slash");
   ASSERT_EQ(withSlash.front(), '\\');
   std::string withoutSlash = withSlash.substr(1);
-  store().OpenKey(root(), withoutSlash, true)->WriteString("a", "1");
+  EXPECT_TRUE(store().OpenKey(root(), withoutSlash, true)->WriteString("a", "1"));
   EXPECT_EQ(store().OpenKey(root(), withSlash, false)->ReadString("a"), "1");
   EXPECT_TRUE(store().KeyExists(root(), withoutSlash));
   EXPECT_TRUE(store().DeleteKey(root(), withoutSlash));
@@ -176,10 +180,10 @@ TEST_P(StoreConformance, LeadingBackslashIsOptional) {
 }
 
 TEST_P(StoreConformance, DeleteKeyRemovesEverythingBelow) {
-  OpenScratch("Tree\\A\\A1")->WriteString("v", "1");
-  OpenScratch("Tree\\B")->WriteString("v", "2");
-  OpenScratch("Tree")->WriteString("top", "3");
-  OpenScratch("Sibling")->WriteString("v", "4");
+  EXPECT_TRUE(OpenScratch("Tree\\A\\A1")->WriteString("v", "1"));
+  EXPECT_TRUE(OpenScratch("Tree\\B")->WriteString("v", "2"));
+  EXPECT_TRUE(OpenScratch("Tree")->WriteString("top", "3"));
+  EXPECT_TRUE(OpenScratch("Sibling")->WriteString("v", "4"));
   EXPECT_TRUE(store().DeleteKey(root(), Key("Tree")));
   EXPECT_FALSE(store().KeyExists(root(), Key("Tree")));
   EXPECT_FALSE(store().KeyExists(root(), Key("Tree\\A\\A1")));
@@ -190,7 +194,7 @@ TEST_P(StoreConformance, DeleteKeyRemovesEverythingBelow) {
 TEST_P(StoreConformance, NamesAreEnumeratedCompletelyAndDeletedOneByOne) {
   auto key = OpenScratch();
   for (const char* name : {"Line10", "Line9", "Line100", "zeta", "Alpha"}) {
-    key->WriteString(name, name);
+    EXPECT_TRUE(key->WriteString(name, name));
     OpenScratch(std::string("K") + name);
   }
   EXPECT_EQ(AsSet(key->GetValueNames()), (Names{"Line10", "Line9", "Line100", "zeta", "Alpha"}));
@@ -205,7 +209,7 @@ TEST_P(StoreConformance, LongNamesAndLongDataAreEnumeratedWhole) {
   const std::string longName(300, 'n');
   const std::string longData(10000, 'd');
   auto key = OpenScratch();
-  key->WriteString(longName, longData);
+  EXPECT_TRUE(key->WriteString(longName, longData));
   EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{longName});
   EXPECT_EQ(key->ReadString(longName), longData);
 }
@@ -216,11 +220,11 @@ TEST_P(StoreConformance, ReadValuesGivesEveryValueWithItsTypeInTheOrderOfTheName
   EXPECT_EQ(key->ValueCount(), std::optional<size_t>(0));
   const std::string longName(300, 'n');
   const std::string longData(10000, 'd');
-  key->WriteString("Line2", "second");
-  key->WriteValue("Path", RegValue{regtype::ExpandString, "%SystemRoot%\\x.exe"});
-  key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)});
-  key->WriteString("Empty", "");
-  key->WriteString(longName, longData);
+  EXPECT_TRUE(key->WriteString("Line2", "second"));
+  EXPECT_TRUE(key->WriteValue("Path", RegValue{regtype::ExpandString, "%SystemRoot%\\x.exe"}));
+  EXPECT_TRUE(key->WriteValue("Count", RegValue{regtype::Dword, Dword(7)}));
+  EXPECT_TRUE(key->WriteString("Empty", ""));
+  EXPECT_TRUE(key->WriteString(longName, longData));
   OpenScratch("Subkey");
   const std::vector<NamedValue> values = key->ReadValues();
   std::vector<std::string> names;
@@ -254,13 +258,13 @@ TEST_P(StoreConformance, ProfileValuesAreReadWhole) {
 // ---------------------------------------------------------------- text files
 
 TEST_P(StoreConformance, LoadLinesSplitsAtEveryKindOfBreak) {
-  store().WriteBytes(File("crlf.txt"), "one\r\ntwo\r\n\r\nfour\r\n");
-  store().WriteBytes(File("lf.txt"), "one\ntwo\n");
-  store().WriteBytes(File("cr.txt"), "one\rtwo");
-  store().WriteBytes(File("mixed.txt"), "a\r\nb\nc\rd\n\re");
-  store().WriteBytes(File("open.txt"), "first\r\nno break at the end");
-  store().WriteBytes(File("empty.txt"), "");
-  store().WriteBytes(File("break.txt"), "\r\n");
+  EXPECT_TRUE(store().WriteBytes(File("crlf.txt"), "one\r\ntwo\r\n\r\nfour\r\n"));
+  EXPECT_TRUE(store().WriteBytes(File("lf.txt"), "one\ntwo\n"));
+  EXPECT_TRUE(store().WriteBytes(File("cr.txt"), "one\rtwo"));
+  EXPECT_TRUE(store().WriteBytes(File("mixed.txt"), "a\r\nb\nc\rd\n\re"));
+  EXPECT_TRUE(store().WriteBytes(File("open.txt"), "first\r\nno break at the end"));
+  EXPECT_TRUE(store().WriteBytes(File("empty.txt"), ""));
+  EXPECT_TRUE(store().WriteBytes(File("break.txt"), "\r\n"));
   EXPECT_EQ(store().LoadLines(File("crlf.txt")), (Lines{"one", "two", "", "four"}));
   EXPECT_EQ(store().LoadLines(File("lf.txt")), (Lines{"one", "two"}));
   EXPECT_EQ(store().LoadLines(File("cr.txt")), (Lines{"one", "two"}));
@@ -282,7 +286,7 @@ TEST_P(StoreConformance, UneditedLinesAreWrittenBackByteForByte) {
   }
   bytes += "\r\n";
   const std::string path = File("every byte.bat");
-  store().WriteBytes(path, bytes);
+  EXPECT_TRUE(store().WriteBytes(path, bytes));
   auto lines = store().LoadLines(path);
   ASSERT_TRUE(lines.has_value());
   EXPECT_EQ(lines->front(), std::string("nul\0inside", 10));
@@ -300,7 +304,9 @@ TEST_P(StoreConformance, SaveLinesWritesCrLfAndReplacesTheWholeFile) {
   ASSERT_TRUE(store().SaveLines(path, {}));
   EXPECT_EQ(store().ReadBytes(path), "");
   EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"autoexec.bat"});
-  EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).outcome, TextWrite::Failed);
+  const TextWrite failed = store().SaveLines(File("no folder\\a.txt"), {"x"});
+  EXPECT_FALSE(failed);
+  EXPECT_FALSE(failed.unencodableLine);
 }
 
 TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
@@ -311,7 +317,7 @@ TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
   ASSERT_TRUE(store().SaveLines(path, {"FILES=40", "BUFFERS=20"}));
   EXPECT_EQ(store().LoadLines(path), (Lines{"FILES=40", "BUFFERS=20"}));
   EXPECT_EQ(store().GetFileAttributes(path) & kept, kept);
-  store().WriteBytes(path, "raw");
+  EXPECT_TRUE(store().WriteBytes(path, "raw"));
   EXPECT_EQ(store().ReadBytes(path), "raw");
   EXPECT_EQ(store().GetFileAttributes(path) & kept, kept);
   EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"config.sys"});
@@ -321,13 +327,13 @@ TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
 TEST_P(StoreConformance, WriteBytesKeepsEveryByteAndNamesTheFileItCannotCreate) {
   std::string bytes;
   for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-  store().WriteBytes(File("all.bin"), bytes);
+  EXPECT_TRUE(store().WriteBytes(File("all.bin"), bytes));
   EXPECT_EQ(store().ReadBytes(File("all.bin")), bytes);
   EXPECT_EQ(store().ReadBytes(File("missing.bin")), std::nullopt);
 
   const std::string bad = File("no folder\\x.reg");
   try {
-    store().WriteBytes(bad, "REGEDIT4");
+    EXPECT_TRUE(store().WriteBytes(bad, "REGEDIT4"));
     FAIL() << "writing into a missing folder must raise";
   } catch (const StoreError& error) {
     EXPECT_EQ(std::string(error.what()), "Cannot create file " + bad);
@@ -350,14 +356,19 @@ TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWrittenAndItsLineIsNamed) {
   const std::string path = File("ansi.txt");
   ASSERT_TRUE(store().SaveLines(path, {"kept"}));
   const TextWrite refused = store().SaveLines(path, {"Grüße", "", "✓ 日本", "later ✓"});
-  EXPECT_EQ(refused.outcome, TextWrite::Unencodable);
-  EXPECT_EQ(refused.line, 2u);
+  EXPECT_EQ(refused.unencodableLine, 2u);
+  EXPECT_EQ(refused.failure, StoreFailure::Other);
+  EXPECT_EQ(refused.text, "Line 3 of " + path +
+                              " holds a character that the file's code page cannot store, so "
+                              "nothing was written:\n✓ 日本");
   EXPECT_FALSE(store().AppendText(path, "日本"));
   EXPECT_EQ(store().ReadBytes(path), "kept\r\n");
   // A line that does not fit is told before a file that cannot be written.
   const std::string noFolder = File("no folder\\a.txt");
-  EXPECT_EQ(store().SaveLines(noFolder, {"✓"}).outcome, TextWrite::Unencodable);
-  EXPECT_EQ(store().SaveLines(noFolder, {"fits"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store().SaveLines(noFolder, {"✓"}).unencodableLine, 0u);
+  const TextWrite failed = store().SaveLines(noFolder, {"fits"});
+  EXPECT_FALSE(failed.unencodableLine);
+  EXPECT_EQ(failed.text, "Cannot create file " + noFolder);
 }
 
 TEST_P(StoreConformance, AnsiBytesHoldOnlyWhatTheCodePageHolds) {
@@ -383,9 +394,9 @@ TEST_P(StoreConformance, NonAsciiFileNamesAndText) {
 
 TEST_P(StoreConformance, ListFilesShowsHiddenSystemAndFoldersButNeverDots) {
   const std::string folder = target_->scratchFolder();
-  store().WriteBytes(File("plain.lnk"), "");
-  store().WriteBytes(File("hidden.lnk"), "");
-  store().WriteBytes(File("system.ini"), "");
+  EXPECT_TRUE(store().WriteBytes(File("plain.lnk"), ""));
+  EXPECT_TRUE(store().WriteBytes(File("hidden.lnk"), ""));
+  EXPECT_TRUE(store().WriteBytes(File("system.ini"), ""));
   ASSERT_TRUE(store().SetFileAttributes(File("hidden.lnk"), attr::Hidden));
   ASSERT_TRUE(store().SetFileAttributes(File("system.ini"), attr::System | attr::Hidden));
   ASSERT_TRUE(store().CreateFolder(File("Sub")));
@@ -416,7 +427,7 @@ TEST_P(StoreConformance, DeleteFileAndFolders) {
   EXPECT_FALSE(store().CreateFolder(sub));
   EXPECT_EQ(store().GetFileAttributes(sub) & attr::Directory, attr::Directory);
   EXPECT_FALSE(store().CreateFolder(File("missing\\Group")));
-  store().WriteBytes(sub + "\\a.lnk", "x");
+  EXPECT_TRUE(store().WriteBytes(sub + "\\a.lnk", "x"));
 
   EXPECT_FALSE(store().RemoveFolder(sub));
   EXPECT_FALSE(store().DeleteFile(sub));
@@ -430,7 +441,7 @@ TEST_P(StoreConformance, DeleteFileAndFolders) {
 
 TEST_P(StoreConformance, ReadOnlyFileIsNotDeleted) {
   const std::string path = File("locked.lnk");
-  store().WriteBytes(path, "x");
+  EXPECT_TRUE(store().WriteBytes(path, "x"));
   ASSERT_TRUE(store().SetFileAttributes(path, attr::ReadOnly));
   EXPECT_FALSE(store().DeleteFile(path));
   EXPECT_EQ(store().ReadBytes(path), "x");
@@ -442,7 +453,7 @@ TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
   const std::string folder = File("A Long Folder Name");
   ASSERT_TRUE(store().CreateFolder(folder));
   const std::string path = folder + "\\Some Long File Name.txt";
-  store().WriteBytes(path, "x");
+  EXPECT_TRUE(store().WriteBytes(path, "x"));
   std::string shortPath = store().ShortPath(path);
   ASSERT_FALSE(shortPath.empty());
   EXPECT_EQ(FoldCase(target_->LongPath(shortPath)), FoldCase(path));
@@ -457,87 +468,82 @@ TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
 // is left out: Wine deletes it whatever its access list says.)
 TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
   target_->DenyWrites("Denied");
-  EXPECT_EQ(OpenScratch("Denied", true), nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::AccessDenied);
+  const OpenedKey refused = OpenScratch("Denied", true);
+  EXPECT_FALSE(refused);
+  EXPECT_EQ(refused.result.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(refused.result.text,
+            "Cannot open the registry key " + RootName(root()) + Key("Denied") + " for writing");
 
-  auto key = OpenScratch("Denied", false);
-  ASSERT_NE(key, nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
+  const OpenedKey key = OpenScratch("Denied", false);
+  ASSERT_TRUE(key);
+  EXPECT_TRUE(key.result);
   EXPECT_EQ(key->ReadString("kept"), "yes");
-  EXPECT_FALSE(key->DeleteValue("kept"));
-  EXPECT_EQ(key->LastFailure(), StoreFailure::AccessDenied);
-  try {
-    key->WriteString("new", "x");
-    FAIL() << "writing to a key without rights must raise";
-  } catch (const StoreError& error) {
-    EXPECT_EQ(std::string(error.what()), "Failed to set data for 'new'");
-    EXPECT_EQ(error.kind(), StoreFailure::AccessDenied);
-  }
+  const StoreResult deleted = key->DeleteValue("kept");
+  EXPECT_EQ(deleted.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(deleted.text, "Cannot delete the registry value kept");
+  const StoreResult written = key->WriteString("new", "x");
+  EXPECT_EQ(written.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(written.text, "Failed to set data for 'new'");
   EXPECT_EQ(key->ReadString("kept"), "yes");
 }
 
 // What is not there is told apart from what may not be read: a missing run key is an empty
 // list, an unreadable one a place that could not be checked.
 TEST_P(StoreConformance, MissingKeysAndValuesAreNotFound) {
-  EXPECT_FALSE(store().DeleteKey(root(), Key("Missing")));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
-  EXPECT_NE(OpenScratch("Made", true), nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
-  EXPECT_EQ(OpenScratch("Missing", false), nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
-  EXPECT_EQ(OpenScratch("Missing\\Deeper", false), nullptr);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
+  const StoreResult missing = store().DeleteKey(root(), Key("Missing"));
+  EXPECT_EQ(missing.failure, StoreFailure::NotFound);
+  EXPECT_EQ(missing.text, "Cannot delete the registry key " + RootName(root()) + Key("Missing"));
+  EXPECT_TRUE(OpenScratch("Made", true).result);
+  const OpenedKey notThere = OpenScratch("Missing", false);
+  EXPECT_EQ(notThere.result.failure, StoreFailure::NotFound);
+  EXPECT_EQ(notThere.result.text,
+            "Cannot open the registry key " + RootName(root()) + Key("Missing"));
+  EXPECT_EQ(OpenScratch("Missing\\Deeper", false).result.failure, StoreFailure::NotFound);
   EXPECT_TRUE(store().DeleteKey(root(), Key("Made")));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
 
   auto key = OpenScratch();
-  key->WriteString("value", "1");
-  EXPECT_FALSE(key->DeleteValue("missing"));
-  EXPECT_EQ(key->LastFailure(), StoreFailure::NotFound);
+  EXPECT_TRUE(key->WriteString("value", "1"));
+  EXPECT_EQ(key->DeleteValue("missing").failure, StoreFailure::NotFound);
   EXPECT_TRUE(key->DeleteValue("value"));
-  EXPECT_EQ(key->LastFailure(), StoreFailure::None);
 }
 
 // The platform refuses to delete a read-only file for lack of rights, as it would a file in a
 // folder only administrators may change.
 TEST_P(StoreConformance, DeletingAReadOnlyFileFailsAsAccessDenied) {
   const std::string path = File("locked.ini");
-  store().WriteBytes(path, "x");
+  EXPECT_TRUE(store().WriteBytes(path, "x"));
   ASSERT_TRUE(store().SetFileAttributes(path, attr::ReadOnly));
-  EXPECT_FALSE(store().DeleteFile(path));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::AccessDenied);
+  const StoreResult deleted = store().DeleteFile(path);
+  EXPECT_EQ(deleted.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(deleted.text, "Cannot delete " + path);
   EXPECT_EQ(store().ReadBytes(path), "x");
   ASSERT_TRUE(store().SetFileAttributes(path, attr::Normal));
   EXPECT_TRUE(store().DeleteFile(path));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
 }
 
 TEST_P(StoreConformance, FileFailuresForOtherReasonsAreNotAccessDenied) {
-  EXPECT_FALSE(store().DeleteFile(File("missing.txt")));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::NotFound);
-  EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).outcome, TextWrite::Failed);
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store().DeleteFile(File("missing.txt")).failure, StoreFailure::NotFound);
+  EXPECT_EQ(store().SaveLines(File("no folder\\a.txt"), {"x"}).failure, StoreFailure::Other);
   EXPECT_TRUE(store().SaveLines(File("a.txt"), {"x"}));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
-  try {
-    store().WriteBytes(target_->scratchFolder(), "x");
-    FAIL() << "writing over a folder must raise";
-  } catch (const StoreError& error) {
-    EXPECT_EQ(error.kind(), StoreFailure::Other);
-    EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
-  }
+  const StoreResult overFolder = store().WriteBytes(target_->scratchFolder(), "x");
+  EXPECT_EQ(overFolder.failure, StoreFailure::Other);
+  EXPECT_EQ(overFolder.text, "Cannot create file " + target_->scratchFolder());
+  EXPECT_EQ(store().SetFileAttributes(File("missing.txt"), attr::Normal).text,
+            "Cannot set the attributes of " + File("missing.txt"));
+  EXPECT_EQ(store().AppendText(File("no folder\\log.txt"), "x").text,
+            "Cannot write to " + File("no folder\\log.txt"));
 
   const std::string folder = File("Group");
   EXPECT_TRUE(store().CreateFolder(folder));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
-  EXPECT_FALSE(store().CreateFolder(folder));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
-  store().WriteBytes(folder + "\\inside.lnk", "x");
-  EXPECT_FALSE(store().RemoveFolder(folder));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::Other);
+  const StoreResult again = store().CreateFolder(folder);
+  EXPECT_EQ(again.failure, StoreFailure::Other);
+  EXPECT_EQ(again.text, "Cannot create the folder " + folder);
+  EXPECT_TRUE(store().WriteBytes(folder + "\\inside.lnk", "x"));
+  const StoreResult full = store().RemoveFolder(folder);
+  EXPECT_EQ(full.failure, StoreFailure::Other);
+  EXPECT_EQ(full.text, "Cannot remove the folder " + folder);
   EXPECT_TRUE(store().DeleteFile(folder + "\\inside.lnk"));
   EXPECT_TRUE(store().RemoveFolder(folder));
-  EXPECT_EQ(store().LastFailure(), StoreFailure::None);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ class StoreConformance : public testing::TestWithParam<ConformanceParam> {
   std::string Key(const std::string& below = "") const;
   // A path in the scratch folder.
   std::string File(const std::string& name) const;
-  std::unique_ptr<RegKey> OpenScratch(const std::string& below = "", bool create = true);
+  OpenedKey OpenScratch(const std::string& below = "", bool create = true);
 
   std::unique_ptr<ConformanceTarget> target_;
 };

@@ -248,8 +248,8 @@ TEST_F(MainFormTest, AToolThatCannotStartIsReportedInAnErrorBox) {
 }
 
 TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
-  store.DeleteKey(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser,
+                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
   Start({}, [&] { Click(FindMenuItem(MainForm(), "N14")); });
   EXPECT_TRUE(toolkit.Programs().empty());
 }
@@ -292,7 +292,7 @@ TEST_F(MainFormTest, RightClickFocusesAListWithoutSelecting) {
 // Del, Ins and Ctrl+S belong to the run lists' pop-up menu only while a run list has the
 // focus; elsewhere the control keeps them.
 TEST_F(MainFormTest, PopupShortcutsLeaveOtherControlsTheirKeys) {
-  store.WriteProfileString("win.ini", "windows", "load", "abc");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "abc"));
   Start({}, [&] {
     SelectPage(*Main().PageControl1, 1);
     Focus(*Main().load);

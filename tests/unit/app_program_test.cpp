@@ -83,7 +83,7 @@ TEST_F(ProgramTest, UninstallConfirmedEndsWithoutTheMainWindow) {
 TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
   class FailingSnapshotStore : public MemoryStore {
    public:
-    std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override {
+    OpenedKey OpenKey(Root root, const std::string& path, bool create) override {
       if (path.find("Movenda") != std::string::npos) {
         throw StoreError("Snapshot unreachable");
       }
@@ -144,8 +144,8 @@ TEST_F(ProgramTest, ExitAnsweredYesSavesTheEditedTexts) {
 TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
   class ThrowingProfileStore : public MemoryStore {
    public:
-    bool WriteProfileString(const std::string&, const std::string&, const std::string&,
-                            const std::string&) override {
+    StoreResult WriteProfileString(const std::string&, const std::string&, const std::string&,
+                                   const std::string&) override {
       throw StoreError("win.ini is locked");
     }
   };

@@ -16,34 +16,20 @@ class WatchedKey : public RegKey {
   std::optional<RegValue> ReadValue(const std::string& name) const override {
     return key_->ReadValue(name);
   }
-  void WriteString(const std::string& name, const std::string& text) override {
-    Write([&] { key_->WriteString(name, text); });
-  }
-  void WriteValue(const std::string& name, const RegValue& value) override {
-    Write([&] { key_->WriteValue(name, value); });
+  StoreResult WriteValue(const std::string& name, const RegValue& value) override {
+    store_.Note();
+    return store_.Recorded(key_->WriteValue(name, value));
   }
   std::vector<std::string> GetValueNames() const override { return key_->GetValueNames(); }
   std::vector<NamedValue> ReadValues() const override { return key_->ReadValues(); }
   std::optional<size_t> ValueCount() const override { return key_->ValueCount(); }
   std::vector<std::string> GetKeyNames() const override { return key_->GetKeyNames(); }
-  bool DeleteValue(const std::string& name) override {
+  StoreResult DeleteValue(const std::string& name) override {
     store_.Note();
-    const bool deleted = key_->DeleteValue(name);
-    Record(store_.Kind(key_->LastFailure()));
-    return deleted;
+    return store_.Recorded(key_->DeleteValue(name));
   }
 
  private:
-  template <class Change>
-  void Write(const Change& change) {
-    store_.Note();
-    try {
-      change();
-    } catch (const StoreError& error) {
-      throw StoreError(error.what(), store_.Kind(error.kind()));
-    }
-  }
-
   std::unique_ptr<RegKey> key_;
   WatchedStore& store_;
 };
@@ -73,22 +59,22 @@ void DumpFolder(MemoryStore& store, const std::string& folder, std::string& out)
 
 }  // namespace
 
-std::unique_ptr<RegKey> WatchedStore::OpenKey(Root root, const std::string& path, bool create) {
+OpenedKey WatchedStore::OpenKey(Root root, const std::string& path, bool create) {
   if (create)
     Note();
-  std::unique_ptr<RegKey> key = Recorded(MemoryStore::OpenKey(root, path, create));
-  if (!key)
-    return nullptr;
-  return std::make_unique<WatchedKey>(std::move(key), *this);
+  OpenedKey opened = MemoryStore::OpenKey(root, path, create);
+  if (!opened)
+    return {nullptr, Recorded(opened.result)};
+  return {std::make_unique<WatchedKey>(std::move(opened.key), *this), {}};
 }
 
-bool WatchedStore::DeleteKey(Root root, const std::string& path) {
+StoreResult WatchedStore::DeleteKey(Root root, const std::string& path) {
   Note();
   return Recorded(MemoryStore::DeleteKey(root, path));
 }
 
-bool WatchedStore::WriteProfileString(const std::string& file, const std::string& section,
-                                      const std::string& key, const std::string& value) {
+StoreResult WatchedStore::WriteProfileString(const std::string& file, const std::string& section,
+                                             const std::string& key, const std::string& value) {
   Note();
   return MemoryStore::WriteProfileString(file, section, key, value);
 }
@@ -98,37 +84,32 @@ TextWrite WatchedStore::SaveLines(const std::string& path, const std::vector<std
   return Recorded(MemoryStore::SaveLines(path, lines));
 }
 
-void WatchedStore::WriteBytes(const std::string& path, const std::string& bytes) {
+StoreResult WatchedStore::WriteBytes(const std::string& path, const std::string& bytes) {
   Note();
-  try {
-    MemoryStore::WriteBytes(path, bytes);
-  } catch (const StoreError& error) {
-    Record(Kind(error.kind()));
-    throw StoreError(error.what(), Kind(error.kind()));
-  }
+  return Recorded(MemoryStore::WriteBytes(path, bytes));
 }
 
-bool WatchedStore::AppendText(const std::string& path, const std::string& text) {
+StoreResult WatchedStore::AppendText(const std::string& path, const std::string& text) {
   Note();
   return MemoryStore::AppendText(path, text);
 }
 
-bool WatchedStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
+StoreResult WatchedStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
   Note();
   return MemoryStore::SetFileAttributes(path, attributes);
 }
 
-bool WatchedStore::DeleteFile(const std::string& path) {
+StoreResult WatchedStore::DeleteFile(const std::string& path) {
   Note();
   return Recorded(MemoryStore::DeleteFile(path));
 }
 
-bool WatchedStore::CreateFolder(const std::string& path) {
+StoreResult WatchedStore::CreateFolder(const std::string& path) {
   Note();
   return Recorded(MemoryStore::CreateFolder(path));
 }
 
-bool WatchedStore::RemoveFolder(const std::string& path) {
+StoreResult WatchedStore::RemoveFolder(const std::string& path) {
   Note();
   return Recorded(MemoryStore::RemoveFolder(path));
 }

@@ -32,17 +32,17 @@ class WatchedStore : public MemoryStore {
  public:
   explicit WatchedStore(const ui::headless::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
 
-  std::unique_ptr<RegKey> OpenKey(Root root, const std::string& path, bool create) override;
-  bool DeleteKey(Root root, const std::string& path) override;
-  bool WriteProfileString(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& value) override;
+  OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
+  StoreResult DeleteKey(Root root, const std::string& path) override;
+  StoreResult WriteProfileString(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& value) override;
   TextWrite SaveLines(const std::string& path, const std::vector<std::string>& lines) override;
-  void WriteBytes(const std::string& path, const std::string& bytes) override;
-  bool AppendText(const std::string& path, const std::string& text) override;
-  bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
-  bool DeleteFile(const std::string& path) override;
-  bool CreateFolder(const std::string& path) override;
-  bool RemoveFolder(const std::string& path) override;
+  StoreResult WriteBytes(const std::string& path, const std::string& bytes) override;
+  StoreResult AppendText(const std::string& path, const std::string& text) override;
+  StoreResult SetFileAttributes(const std::string& path, uint32_t attributes) override;
+  StoreResult DeleteFile(const std::string& path) override;
+  StoreResult CreateFolder(const std::string& path) override;
+  StoreResult RemoveFolder(const std::string& path) override;
 
   // The registry, the files and win.ini's load and run values, as text to compare.
   std::string Contents();
@@ -54,15 +54,14 @@ class WatchedStore : public MemoryStore {
 
   std::vector<size_t> changesAt;  // the number of boxes shown at each change asked for
   bool refusalsAsOther = false;
-
- private:
-  // Takes over the base's failure in the kind this store reports.
+  // The base's outcome, its failure in the kind this store reports.
   template <class Result>
-  Result Recorded(Result result) {
-    Record(Kind(LastFailure()));
+  Result Recorded(Result result) const {
+    result.failure = Kind(result.failure);
     return result;
   }
 
+ private:
   const ui::headless::HeadlessToolkit& toolkit_;
 };
 

@@ -110,7 +110,7 @@ TEST_F(LoadingTest, TextFilesFollowThePlatform) {
 
 TEST_F(LoadingTest, WinIniValuesAreReadWholeAndAbsentOnesAreEmpty) {
   const std::string longValue(3000, 'x');
-  store.WriteProfileString("win.ini", "windows", "load", longValue);
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", longValue));
   views.run->SetText("old");
   LoadWinIni(Bind());
   EXPECT_EQ(views.load->Text(), longValue);
@@ -123,7 +123,7 @@ TEST_F(LoadingTest, StartupFolderSkipsOnlyPlainSubfoldersAndTheDotEntries) {
   store.AddFile(folders.startup + "\\Notes.lnk", "L");
   store.AddFolder(folders.startup + "\\Plain");
   store.AddFolder(folders.startup + "\\Marked");
-  store.SetFileAttributes(folders.startup + "\\Marked", attr::Directory | attr::ReadOnly);
+  EXPECT_TRUE(store.SetFileAttributes(folders.startup + "\\Marked", attr::Directory | attr::ReadOnly));
   Workspace& w = Bind();
   ListStartupFolder(w, *w.catalogue.Find("Startup"));
   std::vector<std::string> items = views.lsbStart->Items();
@@ -151,7 +151,7 @@ class RefreshTest : public LoadingTest {
     store.SetString(Root::LocalMachine, kRun, "Tray", "tray.exe");
     store.SetString(Root::LocalMachine, kRunServices, "Spooler", "spool.exe");
     store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT", "rem stored\r\n");
-    store.WriteProfileString("win.ini", "windows", "load", "loader.exe");
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "loader.exe"));
     store.AddFile(folders.commonStartup + "\\Common.lnk", "L");
   }
   SeededShellFolders folders;
@@ -186,7 +186,7 @@ TEST_F(RefreshTest, DeletedTextFileLeavesItsPageEmpty) {
   Workspace& w = Bind();
   RefreshAll(w);
   ASSERT_EQ(views.winstart->Lines(), (std::vector<std::string>{"win"}));
-  store.DeleteFile("C:\\WINDOWS\\winstart.bat");
+  EXPECT_TRUE(store.DeleteFile("C:\\WINDOWS\\winstart.bat"));
   RefreshAll(w);
   EXPECT_TRUE(views.winstart->Lines().empty());
 }

@@ -98,7 +98,7 @@ TEST_F(RunEditTest, DeletedValuesOfEveryTypeAreJournalledWithTheirType) {
 
 TEST_F(RunEditTest, DeletingALineWhoseValueIsAlreadyGoneRecordsNoStep) {
   WhileRunning([&] {
-    store.DeleteKey(Root::CurrentUser, kRunKey);
+    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
     store.SetString(Root::CurrentUser, kRunKey, "Other", "o.exe");
     DeleteLine(2, 0);
   });
@@ -109,7 +109,7 @@ TEST_F(RunEditTest, DeletingALineWhoseValueIsAlreadyGoneRecordsNoStep) {
 
 TEST_F(RunEditTest, DeletingALineWhoseRunKeyIsGoneRemovesItWithoutErrorOrStep) {
   WhileRunning([&] {
-    store.DeleteKey(Root::LocalMachine, kRunKey);
+    EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunKey));
     toolkit.TakeMessages();
     DeleteLine(0, 0);
   });

@@ -24,9 +24,9 @@ class ExportTest : public RunListsTest {
     store.AddFolder("C:\\Backup");
   }
   void EmptyRunKeys() {
-    store.DeleteKey(Root::LocalMachine, kRunKey);
-    store.DeleteKey(Root::LocalMachine, kRunServicesKey);
-    store.DeleteKey(Root::CurrentUser, kRunKey);
+    EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunKey));
+    EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunServicesKey));
+    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
   }
   std::string File() { return store.FileBytes(kFile).value_or("<none>"); }
   void ExportByToolbar() {

@@ -182,7 +182,7 @@ TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothin
                   ->DeleteValue("Command"));
   WhileRunning([&] {
     DeleteLine(2, 0);
-    store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0));
+    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0)));
     toolkit.TakeMessages();
     OnUndoRow(0);
     Click(*Main().ToolButton4);
@@ -236,7 +236,7 @@ TEST_F(UndoTest, ARunKeyThatCannotBeWrittenKeepsTheStep) {
 TEST_F(UndoTest, AnUndoRecreatesARunKeyRemovedSince) {
   WhileRunning([&] {
     DeleteLine(2, 0);
-    store.DeleteKey(Root::CurrentUser, kRunKey);
+    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
     OnUndoRow(0);
     Click(*Main().ToolButton4);
   });

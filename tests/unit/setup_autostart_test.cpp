@@ -84,7 +84,7 @@ TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
 
 TEST_F(AutostartTest, TheMenuStopsQuietlyWhenTheFolderIsUnknown) {
   WhileRunning([this] {
-    store.DeleteKey(Root::CurrentUser, kShellFoldersKey);
+    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kShellFoldersKey));
     toolkit.TakeMessages();
     Click(*Main().Createshortcutondesktop1);
     Click(*Main().CreateshortcutinProgramsmenu1);

@@ -50,10 +50,10 @@ TEST(MemoryStoreOrder, ValuesAndKeysEnumerateInCreationOrderOrSorted) {
   MemoryStore store;
   auto key = store.OpenKey(Root::CurrentUser, kRun, true);
   for (const char* name : {"zeta", "Alpha", "mid", "beta"}) {
-    key->WriteString(name, "x");
+    EXPECT_TRUE(key->WriteString(name, "x"));
     store.OpenKey(Root::CurrentUser, std::string(kRun) + "\\" + name, true);
   }
-  key->WriteString("ALPHA", "replaced keeps its place");
+  EXPECT_TRUE(key->WriteString("ALPHA", "replaced keeps its place"));
   EXPECT_EQ(key->GetValueNames(), (std::vector<std::string>{"zeta", "Alpha", "mid", "beta"}));
   EXPECT_EQ(key->GetKeyNames(), (std::vector<std::string>{"zeta", "Alpha", "mid", "beta"}));
 
@@ -98,7 +98,7 @@ TEST(MemoryStoreRegistryFaults, RefusedWriteOpensReadOnlyLikeAStandardUsersHklm)
   ASSERT_NE(key, nullptr);
   EXPECT_EQ(key->ReadString("Tool"), "tool.exe");
   try {
-    key->WriteString("New", "new.exe");
+    EXPECT_TRUE(key->WriteString("New", "new.exe"));
     FAIL() << "a refused write must raise";
   } catch (const StoreError& error) {
     EXPECT_STREQ(error.what(), "Failed to set data for 'New'");
@@ -157,7 +157,7 @@ TEST(MemoryStoreFileFaults, WriteDeniedFolderRefusesEveryChangeBelowIt) {
   EXPECT_EQ(store.SaveLines(folder + "\\new.txt", {"x"}).outcome, TextWrite::Failed);
   EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
   try {
-    store.WriteBytes(folder + "\\Sub\\tool.lnk", "other");
+    EXPECT_TRUE(store.WriteBytes(folder + "\\Sub\\tool.lnk", "other"));
     FAIL() << "a denied file must raise";
   } catch (const StoreError& error) {
     EXPECT_EQ(std::string(error.what()), "Cannot create file " + folder + "\\Sub\\tool.lnk");
@@ -193,7 +193,7 @@ TEST(MemoryStoreFileFaults, OtherFileFaultsAreNotAccessDenied) {
 TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {
   MemoryStore store;
   auto key = store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\Tarnix\\Step1", true);
-  key->WriteString("Command", "x");
+  EXPECT_TRUE(key->WriteString("Command", "x"));
   ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
   EXPECT_EQ(key->ReadValue("Command"), std::nullopt);
   EXPECT_TRUE(key->GetValueNames().empty());

@@ -34,7 +34,7 @@ class CheckLinesTest : public WatchdogTest {
 };
 
 TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
-  store.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2");
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2"));
   EXPECT_FALSE(Check());
   EXPECT_EQ(firstLaunches, 1);
   EXPECT_TRUE(WasShown("Information saved succesfully!"));
@@ -102,8 +102,8 @@ TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
   EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::ReadOnly | attr::Hidden);
 
   ChangeWinstart();
-  store.SetFileAttributes(Winstart(), attr::Normal);
-  store.DeleteFile(Winstart());
+  EXPECT_TRUE(store.SetFileAttributes(Winstart(), attr::Normal));
+  EXPECT_TRUE(store.DeleteFile(Winstart()));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
@@ -112,7 +112,7 @@ TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
 }
 
 TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
-  store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart"));
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
   EXPECT_TRUE(Check());
   EXPECT_FALSE(seen[0].changeBack);
@@ -250,7 +250,7 @@ TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
 
 TEST_F(CheckLinesTest, FolderConfirmTakesTheNamesIntoTheSnapshotAndDeletesNothing) {
   store.AddFile(Folder("New.lnk"), "n");
-  store.DeleteFile(Folder("Drop.lnk"));
+  EXPECT_TRUE(store.DeleteFile(Folder("Drop.lnk")));
   Rebuild();
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());

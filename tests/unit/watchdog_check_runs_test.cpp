@@ -93,7 +93,7 @@ TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
 }
 
 TEST_F(CheckRunsTest, AGoneRunKeyIsReportedAndConfirmEmptiesItsSnapshot) {
-  store.DeleteKey(Root::CurrentUser, kRun);
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   EXPECT_EQ(seen[0].lines.size(), 2u);
@@ -102,7 +102,7 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedAndConfirmEmptiesItsSnapshot) {
 }
 
 TEST_F(CheckRunsTest, ChangeBackRecreatesAGoneRunKey) {
-  store.DeleteKey(Root::CurrentUser, kRun);
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(Live("Tool")->data, "tool.exe /min");
@@ -110,7 +110,7 @@ TEST_F(CheckRunsTest, ChangeBackRecreatesAGoneRunKey) {
 
 TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
   const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-  store.DeleteKey(Root::CurrentUser, kRun);
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
   Rebuild();
   TakeSnapshot();
   store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
@@ -132,7 +132,7 @@ TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
 }
 
 TEST_F(CheckRunsTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
-  store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
   EXPECT_TRUE(Check());
   EXPECT_FALSE(seen[0].changeBack);

@@ -9,8 +9,8 @@ using ui::headless::Click;
 class CheckWininiTest : public WatchdogTest {
  protected:
   void SetUp() override {
-    store.WriteProfileString("win.ini", "windows", "load", "old-load.exe");
-    store.WriteProfileString("win.ini", "windows", "run", "old-run.exe");
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "old-load.exe"));
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "old-run.exe"));
     Rebuild();
     TakeSnapshot();
   }
@@ -25,7 +25,7 @@ class CheckWininiTest : public WatchdogTest {
 };
 
 TEST_F(CheckWininiTest, ALoadChangeShowsOldAndNewWithoutDeleteLine) {
-  store.WriteProfileString("win.ini", "windows", "load", "OLD-LOAD.EXE");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "OLD-LOAD.EXE"));
   Rebuild();
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
@@ -39,8 +39,8 @@ TEST_F(CheckWininiTest, ALoadChangeShowsOldAndNewWithoutDeleteLine) {
 }
 
 TEST_F(CheckWininiTest, ChangeBackOfLoadRestoresOnlyLoad) {
-  store.WriteProfileString("win.ini", "windows", "load", "new-load.exe");
-  store.WriteProfileString("win.ini", "windows", "run", "new-run.exe");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
   Rebuild();
   OnReportClick(&TForm1::btnCancel);
   OnReportClick(&TForm1::BitBtn1);
@@ -55,8 +55,8 @@ TEST_F(CheckWininiTest, ChangeBackOfLoadRestoresOnlyLoad) {
 }
 
 TEST_F(CheckWininiTest, ConfirmOfLoadWritesOnlyLoadIntoTheSnapshot) {
-  store.WriteProfileString("win.ini", "windows", "load", "new-load.exe");
-  store.WriteProfileString("win.ini", "windows", "run", "new-run.exe");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
   Rebuild();
   OnReportClick(&TForm1::BitBtn2);
   OnReportClick(&TForm1::BitBtn1);
@@ -69,7 +69,7 @@ TEST_F(CheckWininiTest, ConfirmOfLoadWritesOnlyLoadIntoTheSnapshot) {
 }
 
 TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
-  store.WriteProfileString("win.ini", "windows", "run", "new-run.exe");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
   Rebuild();
   OnReport([this](TForm1& r) {
     toolkit.OnModal("Teditline", [](ui::Form& f) {
@@ -99,7 +99,7 @@ TEST_F(CheckWininiTest, ChangeBackIsNotOfferedForAValueTheSnapshotDoesNotHold) {
                                                     {"old-load.exe", ChangeMark::Added}}));
   EXPECT_FALSE(seen[0].changeBack);
   EXPECT_EQ(Ini("load"), "old-load.exe");
-  store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winini"));
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winini")));
   OnReportClick(&TForm1::BitBtn2);
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
@@ -110,7 +110,7 @@ TEST_F(CheckWininiTest, ChangeBackIsNotOfferedForAValueTheSnapshotDoesNotHold) {
 }
 
 TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
-  store.WriteProfileString("win.ini", "windows", "load", "new-load.exe");
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
   Rebuild();
   store.RefuseProfileWrites();
   OnReportClick(&TForm1::btnCancel);

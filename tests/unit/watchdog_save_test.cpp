@@ -12,7 +12,7 @@ class SaveTest : public WatchdogTest {
     store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe");
     store.SetValue(Root::LocalMachine, kRun, "Agent",
                    {regtype::ExpandString, "%ProgramFiles%\\a.exe"});
-    store.WriteProfileString("win.ini", "windows", "load", "loader.exe");
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "loader.exe"));
     store.AddFile(shellFolders.startup + "\\Mail.lnk", "lnk");
     Rebuild();
   }
@@ -74,7 +74,7 @@ TEST_F(SaveTest, ANonStringRunValueIsCopiedWithItsTypeAndNeverStopsSave) {
 
 TEST_F(SaveTest, AMissingRunKeyIsSavedAsAnEmptyList) {
   TakeSnapshot();
-  store.DeleteKey(Root::CurrentUser, kRun);
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
   TakeSnapshot();
   const auto saved = ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
   ASSERT_TRUE(saved.has_value());

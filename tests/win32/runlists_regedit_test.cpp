@@ -47,7 +47,7 @@ class SeededRunKeys {
  public:
   explicit SeededRunKeys(Store& store) : store_(store) {
     for (const Seed& seed : Seeds()) {
-      store_.OpenKey(seed.root, seed.path, true)->WriteValue(seed.name, seed.value);
+      EXPECT_TRUE(store_.OpenKey(seed.root, seed.path, true)->WriteValue(seed.name, seed.value));
     }
   }
   ~SeededRunKeys() { Remove(); }
@@ -56,7 +56,7 @@ class SeededRunKeys {
   void Remove() {
     for (const Seed& seed : Seeds()) {
       if (auto key = store_.OpenKey(seed.root, seed.path, false)) {
-        key->DeleteValue(seed.name);
+        EXPECT_TRUE(key->DeleteValue(seed.name));
       }
     }
   }
@@ -137,12 +137,12 @@ TEST_F(RegeditRoundTrip, TheRegistryEditorRestoresEveryNameCommandAndType) {
 
 TEST_F(RegeditRoundTrip, AnEntryOutsideTheCodePageLeavesTheOldFileWhole) {
   const std::string path = TempFile("tarnix-kept.reg");
-  store.WriteBytes(path, "old");
+  EXPECT_TRUE(store.WriteBytes(path, "old"));
   auto key = store.OpenKey(Root::CurrentUser, kRun, true);
-  key->WriteString("RT 日本", "x.exe");
+  EXPECT_TRUE(key->WriteString("RT 日本", "x.exe"));
   LoadLists();
   EXPECT_THROW(ExportRunLists(ws, path), StoreError);
-  key->DeleteValue("RT 日本");
+  EXPECT_TRUE(key->DeleteValue("RT 日本"));
   EXPECT_EQ(store.ReadBytes(path), "old");
   DeleteFileW(Widen(path).c_str());
 }

@@ -28,14 +28,14 @@ class Win32ShortcutTarget : public ShortcutTarget {
     DWORD length = GetTempPathW(MAX_PATH, temp);
     folder_ = Narrow(std::wstring(temp, length)) + "TarnixLinks-" +
               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(std::random_device()());
-    store_.CreateFolder(folder_);
+    EXPECT_TRUE(store_.CreateFolder(folder_));
   }
   ~Win32ShortcutTarget() override {
     for (const auto& entry : store_.ListFiles(folder_, "*.*")) {
-      store_.SetFileAttributes(folder_ + "\\" + entry.name, attr::Normal);
-      store_.DeleteFile(folder_ + "\\" + entry.name);
+      EXPECT_TRUE(store_.SetFileAttributes(folder_ + "\\" + entry.name, attr::Normal));
+      EXPECT_TRUE(store_.DeleteFile(folder_ + "\\" + entry.name));
     }
-    store_.RemoveFolder(folder_);
+    EXPECT_TRUE(store_.RemoveFolder(folder_));
   }
   Shortcuts& shortcuts() override { return shortcuts_; }
   Store& store() override { return store_; }
@@ -83,7 +83,7 @@ class ShortcutsWin32 : public ::testing::Test {
  protected:
   std::string File(const std::string& name) { return target.scratchFolder() + "\\" + name; }
   std::string Program(const std::string& name) {
-    target.store().WriteBytes(File(name), "MZ");
+    EXPECT_TRUE(target.store().WriteBytes(File(name), "MZ"));
     return File(name);
   }
   Win32ShortcutTarget target;

@@ -135,7 +135,7 @@ TEST(StoreWin32, StringDataOfOtherToolsIsReadWithinItsBytes) {
 TEST(StoreWin32, ExpandableValuesAreReadUnexpanded) {
   Win32Target target;
   auto key = target.store().OpenKey(Root::CurrentUser, target.scratchKey(), false);
-  key->WriteValue("Tool", RegValue{regtype::ExpandString, "%SystemRoot%\\tool.exe"});
+  EXPECT_TRUE(key->WriteValue("Tool", RegValue{regtype::ExpandString, "%SystemRoot%\\tool.exe"}));
   EXPECT_EQ(key->ReadString("Tool"), "%SystemRoot%\\tool.exe");
 }
 
@@ -181,8 +181,8 @@ TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
     Win32Target target;
     key = target.scratchKey();
     folder = target.scratchFolder();
-    target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1");
-    target.store().WriteBytes(folder + "\\a.txt", "x");
+    EXPECT_TRUE(target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1"));
+    EXPECT_TRUE(target.store().WriteBytes(folder + "\\a.txt", "x"));
     ASSERT_TRUE(target.store().KeyExists(Root::CurrentUser, key));
   }
   Win32Store store;

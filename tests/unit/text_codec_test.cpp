@@ -30,6 +30,9 @@ TEST(TextCodec, Windows1252BothWays) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
   EXPECT_EQ(Cp1252ToUtf8("\x80\x9F\xA0\xFF"), "€Ÿ\u00A0ÿ");
   EXPECT_EQ(Utf8ToCp1252("Grüße ‚quoted‘ …"), "Gr\xFC\xDF\x65 \x82quoted\x91 \x85");
+  // The table's edges: an unassigned byte stands for itself, the last mapped ones are exact.
+  EXPECT_EQ(Cp1252ToUtf8("\x81\x9A\x9F"), "\u0081šŸ");
+  EXPECT_EQ(DecodeUtf8("\uE000"), std::u32string(1, U'\uE000'));
   EXPECT_EQ(Utf8ToCp1252("✓"), std::nullopt);
   EXPECT_EQ(Utf8ToCp1252("Ā"), std::nullopt);
 }

@@ -156,6 +156,7 @@ TEST(WatchdogLogText, BlocksOfEveryKind) {
             "The changes in:W Parameter Run= are confirmed\r\n" + divider);
   EXPECT_EQ(ShortDate({2026, 1, 2, 3, 4, 5}), "02.01.2026");
   EXPECT_EQ(SpellOutBeyondAscii("a\xC3\xA4\xF0\x9F\x98\x80 b"), "a<U+00E4><U+1F600> b");
+  EXPECT_EQ(SpellOutBeyondAscii("\xC2\x80\x7F"), "<U+0080>\x7F");
 }
 
 }  // namespace

@@ -28,6 +28,14 @@ TEST(WatchdogTrim, StripsBlanksAndControlCodesOnly) {
   EXPECT_FALSE(IsBlankLine(" ."));
 }
 
+// Case folding must not make other characters equal: "@" and "`", "[" and "{" differ only in
+// the bit that tells a capital letter, at the start of a line and deep inside a long one.
+TEST(WatchdogReportList, CharactersThatOnlyLookLikeACaseChangeDiffer) {
+  EXPECT_TRUE(BuildReportList({"@abc"}, {"`abc"}));
+  EXPECT_TRUE(BuildReportList({"rem a[1] long line"}, {"rem a{1} long line"}));
+  EXPECT_TRUE(BuildReportList({"[start] long enough"}, {"{start} long enough"}));
+}
+
 TEST(WatchdogReportList, UnchangedWhenOnlyOrderCaseOrDuplicatesDiffer) {
   EXPECT_FALSE(BuildReportList({"b", "a"}, {"a", "b"}));
   EXPECT_FALSE(BuildReportList({"a", "a", "b"}, {"a", "b"}));

@@ -172,3 +172,18 @@ TEST(WatchdogLineNames, HaveAtLeastThreeDigits) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// Another tool may write a line's number without the padding: it still counts by its number.
+TEST(SnapshotLineNames, CountByTheirNumberPaddedOrNot) {
+  MemoryStore store;
+  const std::string key = SnapshotKeyPath("Winstart");
+  store.SetString(Root::LocalMachine, key, "Line002", "two");
+  store.SetString(Root::LocalMachine, key, "Line1", "one");
+  EXPECT_EQ(ReadSnapshotLines(store, key), (std::vector<std::string>{"one", "two"}));
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -12,6 +12,7 @@
 #include "fakes/store_memory.h"
 #include "setup/find.h"
 #include "ui/win32/win32_toolkit.h"
+#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {
@@ -39,8 +40,8 @@ class FindWin32Test : public ::testing::Test {
 
 TEST_F(FindWin32Test, MatchesBeyondAsciiLandWhereTheHeadlessToolkitPutsThem) {
   Tmform& main = program->mform;
-  main.autoex->SetLines({"échec", "Grüße aus Köln"});
-  main.load->SetText("Ärger.exe ÄRGER.exe");
+  UserEdit(*main.autoex, {"échec", "Grüße aus Köln"});
+  UserEdit(*main.load, "Ärger.exe ÄRGER.exe");
   EXPECT_EQ(Search("grüße", false), std::make_pair(1, 6));
   EXPECT_EQ(main.autoex->SelStart(), 6);
   EXPECT_EQ(Search("KÖLN", false), std::make_pair(1, 16));

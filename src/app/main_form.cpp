@@ -225,7 +225,6 @@ void Tmform::N14Click() {
     return;
   }
   const std::string folder = key->ReadString("StartUp");
-  key.key.reset();
   StartForUser(ws, "explorer.exe /root, \"" + folder + "\"", ui::sw::ShowDefault);
 }
 

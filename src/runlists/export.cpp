@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "platform/value_text.h"
+#include "sources/error_box.h"
 #include "sources/loading.h"
-#include "sources/restart_offer.h"
 
 namespace tarnix {
 
@@ -79,8 +79,9 @@ void SaveAllKeysToFile(Workspace& ws, const ui::FileDialogSpec& dialog, ExportNo
   if (!path) {
     return;
   }
+  // A file of the user's own is no change to the system: a refusal offers no restart.
   if (const StoreResult written = ExportRunLists(ws, *path); !written) {
-    Tell(ws, written);
+    ShowError(ws, written.text);
     return;
   }
   if (notice == ExportNotice::KeysSaved) {

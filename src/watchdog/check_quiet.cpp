@@ -54,17 +54,13 @@ bool SectionUnchanged(Store& store, const StartupSection& section) {
 }  // namespace
 
 bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue) {
-  try {
-    if (!SnapshotExists(store))
-      return false;
-    for (const StartupSection& section : catalogue.sections) {
-      if (!SectionUnchanged(store, section))
-        return false;
-    }
-    return true;
-  } catch (const StoreError&) {
+  if (!SnapshotExists(store))
     return false;
+  for (const StartupSection& section : catalogue.sections) {
+    if (!SectionUnchanged(store, section))
+      return false;
   }
+  return true;
 }
 
 }  // namespace tarnix

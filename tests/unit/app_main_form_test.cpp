@@ -248,8 +248,9 @@ TEST_F(MainFormTest, AToolThatCannotStartIsReportedInAnErrorBox) {
 }
 
 TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
+  EXPECT_TRUE(
+      store.DeleteKey(Root::CurrentUser,
+                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
   Start({}, [&] { Click(FindMenuItem(MainForm(), "N14")); });
   EXPECT_TRUE(toolkit.Programs().empty());
 }

@@ -76,7 +76,7 @@ StoreResult WatchedStore::DeleteKey(Root root, const std::string& path) {
 StoreResult WatchedStore::WriteProfileString(const std::string& file, const std::string& section,
                                              const std::string& key, const std::string& value) {
   Note();
-  return MemoryStore::WriteProfileString(file, section, key, value);
+  return Recorded(MemoryStore::WriteProfileString(file, section, key, value));
 }
 
 TextWrite WatchedStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -91,12 +91,12 @@ StoreResult WatchedStore::WriteBytes(const std::string& path, const std::string&
 
 StoreResult WatchedStore::AppendText(const std::string& path, const std::string& text) {
   Note();
-  return MemoryStore::AppendText(path, text);
+  return Recorded(MemoryStore::AppendText(path, text));
 }
 
 StoreResult WatchedStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
   Note();
-  return MemoryStore::SetFileAttributes(path, attributes);
+  return Recorded(MemoryStore::SetFileAttributes(path, attributes));
 }
 
 StoreResult WatchedStore::DeleteFile(const std::string& path) {

@@ -123,7 +123,8 @@ TEST_F(LoadingTest, StartupFolderSkipsOnlyPlainSubfoldersAndTheDotEntries) {
   store.AddFile(folders.startup + "\\Notes.lnk", "L");
   store.AddFolder(folders.startup + "\\Plain");
   store.AddFolder(folders.startup + "\\Marked");
-  EXPECT_TRUE(store.SetFileAttributes(folders.startup + "\\Marked", attr::Directory | attr::ReadOnly));
+  EXPECT_TRUE(
+      store.SetFileAttributes(folders.startup + "\\Marked", attr::Directory | attr::ReadOnly));
   Workspace& w = Bind();
   ListStartupFolder(w, *w.catalogue.Find("Startup"));
   std::vector<std::string> items = views.lsbStart->Items();

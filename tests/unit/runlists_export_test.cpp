@@ -135,14 +135,20 @@ TEST_F(ExportTest, AnEntryTheCodePageCannotHoldIsNamedAndTheOldFileKept) {
 
 TEST_F(ExportTest, AFileThatCannotBeCreatedIsReportedWithoutTheClosingBox) {
   store.AddFile(kFile, "old");
-  store.SetFileFault(kFile, FileFault::Uncreatable);
-  WhileRunning([&] {
-    toolkit.TakeMessages();
-    ExportByToolbar();
-  });
-  ASSERT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_EQ(toolkit.Messages()[0].text, std::string("Cannot create file ") + kFile);
-  EXPECT_EQ(File(), "old");
+  for (FileFault fault : {FileFault::Uncreatable, FileFault::WriteDenied}) {
+    store.SetFileFault(kFile, fault);
+    WhileRunning([&] {
+      toolkit.TakeMessages();
+      ExportByToolbar();
+    });
+    // A denied file is told like any other: no offer to restart follows.
+    ASSERT_EQ(toolkit.Messages().size(), 1u);
+    EXPECT_EQ(toolkit.Messages()[0].text, std::string("Cannot create file ") + kFile);
+    EXPECT_EQ(toolkit.Messages()[0].caption, "Error!");
+    EXPECT_EQ(toolkit.Messages()[0].owner, "mform");
+    EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::Ok | ui::mb::IconStop);
+    EXPECT_EQ(File(), "old");
+  }
 }
 
 TEST_F(ExportTest, ExportingTwiceReplacesTheFirstFile) {

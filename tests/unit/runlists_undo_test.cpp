@@ -182,7 +182,8 @@ TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothin
                   ->DeleteValue("Command"));
   WhileRunning([&] {
     DeleteLine(2, 0);
-    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0)));
+    EXPECT_TRUE(
+        store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0)));
     toolkit.TakeMessages();
     OnUndoRow(0);
     Click(*Main().ToolButton4);

@@ -27,7 +27,7 @@ TEST_F(AutostartTest, TwiceLeavesOneQuotedValueOneApprovalAndAnAddedStepEachTime
   // Entries the check has not shown the user stay unapproved.
   EXPECT_FALSE(SavedUserRun("Intruder").has_value());
   auto saved = store.OpenKey(Root::LocalMachine, std::string(kSave) + "\\HKCU_Run", false);
-  ASSERT_NE(saved, nullptr);
+  ASSERT_TRUE(saved);
   EXPECT_EQ(saved->GetValueNames().size(), 2u);  // Mail from the first start, and Tarnix2
   const std::vector<std::string> steps = Steps();
   ASSERT_FALSE(steps.empty());

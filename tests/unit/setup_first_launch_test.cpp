@@ -20,7 +20,9 @@ class FirstLaunchTest : public SetupTest {
 TEST_F(FirstLaunchTest, EveryCombinationOfBoxesMakesTheGroupAndWhatWasChosen) {
   for (int mask = 0; mask < 8; ++mask) {
     SetUp();
-    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
+    if (store.KeyExists(Root::CurrentUser, kRunKey)) {
+      ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
+    }
     written.clear();
     Create();
     const FirstLaunchChoices choices{(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
@@ -55,8 +57,9 @@ TEST_F(FirstLaunchTest, ShortcutsPointAtTheProgramAndTheUninstallAtItsShortForm)
 }
 
 TEST_F(FirstLaunchTest, UnknownFoldersPlaceNoShortcutAnywhere) {
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
+  EXPECT_TRUE(
+      store.DeleteKey(Root::CurrentUser,
+                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
   Create();
   Install({true, true, true});
   EXPECT_TRUE(written.empty());

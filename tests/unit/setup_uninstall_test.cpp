@@ -63,8 +63,9 @@ TEST_F(UninstallTest, OtherEntriesKeepTheMakersFolder) {
 TEST_F(UninstallTest, UnknownFoldersStillRemoveTheRegistryEntriesAndNoFile) {
   Installed();
   store.AddFile("C:\\Tarnix2.lnk", "someone else's");
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
+  EXPECT_TRUE(
+      store.DeleteKey(Root::CurrentUser,
+                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
   Uninstall();
   EXPECT_FALSE(UserRun("Tarnix2").has_value());
   EXPECT_FALSE(store.KeyExists(Root::LocalMachine, kSave));
@@ -104,7 +105,9 @@ TEST_F(UninstallTest, ARefusedDeletionIsReportedBeforeTheClosingWords) {
 }
 
 TEST_F(UninstallTest, NothingInstalledIsNothingToFail) {
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
+  if (store.KeyExists(Root::CurrentUser, kRunKey)) {
+    ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
+  }
   Create();
   UninstallProgram(program->ws);
   EXPECT_TRUE(WasShown(kDone));

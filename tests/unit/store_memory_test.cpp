@@ -15,7 +15,7 @@ class MemoryTarget : public ConformanceTarget {
  public:
   MemoryTarget() {
     store_.SetValueOrder(ValueOrder::Sorted);
-    store_.OpenKey(Root::CurrentUser, scratchKey(), true);
+    EXPECT_TRUE(store_.OpenKey(Root::CurrentUser, scratchKey(), true));
     store_.AddFolder(scratchFolder());
   }
   Store& store() override { return store_; }
@@ -51,7 +51,7 @@ TEST(MemoryStoreOrder, ValuesAndKeysEnumerateInCreationOrderOrSorted) {
   auto key = store.OpenKey(Root::CurrentUser, kRun, true);
   for (const char* name : {"zeta", "Alpha", "mid", "beta"}) {
     EXPECT_TRUE(key->WriteString(name, "x"));
-    store.OpenKey(Root::CurrentUser, std::string(kRun) + "\\" + name, true);
+    EXPECT_TRUE(store.OpenKey(Root::CurrentUser, std::string(kRun) + "\\" + name, true));
   }
   EXPECT_TRUE(key->WriteString("ALPHA", "replaced keeps its place"));
   EXPECT_EQ(key->GetValueNames(), (std::vector<std::string>{"zeta", "Alpha", "mid", "beta"}));
@@ -75,17 +75,17 @@ TEST(MemoryStoreRegistryFaults, RefusedOpenHidesTheKeyAndEverythingBelow) {
   MemoryStore store;
   store.SetString(Root::LocalMachine, "\\SOFTWARE\\A\\B", "v", "1");
   store.RefuseOpen(Root::LocalMachine, "SOFTWARE\\a");
-  EXPECT_EQ(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A", false), nullptr);
-  EXPECT_EQ(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\B", true), nullptr);
-  EXPECT_EQ(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\New", true), nullptr);
+  EXPECT_FALSE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A", false));
+  EXPECT_FALSE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\B", true));
+  EXPECT_FALSE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\New", true));
   EXPECT_FALSE(store.KeyExists(Root::LocalMachine, "\\SOFTWARE\\A\\B"));
   EXPECT_FALSE(store.DeleteKey(Root::LocalMachine, "\\SOFTWARE\\A"));
-  EXPECT_NE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE", false), nullptr);
-  EXPECT_NE(store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\A", true), nullptr);
+  EXPECT_TRUE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE", false));
+  EXPECT_TRUE(store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\A", true));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\SOFTWARE\\A\\B", "v")->data, "1");
 
   store.ClearFaults();
-  EXPECT_NE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\B", false), nullptr);
+  EXPECT_TRUE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\B", false));
 }
 
 TEST(MemoryStoreRegistryFaults, RefusedWriteOpensReadOnlyLikeAStandardUsersHklm) {
@@ -93,21 +93,18 @@ TEST(MemoryStoreRegistryFaults, RefusedWriteOpensReadOnlyLikeAStandardUsersHklm)
   store.SetString(Root::LocalMachine, kRun, "Tool", "tool.exe");
   store.RefuseWrite(Root::LocalMachine, "");
 
-  EXPECT_EQ(store.OpenKey(Root::LocalMachine, kRun, true), nullptr);
+  EXPECT_FALSE(store.OpenKey(Root::LocalMachine, kRun, true));
   auto key = store.OpenKey(Root::LocalMachine, kRun, false);
-  ASSERT_NE(key, nullptr);
+  ASSERT_TRUE(key);
   EXPECT_EQ(key->ReadString("Tool"), "tool.exe");
-  try {
-    EXPECT_TRUE(key->WriteString("New", "new.exe"));
-    FAIL() << "a refused write must raise";
-  } catch (const StoreError& error) {
-    EXPECT_STREQ(error.what(), "Failed to set data for 'New'");
-  }
-  EXPECT_THROW(key->WriteValue("Tool", RegValue{regtype::Dword, std::string(4, '\0')}), StoreError);
+  const StoreResult written = key->WriteString("New", "new.exe");
+  EXPECT_EQ(written.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(written.text, "Failed to set data for 'New'");
+  EXPECT_FALSE(key->WriteValue("Tool", RegValue{regtype::Dword, std::string(4, '\0')}));
   EXPECT_FALSE(key->DeleteValue("Tool"));
   EXPECT_FALSE(store.DeleteKey(Root::LocalMachine, kRun));
   EXPECT_EQ(store.Value(Root::LocalMachine, kRun, "Tool")->data, "tool.exe");
-  EXPECT_NE(store.OpenKey(Root::CurrentUser, kRun, true), nullptr);
+  EXPECT_TRUE(store.OpenKey(Root::CurrentUser, kRun, true));
 }
 
 // A refusal tells the reason it was injected with, however the change is tried; the text of
@@ -117,31 +114,23 @@ TEST(MemoryStoreRegistryFaults, RefusalsReportTheKindTheyWereGiven) {
     MemoryStore store;
     store.SetString(Root::LocalMachine, kRun, "Tool", "tool.exe");
     store.RefuseWrite(Root::LocalMachine, kRun, kind);
-    EXPECT_EQ(store.OpenKey(Root::LocalMachine, kRun, true), nullptr);
-    EXPECT_EQ(store.LastFailure(), kind);
-    EXPECT_FALSE(store.DeleteKey(Root::LocalMachine, kRun));
-    EXPECT_EQ(store.LastFailure(), kind);
+    const OpenedKey refused = store.OpenKey(Root::LocalMachine, kRun, true);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.result.failure, kind);
+    EXPECT_EQ(refused.result.text, std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") +
+                                       kRun + " for writing");
+    EXPECT_EQ(store.DeleteKey(Root::LocalMachine, kRun).failure, kind);
     auto key = store.OpenKey(Root::LocalMachine, kRun, false);
-    ASSERT_NE(key, nullptr);
-    EXPECT_FALSE(key->DeleteValue("Tool"));
-    EXPECT_EQ(key->LastFailure(), kind);
-    try {
-      OpenKeyForWriting(store, Root::LocalMachine, kRun);
-      FAIL() << "a refused key must raise";
-    } catch (const StoreError& error) {
-      EXPECT_EQ(
-          std::string(error.what()),
-          std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") + kRun + " for writing");
-      EXPECT_EQ(error.kind(), kind);
-    }
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->DeleteValue("Tool").failure, kind);
+    EXPECT_EQ(key->WriteString("Tool", "other.exe").failure, kind);
   }
   MemoryStore store;
   store.RefuseOpen(Root::CurrentUser, "\\Software\\Hidden");
-  EXPECT_EQ(store.OpenKey(Root::CurrentUser, "\\Software\\Hidden\\Below", true), nullptr);
-  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_EQ(store.OpenKey(Root::CurrentUser, "\\Software\\Hidden\\Below", true).result.failure,
+            StoreFailure::AccessDenied);
   store.RefuseOpen(Root::CurrentUser, "\\Software\\Broken", StoreFailure::Other);
-  EXPECT_FALSE(store.DeleteKey(Root::CurrentUser, "\\Software\\Broken"));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store.DeleteKey(Root::CurrentUser, "\\Software\\Broken").failure, StoreFailure::Other);
 }
 
 // As in the all-users startup folder for a standard user: everything is read, nothing in the
@@ -152,42 +141,32 @@ TEST(MemoryStoreFileFaults, WriteDeniedFolderRefusesEveryChangeBelowIt) {
   store.AddFile(folder + "\\Sub\\tool.lnk", "link");
   store.SetFileFault(folder, FileFault::WriteDenied);
   EXPECT_EQ(store.ReadBytes(folder + "\\Sub\\tool.lnk"), "link");
-  EXPECT_FALSE(store.DeleteFile(folder + "\\Sub\\tool.lnk"));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
-  EXPECT_EQ(store.SaveLines(folder + "\\new.txt", {"x"}).outcome, TextWrite::Failed);
-  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
-  try {
-    EXPECT_TRUE(store.WriteBytes(folder + "\\Sub\\tool.lnk", "other"));
-    FAIL() << "a denied file must raise";
-  } catch (const StoreError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot create file " + folder + "\\Sub\\tool.lnk");
-    EXPECT_EQ(error.kind(), StoreFailure::AccessDenied);
-  }
-  EXPECT_FALSE(store.AppendText(folder + "\\log.txt", "x"));
-  EXPECT_FALSE(store.CreateFolder(folder + "\\Group"));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_EQ(store.DeleteFile(folder + "\\Sub\\tool.lnk").failure, StoreFailure::AccessDenied);
+  const TextWrite saved = store.SaveLines(folder + "\\new.txt", {"x"});
+  EXPECT_EQ(saved.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(saved.unencodableLine, std::nullopt);
+  const StoreResult written = store.WriteBytes(folder + "\\Sub\\tool.lnk", "other");
+  EXPECT_EQ(written.text, "Cannot create file " + folder + "\\Sub\\tool.lnk");
+  EXPECT_EQ(written.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(store.AppendText(folder + "\\log.txt", "x").failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(store.CreateFolder(folder + "\\Group").failure, StoreFailure::AccessDenied);
   store.AddFolder(folder + "\\Empty");
-  EXPECT_FALSE(store.RemoveFolder(folder + "\\Empty"));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::AccessDenied);
+  EXPECT_EQ(store.RemoveFolder(folder + "\\Empty").failure, StoreFailure::AccessDenied);
   EXPECT_TRUE(store.FolderExists(folder + "\\Empty"));
   EXPECT_EQ(store.FileBytes(folder + "\\Sub\\tool.lnk"), "link");
   EXPECT_FALSE(store.FileBytes(folder + "\\new.txt"));
 
   EXPECT_TRUE(store.SaveLines("C:\\ProgramData\\beside.txt", {"x"}));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::None);
 }
 
 TEST(MemoryStoreFileFaults, OtherFileFaultsAreNotAccessDenied) {
   MemoryStore store;
   store.AddFile("C:\\CONFIG.SYS", "FILES=30");
   store.SetFileFault("C:\\CONFIG.SYS", FileFault::Uncreatable);
-  EXPECT_EQ(store.SaveLines("C:\\CONFIG.SYS", {"x"}).outcome, TextWrite::Failed);
-  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store.SaveLines("C:\\CONFIG.SYS", {"x"}).failure, StoreFailure::Other);
   store.SetFileFault("C:\\CONFIG.SYS", FileFault::Locked);
-  EXPECT_FALSE(store.DeleteFile("C:\\CONFIG.SYS"));
-  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
-  EXPECT_THROW(store.WriteBytes("C:\\CONFIG.SYS", "x"), StoreError);
-  EXPECT_EQ(store.LastFailure(), StoreFailure::Other);
+  EXPECT_EQ(store.DeleteFile("C:\\CONFIG.SYS").failure, StoreFailure::Other);
+  EXPECT_EQ(store.WriteBytes("C:\\CONFIG.SYS", "x").failure, StoreFailure::Other);
 }
 
 TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {
@@ -197,7 +176,7 @@ TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {
   ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
   EXPECT_EQ(key->ReadValue("Command"), std::nullopt);
   EXPECT_TRUE(key->GetValueNames().empty());
-  EXPECT_THROW(key->WriteString("Command", "y"), StoreError);
+  EXPECT_FALSE(key->WriteString("Command", "y"));
   EXPECT_FALSE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix\\Step1"));
 }
 
@@ -218,9 +197,12 @@ TEST(MemoryStoreFileFaults, UncreatableFileKeepsItsOldContent) {
   store.SetFileFault("C:\\new.txt", FileFault::Uncreatable);
 
   EXPECT_EQ(store.LoadLines("C:\\CONFIG.SYS"), (std::vector<std::string>{"FILES=40"}));
-  EXPECT_EQ(store.SaveLines("C:\\CONFIG.SYS", {"FILES=1"}).outcome, TextWrite::Failed);
+  const TextWrite saved = store.SaveLines("C:\\CONFIG.SYS", {"FILES=1"});
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.text, "Cannot create file C:\\CONFIG.SYS");
+  EXPECT_EQ(saved.unencodableLine, std::nullopt);
   EXPECT_FALSE(store.AppendText("C:\\CONFIG.SYS", "more"));
-  EXPECT_THROW(store.WriteBytes("C:\\CONFIG.SYS", "x"), StoreError);
+  EXPECT_FALSE(store.WriteBytes("C:\\CONFIG.SYS", "x"));
   EXPECT_EQ(store.FileBytes("C:\\CONFIG.SYS"), "FILES=40\r\n");
   EXPECT_EQ(store.FileWrites("C:\\CONFIG.SYS"), 0);
 
@@ -280,14 +262,16 @@ TEST(MemoryStoreCodePage, CharacterOutsideTheCodePageFailsTheWriteAndNamesItsLin
   MemoryStore store;
   store.AddFile("C:\\a.txt", "old\r\n");
   const TextWrite refused = store.SaveLines("C:\\a.txt", {"€ fits", "日本"});
-  EXPECT_EQ(refused.outcome, TextWrite::Unencodable);
-  EXPECT_EQ(refused.line, 1u);
+  EXPECT_EQ(refused.failure, StoreFailure::Other);
+  EXPECT_EQ(refused.unencodableLine, std::optional<size_t>(1));
   EXPECT_FALSE(store.AppendText("C:\\a.txt", "✓"));
   EXPECT_EQ(store.FileBytes("C:\\a.txt"), "old\r\n");
   // Whatever fault the file has, a line that does not fit is what is told.
   store.SetFileFault("C:\\a.txt", FileFault::Locked);
-  EXPECT_EQ(store.SaveLines("C:\\a.txt", {"✓"}).outcome, TextWrite::Unencodable);
-  EXPECT_EQ(store.SaveLines("C:\\a.txt", {"fits"}).outcome, TextWrite::Failed);
+  EXPECT_EQ(store.SaveLines("C:\\a.txt", {"✓"}).unencodableLine, std::optional<size_t>(0));
+  const TextWrite locked = store.SaveLines("C:\\a.txt", {"fits"});
+  EXPECT_FALSE(locked);
+  EXPECT_EQ(locked.unencodableLine, std::nullopt);
   EXPECT_EQ(store.FileWrites("C:\\a.txt"), 0);
 }
 
@@ -332,7 +316,7 @@ TEST(MemoryStoreFiles, OperationsNeedTheParentFolderButSetupMakesIt) {
   MemoryStore store;
   EXPECT_FALSE(store.SaveLines("C:\\missing\\a.txt", {"x"}));
   EXPECT_FALSE(store.CreateFolder("C:\\missing\\sub"));
-  EXPECT_THROW(store.WriteBytes("C:\\missing\\a.bin", "x"), StoreError);
+  EXPECT_FALSE(store.WriteBytes("C:\\missing\\a.bin", "x"));
   store.AddFile("C:\\missing\\deep\\a.txt", "x", attr::Hidden);
   EXPECT_TRUE(store.FolderExists("C:\\missing\\deep"));
   EXPECT_EQ(store.GetFileAttributes("C:\\MISSING\\DEEP\\A.TXT"), attr::Hidden);

@@ -120,7 +120,7 @@ TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
 }
 
 TEST_F(CheckLinesTest, AnEmptySnapshotStillRestoresAnEmptyFile) {
-  WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {});
+  ASSERT_TRUE(WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {}));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "");
@@ -165,7 +165,8 @@ std::string CodePageError(const std::string& path, const std::string& line) {
 
 TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
   // Change back to a snapshot taken of a page edited beyond the code page.
-  WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"});
+  ASSERT_TRUE(
+      WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"}));
   OnReportClick(&TForm1::btnCancel);
   // Save current list with a line the user edited beyond it.
   OnReport([this](TForm1& r) {

@@ -28,7 +28,7 @@ TEST_F(SnapshotStoreTest, LinesReadBackByTheirNumberWhateverTheEnumerationOrder)
   for (int i = 1; i <= 1005; ++i) lines.push_back("line " + std::to_string(i));
   lines[1] = "";
   lines[2] = "  padded  ";
-  WriteSnapshotLines(store, kKey, lines);
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, lines));
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line001")->data, "line 1");
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line999")->data, "line 999");
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Line1000")->data, "line 1000");
@@ -36,10 +36,10 @@ TEST_F(SnapshotStoreTest, LinesReadBackByTheirNumberWhateverTheEnumerationOrder)
 }
 
 TEST_F(SnapshotStoreTest, RewritingLeavesOnlyTheNewLinesAndAnEmptyListLeavesAnEmptyKey) {
-  WriteSnapshotLines(store, kKey, {"a", "b", "c"});
-  WriteSnapshotLines(store, kKey, {"x"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"a", "b", "c"}));
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"x"}));
   EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"x"});
-  WriteSnapshotLines(store, kKey, {});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {}));
   EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kKey));
   EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{});
   EXPECT_FALSE(ReadSnapshotLines(store, std::string(kKey) + "Missing"));
@@ -54,12 +54,12 @@ std::map<std::string, std::string> Held(MemoryStore& store) {
 }
 
 TEST_F(SnapshotStoreTest, RewritingFixesChangedLinesAndRemovesWhatTheNewLinesDoNotName) {
-  WriteSnapshotLines(store, kKey, {"a", "b", "c", "d", "e"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"a", "b", "c", "d", "e"}));
   // Values no line of ours would leave: another name, a number with more or fewer digits, a
   // line beyond a gap.
   for (const char* name : {"Other", "Line01", "Line0002", "Line009"})
     store.SetString(Root::LocalMachine, kKey, name, name);
-  WriteSnapshotLines(store, kKey, {"a", "B", "c"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"a", "B", "c"}));
   EXPECT_EQ(Held(store), (std::map<std::string, std::string>{
                              {"Line001", "a"}, {"Line002", "B"}, {"Line003", "c"}}));
 }
@@ -67,10 +67,10 @@ TEST_F(SnapshotStoreTest, RewritingFixesChangedLinesAndRemovesWhatTheNewLinesDoN
 TEST_F(SnapshotStoreTest, ALineWrittenAgainInAnotherCaseStaysOneValue) {
   store.SetString(Root::LocalMachine, kKey, "LINE001", "old first");
   store.SetString(Root::LocalMachine, kKey, "line002", "old second");
-  WriteSnapshotLines(store, kKey, {"first", "second"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"first", "second"}));
   EXPECT_EQ(ReadSnapshotLines(store, kKey), (std::vector<std::string>{"first", "second"}));
   EXPECT_EQ(Held(store).size(), 2u);
-  WriteSnapshotLines(store, kKey, {"first"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"first"}));
   EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"first"});
 }
 
@@ -78,13 +78,13 @@ TEST_F(SnapshotStoreTest, AShorterTextLeavesNoLineBehindWhateverTheEnumerationOr
   for (ValueOrder order : {ValueOrder::Creation, ValueOrder::Sorted}) {
     store.SetValueOrder(order);
     std::vector<std::string> lines(1200, "line");
-    WriteSnapshotLines(store, kKey, lines);
+    EXPECT_TRUE(WriteSnapshotLines(store, kKey, lines));
     lines.resize(998);
     lines.back() = "last";
-    WriteSnapshotLines(store, kKey, lines);
+    EXPECT_TRUE(WriteSnapshotLines(store, kKey, lines));
     EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
     EXPECT_EQ(Held(store).size(), 998u);
-    WriteSnapshotLines(store, kKey, lines);
+    EXPECT_TRUE(WriteSnapshotLines(store, kKey, lines));
     EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
   }
 }
@@ -92,8 +92,8 @@ TEST_F(SnapshotStoreTest, AShorterTextLeavesNoLineBehindWhateverTheEnumerationOr
 TEST_F(SnapshotStoreTest, CopyOverAKeyWithMoreValuesRemovesTheRestWhateverTheirCase) {
   store.SetString(Root::LocalMachine, kKey, "TOOL", "old");
   store.SetString(Root::LocalMachine, kKey, "Gone", "x");
-  WriteKeyValues(store, Root::LocalMachine, kKey,
-                 {{"tool", RegValue{regtype::String, "new"}}, {"Count", Dword(3)}});
+  EXPECT_TRUE(WriteKeyValues(store, Root::LocalMachine, kKey,
+                             {{"tool", RegValue{regtype::String, "new"}}, {"Count", Dword(3)}}));
   const auto held = Held(store);
   EXPECT_EQ(held.size(), 2u);
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Tool")->data, "new");
@@ -102,10 +102,13 @@ TEST_F(SnapshotStoreTest, CopyOverAKeyWithMoreValuesRemovesTheRestWhateverTheirC
 }
 
 TEST_F(SnapshotStoreTest, ARefusedWriteIsAnErrorAndKeepsTheOldLines) {
-  WriteSnapshotLines(store, kKey, {"old"});
+  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"old"}));
   store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
-  EXPECT_THROW(WriteSnapshotLines(store, kKey, {"new"}), StoreError);
-  EXPECT_THROW(WriteSnapshotValue(store, kKey, "Load", "x"), StoreError);
+  const StoreResult lines = WriteSnapshotLines(store, kKey, {"new"});
+  EXPECT_EQ(lines.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(lines.text,
+            std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") + kKey + " for writing");
+  EXPECT_EQ(WriteSnapshotValue(store, kKey, "Load", "x").failure, StoreFailure::AccessDenied);
   EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"old"});
 }
 
@@ -116,7 +119,10 @@ TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSub
   store.SetString(Root::LocalMachine, "\\Dest", "Stale", "gone.exe");
   store.SetString(Root::LocalMachine, "\\Dest\\Sub", "Kept", "1");
 
-  ASSERT_TRUE(SnapshotRunList(store, "\\Dest", ReadRunListPlace(store, 2)));
+  const std::optional<StoreResult> copied =
+      SnapshotRunList(store, "\\Dest", ReadRunListPlace(store, 2));
+  ASSERT_TRUE(copied);
+  EXPECT_TRUE(*copied);
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Path"), Expand("%windir%\\x.exe"));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Count"), Dword(42));
   EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Plain")->type, regtype::String);
@@ -134,18 +140,21 @@ TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotEmptyAnUnreadableOneNotAtAll) 
   EXPECT_EQ(store.Value(Root::LocalMachine, path, "Old")->data, "old.exe");
   store.ClearFaults();
   ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  EXPECT_TRUE(SnapshotRunList(store, path, ReadRunListPlace(store, 2)));
+  const std::optional<StoreResult> copied =
+      SnapshotRunList(store, path, ReadRunListPlace(store, 2));
+  ASSERT_TRUE(copied);
+  EXPECT_TRUE(*copied);
   EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
 }
 
 TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_FALSE(FindSnapshotValue(store, kKey, "Load"));
-  WriteSnapshotValue(store, kKey, "Load", "a.exe");
+  EXPECT_TRUE(WriteSnapshotValue(store, kKey, "Load", "a.exe"));
   EXPECT_EQ(FindSnapshotValue(store, kKey, "load"), "a.exe");
   EXPECT_FALSE(FindSnapshotValue(store, kKey, "Run"));
   EXPECT_TRUE(SnapshotExists(store));
-  WriteSnapshotWinini(store, kKey, {"l.exe", ""});
+  EXPECT_TRUE(WriteSnapshotWinini(store, kKey, {"l.exe", ""}));
   EXPECT_EQ(ReadSnapshotWinini(store, kKey).load, "l.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Run"), (RegValue{regtype::String, ""}));
   ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kKey, false)->DeleteValue("Run"));

@@ -181,7 +181,8 @@ TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
     Win32Target target;
     key = target.scratchKey();
     folder = target.scratchFolder();
-    EXPECT_TRUE(target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1"));
+    EXPECT_TRUE(
+        target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1"));
     EXPECT_TRUE(target.store().WriteBytes(folder + "\\a.txt", "x"));
     ASSERT_TRUE(target.store().KeyExists(Root::CurrentUser, key));
   }

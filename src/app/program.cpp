@@ -51,10 +51,11 @@ void QuitWithSavePrompt(Workspace& ws) {
 // Setup's shortcuts are written by the platform's shortcut interface; a program wired without
 // one writes none and says so.
 WriteShortcutFn ProgramShortcutWriter(Workspace& ws) {
-  return [&ws](const ShortcutSpec& spec) {
-    return ws.shortcuts != nullptr &&
-           static_cast<bool>(ws.shortcuts->WriteShortcut(
-               spec.path, {spec.target, spec.arguments, spec.workingFolder, spec.description}));
+  return [&ws](const ShortcutSpec& spec) -> StoreResult {
+    if (ws.shortcuts == nullptr)
+      return {StoreFailure::Other, "Shortcuts cannot be used here."};
+    return ws.shortcuts->WriteShortcut(
+        spec.path, {spec.target, spec.arguments, spec.workingFolder, spec.description});
   };
 }
 

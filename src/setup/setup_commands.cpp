@@ -59,9 +59,12 @@ void EnableStartupCheck(Workspace& ws) {
   Tell(ws, WriteStartupCheck(ws));
 }
 
-bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write) {
+StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
+                                  const WriteShortcutFn& write) {
   const auto folder = ShellFolder(ws.store, FolderValue(place));
-  return !folder || write(ProgramShortcut(ws.store, *folder + kShortcutName));
+  if (!folder)
+    return {};
+  return write(ProgramShortcut(ws.store, *folder + kShortcutName));
 }
 
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,

@@ -18,10 +18,9 @@ struct FirstLaunchChoices {
 // Adds the "/c" check to the current user's run list, records it as an undo step, approves
 // just that value in the snapshot and reloads every place.
 void EnableStartupCheck(Workspace& ws);
-// A shortcut to the program in the Desktop or Programs folder. False when the shortcut could not
-// be written; an unknown folder makes it a no-op, which is no failure.
-[[nodiscard]] bool CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
-                                         const WriteShortcutFn& write);
+// A shortcut to the program in the Desktop or Programs folder, and how writing it ended; an
+// unknown folder makes it a no-op, which is no failure.
+StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write);
 // The program group with its two shortcuts, then what the user chose. Reports nothing: the
 // welcome window is no place for errors about optional extras.
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,

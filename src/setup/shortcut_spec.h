@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/store_result.h"
+
 namespace tarnix {
 
 struct ShortcutSpec {
@@ -15,7 +17,7 @@ struct ShortcutSpec {
   std::string description;
 };
 
-// Writes (or replaces) the shortcut; false when it could not be written.
-using WriteShortcutFn = std::function<bool(const ShortcutSpec&)>;
+// Writes (or replaces) the shortcut and tells how that ended.
+using WriteShortcutFn = std::function<StoreResult(const ShortcutSpec&)>;
 
 }  // namespace tarnix

@@ -66,7 +66,9 @@ TEST_F(AutostartTest, TheShortcutCommandsWriteIntoTheirFolderOrSayTheyCouldNot) 
   EXPECT_TRUE(CreateProgramShortcut(program->ws, ShortcutPlace::Programs, Recorder()));
   EXPECT_EQ(WrittenPaths(),
             (std::vector<std::string>{Desktop("Tarnix2.lnk"), Programs("Tarnix2.lnk")}));
-  const WriteShortcutFn refusing = [](const ShortcutSpec&) { return false; };
+  const WriteShortcutFn refusing = [](const ShortcutSpec& spec) {
+    return StoreResult{StoreFailure::AccessDenied, "Cannot create file " + spec.path};
+  };
   EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, refusing));
 }
 

@@ -29,7 +29,7 @@ class SetupTest : public AppTest {
     return [this](const ShortcutSpec& spec) {
       written.push_back(spec);
       store.AddFile(spec.path, "link");
-      return true;
+      return StoreResult{};
     };
   }
   std::vector<std::string> WrittenPaths() const {

@@ -30,10 +30,10 @@ int wmain(int argc, wchar_t** argv) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  try {
-    tarnix::WriteSnapshotLines(store, tarnix::SnapshotKeyPath(subkey), lines);
-  } catch (const tarnix::StoreError& error) {
-    std::fprintf(stderr, "%s\n", error.what());
+  const tarnix::StoreResult written =
+      tarnix::WriteSnapshotLines(store, tarnix::SnapshotKeyPath(subkey), lines);
+  if (!written) {
+    std::fprintf(stderr, "%s\n", written.text.c_str());
     return 1;
   }
   QueryPerformanceCounter(&end);

@@ -118,7 +118,7 @@ TEST_F(RegeditRoundTrip, TheRegistryEditorRestoresEveryNameCommandAndType) {
   SeededRunKeys seeded(store);
   LoadLists();
   const std::string path = TempFile("tarnix-roundtrip.reg");
-  ExportRunLists(ws, path);
+  ASSERT_TRUE(ExportRunLists(ws, path));
   seeded.Remove();
   for (const Seed& seed : Seeds()) {
     ASSERT_FALSE(store.OpenKey(seed.root, seed.path, false)->ReadValue(seed.name)) << seed.name;

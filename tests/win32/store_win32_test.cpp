@@ -124,7 +124,7 @@ TEST(StoreWin32, StringDataOfOtherToolsIsReadWithinItsBytes) {
   RegCloseKey(raw);
 
   auto key = target.store().OpenKey(Root::CurrentUser, path, false);
-  ASSERT_NE(key, nullptr);
+  ASSERT_TRUE(key);
   EXPECT_EQ(key->ReadString("Unterminated"), "abc");
   EXPECT_EQ(key->ReadString("Odd"), "ab");
   EXPECT_EQ(key->ReadValue("Inner"), (RegValue{regtype::ExpandString, std::string("a\0b", 3)}));
@@ -148,8 +148,13 @@ TEST(StoreWin32, FailedReplacementLeavesTheFileAndNoTemporaryFile) {
   HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(store.SaveLines(path, {"new"}).outcome, TextWrite::Failed);
-  EXPECT_THROW(store.WriteBytes(path, "new"), StoreError);
+  const TextWrite saved = store.SaveLines(path, {"new"});
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.text, "Cannot create file " + path);
+  EXPECT_EQ(saved.unencodableLine, std::nullopt);
+  const StoreResult written = store.WriteBytes(path, "new");
+  EXPECT_FALSE(written);
+  EXPECT_EQ(written.text, "Cannot create file " + path);
   CloseHandle(held);
   EXPECT_EQ(store.ReadBytes(path), "old\r\n");
   EXPECT_EQ(Names(store, target.scratchFolder()), std::vector<std::string>{"autoexec.bat"});

@@ -60,17 +60,17 @@ std::string StepKeyPath(const std::string& stepName) {
 void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string& entry,
                     const RegValue& command) {
   const std::string name = StepName(kind, ws.store.Now(), runList, entry);
-  auto key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(name), true);
-  if (!key) {
-    return;
+  {
+    const OpenedKey key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(name), true);
+    if (!key)
+      return;
+    if (key->WriteValue("Command", command)) {
+      ws.runUndoList.push_back(name);
+      return;
+    }
   }
-  if (!key->WriteValue("Command", command)) {
-    // A step left without its command would be refused when undone; take it away.
-    key.key.reset();
-    static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
-    return;
-  }
-  ws.runUndoList.push_back(name);
+  // A step left without its command would be refused when undone; take it away, its key closed.
+  static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
 }
 
 }  // namespace tarnix

@@ -118,6 +118,46 @@ TEST_F(LogTest, ALogThatCannotBeDeletedIsTold) {
   EXPECT_EQ(Errors()[0].text, "Cannot delete " + std::string(kLogPath));
 }
 
+// A log only an administrator may change: after its error, the restart as administrator is
+// offered, and No goes on as before.
+TEST_F(LogTest, ALogRefusedForLackOfRightsOffersTheRestart) {
+  toolkit.SetElevated(false);
+  store.AddFile(kLogPath, "old\r\n");
+  store.SetFileFault(kLogPath, FileFault::WriteDenied);
+  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+  ClearHistoryLog(ws);
+  const auto& shown = toolkit.Messages();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1].text, "Cannot delete " + std::string(kLogPath));
+  EXPECT_EQ(shown[1].caption, "Error!");
+  EXPECT_EQ(shown[2].caption, "Attention!");
+  EXPECT_EQ(shown[2].style, ui::mb::YesNo | ui::mb::IconQuestion);
+  EXPECT_TRUE(toolkit.ShellCalls().empty());
+  EXPECT_EQ(Log(), "old\r\n");
+}
+
+TEST_F(LogTest, ALogWriteRefusedForLackOfRightsOffersTheRestartOnce) {
+  store.AddFile(Winstart(), "a\r\n");
+  Rebuild();
+  TakeSnapshot();
+  store.AddFile(Winstart(), "a\r\nb\r\n");
+  Rebuild();
+  toolkit.SetElevated(false);
+  store.AddFile(kLogPath, "old\r\n");
+  store.SetFileFault(kLogPath, FileFault::WriteDenied);
+  OnReportClick(&TForm1::BitBtn2);
+  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, std::string("Cannot write to history log ") + kLogPath);
+  EXPECT_EQ(toolkit.Messages().back().style, ui::mb::YesNo | ui::mb::IconQuestion);
+  EXPECT_EQ(toolkit.PendingAnswers(), 0);
+  EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(Log(), "old\r\n");
+}
+
 TEST_F(LogTest, ClearAsksAndDeletesOnlyOnYes) {
   store.AddFile(kLogPath, "old\r\n");
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);

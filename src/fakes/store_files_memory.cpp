@@ -109,9 +109,7 @@ TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std:
   std::string ansi;
   if (TextWrite encoded = AnsiLines(path, lines, ansi); !encoded)
     return encoded;
-  TextWrite written;
-  static_cast<StoreResult&>(written) = WriteBytes(path, ansi);
-  return written;
+  return {WriteBytes(path, ansi), std::nullopt};
 }
 
 StoreResult MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {

@@ -197,9 +197,7 @@ TextWrite Win32Store::SaveLines(const std::string& path, const std::vector<std::
   std::string ansi;
   if (TextWrite encoded = AnsiLines(path, lines, ansi); !encoded)
     return encoded;
-  TextWrite written;
-  static_cast<StoreResult&>(written) = WriteBytes(path, ansi);
-  return written;
+  return {WriteBytes(path, ansi), std::nullopt};
 }
 
 StoreResult Win32Store::WriteBytes(const std::string& path, const std::string& bytes) {

@@ -43,14 +43,11 @@ void OfferRestart(Workspace& ws, StoreFailure failure) {
     ShowError(ws, start.error);
 }
 
-void ShowRefusal(Workspace& ws, const std::string& text, StoreFailure failure) {
-  ShowError(ws, text);
-  OfferRestart(ws, failure);
-}
-
 void Tell(Workspace& ws, const StoreResult& result) {
-  if (!result)
-    ShowRefusal(ws, result.text, result.failure);
+  if (result)
+    return;
+  ShowError(ws, result.text);
+  OfferRestart(ws, result.failure);
 }
 
 }  // namespace tarnix

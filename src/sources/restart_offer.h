@@ -3,8 +3,6 @@
 // run, to start again as administrator, where the same command can work.
 #pragma once
 
-#include <string>
-
 #include "platform/store.h"
 #include "sources/workspace.h"
 
@@ -15,8 +13,6 @@ namespace tarnix {
 // through the shell's "runas" with the same arguments and ends this process at once; a start
 // that fails takes the mark back and is told. No: returns, and the program goes on.
 void OfferRestart(Workspace& ws, StoreFailure failure);
-// The error box, then the offer.
-void ShowRefusal(Workspace& ws, const std::string& text, StoreFailure failure);
 // The one place a failed result of a command reaches the user: its text in the error box, then
 // the offer. Nothing for a success.
 void Tell(Workspace& ws, const StoreResult& result);

@@ -130,7 +130,7 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   report.btnSave->SetEnabled(true);
   run.Logged(LogChangeList(run.ws, *list, LogKind::Found, section.place));
   report.SetHeading(section.place);
-  switch (run.ShowReport()) {
+  switch (run.report.ShowReport()) {
     case ReportResult::Confirm:
       Confirm(run, r, *list);
       break;

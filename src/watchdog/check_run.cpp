@@ -5,11 +5,6 @@
 
 namespace tarnix {
 
-ReportResult CheckRun::ShowReport() {
-  ++reports_;
-  return report.ShowReport();
-}
-
 void CheckRun::Logged(const StoreResult& written) {
   if (written || logRefused_)
     return;

@@ -14,10 +14,6 @@ class CheckRun {
  public:
   CheckRun(Workspace& workspace, TForm1& reportWindow) : ws(workspace), report(reportWindow) {}
 
-  // Shows the report modally; the user's decision.
-  ReportResult ShowReport();
-  int Reports() const { return reports_; }
-
   // Takes the result of a log write: the first refused one of this run is told.
   void Logged(const StoreResult& written);
   // Runs a snapshot write; a refused one is told and gives false.
@@ -27,7 +23,6 @@ class CheckRun {
   TForm1& report;
 
  private:
-  int reports_ = 0;
   bool logRefused_ = false;
 };
 

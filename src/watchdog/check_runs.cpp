@@ -92,7 +92,7 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   run.Logged(LogChangeList(run.ws, *list, LogKind::Found, section.place));
   // Changing back to a snapshot that does not exist would empty the run key.
   SetButtonsForRunList(report, r.snapshot.has_value());
-  const ReportResult result = run.ShowReport();
+  const ReportResult result = run.report.ShowReport();
   EnableEditing(report);
   Decide(run, r, result, *list);
   return true;

@@ -90,7 +90,7 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
   // Changing back to a value the snapshot does not hold would empty the live one.
   ShowValueReport(run.report, heading, saved, now, stored.has_value());
   run.Logged(LogChangeList(run.ws, run.report.List(), LogKind::Found, heading));
-  const ReportResult result = run.ShowReport();
+  const ReportResult result = run.report.ShowReport();
   run.report.Button1->SetEnabled(true);
 
   ValueDecision decision(run, section, value, heading);

@@ -13,17 +13,12 @@ ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
   if (spec.imageResource)
     image_ = LoadScaledImage(form, spec.imageResource, &imageSize_);
   DWORD style = WS_VISIBLE | WS_TABSTOP;
-  if (image_) {
+  if (image_.valid()) {
     style |= BS_OWNERDRAW;
   } else {
     style |= IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   }
   Create(L"BUTTON", Widen(caption), style, 0, form.Scale().Rect(spec.bounds), parent);
-}
-
-ButtonImpl::~ButtonImpl() {
-  if (image_)
-    ImageList_Destroy(image_);
 }
 
 bool ButtonImpl::IsDefault() const {
@@ -100,7 +95,7 @@ bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   }
   int imageLeft = spec_.imageRight ? left + textWidth + gap : left;
   int textLeft = spec_.imageRight ? left : left + imageSize_.cx + gap;
-  ImageList_Draw(image_, 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
+  ImageList_Draw(image_.get(), 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
 
   SetBkMode(dc, TRANSPARENT);
   bool disabled = (item.itemState & ODS_DISABLED) != 0;

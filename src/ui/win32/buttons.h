@@ -6,13 +6,13 @@
 #include <commctrl.h>
 
 #include "ui/win32/control_base.h"
+#include "ui/win32/pictures.h"
 
 namespace tarnix::ui::win32 {
 
 class ButtonImpl final : public WindowControl<Button> {
  public:
   ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent);
-  ~ButtonImpl() override;
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
   void SetShield(bool shown) override;
@@ -31,7 +31,7 @@ class ButtonImpl final : public WindowControl<Button> {
  private:
   int Result() const;
   ButtonSpec spec_;
-  HIMAGELIST image_ = nullptr;
+  ImageListHandle image_;
   SIZE imageSize_{0, 0};
   bool shield_ = false;
 };

@@ -13,15 +13,11 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-FontSet::~FontSet() {
-  for (auto& font : fonts_) DeleteObject(font.second);
-}
-
 HFONT FontSet::Get(const std::string& face, int points, bool bold) {
   auto key = std::make_tuple(face, points, bold);
   auto found = fonts_.find(key);
   if (found != fonts_.end())
-    return found->second;
+    return found->second.get();
   LOGFONTW font{};
   // A negative height asks for the character height, which is what a size in points is.
   font.lfHeight = -MulDiv(points, dpi_, 72);
@@ -29,9 +25,7 @@ HFONT FontSet::Get(const std::string& face, int points, bool bold) {
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
-  HFONT created = CreateFontIndirectW(&font);
-  fonts_[key] = created;
-  return created;
+  return fonts_.emplace(key, CreateFontIndirectW(&font)).first->second.get();
 }
 
 SIZE TextSize(HFONT font, const std::wstring& text) {

@@ -150,11 +150,7 @@ MenuItem* MainMenuImpl::Add(const MenuItemSpec& spec) {
 }
 
 PopupMenuImpl::PopupMenuImpl(Win32Form& form, std::string name)
-    : form_(form), name_(std::move(name)), items_(form, CreatePopupMenu()) {}
-
-PopupMenuImpl::~PopupMenuImpl() {
-  DestroyMenu(items_.Handle());
-}
+    : form_(form), name_(std::move(name)), menu_(CreatePopupMenu()), items_(form, menu_.get()) {}
 
 void PopupMenuImpl::Track(HWND owner, POINT where) {
   UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "ui/widgets.h"
 #include "ui/win32/control_base.h"
 
@@ -82,7 +83,6 @@ class MainMenuImpl final : public MainMenu {
 class PopupMenuImpl final : public PopupMenu {
  public:
   PopupMenuImpl(Win32Form& form, std::string name);
-  ~PopupMenuImpl() override;
   std::string Name() const override { return name_; }
   MenuItem* Add(const MenuItemSpec& spec) override { return items_.Add(spec); }
   int Count() const override { return items_.Count(); }
@@ -96,6 +96,7 @@ class PopupMenuImpl final : public PopupMenu {
  private:
   Win32Form& form_;
   std::string name_;
+  MenuHandle menu_;
   MenuItems items_;
 };
 

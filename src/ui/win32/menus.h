@@ -26,8 +26,6 @@ class MenuItems {
   MenuItemImpl* Add(const MenuItemSpec& spec);
   int Count() const { return static_cast<int>(items_.size()); }
   MenuItemImpl* Item(int index) const;
-  // The first enabled item, at any depth under enabled items, with this shortcut.
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const;
   HMENU Handle() const { return menu_; }
 
  private:
@@ -49,10 +47,8 @@ class MenuItemImpl final : public MenuItem, public CommandTarget {
   int Count() const override { return children_ ? children_->Count() : 0; }
   MenuItem* Item(int index) const override { return children_ ? children_->Item(index) : nullptr; }
 
-  void OnCommand(int code) override;
   // Runs onClick when the item is enabled.
-  void Run();
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const;
+  void OnCommand(int code) override;
   int Id() const { return id_; }
 
  private:
@@ -71,9 +67,6 @@ class MainMenuImpl final : public MainMenu {
   MenuItem* Add(const MenuItemSpec& spec) override;
   int Count() const override { return items_.Count(); }
   MenuItem* Item(int index) const override { return items_.Item(index); }
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const {
-    return items_.FindShortcut(shortcut);
-  }
 
  private:
   Win32Form& form_;
@@ -87,9 +80,6 @@ class PopupMenuImpl final : public PopupMenu {
   MenuItem* Add(const MenuItemSpec& spec) override { return items_.Add(spec); }
   int Count() const override { return items_.Count(); }
   MenuItem* Item(int index) const override { return items_.Item(index); }
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const {
-    return items_.FindShortcut(shortcut);
-  }
   // Shows the menu at a screen point and runs the item chosen.
   void Track(HWND owner, POINT where);
 

@@ -323,32 +323,30 @@ void Win32Form::RestoreFocus() {
   ::SetFocus(target ? target : hwnd_);
 }
 
-bool Win32Form::PressDefault(WindowBase* focused) {
+void Win32Form::PressDefault(WindowBase* focused) {
   if (focused && focused->IsPushButton() && IsWindowEnabled(focused->Hwnd())) {
     focused->Click();
-    return true;
+    return;
   }
   for (const auto& control : controls_) {
     auto* button = dynamic_cast<ButtonImpl*>(control.get());
     if (button && button->IsDefault() && IsWindowVisible(button->Hwnd()) &&
         IsWindowEnabled(button->Hwnd())) {
       button->Click();
-      return true;
+      return;
     }
   }
-  return false;
 }
 
-bool Win32Form::PressCancel() {
+void Win32Form::PressCancel() {
   for (const auto& control : controls_) {
     auto* button = dynamic_cast<ButtonImpl*>(control.get());
     if (button && button->IsCancel() && IsWindowVisible(button->Hwnd()) &&
         IsWindowEnabled(button->Hwnd())) {
       button->Click();
-      return true;
+      return;
     }
   }
-  return false;
 }
 
 void Win32Form::SetToolTip(HWND control, const std::string& text) {
@@ -379,8 +377,8 @@ void Win32Form::UncheckOtherRadios(HWND checked) {
   }
 }
 
-MenuItemImpl* Win32Form::MainMenuShortcut(const Shortcut& shortcut) const {
-  return mainMenu_ ? mainMenu_->FindShortcut(shortcut) : nullptr;
+MainMenu* Win32Form::Menu() const {
+  return mainMenu_.get();
 }
 
 bool Win32Form::RouteNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

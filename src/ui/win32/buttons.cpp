@@ -21,14 +21,6 @@ ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
   Create(L"BUTTON", Widen(caption), style, 0, form.Scale().Rect(spec.bounds), parent);
 }
 
-bool ButtonImpl::IsDefault() const {
-  return spec_.isDefault || spec_.kind == ButtonKind::Ok;
-}
-
-bool ButtonImpl::IsCancel() const {
-  return spec_.isCancel || spec_.kind == ButtonKind::Cancel;
-}
-
 std::string ButtonImpl::Caption() const {
   return Narrow(WindowText(hwnd_));
 }
@@ -44,10 +36,6 @@ void ButtonImpl::SetShield(bool shown) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-int ButtonImpl::Result() const {
-  return spec_.modalResult != mr::None ? spec_.modalResult : StandardModalResult(spec_.kind);
-}
-
 void ButtonImpl::OnCommand(int code) {
   if (code == BN_CLICKED)
     Click();
@@ -59,7 +47,7 @@ void ButtonImpl::Click() {
       onClick();
     if (spec_.kind == ButtonKind::Close) {
       Owner().Close();
-    } else if (int result = Result()) {
+    } else if (int result = ModalResultOf(spec_)) {
       Owner().SetModalResult(result);
     }
   });

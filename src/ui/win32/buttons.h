@@ -23,13 +23,12 @@ class ButtonImpl final : public WindowControl<Button> {
   bool TakesFocus() const override { return true; }
   bool IsPushButton() const override { return true; }
   void Click() override;
-  bool IsDefault() const;
-  bool IsCancel() const;
+  bool IsDefault() const { return IsDefaultButton(spec_); }
+  bool IsCancel() const { return IsCancelButton(spec_); }
   // The picture drawn beside the caption, at its screen size; 0 x 0 for a plain button.
   SIZE ImageSize() const { return imageSize_; }
 
  private:
-  int Result() const;
   ButtonSpec spec_;
   ImageListHandle image_;
   SIZE imageSize_{0, 0};

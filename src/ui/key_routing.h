@@ -7,6 +7,9 @@
 // What no step uses up is the focused control's own.
 #pragma once
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/toolkit.h"
 
 namespace tarnix::ui {
@@ -38,5 +41,18 @@ class KeySteps {
 bool RouteKeyDown(KeySteps& steps, int& key, ShiftState shift);
 // The character a key made, the same way.
 bool RouteChar(KeySteps& steps, int& ch);
+
+// Where Tab (backwards: Shift+Tab) moves the focus from `from`, among the controls that can
+// take it, in tab order: the next one, going round; from any other, the first (the last).
+template <class T>
+T* NextTabStop(const std::vector<T*>& stops, const T* from, bool backwards) {
+  if (stops.empty())
+    return nullptr;
+  const size_t count = stops.size();
+  const size_t at = std::find(stops.begin(), stops.end(), from) - stops.begin();
+  if (at == count)
+    return backwards ? stops.back() : stops.front();
+  return stops[(at + (backwards ? count - 1 : 1)) % count];
+}
 
 }  // namespace tarnix::ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/key_routing.h"
 #include "ui/win32/bars.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/menus.h"
@@ -298,19 +299,8 @@ void Win32Form::SetTabOrder(const std::vector<Control*>& order) {
 }
 
 void Win32Form::MoveFocus(WindowBase* from, bool backwards) {
-  std::vector<WindowBase*> sequence = TabSequence();
-  if (sequence.empty())
-    return;
-  auto at = std::find(sequence.begin(), sequence.end(), from);
-  int count = static_cast<int>(sequence.size());
-  int index;
-  if (at == sequence.end()) {
-    index = backwards ? count - 1 : 0;
-  } else {
-    int current = static_cast<int>(at - sequence.begin());
-    index = (current + (backwards ? count - 1 : 1)) % count;
-  }
-  ::SetFocus(sequence[static_cast<size_t>(index)]->Hwnd());
+  if (WindowBase* next = NextTabStop(TabSequence(), from, backwards))
+    ::SetFocus(next->Hwnd());
 }
 
 void Win32Form::RestoreFocus() {

@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "fakes/headless/headless_form.h"
+#include "fakes/headless/headless_toolkit.h"
+#include "ui/button_click.h"
 
 namespace tarnix::ui::headless {
 
@@ -16,13 +18,7 @@ HeadlessButton::HeadlessButton(HeadlessForm& form, Node* parent, const ButtonSpe
       caption_(spec.caption.empty() ? StandardCaption(spec.kind) : spec.caption) {}
 
 void HeadlessButton::UserClick() {
-  Fire(onClick);
-  HeadlessForm& form = OwnerForm();
-  if (spec_.kind == ButtonKind::Close) {
-    form.Close();
-  } else if (int result = ModalResultOf(spec_)) {
-    form.SetModalResult(result);
-  }
+  ClickButton(OwnerForm().Toolkit(), OwnerForm(), spec_, onClick);
 }
 
 HeadlessCheckBox::HeadlessCheckBox(HeadlessForm& form, Node* parent, const CheckSpec& spec)

@@ -1,6 +1,7 @@
 #include "ui/win32/buttons.h"
 
 #include "base/unicode_win32.h"
+#include "ui/button_click.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
@@ -42,15 +43,7 @@ void ButtonImpl::OnCommand(int code) {
 }
 
 void ButtonImpl::Click() {
-  Kit().Dispatch([this] {
-    if (onClick)
-      onClick();
-    if (spec_.kind == ButtonKind::Close) {
-      Owner().Close();
-    } else if (int result = ModalResultOf(spec_)) {
-      Owner().SetModalResult(result);
-    }
-  });
+  ClickButton(Kit(), Owner(), spec_, onClick);
 }
 
 bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {

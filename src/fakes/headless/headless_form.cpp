@@ -241,22 +241,18 @@ void HeadlessForm::FocusFirst() {
 }
 
 HeadlessButton* HeadlessForm::DefaultButton() const {
-  for (const auto& node : nodes_) {
-    auto* button = dynamic_cast<HeadlessButton*>(node.get());
-    if (button != nullptr && button->IsDefault() && button->ShownChain() &&
-        button->EnabledChain()) {
-      return button;
-    }
-  }
-  return nullptr;
+  return PressableButton(&HeadlessButton::IsDefault);
 }
 
 HeadlessButton* HeadlessForm::CancelButton() const {
+  return PressableButton(&HeadlessButton::IsCancel);
+}
+
+HeadlessButton* HeadlessForm::PressableButton(bool (HeadlessButton::*role)() const) const {
   for (const auto& node : nodes_) {
     auto* button = dynamic_cast<HeadlessButton*>(node.get());
-    if (button != nullptr && button->IsCancel() && button->ShownChain() && button->EnabledChain()) {
+    if (button != nullptr && (button->*role)() && button->ShownChain() && button->EnabledChain())
       return button;
-    }
   }
   return nullptr;
 }

@@ -318,20 +318,17 @@ void Win32Form::PressDefault(WindowBase* focused) {
     focused->Click();
     return;
   }
-  for (const auto& control : controls_) {
-    auto* button = dynamic_cast<ButtonImpl*>(control.get());
-    if (button && button->IsDefault() && IsWindowVisible(button->Hwnd()) &&
-        IsWindowEnabled(button->Hwnd())) {
-      button->Click();
-      return;
-    }
-  }
+  PressButton(&ButtonImpl::IsDefault);
 }
 
 void Win32Form::PressCancel() {
+  PressButton(&ButtonImpl::IsCancel);
+}
+
+void Win32Form::PressButton(bool (ButtonImpl::*role)() const) {
   for (const auto& control : controls_) {
     auto* button = dynamic_cast<ButtonImpl*>(control.get());
-    if (button && button->IsCancel() && IsWindowVisible(button->Hwnd()) &&
+    if (button && (button->*role)() && IsWindowVisible(button->Hwnd()) &&
         IsWindowEnabled(button->Hwnd())) {
       button->Click();
       return;

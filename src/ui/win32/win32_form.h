@@ -109,6 +109,8 @@ class Win32Form final : public WindowControl<Form> {
   std::vector<WindowBase*> TabSequence() const;
   void RestoreFocus();
   bool RouteNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Clicks the first button with the role that is shown and enabled, if any.
+  void PressButton(bool (ButtonImpl::*role)() const);
 
   Win32Toolkit& kit_;
   FormSpec spec_;

@@ -58,6 +58,13 @@ struct Menu {
   static void Close(HMENU menu) { DestroyMenu(menu); }
 };
 
+// The screen's device context, from GetDC(nullptr).
+struct ScreenDc {
+  using Handle = HDC;
+  static HDC Invalid() { return nullptr; }
+  static void Close(HDC dc) { ReleaseDC(nullptr, dc); }
+};
+
 struct Window {
   using Handle = HWND;
   static HWND Invalid() { return nullptr; }
@@ -74,6 +81,7 @@ using ScHandle = UniqueHandle<handle_traits::Service>;
 template <typename Object>
 using GdiObject = UniqueHandle<handle_traits::Gdi<Object>>;
 using MenuHandle = UniqueHandle<handle_traits::Menu>;
+using ScreenDc = UniqueHandle<handle_traits::ScreenDc>;
 using WindowHandle = UniqueHandle<handle_traits::Window>;
 
 }  // namespace tarnix

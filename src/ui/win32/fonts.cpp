@@ -6,10 +6,8 @@
 namespace tarnix::ui::win32 {
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen)
-    ReleaseDC(nullptr, screen);
+  ScreenDc screen(GetDC(nullptr));
+  int dpi = screen.valid() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
 }
 
@@ -30,14 +28,13 @@ HFONT FontSet::Get(const std::string& face, int points, bool bold) {
 
 SIZE TextSize(HFONT font, const std::wstring& text) {
   SIZE size{0, 0};
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
+  ScreenDc dc(GetDC(nullptr));
+  HGDIOBJ old = SelectObject(dc.get(), font);
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
   size.cx = r.right - r.left;
   size.cy = r.bottom - r.top;
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  SelectObject(dc.get(), old);
   return size;
 }
 

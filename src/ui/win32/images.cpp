@@ -42,9 +42,9 @@ Picture32 LoadPicture(HINSTANCE instance, int resource) {
   picture.height = header.bmHeight;
   picture.argb.resize(static_cast<size_t>(picture.width) * picture.height);
   BITMAPINFO info = TopDown32(picture.width, picture.height);
-  HDC dc = GetDC(nullptr);
-  GetDIBits(dc, bitmap.get(), 0, picture.height, picture.argb.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, dc);
+  ScreenDc screen(GetDC(nullptr));
+  GetDIBits(screen.get(), bitmap.get(), 0, picture.height, picture.argb.data(), &info,
+            DIB_RGB_COLORS);
   for (uint32_t& pixel : picture.argb) {
     pixel &= 0x00FFFFFFu;
     if (pixel != 0x00FF00FFu)

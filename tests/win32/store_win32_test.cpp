@@ -175,21 +175,6 @@ TEST(StoreWin32, FilesInLongFoldersAreReplacedToo) {
   EXPECT_EQ(Names(store, folder), std::vector<std::string>{"config.sys"});
 }
 
-TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
-  std::string key, folder;
-  {
-    Win32Target target;
-    key = target.scratchKey();
-    folder = target.scratchFolder();
-    target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1");
-    target.store().WriteBytes(folder + "\\a.txt", "x");
-    ASSERT_TRUE(target.store().KeyExists(Root::CurrentUser, key));
-  }
-  Win32Store store;
-  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, key));
-  EXPECT_EQ(store.GetFileAttributes(folder), kInvalidAttributes);
-}
-
 // win.ini's load and run live in the registry on NT; the profile functions must still reach
 // them, whole.
 TEST(StoreWin32, WinIniLoadAndRunRoundTripWhole) {

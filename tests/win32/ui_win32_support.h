@@ -71,21 +71,6 @@ inline void PostKey(HWND target, int key, bool alt = false) {
                KeyFlags(key) | altFlag | static_cast<LPARAM>(0xC0000000u));
 }
 
-// Holds Ctrl down for this thread's key state while alive.
-class CtrlHeld {
- public:
-  CtrlHeld() { Set(0x80); }
-  ~CtrlHeld() { Set(0); }
-
- private:
-  static void Set(BYTE state) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
-    SetKeyboardState(keys);
-  }
-};
-
 inline std::wstring TextOf(HWND hwnd) {
   wchar_t text[1024] = {};
   SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));

@@ -79,9 +79,7 @@ TEST_F(MainFormTest, SaveCheckAndHelpSayWhatTheyDid) {
   const auto& shown = toolkit.Messages();
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0].text, "Information saved succesfully!");
-  EXPECT_EQ(shown[1].text, "There are no changes!");
-  EXPECT_EQ(shown[1].caption, "The check is completed!");
-  EXPECT_EQ(shown[1].style, 0x40u);
+  EXPECT_TRUE(Showed("There are no changes!", "The check is completed!", 0x40));
 }
 
 TEST_F(MainFormTest, RegistryEditorAndStartupFolderAreStartedWithShowDefault) {
@@ -102,11 +100,8 @@ TEST_F(MainFormTest, AToolThatCannotStartIsReportedInAnErrorBox) {
     toolkit.TakeMessages();
     Click(FindMenuItem(MainForm(), "N12"));
   });
-  const auto& shown = toolkit.Messages();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, "Cannot start regedit.exe: File not found.");
-  EXPECT_EQ(shown[0].caption, "Error!");
-  EXPECT_EQ(shown[0].style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_TRUE(Showed("Cannot start regedit.exe: File not found.", "Error!", kErrorBox));
 }
 
 TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
@@ -122,10 +117,8 @@ TEST_F(MainFormTest, VersionButtonShowsTheVersionLine) {
     toolkit.TakeMessages();
     Click(*Main().btnWins);
   });
-  ASSERT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_EQ(toolkit.Messages()[0].text, "Win NT  5.1 Service Pack 3 Build:2600");
-  EXPECT_EQ(toolkit.Messages()[0].caption, "Version OS");
-  EXPECT_EQ(toolkit.Messages()[0].style, 0x40u);
+  EXPECT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_TRUE(Showed("Win NT  5.1 Service Pack 3 Build:2600", "Version OS", 0x40));
 }
 
 TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndExitDropsTheSelection) {

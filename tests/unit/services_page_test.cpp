@@ -217,8 +217,7 @@ TEST_F(ServicesPageTest, AServiceThatCannotBeOpenedForTheChangeSaysWhy) {
   toolkit.TakeMessages();
   services.faults().open["PlugPlay"] = ServiceFailure::Other;
   Main().Button1Click();
-  EXPECT_EQ(OnlyMessage().text, "The service could not be opened.");
-  EXPECT_EQ(OnlyMessage().caption, "Error!");
+  EXPECT_TRUE(Showed("The service could not be opened.", "Error!", kErrorBox));
   EXPECT_TRUE(services.Changes().empty());
   EXPECT_EQ(services.OpenHandles(), 0);
 }
@@ -257,9 +256,7 @@ TEST_F(ServicesPageTest, AFailingChangeIsReported) {
   CreateWithServices();
   services.faults().change["RpcSs"] = ServiceFailure::Other;
   StartupAndPress(1, "r_auto");
-  EXPECT_EQ(OnlyMessage().text, "The start type of the service could not be changed.");
-  EXPECT_EQ(OnlyMessage().caption, "Error!");
-  EXPECT_EQ(OnlyMessage().style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("The start type of the service could not be changed.", "Error!", kErrorBox));
   toolkit.TakeMessages();
   services.faults().change["RpcSs"] = ServiceFailure::AccessDenied;
   StartupAndPress(1, "r_auto");

@@ -51,10 +51,7 @@ TEST_F(AboutTest, TheButtonsOpenTheWebPageAndAMailMaximised) {
 TEST_F(AboutTest, AnAddressThatCannotBeOpenedIsSaid) {
   toolkit.SetShellExecuteResult(31);  // no program is associated with the address
   WithAboutBox([](TAboutBox& box) { Click(*box.ToolButton2); });
-  const auto* error = Shown("Cannot open mailto:tarnix@movenda.example");
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(error->caption, "Error!");
-  EXPECT_EQ(error->style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("Cannot open mailto:tarnix@movenda.example", "Error!", kErrorBox));
 }
 
 }  // namespace

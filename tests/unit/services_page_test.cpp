@@ -89,19 +89,6 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, EveryServiceIsListedHoweverManyCallsTheManagerNeeds) {
-  std::vector<std::string> expected = {"Plug and Play Service", "Remote Procedure Call"};
-  for (int i = 0; i < 280; ++i) {
-    const std::string name = "Service " + std::to_string(i);
-    services.Add(Service("S" + std::to_string(i), name, svc::Running, svc::DemandStart));
-    expected.push_back(name);
-  }
-  services.SetPageSize(25);
-  CreateWithServices();
-  EXPECT_EQ(List().Items(), expected);
-  EXPECT_GT(services.EnumerationCalls(), 1);
-}
-
 TEST_F(ServicesPageTest, TheListIsFilledOnceAndARefreshLeavesItAsItIs) {
   CreateWithServices();
   services.Add(Service("Later", "Started Later", svc::Running, svc::DemandStart));

@@ -58,22 +58,6 @@ TEST(HelpTopics, EveryContextReachesItsOwnTopicAndAnUnknownOneTheContents) {
   EXPECT_EQ(TopicForContext(999).id, kContentsTopic);
 }
 
-TEST(HelpTopics, TheTopicsUseTheCaptionsTheUserSees) {
-  auto text = [](const char* id) { return FindHelpTopic(id)->text; };
-  for (const char* caption :
-       {"OK! That's right!", "Change Back!", "Save current list", "Close", "Delete Line", "Edit"}) {
-    EXPECT_NE(text("report").find(caption), std::string::npos) << caption;
-  }
-  EXPECT_NE(text("log").find("tx2log.txt"), std::string::npos);
-  EXPECT_NE(text("snapshot").find("\\Software\\Movenda\\Tarnix2\\Save"), std::string::npos);
-  EXPECT_NE(text("commandline").find("/c"), std::string::npos);
-  EXPECT_NE(text("commandline").find("/u"), std::string::npos);
-  EXPECT_EQ(FindHelpTopic("report")->title, "Attention! Tarnix find out changes!");
-  for (const HelpTopic& topic : HelpTopics()) {
-    EXPECT_EQ(topic.text.find("tarnix2.hlp"), std::string::npos) << topic.id;
-  }
-}
-
 class HelpWindowTest : public AppTest {
  protected:
   TfrmHelp& Help() { return program->frmHelp; }

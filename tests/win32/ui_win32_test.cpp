@@ -112,14 +112,9 @@ class Win32Target : public UiTarget {
     std::atomic<bool> done{false};
     std::thread answering([&] {
       while (!done) {
-        HWND box = FindWindowW(L"#32770", nullptr);
-        if (box == nullptr || !IsWindowVisible(box)) {
-          Sleep(20);
-          continue;
-        }
-        seen.push_back({Narrow(TextOf(GetDlgItem(box, 0xFFFF))), Narrow(TextOf(box)), Style(box)});
-        PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-        for (int wait = 0; wait < 250 && IsWindow(box) && IsWindowVisible(box); ++wait) Sleep(20);
+        const ShownBox box = AnswerBox(nullptr, answer, 50);
+        if (box.seen)
+          seen.push_back({Narrow(box.text), Narrow(box.caption), box.style});
       }
     });
     act();
@@ -144,23 +139,6 @@ class Win32Target : public UiTarget {
     SendMessageW(window, twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(window, WM_LBUTTONUP, 0, at);
     Drain();
-  }
-  // The style bits of a message box, from its buttons and icon.
-  static unsigned Style(HWND box) {
-    unsigned style = GetDlgItem(box, IDYES)      ? mb::YesNo
-                     : GetDlgItem(box, IDCANCEL) ? mb::OkCancel
-                                                 : 0;
-    HWND icon = GetDlgItem(box, 0x0014) ? GetDlgItem(box, 0x0014) : GetDlgItem(box, 0x0440);
-    auto shown = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
-    const std::pair<LPCWSTR, unsigned> icons[] = {{IDI_HAND, mb::IconStop},
-                                                  {IDI_QUESTION, mb::IconQuestion},
-                                                  {IDI_EXCLAMATION, mb::IconWarning},
-                                                  {IDI_ASTERISK, mb::IconInfo}};
-    for (const auto& [id, bits] : icons) {
-      if (icon && IsWindowVisible(icon) && shown == LoadIconW(nullptr, id))
-        style |= bits;
-    }
-    return style;
   }
   // Handles what the loop holds, and what that brings, for at least `milliseconds`.
   void Drain(DWORD milliseconds = 0) {

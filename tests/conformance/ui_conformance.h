@@ -83,18 +83,15 @@ struct TestForm {
   explicit TestForm(Toolkit& kit, bool keyPreview = true);
 
   std::unique_ptr<Form> form;
-  ImageList *small = nullptr, *big = nullptr, *marks = nullptr, *dots = nullptr;
   MainMenu* menu = nullptr;
-  MenuItem *checkIt = nullptr, *exit = nullptr, *find = nullptr, *undo = nullptr;
-  PopupMenu* popup = nullptr;
-  MenuItem *popDelete = nullptr, *popAdd = nullptr, *popEdit = nullptr, *popUndo = nullptr;
+  MenuItem *checkIt = nullptr, *exit = nullptr, *find = nullptr;
+  MenuItem *popDelete = nullptr, *popUndo = nullptr;
   ToolBar *tools = nullptr, *side = nullptr;
   PageControl* pages = nullptr;
   TabPage *listPage = nullptr, *textPage = nullptr;
   ListBox *plain = nullptr, *marked = nullptr, *services = nullptr;
   TextPage* memo = nullptr;
   EditBox *edit = nullptr, *fixed = nullptr;
-  GroupBox* group = nullptr;
   RadioButton *first = nullptr, *second = nullptr, *alone = nullptr;
   CheckBox* check = nullptr;
   Button *ok = nullptr, *cancel = nullptr, *confirm = nullptr;
@@ -115,10 +112,10 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   form = kit.CreateForm(spec);
   Form& f = *form;
 
-  small = f.AddImageList({"ImageList1", 20, 20, {pic::Arrow, pic::Cross, pic::Plus}});
-  big = f.AddImageList({"ImageList2", 40, 40, {pic::Star, pic::Star}});
-  marks = f.AddImageList({"Marks", 16, 16, {pic::Plus, pic::Minus, pic::Empty}});
-  dots = f.AddImageList({"sem", 12, 12, {pic::DotGreen, pic::DotYellow}});
+  ImageList* small = f.AddImageList({"ImageList1", 20, 20, {pic::Arrow, pic::Cross, pic::Plus}});
+  ImageList* big = f.AddImageList({"ImageList2", 40, 40, {pic::Star, pic::Star}});
+  ImageList* marks = f.AddImageList({"Marks", 16, 16, {pic::Plus, pic::Minus, pic::Empty}});
+  ImageList* dots = f.AddImageList({"sem", 12, 12, {pic::DotGreen, pic::DotYellow}});
 
   menu = f.SetMainMenu("MainMenu1");
   MenuItem* file = menu->Add({"N1", "&File"});
@@ -127,11 +124,11 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   exit = file->Add({"N6", "&Exit", Alt(vk::Key('X'))});
   MenuItem* edit1 = menu->Add({"N16", "&Edit"});
   find = edit1->Add({"Find1", "&Find", Ctrl(vk::Key('F'))});
-  undo = edit1->Add({"MenuUndo", "Undo", Ctrl(vk::Key('Z'))});
-  popup = f.AddPopupMenu("PopupMenu1");
+  MenuItem* undo = edit1->Add({"MenuUndo", "Undo", Ctrl(vk::Key('Z'))});
+  PopupMenu* popup = f.AddPopupMenu("PopupMenu1");
   popDelete = popup->Add({"Delete1", "Delete", Key(vk::Delete)});
-  popAdd = popup->Add({"Add1", "Add", Key(vk::Insert)});
-  popEdit = popup->Add({"Change1", "Edit", {}, true});
+  MenuItem* popAdd = popup->Add({"Add1", "Add", Key(vk::Insert)});
+  MenuItem* popEdit = popup->Add({"Change1", "Edit", {}, true});
   popUndo = popup->Add({"Undo1", "&Undo", Ctrl(vk::Key('Z'))});
   for (MenuItem* item : {checkIt, exit, find, undo, popDelete, popAdd, popEdit, popUndo})
     item->onClick = Noting(item->Name());
@@ -176,7 +173,7 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   f.AddBevel({"Bevel2", {6, 140, 84, 2}}, panel);
   f.AddLabel({"lblVers", "Version", {10, 150, 70, 16}}, panel);
 
-  group = f.AddGroupBox({"GroupBox1", "Start type", {540, 34, 112, 84}});
+  GroupBox* group = f.AddGroupBox({"GroupBox1", "Start type", {540, 34, 112, 84}});
   first = f.AddRadioButton({"rbAuto", "Automatic", {10, 22, 96, 20}, true}, group);
   second = f.AddRadioButton({"rbManual", "Manual", {10, 48, 96, 20}, false}, group);
   alone = f.AddRadioButton({"rbAlone", "On the form", {540, 126, 112, 20}, true});

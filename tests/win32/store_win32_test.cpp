@@ -132,13 +132,6 @@ TEST(StoreWin32, StringDataOfOtherToolsIsReadWithinItsBytes) {
   EXPECT_EQ(key->ReadString("Nothing"), "");
 }
 
-TEST(StoreWin32, ExpandableValuesAreReadUnexpanded) {
-  Win32Target target;
-  auto key = target.store().OpenKey(Root::CurrentUser, target.scratchKey(), false);
-  key->WriteValue("Tool", RegValue{regtype::ExpandString, "%SystemRoot%\\tool.exe"});
-  EXPECT_EQ(key->ReadString("Tool"), "%SystemRoot%\\tool.exe");
-}
-
 // A file that cannot be replaced keeps its content, and the temporary file is gone again.
 TEST(StoreWin32, FailedReplacementLeavesTheFileAndNoTemporaryFile) {
   Win32Target target;

@@ -73,14 +73,13 @@ class Win32Target : public UiTarget {
   }
   void Type(Form& form, const std::string& text) override {
     for (wchar_t c : Widen(text)) {
-      if (c == L'\n' || (c < 128 && iswalnum(c))) {
-        Held held({c < 128 && iswupper(c) != 0, false, false});
+      const bool key = c == L'\n' || (c < 128 && iswalnum(c));
+      Held held({key && iswupper(c) != 0, false, false});
+      if (key)
         PostKey(Focus(form), c == L'\n' ? VK_RETURN : static_cast<int>(towupper(c)));
-        Drain();
-      } else {
+      else
         PostMessageW(Focus(form), WM_CHAR, c, 1);
-        Drain();
-      }
+      Drain();
     }
   }
   void Click(Form& form, Control& control) override {

@@ -1,5 +1,5 @@
 // tarnix2.exe: one instance at a time; a second start brings the first one forward and ends.
-#include <windows.h>
+#include "base/win32_api.h"
 
 #include <shellapi.h>
 
@@ -8,6 +8,7 @@
 
 #include "app/logon_check.h"
 #include "app/program.h"
+#include "base/handles_win32.h"
 #include "base/time_spans.h"
 #include "base/unicode_win32.h"
 #include "platform/services_win32.h"
@@ -95,8 +96,8 @@ void ActivateRunningInstance() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   SetLastError(ERROR_SUCCESS);
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
-  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+  tarnix::KernelHandle mutex(CreateMutexW(nullptr, FALSE, kInstanceMutex));
+  if (mutex.valid() && GetLastError() == ERROR_ALREADY_EXISTS) {
     ActivateRunningInstance();
     return 0;
   }
@@ -113,12 +114,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
     building.reset();
     program.ws.holdInstanceMark = [&mutex](bool held) {
-      if (held) {
-        mutex = CreateMutexW(nullptr, FALSE, kInstanceMutex);
-      } else if (mutex != nullptr) {
-        CloseHandle(mutex);
-        mutex = nullptr;
-      }
+      mutex.reset(held ? CreateMutexW(nullptr, FALSE, kInstanceMutex) : nullptr);
     };
     program.Run(arguments);
   });

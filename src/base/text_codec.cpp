@@ -65,6 +65,29 @@ std::optional<std::u32string> DecodeUtf8(const std::string& utf8) {
   return out;
 }
 
+std::optional<std::string> Utf16LeToUtf8(const std::string& bytes) {
+  if (bytes.size() % 2 != 0)
+    return std::nullopt;
+  const auto unit = [&bytes](size_t i) {
+    return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
+                                 static_cast<unsigned char>(bytes[i + 1]) << 8);
+  };
+  std::u32string text;
+  for (size_t i = 0; i < bytes.size(); i += 2) {
+    char32_t cp = unit(i);
+    if (cp >= 0xDC00 && cp <= 0xDFFF)
+      return std::nullopt;
+    if (cp >= 0xD800 && cp <= 0xDBFF) {
+      if (i + 3 >= bytes.size() || unit(i + 2) < 0xDC00 || unit(i + 2) > 0xDFFF)
+        return std::nullopt;
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    }
+    text += cp;
+  }
+  return EncodeUtf8(text);
+}
+
 std::string EncodeUtf8(const std::u32string& text) {
   std::string out;
   for (char32_t cp : text) {

@@ -11,6 +11,9 @@ namespace tarnix {
 // Code points of the UTF-8 text, or nothing when it is not valid UTF-8.
 std::optional<std::u32string> DecodeUtf8(const std::string& utf8);
 std::string EncodeUtf8(const std::u32string& text);
+// UTF-16 little-endian bytes (as the registry stores a multi-string) as UTF-8; nothing for an odd
+// length or an unpaired surrogate.
+std::optional<std::string> Utf16LeToUtf8(const std::string& bytes);
 
 std::string Cp1252ToUtf8(const std::string& ansi);
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1252 cannot hold.

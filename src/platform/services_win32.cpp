@@ -1,12 +1,10 @@
 #include "platform/services_win32.h"
 
-#include <windows.h>
-
-#include <winsvc.h>
-
 #include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "base/unicode_win32.h"
 
 namespace tarnix {
@@ -33,18 +31,6 @@ ServiceFailure LastFailure() {
   return FailureOf(GetLastError());
 }
 
-class ScHandle {
- public:
-  explicit ScHandle(SC_HANDLE handle) : handle_(handle) {}
-  ~ScHandle() { CloseServiceHandle(handle_); }
-  ScHandle(const ScHandle&) = delete;
-  ScHandle& operator=(const ScHandle&) = delete;
-  SC_HANDLE get() const { return handle_; }
-
- private:
-  SC_HANDLE handle_;
-};
-
 // Buffers of records that hold their strings behind them: whole records keep the alignment.
 template <typename Record>
 std::vector<Record> RecordBuffer(size_t bytes) {
@@ -58,7 +44,7 @@ DWORD BytesOf(const std::vector<Record>& buffer) {
 
 class Win32Service : public ServiceHandle {
  public:
-  explicit Win32Service(SC_HANDLE handle) : handle_(handle) {}
+  explicit Win32Service(ScHandle handle) : handle_(std::move(handle)) {}
 
   ServiceFailure QueryConfig(ServiceConfig& config) override {
     DWORD needed = 0;
@@ -96,8 +82,8 @@ class Win32Service : public ServiceHandle {
 
 class Win32Manager : public ServiceManagerHandle {
  public:
-  Win32Manager(SC_HANDLE handle, size_t enumerationBytes)
-      : handle_(handle), enumerationBytes_(enumerationBytes) {}
+  Win32Manager(ScHandle handle, size_t enumerationBytes)
+      : handle_(std::move(handle)), enumerationBytes_(enumerationBytes) {}
 
   ServiceFailure EnumerateActive(uint32_t& resume, ServicePage& page) override {
     auto buffer = RecordBuffer<ENUM_SERVICE_STATUSW>(enumerationBytes_);
@@ -150,12 +136,12 @@ class Win32Manager : public ServiceManagerHandle {
   }
 
   Opened<ServiceHandle> OpenForChange(const std::string& keyName) override {
-    SC_HANDLE service = OpenServiceW(handle_.get(), Widen(keyName).c_str(),
-                                     SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG);
-    if (service == nullptr) {
+    ScHandle service(OpenServiceW(handle_.get(), Widen(keyName).c_str(),
+                                  SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG));
+    if (!service.valid()) {
       return {nullptr, LastFailure()};
     }
-    return {std::make_unique<Win32Service>(service), ServiceFailure::None};
+    return {std::make_unique<Win32Service>(std::move(service)), ServiceFailure::None};
   }
 
  private:
@@ -166,12 +152,13 @@ class Win32Manager : public ServiceManagerHandle {
 }  // namespace
 
 Opened<ServiceManagerHandle> Win32Services::OpenManager() {
-  SC_HANDLE manager =
-      OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE);
-  if (manager == nullptr) {
+  ScHandle manager(
+      OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
+  if (!manager.valid()) {
     return {nullptr, LastFailure()};
   }
-  return {std::make_unique<Win32Manager>(manager, enumerationBytes_), ServiceFailure::None};
+  return {std::make_unique<Win32Manager>(std::move(manager), enumerationBytes_),
+          ServiceFailure::None};
 }
 
 }  // namespace tarnix

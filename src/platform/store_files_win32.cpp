@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/handles_win32.h"
 #include "base/text_codec.h"
 #include "base/unicode_win32.h"
 #include "platform/store_win32.h"
@@ -10,22 +11,6 @@
 namespace tarnix {
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid())
-      CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
   size_t done = 0;
@@ -55,22 +40,6 @@ class LastErrorKept {
 
  private:
   DWORD error_;
-};
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (valid())
-      FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
 };
 
 // An empty file in the target's folder, or nothing when the folder does not allow one. The

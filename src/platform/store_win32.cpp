@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
+#include "base/handles_win32.h"
 #include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
 #include "platform/registry_keys.h"
@@ -50,19 +52,16 @@ std::string BytesFromString(const std::string& utf8) {
 
 class Win32Key : public RegKey {
  public:
-  explicit Win32Key(HKEY key) : key_(key) {}
-  ~Win32Key() override { RegCloseKey(key_); }
-  Win32Key(const Win32Key&) = delete;
-  Win32Key& operator=(const Win32Key&) = delete;
+  explicit Win32Key(KeyHandle key) : key_(std::move(key)) {}
 
   std::optional<RegValue> ReadValue(const std::string& name) const override {
     std::wstring wideName = Widen(name);
     DWORD type = 0, size = 0;
-    LONG rc = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+    LONG rc = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
     std::string bytes;
     while (rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) {
       bytes.resize(size);
-      rc = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
+      rc = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
                             reinterpret_cast<BYTE*>(bytes.data()), &size);
       if (rc == ERROR_SUCCESS) {
         bytes.resize(size);
@@ -74,7 +73,7 @@ class Win32Key : public RegKey {
 
   StoreResult WriteValue(const std::string& name, const RegValue& value) override {
     std::string bytes = value.IsString() ? BytesFromString(value.data) : value.data;
-    LONG rc = RegSetValueExW(key_, Widen(name).c_str(), 0, value.type,
+    LONG rc = RegSetValueExW(key_.get(), Widen(name).c_str(), 0, value.type,
                              reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size()));
     return Outcome(FailureOfError(static_cast<unsigned long>(rc)),
@@ -83,13 +82,13 @@ class Win32Key : public RegKey {
 
   std::vector<std::string> GetValueNames() const override {
     return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
-      return RegEnumValueW(key_, index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+      return RegEnumValueW(key_.get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
     });
   }
 
   std::vector<NamedValue> ReadValues() const override {
     DWORD count = 0, longestName = 0, longestData = 0;
-    if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+    if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
                          &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
       return {};
     }
@@ -101,7 +100,7 @@ class Win32Key : public RegKey {
       DWORD nameLength = static_cast<DWORD>(name.size());
       DWORD size = static_cast<DWORD>(data.size());
       DWORD type = 0;
-      LONG rc = RegEnumValueW(key_, index, name.data(), &nameLength, nullptr, &type,
+      LONG rc = RegEnumValueW(key_.get(), index, name.data(), &nameLength, nullptr, &type,
                               reinterpret_cast<BYTE*>(data.data()), &size);
       if (rc == ERROR_MORE_DATA) {
         // A value written since the key was measured: grow and ask for it again.
@@ -119,7 +118,7 @@ class Win32Key : public RegKey {
 
   std::optional<size_t> ValueCount() const override {
     DWORD count = 0;
-    if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+    if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
                          nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
       return std::nullopt;
     }
@@ -128,14 +127,14 @@ class Win32Key : public RegKey {
 
   std::vector<std::string> GetKeyNames() const override {
     return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
-      return RegEnumKeyExW(key_, index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+      return RegEnumKeyExW(key_.get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
     });
   }
 
   StoreResult DeleteValue(const std::string& name) override {
-    return Outcome(
-        FailureOfError(static_cast<unsigned long>(RegDeleteValueW(key_, Widen(name).c_str()))),
-        "Cannot delete the registry value " + name);
+    return Outcome(FailureOfError(static_cast<unsigned long>(
+                       RegDeleteValueW(key_.get(), Widen(name).c_str()))),
+                   "Cannot delete the registry value " + name);
   }
 
  private:
@@ -159,7 +158,7 @@ class Win32Key : public RegKey {
     }
   }
 
-  HKEY key_;
+  KeyHandle key_;
 };
 
 bool IsWinIni(const std::string& file) {
@@ -194,34 +193,30 @@ StoreFailure FailureOfError(unsigned long error) {
 
 OpenedKey Win32Store::OpenKey(Root root, const std::string& path, bool create) {
   std::wstring subKey = SubKey(path);
-  HKEY key = nullptr;
+  KeyHandle key;
   LONG rc;
   if (create) {
     rc = RegCreateKeyExW(RootKey(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         kReadWrite, nullptr, &key, nullptr);
+                         kReadWrite, nullptr, key.put(), nullptr);
   } else {
     // Without create, a key that may not be written is still opened for reading; writing to it
     // then fails where it is tried.
-    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite, &key);
+    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite, key.put());
     if (rc == ERROR_ACCESS_DENIED) {
-      rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, &key);
+      rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, key.put());
     }
   }
   if (rc != ERROR_SUCCESS)
     return {
         nullptr,
         {FailureOfError(static_cast<unsigned long>(rc)), OpenKeyFailureText(root, path, create)}};
-  return {std::make_unique<Win32Key>(key), {}};
+  return {std::make_unique<Win32Key>(std::move(key)), {}};
 }
 
 bool Win32Store::KeyExists(Root root, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(RootKey(root), SubKey(path).c_str(), 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
+  KeyHandle key;
+  return RegOpenKeyExW(RootKey(root), SubKey(path).c_str(), 0, KEY_QUERY_VALUE, key.put()) ==
+         ERROR_SUCCESS;
 }
 
 StoreResult Win32Store::DeleteKey(Root root, const std::string& path) {

@@ -1,7 +1,9 @@
 #include "runlists/export.h"
 
+#include <algorithm>
 #include <optional>
 
+#include "base/text_codec.h"
 #include "platform/value_text.h"
 #include "sources/error_box.h"
 #include "sources/loading.h"
@@ -22,27 +24,70 @@ std::string Quoted(const std::string& text) {
   return out + "\"";
 }
 
-// The data after "=": a string in quotes, an expandable string as its code-page bytes with
-// the terminating zero, anything else in the registry editor's typed form.
-std::optional<std::string> DataText(Store& store, const RegValue& value) {
-  if (value.type == regtype::String) {
-    return store.AnsiBytes(Quoted(value.data));
-  }
-  if (value.type == regtype::ExpandString) {
-    auto bytes = store.AnsiBytes(value.data);
-    if (!bytes) {
+// A line break or any other control character would end the line or the string in the file,
+// and let the data say what the next line holds.
+bool HoldsControl(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+// The text's code-page bytes with the terminating zero, in a typed hex form: how the registry
+// editor reads a string it cannot take in quotes.
+std::optional<std::string> HexText(Store& store, const char* form, const std::string& text) {
+  const auto bytes = store.AnsiBytes(text);
+  if (!bytes)
+    return std::nullopt;
+  return form + HexBytes(*bytes + '\0');
+}
+
+// The strings in the code page, each with its zero, as the registry editor reads a REGEDIT4
+// multi-string; the stored UTF-16 would come back as its bytes.
+std::optional<std::string> MultiText(Store& store, const std::string& utf16) {
+  const auto text = Utf16LeToUtf8(utf16);
+  if (!text)
+    return std::nullopt;
+  std::string bytes;
+  size_t start = 0;
+  for (size_t zero = text->find('\0'); zero != std::string::npos;
+       start = zero + 1, zero = text->find('\0', start)) {
+    const auto part = store.AnsiBytes(text->substr(start, zero - start));
+    if (!part)
       return std::nullopt;
-    }
-    return "hex(2):" + HexBytes(*bytes + '\0');
+    bytes += *part + '\0';
   }
-  return ValueText(value);
+  if (start < text->size())
+    return std::nullopt;  // a multi-string always ends in its zeros
+  return "hex(7):" + HexBytes(bytes);
+}
+
+// The data after "=": a plain string in quotes, other strings in the typed hex forms, anything
+// else as the registry editor writes it.
+std::optional<std::string> DataText(Store& store, const RegValue& value) {
+  switch (value.type) {
+    case regtype::String:
+      if (HoldsControl(value.data))
+        return HexText(store, "hex(1):", value.data);
+      return store.AnsiBytes(Quoted(value.data));
+    case regtype::ExpandString:
+      return HexText(store, "hex(2):", value.data);
+    case regtype::MultiString:
+      return MultiText(store, value.data);
+    default:
+      return ValueText(value);
+  }
 }
 
 std::string EntryLine(Workspace& ws, int runList, const NamedValue& entry) {
+  const std::string& place = ws.catalogue.RunList(runList).place;
+  if (HoldsControl(entry.name)) {
+    throw StoreError("The name of the entry \"" + entry.name + "\" of " + place +
+                     " holds a line break or another control character, which a REGEDIT4 file "
+                     "cannot hold. Nothing was written.");
+  }
   const std::optional<std::string> quotedName = ws.store.AnsiBytes(Quoted(entry.name));
   const std::optional<std::string> data = DataText(ws.store, entry.value);
   if (!quotedName || !data) {
-    throw StoreError("The entry \"" + entry.name + "\" of " + ws.catalogue.RunList(runList).place +
+    throw StoreError("The entry \"" + entry.name + "\" of " + place +
                      " holds a character that a REGEDIT4 file cannot hold. Nothing was written.");
   }
   return *quotedName + "=" + *data + "\r\n";

@@ -48,6 +48,10 @@ inline int StandardModalResult(ButtonKind kind) {
   return mr::None;
 }
 
+// The modal result a click of the button sets: its own, else its kind's.
+inline int ModalResultOf(const ButtonSpec& spec) {
+  return spec.modalResult != mr::None ? spec.modalResult : StandardModalResult(spec.kind);
+}
 class Form : public Container {
  public:
   virtual std::string ClassName() const = 0;

@@ -133,6 +133,12 @@ struct ButtonSpec {
   // When set, a click also closes a modally shown form with this result, after onClick.
   int modalResult = 0;
 };
+inline bool IsDefaultButton(const ButtonSpec& spec) {
+  return spec.isDefault || spec.kind == ButtonKind::Ok;
+}
+inline bool IsCancelButton(const ButtonSpec& spec) {
+  return spec.isCancel || spec.kind == ButtonKind::Cancel;
+}
 class Button : public Control {
  public:
   virtual std::string Caption() const = 0;

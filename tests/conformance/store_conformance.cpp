@@ -205,15 +205,6 @@ TEST_P(StoreConformance, NamesAreEnumeratedCompletelyAndDeletedOneByOne) {
   EXPECT_TRUE(OpenScratch("KLine9", false)->GetValueNames().empty());
 }
 
-TEST_P(StoreConformance, LongNamesAndLongDataAreEnumeratedWhole) {
-  const std::string longName(300, 'n');
-  const std::string longData(10000, 'd');
-  auto key = OpenScratch();
-  EXPECT_TRUE(key->WriteString(longName, longData));
-  EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{longName});
-  EXPECT_EQ(key->ReadString(longName), longData);
-}
-
 TEST_P(StoreConformance, ReadValuesGivesEveryValueWithItsTypeInTheOrderOfTheNames) {
   auto key = OpenScratch();
   EXPECT_TRUE(key->ReadValues().empty());

@@ -76,6 +76,12 @@ class StartupGroupTest : public ::testing::Test {
     ASSERT_NE(id, 0) << tarnix::Narrow(name);
     PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
   }
+  // Waits for the line, selects it and edits it as the tool button does.
+  void EditLine(HWND main, const wchar_t* line) {
+    ASSERT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
+    ASSERT_TRUE(SelectLine(list, line));
+    Command(main, L"ToolButton7");
+  }
   void EndWithEsc() {
     PostKey(list, VK_ESCAPE);
     EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
@@ -122,9 +128,7 @@ TEST_F(StartupGroupTest, EditingADamagedShortcutIsToldAndWritesNothing) {
   const auto before = std::filesystem::file_size(link);
   HWND main = Start();
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return ListContains(list, L"E2E Damaged.lnk"); }, kShortTime));
-  ASSERT_TRUE(SelectLine(list, L"E2E Damaged.lnk"));
-  Command(main, L"ToolButton7");
+  EditLine(main, L"E2E Damaged.lnk");
   HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"Cannot read the shortcut " + link);
@@ -143,10 +147,7 @@ TEST_F(StartupGroupTest, EditChangesTheArgumentsAndDeleteRemovesTheShortcut) {
   ASSERT_TRUE(shortcuts.WriteShortcut(tarnix::Narrow(link), made));
   HWND main = Start();
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return ListContains(list, L"E2E Notes.lnk"); }, kShortTime));
-
-  ASSERT_TRUE(SelectLine(list, L"E2E Notes.lnk"));
-  Command(main, L"ToolButton7");
+  EditLine(main, L"E2E Notes.lnk");
   HWND dialog = WaitForWindow(process->Id(), L"TfrmLink", kShortTime);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(dialog), L"Shortcut properties");

@@ -18,6 +18,7 @@
 namespace tarnix {
 
 inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr unsigned kErrorBox = ui::mb::Ok | ui::mb::IconStop;
 inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
 // Answers the welcome window of a first launch with OK, without the autostart entry, which
@@ -67,6 +68,17 @@ class AppTest : public ::testing::Test {
     const auto& shown = toolkit.Messages();
     return std::any_of(shown.begin(), shown.end(),
                        [&](const ui::headless::MessageRecord& m) { return m.text == text; });
+  }
+  // Whether a box with this text, caption and style was shown; the boxes shown when not.
+  ::testing::AssertionResult Showed(const std::string& text, const std::string& caption,
+                                    unsigned style) const {
+    std::string shown;
+    for (const auto& m : toolkit.Messages()) {
+      if (m.text == text && m.caption == caption && m.style == style)
+        return ::testing::AssertionSuccess();
+      shown += "\n  " + m.caption + " | " + m.text + " | " + std::to_string(m.style);
+    }
+    return ::testing::AssertionFailure() << "shown:" << shown;
   }
   const ui::headless::MessageRecord* Shown(const std::string& text) const {
     for (const auto& m : toolkit.Messages()) {

@@ -62,10 +62,7 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
 TEST_F(ProgramTest, UninstallDeclinedGivesANormalStart) {
   toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
   Start({"\\u"});
-  const MessageRecord* asked = Shown(kUninstallQuestion);
-  ASSERT_NE(asked, nullptr);
-  EXPECT_EQ(asked->caption, "Attention!");
-  EXPECT_EQ(asked->style, 0x31u);
+  EXPECT_TRUE(Showed(kUninstallQuestion, "Attention!", 0x31));
   EXPECT_FALSE(toolkit.Terminated());
   EXPECT_TRUE(MainForm().Visible());
 }
@@ -119,10 +116,7 @@ TEST_F(ProgramTest, EscInATextPageAsksToSaveAndNoKeepsTheFiles) {
     TypeText(MainForm(), "typed ");
     PressKey(MainForm(), ui::vk::Escape);
   });
-  const MessageRecord* asked = Shown(kSaveQuestion);
-  ASSERT_NE(asked, nullptr);
-  EXPECT_EQ(asked->caption, "Attention!");
-  EXPECT_EQ(asked->style, 0x44u);
+  EXPECT_TRUE(Showed(kSaveQuestion, "Attention!", 0x44));
   EXPECT_TRUE(toolkit.Terminated());
   EXPECT_EQ(store.FileBytes("C:\\WINDOWS\\winstart.bat"), "stored\r\n");
 }
@@ -161,67 +155,47 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
   });
   p.Run({});
   EXPECT_TRUE(WasShown(kSaveQuestion));
-  const MessageRecord* error = Shown("win.ini is locked");
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(error->style, 0x10u);
+  EXPECT_TRUE(Showed("win.ini is locked", "Tarnix2", kErrorBox));
   EXPECT_TRUE(toolkit.Terminated());
 }
 
-// Every way of leaving with edited texts asks exactly once.
-TEST_F(ProgramTest, LeavingWithEditsAsksOnceByEveryWay) {
+// Every way of leaving asks exactly once when a text was edited, and nothing when none was.
+TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
   const std::function<void(Tmform&)> ways[] = {
       [](Tmform& m) { PressKey(*m.form, ui::vk::Escape); },
       [](Tmform& m) {
         PressKey(*m.form, ui::vk::Key('X'), {false, false, true});
       },
-      [](Tmform& m) { Click(*m.ToolButton14); },
-      [](Tmform& m) { CloseBox(*m.form); },
-  };
-  for (const auto& leave : ways) {
-    MemoryStore fresh;
-    HeadlessToolkit kit;
-    kit.SetAutoAcknowledge(true);
-    {
-      Program p(fresh, kit);
-      AnswerWelcomeWindow(kit);
-      kit.AnswerNextMessageBox(ui::mb::IdNo);
-      kit.OnRun([&] {
-        SelectPage(*p.mform.PageControl1, 2);
-        Focus(*p.mform.config);
-        TypeText(*p.mform.form, "typed");
-        kit.TakeMessages();
-        leave(p.mform);
-      });
-      p.Run({});
-      EXPECT_TRUE(kit.Terminated());
-    }
-    const auto& shown = kit.Messages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, kSaveQuestion);
-    EXPECT_FALSE(fresh.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
-  }
-}
-
-TEST_F(ProgramTest, LeavingUneditedAsksNothingByEveryWay) {
-  const std::function<void(Tmform&)> ways[] = {
-      [](Tmform& m) { PressKey(*m.form, ui::vk::Escape); },
       [](Tmform& m) { Click(FindMenuItem(*m.form, "N6")); },
       [](Tmform& m) { Click(*m.ToolButton14); },
       [](Tmform& m) { CloseBox(*m.form); },
   };
-  for (const auto& leave : ways) {
-    MemoryStore fresh;
-    HeadlessToolkit kit;
-    kit.SetAutoAcknowledge(true);
-    Program p(fresh, kit);
-    AnswerWelcomeWindow(kit);
-    kit.OnRun([&] {
-      kit.TakeMessages();
-      leave(p.mform);
-    });
-    p.Run({});
-    EXPECT_TRUE(kit.Terminated());
-    EXPECT_TRUE(kit.Messages().empty());
+  for (const bool edited : {true, false}) {
+    for (const auto& leave : ways) {
+      MemoryStore fresh;
+      HeadlessToolkit kit;
+      kit.SetAutoAcknowledge(true);
+      {
+        Program p(fresh, kit);
+        AnswerWelcomeWindow(kit);
+        if (edited)
+          kit.AnswerNextMessageBox(ui::mb::IdNo);
+        kit.OnRun([&] {
+          SelectPage(*p.mform.PageControl1, 2);
+          Focus(*p.mform.config);
+          if (edited)
+            TypeText(*p.mform.form, "typed");
+          kit.TakeMessages();
+          leave(p.mform);
+        });
+        p.Run({});
+        EXPECT_TRUE(kit.Terminated());
+      }
+      const std::vector<MessageRecord> asked = kit.Messages();
+      EXPECT_EQ(asked.size(), edited ? 1u : 0u);
+      EXPECT_TRUE(asked.empty() || asked[0].text == kSaveQuestion);
+      EXPECT_FALSE(fresh.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
+    }
   }
 }
 

@@ -53,8 +53,10 @@ TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
   store.SetString(Root::CurrentUser, kRunKey, "Dir\\\"Q\" é", "\"C:\\a b\\x.exe\" /é");
   store.SetValue(Root::CurrentUser, kRunKey, "Exp", {regtype::ExpandString, "%A%\\é"});
   store.SetValue(Root::CurrentUser, kRunKey, "Num", {regtype::Dword, std::string("\x2a\0\0\0", 4)});
+  // "é", "two" as the registry keeps a multi-string: UTF-16, each with its zero, one more zero.
   store.SetValue(Root::CurrentUser, kRunKey, "Multi",
-                 {regtype::MultiString, std::string("a\0\0", 3)});
+                 {regtype::MultiString, std::string("\xE9\0\0\0t\0w\0o\0\0\0\0\0", 14)});
+  store.SetString(Root::CurrentUser, kRunKey, "Lines", "a.exe\r\n@=dword:00000001");
   store.SetString(Root::CurrentUser, kRunKey, "Empty", "");
   WhileRunning([&] { ExportByToolbar(); });
   EXPECT_EQ(File(), kHeader + kMachineRun + "\"Tray\"=\"C:\\\\Tools\\\\tray.exe\"\r\n\r\n" +
@@ -63,7 +65,9 @@ TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
                         "\"Dir\\\\\\\"Q\\\" \xE9\"=\"\\\"C:\\\\a b\\\\x.exe\\\" /\xE9\"\r\n"
                         "\"Exp\"=hex(2):25,41,25,5c,e9,00\r\n"
                         "\"Num\"=dword:0000002a\r\n"
-                        "\"Multi\"=hex(7):61,00,00\r\n"
+                        "\"Multi\"=hex(7):e9,00,74,77,6f,00,00\r\n"
+                        "\"Lines\"=hex(1):61,2e,65,78,65,0d,0a,40,3d,64,77,6f,72,64,3a,30,30,30,"
+                        "30,30,30,30,31,00\r\n"
                         "\"Empty\"=\"\"\r\n\r\n");
 }
 
@@ -130,6 +134,20 @@ TEST_F(ExportTest, AnEntryTheCodePageCannotHoldIsNamedAndTheOldFileKept) {
             "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run "
             "holds a character that a REGEDIT4 file cannot hold. Nothing was written.");
   EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::IconStop);
+  EXPECT_EQ(File(), "old");
+}
+
+// A name ends where its quotes end: one that holds a line break cannot be written at all.
+TEST_F(ExportTest, ANameWithALineBreakIsNamedAndTheOldFileKept) {
+  store.AddFile(kFile, "old");
+  store.SetString(Root::CurrentUser, kRunKey, "Two\r\n[HKEY_LOCAL_MACHINE\\X]", "x.exe");
+  WhileRunning([&] {
+    toolkit.TakeMessages();
+    ExportByToolbar();
+  });
+  ASSERT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_NE(toolkit.Messages()[0].text.find("holds a line break or another control character"),
+            std::string::npos);
   EXPECT_EQ(File(), "old");
 }
 

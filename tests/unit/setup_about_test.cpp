@@ -1,4 +1,4 @@
-// The about box: its texts, its two addresses opened through the shell, and its OK.
+// The about box: its two addresses opened through the shell, and its OK.
 #include "setup/about.h"
 #include "unit/app_fixture.h"
 
@@ -23,15 +23,8 @@ class AboutTest : public AppTest {
   bool shown = false;
 };
 
-TEST_F(AboutTest, ShowsTheProductItsVersionAndTheMaker) {
+TEST_F(AboutTest, OkClosesTheBox) {
   WithAboutBox([](TAboutBox& box) {
-    EXPECT_EQ(box.form->Caption(), "About Tarnix");
-    EXPECT_EQ(box.Label1->Caption(), "Tarnix II");
-    EXPECT_EQ(box.Version->Caption(), "Version 2.02");
-    EXPECT_FALSE(box.Label2->Caption().empty());
-    EXPECT_EQ(box.ImageList1->Count(), 2);
-    EXPECT_EQ(box.ImageList1->Width(), 200);
-    EXPECT_EQ(box.ToolBar1->ButtonCount(), 2);
     Click(*box.OKButton);
     EXPECT_FALSE(box.form->Visible());
   });
@@ -58,10 +51,7 @@ TEST_F(AboutTest, TheButtonsOpenTheWebPageAndAMailMaximised) {
 TEST_F(AboutTest, AnAddressThatCannotBeOpenedIsSaid) {
   toolkit.SetShellExecuteResult(31);  // no program is associated with the address
   WithAboutBox([](TAboutBox& box) { Click(*box.ToolButton2); });
-  const auto* error = Shown("Cannot open mailto:tarnix@movenda.example");
-  ASSERT_NE(error, nullptr);
-  EXPECT_EQ(error->caption, "Error!");
-  EXPECT_EQ(error->style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("Cannot open mailto:tarnix@movenda.example", "Error!", kErrorBox));
 }
 
 }  // namespace

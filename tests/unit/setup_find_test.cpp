@@ -153,13 +153,5 @@ TEST_F(FindTest, EscAndCancelHideTheWindowAndKeepTheSearch) {
   });
 }
 
-TEST_F(FindTest, TheWindowHasItsCaptionsAndSize) {
-  Create();
-  EXPECT_EQ(Find().form->Caption(), "Find");
-  EXPECT_EQ(Find().bbtFind->Caption(), "&Find");
-  EXPECT_EQ(Find().bbtNext->Caption(), "Find &Next (F3)");
-  EXPECT_EQ(Find().BitBtn3->Caption(), "&Cancel");
-}
-
 }  // namespace
 }  // namespace tarnix

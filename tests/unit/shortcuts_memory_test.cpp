@@ -1,5 +1,4 @@
-// The memory shortcuts: the shared suite, and what only they keep or suffer (every property of
-// a shortcut, the store's injected faults).
+// The memory shortcuts: the shared suite, and the store's injected faults acting on them.
 #include <gtest/gtest.h>
 
 #include "conformance/shortcut_conformance.h"
@@ -31,38 +30,10 @@ INSTANTIATE_TEST_SUITE_P(Memory, ShortcutConformance,
                                                        &MakeMemoryShortcutTarget}),
                          ShortcutParamName);
 
-class MemoryShortcutsTest : public ::testing::Test {
- protected:
-  MemoryShortcutsTest() { store.AddFolder("C:\\Links"); }
+TEST(MemoryShortcutsTest, TheStoresFileFaultsActOnShortcuts) {
   MemoryStore store;
+  store.AddFolder("C:\\Links");
   MemoryShortcuts shortcuts{store};
-};
-
-TEST_F(MemoryShortcutsTest, AnUpdateKeepsIconShowCommandAndHotKey) {
-  ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Tool.lnk", Decorated()));
-  ShortcutProperties change;
-  change.arguments = "-b";
-  change.description = "Tool.lnk";
-  ASSERT_TRUE(shortcuts.UpdateShortcut("C:\\Links\\Tool.lnk", change));
-  MemoryShortcut expected = Decorated();
-  expected.arguments = "-b";
-  expected.description = "Tool.lnk";
-  EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Tool.lnk"), expected);
-}
-
-TEST_F(MemoryShortcutsTest, AWriteStartsFromNothing) {
-  ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Tool.lnk", Decorated()));
-  ShortcutProperties fresh;
-  fresh.target = "C:\\Tools\\other.exe";
-  fresh.description = "Tool";
-  ASSERT_TRUE(shortcuts.WriteShortcut("C:\\Links\\Tool.lnk", fresh));
-  MemoryShortcut expected;
-  expected.target = "C:\\Tools\\other.exe";
-  expected.description = "Tool";
-  EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Tool.lnk"), expected);
-}
-
-TEST_F(MemoryShortcutsTest, TheStoresFileFaultsActOnShortcuts) {
   ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Tool.lnk", Decorated()));
   store.SetFileFault("C:\\Links\\Tool.lnk", FileFault::Unreadable);
   EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Tool.lnk"), std::nullopt);
@@ -73,22 +44,6 @@ TEST_F(MemoryShortcutsTest, TheStoresFileFaultsActOnShortcuts) {
   store.ClearFaults();
   EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Tool.lnk"), Decorated());
   EXPECT_EQ(shortcuts.WriteAttempts(), 2);
-}
-
-TEST_F(MemoryShortcutsTest, TextWithLineBreaksAndDigitsSurvives) {
-  MemoryShortcut odd = Decorated();
-  odd.arguments = "12:\n34:\r\n";
-  odd.description = "";
-  ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Odd.lnk", odd));
-  EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Odd.lnk"), odd);
-}
-
-TEST_F(MemoryShortcutsTest, ATruncatedFileIsNoShortcut) {
-  ASSERT_TRUE(shortcuts.Plant("C:\\Links\\Tool.lnk", Decorated()));
-  std::string bytes = *store.FileBytes("C:\\Links\\Tool.lnk");
-  store.AddFile("C:\\Links\\Cut.lnk", bytes.substr(0, bytes.size() - 3));
-  EXPECT_EQ(shortcuts.Inspect("C:\\Links\\Cut.lnk"), std::nullopt);
-  EXPECT_EQ(shortcuts.ReadShortcut("C:\\Links\\Cut.lnk"), std::nullopt);
 }
 
 }  // namespace

@@ -23,10 +23,7 @@ TEST_F(DeleteTest, OkDeletesTheFileAndTakesItsLine) {
   LoadWithNotes();
   toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Delete();
-  const auto* box = Shown(kSureNotes);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->caption, "Attention!");
-  EXPECT_EQ(box->style, ui::mb::OkCancel | ui::mb::IconWarning);
+  EXPECT_TRUE(Showed(kSureNotes, "Attention!", ui::mb::OkCancel | ui::mb::IconWarning));
   EXPECT_EQ(List().Items(), std::vector<std::string>{"readme.txt"});
   EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), std::nullopt);
   EXPECT_EQ(store.FileBytes(UserFile("readme.txt")), "text");
@@ -66,10 +63,7 @@ TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndIsReported) {
   store.SetFileFault(UserFile("Notes.lnk"), FileFault::Locked);
   toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Delete();
-  const auto* box = Shown("Cannot delete " + UserFile("Notes.lnk"));
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->caption, "Error!");
-  EXPECT_EQ(box->style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("Cannot delete " + UserFile("Notes.lnk"), "Error!", kErrorBox));
   EXPECT_EQ(List().Count(), 2);
   store.ClearFaults();
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
@@ -172,9 +166,7 @@ TEST_F(AddTest, AShortcutThatCannotBeWrittenIsReportedAndTheListStays) {
   store.SetFileFault(UserFile("Mail.lnk"), FileFault::Uncreatable);
   dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
   Add();
-  const auto* box = Shown("Cannot write the shortcut " + UserFile("Mail.lnk"));
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->caption, "Error!");
+  EXPECT_TRUE(Showed("Cannot write the shortcut " + UserFile("Mail.lnk"), "Error!", kErrorBox));
   EXPECT_EQ(List().Count(), 0);
   EXPECT_EQ(dialog.cleared, 0);
 }

@@ -71,78 +71,51 @@ TEST_F(EditTest, OtherFilesAreRefusedAndLeftAlone) {
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
 }
 
-TEST_F(EditTest, OkWithoutChangesRewritesOnlyTheDescription) {
-  LoadWith("Notes.lnk");
-  const int before = shortcuts.WriteAttempts();
-  ShowThenPress("bbtSave");
-  Edit();
-  EXPECT_EQ(shortcuts.WriteAttempts(), before + 1);
-  MemoryShortcut expected = Decorated();
-  expected.description = "Notes.lnk";
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), expected);
-}
-
-// Icon, show command and hot key are none of the dialog's business: an edit keeps them.
-TEST_F(EditTest, AnEditChangesWhatTheDialogChangedAndKeepsTheRest) {
-  LoadWith("Notes.lnk");
-  ShowThenPress("bbtSave", "-b --quiet");
-  Edit();
-  MemoryShortcut expected = Decorated();
-  expected.arguments = "-b --quiet";
-  expected.description = "Notes.lnk";
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), expected);
-}
-
-TEST_F(EditTest, EmptiedFieldsAreWrittenEmpty) {
-  LoadWith("Notes.lnk");
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
-    Get<ui::EditBox>(f, "edtArg").SetText("");
-    Get<ui::EditBox>(f, "edtDir").SetText("");
-    Click(Get<ui::Button>(f, "bbtSave"));
-  });
-  Edit();
-  auto written = shortcuts.Inspect(UserFile("Notes.lnk"));
-  ASSERT_TRUE(written.has_value());
-  EXPECT_EQ(written->arguments, "");
-  EXPECT_EQ(written->workingDirectory, "");
-  EXPECT_EQ(written->target, "C:\\Tools\\notes.exe");
-}
-
-TEST_F(EditTest, TheCloseBoxSavesLikeOk) {
-  LoadWith("Notes.lnk");
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
-    Get<ui::EditBox>(f, "edtArg").SetText("-closed");
-    CloseBox(f);
-  });
-  Edit();
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->arguments, "-closed");
-}
-
-TEST_F(EditTest, EnterSavesAndEscCancels) {
-  LoadWith("Notes.lnk");
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
-    Get<ui::EditBox>(f, "edtArg").SetText("-escaped");
-    PressKey(f, ui::vk::Escape);
-  });
-  Edit();
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), Decorated());
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
-    Focus(Get<ui::EditBox>(f, "edtArg"));
-    Get<ui::EditBox>(f, "edtArg").SetText("-entered");
-    PressKey(f, ui::vk::Return);
-  });
-  Edit();
-  EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk"))->arguments, "-entered");
-}
-
-TEST_F(EditTest, CancelWritesNothing) {
-  LoadWith("Notes.lnk");
-  const auto bytes = store.FileBytes(UserFile("Notes.lnk"));
-  const int before = shortcuts.WriteAttempts();
-  ShowThenPress("bbtCanc", "-changed");
-  Edit();
-  EXPECT_EQ(shortcuts.WriteAttempts(), before);
-  EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), bytes);
+// Each way of leaving the dialog, and what the shortcut then holds: OK, Enter and the close box
+// change only the fields whose text changed, plus the description (icon, show command and hot
+// key are none of the dialog's business); Cancel and Esc write nothing.
+TEST_F(EditTest, EachWayOfLeavingTheDialogWritesWhatItShould) {
+  enum Way { kOk, kEnter, kCloseBox, kEsc, kCancel };
+  const struct {
+    Way way;
+    const char *arguments, *folder;  // typed into the dialog; null: left as shown
+    bool writes;
+  } cases[] = {{kOk, nullptr, nullptr, true},
+               {kOk, "-b --quiet", nullptr, true},
+               {kOk, "", "", true},
+               {kCloseBox, "-closed", nullptr, true},
+               {kEnter, "-entered", nullptr, true},
+               {kEsc, "-escaped", nullptr, false},
+               {kCancel, "-changed", nullptr, false}};
+  for (const auto& c : cases) {
+    LoadWith("Notes.lnk");
+    const auto bytes = store.FileBytes(UserFile("Notes.lnk"));
+    const int writes = shortcuts.WriteAttempts();
+    toolkit.OnModal("TfrmLink", [&c](ui::Form& f) {
+      Focus(Get<ui::EditBox>(f, "edtArg"));
+      if (c.arguments)
+        Get<ui::EditBox>(f, "edtArg").SetText(c.arguments);
+      if (c.folder)
+        Get<ui::EditBox>(f, "edtDir").SetText(c.folder);
+      if (c.way == kOk || c.way == kCancel)
+        Click(Get<ui::Button>(f, c.way == kOk ? "bbtSave" : "bbtCanc"));
+      else if (c.way == kCloseBox)
+        CloseBox(f);
+      else
+        PressKey(f, c.way == kEnter ? ui::vk::Return : ui::vk::Escape);
+    });
+    Edit();
+    MemoryShortcut expected = Decorated();
+    if (c.writes) {
+      expected.description = "Notes.lnk";
+      expected.arguments = c.arguments ? c.arguments : expected.arguments;
+      expected.workingDirectory = c.folder ? c.folder : expected.workingDirectory;
+    } else {
+      EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), bytes) << c.way;
+    }
+    EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), expected) << c.way;
+    EXPECT_EQ(shortcuts.WriteAttempts(), writes + (c.writes ? 1 : 0)) << c.way;
+  }
 }
 
 // A cancelled close clears the flag, and the next edit starts from "save" again.
@@ -176,10 +149,7 @@ TEST_F(EditTest, AShortcutThatCannotBeWrittenIsReported) {
   store.SetFileFault(UserFile("Notes.lnk"), FileFault::Uncreatable);
   ShowThenPress("bbtSave", "-b");
   Edit();
-  const auto* box = Shown("Cannot write the shortcut " + UserFile("Notes.lnk"));
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->caption, "Error!");
-  EXPECT_EQ(box->style, ui::mb::Ok | ui::mb::IconStop);
+  EXPECT_TRUE(Showed("Cannot write the shortcut " + UserFile("Notes.lnk"), "Error!", kErrorBox));
   store.ClearFaults();
   EXPECT_EQ(shortcuts.Inspect(UserFile("Notes.lnk")), Decorated());
 }

@@ -280,33 +280,6 @@ TEST_P(FormsAtEveryDpi, EveryControlTakesTheMouseAtItsCentre) {
   EXPECT_GT(checked, 20);
 }
 
-// Written as report_window_<dpi>.bmp beside the test, to look at, with the shields a standard
-// user sees.
-TEST_P(FormsAtEveryDpi, ScreenshotOfTheReportWindow) {
-  TForm1& report = program->Form1;
-  report.SetHeading("Registry HKEY_CURRENT_USER\\...\\Run");
-  report.SetList({{"Tarnix2=C:\\Program Files\\Tarnix2\\tarnix2.exe /c", ChangeMark::Unchanged},
-                  {"Updater=C:\\Tools\\update.exe", ChangeMark::Added},
-                  {"Mouse=C:\\Windows\\mouse.exe", ChangeMark::Deleted}});
-  report.BitBtn2->SetShield(true);
-  report.btnSave->SetShield(true);
-  report.form->Show();
-  HWND window = dynamic_cast<ui::win32::Win32Form&>(*report.form).Hwnd();
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  DWORD start = GetTickCount();
-  MSG msg;
-  while (GetTickCount() - start < 500) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(20);
-  }
-  EXPECT_TRUE(
-      ui::testing::SaveScreenshot(window, "report_window_" + std::to_string(GetParam()) + ".bmp"));
-  report.form->Hide();
-}
-
 INSTANTIATE_TEST_SUITE_P(Dpi, FormsAtEveryDpi, ::testing::ValuesIn(kDpis));
 
 }  // namespace

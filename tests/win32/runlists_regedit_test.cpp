@@ -37,6 +37,16 @@ std::vector<Seed> Seeds() {
       {Root::CurrentUser, kRun, "RT expandable", {regtype::ExpandString, "%SystemRoot%\\é.exe"}},
       {Root::CurrentUser, kRun, "RT empty", {regtype::String, ""}},
       {Root::CurrentUser, kRun, "RT number", {regtype::Dword, std::string("\x2a\0\0\0", 4)}},
+      {Root::CurrentUser,
+       kRun,
+       "RT multi",
+       {regtype::MultiString, std::string("o\0n\0e\0\0\0t\0w\0o\0\0\0\0\0", 18)}},
+      // Data that would end its line and add one of its own if it were written as it stands.
+      {Root::CurrentUser, kRun, "RT lines", {regtype::String, "C:\\b.exe\r\n@=dword:00000001"}},
+      {Root::CurrentUser,
+       kRun,
+       "RT key line",
+       {regtype::String, "x.exe\r\n[HKEY_CURRENT_USER\\Software\\RT]\r\n\"RT\"=\"y\""}},
       {Root::LocalMachine, kRun, "RT machine", {regtype::String, "m.exe"}},
       {Root::LocalMachine, kRunServices, "RT service \\ é", {regtype::String, "s.exe \"q\""}},
   };
@@ -132,6 +142,9 @@ TEST_F(RegeditRoundTrip, TheRegistryEditorRestoresEveryNameCommandAndType) {
     EXPECT_EQ(back->type, seed.value.type) << seed.name;
     EXPECT_EQ(back->data, seed.value.data) << seed.name;
   }
+  // No value's data made a key or an entry of its own.
+  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, "\\Software\\RT"));
+  EXPECT_FALSE(store.OpenKey(Root::CurrentUser, kRun, false)->ReadValue(""));
   DeleteFileW(Widen(path).c_str());
 }
 

@@ -132,13 +132,6 @@ TEST(StoreWin32, StringDataOfOtherToolsIsReadWithinItsBytes) {
   EXPECT_EQ(key->ReadString("Nothing"), "");
 }
 
-TEST(StoreWin32, ExpandableValuesAreReadUnexpanded) {
-  Win32Target target;
-  auto key = target.store().OpenKey(Root::CurrentUser, target.scratchKey(), false);
-  EXPECT_TRUE(key->WriteValue("Tool", RegValue{regtype::ExpandString, "%SystemRoot%\\tool.exe"}));
-  EXPECT_EQ(key->ReadString("Tool"), "%SystemRoot%\\tool.exe");
-}
-
 // A file that cannot be replaced keeps its content, and the temporary file is gone again.
 TEST(StoreWin32, FailedReplacementLeavesTheFileAndNoTemporaryFile) {
   Win32Target target;
@@ -178,22 +171,6 @@ TEST(StoreWin32, FilesInLongFoldersAreReplacedToo) {
   ASSERT_TRUE(store.SaveLines(path, {"FILES=40"}));
   EXPECT_EQ(store.ReadBytes(path), "FILES=40\r\n");
   EXPECT_EQ(Names(store, folder), std::vector<std::string>{"config.sys"});
-}
-
-TEST(StoreWin32, ScratchPlacesAreRemovedWithTheTarget) {
-  std::string key, folder;
-  {
-    Win32Target target;
-    key = target.scratchKey();
-    folder = target.scratchFolder();
-    EXPECT_TRUE(
-        target.store().OpenKey(Root::CurrentUser, key + "\\Deep", true)->WriteString("v", "1"));
-    EXPECT_TRUE(target.store().WriteBytes(folder + "\\a.txt", "x"));
-    ASSERT_TRUE(target.store().KeyExists(Root::CurrentUser, key));
-  }
-  Win32Store store;
-  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, key));
-  EXPECT_EQ(store.GetFileAttributes(folder), kInvalidAttributes);
 }
 
 // win.ini's load and run live in the registry on NT; the profile functions must still reach

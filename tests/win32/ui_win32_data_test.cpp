@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "conformance/ui_conformance.h"
 #include "ui/win32/win32_find.h"
-#include "win32/ui_win32_form.h"
 #include "win32/ui_win32_support.h"
 
 namespace tarnix::ui::testing {

@@ -71,21 +71,6 @@ inline void PostKey(HWND target, int key, bool alt = false) {
                KeyFlags(key) | altFlag | static_cast<LPARAM>(0xC0000000u));
 }
 
-// Holds Ctrl down for this thread's key state while alive.
-class CtrlHeld {
- public:
-  CtrlHeld() { Set(0x80); }
-  ~CtrlHeld() { Set(0); }
-
- private:
-  static void Set(BYTE state) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
-    SetKeyboardState(keys);
-  }
-};
-
 inline std::wstring TextOf(HWND hwnd) {
   wchar_t text[1024] = {};
   SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
@@ -111,34 +96,38 @@ inline HWND WaitForWindow(const wchar_t* windowClass, const wchar_t* title,
   return nullptr;
 }
 
-// What a message box showed.
+// What a message box showed: the style bits rebuilt from its buttons and icon.
 struct ShownBox {
   bool seen = false;
   HWND owner = nullptr;
-  std::wstring text;
-  bool hasCancel = false, hasYes = false, hasIcon = false;
-  HICON icon = nullptr;
+  std::wstring text, caption;
+  unsigned style = 0;
 };
 
-// Waits for the message box with this caption, reads it and presses one of its buttons.
+// Waits for a message box with this caption (any when null), reads it, presses one of its
+// buttons and waits until it has gone.
 inline ShownBox AnswerBox(const wchar_t* caption, int button, DWORD milliseconds = 5000) {
-  ShownBox shown;
   HWND box = WaitForWindow(L"#32770", caption, milliseconds);
   if (!box)
-    return shown;
-  shown.seen = true;
-  shown.owner = GetWindow(box, GW_OWNER);
-  shown.text = TextOf(GetDlgItem(box, 0xFFFF));
-  shown.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-  shown.hasYes = GetDlgItem(box, IDYES) != nullptr;
+    return {};
+  const unsigned buttons = GetDlgItem(box, IDYES)      ? mb::YesNo
+                           : GetDlgItem(box, IDCANCEL) ? mb::OkCancel
+                                                       : mb::Ok;
+  ShownBox shown{true, GetWindow(box, GW_OWNER), TextOf(GetDlgItem(box, 0xFFFF)), TextOf(box),
+                 buttons};
   // The icon's control ID: 0x14 on Windows, 0x440 (stc1) in Wine's template.
-  HWND icon = GetDlgItem(box, 0x0014);
-  if (!icon)
-    icon = GetDlgItem(box, 0x0440);
-  shown.hasIcon = icon != nullptr && IsWindowVisible(icon);
-  if (shown.hasIcon)
-    shown.icon = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
+  HWND icon = GetDlgItem(box, 0x0014) ? GetDlgItem(box, 0x0014) : GetDlgItem(box, 0x0440);
+  const auto drawn = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
+  const std::pair<LPCWSTR, unsigned> icons[] = {{IDI_HAND, mb::IconStop},
+                                                {IDI_QUESTION, mb::IconQuestion},
+                                                {IDI_EXCLAMATION, mb::IconWarning},
+                                                {IDI_ASTERISK, mb::IconInfo}};
+  for (const auto& [id, bits] : icons) {
+    if (icon && IsWindowVisible(icon) && drawn == LoadIconW(nullptr, id))
+      shown.style |= bits;
+  }
   PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+  for (int wait = 0; wait < 250 && IsWindowVisible(box); ++wait) Sleep(20);
   return shown;
 }
 

@@ -3,6 +3,7 @@
 #include "fakes/headless/headless_controls.h"
 #include "fakes/headless/headless_form.h"
 #include "fakes/headless/utf8_chars.h"
+#include "ui/key_routing.h"
 
 namespace tarnix::ui::headless {
 
@@ -45,97 +46,51 @@ int CharOf(int vk, ShiftState shift) {
   return 0;
 }
 
-// The menu item that the key's shortcut chooses: the focused control's pop-up menu first.
-HeadlessMenuItem* ShortcutItem(HeadlessForm& form, const Shortcut& shortcut) {
-  if (Node* focused = form.ActiveNode()) {
-    auto* popup = dynamic_cast<HeadlessPopupMenu*>(focused->AsControl().GetPopupMenu());
-    if (popup != nullptr) {
-      if (HeadlessMenuItem* item = popup->Items().FindShortcut(shortcut))
-        return item;
-    }
-  }
-  HeadlessMenuItem* item = nullptr;
-  if (form.MainMenuOf() != nullptr)
-    item = form.MainMenuOf()->Items().FindShortcut(shortcut);
-  return item;
-}
-
-void FormKeyDown(HeadlessForm& form, int& key, ShiftState shift) {
-  if (!form.Spec().keyPreview || !form.onFormKeyDown)
-    return;
-  auto handler = form.onFormKeyDown;
-  form.Fire([&] { handler(key, shift); });
-}
-
-void FormKeyPress(HeadlessForm& form, int& ch) {
-  if (!form.Spec().keyPreview || !form.onFormKeyPress)
-    return;
-  auto handler = form.onFormKeyPress;
-  form.Fire([&] { handler(ch); });
-}
-
-void ClickIfAny(HeadlessButton* button) {
+void ClickIfAny(Node* button) {
   if (button != nullptr)
     button->UserClick();
 }
 
-// What the form and the focused control do with a key that no handler consumed.
-void DefaultAction(HeadlessForm& form, Node* focused, int vk, ShiftState shift, int ch) {
-  bool plain = !shift.ctrl && !shift.alt;
-  if (vk == vk::Tab && plain) {
-    form.SelectNext(!shift.shift);
-  } else if (vk == vk::Return && focused != nullptr && focused->IsPushButton()) {
-    focused->UserClick();
-  } else if (vk == vk::Return && focused != nullptr && focused->WantsReturn()) {
-    focused->TypeChar(ch);
-  } else if (vk == vk::Return) {
-    ClickIfAny(form.DefaultButton());
-  } else if (vk == vk::Escape) {
-    ClickIfAny(form.CancelButton());
-  } else if (vk == vk::Space && focused != nullptr && focused->ClickedBySpace()) {
-    focused->UserClick();
-  } else if (focused != nullptr && !focused->DefaultKey(vk, shift) && ch != 0) {
-    focused->TypeChar(ch);
+// A key's way through a headless form, with the control that had the focus when it came.
+class HeadlessKeySteps final : public KeySteps {
+ public:
+  explicit HeadlessKeySteps(HeadlessForm& form) : form_(form), focused_(form.ActiveNode()) {}
+  Toolkit& Kit() override { return form_.Toolkit(); }
+  Form& KeyForm() override { return form_; }
+  const FormSpec& Spec() const override { return form_.Spec(); }
+  int CloseCount() const override { return form_.CloseCount(); }
+  Control* Focused() override { return focused_ ? &focused_->AsControl() : nullptr; }
+  PopupMenu* FocusedPopup() override {
+    return focused_ ? focused_->AsControl().GetPopupMenu() : nullptr;
   }
-}
+  MainMenu* Menu() override { return form_.MainMenuOf(); }
+  void MoveFocus(bool backwards) override { form_.SelectNext(!backwards); }
+  bool FocusTakesReturn() override { return focused_ && focused_->WantsReturn(); }
+  void PressDefault() override {
+    ClickIfAny(focused_ && focused_->IsPushButton() ? focused_ : form_.DefaultButton());
+  }
+  void PressCancel() override { ClickIfAny(form_.CancelButton()); }
+  Node* FocusedNode() const { return focused_; }
 
-bool IsHelpKey(int vk, ShiftState shift) {
-  return vk == vk::F1 && !shift.shift && !shift.ctrl && !shift.alt;
-}
+ private:
+  HeadlessForm& form_;
+  Node* focused_;
+};
 
 // One keystroke: vk 0 for a character that no key of its own makes, ch 0 for a key that
-// makes no character.
+// makes no character. What the routing lets through is the focused control's own.
 void Keystroke(HeadlessForm& form, int vk, ShiftState shift, int ch) {
-  if (HeadlessMenuItem* item = ShortcutItem(form, {vk, shift})) {
-    item->UserClick();
+  HeadlessKeySteps steps(form);
+  Node* focused = steps.FocusedNode();
+  if ((vk != 0 && RouteKeyDown(steps, vk, shift)) || (ch != 0 && RouteChar(steps, ch)) ||
+      focused == nullptr) {
     return;
   }
-  Node* focused = form.ActiveNode();
-  int closes = form.CloseCount();
-  auto goesOn = [&](int value) { return value != 0 && form.CloseCount() == closes; };
-  if (vk != 0) {
-    FormKeyDown(form, vk, shift);
-    if (!goesOn(vk))
-      return;
-    if (focused != nullptr)
-      focused->FireKeyDown(vk, shift);
-    if (!goesOn(vk))
-      return;
-    if (IsHelpKey(vk, shift) && form.Toolkit().onHelp) {
-      form.Toolkit().Dispatch([&form] { form.Toolkit().onHelp(form, form.Spec().helpContext); });
-      return;
-    }
+  if (vk == vk::Space && focused->ClickedBySpace()) {
+    focused->UserClick();
+  } else if (!focused->DefaultKey(vk, shift) && ch != 0) {
+    focused->TypeChar(ch);
   }
-  if (ch != 0) {
-    FormKeyPress(form, ch);
-    if (!goesOn(ch))
-      return;
-    if (focused != nullptr)
-      focused->FireKeyPress(ch);
-    if (!goesOn(ch))
-      return;
-  }
-  DefaultAction(form, focused, vk, shift, ch);
 }
 
 // The key and shift state that type this ASCII character; vk 0 when no plain key does.

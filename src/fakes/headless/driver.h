@@ -10,16 +10,10 @@
 //   PressKey(*form, vk::Return);                      // a key on the focused control
 //   toolkit.Messages();                               // every box shown, in order
 //
-// Keys (PressKey, TypeText) go, in this order, to: (1) an enabled item of the focused
-// control's pop-up menu with that shortcut, (2) else of the main menu, which ends the key;
-// (3) the form's onFormKeyDown with key preview; (4) the focused control's onKeyDown; F1 then
-// goes to the toolkit's onHelp with the form's help context, which ends it; then,
-// for a key that makes a character, (5) onFormKeyPress with key preview and the control's
-// onKeyPress; (6) the default action: Tab moves the focus, Enter presses a focused push
-// button, makes a new line in a text page or presses the default button, Esc presses the
-// cancel button, Space presses a focused button or check box, Del/Backspace/characters and
-// the arrow keys edit an edit box or text page or move a list's selection. A handler setting
-// the key or character to 0 ends the key there, and so does closing the form.
+// Keys (PressKey, TypeText) take the way every toolkit routes them (ui/key_routing.h). What
+// that leaves to the focused control: Space presses a focused button or check box, Enter
+// makes a new line in a text page, Del/Backspace/characters and the arrow keys edit an edit
+// box or text page or move a list's selection.
 //
 // Actions on a disabled control (or one in a disabled container) do nothing and return
 // false. Actions on a control that is hidden, or on a form while another form is shown

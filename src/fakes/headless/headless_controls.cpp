@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "fakes/headless/headless_form.h"
+#include "fakes/headless/headless_toolkit.h"
+#include "ui/button_click.h"
 
 namespace tarnix::ui::headless {
 
@@ -15,26 +17,8 @@ HeadlessButton::HeadlessButton(HeadlessForm& form, Node* parent, const ButtonSpe
       spec_(spec),
       caption_(spec.caption.empty() ? StandardCaption(spec.kind) : spec.caption) {}
 
-bool HeadlessButton::IsDefault() const {
-  return spec_.isDefault || spec_.kind == ButtonKind::Ok;
-}
-
-bool HeadlessButton::IsCancel() const {
-  return spec_.isCancel || spec_.kind == ButtonKind::Cancel;
-}
-
-int HeadlessButton::ButtonModalResult() const {
-  return spec_.modalResult != mr::None ? spec_.modalResult : StandardModalResult(spec_.kind);
-}
-
 void HeadlessButton::UserClick() {
-  Fire(onClick);
-  HeadlessForm& form = OwnerForm();
-  if (spec_.kind == ButtonKind::Close) {
-    form.Close();
-  } else if (ButtonModalResult() != mr::None) {
-    form.SetModalResult(ButtonModalResult());
-  }
+  ClickButton(OwnerForm().Toolkit(), OwnerForm(), spec_, onClick);
 }
 
 HeadlessCheckBox::HeadlessCheckBox(HeadlessForm& form, Node* parent, const CheckSpec& spec)

@@ -30,9 +30,8 @@ class HeadlessButton : public ControlBase<Button> {
   void SetShield(bool shown) override { shield_ = shown; }
   bool Shield() const override { return shield_; }
   const ButtonSpec& Spec() const { return spec_; }
-  bool IsDefault() const;  // Enter presses it
-  bool IsCancel() const;   // Esc presses it
-  int ButtonModalResult() const;
+  bool IsDefault() const { return IsDefaultButton(spec_); }
+  bool IsCancel() const { return IsCancelButton(spec_); }
 
   bool TabStop() const override { return true; }
   bool IsPushButton() const override { return true; }

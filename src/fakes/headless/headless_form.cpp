@@ -7,6 +7,7 @@
 #include "fakes/headless/headless_errors.h"
 #include "fakes/headless/headless_text.h"
 #include "fakes/headless/headless_toolkit.h"
+#include "ui/key_routing.h"
 
 namespace tarnix::ui::headless {
 
@@ -224,21 +225,12 @@ bool HeadlessForm::MoveFocus(Node& target) {
 }
 
 void HeadlessForm::SelectNext(bool forward) {
-  std::vector<Node*> order = TabOrder();
-  if (order.empty())
-    return;
-  if (!forward)
-    std::reverse(order.begin(), order.end());
-  auto current = std::find(order.begin(), order.end(), active_);
-  // Without a focused control the search starts at the first one.
-  size_t start = current == order.end() ? order.size() - 1 : current - order.begin();
-  for (size_t step = 1; step <= order.size(); ++step) {
-    Node* next = order[(start + step) % order.size()];
-    if (next->CanFocus()) {
-      MoveFocus(*next);
-      return;
-    }
-  }
+  std::vector<Node*> stops = TabOrder();
+  stops.erase(
+      std::remove_if(stops.begin(), stops.end(), [](Node* node) { return !node->CanFocus(); }),
+      stops.end());
+  if (Node* next = NextTabStop(stops, active_, !forward))
+    MoveFocus(*next);
 }
 
 void HeadlessForm::FocusFirst() {
@@ -249,22 +241,18 @@ void HeadlessForm::FocusFirst() {
 }
 
 HeadlessButton* HeadlessForm::DefaultButton() const {
-  for (const auto& node : nodes_) {
-    auto* button = dynamic_cast<HeadlessButton*>(node.get());
-    if (button != nullptr && button->IsDefault() && button->ShownChain() &&
-        button->EnabledChain()) {
-      return button;
-    }
-  }
-  return nullptr;
+  return PressableButton(&HeadlessButton::IsDefault);
 }
 
 HeadlessButton* HeadlessForm::CancelButton() const {
+  return PressableButton(&HeadlessButton::IsCancel);
+}
+
+HeadlessButton* HeadlessForm::PressableButton(bool (HeadlessButton::*role)() const) const {
   for (const auto& node : nodes_) {
     auto* button = dynamic_cast<HeadlessButton*>(node.get());
-    if (button != nullptr && button->IsCancel() && button->ShownChain() && button->EnabledChain()) {
+    if (button != nullptr && (button->*role)() && button->ShownChain() && button->EnabledChain())
       return button;
-    }
   }
   return nullptr;
 }

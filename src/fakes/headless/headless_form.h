@@ -93,6 +93,7 @@ class HeadlessForm : public ControlBase<Form> {
 
  private:
   Node* ParentFor(Container* parent);
+  HeadlessButton* PressableButton(bool (HeadlessButton::*role)() const) const;
   void EndModal();
   void FocusFirst();
   HeadlessToolkit* toolkit_;

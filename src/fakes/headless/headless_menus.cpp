@@ -14,20 +14,6 @@ HeadlessMenuItem* MenuItemList::Item(int index) const {
   return index >= 0 && index < Count() ? items_[index].get() : nullptr;
 }
 
-HeadlessMenuItem* MenuItemList::FindShortcut(const Shortcut& shortcut) const {
-  if (shortcut.vk == 0)
-    return nullptr;
-  for (const auto& item : items_) {
-    if (!item->Enabled())
-      continue;
-    if (item->GetShortcut() == shortcut)
-      return item.get();
-    if (HeadlessMenuItem* inner = item->Children().FindShortcut(shortcut))
-      return inner;
-  }
-  return nullptr;
-}
-
 HeadlessMenuItem* MenuItemList::FindName(const std::string& name) const {
   for (const auto& item : items_) {
     if (item->Name() == name)

@@ -1,4 +1,4 @@
-// Headless main menus, pop-up menus and their items, with shortcut lookup for the keyboard.
+// Headless main menus, pop-up menus and their items.
 #pragma once
 
 #include <memory>
@@ -20,8 +20,6 @@ class MenuItemList {
   HeadlessMenuItem* Add(const MenuItemSpec& spec);
   int Count() const { return static_cast<int>(items_.size()); }
   HeadlessMenuItem* Item(int index) const;
-  // The enabled item, at any depth, with this shortcut; null when none.
-  HeadlessMenuItem* FindShortcut(const Shortcut& shortcut) const;
   // The item, at any depth, with this name; null when none.
   HeadlessMenuItem* FindName(const std::string& name) const;
 

@@ -68,18 +68,6 @@ void Node::Fire(const std::function<void()>& handler) const {
   form_->Toolkit().Dispatch(call);
 }
 
-void Node::FireKeyDown(int& key, ShiftState shift) {
-  auto handler = AsControl().onKeyDown;
-  if (handler)
-    Fire([&] { handler(key, shift); });
-}
-
-void Node::FireKeyPress(int& ch) {
-  auto handler = AsControl().onKeyPress;
-  if (handler)
-    Fire([&] { handler(ch); });
-}
-
 void Node::FireMouseDown(MouseButton button, int x, int y) {
   auto handler = AsControl().onMouseDown;
   if (handler)

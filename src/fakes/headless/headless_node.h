@@ -52,8 +52,6 @@ class Node {
 
   // Runs an event handler through the toolkit's dispatch; an empty handler is ignored.
   void Fire(const std::function<void()>& handler) const;
-  void FireKeyDown(int& key, ShiftState shift);
-  void FireKeyPress(int& ch);
   void FireMouseDown(MouseButton button, int x, int y);
 
  protected:

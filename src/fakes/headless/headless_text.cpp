@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text_case.h"
 #include "fakes/headless/utf8_chars.h"
 
 namespace tarnix::ui::headless {
@@ -141,7 +142,7 @@ int HeadlessTextPage::FindText(const std::string& what, int start, int length) c
     return -1;
   for (int at = start; at + size <= end; ++at) {
     bool match = true;
-    for (int i = 0; i < size && match; ++i) match = FoldChar(text[at + i]) == FoldChar(needle[i]);
+    for (int i = 0; i < size && match; ++i) match = FoldCase(text[at + i]) == FoldCase(needle[i]);
     if (match)
       return at;
   }

@@ -1,6 +1,5 @@
 #include "fakes/headless/utf8_chars.h"
 
-#include "base/text_case.h"
 #include "base/text_codec.h"
 
 namespace tarnix::ui::headless {
@@ -54,10 +53,6 @@ int DecodeChar(const std::string& ch) {
     codePoint = (codePoint << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
   }
   return codePoint;
-}
-
-std::string FoldChar(const std::string& ch) {
-  return FoldCase(ch);
 }
 
 }  // namespace tarnix::ui::headless

@@ -15,7 +15,5 @@ int CharCount(const std::string& utf8);
 std::string EncodeChar(int codePoint);
 // The code point of one character's UTF-8 piece.
 int DecodeChar(const std::string& ch);
-// One character folded for comparison ignoring letter case.
-std::string FoldChar(const std::string& ch);
 
 }  // namespace tarnix::ui::headless

@@ -1,6 +1,7 @@
 #include "ui/win32/buttons.h"
 
 #include "base/unicode_win32.h"
+#include "ui/button_click.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
@@ -13,25 +14,12 @@ ButtonImpl::ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent)
   if (spec.imageResource)
     image_ = LoadScaledImage(form, spec.imageResource, &imageSize_);
   DWORD style = WS_VISIBLE | WS_TABSTOP;
-  if (image_) {
+  if (image_.valid()) {
     style |= BS_OWNERDRAW;
   } else {
     style |= IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   }
   Create(L"BUTTON", Widen(caption), style, 0, form.Scale().Rect(spec.bounds), parent);
-}
-
-ButtonImpl::~ButtonImpl() {
-  if (image_)
-    ImageList_Destroy(image_);
-}
-
-bool ButtonImpl::IsDefault() const {
-  return spec_.isDefault || spec_.kind == ButtonKind::Ok;
-}
-
-bool ButtonImpl::IsCancel() const {
-  return spec_.isCancel || spec_.kind == ButtonKind::Cancel;
 }
 
 std::string ButtonImpl::Caption() const {
@@ -49,25 +37,13 @@ void ButtonImpl::SetShield(bool shown) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-int ButtonImpl::Result() const {
-  return spec_.modalResult != mr::None ? spec_.modalResult : StandardModalResult(spec_.kind);
-}
-
 void ButtonImpl::OnCommand(int code) {
   if (code == BN_CLICKED)
     Click();
 }
 
 void ButtonImpl::Click() {
-  Kit().Dispatch([this] {
-    if (onClick)
-      onClick();
-    if (spec_.kind == ButtonKind::Close) {
-      Owner().Close();
-    } else if (int result = Result()) {
-      Owner().SetModalResult(result);
-    }
-  });
+  ClickButton(Kit(), Owner(), spec_, onClick);
 }
 
 bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -100,7 +76,7 @@ bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   }
   int imageLeft = spec_.imageRight ? left + textWidth + gap : left;
   int textLeft = spec_.imageRight ? left : left + imageSize_.cx + gap;
-  ImageList_Draw(image_, 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
+  ImageList_Draw(image_.get(), 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
 
   SetBkMode(dc, TRANSPARENT);
   bool disabled = (item.itemState & ODS_DISABLED) != 0;

@@ -6,13 +6,13 @@
 #include <commctrl.h>
 
 #include "ui/win32/control_base.h"
+#include "ui/win32/pictures.h"
 
 namespace tarnix::ui::win32 {
 
 class ButtonImpl final : public WindowControl<Button> {
  public:
   ButtonImpl(Win32Form& form, const ButtonSpec& spec, HWND parent);
-  ~ButtonImpl() override;
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
   void SetShield(bool shown) override;
@@ -23,15 +23,14 @@ class ButtonImpl final : public WindowControl<Button> {
   bool TakesFocus() const override { return true; }
   bool IsPushButton() const override { return true; }
   void Click() override;
-  bool IsDefault() const;
-  bool IsCancel() const;
+  bool IsDefault() const { return IsDefaultButton(spec_); }
+  bool IsCancel() const { return IsCancelButton(spec_); }
   // The picture drawn beside the caption, at its screen size; 0 x 0 for a plain button.
   SIZE ImageSize() const { return imageSize_; }
 
  private:
-  int Result() const;
   ButtonSpec spec_;
-  HIMAGELIST image_ = nullptr;
+  ImageListHandle image_;
   SIZE imageSize_{0, 0};
   bool shield_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <wtsapi32.h>
 
+#include "base/handles_win32.h"
 #include "base/unicode_win32.h"
 #include "ui/win32/toolkit_impl.h"
 
@@ -35,17 +36,13 @@ std::wstring SessionUser() {
 // the rights it will ever get. Any other token that cannot be asked is taken as not elevated:
 // the caller then offers what a standard user needs, which an administrator can still use.
 bool Win32Toolkit::Elevated() const {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+  KernelHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()))
     return false;
   TOKEN_ELEVATION elevation{};
   DWORD size = 0;
-  const bool asked =
-      GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
-  const DWORD error = asked ? ERROR_SUCCESS : GetLastError();
-  CloseHandle(token);
-  if (!asked)
-    return error == ERROR_INVALID_PARAMETER;
+  if (!GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size))
+    return GetLastError() == ERROR_INVALID_PARAMETER;
   return elevation.TokenIsElevated != 0;
 }
 

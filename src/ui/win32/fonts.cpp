@@ -6,22 +6,16 @@
 namespace tarnix::ui::win32 {
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen)
-    ReleaseDC(nullptr, screen);
+  ScreenDc screen(GetDC(nullptr));
+  int dpi = screen.valid() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
-}
-
-FontSet::~FontSet() {
-  for (auto& font : fonts_) DeleteObject(font.second);
 }
 
 HFONT FontSet::Get(const std::string& face, int points, bool bold) {
   auto key = std::make_tuple(face, points, bold);
   auto found = fonts_.find(key);
   if (found != fonts_.end())
-    return found->second;
+    return found->second.get();
   LOGFONTW font{};
   // A negative height asks for the character height, which is what a size in points is.
   font.lfHeight = -MulDiv(points, dpi_, 72);
@@ -29,21 +23,18 @@ HFONT FontSet::Get(const std::string& face, int points, bool bold) {
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
-  HFONT created = CreateFontIndirectW(&font);
-  fonts_[key] = created;
-  return created;
+  return fonts_.emplace(key, CreateFontIndirectW(&font)).first->second.get();
 }
 
 SIZE TextSize(HFONT font, const std::wstring& text) {
   SIZE size{0, 0};
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
+  ScreenDc dc(GetDC(nullptr));
+  HGDIOBJ old = SelectObject(dc.get(), font);
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
   size.cx = r.right - r.left;
   size.cy = r.bottom - r.top;
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  SelectObject(dc.get(), old);
   return size;
 }
 

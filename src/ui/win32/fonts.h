@@ -8,12 +8,13 @@
 #include <string>
 #include <tuple>
 
+#include "base/handles_win32.h"
+
 namespace tarnix::ui::win32 {
 
 class FontSet {
  public:
   explicit FontSet(int dpi) : dpi_(dpi) {}
-  ~FontSet();
   FontSet(const FontSet&) = delete;
   FontSet& operator=(const FontSet&) = delete;
 
@@ -21,7 +22,7 @@ class FontSet {
 
  private:
   int dpi_;
-  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+  std::map<std::tuple<std::string, int, bool>, GdiObject<HFONT>> fonts_;
 };
 
 // Size of a text in pixels when drawn in a font.

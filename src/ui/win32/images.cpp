@@ -19,11 +19,11 @@ BITMAPINFO TopDown32(int width, int height) {
   return info;
 }
 
-HBITMAP DibFromPixels(int width, int height, const std::vector<uint32_t>& pixels) {
+GdiObject<HBITMAP> DibFromPixels(int width, int height, const std::vector<uint32_t>& pixels) {
   BITMAPINFO info = TopDown32(width, height);
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap && bits)
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap.valid() && bits)
     memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
   return bitmap;
 }
@@ -32,20 +32,19 @@ HBITMAP DibFromPixels(int width, int height, const std::vector<uint32_t>& pixels
 
 Picture32 LoadPicture(HINSTANCE instance, int resource) {
   Picture32 picture;
-  HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!bitmap)
+  GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
+      LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!bitmap.valid())
     return picture;
   BITMAP header{};
-  GetObjectW(bitmap, sizeof(header), &header);
+  GetObjectW(bitmap.get(), sizeof(header), &header);
   picture.width = header.bmWidth;
   picture.height = header.bmHeight;
   picture.argb.resize(static_cast<size_t>(picture.width) * picture.height);
   BITMAPINFO info = TopDown32(picture.width, picture.height);
-  HDC dc = GetDC(nullptr);
-  GetDIBits(dc, bitmap, 0, picture.height, picture.argb.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(bitmap);
+  ScreenDc screen(GetDC(nullptr));
+  GetDIBits(screen.get(), bitmap.get(), 0, picture.height, picture.argb.data(), &info,
+            DIB_RGB_COLORS);
   for (uint32_t& pixel : picture.argb) {
     pixel &= 0x00FFFFFFu;
     if (pixel != 0x00FF00FFu)
@@ -102,17 +101,10 @@ MaskedBitmap::MaskedBitmap(const Picture32& picture) {
     }
   }
   color = DibFromPixels(picture.width, picture.height, colors);
-  mask = CreateBitmap(picture.width, picture.height, 1, 1, maskBits.data());
+  mask.reset(CreateBitmap(picture.width, picture.height, 1, 1, maskBits.data()));
 }
 
-MaskedBitmap::~MaskedBitmap() {
-  if (color)
-    DeleteObject(color);
-  if (mask)
-    DeleteObject(mask);
-}
-
-HBITMAP OpaqueBitmap(const Picture32& picture, COLORREF background) {
+GdiObject<HBITMAP> OpaqueBitmap(const Picture32& picture, COLORREF background) {
   uint32_t fill =
       (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
   std::vector<uint32_t> pixels(picture.argb.size());

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/handles_win32.h"
+
 namespace tarnix::ui::win32 {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
@@ -26,16 +28,12 @@ Picture32 Resample(const Picture32& source, int width, int height);
 // A colour bitmap (transparent pixels black) and its mask (transparent pixels white), the
 // pair an image list takes.
 struct MaskedBitmap {
-  MaskedBitmap() = default;
   explicit MaskedBitmap(const Picture32& picture);
-  ~MaskedBitmap();
-  MaskedBitmap(const MaskedBitmap&) = delete;
-  MaskedBitmap& operator=(const MaskedBitmap&) = delete;
-  HBITMAP color = nullptr;
-  HBITMAP mask = nullptr;
+  GdiObject<HBITMAP> color;
+  GdiObject<HBITMAP> mask;
 };
 
 // An opaque bitmap: the picture over a background colour.
-HBITMAP OpaqueBitmap(const Picture32& picture, COLORREF background);
+GdiObject<HBITMAP> OpaqueBitmap(const Picture32& picture, COLORREF background);
 
 }  // namespace tarnix::ui::win32

@@ -1,7 +1,7 @@
 #include "ui/win32/keyboard.h"
 
+#include "ui/key_routing.h"
 #include "ui/win32/control_base.h"
-#include "ui/win32/menus.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
 
@@ -18,80 +18,43 @@ ShiftState CurrentShift(UINT message, LPARAM flags) {
   return shift;
 }
 
-MenuItemImpl* PopupShortcut(WindowBase* control, const Shortcut& shortcut) {
-  if (!control)
-    return nullptr;
-  auto* popup = dynamic_cast<PopupMenuImpl*>(control->ActivePopup());
-  return popup ? popup->FindShortcut(shortcut) : nullptr;
-}
+// The key's way through a form and the control whose window got it.
+class Win32KeySteps final : public KeySteps {
+ public:
+  Win32KeySteps(Win32Form& form, WindowBase* control) : form_(form), control_(control) {}
+  Toolkit& Kit() override { return form_.Toolkit(); }
+  Form& KeyForm() override { return form_; }
+  const FormSpec& Spec() const override { return form_.Spec(); }
+  int CloseCount() const override { return form_.CloseCount(); }
+  Control* Focused() override { return control_ ? &control_->Self() : nullptr; }
+  PopupMenu* FocusedPopup() override { return control_ ? control_->ActivePopup() : nullptr; }
+  MainMenu* Menu() override { return form_.Menu(); }
+  void MoveFocus(bool backwards) override { form_.MoveFocus(control_, backwards); }
+  bool FocusTakesReturn() override { return control_ && control_->WantsReturn(); }
+  void PressDefault() override { form_.PressDefault(control_); }
+  void PressCancel() override { form_.PressCancel(); }
+
+ private:
+  Win32Form& form_;
+  WindowBase* control_;
+};
 
 }  // namespace
 
 bool RouteKeyDown(Win32Form& form, WindowBase* control, UINT message, WPARAM& key, LPARAM flags) {
-  ShiftState shift = CurrentShift(message, flags);
-  Shortcut shortcut{static_cast<int>(key), shift};
-  MenuItemImpl* item = PopupShortcut(control, shortcut);
-  if (!item)
-    item = form.MainMenuShortcut(shortcut);
-  if (item) {
-    item->Run();
-    return true;
-  }
+  Win32KeySteps steps(form, control);
   int code = static_cast<int>(key);
-  Win32Toolkit& kit = form.Toolkit();
-  int closes = form.CloseCount();
-  if (form.KeyPreview() && form.onFormKeyDown) {
-    kit.Dispatch([&] { form.onFormKeyDown(code, shift); });
-    if (code == 0 || form.CloseCount() != closes)
-      return true;
-  }
-  if (control && control->Self().onKeyDown) {
-    kit.Dispatch([&] { control->Self().onKeyDown(code, shift); });
-    if (code == 0 || form.CloseCount() != closes)
-      return true;
-  }
+  bool used = ui::RouteKeyDown(steps, code, CurrentShift(message, flags));
   key = static_cast<WPARAM>(code);
-  if (code == VK_F1 && !shift.shift && !shift.ctrl && !shift.alt && kit.onHelp) {
-    kit.Dispatch([&form, &kit] { kit.onHelp(form, form.HelpContext()); });
-    return true;
-  }
-  if (code == VK_TAB && !shift.ctrl && !shift.alt) {
-    form.MoveFocus(control, shift.shift);
-    return true;
-  }
-  return false;
+  return used;
 }
 
 bool RouteChar(Win32Form& form, WindowBase* control, WPARAM& character) {
+  Win32KeySteps steps(form, control);
   int code = static_cast<int>(character);
-  Win32Toolkit& kit = form.Toolkit();
-  int closes = form.CloseCount();
-  if (form.KeyPreview() && form.onFormKeyPress) {
-    kit.Dispatch([&] { form.onFormKeyPress(code); });
-    if (code == 0 || form.CloseCount() != closes)
-      return true;
-  }
-  if (control && control->Self().onKeyPress) {
-    kit.Dispatch([&] { control->Self().onKeyPress(code); });
-    if (code == 0 || form.CloseCount() != closes)
-      return true;
-  }
+  bool used = ui::RouteChar(steps, code);
   character = static_cast<WPARAM>(code);
-  bool ownKey = control && control->WantsReturn();
-  switch (code) {
-    case VK_RETURN:
-      if (ownKey)
-        return false;
-      form.PressDefault(control);
-      return true;
-    case VK_ESCAPE:
-      form.PressCancel();
-      return true;
-    case VK_TAB:
-      return true;
-    default:
-      return false;
-  }
+  return used;
 }
 
 }  // namespace tarnix::ui::win32

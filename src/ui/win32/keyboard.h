@@ -1,8 +1,5 @@
-// Where a key goes before the focused window's own handling: the focused control's pop-up
-// menu shortcuts, then the form's main menu shortcuts, then the form's key preview, then
-// the control's handlers; then F1 asks for the form's help, Tab moves the focus, Enter
-// presses the default button and Esc the cancel button. A handler that sets the key to 0, or
-// closes the form, ends the key.
+// Keys of a form's windows on their way through the toolkit's routing (ui/key_routing.h),
+// before the focused window's own handling.
 #pragma once
 
 #include <windows.h>

@@ -75,14 +75,6 @@ MenuItemImpl* MenuItems::Item(int index) const {
   return items_[static_cast<size_t>(index)].get();
 }
 
-MenuItemImpl* MenuItems::FindShortcut(const Shortcut& shortcut) const {
-  for (const auto& item : items_) {
-    if (MenuItemImpl* found = item->FindShortcut(shortcut))
-      return found;
-  }
-  return nullptr;
-}
-
 MenuItemImpl::MenuItemImpl(Win32Form& form, HMENU menu, const MenuItemSpec& spec)
     : form_(form),
       menu_(menu),
@@ -122,21 +114,8 @@ MenuItem* MenuItemImpl::Add(const MenuItemSpec& spec) {
 }
 
 void MenuItemImpl::OnCommand(int) {
-  Run();
-}
-
-void MenuItemImpl::Run() {
   if (enabled_ && onClick)
     form_.Toolkit().Dispatch(onClick);
-}
-
-MenuItemImpl* MenuItemImpl::FindShortcut(const Shortcut& shortcut) const {
-  if (!enabled_)
-    return nullptr;
-  if (spec_.shortcut.vk != 0 && spec_.shortcut == shortcut) {
-    return const_cast<MenuItemImpl*>(this);
-  }
-  return children_ ? children_->FindShortcut(shortcut) : nullptr;
 }
 
 MainMenuImpl::MainMenuImpl(Win32Form& form) : form_(form), items_(form, CreateMenu()) {
@@ -150,11 +129,7 @@ MenuItem* MainMenuImpl::Add(const MenuItemSpec& spec) {
 }
 
 PopupMenuImpl::PopupMenuImpl(Win32Form& form, std::string name)
-    : form_(form), name_(std::move(name)), items_(form, CreatePopupMenu()) {}
-
-PopupMenuImpl::~PopupMenuImpl() {
-  DestroyMenu(items_.Handle());
-}
+    : form_(form), name_(std::move(name)), menu_(CreatePopupMenu()), items_(form, menu_.get()) {}
 
 void PopupMenuImpl::Track(HWND owner, POINT where) {
   UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "ui/widgets.h"
 #include "ui/win32/control_base.h"
 
@@ -25,8 +26,6 @@ class MenuItems {
   MenuItemImpl* Add(const MenuItemSpec& spec);
   int Count() const { return static_cast<int>(items_.size()); }
   MenuItemImpl* Item(int index) const;
-  // The first enabled item, at any depth under enabled items, with this shortcut.
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const;
   HMENU Handle() const { return menu_; }
 
  private:
@@ -48,10 +47,8 @@ class MenuItemImpl final : public MenuItem, public CommandTarget {
   int Count() const override { return children_ ? children_->Count() : 0; }
   MenuItem* Item(int index) const override { return children_ ? children_->Item(index) : nullptr; }
 
-  void OnCommand(int code) override;
   // Runs onClick when the item is enabled.
-  void Run();
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const;
+  void OnCommand(int code) override;
   int Id() const { return id_; }
 
  private:
@@ -70,9 +67,6 @@ class MainMenuImpl final : public MainMenu {
   MenuItem* Add(const MenuItemSpec& spec) override;
   int Count() const override { return items_.Count(); }
   MenuItem* Item(int index) const override { return items_.Item(index); }
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const {
-    return items_.FindShortcut(shortcut);
-  }
 
  private:
   Win32Form& form_;
@@ -82,20 +76,17 @@ class MainMenuImpl final : public MainMenu {
 class PopupMenuImpl final : public PopupMenu {
  public:
   PopupMenuImpl(Win32Form& form, std::string name);
-  ~PopupMenuImpl() override;
   std::string Name() const override { return name_; }
   MenuItem* Add(const MenuItemSpec& spec) override { return items_.Add(spec); }
   int Count() const override { return items_.Count(); }
   MenuItem* Item(int index) const override { return items_.Item(index); }
-  MenuItemImpl* FindShortcut(const Shortcut& shortcut) const {
-    return items_.FindShortcut(shortcut);
-  }
   // Shows the menu at a screen point and runs the item chosen.
   void Track(HWND owner, POINT where);
 
  private:
   Win32Form& form_;
   std::string name_;
+  MenuHandle menu_;
   MenuItems items_;
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 void AddPicture(HIMAGELIST list, const Picture32& picture) {
   MaskedBitmap bitmap(picture);
-  ImageList_Add(list, bitmap.color, bitmap.mask);
+  ImageList_Add(list, bitmap.color.get(), bitmap.mask.get());
 }
 
 }  // namespace
@@ -40,37 +40,30 @@ PictureImpl::PictureImpl(Win32Form& form, const ImageSpec& spec, HWND parent)
   const Scaler& scale = form.Scale();
   bitmap_ = OpaqueBitmap(Resample(picture, scale(picture.width), scale(picture.height)),
                          GetSysColor(COLOR_BTNFACE));
-  SendMessageW(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
-}
-
-PictureImpl::~PictureImpl() {
-  if (bitmap_)
-    DeleteObject(bitmap_);
+  SendMessageW(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
 }
 
 ImageListImpl::ImageListImpl(Win32Form& form, const ImageListSpec& spec)
-    : spec_(spec), width_(form.Scale()(spec.width)), height_(form.Scale()(spec.height)) {
-  list_ = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK,
-                           static_cast<int>(spec.bitmapResources.size()), 4);
+    : spec_(spec),
+      width_(form.Scale()(spec.width)),
+      height_(form.Scale()(spec.height)),
+      list_(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK,
+                             static_cast<int>(spec.bitmapResources.size()), 4)) {
   for (int resource : spec.bitmapResources) {
     // A missing picture still takes its place, so that the images keep their numbers.
     Picture32 picture = LoadPicture(form.Toolkit().Instance(), resource);
-    AddPicture(list_, Resample(picture, width_, height_));
+    AddPicture(list_.get(), Resample(picture, width_, height_));
   }
 }
 
-ImageListImpl::~ImageListImpl() {
-  ImageList_Destroy(list_);
-}
-
-HIMAGELIST LoadScaledImage(Win32Form& form, int resource, SIZE* size) {
+ImageListHandle LoadScaledImage(Win32Form& form, int resource, SIZE* size) {
   Picture32 picture = LoadPicture(form.Toolkit().Instance(), resource);
   if (picture.argb.empty())
-    return nullptr;
+    return {};
   const Scaler& scale = form.Scale();
   *size = {scale(picture.width), scale(picture.height)};
-  HIMAGELIST list = ImageList_Create(size->cx, size->cy, ILC_COLOR24 | ILC_MASK, 1, 0);
-  AddPicture(list, Resample(picture, size->cx, size->cy));
+  ImageListHandle list(ImageList_Create(size->cx, size->cy, ILC_COLOR24 | ILC_MASK, 1, 0));
+  AddPicture(list.get(), Resample(picture, size->cx, size->cy));
   return list;
 }
 

@@ -5,9 +5,17 @@
 
 #include <commctrl.h>
 
+#include "base/handles_win32.h"
 #include "ui/win32/control_base.h"
 
 namespace tarnix::ui::win32 {
+
+struct ImageListTraits {
+  using Handle = HIMAGELIST;
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
+};
+using ImageListHandle = UniqueHandle<ImageListTraits>;
 
 class BevelImpl final : public WindowControl<Bevel> {
  public:
@@ -17,10 +25,9 @@ class BevelImpl final : public WindowControl<Bevel> {
 class PictureImpl final : public WindowControl<Picture> {
  public:
   PictureImpl(Win32Form& form, const ImageSpec& spec, HWND parent);
-  ~PictureImpl() override;
 
  private:
-  HBITMAP bitmap_ = nullptr;
+  GdiObject<HBITMAP> bitmap_;
 };
 
 // The system's shield at the given size, shared (never destroyed); null where the system has
@@ -31,23 +38,22 @@ HICON ShieldIcon(int size);
 class ImageListImpl final : public ImageList {
  public:
   ImageListImpl(Win32Form& form, const ImageListSpec& spec);
-  ~ImageListImpl() override;
   std::string Name() const override { return spec_.name; }
-  int Count() const override { return ImageList_GetImageCount(list_); }
+  int Count() const override { return ImageList_GetImageCount(list_.get()); }
   int Width() const override { return spec_.width; }
   int Height() const override { return spec_.height; }
 
-  HIMAGELIST Handle() const { return list_; }
+  HIMAGELIST Handle() const { return list_.get(); }
   int ScreenWidth() const { return width_; }
   int ScreenHeight() const { return height_; }
 
  private:
   ImageListSpec spec_;
   int width_, height_;
-  HIMAGELIST list_ = nullptr;
+  ImageListHandle list_;
 };
 
-// A one-image list holding a bitmap resource at its scaled size, or null.
-HIMAGELIST LoadScaledImage(Win32Form& form, int resource, SIZE* size);
+// A one-image list holding a bitmap resource at its scaled size, or none.
+ImageListHandle LoadScaledImage(Win32Form& form, int resource, SIZE* size);
 
 }  // namespace tarnix::ui::win32

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "ui/toolkit.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/scaling.h"
@@ -16,7 +17,6 @@ namespace tarnix::ui::win32 {
 class Win32Toolkit final : public Toolkit {
  public:
   Win32Toolkit(HINSTANCE instance, int dpi);
-  ~Win32Toolkit() override;
 
   std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;
   void SetTitle(const std::string& title) override;
@@ -39,7 +39,7 @@ class Win32Toolkit final : public Toolkit {
   void Run(Form* mainForm, bool showMain) override;
 
   HINSTANCE Instance() const { return instance_; }
-  HWND AppWindow() const { return app_; }
+  HWND AppWindow() const { return app_.get(); }
   const Scaler& Scale() const { return scale_; }
   FontSet& Fonts() { return fonts_; }
 
@@ -60,7 +60,7 @@ class Win32Toolkit final : public Toolkit {
   Scaler scale_;
   FontSet fonts_;
   std::string title_;
-  HWND app_ = nullptr;
+  WindowHandle app_;
   bool terminated_ = false;
   MSG routed_{};
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/key_routing.h"
 #include "ui/win32/bars.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/menus.h"
@@ -298,19 +299,8 @@ void Win32Form::SetTabOrder(const std::vector<Control*>& order) {
 }
 
 void Win32Form::MoveFocus(WindowBase* from, bool backwards) {
-  std::vector<WindowBase*> sequence = TabSequence();
-  if (sequence.empty())
-    return;
-  auto at = std::find(sequence.begin(), sequence.end(), from);
-  int count = static_cast<int>(sequence.size());
-  int index;
-  if (at == sequence.end()) {
-    index = backwards ? count - 1 : 0;
-  } else {
-    int current = static_cast<int>(at - sequence.begin());
-    index = (current + (backwards ? count - 1 : 1)) % count;
-  }
-  ::SetFocus(sequence[static_cast<size_t>(index)]->Hwnd());
+  if (WindowBase* next = NextTabStop(TabSequence(), from, backwards))
+    ::SetFocus(next->Hwnd());
 }
 
 void Win32Form::RestoreFocus() {
@@ -323,32 +313,27 @@ void Win32Form::RestoreFocus() {
   ::SetFocus(target ? target : hwnd_);
 }
 
-bool Win32Form::PressDefault(WindowBase* focused) {
+void Win32Form::PressDefault(WindowBase* focused) {
   if (focused && focused->IsPushButton() && IsWindowEnabled(focused->Hwnd())) {
     focused->Click();
-    return true;
+    return;
   }
-  for (const auto& control : controls_) {
-    auto* button = dynamic_cast<ButtonImpl*>(control.get());
-    if (button && button->IsDefault() && IsWindowVisible(button->Hwnd()) &&
-        IsWindowEnabled(button->Hwnd())) {
-      button->Click();
-      return true;
-    }
-  }
-  return false;
+  PressButton(&ButtonImpl::IsDefault);
 }
 
-bool Win32Form::PressCancel() {
+void Win32Form::PressCancel() {
+  PressButton(&ButtonImpl::IsCancel);
+}
+
+void Win32Form::PressButton(bool (ButtonImpl::*role)() const) {
   for (const auto& control : controls_) {
     auto* button = dynamic_cast<ButtonImpl*>(control.get());
-    if (button && button->IsCancel() && IsWindowVisible(button->Hwnd()) &&
+    if (button && (button->*role)() && IsWindowVisible(button->Hwnd()) &&
         IsWindowEnabled(button->Hwnd())) {
       button->Click();
-      return true;
+      return;
     }
   }
-  return false;
 }
 
 void Win32Form::SetToolTip(HWND control, const std::string& text) {
@@ -379,8 +364,8 @@ void Win32Form::UncheckOtherRadios(HWND checked) {
   }
 }
 
-MenuItemImpl* Win32Form::MainMenuShortcut(const Shortcut& shortcut) const {
-  return mainMenu_ ? mainMenu_->FindShortcut(shortcut) : nullptr;
+MainMenu* Win32Form::Menu() const {
+  return mainMenu_.get();
 }
 
 bool Win32Form::RouteNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

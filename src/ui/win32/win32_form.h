@@ -17,7 +17,6 @@
 namespace tarnix::ui::win32 {
 
 class MainMenuImpl;
-class MenuItemImpl;
 class PopupMenuImpl;
 class ButtonImpl;
 class StatusBarImpl;
@@ -78,15 +77,14 @@ class Win32Form final : public WindowControl<Form> {
   // A new ID for a control, menu item or toolbar button, findable by name from outside.
   int Register(CommandTarget* target, const std::string& name);
   HWND ParentWindow(Container* parent) const;
-  bool KeyPreview() const { return spec_.keyPreview; }
-  int HelpContext() const { return spec_.helpContext; }
-  MenuItemImpl* MainMenuShortcut(const Shortcut& shortcut) const;
+  const FormSpec& Spec() const { return spec_; }
+  MainMenu* Menu() const;
   // Moves the focus to the next (or previous) control in tab order; from null: the first.
   void MoveFocus(WindowBase* from, bool backwards);
-  // Enter: clicks the focused push button, else the default button. Whether one was clicked.
-  bool PressDefault(WindowBase* focused);
-  // Esc: clicks the cancel button. Whether there was one.
-  bool PressCancel();
+  // Enter: clicks the focused push button, else the default button, if any.
+  void PressDefault(WindowBase* focused);
+  // Esc: clicks the cancel button, if any.
+  void PressCancel();
   // The control that gets the focus when the form is next activated.
   void RememberFocus(HWND control) { lastFocus_ = control; }
   void SetToolTip(HWND control, const std::string& text);
@@ -111,6 +109,8 @@ class Win32Form final : public WindowControl<Form> {
   std::vector<WindowBase*> TabSequence() const;
   void RestoreFocus();
   bool RouteNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Clicks the first button with the role that is shown and enabled, if any.
+  void PressButton(bool (ButtonImpl::*role)() const);
 
   Win32Toolkit& kit_;
   FormSpec spec_;

@@ -68,12 +68,7 @@ std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance, int dpi) {
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int dpi)
     : instance_(instance), scale_(dpi), fonts_(dpi) {
   LoadCommonControls();
-  app_ = CreateAppWindow(instance);
-}
-
-Win32Toolkit::~Win32Toolkit() {
-  if (app_)
-    DestroyWindow(app_);
+  app_.reset(CreateAppWindow(instance));
 }
 
 std::unique_ptr<Form> Win32Toolkit::CreateForm(const FormSpec& spec) {
@@ -82,7 +77,7 @@ std::unique_ptr<Form> Win32Toolkit::CreateForm(const FormSpec& spec) {
 
 void Win32Toolkit::SetTitle(const std::string& title) {
   title_ = title;
-  SetWindowTextW(app_, Widen(title).c_str());
+  SetWindowTextW(app_.get(), Widen(title).c_str());
 }
 
 HWND Win32Toolkit::OwnerWindow(Form* owner) const {
@@ -91,7 +86,7 @@ HWND Win32Toolkit::OwnerWindow(Form* owner) const {
       return form->Hwnd();
   }
   HWND active = GetActiveWindow();
-  return active ? active : app_;
+  return active ? active : app_.get();
 }
 
 void Win32Toolkit::Dispatch(const std::function<void()>& handler) {
@@ -105,7 +100,7 @@ void Win32Toolkit::Dispatch(const std::function<void()>& handler) {
 
 void Win32Toolkit::Terminate() {
   terminated_ = true;
-  PostMessageW(app_, WM_NULL, 0, 0);
+  PostMessageW(app_.get(), WM_NULL, 0, 0);
 }
 
 void Win32Toolkit::PumpMessage() {

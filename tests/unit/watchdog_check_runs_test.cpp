@@ -223,3 +223,29 @@ TEST_F(CheckRunsTest, AMissingRunKeyIsAnEmptyList) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// Closing the report decides nothing: the key, its snapshot and the log keep to what was found.
+// Only a decision that was carried out is logged as such.
+TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
+  store.SetValue(Root::CurrentUser, kRun, "Intruder", {regtype::ExpandString, "%T%\\e.exe"});
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Live("Intruder"), (RegValue{regtype::ExpandString, "%T%\\e.exe"}));
+  EXPECT_FALSE(Saved("Intruder"));
+  EXPECT_EQ(Log().find(" are "), std::string::npos);
+
+  store.RefuseWrite(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Log().find(" are confirmed"), std::string::npos);
+  store.ClearFaults();
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_NE(Log().find(Place("HKCU_Run") + " are confirmed"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -37,6 +37,17 @@ TEST(TextCodec, Windows1252BothWays) {
   EXPECT_EQ(Utf8ToCp1252("Ā"), std::nullopt);
 }
 
+// A multi-string as the registry keeps it: pairs of bytes, low byte first, and surrogate pairs
+// for what lies beyond the first plane; a broken pair is no text.
+TEST(TextCodec, Utf16LittleEndian) {
+  EXPECT_EQ(Utf16LeToUtf8(std::string("A\0\x00\x01\x3D\xD8\x00\xDE\xFF\xDB\xFF\xDF", 12)),
+            "A\u0100\U0001F600\U0010FFFF");
+  EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xDC", 2)), std::nullopt);
+  EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8", 2)), std::nullopt);
+  EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8\x41\x00", 4)), std::nullopt);
+  EXPECT_EQ(Utf16LeToUtf8("abc"), std::nullopt);
+}
+
 TEST(TextLines, SplitAndJoin) {
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));

@@ -13,6 +13,13 @@ const char kSaveQuestion[] = "The data were changed! Save ?";
 
 class ProgramTest : public AppTest {};
 
+// A platform and a toolkit of their own for each case of a table.
+struct FreshStart {
+  FreshStart() { kit.SetAutoAcknowledge(true); }
+  MemoryStore store;
+  HeadlessToolkit kit;
+};
+
 // The twelve windows of the design, then the help window.
 TEST_F(ProgramTest, CreatesEveryWindowOnceMainWindowFirst) {
   Create();
@@ -47,10 +54,9 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
                         {{"-c"}, false}, {{"/cx"}, false},    {{}, false},
                         {{""}, false},   {{"x", "/c"}, false}};
   for (const Case& c : cases) {
-    MemoryStore fresh;
-    HeadlessToolkit kit;
-    kit.SetAutoAcknowledge(true);
-    Program p(fresh, kit);
+    FreshStart fresh;
+    HeadlessToolkit& kit = fresh.kit;
+    Program p(fresh.store, kit);
     AnswerWelcomeWindow(kit);
     p.Run(c.arguments);
     const std::string label = c.arguments.empty() ? "(none)" : c.arguments.front();
@@ -172,11 +178,10 @@ TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
   };
   for (const bool edited : {true, false}) {
     for (const auto& leave : ways) {
-      MemoryStore fresh;
-      HeadlessToolkit kit;
-      kit.SetAutoAcknowledge(true);
+      FreshStart fresh;
+      HeadlessToolkit& kit = fresh.kit;
       {
-        Program p(fresh, kit);
+        Program p(fresh.store, kit);
         AnswerWelcomeWindow(kit);
         if (edited)
           kit.AnswerNextMessageBox(ui::mb::IdNo);
@@ -194,7 +199,7 @@ TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
       const std::vector<MessageRecord> asked = kit.Messages();
       EXPECT_EQ(asked.size(), edited ? 1u : 0u);
       EXPECT_TRUE(asked.empty() || asked[0].text == kSaveQuestion);
-      EXPECT_FALSE(fresh.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
+      EXPECT_FALSE(fresh.store.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
     }
   }
 }

@@ -1,5 +1,7 @@
 #include "sources/loading.h"
 
+#include <initializer_list>
+
 namespace tarnix {
 
 namespace {
@@ -54,15 +56,23 @@ void BindWinIniBox(Workspace& ws, ui::EditBox* box, std::string WinIniPlace::*va
   };
 }
 
+// A workspace without the main window's pages has none to clear.
+template <typename Control>
+void ClearMarks(std::initializer_list<Control*> controls) {
+  for (Control* control : controls) {
+    if (control != nullptr)
+      control->SetModified(false);
+  }
+}
+
 }  // namespace
 
 void LoadRunList(Workspace& ws, int index) {
   RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
-  RunListPlace read = ReadRunListPlace(ws.store, index);
-  // A list shown again loses its selection: only a change is shown.
-  const bool sameNames = read.Names() == runList.Names();
-  runList = std::move(read);
-  if (!sameNames || ws.views.runLists[index] == nullptr || ws.views.runLists[index]->Count() == 0)
+  runList = ReadRunListPlace(ws.store, index);
+  // A list shown again loses its selection: one that already shows these names stays.
+  const ui::ListBox* list = ws.views.runLists[index];
+  if (list != nullptr && list->Items() != runList.Names())
     ShowRunList(ws, index);
 }
 
@@ -152,10 +162,7 @@ void TakeEditAsFile(Workspace& ws, SectionId id) {
 
 void TakeWinIniAsSaved(Workspace& ws) {
   ws.places.winIni.edited = false;
-  for (ui::EditBox* box : {ws.views.load, ws.views.run}) {
-    if (box != nullptr)
-      box->SetModified(false);
-  }
+  ClearMarks({ws.views.load, ws.views.run});
 }
 
 void ReloadPlace(Workspace& ws, const StartupSection& section) {
@@ -183,16 +190,9 @@ bool AnyTextModified(const Workspace& ws) {
 
 void ClearModifiedMarks(Workspace& ws) {
   ws.places.DropEdits();
-  PlaceViews& v = ws.views;
-  // A workspace without the main window's pages holds no edits.
-  for (ui::TextPage* page : {v.autoex, v.config, v.winstart}) {
-    if (page != nullptr)
-      page->SetModified(false);
-  }
-  for (ui::EditBox* box : {v.load, v.run}) {
-    if (box != nullptr)
-      box->SetModified(false);
-  }
+  const PlaceViews& v = ws.views;
+  ClearMarks({v.autoex, v.config, v.winstart});
+  ClearMarks({v.load, v.run});
 }
 
 }  // namespace tarnix

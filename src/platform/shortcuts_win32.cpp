@@ -9,6 +9,8 @@
 #include <string>
 
 #include "base/unicode_win32.h"
+#include "platform/link_file.h"
+#include "platform/store_win32.h"
 
 namespace tarnix {
 
@@ -54,8 +56,12 @@ class LinkObject {
   LinkObject& operator=(const LinkObject&) = delete;
 
   bool Usable() const { return link_ != nullptr && file_ != nullptr; }
+  // The shell's loader can read past the end of a file cut short and crash: it is given only
+  // files that hold a whole link.
   bool Load(const std::string& path) {
-    return SUCCEEDED(file_->Load(Widen(path).c_str(), STGM_READ));
+    const std::optional<std::string> bytes = Win32Store().ReadBytes(path);
+    return bytes && IsWholeLinkFile(*bytes) &&
+           SUCCEEDED(file_->Load(Widen(path).c_str(), STGM_READ));
   }
   HRESULT Save(const std::string& path) { return file_->Save(Widen(path).c_str(), TRUE); }
 

@@ -5,7 +5,8 @@
 
 namespace tarnix {
 
-// AccessDenied for ERROR_ACCESS_DENIED, None for ERROR_SUCCESS, Other for any other error.
+// None for ERROR_SUCCESS, AccessDenied for ERROR_ACCESS_DENIED, NotFound for
+// ERROR_FILE_NOT_FOUND, Other for any other error.
 StoreFailure FailureOfError(unsigned long error);
 
 class Win32Store : public Store {

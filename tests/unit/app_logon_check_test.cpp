@@ -120,30 +120,37 @@ struct Change {
 };
 
 std::vector<Change> Changes() {
-  const auto line = [](const char* path, const char* bytes) {
-    return [=](MemoryStore& s, const SeededShellFolders&) { s.AddFile(path, bytes); };
+  using Make = std::function<void(MemoryStore&, const SeededShellFolders&)>;
+  const auto line = [](const char* path, const char* bytes) -> Make {
+    return [=](MemoryStore& s, auto&) { s.AddFile(path, bytes); };
   };
-  const auto run = [](Root root, const char* key, const char* name, const char* command) {
-    return
-        [=](MemoryStore& s, const SeededShellFolders&) { s.SetString(root, key, name, command); };
+  const auto run = [](Root root, const char* key, const char* name, const char* command) -> Make {
+    return [=](MemoryStore& s, auto&) { s.SetString(root, key, name, command); };
+  };
+  const auto winIni = [](const char* name, const char* value) -> Make {
+    return [=](MemoryStore& s, auto&) {
+      ASSERT_TRUE(s.WriteProfileString("win.ini", "windows", name, value));
+    };
+  };
+  const auto noSnapshot = [](const std::string& below) -> Make {
+    return [=](MemoryStore& s, auto&) {
+      ASSERT_TRUE(s.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Save" + below));
+    };
+  };
+  const Make noTool = [](MemoryStore& s, auto&) {
+    ASSERT_TRUE(s.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue("Tool"));
+  };
+  const Make renamed = [noTool](MemoryStore& s, const SeededShellFolders& f) {
+    noTool(s, f);
+    s.SetString(Root::CurrentUser, kRunKey, "Renamed", "C:\\tool.exe /q");
   };
   return {
       {"NewMachineRunEntry", run(Root::LocalMachine, kRunKey, "New", "C:\\new.exe"), true},
       {"NewRunServicesEntry", run(Root::LocalMachine, kRunServicesKey, "New", "C:\\new.exe"), true},
       {"ChangedUserRunCommand", run(Root::CurrentUser, kRunKey, "Tool", "C:\\evil.exe"), true},
-      {"RemovedRunEntry",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(s.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue("Tool"));
-       },
-       true},
-      {"RunEntryRenamedWithTheSameCommand",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(s.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue("Tool"));
-         s.SetString(Root::CurrentUser, kRunKey, "Renamed", "C:\\tool.exe /q");
-       },
-       false},
-      {"EmptyRunEntryAdded",
-       [](MemoryStore& s, auto&) { s.SetString(Root::CurrentUser, kRunKey, "Blank", ""); }, false},
+      {"RemovedRunEntry", noTool, true},
+      {"RunEntryRenamedWithTheSameCommand", renamed, false},
+      {"EmptyRunEntryAdded", run(Root::CurrentUser, kRunKey, "Blank", ""), false},
       {"ChangedAutoexecLine", line(kAutoexec, "SET A=1\r\nSET B=3\r\n"), true},
       {"NewConfigLine", line(kConfig, "FILES=40\r\nDEVICE=x.sys\r\n"), true},
       {"WinstartEmptied", line(kWinstart, ""), true},
@@ -162,27 +169,10 @@ std::vector<Change> Changes() {
       {"PlainFolderInAStartupFolder",
        [](MemoryStore& s, const SeededShellFolders& f) { s.AddFolder(f.startup + "\\Sub"); },
        false},
-      {"WinIniLoadChanged",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(s.WriteProfileString("win.ini", "windows", "load", "C:\\other.exe"));
-       },
-       true},
-      {"WinIniRunEmptied",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(s.WriteProfileString("win.ini", "windows", "run", ""));
-       },
-       true},
-      {"SnapshotGone",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(s.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Save"));
-       },
-       true},
-      {"SnapshotOfOneSectionGone",
-       [](MemoryStore& s, auto&) {
-         ASSERT_TRUE(
-             s.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Save\\Common Startup"));
-       },
-       true},
+      {"WinIniLoadChanged", winIni("load", "C:\\other.exe"), true},
+      {"WinIniRunEmptied", winIni("run", ""), true},
+      {"SnapshotGone", noSnapshot(""), true},
+      {"SnapshotOfOneSectionGone", noSnapshot("\\Common Startup"), true},
   };
 }
 

@@ -65,20 +65,20 @@ TEST_F(ProgramTest, OnlyTheFirstArgumentLowerCasedAndExactCounts) {
   }
 }
 
-TEST_F(ProgramTest, UninstallDeclinedGivesANormalStart) {
-  toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
-  Start({"\\u"});
-  EXPECT_TRUE(Showed(kUninstallQuestion, "Attention!", 0x31));
-  EXPECT_FALSE(toolkit.Terminated());
-  EXPECT_TRUE(MainForm().Visible());
-}
-
-TEST_F(ProgramTest, UninstallConfirmedEndsWithoutTheMainWindow) {
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  Start({"/U"});
-  EXPECT_TRUE(WasShown(kUninstallQuestion));
-  EXPECT_TRUE(toolkit.Terminated());
-  EXPECT_FALSE(MainForm().Visible());
+TEST_F(ProgramTest, UninstallAsksAndEndsWithoutTheMainWindowOnlyWhenConfirmed) {
+  for (const int answer : {ui::mb::IdCancel, ui::mb::IdOk}) {
+    FreshStart fresh;
+    Program p(fresh.store, fresh.kit);
+    AnswerWelcomeWindow(fresh.kit);
+    fresh.kit.AnswerNextMessageBox(answer);
+    p.Run({answer == ui::mb::IdOk ? "/U" : "\\u"});
+    int asked = 0;
+    for (const MessageRecord& m : fresh.kit.Messages())
+      asked += m.text == kUninstallQuestion && m.caption == "Attention!" && m.style == 0x31;
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(fresh.kit.Terminated(), answer == ui::mb::IdOk);
+    EXPECT_EQ(p.mform.form->Visible(), answer != ui::mb::IdOk);
+  }
 }
 
 // A check that fails is reported, and the command line is still obeyed: the program never
@@ -111,20 +111,6 @@ TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(kit.Terminated(), checkOnly);
     EXPECT_EQ(p.mform.form->Visible(), !checkOnly);
   }
-}
-
-TEST_F(ProgramTest, EscInATextPageAsksToSaveAndNoKeepsTheFiles) {
-  store.AddFile("C:\\WINDOWS\\winstart.bat", "stored\r\n");
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  Start({}, [&] {
-    SelectPage(*Main().PageControl1, 4);
-    Focus(*Main().winstart);
-    TypeText(MainForm(), "typed ");
-    PressKey(MainForm(), ui::vk::Escape);
-  });
-  EXPECT_TRUE(Showed(kSaveQuestion, "Attention!", 0x44));
-  EXPECT_TRUE(toolkit.Terminated());
-  EXPECT_EQ(store.FileBytes("C:\\WINDOWS\\winstart.bat"), "stored\r\n");
 }
 
 TEST_F(ProgramTest, ExitAnsweredYesSavesTheEditedTexts) {
@@ -165,7 +151,8 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
   EXPECT_TRUE(toolkit.Terminated());
 }
 
-// Every way of leaving asks exactly once when a text was edited, and nothing when none was.
+// Every way of leaving asks exactly once when a text was edited, and nothing when none was; No
+// keeps the files.
 TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
   const std::function<void(Tmform&)> ways[] = {
       [](Tmform& m) { PressKey(*m.form, ui::vk::Escape); },
@@ -198,7 +185,8 @@ TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
       }
       const std::vector<MessageRecord> asked = kit.Messages();
       EXPECT_EQ(asked.size(), edited ? 1u : 0u);
-      EXPECT_TRUE(asked.empty() || asked[0].text == kSaveQuestion);
+      EXPECT_TRUE(asked.empty() || (asked[0].text == kSaveQuestion &&
+                                    asked[0].caption == "Attention!" && asked[0].style == 0x44));
       EXPECT_FALSE(fresh.store.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
     }
   }

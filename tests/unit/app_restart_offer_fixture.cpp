@@ -6,8 +6,7 @@ namespace {
 
 using namespace ui::headless;
 
-// An open key of the watched store: its changes are noted, its refusals reported as the store
-// reports them.
+// An open key of the watched store: its changes are noted.
 class WatchedKey : public RegKey {
  public:
   WatchedKey(std::unique_ptr<RegKey> key, WatchedStore& store)
@@ -18,7 +17,7 @@ class WatchedKey : public RegKey {
   }
   StoreResult WriteValue(const std::string& name, const RegValue& value) override {
     store_.Note();
-    return store_.Recorded(key_->WriteValue(name, value));
+    return key_->WriteValue(name, value);
   }
   std::vector<std::string> GetValueNames() const override { return key_->GetValueNames(); }
   std::vector<NamedValue> ReadValues() const override { return key_->ReadValues(); }
@@ -26,36 +25,13 @@ class WatchedKey : public RegKey {
   std::vector<std::string> GetKeyNames() const override { return key_->GetKeyNames(); }
   StoreResult DeleteValue(const std::string& name) override {
     store_.Note();
-    return store_.Recorded(key_->DeleteValue(name));
+    return key_->DeleteValue(name);
   }
 
  private:
   std::unique_ptr<RegKey> key_;
   WatchedStore& store_;
 };
-
-void DumpKey(MemoryStore& store, Root root, const std::string& path, std::string& out) {
-  auto key = store.MemoryStore::OpenKey(root, path, false);
-  if (!key)
-    return;
-  out += (root == Root::LocalMachine ? "HKLM" : "HKCU") + path + "\n";
-  for (const std::string& name : key->GetValueNames()) {
-    const auto value = key->ReadValue(name);
-    out += "  " + name + "=" + std::to_string(value->type) + ":" + value->data + "\n";
-  }
-  for (const std::string& name : key->GetKeyNames()) DumpKey(store, root, path + "\\" + name, out);
-}
-
-void DumpFolder(MemoryStore& store, const std::string& folder, std::string& out) {
-  for (const FileEntry& entry : store.ListFiles(folder, "*.*")) {
-    const std::string path = folder + "\\" + entry.name;
-    out += path + " " + std::to_string(entry.attributes) + "\n";
-    if ((entry.attributes & attr::Directory) != 0)
-      DumpFolder(store, path, out);
-    else
-      out += "  " + store.FileBytes(path).value_or("<unreadable>") + "\n";
-  }
-}
 
 }  // namespace
 
@@ -64,64 +40,54 @@ OpenedKey WatchedStore::OpenKey(Root root, const std::string& path, bool create)
     Note();
   OpenedKey opened = MemoryStore::OpenKey(root, path, create);
   if (!opened)
-    return {nullptr, Recorded(opened.result)};
+    return opened;
   return {std::make_unique<WatchedKey>(std::move(opened.key), *this), {}};
 }
 
 StoreResult WatchedStore::DeleteKey(Root root, const std::string& path) {
   Note();
-  return Recorded(MemoryStore::DeleteKey(root, path));
+  return MemoryStore::DeleteKey(root, path);
 }
 
 StoreResult WatchedStore::WriteProfileString(const std::string& file, const std::string& section,
                                              const std::string& key, const std::string& value) {
   Note();
-  return Recorded(MemoryStore::WriteProfileString(file, section, key, value));
+  return MemoryStore::WriteProfileString(file, section, key, value);
 }
 
 TextWrite WatchedStore::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   Note();
-  return Recorded(MemoryStore::SaveLines(path, lines));
+  return MemoryStore::SaveLines(path, lines);
 }
 
 StoreResult WatchedStore::WriteBytes(const std::string& path, const std::string& bytes) {
   Note();
-  return Recorded(MemoryStore::WriteBytes(path, bytes));
+  return MemoryStore::WriteBytes(path, bytes);
 }
 
 StoreResult WatchedStore::AppendText(const std::string& path, const std::string& text) {
   Note();
-  return Recorded(MemoryStore::AppendText(path, text));
+  return MemoryStore::AppendText(path, text);
 }
 
 StoreResult WatchedStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
   Note();
-  return Recorded(MemoryStore::SetFileAttributes(path, attributes));
+  return MemoryStore::SetFileAttributes(path, attributes);
 }
 
 StoreResult WatchedStore::DeleteFile(const std::string& path) {
   Note();
-  return Recorded(MemoryStore::DeleteFile(path));
+  return MemoryStore::DeleteFile(path);
 }
 
 StoreResult WatchedStore::CreateFolder(const std::string& path) {
   Note();
-  return Recorded(MemoryStore::CreateFolder(path));
+  return MemoryStore::CreateFolder(path);
 }
 
 StoreResult WatchedStore::RemoveFolder(const std::string& path) {
   Note();
-  return Recorded(MemoryStore::RemoveFolder(path));
-}
-
-std::string WatchedStore::Contents() {
-  std::string out;
-  DumpKey(*this, Root::LocalMachine, "", out);
-  DumpKey(*this, Root::CurrentUser, "", out);
-  DumpFolder(*this, "C:", out);
-  for (const char* name : {"load", "run"})
-    out += std::string(name) + "=" + ReadProfileString("win.ini", "windows", name, "") + "\n";
-  return out;
+  return MemoryStore::RemoveFolder(path);
 }
 
 Session::Session(bool snapshot) {

@@ -26,8 +26,6 @@ inline const char kMachineRunRefused[] =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // For every call that would change something, how many message boxes had been shown by then.
-// Asked to, it reports every refusal of rights as a failure of another kind, so that a path
-// can be run once with each kind and otherwise the same faults.
 class WatchedStore : public MemoryStore {
  public:
   explicit WatchedStore(const ui::headless::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
@@ -44,22 +42,10 @@ class WatchedStore : public MemoryStore {
   StoreResult CreateFolder(const std::string& path) override;
   StoreResult RemoveFolder(const std::string& path) override;
 
-  // The registry, the files and win.ini's load and run values, as text to compare.
-  std::string Contents();
   // Notes a change asked for now.
   void Note() { changesAt.push_back(toolkit_.Messages().size()); }
-  StoreFailure Kind(StoreFailure failure) const {
-    return refusalsAsOther && failure == StoreFailure::AccessDenied ? StoreFailure::Other : failure;
-  }
 
   std::vector<size_t> changesAt;  // the number of boxes shown at each change asked for
-  bool refusalsAsOther = false;
-  // The base's outcome, its failure in the kind this store reports.
-  template <class Result>
-  Result Recorded(Result result) const {
-    result.failure = Kind(result.failure);
-    return result;
-  }
 
  private:
   const ui::headless::HeadlessToolkit& toolkit_;
@@ -72,12 +58,10 @@ class Session {
   explicit Session(bool snapshot = true);
 
   // Refuses writes below HKEY_LOCAL_MACHINE, or in the all-users startup folder.
-  void RefuseMachineKeys() { store.RefuseWrite(Root::LocalMachine, ""); }
-  void DenyCommonFolder() { store.SetFileFault(folders.commonStartup, FileFault::WriteDenied); }
-  // A refusal of rights, or of another kind when the store reports them so.
-  ServiceFailure ServiceRefusal() const {
-    return store.refusalsAsOther ? ServiceFailure::Other : ServiceFailure::AccessDenied;
+  void RefuseMachineKeys(StoreFailure kind = StoreFailure::AccessDenied) {
+    store.RefuseWrite(Root::LocalMachine, "", kind);
   }
+  void DenyCommonFolder() { store.SetFileFault(folders.commonStartup, FileFault::WriteDenied); }
 
   // Runs the program with the arguments; `act` is what the user does meanwhile.
   void Run(const std::vector<std::string>& arguments, const std::function<void()>& act);

@@ -1,6 +1,6 @@
-// The restart as administrator beyond the single refused write: the offer made once in a run,
-// a start the system did not make, the instance mark around the start, and edits that a
-// restart would lose.
+// The restart as administrator after a refused write, met through the delete on the machine's
+// run list: who is offered it, Yes and No, once in a run, a start the system did not make, the
+// instance mark around the start, and edits that a restart would lose.
 #include "unit/app_restart_offer_fixture.h"
 
 namespace tarnix {
@@ -46,11 +46,35 @@ TEST_F(RestartOfferTest, ASecondRefusalInTheSameRunIsToldButAsksNoMore) {
     PressKey(s.MainForm(), ui::vk::F2);
   });
   EXPECT_TRUE(s.actDone);
+  EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
+  EXPECT_TRUE(s.marks.empty());
   EXPECT_EQ(s.Count(kRestartQuestion), 1);
   EXPECT_EQ(s.Count(kMachineRunRefused), 2);
   EXPECT_EQ(s.Count(kSnapshotRefused), 1);
   EXPECT_TRUE(s.toolkit.ShellCalls().empty());
   EXPECT_EQ(s.toolkit.PendingAnswers(), 0);
+}
+
+// Under Wine every process counts as elevated: a refusal there has no restart to offer.
+TEST(RestartOfferWhoTest, OnlyARefusalOfRightsToAStandardUserIsOffered) {
+  struct Case {
+    bool elevated;
+    StoreFailure kind;
+  };
+  for (const Case c : {Case{false, StoreFailure::Other}, Case{true, StoreFailure::AccessDenied}}) {
+    Session s;
+    s.toolkit.SetElevated(c.elevated);
+    s.RefuseMachineKeys(c.kind);
+    s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    s.Run({}, [&s] {
+      Select(*s.Main().ListBox1, 0);
+      Click(*s.Main().ToolButton1);
+    });
+    EXPECT_TRUE(s.actDone) << c.elevated;
+    EXPECT_EQ(s.Count(kMachineRunRefused), 1) << c.elevated;
+    EXPECT_EQ(s.Count(kRestartQuestion), 0) << c.elevated;
+    EXPECT_TRUE(s.toolkit.ShellCalls().empty()) << c.elevated;
+  }
 }
 
 // Declining the system's own prompt is the user's choice: nothing more is said, and this
@@ -84,12 +108,20 @@ TEST_F(RestartOfferTest, AStartThatFailedIsToldAndTheProgramGoesOn) {
 
 // The mark goes before the new instance starts, or that one would find this one and only
 // bring it forward.
-TEST_F(RestartOfferTest, TheMarkIsLetGoBeforeTheStartAndKeptGoneWhenItStarted) {
+TEST_F(RestartOfferTest, YesLetsGoOfTheMarkRestartsAndEndsAtOnce) {
   RunDeleting(ui::mb::IdYes);
+  const MessageRecord& question = s.toolkit.Messages().back();
+  EXPECT_EQ(question.text, kRestartQuestion);
+  EXPECT_EQ(question.caption, "Attention!");
+  EXPECT_EQ(question.style, ui::mb::YesNo | ui::mb::IconQuestion);
+  EXPECT_EQ(question.owner, "mform");
   EXPECT_TRUE(s.ended);
+  EXPECT_TRUE(s.toolkit.EndedAtOnce());
+  EXPECT_FALSE(s.actDone);
   EXPECT_EQ(s.marks, (Marks{{false, 0}}));
-  ASSERT_EQ(s.RunasCalls().size(), 1u);
-  EXPECT_EQ(s.RunasCalls()[0].parameters, "");
+  ASSERT_EQ(s.toolkit.ShellCalls().size(), 1u);
+  EXPECT_EQ(s.toolkit.ShellCalls()[0].verb, "runas");
+  EXPECT_EQ(s.toolkit.ShellCalls()[0].parameters, "");
 }
 
 // A restart reads every place again, so typed texts that were not saved are gone: the question

@@ -61,9 +61,9 @@ TEST_F(CheckLinesTest, ALongTextInSortedRegistryOrderIsNoChangeAndPlacesDeletion
   EXPECT_EQ(seen[0].lines[100], (ChangeLine{"set v101=101", ChangeMark::Deleted}));
 }
 
-TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
+TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
   ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn1);
+  OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].heading, Winstart());
@@ -71,35 +71,22 @@ TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
                                                     {"rem one", ChangeMark::Deleted},
                                                     {"rem two", ChangeMark::Added}}));
   EXPECT_TRUE(seen[0].edit && seen[0].changeBack && seen[0].deleteLine && seen[0].saveList);
-}
-
-TEST_F(CheckLinesTest, ConfirmTakesTheCurrentLinesIntoTheSnapshot) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem two"}));
   EXPECT_FALSE(Check());
 }
 
+// Change back writes the file even when read-only or gone since loading, keeping attributes.
 TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-  EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::Hidden | attr::Archive);
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
-  EXPECT_NE(Log().find("The changes in:" + Winstart() + " are cancelled\r\n" + kDivider +
-                       "\r\n@echo off\r\nrem one\r\n" + kDivider + "\r\n"),
-            std::string::npos);
-}
-
-TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
   store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::ReadOnly | attr::Hidden);
   Rebuild();
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::ReadOnly | attr::Hidden);
+  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
+  EXPECT_NE(Log().find("The changes in:" + Winstart() + " are cancelled\r\n" + kDivider +
+                       "\r\n@echo off\r\nrem one\r\n" + kDivider + "\r\n"),
+            std::string::npos);
 
   ChangeWinstart();
   EXPECT_TRUE(store.SetFileAttributes(Winstart(), attr::Normal));
@@ -107,7 +94,6 @@ TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
   EXPECT_TRUE(Errors().empty());
 }
 

@@ -5,12 +5,6 @@ namespace {
 
 using ui::headless::Click;
 
-RegValue Dword(uint32_t n) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
-  return {regtype::Dword, bytes};
-}
-
 class CheckRunsTest : public WatchdogTest {
  protected:
   void SetUp() override {

@@ -24,6 +24,12 @@ inline const char kLogPath[] = "C:\\Program Files\\Tarnix2\\tx2log.txt";
 inline const char kCrLf[] = "\r\n";
 inline const std::string kDivider(55, '-');
 
+inline RegValue Dword(uint32_t n) {
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
+  return {regtype::Dword, bytes};
+}
+
 // What the user saw in one report.
 struct SeenReport {
   std::string heading;

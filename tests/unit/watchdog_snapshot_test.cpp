@@ -11,12 +11,6 @@ const char kKey[] = "\\Software\\Movenda\\Tarnix2\\Save\\Autoexec";
 RegValue Expand(const std::string& text) {
   return {regtype::ExpandString, text};
 }
-RegValue Dword(uint32_t n) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
-  return {regtype::Dword, bytes};
-}
-
 class SnapshotStoreTest : public ::testing::Test {
  protected:
   MemoryStore store;

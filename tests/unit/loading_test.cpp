@@ -92,22 +92,6 @@ TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"shown before"}));
 }
 
-TEST_F(LoadingTest, TextFilesFollowThePlatform) {
-  store.SetPlatform(PlatformPreset::Windows98);
-  store.AddFile("C:\\AUTOEXEC.BAT", "SET PATH=C:\\DOS\r\n");
-  store.AddFile("C:\\CONFIG.SYS", "FILES=40\r\n");
-  LoadTextPages(Bind());
-  EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"SET PATH=C:\\DOS"}));
-  EXPECT_EQ(views.config->Lines(), (std::vector<std::string>{"FILES=40"}));
-
-  store.SetPlatform(PlatformPreset::NT4);
-  store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT",
-                "lh %SystemRoot%\\system32\\mscdexnt.exe\r\n");
-  LoadTextPages(Bind());
-  EXPECT_EQ(views.autoex->Lines(),
-            (std::vector<std::string>{"lh %SystemRoot%\\system32\\mscdexnt.exe"}));
-}
-
 TEST_F(LoadingTest, WinIniValuesAreReadWholeAndAbsentOnesAreEmpty) {
   const std::string longValue(3000, 'x');
   EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", longValue));

@@ -42,25 +42,6 @@ TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
   EXPECT_EQ(Log(), "");
 }
 
-TEST_F(CheckLinesTest, ALongTextInSortedRegistryOrderIsNoChangeAndPlacesDeletionsRight) {
-  store.SetValueOrder(ValueOrder::Sorted);
-  std::string text;
-  for (int i = 1; i <= 1005; ++i)
-    text += "set v" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
-  store.AddFile(Winstart(), text);
-  Rebuild();
-  TakeSnapshot();
-  EXPECT_FALSE(Check());
-  // Line 101 goes: it belongs after line 100, not after line 1005 (Line1005 sorts before Line101).
-  store.AddFile(Winstart(),
-                text.substr(0, text.find("set v101=")) + text.substr(text.find("set v102=")));
-  Rebuild();
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen[0].lines.size(), 1005u);
-  EXPECT_EQ(seen[0].lines[100], (ChangeLine{"set v101=101", ChangeMark::Deleted}));
-}
-
 TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
   ChangeWinstart();
   OnReportClick(&TForm1::BitBtn2);
@@ -181,18 +162,6 @@ TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.ClearFaults();
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-}
-
-TEST_F(CheckLinesTest, ClosingWithoutADecisionChangesNothingAndReportsAgain) {
-  ChangeWinstart();
-  OnReport([](TForm1& r) { ui::headless::PressKey(*r.form, ui::vk::Escape); });
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(report.reportResult, ReportResult::None);
-  EXPECT_EQ(Log().find("The changes in:"), std::string::npos);
-  EXPECT_NE(Log().find("Changes found in:" + Winstart()), std::string::npos);
-  OnReport([](TForm1& r) { ui::headless::CloseBox(*r.form); });
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {

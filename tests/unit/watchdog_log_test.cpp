@@ -102,15 +102,6 @@ TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
   EXPECT_EQ(Errors()[0].text, "Cannot open " + std::string(kLogPath));
 }
 
-TEST_F(LogTest, ALogThatCannotBeDeletedIsTold) {
-  store.AddFile(kLogPath, "old\r\n");
-  store.SetFileFault(kLogPath, FileFault::Locked);
-  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
-  ClearHistoryLog(ws);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot delete " + std::string(kLogPath));
-}
-
 // A log only an administrator may change: after its error, the restart as administrator is
 // offered, and No goes on as before.
 TEST_F(LogTest, ALogRefusedForLackOfRightsOffersTheRestart) {

@@ -117,23 +117,6 @@ TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSub
   EXPECT_TRUE(store.Value(Root::LocalMachine, "\\Dest\\Sub", "Kept"));
 }
 
-// A missing run key is an empty list; one that cannot be read leaves the snapshot as it was.
-TEST_F(SnapshotStoreTest, AMissingRunKeyIsSnapshotEmptyAnUnreadableOneNotAtAll) {
-  const std::string path = SnapshotKeyPath("HKCU_Run");
-  store.SetString(Root::LocalMachine, path, "Old", "old.exe");
-  store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
-  store.RefuseOpen(Root::CurrentUser, kRun);
-  EXPECT_FALSE(SnapshotRunList(store, path, ReadRunListPlace(store, 2)));
-  EXPECT_EQ(store.Value(Root::LocalMachine, path, "Old")->data, "old.exe");
-  store.ClearFaults();
-  ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  const std::optional<StoreResult> copied =
-      SnapshotRunList(store, path, ReadRunListPlace(store, 2));
-  ASSERT_TRUE(copied);
-  EXPECT_TRUE(*copied);
-  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, path)->size(), 0u);
-}
-
 TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_FALSE(FindSnapshotValue(store, kKey, "Load"));

@@ -168,8 +168,7 @@ TEST_F(UnreadableRunKeyTest, IsToldOnceAndNeitherReportedNorApprovedUntilItCanBe
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].heading.find("HKEY_LOCAL_MACHINE"), 0u);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, notChecked);
+  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{notChecked});
   EXPECT_EQ(Log().find(place), std::string::npos);
   EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
   EXPECT_FALSE(Saved("Hidden"));

@@ -107,8 +107,7 @@ TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
   store.RefuseProfileWrites();
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot write the load value to win.ini");
+  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot write the load value to win.ini"});
   EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
   EXPECT_EQ(ws.views.load->Text(), "new-load.exe");
 }

@@ -116,6 +116,11 @@ class WatchdogTest : public ::testing::Test {
     }
     return errors;
   }
+  std::vector<std::string> ErrorTexts() {
+    std::vector<std::string> texts;
+    for (const auto& m : Errors()) texts.push_back(m.text);
+    return texts;
+  }
   bool WasShown(const std::string& text) {
     for (const auto& m : toolkit.Messages()) {
       if (m.text == text)

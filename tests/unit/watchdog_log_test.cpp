@@ -61,8 +61,8 @@ TEST_F(LogTest, ALogThatCannotBeWrittenIsToldOnceAndTheCheckGoesOn) {
   OnReportClick(&TForm1::btnCancel);
 
   EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, std::string("Cannot write to history log ") + kLogPath);
+  EXPECT_EQ(ErrorTexts(),
+            std::vector<std::string>{std::string("Cannot write to history log ") + kLogPath});
   EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"a", "b"}));
   EXPECT_FALSE(store.Value(Root::CurrentUser, kRun, "New"));
   EXPECT_EQ(seen.size(), 2u);
@@ -98,8 +98,7 @@ TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
 
   toolkit.SetShellExecuteResult(2);  // no such file
   ShowHistoryLog(ws);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot open " + std::string(kLogPath));
+  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot open " + std::string(kLogPath)});
 }
 
 // A log only an administrator may change: after its error, the restart as administrator is
@@ -134,8 +133,8 @@ TEST_F(LogTest, ALogWriteRefusedForLackOfRightsOffersTheRestartOnce) {
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);
 
   EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, std::string("Cannot write to history log ") + kLogPath);
+  EXPECT_EQ(ErrorTexts(),
+            std::vector<std::string>{std::string("Cannot write to history log ") + kLogPath});
   EXPECT_EQ(toolkit.Messages().back().style, ui::mb::YesNo | ui::mb::IconQuestion);
   EXPECT_EQ(toolkit.PendingAnswers(), 0);
   EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"a", "b"}));

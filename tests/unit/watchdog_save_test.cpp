@@ -114,8 +114,8 @@ TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
   store.RefuseProfileWrites();
   UserEdit(*ws.views.run, "r.exe");
   SaveAll(ws);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot write the load and run values to win.ini");
+  EXPECT_EQ(ErrorTexts(),
+            std::vector<std::string>{"Cannot write the load and run values to win.ini"});
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_TRUE(ws.views.run->Modified());
 }

@@ -1,5 +1,6 @@
-// What only the memory store has: injected faults and both enumeration orders. The rest of
-// its behaviour is the conformance suite's.
+// What only the memory store has: both enumeration orders and the kinds of refused writes. The
+// rest of its behaviour is the conformance suite's; each injected fault is checked by the tests
+// that inject it.
 #include <gtest/gtest.h>
 
 #include "conformance/store_conformance.h"
@@ -60,23 +61,6 @@ TEST(MemoryStoreOrder, ValuesAndKeysEnumerateInCreationOrderOrSorted) {
   EXPECT_EQ(key->GetKeyNames(), (std::vector<std::string>{"Alpha", "Line1000", "Line101", "zeta"}));
 }
 
-TEST(MemoryStoreRegistryFaults, RefusedOpenHidesTheKeyAndEverythingBelow) {
-  MemoryStore store;
-  store.SetString(Root::LocalMachine, "\\SOFTWARE\\A\\B", "v", "1");
-  store.RefuseOpen(Root::LocalMachine, "SOFTWARE\\a");
-  EXPECT_FALSE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\New", true));
-  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, "\\SOFTWARE\\A\\B"));
-  EXPECT_TRUE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE", false));
-  EXPECT_TRUE(store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\A", true));
-  EXPECT_EQ(store.DeleteKey(Root::LocalMachine, "\\SOFTWARE\\A\\B").failure,
-            StoreFailure::AccessDenied);
-  EXPECT_EQ(store.Value(Root::LocalMachine, "\\SOFTWARE\\A\\B", "v")->data, "1");
-  store.RefuseOpen(Root::CurrentUser, "\\Software\\Broken", StoreFailure::Other);
-  EXPECT_EQ(store.DeleteKey(Root::CurrentUser, "\\Software\\Broken").failure, StoreFailure::Other);
-  store.ClearFaults();
-  EXPECT_TRUE(store.OpenKey(Root::LocalMachine, "\\SOFTWARE\\A\\B", false));
-}
-
 // Like a standard user's HKEY_LOCAL_MACHINE: read-only, and every change fails with the kind
 // the fault was given.
 TEST(MemoryStoreRegistryFaults, RefusedWritesReadOnlyWithTheKindTheyWereGiven) {
@@ -98,50 +82,6 @@ TEST(MemoryStoreRegistryFaults, RefusedWritesReadOnlyWithTheKindTheyWereGiven) {
   }
 }
 
-// As in the all-users startup folder for a standard user.
-TEST(MemoryStoreFileFaults, WriteDeniedFolderRefusesEveryChangeBelowIt) {
-  MemoryStore store;
-  const std::string folder = "C:\\ProgramData\\StartUp";
-  store.AddFile(folder + "\\Sub\\tool.lnk", "link");
-  store.AddFolder(folder + "\\Empty");
-  store.SetFileFault(folder, FileFault::WriteDenied);
-  EXPECT_EQ(store.ReadBytes(folder + "\\Sub\\tool.lnk"), "link");
-  EXPECT_EQ(store.DeleteFile(folder + "\\Sub\\tool.lnk").failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(store.SaveLines(folder + "\\new.txt", {"x"}).failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(store.WriteBytes(folder + "\\Sub\\tool.lnk", "other").text,
-            "Cannot create file " + folder + "\\Sub\\tool.lnk");
-  EXPECT_EQ(store.AppendText(folder + "\\log.txt", "x").failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(store.CreateFolder(folder + "\\Group").failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(store.RemoveFolder(folder + "\\Empty").failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(store.FileBytes(folder + "\\Sub\\tool.lnk"), "link");
-  EXPECT_TRUE(store.SaveLines("C:\\ProgramData\\beside.txt", {"x"}));
-}
-
-TEST(MemoryStoreFileFaults, EachFaultRefusesWhatItNamesAndIsNotAccessDenied) {
-  MemoryStore store;
-  store.AddFile("C:\\AUTOEXEC.BAT", "@echo off\r\n");
-  store.AddFile("C:\\CONFIG.SYS", "FILES=40\r\n");
-  store.AddFile("C:\\log.txt", "old");
-  store.SetFileFault("c:\\autoexec.bat", FileFault::Unreadable);
-  store.SetFileFault("C:\\CONFIG.SYS", FileFault::Uncreatable);
-  store.SetFileFault("C:\\log.txt", FileFault::Locked);
-
-  EXPECT_EQ(store.LoadLines("C:\\AUTOEXEC.BAT"), std::nullopt);
-  EXPECT_TRUE(store.SaveLines("C:\\AUTOEXEC.BAT", {"rem new"})) << "unreadable, not unwritable";
-
-  EXPECT_EQ(store.LoadLines("C:\\CONFIG.SYS"), (std::vector<std::string>{"FILES=40"}));
-  const TextWrite saved = store.SaveLines("C:\\CONFIG.SYS", {"FILES=1"});
-  EXPECT_EQ(saved.failure, StoreFailure::Other);
-  EXPECT_EQ(saved.text, "Cannot create file C:\\CONFIG.SYS");
-  EXPECT_FALSE(store.AppendText("C:\\CONFIG.SYS", "more"));
-  EXPECT_EQ(store.FileBytes("C:\\CONFIG.SYS"), "FILES=40\r\n");
-
-  EXPECT_EQ(store.ReadBytes("C:\\log.txt"), std::nullopt);
-  EXPECT_EQ(store.DeleteFile("C:\\log.txt").failure, StoreFailure::Other);
-  EXPECT_EQ(store.WriteBytes("C:\\log.txt", "x").failure, StoreFailure::Other);
-  EXPECT_EQ(store.FileBytes("C:\\log.txt"), "old");
-}
-
 TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {
   MemoryStore store;
   auto key = store.OpenKey(Root::CurrentUser, "\\SOFTWARE\\Tarnix\\Step1", true);
@@ -150,17 +90,6 @@ TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {
   EXPECT_EQ(key->ReadValue("Command"), std::nullopt);
   EXPECT_FALSE(key->WriteString("Command", "y"));
   EXPECT_FALSE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix\\Step1"));
-}
-
-TEST(MemoryStoreFaults, UnlistableFolderAndRefusedProfileWrites) {
-  MemoryStore store;
-  store.AddFile("C:\\Start\\a.lnk", "");
-  store.SetFolderUnlistable("C:\\Start\\");
-  EXPECT_TRUE(store.ListFiles("C:\\Start", "*.*").empty());
-  ASSERT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "a.exe"));
-  store.RefuseProfileWrites();
-  EXPECT_FALSE(store.WriteProfileString("win.ini", "windows", "load", "b.exe"));
-  EXPECT_EQ(store.ReadProfileString("C:\\windows\\win.ini", "Windows", "LOAD", ""), "a.exe");
 }
 
 }  // namespace

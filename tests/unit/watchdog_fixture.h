@@ -74,8 +74,7 @@ class WatchdogTest : public ::testing::Test {
     RefreshAll(ws);
   }
 
-  const StartupSection& Section(const std::string& key) { return *ws.catalogue.Find(key); }
-  std::string Place(const std::string& key) { return Section(key).place; }
+  std::string Place(const std::string& key) { return ws.catalogue.Find(key)->place; }
   std::string Winstart() { return Place("Winstart"); }
 
   // The snapshot of what is loaded now.

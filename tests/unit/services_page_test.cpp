@@ -128,8 +128,17 @@ TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
   EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, true, false}));
   EXPECT_EQ(CheckedWhenShown(2), (std::vector<bool>{false, false, true}));
   EXPECT_EQ(CheckedWhenShown(3), (std::vector<bool>{false, false, false}));
-  EXPECT_TRUE(services.Changes().empty());
   EXPECT_EQ(services.OpenHandles(), 0);
+
+  // An unreadable configuration checks nothing, and OK then changes nothing.
+  CheckedWhenShown(0);
+  services.faults().query["RpcSs"] = ServiceFailure::Other;
+  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, false, false}));
+  StartupAndPress(1, nullptr);
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_TRUE(toolkit.Messages().empty());
+  StartupAndPress(1, "r_dis");  // a choice the user made is still carried out
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
 }
 
 TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
@@ -206,18 +215,6 @@ TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialo
   EXPECT_EQ(OnlyMessage().caption, "Sorry!");
   EXPECT_TRUE(services.Changes().empty());
   EXPECT_EQ(services.OpenHandles(), 0);
-}
-
-TEST_F(ServicesPageTest, AnUnreadableConfigurationChecksNothingAndOkChangesNothing) {
-  CreateWithServices();
-  CheckedWhenShown(0);  // leaves r_auto checked from this service
-  services.faults().query["RpcSs"] = ServiceFailure::Other;
-  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, false, false}));
-  StartupAndPress(1, nullptr);
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_TRUE(toolkit.Messages().empty());
-  StartupAndPress(1, "r_dis");  // a choice the user made is still carried out
-  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
 }
 
 TEST_F(ServicesPageTest, AFailingChangeIsReported) {

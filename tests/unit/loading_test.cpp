@@ -92,22 +92,6 @@ TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"shown before"}));
 }
 
-TEST_F(LoadingTest, TextFilesFollowThePlatform) {
-  store.SetPlatform(PlatformPreset::Windows98);
-  store.AddFile("C:\\AUTOEXEC.BAT", "SET PATH=C:\\DOS\r\n");
-  store.AddFile("C:\\CONFIG.SYS", "FILES=40\r\n");
-  LoadTextPages(Bind());
-  EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"SET PATH=C:\\DOS"}));
-  EXPECT_EQ(views.config->Lines(), (std::vector<std::string>{"FILES=40"}));
-
-  store.SetPlatform(PlatformPreset::NT4);
-  store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT",
-                "lh %SystemRoot%\\system32\\mscdexnt.exe\r\n");
-  LoadTextPages(Bind());
-  EXPECT_EQ(views.autoex->Lines(),
-            (std::vector<std::string>{"lh %SystemRoot%\\system32\\mscdexnt.exe"}));
-}
-
 TEST_F(LoadingTest, WinIniValuesAreReadWholeAndAbsentOnesAreEmpty) {
   const std::string longValue(3000, 'x');
   EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", longValue));
@@ -174,22 +158,12 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   // The RunServices key is read by every refresh, NT included.
   EXPECT_EQ(views.runLists[1]->Items(), (std::vector<std::string>{"Spooler"}));
   EXPECT_EQ(views.lsbComSt->Items(), (std::vector<std::string>{"Common.lnk"}));
-  EXPECT_TRUE(views.config->Lines().empty());
+  EXPECT_TRUE(views.config->Lines().empty()) << "no file: an empty page";
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"rem stored"}));
   EXPECT_EQ(views.load->Text(), "loader.exe");
   EXPECT_FALSE(AnyTextModified(w));
   EXPECT_FALSE(w.dataChanged);
   EXPECT_EQ(views.lsbNTServ->Items(), (std::vector<std::string>{"Spooler service"}));
-}
-
-TEST_F(RefreshTest, DeletedTextFileLeavesItsPageEmpty) {
-  store.AddFile("C:\\WINDOWS\\winstart.bat", "win\r\n");
-  Workspace& w = Bind();
-  RefreshAll(w);
-  ASSERT_EQ(views.winstart->Lines(), (std::vector<std::string>{"win"}));
-  EXPECT_TRUE(store.DeleteFile("C:\\WINDOWS\\winstart.bat"));
-  RefreshAll(w);
-  EXPECT_TRUE(views.winstart->Lines().empty());
 }
 
 TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {

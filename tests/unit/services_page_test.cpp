@@ -107,7 +107,9 @@ TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSi
   EXPECT_EQ(List().Count(), 0);
   Create();  // no service manager at all
   EXPECT_EQ(List().Count(), 0);
-  Main().Button1Click();
+  Main().Button1Click();  // no line: an unscripted dialog would throw
+  EXPECT_TRUE(toolkit.Messages().empty());
+  EXPECT_TRUE(services.Changes().empty());
 }
 
 TEST_F(ServicesPageTest, BeforeNTThereIsNoServiceList) {
@@ -118,14 +120,6 @@ TEST_F(ServicesPageTest, BeforeNTThereIsNoServiceList) {
   EXPECT_EQ(services.EnumerationCalls(), 0);
 }
 
-TEST_F(ServicesPageTest, StartupWithoutASelectedLineDoesNothing) {
-  CreateWithServices();
-  List().SetItemIndex(-1);
-  Main().Button1Click();  // an unscripted dialog would throw
-  EXPECT_TRUE(toolkit.Messages().empty());
-  EXPECT_TRUE(services.Changes().empty());
-}
-
 TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
   services.Add(Service("Off", "Switched Off", svc::Paused, svc::Disabled));
   services.Add(Service("Boot", "Boot Service", svc::Running, svc::SystemStart));
@@ -134,8 +128,17 @@ TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
   EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, true, false}));
   EXPECT_EQ(CheckedWhenShown(2), (std::vector<bool>{false, false, true}));
   EXPECT_EQ(CheckedWhenShown(3), (std::vector<bool>{false, false, false}));
-  EXPECT_TRUE(services.Changes().empty());
   EXPECT_EQ(services.OpenHandles(), 0);
+
+  // An unreadable configuration checks nothing, and OK then changes nothing.
+  CheckedWhenShown(0);
+  services.faults().query["RpcSs"] = ServiceFailure::Other;
+  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, false, false}));
+  StartupAndPress(1, nullptr);
+  EXPECT_TRUE(services.Changes().empty());
+  EXPECT_TRUE(toolkit.Messages().empty());
+  StartupAndPress(1, "r_dis");  // a choice the user made is still carried out
+  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
 }
 
 TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
@@ -146,10 +149,11 @@ TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   EXPECT_EQ(services.Changes(),
             (std::vector<uint32_t>{svc::AutoStart, svc::Disabled, svc::DemandStart}));
   EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
-  EXPECT_EQ(StartTypeOfChoice(TfrmServ::NoChange), std::nullopt);
-  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Automatic), std::optional<uint32_t>(2));
-  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Manual), std::optional<uint32_t>(3));
-  EXPECT_EQ(StartTypeOfChoice(TfrmServ::Disabled), std::optional<uint32_t>(4));
+  Startup(1, [](ui::Form& f) {
+    Click(Get<ui::RadioButton>(f, "r_dis"));
+    PressKey(f, ui::vk::Return);
+  });
+  EXPECT_EQ(services.Changes().back(), svc::Disabled) << "Enter presses OK";
 }
 
 TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythingElse) {
@@ -157,12 +161,7 @@ TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythin
   const ServiceConfig before = services.Find("PlugPlay")->config;
   StartupAndPress(0, nullptr);
   EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::AutoStart});
-  const ServiceConfig& after = services.Find("PlugPlay")->config;
-  EXPECT_EQ(after.startType, svc::AutoStart);
-  EXPECT_EQ(after.errorControl, before.errorControl);
-  EXPECT_EQ(after.binaryPath, before.binaryPath);
-  EXPECT_EQ(after.account, before.account);
-  EXPECT_EQ(after.displayName, "Plug and Play Service");
+  EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
   EXPECT_EQ(services.OpenHandles(), 0);
 }
 
@@ -182,61 +181,40 @@ TEST_F(ServicesPageTest, CancelEscAndTheCloseBoxChangeNothing) {
   EXPECT_EQ(toolkit.PendingModalScripts(), 0);
 }
 
-TEST_F(ServicesPageTest, EnterPressesOk) {
+TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialog) {
   CreateWithServices();
-  Startup(1, [](ui::Form& f) {
-    Click(Get<ui::RadioButton>(f, "r_dis"));
-    PressKey(f, ui::vk::Return);
-  });
-  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
-}
-
-TEST_F(ServicesPageTest, AServiceThatCannotBeOpenedForTheChangeSaysWhy) {
-  CreateWithServices();
-  services.faults().open["PlugPlay"] = ServiceFailure::AccessDenied;
   List().SetItemIndex(0);
-  Main().Button1Click();  // no dialog
+  services.faults().open["PlugPlay"] = ServiceFailure::AccessDenied;
+  Main().Button1Click();
   const auto& denied = OnlyMessage();
   EXPECT_EQ(denied.caption, "Sorry!");
   EXPECT_NE(denied.text.find("administrator"), std::string::npos);
   EXPECT_EQ(denied.style, ui::mb::Ok | ui::mb::IconStop);
   EXPECT_EQ(denied.owner, "mform");
-  toolkit.TakeMessages();
-  services.faults().open["PlugPlay"] = ServiceFailure::Other;
-  Main().Button1Click();
-  EXPECT_TRUE(Showed("The service could not be opened.", "Error!", kErrorBox));
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_EQ(services.OpenHandles(), 0);
-}
-
-TEST_F(ServicesPageTest, AServiceRemovedSinceListingOrAManagerRefusedIsReported) {
-  CreateWithServices();
-  List().Add("Vanished Service", kServiceRunningImage);
-  List().SetItemIndex(2);
-  Main().Button1Click();
-  EXPECT_EQ(OnlyMessage().text, "The service no longer exists.");
+  const std::pair<std::function<void()>, const char*> cases[] = {
+      {[&] { services.faults().open["PlugPlay"] = ServiceFailure::Other; },
+       "The service could not be opened."},
+      {[&] { services.faults().openManager = ServiceFailure::Other; },
+       "The service manager could not be opened."},
+      {[&] {
+         services.faults().openManager = ServiceFailure::None;
+         List().Add("Vanished Service", kServiceRunningImage);
+         List().SetItemIndex(2);
+       },
+       "The service no longer exists."},
+  };
+  for (const auto& [fault, text] : cases) {
+    toolkit.TakeMessages();
+    fault();
+    Main().Button1Click();
+    EXPECT_TRUE(Showed(text, "Error!", kErrorBox)) << text;
+  }
   toolkit.TakeMessages();
   services.faults().openManager = ServiceFailure::AccessDenied;
-  List().SetItemIndex(0);
   Main().Button1Click();
   EXPECT_EQ(OnlyMessage().caption, "Sorry!");
-  toolkit.TakeMessages();
-  services.faults().openManager = ServiceFailure::Other;
-  Main().Button1Click();
-  EXPECT_EQ(OnlyMessage().text, "The service manager could not be opened.");
   EXPECT_TRUE(services.Changes().empty());
-}
-
-TEST_F(ServicesPageTest, AnUnreadableConfigurationChecksNothingAndOkChangesNothing) {
-  CreateWithServices();
-  CheckedWhenShown(0);  // leaves r_auto checked from this service
-  services.faults().query["RpcSs"] = ServiceFailure::Other;
-  EXPECT_EQ(CheckedWhenShown(1), (std::vector<bool>{false, false, false}));
-  StartupAndPress(1, nullptr);
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_TRUE(toolkit.Messages().empty());
-  StartupAndPress(1, "r_dis");  // a choice the user made is still carried out
-  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
+  EXPECT_EQ(services.OpenHandles(), 0);
 }
 
 TEST_F(ServicesPageTest, AFailingChangeIsReported) {

@@ -42,28 +42,9 @@ TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
   EXPECT_EQ(Log(), "");
 }
 
-TEST_F(CheckLinesTest, ALongTextInSortedRegistryOrderIsNoChangeAndPlacesDeletionsRight) {
-  store.SetValueOrder(ValueOrder::Sorted);
-  std::string text;
-  for (int i = 1; i <= 1005; ++i)
-    text += "set v" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
-  store.AddFile(Winstart(), text);
-  Rebuild();
-  TakeSnapshot();
-  EXPECT_FALSE(Check());
-  // Line 101 goes: it belongs after line 100, not after line 1005 (Line1005 sorts before Line101).
-  store.AddFile(Winstart(),
-                text.substr(0, text.find("set v101=")) + text.substr(text.find("set v102=")));
-  Rebuild();
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen[0].lines.size(), 1005u);
-  EXPECT_EQ(seen[0].lines[100], (ChangeLine{"set v101=101", ChangeMark::Deleted}));
-}
-
-TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
+TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
   ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn1);
+  OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].heading, Winstart());
@@ -71,35 +52,22 @@ TEST_F(CheckLinesTest, TheReportShowsTheMergedListWithTheTextButtons) {
                                                     {"rem one", ChangeMark::Deleted},
                                                     {"rem two", ChangeMark::Added}}));
   EXPECT_TRUE(seen[0].edit && seen[0].changeBack && seen[0].deleteLine && seen[0].saveList);
-}
-
-TEST_F(CheckLinesTest, ConfirmTakesTheCurrentLinesIntoTheSnapshot) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem two"}));
   EXPECT_FALSE(Check());
 }
 
+// Change back writes the file even when read-only or gone since loading, keeping attributes.
 TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-  EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::Hidden | attr::Archive);
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
-  EXPECT_NE(Log().find("The changes in:" + Winstart() + " are cancelled\r\n" + kDivider +
-                       "\r\n@echo off\r\nrem one\r\n" + kDivider + "\r\n"),
-            std::string::npos);
-}
-
-TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
   store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::ReadOnly | attr::Hidden);
   Rebuild();
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(store.GetFileAttributes(Winstart()), attr::ReadOnly | attr::Hidden);
+  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
+  EXPECT_NE(Log().find("The changes in:" + Winstart() + " are cancelled\r\n" + kDivider +
+                       "\r\n@echo off\r\nrem one\r\n" + kDivider + "\r\n"),
+            std::string::npos);
 
   ChangeWinstart();
   EXPECT_TRUE(store.SetFileAttributes(Winstart(), attr::Normal));
@@ -107,7 +75,6 @@ TEST_F(CheckLinesTest, ChangeBackWritesAReadOnlyFileAndOneGoneSinceLoading) {
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
   EXPECT_TRUE(Errors().empty());
 }
 
@@ -150,8 +117,7 @@ TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
   store.SetFileFault(Winstart(), FileFault::Uncreatable);
   OnReportClick(&TForm1::btnSave);
   EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
+  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot create file " + Winstart()});
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_EQ(Log().find("made manually"), std::string::npos);
 }
@@ -190,23 +156,11 @@ TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   Rebuild();
   EXPECT_FALSE(Check());
   EXPECT_TRUE(seen.empty());
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot read " + Winstart() + ", so it was not checked.");
+  EXPECT_EQ(ErrorTexts(),
+            std::vector<std::string>{"Cannot read " + Winstart() + ", so it was not checked."});
   store.ClearFaults();
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-}
-
-TEST_F(CheckLinesTest, ClosingWithoutADecisionChangesNothingAndReportsAgain) {
-  ChangeWinstart();
-  OnReport([](TForm1& r) { ui::headless::PressKey(*r.form, ui::vk::Escape); });
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(report.reportResult, ReportResult::None);
-  EXPECT_EQ(Log().find("The changes in:"), std::string::npos);
-  EXPECT_NE(Log().find("Changes found in:" + Winstart()), std::string::npos);
-  OnReport([](TForm1& r) { ui::headless::CloseBox(*r.form); });
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {
@@ -218,10 +172,7 @@ TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   EXPECT_EQ(seen.size(), 2u);
-  ASSERT_EQ(Errors().size(), 2u);
-  EXPECT_EQ(
-      Errors()[0].text,
-      "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...");
+  EXPECT_EQ(Errors().size(), 2u) << "each decision is told";
   EXPECT_EQ(Log().find("are confirmed"), std::string::npos);
 }
 

@@ -5,12 +5,6 @@ namespace {
 
 using ui::headless::Click;
 
-RegValue Dword(uint32_t n) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
-  return {regtype::Dword, bytes};
-}
-
 class CheckRunsTest : public WatchdogTest {
  protected:
   void SetUp() override {
@@ -92,20 +86,19 @@ TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
                                      {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged}}));
 }
 
-TEST_F(CheckRunsTest, AGoneRunKeyIsReportedAndConfirmEmptiesItsSnapshot) {
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].lines.size(), 2u);
-  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"))->size(), 0u);
-  EXPECT_FALSE(Check());
-}
-
-TEST_F(CheckRunsTest, ChangeBackRecreatesAGoneRunKey) {
+// A key that does not exist is an empty list: its entries are gone, and OK approves that.
+TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRecreatesIt) {
   EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
+  EXPECT_EQ(seen[0].lines.size(), 2u);
   EXPECT_EQ(Live("Tool")->data, "tool.exe /min");
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Errors().empty());
+  EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"))->size(), 0u);
+  EXPECT_FALSE(Check());
 }
 
 TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
@@ -155,12 +148,6 @@ TEST_F(CheckRunsTest, ARunKeyThatCannotBeWrittenIsReportedAndTheCheckGoesOn) {
   EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace tarnix
-
-namespace tarnix {
-namespace {
-
 // A key that nobody may read for a moment must not cost the approved list, nor get an entry
 // approved that nobody saw.
 class UnreadableRunKeyTest : public CheckRunsTest {
@@ -181,8 +168,7 @@ TEST_F(UnreadableRunKeyTest, IsToldOnceAndNeitherReportedNorApprovedUntilItCanBe
   EXPECT_TRUE(Check());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].heading.find("HKEY_LOCAL_MACHINE"), 0u);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, notChecked);
+  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{notChecked});
   EXPECT_EQ(Log().find(place), std::string::npos);
   EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
   EXPECT_FALSE(Saved("Hidden"));
@@ -211,22 +197,6 @@ TEST_F(UnreadableRunKeyTest, SaveKeepsItsSnapshotAndSaysSo) {
   EXPECT_FALSE(Saved("Hidden"));
 }
 
-// A key that does not exist is an empty list: its entries are gone, and OK approves that.
-TEST_F(CheckRunsTest, AMissingRunKeyIsAnEmptyList) {
-  ASSERT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_TRUE(Errors().empty());
-  EXPECT_FALSE(Saved("Tool") || Saved("Agent"));
-  EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
-}
-
-}  // namespace
-}  // namespace tarnix
-
-namespace tarnix {
-namespace {
-
 // Closing the report decides nothing: the key, its snapshot and the log keep to what was found.
 // Only a decision that was carried out is logged as such.
 TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
@@ -236,12 +206,6 @@ TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
   EXPECT_EQ(Live("Intruder"), (RegValue{regtype::ExpandString, "%T%\\e.exe"}));
   EXPECT_FALSE(Saved("Intruder"));
   EXPECT_EQ(Log().find(" are "), std::string::npos);
-
-  store.RefuseWrite(Root::LocalMachine, SnapshotKeyPath("HKCU_Run"));
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(Log().find(" are confirmed"), std::string::npos);
-  store.ClearFaults();
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   EXPECT_NE(Log().find(Place("HKCU_Run") + " are confirmed"), std::string::npos);

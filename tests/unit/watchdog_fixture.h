@@ -24,6 +24,12 @@ inline const char kLogPath[] = "C:\\Program Files\\Tarnix2\\tx2log.txt";
 inline const char kCrLf[] = "\r\n";
 inline const std::string kDivider(55, '-');
 
+inline RegValue Dword(uint32_t n) {
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
+  return {regtype::Dword, bytes};
+}
+
 // What the user saw in one report.
 struct SeenReport {
   std::string heading;
@@ -68,8 +74,7 @@ class WatchdogTest : public ::testing::Test {
     RefreshAll(ws);
   }
 
-  const StartupSection& Section(const std::string& key) { return *ws.catalogue.Find(key); }
-  std::string Place(const std::string& key) { return Section(key).place; }
+  std::string Place(const std::string& key) { return ws.catalogue.Find(key)->place; }
   std::string Winstart() { return Place("Winstart"); }
 
   // The snapshot of what is loaded now.
@@ -109,6 +114,11 @@ class WatchdogTest : public ::testing::Test {
         errors.push_back(m);
     }
     return errors;
+  }
+  std::vector<std::string> ErrorTexts() {
+    std::vector<std::string> texts;
+    for (const auto& m : Errors()) texts.push_back(m.text);
+    return texts;
   }
   bool WasShown(const std::string& text) {
     for (const auto& m : toolkit.Messages()) {

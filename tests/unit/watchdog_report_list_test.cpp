@@ -46,36 +46,28 @@ TEST(WatchdogReportList, UnchangedWhenOnlyOrderCaseOrDuplicatesDiffer) {
   EXPECT_FALSE(BuildReportList({"\xC3\x84RGER.EXE"}, {"\xC3\xA4rger.exe"}));  // Ä and ä
 }
 
-TEST(WatchdogReportList, DeletedLinesFollowTheirSnapshotPredecessor) {
-  EXPECT_EQ(Report({"a", "b", "c"}, {"a", "x", "b", "y"}),
-            (List{{"a", U}, {"x", D}, {"y", D}, {"b", U}, {"c", A}}));
-}
+struct ReportCase {
+  Lines current, snapshot;
+  List shown;
+};
 
-TEST(WatchdogReportList, DeletedLinesWithoutPlaceGoToTheTopInReverseOrder) {
-  EXPECT_EQ(Report({"c"}, {"x", "y", "z"}), (List{{"z", D}, {"y", D}, {"x", D}, {"c", A}}));
-  EXPECT_EQ(Report({"a"}, {"x", "a"}), (List{{"x", D}, {"a", U}}));
-}
-
-TEST(WatchdogReportList, LeadingBlanksMakeAChangeShownTrimmedBothWays) {
-  EXPECT_EQ(Report({"   SET A=1"}, {"SET A=1"}), (List{{"SET A=1", D}, {"SET A=1", A}}));
-}
-
-TEST(WatchdogReportList, UnchangedLinesKeepTheirBlanksAndNewBlankLinesAreLeftOut) {
-  EXPECT_EQ(Report({" a ", "", "new "}, {" a "}), (List{{" a ", U}, {"new", A}}));
-}
-
-TEST(WatchdogReportList, AnEmptySnapshotReportsEveryNonBlankLineAsAdded) {
-  EXPECT_EQ(Report({"x", " ", "y"}, {}), (List{{"x", A}, {"y", A}}));
-}
-
-TEST(WatchdogReportList, APlacePastTheEndIsAppended) {
-  // "b" sits at position 2 among the current lines, but the blank line before it is left out.
-  EXPECT_EQ(Report({"", "n", "b"}, {"b", "x"}), (List{{"n", A}, {"b", U}, {"x", D}}));
-}
-
-TEST(WatchdogReportList, ADeletedLineIsLookedUpByItsTrimmedText) {
-  // " x" is not found as "x" in the snapshot, so it goes to the top.
-  EXPECT_EQ(Report({"a"}, {"a", " x"}), (List{{"x", D}, {"a", U}}));
+TEST(WatchdogReportList, ShowsEachLineOnceWithDeletedLinesAfterTheirSnapshotPredecessor) {
+  const ReportCase cases[] = {
+      {{"a", "b", "c"}, {"a", "x", "b", "y"}, {{"a", U}, {"x", D}, {"y", D}, {"b", U}, {"c", A}}},
+      // Without a place: at the top, in reverse order.
+      {{"c"}, {"x", "y", "z"}, {{"z", D}, {"y", D}, {"x", D}, {"c", A}}},
+      {{"a"}, {"x", "a"}, {{"x", D}, {"a", U}}},
+      // Leading blanks make a change, shown trimmed both ways.
+      {{"   SET A=1"}, {"SET A=1"}, {{"SET A=1", D}, {"SET A=1", A}}},
+      // Unchanged lines keep their blanks; new blank lines are left out.
+      {{" a ", "", "new "}, {" a "}, {{" a ", U}, {"new", A}}},
+      {{"x", " ", "y"}, {}, {{"x", A}, {"y", A}}},
+      // A place past the end (the blank line before "b" is left out) is appended.
+      {{"", "n", "b"}, {"b", "x"}, {{"n", A}, {"b", U}, {"x", D}}},
+      // " x" is looked up by its trimmed text, is not found, and goes to the top.
+      {{"a"}, {"a", " x"}, {{"x", D}, {"a", U}}},
+  };
+  for (const ReportCase& c : cases) EXPECT_EQ(Report(c.current, c.snapshot), c.shown);
 }
 
 // The same rules carried out the obvious way: linear lookups and inserts into the list.

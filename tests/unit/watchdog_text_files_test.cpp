@@ -57,6 +57,11 @@ TEST_F(TextFilesTest, APageThatCannotShowItsFileIsReadOnlySaysWhyAndIsNeverWritt
   SaveAll(ws);
   EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
   EXPECT_EQ(SnapshotLines("Winstart")->size(), 10000u);
+
+  store.AddFile(Winstart(), "@echo off\r\n");
+  Rebuild();
+  EXPECT_FALSE(page.ReadOnly());
+  EXPECT_EQ(ws.views.status->PanelText(0), "");
 }
 
 TEST_F(TextFilesTest, ChangeBackRestoresTheWholeFileBeyondTheNul) {
@@ -65,13 +70,6 @@ TEST_F(TextFilesTest, ChangeBackRestoresTheWholeFileBeyondTheNul) {
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
   EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
-}
-
-TEST_F(TextFilesTest, AFileThePageShowsWholeIsEditableAndClearsTheNote) {
-  store.AddFile(Winstart(), "@echo off\r\n");
-  Rebuild();
-  EXPECT_FALSE(ws.views.winstart->ReadOnly());
-  EXPECT_EQ(ws.views.status->PanelText(0), "");
 }
 
 class UnreadableTextTest : public WatchdogTest {

@@ -23,30 +23,35 @@ class ExportTest : public RunListsTest {
     RunListsTest::SetUp();
     store.AddFolder("C:\\Backup");
   }
-  void EmptyRunKeys() {
-    EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunKey));
-    EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunServicesKey));
-    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
-  }
   std::string File() { return store.FileBytes(kFile).value_or("<none>"); }
-  void ExportByToolbar() {
+  // The toolbar's export, or the menu's, with the file chosen in the save dialog.
+  void Export(bool byMenu = false) {
+    ws();
     toolkit.QueueSaveFile(std::string(kFile));
-    Click(*Main().ToolButton5);
+    byMenu ? Main().Saveallkeystofile1Click() : Main().ToolButton5Click();
+  }
+  // The error that stops the export; empty when none does.
+  std::string ExportError() {
+    try {
+      Export();
+    } catch (const StoreError& error) {
+      return error.what();
+    }
+    return "";
   }
 };
 
+// Empty lists still give all three keys; a second export replaces the first file.
 TEST_F(ExportTest, TheWorkedExampleByteForByte) {
-  EmptyRunKeys();
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunKey));
+  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, kRunServicesKey));
+  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRunKey));
+  Export();
+  EXPECT_EQ(File(), kHeader + kMachineRun + "\r\n" + kServices + "\r\n" + kUserRun + "\r\n");
   store.SetString(Root::LocalMachine, kRunKey, "MyApp", "C:\\Tools\\app.exe /s");
-  WhileRunning([&] { ExportByToolbar(); });
+  Export();
   EXPECT_EQ(File(), kHeader + kMachineRun + "\"MyApp\"=\"C:\\\\Tools\\\\app.exe /s\"\r\n\r\n" +
                         kServices + "\r\n" + kUserRun + "\r\n");
-}
-
-TEST_F(ExportTest, EmptyListsStillGiveAllThreeKeys) {
-  EmptyRunKeys();
-  WhileRunning([&] { ExportByToolbar(); });
-  EXPECT_EQ(File(), kHeader + kMachineRun + "\r\n" + kServices + "\r\n" + kUserRun + "\r\n");
 }
 
 TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
@@ -58,7 +63,7 @@ TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
                  {regtype::MultiString, std::string("\xE9\0\0\0t\0w\0o\0\0\0\0\0", 14)});
   store.SetString(Root::CurrentUser, kRunKey, "Lines", "a.exe\r\n@=dword:00000001");
   store.SetString(Root::CurrentUser, kRunKey, "Empty", "");
-  WhileRunning([&] { ExportByToolbar(); });
+  Export();
   EXPECT_EQ(File(), kHeader + kMachineRun + "\"Tray\"=\"C:\\\\Tools\\\\tray.exe\"\r\n\r\n" +
                         kServices + "\"Spooler\"=\"spool.exe\"\r\n\r\n" + kUserRun +
                         "\"Mail\"=\"mail.exe /q\"\r\n"
@@ -73,81 +78,50 @@ TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
 
 // What another program changed since the lists were read is exported as it is now.
 TEST_F(ExportTest, TheRunListsAsTheyAreNow) {
-  WhileRunning([&] {
-    DeleteLine(0, 0);
-    store.SetString(Root::CurrentUser, kRunKey, "Mail", "changed.exe");
-    store.SetString(Root::CurrentUser, kRunKey, "New", "new.exe");
-    ExportByToolbar();
-  });
+  Delete(0, "Tray");
+  store.SetString(Root::CurrentUser, kRunKey, "Mail", "changed.exe");
+  store.SetString(Root::CurrentUser, kRunKey, "New", "new.exe");
+  Export();
   EXPECT_EQ(File(), kHeader + kMachineRun + "\r\n" + kServices +
                         "\"Spooler\"=\"spool.exe\"\r\n\r\n" + kUserRun +
                         "\"Mail\"=\"changed.exe\"\r\n\"New\"=\"new.exe\"\r\n\r\n");
 }
 
-TEST_F(ExportTest, TheSaveDialogProposesTarnixRegInTheWindowsFolder) {
-  WhileRunning([&] {
-    toolkit.TakeMessages();
-    toolkit.QueueSaveFile(std::nullopt);
-    Click(*Main().ToolButton5);
-  });
-  ASSERT_EQ(toolkit.FileDialogs().size(), 1u);
-  const FileDialogRecord& dialog = toolkit.FileDialogs()[0];
+// The save dialog proposes tarnix.reg in the Windows folder; cancelled, it writes nothing.
+TEST_F(ExportTest, TheToolbarAndTheMenuCloseWithDifferentBoxes) {
+  ws();
+  toolkit.QueueSaveFile(std::nullopt);
+  Main().ToolButton5Click();
+  EXPECT_FALSE(store.FileBytes(kFile).has_value());
+  Export();
+  Export(true);
+  const FileDialogRecord& dialog = toolkit.FileDialogs().at(0);
   EXPECT_TRUE(dialog.save);
   EXPECT_EQ(dialog.spec.fileName, "tarnix.reg");
   EXPECT_EQ(dialog.spec.filter, "*.reg|*.reg");
   EXPECT_EQ(dialog.spec.defaultExtension, "REG");
   EXPECT_EQ(dialog.spec.initialFolder, "C:\\WINDOWS");
-  EXPECT_TRUE(toolkit.Messages().empty());
-  EXPECT_FALSE(store.FileBytes(kFile).has_value());
-}
-
-TEST_F(ExportTest, TheToolbarAndTheMenuCloseWithDifferentBoxes) {
-  WhileRunning([&] {
-    toolkit.TakeMessages();
-    ExportByToolbar();
-    Focus(List(2));
-    toolkit.QueueSaveFile(std::string(kFile));
-    PressKey(MainForm(), ui::vk::Key('S'), {false, true, false});
-  });
-  const auto& shown = toolkit.Messages();
-  ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].text, kFile);
-  EXPECT_EQ(shown[0].caption, "Registry key's Run,RunServices saved!");
-  EXPECT_EQ(shown[0].style, ui::mb::Ok);
-  EXPECT_EQ(shown[1].text, kFile);
-  EXPECT_EQ(shown[1].caption, "File created successfully!");
-  EXPECT_EQ(shown[1].style, ui::mb::IconInfo);
+  ASSERT_EQ(toolkit.Messages().size(), 2u);
+  EXPECT_TRUE(Showed(kFile, "Registry key's Run,RunServices saved!", ui::mb::Ok));
+  EXPECT_EQ(toolkit.Messages()[1].caption, "File created successfully!");
+  EXPECT_EQ(toolkit.Messages()[1].style, ui::mb::IconInfo);
   EXPECT_EQ(store.FileWrites(kFile), 2);
 }
 
-TEST_F(ExportTest, AnEntryTheCodePageCannotHoldIsNamedAndTheOldFileKept) {
+// A name ends where its quotes end: one that holds a line break cannot be written at all.
+TEST_F(ExportTest, AnEntryTheFileCannotHoldStopsTheExportNamedAndTheOldFileIsKept) {
   store.AddFile(kFile, "old");
   store.SetString(Root::CurrentUser, kRunKey, "日本", "x.exe");
   store.SetString(Root::LocalMachine, kRunKey, "Check", "✓.exe");
-  WhileRunning([&] {
-    toolkit.TakeMessages();
-    ExportByToolbar();
-  });
-  ASSERT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_EQ(toolkit.Messages()[0].text,
+  EXPECT_EQ(ExportError(),
             "The entry \"Check\" of "
             "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run "
             "holds a character that a REGEDIT4 file cannot hold. Nothing was written.");
-  EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::IconStop);
-  EXPECT_EQ(File(), "old");
-}
-
-// A name ends where its quotes end: one that holds a line break cannot be written at all.
-TEST_F(ExportTest, ANameWithALineBreakIsNamedAndTheOldFileKept) {
-  store.AddFile(kFile, "old");
-  store.SetString(Root::CurrentUser, kRunKey, "Two\r\n[HKEY_LOCAL_MACHINE\\X]", "x.exe");
-  WhileRunning([&] {
-    toolkit.TakeMessages();
-    ExportByToolbar();
-  });
-  ASSERT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_NE(toolkit.Messages()[0].text.find("holds a line break or another control character"),
+  store.SetString(Root::LocalMachine, kRunKey, "Check", "c.exe");
+  store.SetString(Root::LocalMachine, kRunKey, "Two\r\n[HKEY_LOCAL_MACHINE\\X]", "x.exe");
+  EXPECT_NE(ExportError().find("holds a line break or another control character"),
             std::string::npos);
+  EXPECT_TRUE(toolkit.Messages().empty());
   EXPECT_EQ(File(), "old");
 }
 
@@ -155,28 +129,14 @@ TEST_F(ExportTest, AFileThatCannotBeCreatedIsReportedWithoutTheClosingBox) {
   store.AddFile(kFile, "old");
   for (FileFault fault : {FileFault::Uncreatable, FileFault::WriteDenied}) {
     store.SetFileFault(kFile, fault);
-    WhileRunning([&] {
-      toolkit.TakeMessages();
-      ExportByToolbar();
-    });
+    toolkit.TakeMessages();
+    Export();
     // A denied file is told like any other: no offer to restart follows.
     ASSERT_EQ(toolkit.Messages().size(), 1u);
-    EXPECT_EQ(toolkit.Messages()[0].text, std::string("Cannot create file ") + kFile);
-    EXPECT_EQ(toolkit.Messages()[0].caption, "Error!");
+    EXPECT_TRUE(Showed(std::string("Cannot create file ") + kFile, "Error!", kErrorBox));
     EXPECT_EQ(toolkit.Messages()[0].owner, "mform");
-    EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::Ok | ui::mb::IconStop);
     EXPECT_EQ(File(), "old");
   }
-}
-
-TEST_F(ExportTest, ExportingTwiceReplacesTheFirstFile) {
-  WhileRunning([&] {
-    ExportByToolbar();
-    DeleteLine(2, 0);
-    ExportByToolbar();
-  });
-  EXPECT_EQ(File(), kHeader + kMachineRun + "\"Tray\"=\"C:\\\\Tools\\\\tray.exe\"\r\n\r\n" +
-                        kServices + "\"Spooler\"=\"spool.exe\"\r\n\r\n" + kUserRun + "\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The run lists on the whole program: the in-memory platform with an entry in each run key,
-// the clock at a known second, and helpers to read the run keys and the undo journal back.
+// The run-list commands on the program's windows, created but not started: an entry in each
+// run key, the clock at a known second, each command run with its dialog played, and readers of
+// the run keys and the undo journal.
 #pragma once
 
 #include <functional>
@@ -8,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "runlists/run_list_commands.h"
+#include "runlists/undo_journal.h"
 #include "unit/app_fixture.h"
 
 namespace tarnix {
@@ -28,14 +31,12 @@ class RunListsTest : public AppTest {
     store.SetNow({2026, 12, 5, 16, 35, 34});
   }
 
-  ui::ListBox& List(int runList) {
-    ui::ListBox* lists[] = {Main().ListBox1, Main().ListBox2, Main().ListBox3};
-    return *lists[runList];
+  // The program, created at its first use, after the test has put its values in place.
+  Workspace& ws() { return (program ? *program : Create()).ws; }
+  ui::ListBox& List(int runList) { return *ws().views.runLists[runList]; }
+  std::optional<RegValue> UserRun(const std::string& name) {
+    return store.Value(Root::CurrentUser, kRunKey, name);
   }
-  std::optional<RegValue> Run(Root root, const std::string& name) {
-    return store.Value(root, kRunKey, name);
-  }
-  std::optional<RegValue> UserRun(const std::string& name) { return Run(Root::CurrentUser, name); }
   std::vector<std::string> StoredSteps() {
     auto key = store.OpenKey(Root::CurrentUser, kJournal, false);
     return key ? key->GetKeyNames() : std::vector<std::string>{};
@@ -43,52 +44,62 @@ class RunListsTest : public AppTest {
   std::optional<RegValue> StepCommand(const std::string& step) {
     return store.Value(Root::CurrentUser, std::string(kJournal) + "\\" + step, "Command");
   }
-  std::vector<std::string>& RecentSteps() { return program->ws.runUndoList; }
+  std::vector<std::string>& RecentSteps() { return ws().runUndoList; }
 
-  // The edit dialog's next showing: `act` runs on it.
-  void OnEdit(std::function<void(TEditStr&)> act) {
-    toolkit.OnModal("TEditStr", [this, act](ui::Form&) { act(program->EditStr); });
+  // Deletes the entry, answering the question with OK.
+  void Delete(int runList, const std::string& name) {
+    toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    DeleteRunEntry(ws(), runList, name);
   }
-  void OnEditType(const std::string& command) {
-    OnEdit([command](TEditStr& d) {
+  // Edits the entry; `act` plays the dialog, or the command is typed and OK pressed.
+  void Edit(int runList, const std::string& name, std::function<void(TEditStr&)> act) {
+    Workspace& w = ws();
+    toolkit.OnModal("TEditStr", [this, act](ui::Form&) { act(program->EditStr); });
+    EditRunEntry(w, program->EditStr, runList, name);
+  }
+  void Edit(int runList, const std::string& name, const std::string& command) {
+    Edit(runList, name, [command](TEditStr& d) {
       d.strval->SetText(command);
       ui::headless::Click(*d.btOk);
     });
   }
-  void OnAdd(std::function<void(Taddform&)> act) {
+  // Adds to the run list; `act` plays the dialog, or the two texts are typed and Add pressed.
+  void Add(int runList, std::function<void(Taddform&)> act) {
+    Workspace& w = ws();
     toolkit.OnModal("Taddform", [this, act](ui::Form&) { act(program->addform); });
+    AddRunEntry(w, program->addform, runList);
   }
-  void OnAddEntry(const std::string& name, const std::string& command) {
-    OnAdd([name, command](Taddform& d) {
-      d.Name->SetText(name);
-      d.program->SetText(command);
-      ui::headless::Click(*d.Button2);
+  // The add dialog's next showing: the two texts typed, then Add.
+  void AnswerAdd(const std::string& name, const std::string& command) {
+    toolkit.OnModal("Taddform", [this, name, command](ui::Form&) {
+      program->addform.Name->SetText(name);
+      program->addform.program->SetText(command);
+      ui::headless::Click(*program->addform.Button2);
     });
   }
-  // The undo dialog's next showing: what it listed is kept, then `act` runs on it.
-  void OnUndoList(std::function<void(Tundolist&)> act) {
+  void Add(int runList, const std::string& name, const std::string& command) {
+    Workspace& w = ws();
+    AnswerAdd(name, command);
+    AddRunEntry(w, program->addform, runList);
+  }
+  // Undoes a step of this run (Ctrl+Z) or, `stored`, any stored step (Ctrl+R): what the dialog
+  // listed is kept, then `act` plays it, or the row is chosen (-1: Cancel).
+  void Undo(std::function<void(Tundolist&)> act, bool stored = false) {
+    Workspace& w = ws();
     toolkit.OnModal("Tundolist", [this, act](ui::Form&) {
       undoLines.push_back(program->undolist.ListBox1->Items());
       act(program->undolist);
     });
+    stored ? UndoStoredStep(w, program->undolist) : UndoRecentStep(w, program->undolist);
   }
-  void OnUndoRow(int row) {
-    OnUndoList([row](Tundolist& d) {
-      ui::headless::Select(*d.ListBox1, row);
-      ui::headless::Click(*d.Button1);
-    });
-  }
-
-  // Selects the line and deletes it by the Del key, answering the question with OK.
-  void DeleteLine(int runList, int line) {
-    ui::headless::Select(List(runList), line);
-    toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-    ui::headless::PressKey(MainForm(), ui::vk::Delete);
-  }
-  void EditLine(int runList, int line, const std::string& command) {
-    ui::headless::Select(List(runList), line);
-    OnEditType(command);
-    ui::headless::PressKey(MainForm(), ui::vk::Return);
+  void Undo(int row, bool stored = false) {
+    Undo(
+        [row](Tundolist& d) {
+          if (row >= 0)
+            ui::headless::Select(*d.ListBox1, row);
+          ui::headless::Click(row >= 0 ? *d.Button1 : *d.Button2);
+        },
+        stored);
   }
 
   std::vector<std::vector<std::string>> undoLines;

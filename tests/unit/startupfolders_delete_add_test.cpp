@@ -1,4 +1,5 @@
 // Deleting an entry of a startup group and adding a shortcut to it.
+#include "startupfolders/shortcut_names.h"
 #include "unit/startupfolders_fixture.h"
 
 namespace tarnix {
@@ -6,76 +7,62 @@ namespace {
 
 using namespace ui::headless;
 
-const char kSureNotes[] = "Are you sure delete Notes.lnk ?";
-
 class DeleteTest : public GroupTest {
  protected:
   void LoadWithNotes() {
     ASSERT_TRUE(shortcuts.Plant(UserFile("Notes.lnk"), Decorated()));
     store.AddFile(UserFile("readme.txt"), "text");
-    Load();
+    Create();
     SelectLine("Notes.lnk");
   }
-  void Delete() { Main().Delete2Click(); }
+  // Deletes the selected line, answering the question.
+  void Delete(int answer = ui::mb::IdOk) {
+    toolkit.AnswerNextMessageBox(answer);
+    Main().Delete2Click();
+  }
 };
 
-TEST_F(DeleteTest, OkDeletesTheFileAndTakesItsLine) {
+TEST_F(DeleteTest, OkDeletesAnyFileOfTheGroupAndTakesItsLine) {
   LoadWithNotes();
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Delete();
-  EXPECT_TRUE(Showed(kSureNotes, "Attention!", ui::mb::OkCancel | ui::mb::IconWarning));
+  EXPECT_TRUE(Showed("Are you sure delete Notes.lnk ?", "Attention!",
+                     ui::mb::OkCancel | ui::mb::IconWarning));
   EXPECT_EQ(List().Items(), std::vector<std::string>{"readme.txt"});
   EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), std::nullopt);
   EXPECT_EQ(store.FileBytes(UserFile("readme.txt")), "text");
-}
-
-TEST_F(DeleteTest, AnyFileOfTheGroupCanBeDeleted) {
-  LoadWithNotes();
   SelectLine("readme.txt");
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Delete();
   EXPECT_TRUE(WasShown("Are you sure delete readme.txt ?"));
-  EXPECT_EQ(List().Items(), std::vector<std::string>{"Notes.lnk"});
+  EXPECT_EQ(List().Count(), 0);
   EXPECT_EQ(store.FileBytes(UserFile("readme.txt")), std::nullopt);
 }
 
-TEST_F(DeleteTest, CancelLeavesListAndFile) {
+TEST_F(DeleteTest, CancelOrNoSelectedLineChangesNothing) {
   LoadWithNotes();
-  const auto before = List().Items();
-  toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
-  Delete();
-  EXPECT_EQ(List().Items(), before);
-  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
-}
-
-TEST_F(DeleteTest, NoSelectedLineAsksNothing) {
-  LoadWithNotes();
+  Delete(ui::mb::IdCancel);
   List().SetItemIndex(-1);
-  Delete();
-  EXPECT_TRUE(toolkit.Messages().empty());
+  Main().Delete2Click();
+  Main().Change2Click();  // an unscripted dialog would throw
+  EXPECT_EQ(toolkit.Messages().size(), 1u);
   EXPECT_EQ(List().Count(), 2);
+  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
 }
 
-// A file that stays on disk keeps its line, and the user learns why.
-TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndIsReported) {
+// A file that stays on disk keeps its line, and the user learns why; one already gone just
+// leaves the list.
+TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndOneAlreadyGoneLosesIt) {
   LoadWithNotes();
   store.SetFileFault(UserFile("Notes.lnk"), FileFault::Locked);
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   Delete();
   EXPECT_TRUE(Showed("Cannot delete " + UserFile("Notes.lnk"), "Error!", kErrorBox));
   EXPECT_EQ(List().Count(), 2);
+  ASSERT_TRUE(store.DeleteFile(UserFile("readme.txt")));
+  SelectLine("readme.txt");
+  Delete();
+  EXPECT_EQ(List().Items(), std::vector<std::string>{"Notes.lnk"});
+  EXPECT_EQ(toolkit.Messages().size(), 3u);  // the questions and the error
   store.ClearFaults();
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-}
-
-TEST_F(DeleteTest, AFileAlreadyGoneJustLeavesTheList) {
-  LoadWithNotes();
-  ASSERT_TRUE(store.DeleteFile(UserFile("Notes.lnk")));
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  Delete();
-  EXPECT_EQ(List().Items(), std::vector<std::string>{"readme.txt"});
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
 }
 
 TEST_F(DeleteTest, TheCommonGroupDeletesInItsOwnFolder) {
@@ -95,9 +82,11 @@ class AddTest : public GroupTest {
   ScriptedAddDialog dialog;
 };
 
-TEST_F(AddTest, AddMakesTheShortcutAndListsTheFolderAgain) {
-  Load();
-  store.AddFile(UserFile("other.txt"), "");  // came meanwhile: the new listing shows it
+// What another program put in the folder meanwhile is listed too.
+TEST_F(AddTest, AddReplacesAShortcutOfThatNameWholeAndListsTheFolderAgain) {
+  ASSERT_TRUE(shortcuts.Plant(UserFile("Mail.lnk"), Decorated()));
+  Create();
+  store.AddFile(UserFile("other.txt"), "");
   dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
   Add();
   MemoryShortcut expected;
@@ -111,57 +100,37 @@ TEST_F(AddTest, AddMakesTheShortcutAndListsTheFolderAgain) {
   EXPECT_TRUE(toolkit.Messages().empty());
 }
 
-TEST_F(AddTest, AnExistingShortcutOfThatNameIsReplacedWhole) {
-  ASSERT_TRUE(shortcuts.Plant(UserFile("Mail.lnk"), Decorated()));
-  Load();
-  dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
-  Add();
-  auto written = shortcuts.Inspect(UserFile("Mail.lnk"));
-  ASSERT_TRUE(written.has_value());
-  EXPECT_EQ(written->target, "C:\\Tools\\mail.exe");
-  EXPECT_EQ(written->arguments, "");
-  EXPECT_EQ(written->workingDirectory, "");
-  EXPECT_EQ(written->iconLocation, "");
-  EXPECT_EQ(List().Items(), std::vector<std::string>{"Mail.lnk"});
-}
-
-TEST_F(AddTest, CancelWritesNothingAndKeepsTheTypedTexts) {
-  Load();
-  Add();
-  EXPECT_EQ(dialog.asked, 1);
+// A cancelled dialog keeps the typed texts for the next add.
+TEST_F(AddTest, CancelWritesNothingAndTheCommonGroupAddsInItsOwnFolder) {
+  Create();
+  Add(SectionId::CommonStartup);
   EXPECT_EQ(dialog.cleared, 0);
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
-  EXPECT_EQ(List().Count(), 0);
-}
-
-TEST_F(AddTest, TheCommonGroupAddsInItsOwnFolder) {
-  Load();
   dialog.answer = NewShortcut{"Everyone", "C:\\Tools\\all.exe"};
   Add(SectionId::CommonStartup);
+  EXPECT_EQ(dialog.asked, 2);
   EXPECT_TRUE(shortcuts.Inspect(folders.commonStartup + "\\Everyone.lnk").has_value());
   EXPECT_EQ(List(SectionId::CommonStartup).Items(), std::vector<std::string>{"Everyone.lnk"});
   EXPECT_EQ(List().Count(), 0);
 }
 
+// The refusal says why, as the names' own test shows.
 TEST_F(AddTest, ANameThatCannotBeAFileNameIsRefused) {
-  Load();
+  Create();
   for (const char* name : {"..\\..\\evil", "a:b", "CON", "Mail."}) {
     dialog.answer = NewShortcut{name, "C:\\Tools\\mail.exe"};
     Add();
+    EXPECT_TRUE(Showed(*NameRefusal(name), "Sorry!", ui::mb::Ok | ui::mb::IconInfo)) << name;
   }
-  const auto& shown = toolkit.Messages();
-  ASSERT_EQ(shown.size(), 4u);
-  for (const auto& box : shown) {
-    EXPECT_NE(box.text.find("cannot be a file name"), std::string::npos) << box.text;
-    EXPECT_EQ(box.caption, "Sorry!");
-  }
+  EXPECT_EQ(toolkit.Messages().size(), 4u);
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
   EXPECT_EQ(dialog.cleared, 0);
 }
 
-// A failed write is not shown as an added line, and the typed texts stay for another try.
+// A failed write is not shown as an added line, and the typed texts stay for another try; a
+// folder gone meanwhile is told the same way, and not made again.
 TEST_F(AddTest, AShortcutThatCannotBeWrittenIsReportedAndTheListStays) {
-  Load();
+  Create();
   store.AddFile(UserFile("other.txt"), "");
   store.SetFileFault(UserFile("Mail.lnk"), FileFault::Uncreatable);
   dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
@@ -169,51 +138,41 @@ TEST_F(AddTest, AShortcutThatCannotBeWrittenIsReportedAndTheListStays) {
   EXPECT_TRUE(Showed("Cannot write the shortcut " + UserFile("Mail.lnk"), "Error!", kErrorBox));
   EXPECT_EQ(List().Count(), 0);
   EXPECT_EQ(dialog.cleared, 0);
-}
-
-TEST_F(AddTest, AVanishedFolderIsReported) {
-  Load();
+  store.ClearFaults();
+  ASSERT_TRUE(store.DeleteFile(UserFile("other.txt")));
   ASSERT_TRUE(store.RemoveFolder(folders.startup));
-  dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
   Add();
-  EXPECT_TRUE(WasShown("Cannot write the shortcut " + UserFile("Mail.lnk")));
+  EXPECT_EQ(toolkit.Messages().size(), 2u);
   EXPECT_FALSE(store.FolderExists(folders.startup));
 }
 
-class UnknownFolderTest : public GroupTest {
- protected:
-  UnknownFolderTest() {
-    ForgetCommonFolder();
-    store.AddFile("C:\\Notes.lnk", "x");  // what an empty folder path would reach
-  }
-  const std::string kUnknown =
-      "The folder of the group \"Common Startup\" is not known, so nothing can be changed there.";
-};
-
-TEST_F(UnknownFolderTest, AddSaysSoAndAsksNothing) {
-  Load();
-  ScriptedAddDialog dialog;
-  dialog.answer = NewShortcut{"Notes", "C:\\Tools\\notes.exe"};
-  AddGroupShortcut(ws(), Group(SectionId::CommonStartup), dialog);
-  const auto* box = Shown(kUnknown);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->caption, "Sorry!");
-  EXPECT_EQ(dialog.asked, 0);
-  EXPECT_EQ(shortcuts.WriteAttempts(), 0);
-  EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");
-}
-
-// Even a line put into the list by hand never reaches a path outside the folders.
-TEST_F(UnknownFolderTest, DeleteAndEditOfAStrayLineSaySoAndTouchNothing) {
-  Load();
+// Without the common group's folder nothing is asked or touched, not even through a line put
+// into its list by hand: an empty folder path would reach C:\.
+TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
+  ASSERT_TRUE(
+      store
+          .OpenKey(Root::LocalMachine,
+                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", false)
+          ->DeleteValue("Common StartUp"));
+  store.AddFile("C:\\Notes.lnk", "x");
+  Create();
   ui::ListBox& list = List(SectionId::CommonStartup);
   ASSERT_EQ(list.Count(), 0);
   list.Add("Notes.lnk");
   list.SetItemIndex(0);
+  dialog.answer = NewShortcut{"Notes", "C:\\Tools\\notes.exe"};
+  Add(SectionId::CommonStartup);
   DeleteGroupEntry(ws(), Group(SectionId::CommonStartup), "Notes.lnk");
   EditGroupShortcut(ws(), Group(SectionId::CommonStartup), "Notes.lnk", program->frmLink);
-  EXPECT_EQ(toolkit.Messages().size(), 2u);
-  EXPECT_TRUE(WasShown(kUnknown));
+  ASSERT_EQ(toolkit.Messages().size(), 3u);
+  for (const auto& box : toolkit.Messages()) {
+    EXPECT_EQ(box.text,
+              "The folder of the group \"Common Startup\" is not known, so nothing can be changed "
+              "there.");
+    EXPECT_EQ(box.caption, "Sorry!");
+  }
+  EXPECT_EQ(dialog.asked, 0);
+  EXPECT_EQ(shortcuts.WriteAttempts(), 0);
   EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");
   EXPECT_EQ(list.Count(), 1);
 }

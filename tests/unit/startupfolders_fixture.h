@@ -1,8 +1,10 @@
 // The whole program on memory, with both startup folders seeded, for the group commands.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "startupfolders/group_commands.h"
 #include "unit/app_fixture.h"
@@ -28,8 +30,7 @@ class GroupTest : public AppTest {
  protected:
   GroupTest() : folders(store.SeedShellFolders()) {}
 
-  // Creates the program after the test has put its files in place.
-  void Load() { Create(); }
+  // The program, made by Create() once the test has put its files in place.
   Workspace& ws() { return program->ws; }
   const StartupSection& Group(SectionId id = SectionId::Startup) {
     return ws().catalogue.Section(id);
@@ -38,23 +39,10 @@ class GroupTest : public AppTest {
   std::string UserFile(const std::string& name) const { return folders.startup + "\\" + name; }
   // Selects the line of that name in the group's list.
   void SelectLine(const std::string& line, SectionId id = SectionId::Startup) {
-    ui::ListBox& list = List(id);
-    for (int i = 0; i < list.Count(); ++i) {
-      if (list.Item(i) == line) {
-        list.SetItemIndex(i);
-        return;
-      }
-    }
-    FAIL() << "no line " << line;
-  }
-  // Forgets the common group's folder, as on a system whose Shell Folders key lacks it.
-  void ForgetCommonFolder() {
-    ASSERT_TRUE(
-        store
-            .OpenKey(Root::LocalMachine,
-                     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                     false)
-            ->DeleteValue("Common StartUp"));
+    const std::vector<std::string> lines = List(id).Items();
+    const auto at = std::find(lines.begin(), lines.end(), line);
+    ASSERT_NE(at, lines.end()) << "no line " << line;
+    List(id).SetItemIndex(static_cast<int>(at - lines.begin()));
   }
 
   SeededShellFolders folders;

@@ -1,5 +1,6 @@
 #include "conformance/shortcut_conformance.h"
 
+#include <algorithm>
 #include <set>
 
 namespace tarnix {
@@ -106,7 +107,7 @@ TEST_P(ShortcutConformance, ADamagedOrMissingShortcutIsNotReadNorUpdated) {
   // Cut in its item list too: the shell's own loader reads past such an end.
   const std::string damaged[] = {bytes.substr(0, bytes.size() / 2),
                                  bytes.substr(0, 76),
-                                 bytes.substr(0, 90),
+                                 bytes.substr(0, std::min<size_t>(90, bytes.size() - 1)),
                                  bytes.substr(0, 20) + std::string(200, '\xFF'),
                                  "",
                                  "not a shortcut at all"};

@@ -21,35 +21,27 @@ const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
 struct Seed {
-  Root root;
-  const char* path;
   std::string name;
   RegValue value;
+  Root root = Root::CurrentUser;
+  const char* path = kRun;
 };
 
 std::vector<Seed> Seeds() {
   return {
-      {Root::CurrentUser, kRun, "RT back\\slash", {regtype::String, "C:\\Program Files\\x.exe /a"}},
-      {Root::CurrentUser,
-       kRun,
-       "RT \"quoted\" name",
-       {regtype::String, "\"C:\\a b\\y.exe\" \"q\""}},
-      {Root::CurrentUser, kRun, "RT Grüße é", {regtype::String, "C:\\Ünï\\z.exe /ß"}},
-      {Root::CurrentUser, kRun, "RT expandable", {regtype::ExpandString, "%SystemRoot%\\é.exe"}},
-      {Root::CurrentUser, kRun, "RT empty", {regtype::String, ""}},
-      {Root::CurrentUser, kRun, "RT number", {regtype::Dword, std::string("\x2a\0\0\0", 4)}},
-      {Root::CurrentUser,
-       kRun,
-       "RT multi",
-       {regtype::MultiString, std::string("o\0n\0e\0\0\0t\0w\0o\0\0\0\0\0", 18)}},
+      {"RT back\\slash", {regtype::String, "C:\\Program Files\\x.exe /a"}},
+      {"RT \"quoted\" name", {regtype::String, "\"C:\\a b\\y.exe\" \"q\""}},
+      {"RT Grüße é", {regtype::String, "C:\\Ünï\\z.exe /ß"}},
+      {"RT expandable", {regtype::ExpandString, "%SystemRoot%\\é.exe"}},
+      {"RT empty", {regtype::String, ""}},
+      {"RT number", {regtype::Dword, std::string("\x2a\0\0\0", 4)}},
+      {"RT multi", {regtype::MultiString, std::string("o\0n\0e\0\0\0t\0w\0o\0\0\0\0\0", 18)}},
       // Data that would end its line and add one of its own if it were written as it stands.
-      {Root::CurrentUser, kRun, "RT lines", {regtype::String, "C:\\b.exe\r\n@=dword:00000001"}},
-      {Root::CurrentUser,
-       kRun,
-       "RT key line",
+      {"RT lines", {regtype::String, "C:\\b.exe\r\n@=dword:00000001"}},
+      {"RT key line",
        {regtype::String, "x.exe\r\n[HKEY_CURRENT_USER\\Software\\RT]\r\n\"RT\"=\"y\""}},
-      {Root::LocalMachine, kRun, "RT machine", {regtype::String, "m.exe"}},
-      {Root::LocalMachine, kRunServices, "RT service \\ é", {regtype::String, "s.exe \"q\""}},
+      {"RT machine", {regtype::String, "m.exe"}, Root::LocalMachine},
+      {"RT service \\ é", {regtype::String, "s.exe \"q\""}, Root::LocalMachine, kRunServices},
   };
 }
 

@@ -1,5 +1,6 @@
 // Every form the program creates, laid out as at 96, 120 and 144 dpi: each caption of a
-// button, label, check box, radio button and group box fits the control that shows it.
+// button, label, check box, radio button and group box fits the control that shows it; and
+// find on its real controls.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,14 +9,17 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
 #include "fakes/store_memory.h"
+#include "setup/find.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_toolkit.h"
+#include "unit/user_edits.h"
 #include "win32/ui_win32_support.h"
 
 namespace tarnix {
@@ -82,28 +86,34 @@ std::wstring Drawn(const std::wstring& caption) {
   return drawn;
 }
 
-SIZE Extent(HWND control, const std::wstring& text) {
+// What `measure` finds with the control's font selected into its device context.
+template <class Measure>
+auto WithFontOf(HWND control, Measure measure) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   HDC dc = GetDC(control);
   HGDIOBJ old = SelectObject(dc, font);
-  SIZE size{0, 0};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  auto measured = measure(dc, font);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  return size;
+  return measured;
+}
+
+SIZE Extent(HWND control, const std::wstring& text) {
+  return WithFontOf(control, [&](HDC dc, HFONT) {
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+  });
 }
 
 // The height a word-wrapped label needs at its width, and the width its longest word needs.
 SIZE WrappedExtent(HWND control, const std::wstring& text, int width) {
-  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font);
-  RECT rect{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return {rect.right - rect.left, rect.bottom - rect.top};
+  return WithFontOf(control, [&](HDC dc, HFONT) {
+    RECT rect{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+  });
 }
 
 // The face a control's text is drawn in (not merely asked for) and the height asked for.
@@ -118,16 +128,13 @@ void PrintTo(const ShownFont& font, std::ostream* out) {
 }
 
 ShownFont Font(HWND control) {
-  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  LOGFONTW asked{};
-  GetObjectW(font, sizeof(asked), &asked);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font);
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, face);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return {face, asked.lfHeight};
+  return WithFontOf(control, [](HDC dc, HFONT font) {
+    LOGFONTW asked{};
+    GetObjectW(font, sizeof(asked), &asked);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    return ShownFont{face, asked.lfHeight};
+  });
 }
 
 // What a control needs around its caption, in pixels at the dpi.
@@ -208,6 +215,11 @@ class FormsAtEveryDpi : public ::testing::TestWithParam<int> {
     kit.reset();
   }
   Win32Toolkit& Kit() { return static_cast<Win32Toolkit&>(*kit); }
+  std::pair<int, int> Search(const std::string& what, bool next) {
+    program->frmFind.edtStr->SetText(what);
+    SearchPlaces(program->ws, program->frmFind, program->frmFind.edtStr->Text(), next);
+    return {program->frmFind.area, program->frmFind.position};
+  }
 
   MemoryStore store;
   std::unique_ptr<ui::Toolkit> kit;
@@ -278,6 +290,21 @@ TEST_P(FormsAtEveryDpi, EveryControlTakesTheMouseAtItsCentre) {
     ShowWindow(form.hwnd, SW_HIDE);
   }
   EXPECT_GT(checked, 20);
+}
+
+// A rich-edit page and an edit box count characters beyond ASCII the way the headless toolkit
+// does, so a match lands at the same place in both.
+TEST_P(FormsAtEveryDpi, MatchesBeyondAsciiLandWhereTheHeadlessToolkitPutsThem) {
+  Tmform& main = program->mform;
+  UserEdit(*main.autoex, {"échec", "Grüße aus Köln"});
+  UserEdit(*main.load, "Ärger.exe ÄRGER.exe");
+  EXPECT_EQ(Search("grüße", false), std::make_pair(1, 6));
+  EXPECT_EQ(main.autoex->SelStart(), 6);
+  EXPECT_EQ(Search("KÖLN", false), std::make_pair(1, 16));
+  EXPECT_EQ(Search("ärger", false), std::make_pair(8, 0));
+  EXPECT_EQ(Search("ärger", true), std::make_pair(8, 10));
+  EXPECT_EQ(main.load->SelStart(), 10);
+  EXPECT_EQ(Search("ärger", true), std::make_pair(0, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, FormsAtEveryDpi, ::testing::ValuesIn(kDpis));

@@ -65,12 +65,10 @@ inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs
                           OPEN_EXISTING, 0, nullptr);
   char chunk[4096];
   DWORD read = 0;
-  while (in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read) {
+  while (in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read)
     result.output.append(chunk, read);
-  }
-  if (in != INVALID_HANDLE_VALUE) {
+  if (in != INVALID_HANDLE_VALUE)
     CloseHandle(in);
-  }
   DeleteFileW(file);
   return result;
 }
@@ -81,20 +79,17 @@ inline std::optional<std::string> ServiceKeyValue(const std::wstring& service,
                                                   const std::wstring& value) {
   CommandResult query = RunCommand(L"reg query \"HKLM\\System\\CurrentControlSet\\Services\\" +
                                    service + L"\" /v " + value);
-  if (!query.finished || query.exitCode != 0) {
+  if (!query.finished || query.exitCode != 0)
     return std::nullopt;
-  }
   const std::string name(value.begin(), value.end());
   size_t at = query.output.find("    " + name + "    ");
-  if (at == std::string::npos) {
+  if (at == std::string::npos)
     return std::nullopt;
-  }
   size_t type = query.output.find("REG_", at);
   size_t data = query.output.find("    ", type);
   size_t end = query.output.find_first_of("\r\n", data);
-  if (type == std::string::npos || data == std::string::npos) {
+  if (type == std::string::npos || data == std::string::npos)
     return std::nullopt;
-  }
   return query.output.substr(data + 4, end - data - 4);
 }
 
@@ -104,9 +99,8 @@ inline DWORD ServiceState(const std::wstring& service) {
   if (SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT)) {
     if (SC_HANDLE handle = OpenServiceW(manager, service.c_str(), SERVICE_QUERY_STATUS)) {
       SERVICE_STATUS status{};
-      if (QueryServiceStatus(handle, &status)) {
+      if (QueryServiceStatus(handle, &status))
         state = status.dwCurrentState;
-      }
       CloseServiceHandle(handle);
     }
     CloseServiceHandle(manager);
@@ -116,9 +110,8 @@ inline DWORD ServiceState(const std::wstring& service) {
 
 inline bool WaitForServiceState(const std::wstring& service, DWORD state, DWORD timeoutMs) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
-    if (ServiceState(service) == state) {
+    if (ServiceState(service) == state)
       return true;
-    }
   }
   return false;
 }
@@ -156,9 +149,8 @@ class PrivateService {
  private:
   void Remove() {
     const DWORD state = ServiceState(name_);
-    if (state != 0 && state != SERVICE_STOPPED) {
+    if (state != 0 && state != SERVICE_STOPPED)
       Stop();
-    }
     RunCommand(L"sc delete " + name_);
   }
   std::wstring name_, displayName_;

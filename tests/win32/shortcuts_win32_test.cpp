@@ -86,66 +86,53 @@ class ShortcutsWin32 : public ::testing::Test {
     EXPECT_TRUE(target.store().WriteBytes(File(name), "MZ"));
     return File(name);
   }
+  // What lnkinfo reads in the shortcut; a property it does not report is absent.
+  std::map<std::string, std::string> Read(const std::string& link) {
+    auto info = LnkInfo(File(link));
+    EXPECT_FALSE(info.empty()) << "lnkinfo gave no report";
+    return info;
+  }
   Win32ShortcutTarget target;
   Shortcuts& shortcuts = target.shortcuts();
 };
 
-TEST_F(ShortcutsWin32, LnkinfoReadsTheFourPropertiesAsWritten) {
-  const std::string program = Program("notes.exe");
-  ShortcutProperties properties;
-  properties.target = program;
-  properties.arguments = "/s \"a b\" -x";
-  properties.workingDirectory = target.scratchFolder();
-  properties.description = "Notes.lnk";
-  ASSERT_TRUE(shortcuts.WriteShortcut(File("Notes.lnk"), properties));
-  auto info = LnkInfo(File("Notes.lnk"));
-  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
-  EXPECT_EQ(info["Local path"], program);
-  EXPECT_EQ(info["Command line arguments"], "/s \"a b\" -x");
-  EXPECT_EQ(info["Working directory"], target.scratchFolder());
-  EXPECT_EQ(info["Description"], "Notes.lnk");
+TEST_F(ShortcutsWin32, LnkinfoReadsThePropertiesAsWrittenAndNoneNotGiven) {
+  const ShortcutProperties all{Program("notes.exe"), "/s \"a b\" -x", target.scratchFolder(),
+                               "Notes"};
+  const ShortcutProperties some{Program("mail.exe"), std::nullopt, std::nullopt, "Mail"};
+  for (const ShortcutProperties& properties : {all, some}) {
+    const std::string link = *properties.description + ".lnk";
+    ASSERT_TRUE(shortcuts.WriteShortcut(File(link), properties));
+    auto info = Read(link);
+    EXPECT_EQ(info["Local path"], properties.target);
+    EXPECT_EQ(info["Description"], properties.description);
+    for (const auto& [field, value] :
+         {std::pair{"Command line arguments", properties.arguments},
+          std::pair{"Working directory", properties.workingDirectory}}) {
+      EXPECT_EQ(info.count(field) ? std::optional(info[field]) : std::nullopt, value) << field;
+    }
+  }
 }
 
-TEST_F(ShortcutsWin32, PropertiesNotGivenAreNotInTheFile) {
-  const std::string program = Program("mail.exe");
-  ShortcutProperties properties;
-  properties.target = program;
-  properties.description = "Mail";
-  ASSERT_TRUE(shortcuts.WriteShortcut(File("Mail.lnk"), properties));
-  auto info = LnkInfo(File("Mail.lnk"));
-  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
-  EXPECT_EQ(info["Local path"], program);
-  EXPECT_EQ(info.count("Command line arguments"), 0u);
-  EXPECT_EQ(info.count("Working directory"), 0u);
-  EXPECT_EQ(info["Description"], "Mail");
-}
-
-TEST_F(ShortcutsWin32, AnUpdateKeepsTheIcon) {
-  const std::string program = Program("tool.exe");
-  const std::string icons = Program("icons.dll");
+// An update keeps the icon another program gave; a new shortcut in its place drops it.
+TEST_F(ShortcutsWin32, AnUpdateKeepsTheIconAndReplacingDropsIt) {
+  const std::string program = Program("tool.exe"), icons = Program("icons.dll");
   ASSERT_TRUE(MakeWithIcon(File("Tool.lnk"), program, icons, 3));
   ShortcutProperties change;
   change.arguments = "-new";
   change.description = "Tool.lnk";
   ASSERT_TRUE(shortcuts.UpdateShortcut(File("Tool.lnk"), change));
-  auto info = LnkInfo(File("Tool.lnk"));
-  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  auto info = Read("Tool.lnk");
   EXPECT_EQ(info["Icon location"], icons);
   EXPECT_EQ(info["Icon index"], "3");
   EXPECT_EQ(info["Command line arguments"], "-new");
   EXPECT_EQ(info["Local path"], program);
   EXPECT_EQ(info["Description"], "Tool.lnk");
-}
 
-TEST_F(ShortcutsWin32, ReplacingAShortcutDropsWhatItHeld) {
-  const std::string program = Program("tool.exe");
-  ASSERT_TRUE(MakeWithIcon(File("Tool.lnk"), program, Program("icons.dll"), 3));
   ShortcutProperties fresh;
   fresh.target = Program("other.exe");
-  fresh.description = "Tool";
   ASSERT_TRUE(shortcuts.WriteShortcut(File("Tool.lnk"), fresh));
-  auto info = LnkInfo(File("Tool.lnk"));
-  ASSERT_FALSE(info.empty()) << "lnkinfo gave no report";
+  info = Read("Tool.lnk");
   EXPECT_EQ(info["Local path"], File("other.exe"));
   EXPECT_EQ(info.count("Icon location"), 0u);
   EXPECT_EQ(info.count("Command line arguments"), 0u);

@@ -187,40 +187,4 @@ inline std::wstring ToolTipText(HWND tip, HWND toolWindow, UINT_PTR toolId) {
   return text;
 }
 
-// Writes the screen area of a window to a 24-bit BMP file.
-inline bool SaveScreenshot(HWND window, const std::string& path) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-  file.bfSize = file.bfOffBits + imageSize;
-  FILE* out = fopen(path.c_str(), "wb");
-  bool written = out && fwrite(&file, sizeof(file), 1, out) == 1 &&
-                 fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
-                 fwrite(bits, imageSize, 1, out) == 1;
-  if (out)
-    fclose(out);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return written;
-}
-
 }  // namespace tarnix::ui::testing

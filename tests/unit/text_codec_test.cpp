@@ -39,9 +39,15 @@ TEST(TextCodec, Windows1252BothWays) {
 
 // A multi-string as the registry keeps it: pairs of bytes, low byte first, and surrogate pairs
 // for what lies beyond the first plane; a broken pair is no text.
+TEST(TextCodec, EncodingChangesLengthAtItsEdges) {
+  EXPECT_EQ(EncodeUtf8(U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000"),
+            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
+}
+
 TEST(TextCodec, Utf16LittleEndian) {
   EXPECT_EQ(Utf16LeToUtf8(std::string("A\0\x00\x01\x3D\xD8\x00\xDE\xFF\xDB\xFF\xDF", 12)),
             "A\u0100\U0001F600\U0010FFFF");
+  EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xE0", 2)), "\uE000");
   EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xDC", 2)), std::nullopt);
   EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8", 2)), std::nullopt);
   EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8\x41\x00", 4)), std::nullopt);

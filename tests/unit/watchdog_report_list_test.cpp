@@ -31,6 +31,8 @@ TEST(WatchdogTrim, StripsBlanksAndControlCodesOnly) {
 // Case folding must not make other characters equal: "@" and "`", "[" and "{" differ only in
 // the bit that tells a capital letter, at the start of a line and deep inside a long one.
 TEST(WatchdogReportList, CharactersThatOnlyLookLikeACaseChangeDiffer) {
+  EXPECT_TRUE(BuildReportList({"@abcdefg"}, {"`abcdefg"}));
+  EXPECT_TRUE(BuildReportList({"[abcdefgh"}, {"{abcdefgh"}));
   EXPECT_TRUE(BuildReportList({"@abc"}, {"`abc"}));
   EXPECT_TRUE(BuildReportList({"rem a[1] long line"}, {"rem a{1} long line"}));
   EXPECT_TRUE(BuildReportList({"[start] long enough"}, {"{start} long enough"}));

@@ -16,6 +16,13 @@ class SnapshotStoreTest : public ::testing::Test {
   MemoryStore store;
 };
 
+// Other tools read the lines by these names.
+TEST(SnapshotLineNames, HaveAtLeastThreeDigits) {
+  EXPECT_EQ(LineValueName(0), "Line001");
+  EXPECT_EQ(LineValueName(98), "Line099");
+  EXPECT_EQ(LineValueName(999), "Line1000");
+}
+
 TEST_F(SnapshotStoreTest, LinesReadBackByTheirNumberWhateverTheEnumerationOrder) {
   store.SetValueOrder(ValueOrder::Sorted);
   std::vector<std::string> lines;

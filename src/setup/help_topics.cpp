@@ -206,7 +206,8 @@ std::vector<HelpTopic> ReferenceTopics() {
       {"log",
        "The history log",
        "Every check writes what it found and what you decided to tx2log.txt, in the folder "
-       "of tarnix2.exe: when the check started and ended, each changed place with its lines, "
+       "of tarnix2.exe, or, where you may not write there, in AppData\\Local\\Tarnix2 of "
+       "your user profile: when the check started and ended, each changed place with its lines, "
        "and whether the change was confirmed, cancelled or made manually.\n"
        "To read it: File, Show history log.\n"
        "To delete it: File, Clear history log, then Yes.",

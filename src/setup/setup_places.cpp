@@ -2,16 +2,6 @@
 
 namespace tarnix {
 
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName) {
-  auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
-  if (!key)
-    return std::nullopt;
-  const std::optional<RegValue> value = key->ReadValue(valueName);
-  if (!value || !value->IsString() || value->data.empty())
-    return std::nullopt;
-  return value->data.back() == '\\' ? value->data : value->data + "\\";
-}
-
 std::string QuotedProgramPath(Store& store) {
   const std::string path = store.ProgramPath();
   return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";

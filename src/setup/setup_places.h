@@ -1,7 +1,6 @@
 // Where the program puts its own traces: its shell folders, its run value, its registry keys.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,11 +14,6 @@ inline constexpr char kGroupFolder[] = "MovendaSoft\\";
 inline constexpr char kProgramGroup[] = "MovendaSoft\\Tarnix2\\";
 inline constexpr char kShortcutName[] = "Tarnix2.lnk";
 inline constexpr char kUninstallName[] = "Uninstall.lnk";
-
-// The current user's shell folder ("Programs", "Desktop") with "\" appended. Nothing when the
-// key cannot be opened or the value is empty or not a string: a shortcut never lands at the
-// root of a drive, and no odd value stops the setup half-way.
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
 
 // The program's path as a command line takes it: quoted when it holds a blank, so that
 // Windows starts the right file.

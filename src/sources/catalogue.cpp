@@ -70,6 +70,16 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
 
 }  // namespace
 
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName) {
+  auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
+  if (!key)
+    return std::nullopt;
+  const std::optional<RegValue> value = key->ReadValue(valueName);
+  if (!value || !value->IsString() || value->data.empty())
+    return std::nullopt;
+  return value->data.back() == '\\' ? value->data : value->data + "\\";
+}
+
 std::string SnapshotKeyPath(const std::string& sectionKey) {
   return std::string(kSnapshotRoot) + "\\" + sectionKey;
 }

@@ -1,6 +1,7 @@
 // The nine startup places and where each lies on the running platform.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,11 @@ class Catalogue {
   // The section of run-list index 0, 1 or 2.
   const StartupSection& RunList(int index) const;
 };
+
+// The current user's shell folder ("Programs", "Desktop", "Local AppData") with "\" appended.
+// Nothing when the key cannot be opened or the value is empty or not a string: a file never
+// lands at the root of a drive, and no odd value stops a command half-way.
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
 
 // Asks the platform once for the Windows folder and version and reads the two startup folders
 // from the Shell Folders keys.

@@ -42,7 +42,10 @@ struct Workspace {
   PlaceViews views;
   bool dataChanged = false;
   std::string programFolder;  // with its trailing "\"
-  std::string logPath;        // programFolder + "tx2log.txt"
+  // The history log: beside the program, or in the user's local application data folder when
+  // the program's folder refuses it; chosen at the first use.
+  std::string logPath;
+  bool logPlaceChosen = false;
 
   // The run list that the edit and add dialogs write to.
   int currentRunList = 0;

@@ -17,19 +17,37 @@ bool IsAscii(const std::string& text) {
   return true;
 }
 
+// A standard user may not write beside a program installed for everyone; the log then goes to
+// the user's own folder. Appending nothing tells without changing the log.
+const std::string& LogInUse(Workspace& ws) {
+  if (ws.logPlaceChosen)
+    return ws.logPath;
+  ws.logPlaceChosen = true;
+  if (ws.store.AppendText(ws.logPath, "").failure != StoreFailure::AccessDenied)
+    return ws.logPath;
+  const std::optional<std::string> local = ShellFolder(ws.store, "Local AppData");
+  if (!local)
+    return ws.logPath;
+  const std::string folder = *local + "Tarnix2";
+  if (ws.store.GetFileAttributes(folder) == kInvalidAttributes && !ws.store.CreateFolder(folder))
+    return ws.logPath;
+  ws.logPath = folder + "\\tx2log.txt";
+  return ws.logPath;
+}
+
 // Appends the lines (each ending in CR LF). When the log refuses them and they hold more than
 // ASCII, a character the code page cannot hold may be the cause: the lines are written one by
 // one, a line that is refused as it stands with its characters beyond ASCII spelled out.
 StoreResult Append(Workspace& ws, const std::string& lines) {
-  StoreResult whole = ws.store.AppendText(ws.logPath, lines);
+  const std::string& path = LogInUse(ws);
+  StoreResult whole = ws.store.AppendText(path, lines);
   if (whole || IsAscii(lines))
     return whole;
   for (size_t at = 0; at < lines.size();) {
     const size_t end = std::min(lines.find("\r\n", at), lines.size() - 2) + 2;
     const std::string line = lines.substr(at, end - at);
-    if (!ws.store.AppendText(ws.logPath, line)) {
-      if (StoreResult spelled = ws.store.AppendText(ws.logPath, SpellOutBeyondAscii(line));
-          !spelled)
+    if (!ws.store.AppendText(path, line)) {
+      if (StoreResult spelled = ws.store.AppendText(path, SpellOutBeyondAscii(line)); !spelled)
         return spelled;
     }
     at = end;
@@ -59,14 +77,14 @@ StoreResult LogChangeList(Workspace& ws, const std::vector<std::string>& lines, 
 }
 
 void ShowHistoryLog(Workspace& ws) {
-  OpenForUser(ws, ws.mainForm, ws.logPath);
+  OpenForUser(ws, ws.mainForm, LogInUse(ws));
 }
 
 // A log that is not there is as clear as it gets; one that stays is told.
 void ClearHistoryLog(Workspace& ws) {
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure to clear history log ?", "Attention!",
                             ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes)
-    Tell(ws, RemoveFile(ws.store, ws.logPath));
+    Tell(ws, RemoveFile(ws.store, LogInUse(ws)));
 }
 
 }  // namespace tarnix

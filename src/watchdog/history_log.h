@@ -1,4 +1,5 @@
-// The history log "tx2log.txt" beside the program: its two writers and the File menu's two
+// The history log "tx2log.txt", beside the program or, for a user who may not write there, in
+// the user's local application data folder: its two writers and the File menu's two
 // commands. The log is only ever appended to, in the ANSI code page.
 #pragma once
 

@@ -22,10 +22,6 @@ void MemoryScheduler::Add(ScheduledTask task) {
     tasks_.push_back(std::move(task));
 }
 
-const ScheduledTask* MemoryScheduler::Find(const std::string& path) const {
-  return const_cast<MemoryScheduler*>(this)->Lookup(path);
-}
-
 void MemoryScheduler::RefuseFolder(const std::string& folder, StoreFailure kind) {
   refusedFolders_[FoldCase(folder)] = kind;
 }

@@ -17,8 +17,6 @@ class MemoryScheduler : public Scheduler {
  public:
   // Adds the task or replaces the one of its path. One with neither trigger is kept, not listed.
   void Add(ScheduledTask task);
-  // The task of this path, or null.
-  const ScheduledTask* Find(const std::string& path) const;
   // The listing leaves out the tasks of this folder and every folder below it and fails with
   // `kind`, as for a folder the user may not read.
   void RefuseFolder(const std::string& folder, StoreFailure kind = StoreFailure::AccessDenied);

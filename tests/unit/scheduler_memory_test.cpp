@@ -48,8 +48,7 @@ TEST(MemorySchedulerTest, RefusalsFailWithTheirKindAndChangeNothing) {
         scheduler.RestoreTask(changed)}) {
     EXPECT_EQ(refused.failure, StoreFailure::Other) << refused.text;
   }
-  ASSERT_NE(scheduler.Find("\\A\\Run"), nullptr);
-  EXPECT_TRUE(SameStart(*scheduler.Find("\\A\\Run"), listing.tasks[0]));
+  EXPECT_TRUE(SameStart(scheduler.ReadTask("\\A\\Run").task, listing.tasks[0]));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 # Windows build: tarnix2.exe, and the Wine test tiers run through the emulator wrapper.
 set(TARNIX_STATIC_LINK -static -static-libgcc -static-libstdc++)
-target_link_libraries(tarnix_base INTERFACE comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32
+target_link_libraries(tarnix_base INTERFACE comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 gdi32
                                           user32 shlwapi msimg32 wtsapi32)
 
 # Icons, bitmaps and the manifest, shared by the program and the GUI test programs.

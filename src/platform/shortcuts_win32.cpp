@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "base/com_win32.h"
 #include "base/unicode_win32.h"
 #include "platform/link_file.h"
 #include "platform/store_win32.h"
@@ -18,21 +19,6 @@ namespace {
 
 // The longest path the platform takes, so no property is cut short.
 constexpr int kTextCapacity = 32768;
-
-// COM for the duration of one operation. A thread already in another apartment keeps it.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_))
-      CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
 
 // One shell-link object with its persist-file interface, released in that order.
 class LinkObject {

@@ -1,0 +1,70 @@
+// COM for the Win32 code: an apartment for the length of one operation, and owners of the
+// interface pointers and strings that COM hands out.
+#pragma once
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <string>
+
+#include "base/unicode_win32.h"
+#include "base/unique_handle.h"
+
+namespace tarnix {
+
+// COM for the duration of one operation. A thread already in another apartment keeps it.
+class ComScope {
+ public:
+  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(result_))
+      CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+namespace handle_traits {
+
+template <typename Interface>
+struct Com {
+  using Handle = Interface*;
+  static Interface* Invalid() { return nullptr; }
+  static void Close(Interface* object) { object->Release(); }
+};
+
+struct Bstr {
+  using Handle = BSTR;
+  static BSTR Invalid() { return nullptr; }
+  static void Close(BSTR text) { SysFreeString(text); }
+};
+
+}  // namespace handle_traits
+
+// One reference to a COM object, released when it goes.
+template <typename Interface>
+class ComPtr : public UniqueHandle<handle_traits::Com<Interface>> {
+ public:
+  using UniqueHandle<handle_traits::Com<Interface>>::UniqueHandle;
+  Interface* operator->() const { return this->get(); }
+  // Where CoCreateInstance and QueryInterface write the object.
+  void** put_void() { return reinterpret_cast<void**>(this->put()); }
+};
+
+using BstrHandle = UniqueHandle<handle_traits::Bstr>;
+
+inline BstrHandle MakeBstr(const std::string& utf8) {
+  return BstrHandle(SysAllocString(Widen(utf8).c_str()));
+}
+
+// A BSTR as UTF-8; a null one is the empty string, as COM has it.
+inline std::string FromBstr(BSTR text) {
+  return text ? Narrow(std::wstring(text, SysStringLen(text))) : std::string();
+}
+
+}  // namespace tarnix

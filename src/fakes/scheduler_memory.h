@@ -1,0 +1,42 @@
+// Scheduled tasks in memory, for tests, with faults a test can inject.
+//
+// Paths compare without regard to case; a folder is there while a task is in it. A task is
+// kept as the record it was added or restored with: its xml is not read, and a record without
+// one cannot be restored (as a scheduler refuses an empty definition).
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/scheduler.h"
+
+namespace tarnix {
+
+class MemoryScheduler : public Scheduler {
+ public:
+  // Adds the task or replaces the one of its path. One with neither trigger is kept, not listed.
+  void Add(ScheduledTask task);
+  // The listing leaves out the tasks of this folder and every folder below it and fails with
+  // `kind`, as for a folder the user may not read.
+  void RefuseFolder(const std::string& folder, StoreFailure kind = StoreFailure::AccessDenied);
+  // Enabling, disabling, deleting or restoring this task fails with `kind` and changes
+  // nothing; reading it works.
+  void RefuseChange(const std::string& path, StoreFailure kind = StoreFailure::AccessDenied);
+
+  TaskListing ListStartupTasks() override;
+  TaskRead ReadTask(const std::string& path) override;
+  StoreResult SetEnabled(const std::string& path, bool enabled) override;
+  StoreResult DeleteTask(const std::string& path) override;
+  StoreResult RestoreTask(const ScheduledTask& task) override;
+
+ private:
+  ScheduledTask* Lookup(const std::string& path);
+  // Why the task cannot be changed: a refused change, or a missing task.
+  StoreResult Change(const std::string& path, TaskOperation operation);
+
+  std::vector<ScheduledTask> tasks_;
+  std::map<std::string, StoreFailure> refusedFolders_, refusedChanges_;  // by folded path
+};
+
+}  // namespace tarnix

@@ -1,0 +1,67 @@
+// One suite of task-scheduler behaviour, run against every implementation: natively against
+// the memory scheduler, under Wine against the Task Scheduler. Each test program provides its
+// target and instantiates the suite:
+//
+//   INSTANTIATE_TEST_SUITE_P(Memory, SchedulerConformance,
+//                            testing::Values(SchedulerParam{"MemoryScheduler", &MakeTarget}),
+//                            SchedulerParamName);
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "platform/scheduler.h"
+
+namespace tarnix {
+
+// What a platform's scheduler may lack; a test that needs it is skipped there, once it has
+// seen the operation fail with a text.
+enum class SchedulerGap { Listing, Reading, Enabling, Restoring };
+
+class SchedulerTarget {
+ public:
+  virtual ~SchedulerTarget() = default;
+  virtual Scheduler& scheduler() = 0;
+  // A folder of the test's own under the root ("\Name"), empty; the target removes it with
+  // everything the test left in it.
+  virtual std::string folder() const = 0;
+  // Registers the task as another program would, hidden from the scheduler's own listings if
+  // asked; one with neither trigger gets a time trigger. Gives the definition registered.
+  virtual std::string Plant(const ScheduledTask& task, bool hidden) = 0;
+  // Why this platform's scheduler lacks it, or null.
+  virtual const char* Gap(SchedulerGap) const { return nullptr; }
+};
+
+struct SchedulerParam {
+  const char* name;
+  std::unique_ptr<SchedulerTarget> (*make)();
+};
+
+inline void PrintTo(const SchedulerParam& param, std::ostream* out) {
+  *out << param.name;
+}
+
+inline std::string SchedulerParamName(const testing::TestParamInfo<SchedulerParam>& info) {
+  return info.param.name;
+}
+
+class SchedulerConformance : public testing::TestWithParam<SchedulerParam> {
+ protected:
+  void SetUp() override;
+  void TearDown() override { target_.reset(); }
+
+  Scheduler& scheduler() { return target_->scheduler(); }
+  std::string Path(const std::string& name) const { return target_->folder() + "\\" + name; }
+  // The task read back matches the one planted: path, state, triggers, actions, a definition.
+  void ExpectRead(const ScheduledTask& read, const ScheduledTask& planted);
+
+  std::unique_ptr<SchedulerTarget> target_;
+  // Boot and logon, two actions; logon only, disabled and hidden, two folders down; and a task
+  // that starts at neither.
+  ScheduledTask updater_, logon_, timed_;
+};
+
+}  // namespace tarnix

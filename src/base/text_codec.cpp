@@ -1,5 +1,7 @@
 #include "base/text_codec.h"
 
+#include <utility>
+
 namespace tarnix {
 
 namespace {
@@ -41,26 +43,49 @@ int SequenceLength(unsigned char lead) {
 
 }  // namespace
 
-std::optional<std::u32string> DecodeUtf8(const std::string& utf8) {
+namespace {
+
+// The code point of the sequence that begins at `at` and its length; a length of 0 when no
+// valid sequence begins there (a stray or missing continuation byte, an overlong form, a
+// surrogate, a code point past U+10FFFF).
+std::pair<char32_t, size_t> DecodeAt(const std::string& utf8, size_t at) {
   static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+  const auto lead = static_cast<unsigned char>(utf8[at]);
+  const int length = SequenceLength(lead);
+  if (length == 0 || at + static_cast<size_t>(length) > utf8.size())
+    return {0, 0};
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    auto next = static_cast<unsigned char>(utf8[at + static_cast<size_t>(k)]);
+    if ((next & 0xC0) != 0x80)
+      return {0, 0};
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))
+    return {0, 0};
+  return {cp, static_cast<size_t>(length)};
+}
+
+}  // namespace
+
+std::optional<std::u32string> DecodeUtf8(const std::string& utf8) {
   std::u32string out;
   for (size_t i = 0; i < utf8.size();) {
-    auto lead = static_cast<unsigned char>(utf8[i]);
-    int length = SequenceLength(lead);
-    if (length == 0 || i + static_cast<size_t>(length) > utf8.size())
+    const auto [cp, length] = DecodeAt(utf8, i);
+    if (length == 0)
       return std::nullopt;
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      auto next = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-      if ((next & 0xC0) != 0x80)
-        return std::nullopt;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-      return std::nullopt;
-    }
     out.push_back(cp);
-    i += static_cast<size_t>(length);
+    i += length;
+  }
+  return out;
+}
+
+std::u32string DecodeUtf8Replacing(const std::string& utf8) {
+  std::u32string out;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto [cp, length] = DecodeAt(utf8, i);
+    out.push_back(length == 0 ? kReplacementCharacter : cp);
+    i += length == 0 ? 1 : length;
   }
   return out;
 }

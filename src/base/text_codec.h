@@ -10,6 +10,9 @@ namespace tarnix {
 
 // Code points of the UTF-8 text, or nothing when it is not valid UTF-8.
 std::optional<std::u32string> DecodeUtf8(const std::string& utf8);
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+// Code points of the text, each byte that does not begin a valid sequence taken as U+FFFD.
+std::u32string DecodeUtf8Replacing(const std::string& utf8);
 std::string EncodeUtf8(const std::u32string& text);
 // UTF-16 little-endian bytes (as the registry stores a multi-string) as UTF-8; nothing for an odd
 // length or an unpaired surrogate.

@@ -78,6 +78,12 @@ foreach(ending close interrupt)
                                                                 RESOURCE_LOCK wineprefix)
 endforeach()
 
+# tarnix2c.exe in a fresh Wine prefix of its own, before and after the first launch, which the
+# timings' driver answers.
+add_test(NAME report_fresh_prefix
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/report_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(report_fresh_prefix PROPERTIES TIMEOUT 300)
+
 # The start-up timings (bench/logon_check): the trivial program they are measured against and
 # the driver that answers the first launch and closes the main window.
 tarnix_tool(trivial_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/trivial_window.cpp)

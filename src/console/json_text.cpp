@@ -8,14 +8,8 @@ namespace tarnix {
 
 namespace {
 
-std::string Escape(char32_t unit) {
-  char escape[16];
-  std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
-  return escape;
-}
-
-std::string Escaped(char32_t cp) {
-  switch (cp) {
+std::string Escaped(char16_t unit) {
+  switch (unit) {
     case '"':
       return "\\\"";
     case '\\':
@@ -33,25 +27,23 @@ std::string Escaped(char32_t cp) {
     default:
       break;
   }
-  if (cp >= 0x20 && cp < 0x7F)
-    return std::string(1, static_cast<char>(cp));
-  if (cp < 0x10000)
-    return Escape(cp);
-  // Beyond the first plane: a surrogate pair.
-  const char32_t offset = cp - 0x10000;
-  return Escape(0xD800 + (offset >> 10)) + Escape(0xDC00 + (offset & 0x3FF));
+  if (unit >= 0x20 && unit < 0x7F)
+    return std::string(1, static_cast<char>(unit));
+  char escape[16];
+  std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
+  return escape;
 }
 
 }  // namespace
 
 std::string JsonString(const std::string& utf8) {
   std::string json = "\"";
-  for (char32_t cp : DecodeUtf8Replacing(utf8)) json += Escaped(cp);
+  for (char16_t unit : Wtf8ToUtf16(utf8)) json += Escaped(unit);
   return json + "\"";
 }
 
 std::optional<std::string> InvalidTextHex(const std::string& utf8) {
-  if (DecodeUtf8(utf8))
+  if (Utf16ToWtf8(Wtf8ToUtf16(utf8)) == utf8)
     return std::nullopt;
   std::string hex;
   char digits[4];

@@ -46,6 +46,20 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
+const char* StateName(EntryState state) {
+  switch (state) {
+    case EntryState::Added:
+      return "added";
+    case EntryState::Deleted:
+      return "deleted";
+    case EntryState::Changed:
+      return "changed";
+    case EntryState::Unchanged:
+      break;
+  }
+  return "unchanged";
+}
+
 std::string SnapshotKeyName() {
   return RootName(Root::LocalMachine) + kSnapshotRoot;
 }

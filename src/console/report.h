@@ -25,6 +25,8 @@ struct ReportOutput {
 ReportOutput RunReport(Store& store, const std::string& computer,
                        const std::vector<std::string>& arguments);
 
+// "added", "deleted", "changed" or "unchanged".
+const char* StateName(EntryState state);
 // The snapshot's key with its root's full name.
 std::string SnapshotKeyName();
 

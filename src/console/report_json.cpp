@@ -1,5 +1,5 @@
-// The report as one JSON document for scripts. Each text field is a JSON string; a text that is
-// not valid UTF-8 gets a second field, its name followed by "Hex", with its bytes.
+// The report as one JSON document for scripts. Each text field is a JSON string; a text that
+// JSON could not hold whole gets a second field, its name followed by "Hex", with its bytes.
 #include <iterator>
 
 #include "console/json_text.h"
@@ -16,20 +16,6 @@ void Field(std::string& json, const std::string& key, const std::string& text) {
   json += "\"" + key + "\": " + JsonString(text);
   if (const auto hex = InvalidTextHex(text))
     json += ", \"" + key + "Hex\": \"" + *hex + "\"";
-}
-
-const char* StateName(EntryState state) {
-  switch (state) {
-    case EntryState::Added:
-      return "added";
-    case EntryState::Deleted:
-      return "deleted";
-    case EntryState::Changed:
-      return "changed";
-    case EntryState::Unchanged:
-      break;
-  }
-  return "unchanged";
 }
 
 std::string TypeName(const StartupSection& section, const RegValue& value) {

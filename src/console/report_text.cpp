@@ -7,20 +7,6 @@ namespace tarnix {
 
 namespace {
 
-const char* StateWord(EntryState state) {
-  switch (state) {
-    case EntryState::Added:
-      return "added      ";
-    case EntryState::Deleted:
-      return "deleted    ";
-    case EntryState::Changed:
-      return "changed    ";
-    case EntryState::Unchanged:
-      break;
-  }
-  return "unchanged  ";
-}
-
 // A line as it stands, a folder's file by its name, a value by its name and data.
 std::string EntryText(const StartupSection& section, const ComparedEntry& entry) {
   if (section.kind == kindTextFile)
@@ -44,9 +30,11 @@ std::string ReportText(const std::vector<PlaceComparison>& places) {
     if (place.entries.empty())
       continue;
     text += place.section->place + "\r\n";
-    for (const ComparedEntry& entry : place.entries)
-      text +=
-          std::string("  ") + StateWord(entry.state) + EntryText(*place.section, entry) + "\r\n";
+    for (const ComparedEntry& entry : place.entries) {
+      std::string state = StateName(entry.state);
+      state.resize(11, ' ');
+      text += "  " + state + EntryText(*place.section, entry) + "\r\n";
+    }
   }
   if (text.empty() && allRead)
     text = "No changes since the snapshot.\r\n";

@@ -1,5 +1,6 @@
 # One static library per layer, bottom up: base -> platform -> ui -> sources -> the subsystems
-# -> app, and the test doubles (fakes) beside them, which tarnix2.exe never links.
+# -> app (and console, the report program's), and the test doubles (fakes) beside them, which
+# tarnix2.exe and tarnix2c.exe never link.
 #
 # Each library compiles against an include root of its own that holds only the folders it may
 # use (links into src/), so an include that points up or across the layers does not compile.
@@ -7,7 +8,7 @@
 # *_win32.cpp and src/ui/win32 only in the Windows build, *_posix.cpp only in the native one.
 function(tarnix_layer_sources out_var folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/src/app/main_win32\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "/src/(app|console)/main_win32\\.cpp$")
   if(WIN32)
     list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
   else()
@@ -64,7 +65,18 @@ endforeach()
 list(TRANSFORM TARNIX_SUBSYSTEMS PREPEND tarnix_ OUTPUT_VARIABLE TARNIX_SUBSYSTEM_LIBS)
 tarnix_layer(tarnix_app FOLDER app SEES ${TARNIX_BELOW_SUBSYSTEMS} ${TARNIX_SUBSYSTEMS}
              LINKS ${TARNIX_SUBSYSTEM_LIBS})
+# tarnix2c.exe, the report for scripts: a program of its own at the app level, beside tarnix2.exe.
+# It sees the watchdog and what lies below it, but not the toolkit: it makes no window.
+tarnix_layer(tarnix_console FOLDER console SEES base platform sources watchdog
+             LINKS tarnix_watchdog)
 tarnix_layer(tarnix_fakes FOLDER fakes SEES base platform ui LINKS tarnix_ui tarnix_platform)
-get_property(TARNIX_APP_VIEW GLOBAL PROPERTY TARNIX_LAYER_VIEWS)
-list(FILTER TARNIX_APP_VIEW INCLUDE REGEX "^tarnix_app=")
-list(TRANSFORM TARNIX_APP_VIEW REPLACE "^tarnix_app=" "")
+
+# The include root a program's entry point compiles against: its layer's own.
+function(tarnix_layer_view out_var name)
+  get_property(views GLOBAL PROPERTY TARNIX_LAYER_VIEWS)
+  list(FILTER views INCLUDE REGEX "^${name}=")
+  list(TRANSFORM views REPLACE "^${name}=" "")
+  set(${out_var} ${views} PARENT_SCOPE)
+endfunction()
+tarnix_layer_view(TARNIX_APP_VIEW tarnix_app)
+tarnix_layer_view(TARNIX_CONSOLE_VIEW tarnix_console)

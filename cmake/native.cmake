@@ -8,7 +8,8 @@ if(TARNIX_UNIT_TESTS)
   add_executable(unit_tests ${TARNIX_UNIT_TESTS})
   target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(unit_tests PRIVATE ${TARNIX_WARNINGS})
-  target_link_libraries(unit_tests PRIVATE tarnix_app tarnix_fakes GTest::gtest_main Threads::Threads)
+  target_link_libraries(unit_tests PRIVATE tarnix_app tarnix_console tarnix_fakes GTest::gtest_main
+                                         Threads::Threads)
   gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
 endif()
 

@@ -25,6 +25,15 @@ tarnix_tool(tarnix2 WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
 target_include_directories(tarnix2 PRIVATE ${TARNIX_APP_VIEW})
 target_link_libraries(tarnix2 PRIVATE tarnix_app)
 
+# tarnix2c.exe, the report for scripts: a console program beside tarnix2.exe, from the same code.
+add_library(tarnix_console_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2c.rc)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2c.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/res/tarnix2c.manifest ${CMAKE_SOURCE_DIR}/res/app/tarnix2.ico)
+tarnix_tool(tarnix2c ${CMAKE_SOURCE_DIR}/src/console/main_win32.cpp
+            $<TARGET_OBJECTS:tarnix_console_resources>)
+target_include_directories(tarnix2c PRIVATE ${TARNIX_CONSOLE_VIEW})
+target_link_libraries(tarnix2c PRIVATE tarnix_console)
+
 # A service program of the tests' own, which they register and start under Wine.
 tarnix_tool(tarnix_test_service ${CMAKE_SOURCE_DIR}/tests/win32/support/test_service.cpp)
 target_link_libraries(tarnix_test_service PRIVATE advapi32)
@@ -68,6 +77,12 @@ foreach(ending close interrupt)
   set_tests_properties(run_without_display_${ending} PROPERTIES TIMEOUT 420
                                                                 RESOURCE_LOCK wineprefix)
 endforeach()
+
+# tarnix2c.exe in a fresh Wine prefix of its own, before and after the first launch, which the
+# timings' driver answers.
+add_test(NAME report_fresh_prefix
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/report_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(report_fresh_prefix PROPERTIES TIMEOUT 300)
 
 # The start-up timings (bench/logon_check): the trivial program they are measured against and
 # the driver that answers the first launch and closes the main window.

@@ -1,5 +1,7 @@
 #include "base/text_codec.h"
 
+#include <utility>
+
 namespace tarnix {
 
 namespace {
@@ -39,30 +41,72 @@ int SequenceLength(unsigned char lead) {
   return 0;
 }
 
+// The code point of the sequence that begins at `at` and its length; a length of 0 when no
+// valid sequence begins there (a stray or missing continuation byte, an overlong form, a
+// surrogate unless `surrogates` takes them, a code point past U+10FFFF).
+std::pair<char32_t, size_t> DecodeAt(const std::string& utf8, size_t at, bool surrogates) {
+  static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+  const auto lead = static_cast<unsigned char>(utf8[at]);
+  const int length = SequenceLength(lead);
+  if (length == 0 || at + static_cast<size_t>(length) > utf8.size())
+    return {0, 0};
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    auto next = static_cast<unsigned char>(utf8[at + static_cast<size_t>(k)]);
+    if ((next & 0xC0) != 0x80)
+      return {0, 0};
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < kMinimum[length] || cp > 0x10FFFF || (!surrogates && cp >= 0xD800 && cp < 0xE000))
+    return {0, 0};
+  return {cp, static_cast<size_t>(length)};
+}
+
 }  // namespace
 
 std::optional<std::u32string> DecodeUtf8(const std::string& utf8) {
-  static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
   std::u32string out;
   for (size_t i = 0; i < utf8.size();) {
-    auto lead = static_cast<unsigned char>(utf8[i]);
-    int length = SequenceLength(lead);
-    if (length == 0 || i + static_cast<size_t>(length) > utf8.size())
+    const auto [cp, length] = DecodeAt(utf8, i, false);
+    if (length == 0)
       return std::nullopt;
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      auto next = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-      if ((next & 0xC0) != 0x80)
-        return std::nullopt;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-      return std::nullopt;
-    }
     out.push_back(cp);
-    i += static_cast<size_t>(length);
+    i += length;
   }
   return out;
+}
+
+std::string Utf16ToWtf8(const std::u16string& units) {
+  std::u32string text;
+  text.reserve(units.size());
+  for (size_t i = 0; i < units.size(); ++i) {
+    const char32_t unit = units[i];
+    const bool pair = unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() &&
+                      units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000;
+    text.push_back(pair ? 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00) : unit);
+  }
+  return EncodeUtf8(text);
+}
+
+std::u16string Wtf8ToUtf16(const std::string& wtf8) {
+  std::u16string units;
+  units.reserve(wtf8.size());
+  for (size_t i = 0; i < wtf8.size();) {
+    const auto [cp, length] = DecodeAt(wtf8, i, true);
+    if (length == 0) {
+      units.push_back(kReplacementCharacter);
+      ++i;
+      continue;
+    }
+    if (cp >= 0x10000) {
+      units.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      units.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      units.push_back(static_cast<char16_t>(cp));
+    }
+    i += length;
+  }
+  return units;
 }
 
 std::optional<std::string> Utf16LeToUtf8(const std::string& bytes) {

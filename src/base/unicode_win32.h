@@ -5,26 +5,19 @@
 
 #include <string>
 
+#include "base/text_codec.h"
+
 namespace tarnix {
 
+// Through the program's own codec rather than the platform's, which would put U+FFFD in place
+// of a surrogate without its pair: a registry name or file name that holds one is kept whole.
 inline std::wstring Widen(const std::string& utf8) {
-  if (utf8.empty())
-    return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
+  const std::u16string units = Wtf8ToUtf16(utf8);
+  return std::wstring(units.begin(), units.end());
 }
 
 inline std::string Narrow(const std::wstring& wide) {
-  if (wide.empty())
-    return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
+  return Utf16ToWtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 inline std::string Narrow(const wchar_t* wide) {

@@ -114,6 +114,9 @@ class MemoryStore : public Store {
   // How often the file was written successfully by SaveLines, WriteBytes or AppendText.
   int FileWrites(const std::string& path) const;
   std::optional<RegValue> Value(Root root, const std::string& path, const std::string& name) const;
+  // Everything the store holds (keys, values with their types, files with their bytes,
+  // attributes and write counts, profile data) as one text: equal texts, equal stores.
+  std::string StateText() const;
 
   // --- Faults. Registry faults cover the key and every key below it ("" is the whole root);
   // the refusal is reported as the given kind. File faults other than WriteDenied are

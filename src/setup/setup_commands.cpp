@@ -53,6 +53,17 @@ StoreResult WriteStartupCheck(Workspace& ws) {
   return WriteAutostartValue(ws.store, Root::LocalMachine, saveKey, command);
 }
 
+// Tells scripts where the report program lies, under the product key that the uninstall
+// removes; a copy of the program that came without it records none.
+void RecordReportProgram(Store& store) {
+  const std::string path = ReportProgramPath(store);
+  const bool there = store.GetFileAttributes(path) != kInvalidAttributes;
+  if (const OpenedKey key = store.OpenKey(Root::LocalMachine, kProductKey, there)) {
+    static_cast<void>(there ? key->WriteString(kReportProgramValue, path)
+                            : key->DeleteValue(kReportProgramValue));
+  }
+}
+
 }  // namespace
 
 void EnableStartupCheck(Workspace& ws) {
@@ -69,6 +80,7 @@ StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
 
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
                         const WriteShortcutFn& write) {
+  RecordReportProgram(ws.store);
   if (const auto programs = ShellFolder(ws.store, "Programs"))
     MakeProgramGroup(ws.store, *programs, write);
   if (choices.autostart)

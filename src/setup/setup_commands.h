@@ -21,8 +21,9 @@ void EnableStartupCheck(Workspace& ws);
 // A shortcut to the program in the Desktop or Programs folder, and how writing it ended; an
 // unknown folder makes it a no-op, which is no failure.
 StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write);
-// The program group with its two shortcuts, then what the user chose. Reports nothing: the
-// welcome window is no place for errors about optional extras.
+// Where the report program lies (when it is beside this one), the program group with its two
+// shortcuts, then what the user chose. Reports nothing: the welcome window is no place for
+// errors about optional extras.
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
                         const WriteShortcutFn& write);
 // Removes what the program added; the caller has asked the user. Tells what could not be

@@ -7,6 +7,11 @@ std::string QuotedProgramPath(Store& store) {
   return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
 }
 
+std::string ReportProgramPath(Store& store) {
+  const std::string program = store.ProgramPath();
+  return program.substr(0, program.rfind('\\') + 1) + kReportProgram;
+}
+
 std::vector<std::string> ProgramRegistryKeys(const Catalogue& catalogue) {
   std::vector<std::string> keys;
   for (const StartupSection& section : catalogue.sections)

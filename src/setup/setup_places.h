@@ -14,10 +14,17 @@ inline constexpr char kGroupFolder[] = "MovendaSoft\\";
 inline constexpr char kProgramGroup[] = "MovendaSoft\\Tarnix2\\";
 inline constexpr char kShortcutName[] = "Tarnix2.lnk";
 inline constexpr char kUninstallName[] = "Uninstall.lnk";
+// The report program for scripts, which comes beside this one, and the value of the product
+// key that tells scripts where it lies.
+inline constexpr char kReportProgram[] = "tarnix2c.exe";
+inline constexpr char kReportProgramValue[] = "ReportProgram";
 
 // The program's path as a command line takes it: quoted when it holds a blank, so that
 // Windows starts the right file.
 std::string QuotedProgramPath(Store& store);
+
+// tarnix2c.exe in this program's folder.
+std::string ReportProgramPath(Store& store);
 
 // The snapshot keys of every section, in the order they are removed; then the Save key and the
 // product key.

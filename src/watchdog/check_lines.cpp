@@ -101,13 +101,6 @@ void SaveList(CheckRun& run, const LineReport& r) {
 
 }  // namespace
 
-std::string NotCheckedText(const StartupSection& section) {
-  if (section.kind == kindFolder && !section.placeKnown)
-    return "The folder of the group \"" + section.key + "\" is not known (" + section.source +
-           " names no folder), so it was not checked.";
-  return "Cannot read " + section.place + ", so it was not checked.";
-}
-
 bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   // A folder that could not be determined holds nothing to compare; its snapshot stays.
   if ((section.kind == kindFolder && !section.placeKnown) || IsUnreadableText(run.ws, section)) {

@@ -1,4 +1,3 @@
-#include "platform/value_text.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "watchdog/check_sections.h"
@@ -6,22 +5,6 @@
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
-
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values) {
-  std::vector<std::string> lines;
-  for (const NamedValue& entry : values) {
-    if (!(entry.value.IsString() && entry.value.data.empty())) {
-      lines.push_back(ValueText(entry.value));
-    }
-  }
-  return lines;
-}
-
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values) {
-  std::vector<std::string> lines;
-  for (const NamedValue& entry : values) lines.push_back(ValueText(entry.value));
-  return lines;
-}
 
 namespace {
 

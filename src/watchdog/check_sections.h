@@ -8,18 +8,9 @@
 #include "platform/store.h"
 #include "sources/catalogue.h"
 #include "watchdog/check_run.h"
+#include "watchdog/place_comparison.h"
 
 namespace tarnix {
-
-// A run list's values as the check compares them with its snapshot: every value except an
-// empty string.
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values);
-// The snapshot side of that comparison: every value.
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values);
-
-// Why a place was left out of the check: a file or run key that cannot be read, a folder that
-// is not known.
-std::string NotCheckedText(const StartupSection& section);
 
 // kindTextFile and kindFolder.
 bool CheckLineSection(CheckRun& run, const StartupSection& section);

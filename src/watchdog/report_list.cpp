@@ -245,8 +245,21 @@ std::vector<ChangeLine> ReportList::Lines() const {
   return lines;
 }
 
-std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
-                                          const std::vector<std::string>& snapshot) {
+size_t ReportList::Origin(size_t i) const {
+  const Entry& entry = entries_[i];
+  return entry.mark == ChangeMark::Unchanged ? entry.index : origins_[entry.index];
+}
+
+class ReportListBuilder {
+ public:
+  static std::optional<ReportList> Build(const std::vector<std::string>& current,
+                                         const std::vector<std::string>& snapshot,
+                                         bool evenUnchanged);
+};
+
+std::optional<ReportList> ReportListBuilder::Build(const std::vector<std::string>& current,
+                                                   const std::vector<std::string>& snapshot,
+                                                   bool evenUnchanged) {
   LineTable table(snapshot);
 
   // The current lines as they enter the list: unchanged, added, or left out (new and blank).
@@ -268,11 +281,13 @@ std::optional<ReportList> BuildReportList(const std::vector<std::string>& curren
   list.current_ = &current;
   std::vector<std::string>& own = list.own_;
   for (size_t i = 0; i < snapshot.size(); ++i) {
-    if (!table.CurrentOf(i) && !IsBlankLine(snapshot[i]))
+    if (!table.CurrentOf(i) && !IsBlankLine(snapshot[i])) {
       own.push_back(TrimLine(snapshot[i]));
+      list.origins_.push_back(static_cast<uint32_t>(i));
+    }
   }
   const size_t deleted = own.size();
-  if (deleted == 0 && added == 0)
+  if (deleted == 0 && added == 0 && !evenUnchanged)
     return std::nullopt;
 
   // Inserting deleted line k at its place in the list as it grows, one after another, puts the
@@ -294,6 +309,7 @@ std::optional<ReportList> BuildReportList(const std::vector<std::string>& curren
   }
 
   own.reserve(deleted + added);
+  list.origins_.reserve(deleted + added);
   size_t next = 0;
   for (ReportList::Entry& entry : entries) {
     if (entry.mark == ChangeMark::Deleted)
@@ -304,10 +320,21 @@ std::optional<ReportList> BuildReportList(const std::vector<std::string>& curren
     } else {
       entry = {static_cast<uint32_t>(own.size()), ChangeMark::Added};
       own.push_back(TrimLine(current[next]));
+      list.origins_.push_back(static_cast<uint32_t>(next));
     }
     ++next;
   }
   return list;
+}
+
+std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
+                                          const std::vector<std::string>& snapshot) {
+  return ReportListBuilder::Build(current, snapshot, false);
+}
+
+ReportList CompareLines(const std::vector<std::string>& current,
+                        const std::vector<std::string>& snapshot) {
+  return *ReportListBuilder::Build(current, snapshot, true);
 }
 
 }  // namespace tarnix

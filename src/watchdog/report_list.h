@@ -31,17 +31,20 @@ class ReportList {
   size_t Size() const { return entries_.size(); }
   const std::string& Text(size_t i) const;
   ChangeMark Mark(size_t i) const { return entries_[i].mark; }
+  // Where entry i comes from: its index among the snapshot lines when it is deleted, among the
+  // current lines otherwise.
+  size_t Origin(size_t i) const;
   std::vector<ChangeLine> Lines() const;
 
  private:
-  friend std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
-                                                   const std::vector<std::string>& snapshot);
+  friend class ReportListBuilder;
   struct Entry {
     uint32_t index;  // into the current lines when unchanged, else into own_
     ChangeMark mark;
   };
   const std::vector<std::string>* current_ = nullptr;
-  std::vector<std::string> own_;  // the trimmed texts of the added and deleted entries
+  std::vector<std::string> own_;   // the trimmed texts of the added and deleted entries
+  std::vector<uint32_t> origins_;  // where each of own_ comes from
   std::vector<Entry> entries_;
 };
 
@@ -51,5 +54,9 @@ class ReportList {
 // predecessor has among the current lines, or at the top when there is none.
 std::optional<ReportList> BuildReportList(const std::vector<std::string>& current,
                                           const std::vector<std::string>& snapshot);
+// The same list, also when the section has not changed: then every current line the snapshot
+// holds, unchanged.
+ReportList CompareLines(const std::vector<std::string>& current,
+                        const std::vector<std::string>& snapshot);
 
 }  // namespace tarnix

@@ -1,0 +1,217 @@
+#include "watchdog/place_comparison.h"
+
+#include <functional>
+
+#include "base/text_case.h"
+#include "platform/value_text.h"
+#include "watchdog/check.h"
+#include "watchdog/report_list.h"
+#include "watchdog/snapshot_store.h"
+
+namespace tarnix {
+
+namespace {
+
+bool IsChecked(const RegValue& value) {
+  return !(value.IsString() && value.data.empty());
+}
+
+RegValue Text(const std::string& text) {
+  return {regtype::String, text};
+}
+
+EntryState StateOf(ChangeMark mark) {
+  if (mark == ChangeMark::Added)
+    return EntryState::Added;
+  return mark == ChangeMark::Deleted ? EntryState::Deleted : EntryState::Unchanged;
+}
+
+// The entry that line `index` of one side of the comparison stands for.
+using Describe = std::function<ComparedEntry(size_t index)>;
+
+// The report list of the lines, each entry described by the side it comes from.
+std::vector<ComparedEntry> Merge(const std::vector<std::string>& current,
+                                 const std::vector<std::string>& snapshot, const Describe& now,
+                                 const Describe& before, bool withUnchanged) {
+  std::optional<ReportList> list =
+      withUnchanged ? CompareLines(current, snapshot) : BuildReportList(current, snapshot);
+  std::vector<ComparedEntry> entries;
+  for (size_t i = 0; list && i < list->Size(); ++i) {
+    const ChangeMark mark = list->Mark(i);
+    if (mark == ChangeMark::Unchanged && !withUnchanged)
+      continue;
+    ComparedEntry entry = (mark == ChangeMark::Deleted ? before : now)(list->Origin(i));
+    entry.state = StateOf(mark);
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+// An added run value whose name a deleted one had is that value, changed.
+void PairChanged(std::vector<ComparedEntry>& entries) {
+  std::vector<bool> taken(entries.size(), false);
+  for (ComparedEntry& added : entries) {
+    if (added.state != EntryState::Added)
+      continue;
+    for (size_t d = 0; d < entries.size(); ++d) {
+      const ComparedEntry& deleted = entries[d];
+      if (deleted.state == EntryState::Deleted && !taken[d] &&
+          FoldCase(*deleted.name) == FoldCase(*added.name)) {
+        added.state = EntryState::Changed;
+        added.previous = deleted.value;
+        taken[d] = true;
+        break;
+      }
+    }
+  }
+  std::vector<ComparedEntry> kept;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (!taken[i])
+      kept.push_back(std::move(entries[i]));
+  }
+  entries = std::move(kept);
+}
+
+ComparedEntry Value(const NamedValue& value) {
+  return {value.name, value.value};
+}
+
+PlaceComparison CompareRunList(Store& store, const StartupSection& section, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  const RunListPlace current = ReadRunListPlace(store, RunListIndex(section.id));
+  if (!current.Readable()) {
+    compared.unread = {current.readFailure, NotCheckedText(section)};
+    return compared;
+  }
+  const std::vector<NamedValue> snapshot =
+      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key))
+          .value_or(std::vector<NamedValue>{});
+  std::vector<size_t> checked;  // the entry of each compared command
+  for (size_t i = 0; i < current.entries.size(); ++i) {
+    if (IsChecked(current.entries[i].value))
+      checked.push_back(i);
+  }
+  compared.entries = Merge(
+      CheckedCommands(current.entries), AllValueTexts(snapshot),
+      [&](size_t i) { return Value(current.entries[checked[i]]); },
+      [&](size_t i) { return Value(snapshot[i]); }, withUnchanged);
+  PairChanged(compared.entries);
+  return compared;
+}
+
+// The lines a text or folder place holds now; nothing when they cannot be read.
+std::optional<std::vector<std::string>> CurrentLines(Store& store, const StartupSection& section) {
+  if (section.kind == kindFolder) {
+    if (!section.placeKnown)
+      return std::nullopt;
+    return ReadFolder(store, section).entries;
+  }
+  TextFile file = ReadTextFile(store, section.place);
+  if (file.state == TextFile::State::Unreadable)
+    return std::nullopt;
+  return std::move(file.lines);
+}
+
+PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  const auto current = CurrentLines(store, section);
+  if (!current) {
+    compared.unread = {StoreFailure::Other, NotCheckedText(section)};
+    return compared;
+  }
+  const std::vector<std::string> snapshot =
+      ReadSnapshotLines(store, SnapshotKeyPath(section.key)).value_or(std::vector<std::string>{});
+  const auto describe = [&section](const std::string& line) -> ComparedEntry {
+    if (section.kind == kindFolder)
+      return {line, Text(section.place + line)};
+    return {std::nullopt, Text(line)};
+  };
+  compared.entries = Merge(
+      *current, snapshot, [&](size_t i) { return describe((*current)[i]); },
+      [&](size_t i) { return describe(snapshot[i]); }, withUnchanged);
+  return compared;
+}
+
+PlaceComparison CompareWinini(Store& store, const StartupSection& section, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  const StoredWinini saved = ReadSnapshotWinini(store, SnapshotKeyPath(section.key));
+  const WinIniPlace now = ReadWinIni(store);
+  struct Value {
+    const char* name;
+    const std::string& now;
+    const std::optional<std::string>& saved;
+  };
+  for (const Value& value :
+       {Value{"load", now.load, saved.load}, Value{"run", now.run, saved.run}}) {
+    ComparedEntry entry{value.name, Text(value.now)};
+    // Compared exactly, as the check does; a value the snapshot lacks compares as empty.
+    if (value.now != value.saved.value_or("")) {
+      entry.state = value.saved ? EntryState::Changed : EntryState::Added;
+      if (value.saved)
+        entry.previous = Text(*value.saved);
+    } else if (!withUnchanged) {
+      continue;
+    }
+    compared.entries.push_back(std::move(entry));
+  }
+  return compared;
+}
+
+}  // namespace
+
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values) {
+  std::vector<std::string> lines;
+  for (const NamedValue& entry : values) {
+    if (IsChecked(entry.value))
+      lines.push_back(ValueText(entry.value));
+  }
+  return lines;
+}
+
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values) {
+  std::vector<std::string> lines;
+  for (const NamedValue& entry : values) lines.push_back(ValueText(entry.value));
+  return lines;
+}
+
+std::string NotCheckedText(const StartupSection& section) {
+  if (section.kind == kindFolder && !section.placeKnown)
+    return "The folder of the group \"" + section.key + "\" is not known (" + section.source +
+           " names no folder), so it was not checked.";
+  return "Cannot read " + section.place + ", so it was not checked.";
+}
+
+PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  switch (section.kind) {
+    case kindRunList:
+      return CompareRunList(store, section, withUnchanged);
+    case kindWinIni:
+      return CompareWinini(store, section, withUnchanged);
+    case kindTextFile:
+    case kindFolder:
+      break;
+  }
+  return CompareLinePlace(store, section, withUnchanged);
+}
+
+bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue) {
+  if (!SnapshotExists(store))
+    return false;
+  for (const StartupSection& section : catalogue.sections) {
+    const PlaceComparison compared = ComparePlace(store, section, false);
+    // A place that cannot be read is an error the full check shows.
+    if (!compared.unread || compared.Changed())
+      return false;
+  }
+  return true;
+}
+
+bool PlaceComparison::Changed() const {
+  for (const ComparedEntry& entry : entries) {
+    if (entry.state != EntryState::Unchanged)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace tarnix

@@ -1,0 +1,52 @@
+// How a startup place compares with its snapshot, read from the store alone, without a window:
+// what the quiet logon check asks (has anything changed?) and what the report program prints.
+// The rules are the change check's own: its report list, the run values it counts, win.ini
+// compared exactly.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/store.h"
+#include "sources/catalogue.h"
+
+namespace tarnix {
+
+// A run list's values as the check compares them with its snapshot: every value except an
+// empty string.
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values);
+// The snapshot side of that comparison: every value.
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values);
+
+// Why a place was left out of the check: a file or run key that cannot be read, a folder that
+// is not known.
+std::string NotCheckedText(const StartupSection& section);
+
+enum class EntryState { Added, Deleted, Changed, Unchanged };
+
+// One entry of a place: a run-list value, a win.ini value, a text file's line or a startup
+// folder's file (its name, and its path as the value).
+struct ComparedEntry {
+  std::optional<std::string> name;  // none for a text line
+  RegValue value;                   // a deleted entry's as the snapshot held it
+  EntryState state = EntryState::Unchanged;
+  std::optional<RegValue> previous;  // a changed entry's value in the snapshot
+  std::optional<bool> enabled;       // only where the place keeps an enabled mark
+};
+
+struct PlaceComparison {
+  const StartupSection* section = nullptr;
+  // A failure when the place could not be read, saying so; it has no entries then.
+  StoreResult unread;
+  // In the order of the change report's list. A run value whose command changed is one
+  // entry, changed, where the report shows its old command deleted and its new one added.
+  std::vector<ComparedEntry> entries;
+
+  bool Changed() const;
+};
+
+// The place against its snapshot; the unchanged entries only when asked for.
+PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged);
+
+}  // namespace tarnix

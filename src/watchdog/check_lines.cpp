@@ -108,6 +108,10 @@ std::string NotCheckedText(const StartupSection& section) {
   return "Cannot read " + section.place + ", so it was not checked.";
 }
 
+std::string SnapshotNotReadText(const StartupSection& section) {
+  return "Cannot read the snapshot of " + section.place + ", so it was not checked.";
+}
+
 bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   // A folder that could not be determined holds nothing to compare; its snapshot stays.
   if ((section.kind == kindFolder && !section.placeKnown) || IsUnreadableText(run.ws, section)) {
@@ -115,8 +119,14 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
     return false;
   }
   const std::string keyPath = SnapshotKeyPath(section.key);
+  StoreResult unread;
   LineReport r{section, keyPath, CurrentLines(run.ws, section),
-               ReadSnapshotLines(run.ws.store, keyPath)};
+               ReadSnapshotLines(run.ws.store, keyPath, &unread)};
+  // Taken for a missing snapshot, it would report every line as added.
+  if (!unread) {
+    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
+    return false;
+  }
   const auto list = BuildReportList(r.current, r.snapshot.value_or(std::vector<std::string>{}));
   if (!list)
     return false;

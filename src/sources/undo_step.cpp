@@ -62,12 +62,14 @@ std::string StepKeyPath(const std::string& stepName) {
 void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string& entry,
                     const RegValue& command) {
   const std::string name = StepName(kind, ws.store.Now(), runList, entry);
+  // A step of the same name (the same change in the same second) keeps its key.
+  const bool existed = ws.store.KeyExists(Root::CurrentUser, StepKeyPath(name));
   StoreResult written;
   bool made = false;
   {
     const OpenedKey key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(name), true);
-    made = static_cast<bool>(key);
-    written = made ? key->WriteValue("Command", command) : key.result;
+    made = key && !existed;
+    written = key ? key->WriteValue("Command", command) : key.result;
   }
   if (written) {
     ws.runUndoList.push_back(name);

@@ -14,6 +14,7 @@
 #include "runlists/run_list_commands.h"
 #include "runlists/undo_journal.h"
 #include "services/services_page.h"
+#include "setup/setup_places.h"
 #include "unit/startupfolders_fixture.h"
 #include "unit/user_edits.h"
 #include "watchdog/check.h"
@@ -304,6 +305,12 @@ std::vector<Command> Commands() {
              StartupButton(w.ws(), &w.services, w.program->frmServ, "RpcSs Service");
            },
            true, true},
+          {"check on startup",
+           [](World& w) {
+             ASSERT_TRUE(
+                 w.store.OpenKey(Root::CurrentUser, kRunKey, false)->DeleteValue(kAutostartValue));
+           },
+           [](World& w) { EnableStartupCheck(w.ws()); }},
           {"first launch", nothing, [](World& w) { w.FirstLaunch(); }, false},
           {"uninstall", nothing, [](World& w) { UninstallProgram(w.ws()); }},
       });

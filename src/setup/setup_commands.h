@@ -19,7 +19,7 @@ struct FirstLaunchChoices {
 // just that value in the snapshot and reloads every place.
 void EnableStartupCheck(Workspace& ws);
 // A shortcut to the program in the Desktop or Programs folder, and how writing it ended; an
-// unknown folder makes it a no-op, which is no failure, a Shell Folders key that cannot be read
+// unknown folder makes it a no-op, which is no failure; a Shell Folders key that cannot be read
 // is one.
 StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place, const WriteShortcutFn& write);
 // The program group with its two shortcuts, then what the user chose, the check on startup

@@ -71,7 +71,7 @@ struct StoredWinini {
   StoreResult unread;
 };
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath);
-// Writes Load, then Run.
+// Makes the subkey hold Load and Run, as WriteKeyValues does.
 StoreResult WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
 
 }  // namespace tarnix

@@ -39,7 +39,7 @@ class MemoryStore::Key : public RegKey {
 
   StoreResult WriteValue(const std::string& name, const RegValue& value) override {
     const StoreFailure refused =
-        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+        store_.Called(node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_));
     if (refused == StoreFailure::None)
       node_->PutValue(name, value);
     return Outcome(refused, "Failed to set data for '" + name + "'");
@@ -60,6 +60,8 @@ class MemoryStore::Key : public RegKey {
   }
 
   std::optional<size_t> ValueCount() const override {
+    if (store_.ReadFails())
+      return std::nullopt;
     return node_->deleted ? 0 : node_->values.size();
   }
 
@@ -73,7 +75,7 @@ class MemoryStore::Key : public RegKey {
 
   StoreResult DeleteValue(const std::string& name) override {
     StoreFailure failure =
-        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+        store_.Called(node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_));
     if (failure == StoreFailure::None && !node_->EraseValue(name))
       failure = StoreFailure::NotFound;
     return Outcome(failure, "Cannot delete the registry value " + name);
@@ -152,7 +154,7 @@ std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> nam
 OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
   auto names = KeyParts(path);
   auto parts = Folded(names);
-  StoreFailure failure = OpenRefused(root, parts);
+  StoreFailure failure = Called(OpenRefused(root, parts));
   if (failure == StoreFailure::None && create)
     failure = WriteRefused(root, parts);
   std::shared_ptr<Node> node;
@@ -172,7 +174,7 @@ bool MemoryStore::KeyExists(Root root, const std::string& path) {
 
 StoreResult MemoryStore::DeleteKey(Root root, const std::string& path) {
   auto parts = Folded(KeyParts(path));
-  StoreFailure failure = parts.empty() ? StoreFailure::Other : OpenRefused(root, parts);
+  StoreFailure failure = Called(parts.empty() ? StoreFailure::Other : OpenRefused(root, parts));
   if (failure == StoreFailure::None)
     failure = WriteRefused(root, parts);
   auto node = failure == StoreFailure::None ? FindNode(root, parts) : nullptr;
@@ -216,8 +218,10 @@ std::string MemoryStore::ReadProfileString(const std::string& file, const std::s
 
 StoreResult MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, const std::string& value) {
-  if (faults_->refuseProfileWrites)
-    return {StoreFailure::Other, ProfileWriteFailureText(file, key)};
+  const StoreFailure failure =
+      Called(faults_->refuseProfileWrites ? StoreFailure::Other : StoreFailure::None);
+  if (failure != StoreFailure::None)
+    return {failure, ProfileWriteFailureText(file, key)};
   profiles_[ProfileKey(file)][FoldCase(section)][FoldCase(key)] = value;
   return {};
 }
@@ -341,6 +345,24 @@ void MemoryStore::SetFolderUnlistable(const std::string& path) {
 
 void MemoryStore::RefuseProfileWrites(bool refuse) {
   faults_->refuseProfileWrites = refuse;
+}
+
+void MemoryStore::FailCall(int k, StoreFailure kind) {
+  faults_->calls = 0;
+  faults_->failAt = k;
+  faults_->failKind = kind;
+}
+
+int MemoryStore::Calls() const {
+  return faults_->calls;
+}
+
+StoreFailure MemoryStore::Called(StoreFailure otherwise) {
+  return ++faults_->calls == faults_->failAt ? faults_->failKind : otherwise;
+}
+
+bool MemoryStore::ReadFails() {
+  return faults_->failKind == StoreFailure::Other && Called() != StoreFailure::None;
 }
 
 void MemoryStore::ClearFaults() {

@@ -132,6 +132,13 @@ class MemoryStore : public Store {
   void SetFileFault(const std::string& path, FileFault fault);
   void SetFolderUnlistable(const std::string& path);  // ListFiles gives nothing
   void RefuseProfileWrites(bool refuse = true);       // WriteProfileString fails
+  // The k-th call from now (1: the next) fails once as `kind`; 0 fails none. Every call of the
+  // store and of its open keys that can say it failed counts: each write, OpenKey, DeleteKey,
+  // and, as Other only (they cannot say why), LoadLines, ReadBytes and ValueCount. A read whose
+  // answer cannot tell a failure from an empty place (a value, names, a listing, attributes,
+  // win.ini) never fails here: to any caller that failure is the place being empty.
+  void FailCall(int k, StoreFailure kind);
+  int Calls() const;  // counted since FailCall
   void ClearFaults();
 
  private:
@@ -155,6 +162,10 @@ class MemoryStore : public Store {
   StoreFailure WriteFailure(const std::string& path) const;
   StoreFailure DeleteFailure(const std::string& path) const;
   StoreFailure RemoveFolderFailure(const std::string& path) const;
+  // A read that cannot say why it failed counts, and fails, only when Other is armed.
+  bool ReadFails();
+  // Counts a call: the armed kind when it is the one to fail, else `otherwise`.
+  StoreFailure Called(StoreFailure otherwise = StoreFailure::None);
   void StoreFile(const std::string& path, const std::string& bytes);
   void MakeFolder(const std::string& normalised);
   std::string ProfileKey(const std::string& file);

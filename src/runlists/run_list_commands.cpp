@@ -2,6 +2,7 @@
 
 #include "runlists/run_keys.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "sources/undo_step.h"
 
 namespace tarnix {
@@ -93,7 +94,14 @@ void EditRunEntry(Workspace& ws, TEditStr& dialog, int runList, const std::strin
   ws.currentRunList = runList;
   // The command as it is now, whatever changed it since the list was read.
   LoadRunList(ws, runList);
-  const NamedValue* held = ws.places.runLists[static_cast<size_t>(runList)].Find(name);
+  const RunListPlace& place = ws.places.runLists[static_cast<size_t>(runList)];
+  // Taken for a missing entry, it would be made anew, and its undo would delete it.
+  if (!place.Readable()) {
+    Tell(ws, {place.readFailure, "Cannot read " + ws.catalogue.RunList(runList).place + ", so " +
+                                     name + " was not edited."});
+    return;
+  }
+  const NamedValue* held = place.Find(name);
   const uint32_t type = held ? held->value.type : regtype::String;
   if (held != nullptr && !held->value.IsString())
     throw StoreError("Invalid data type for '" + name + "'");

@@ -98,6 +98,9 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   std::optional<RegValue> command;
   if (auto key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(step), false)) {
     command = key->ReadValue("Command");
+  } else if (key.result.failure != StoreFailure::NotFound) {
+    Tell(ws, key.result);
+    return UndoOutcome::Failed;
   }
   if (!command) {
     ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Undo data not found in registry", "Sorry!",
@@ -108,7 +111,10 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
     return UndoOutcome::Failed;
   }
   // A step that stays is offered again; undoing it twice gives the same run key.
-  static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step)));
+  if (const StoreResult removed = ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step));
+      !removed && removed.failure != StoreFailure::NotFound)
+    Tell(ws, removed.Saying("The change was undone, but its step stays in the journal: " +
+                            removed.text));
   return UndoOutcome::Done;
 }
 
@@ -154,6 +160,9 @@ void UndoStoredStep(Workspace& ws, Tundolist& dialog) {
   std::vector<std::string> steps;
   if (auto root = ws.store.OpenKey(Root::CurrentUser, kUndoRoot, false)) {
     steps = root->GetKeyNames();
+  } else if (root.result.failure != StoreFailure::NotFound) {
+    Tell(ws, root.result);
+    return;
   }
   if (steps.empty()) {
     ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Not found undo data in registry!",

@@ -70,8 +70,11 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
 
 }  // namespace
 
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName) {
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName,
+                                       StoreResult* unread) {
   auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
+  if (!key && unread && key.result.failure != StoreFailure::NotFound)
+    *unread = key.result;
   if (!key)
     return std::nullopt;
   const std::optional<RegValue> value = key->ReadValue(valueName);

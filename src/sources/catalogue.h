@@ -86,8 +86,10 @@ class Catalogue {
 
 // The current user's shell folder ("Programs", "Desktop", "Local AppData") with "\" appended.
 // Nothing when the key cannot be opened or the value is empty or not a string: a file never
-// lands at the root of a drive, and no odd value stops a command half-way.
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
+// lands at the root of a drive, and no odd value stops a command half-way. `unread`, when
+// given, takes why a key that is there could not be opened.
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName,
+                                       StoreResult* unread = nullptr);
 
 // Asks the platform once for the Windows folder and version and reads the two startup folders
 // from the Shell Folders keys.

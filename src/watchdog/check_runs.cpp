@@ -62,7 +62,12 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
     return false;
   }
   r.current = current.entries;
-  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
+  StoreResult unread;
+  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath, &unread);
+  if (!unread) {
+    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
+    return false;
+  }
   r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
   const std::vector<std::string> commands = CheckedCommands(r.current);
   const auto list = BuildReportList(commands, r.snapshotLines);

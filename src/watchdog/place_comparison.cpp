@@ -181,6 +181,10 @@ std::string NotCheckedText(const StartupSection& section) {
   return "Cannot read " + section.place + ", so it was not checked.";
 }
 
+std::string SnapshotNotReadText(const StartupSection& section) {
+  return "Cannot read the snapshot of " + section.place + ", so it was not checked.";
+}
+
 PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
   switch (section.kind) {
     case kindRunList:

@@ -22,6 +22,8 @@ std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values);
 // Why a place was left out of the check: a file or run key that cannot be read, a folder that
 // is not known.
 std::string NotCheckedText(const StartupSection& section);
+// Why a place whose snapshot could not be read was left out of the check.
+std::string SnapshotNotReadText(const StartupSection& section);
 
 enum class EntryState { Added, Deleted, Changed, Unchanged };
 

@@ -1,6 +1,7 @@
 // The uninstall of /u: what it removes, what it leaves, and what it says.
 #include "setup/setup_commands.h"
 #include "unit/setup_fixture.h"
+#include "watchdog/save_command.h"
 
 namespace tarnix {
 namespace {
@@ -11,10 +12,12 @@ const char kDone[] = "Please, delete files: Tarnix2.exe and etc. manually";
 
 class UninstallTest : public SetupTest {
  protected:
-  // A first start with every box checked, with a writer that makes the shortcut files.
+  // A first start with every box checked, with a writer that makes the shortcut files, and the
+  // snapshot that follows.
   void Installed() {
     Start({"/c"});
     FirstLaunchActions(program->ws, {true, true, true}, Recorder());
+    ASSERT_TRUE(SaveSnapshot(program->ws));
     toolkit.TakeMessages();
   }
   void Uninstall() {

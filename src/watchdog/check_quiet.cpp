@@ -15,13 +15,18 @@ bool SameLines(const std::vector<std::string>& current,
 }
 
 bool SameRunList(Store& store, const StartupSection& section, const std::string& keyPath) {
-  const RunListPlace current = ReadRunListPlace(store, RunListIndex(section.id));
+  const int index = RunListIndex(section.id);
+  const RunListPlace current = ReadRunListPlace(store, index);
   // An unreadable run key is an error the full check shows.
   if (!current.Readable())
     return false;
   const auto snapshot = ReadKeyValues(store, Root::LocalMachine, keyPath);
-  return !BuildReportList(CheckedCommands(current.entries),
-                          AllValueTexts(snapshot.value_or(std::vector<NamedValue>{})));
+  // A logon list the snapshot does not hold yet is taken in by the full check.
+  if (!snapshot && IsLogonList(index))
+    return false;
+  const ComparedRunList compared = CompareRunList(RunListKey(index), current.entries,
+                                                  snapshot.value_or(std::vector<NamedValue>{}));
+  return !BuildReportList(compared.currentLines, compared.snapshotLines);
 }
 
 bool SameWinini(Store& store, const std::string& keyPath) {

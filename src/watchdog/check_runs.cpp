@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "base/text_case.h"
 #include "platform/value_text.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
@@ -7,20 +10,44 @@
 
 namespace tarnix {
 
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values) {
+namespace {
+
+std::string CheckedLine(const NamedValue& entry, bool named) {
+  return named ? entry.name + "=" + ValueText(entry.value) : ValueText(entry.value);
+}
+
+}  // namespace
+
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named) {
   std::vector<std::string> lines;
   for (const NamedValue& entry : values) {
     if (!(entry.value.IsString() && entry.value.data.empty())) {
-      lines.push_back(ValueText(entry.value));
+      lines.push_back(CheckedLine(entry, named));
     }
   }
   return lines;
 }
 
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values) {
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named) {
   std::vector<std::string> lines;
-  for (const NamedValue& entry : values) lines.push_back(ValueText(entry.value));
+  for (const NamedValue& entry : values) lines.push_back(CheckedLine(entry, named));
   return lines;
+}
+
+ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<NamedValue>& current,
+                               const std::vector<NamedValue>& snapshot) {
+  ComparedRunList compared;
+  for (const NamedValue& entry : snapshot) {
+    const auto stays = [&entry](const NamedValue& now) {
+      return FoldCase(now.name) == FoldCase(entry.name);
+    };
+    if (!where.startsOnce || std::any_of(current.begin(), current.end(), stays))
+      compared.snapshot.push_back(entry);
+  }
+  const bool named = !where.settings.empty();
+  compared.currentLines = CheckedCommands(current, named);
+  compared.snapshotLines = AllValueTexts(compared.snapshot, named);
+  return compared;
 }
 
 namespace {
@@ -47,6 +74,20 @@ struct RunReport {
   std::vector<std::string> snapshotLines;
 };
 
+// The logon lists the snapshot holds no subkey for, read; none that cannot be read, which the
+// check tells.
+std::vector<const StartupSection*> ListsNotInSnapshot(Workspace& ws) {
+  std::vector<const StartupSection*> lists;
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) {
+    const StartupSection& section = ws.catalogue.RunList(index);
+    LoadRunList(ws, index);
+    if (ws.places.runLists[static_cast<size_t>(index)].Readable() &&
+        !ws.store.KeyExists(Root::LocalMachine, SnapshotKeyPath(section.key)))
+      lists.push_back(&section);
+  }
+  return lists;
+}
+
 void Decide(CheckRun& run, const RunReport& r, ReportResult result, const ReportList& shown) {
   Store& store = run.ws.store;
   if (result == ReportResult::Confirm) {
@@ -55,8 +96,7 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
             [&] { return WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
       run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   } else if (result == ReportResult::ChangeBack && r.snapshot) {
-    if (const StoreResult written = WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
-        !written) {
+    if (const StoreResult written = WriteKeyValues(store, r.live, *r.snapshot); !written) {
       Tell(run.ws, written);
       return;
     }
@@ -66,10 +106,26 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
 
 }  // namespace
 
+void TakeNewListsIntoSnapshot(CheckRun& run) {
+  Workspace& ws = run.ws;
+  std::string taken;
+  for (const StartupSection* section : ListsNotInSnapshot(ws)) {
+    const RunListPlace& list = ws.places.runLists[static_cast<size_t>(RunListIndex(section->id))];
+    // One refusal is told; the lists left out are taken in by a later check or Save.
+    if (!run.WriteSnapshot(
+            [&] { return *SnapshotRunList(ws.store, SnapshotKeyPath(section->key), list); }))
+      break;
+    taken += (taken.empty() ? "" : ", ") + section->place;
+  }
+  if (!taken.empty())
+    run.Logged(AppendLogText(
+        ws, "Taken into the snapshot without a report, as it held nothing of them yet: " + taken));
+}
+
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
-  RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
   const int index = RunListIndex(section.id);
+  RunReport r{section, RunListKey(index), SnapshotKeyPath(section.key)};
   LoadRunList(run.ws, index);
   const RunListPlace& current = run.ws.places.runLists[static_cast<size_t>(index)];
   // Taken for an empty list, a key nobody may read would report every approved entry as
@@ -80,9 +136,15 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   }
   r.current = current.entries;
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
-  r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
-  const std::vector<std::string> commands = CheckedCommands(r.current);
-  const auto list = BuildReportList(commands, r.snapshotLines);
+  // A logon list the snapshot could not take in yet has nothing to be compared with.
+  if (!r.snapshot && IsLogonList(index))
+    return false;
+  const ComparedRunList compared =
+      CompareRunList(r.live, r.current, r.snapshot.value_or(std::vector<NamedValue>{}));
+  if (r.snapshot)
+    r.snapshot = compared.snapshot;
+  r.snapshotLines = compared.snapshotLines;
+  const auto list = BuildReportList(compared.currentLines, r.snapshotLines);
   if (!list)
     return false;
 

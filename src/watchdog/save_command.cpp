@@ -27,7 +27,7 @@ StoreResult SnapshotTexts(Workspace& ws, std::vector<std::string>& leftOut) {
 
 // The run lists as they are now; one that cannot be read keeps the snapshot it had.
 StoreResult SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
-  for (int index = 0; index < kRunListCount; ++index) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     const StartupSection& section = ws.catalogue.RunList(index);
     LoadRunList(ws, index);
     const std::optional<StoreResult> written = SnapshotRunList(

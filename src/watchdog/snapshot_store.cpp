@@ -132,7 +132,12 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 
 StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
                            const std::vector<NamedValue>& values) {
-  const OpenedKey key = store.OpenKey(root, path, true);
+  return WriteKeyValues(store, RunKeyLocation{root, path}, values);
+}
+
+StoreResult WriteKeyValues(Store& store, const RunKeyLocation& where,
+                           const std::vector<NamedValue>& values) {
+  const OpenedKey key = store.OpenKey(where.root, where.path, true, where.view);
   if (!key)
     return key.result;
   std::set<std::string> written;
@@ -141,9 +146,15 @@ StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
       return value;
     written.insert(FoldCase(entry.name));
   }
-  return DeleteOtherValues(
-      *key, key->ValueCount(), written.size(),
-      [&written](const std::string& name) { return written.count(FoldCase(name)) != 0; });
+  std::set<std::string> watched;
+  for (const std::string& name : where.settings) watched.insert(FoldCase(name));
+  const auto kept = [&](const std::string& name) {
+    const std::string folded = FoldCase(name);
+    return written.count(folded) != 0 || (!watched.empty() && watched.count(folded) == 0);
+  };
+  // Beside settings the key holds other values, so it is always listed.
+  const std::optional<size_t> held = watched.empty() ? key->ValueCount() : std::nullopt;
+  return DeleteOtherValues(*key, held, written.size(), kept);
 }
 
 std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyPath,

@@ -15,8 +15,10 @@ const char kSnapshotKey[] = "HKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2\\Sav
 // The uninstall names every key of the program that it could not delete, deepest first.
 std::string UninstallRefused() {
   std::string text = "Uninstall could not remove:";
-  for (const char* section : {"HKLM_Run", "HKLM_RunService", "HKCU_Run", "Autoexec", "Config",
-                              "Winini", "Winstart", "Startup", "Common Startup"})
+  for (const char* section :
+       {"HKLM_Run", "HKLM_RunService", "HKCU_Run", "Autoexec", "Config", "Winini", "Winstart",
+        "Startup", "Common Startup", "HKLM32_Run", "HKLM_RunOnce", "HKLM32_RunOnce", "HKCU_RunOnce",
+        "HKLM_PolicyRun", "HKCU_PolicyRun", "Winlogon"})
     text += std::string("\r\n") + kSnapshotKey + "\\" + section;
   return text + "\r\n" + kSnapshotKey + "\r\nHKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2";
 }

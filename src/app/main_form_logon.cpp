@@ -9,7 +9,7 @@ namespace {
 
 constexpr unsigned kPurple = 0x800080u;
 // Where the name and command columns begin, from the list's left edge.
-constexpr int kNameColumn = 142, kCommandColumn = 262;
+constexpr int kNameColumn = 165, kCommandColumn = 280;
 
 }  // namespace
 

@@ -10,6 +10,9 @@ using namespace ui::headless;
 
 const char kWinlogon[] = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 const char kPolicyRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Run";
+const char kRefused[] =
+    "Error with writing to registry. Possibly, write access denied to "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class LogonPageTest : public RunListsTest {
  protected:
@@ -26,10 +29,10 @@ class LogonPageTest : public RunListsTest {
   std::optional<RegValue> Run32(const std::string& name) {
     return store.OpenKey(Root::LocalMachine, kRunKey, false, RegView::Bits32)->ReadValue(name);
   }
-  // Selects the line, then runs the page's command, answering its question with OK.
-  void OnLine(int line, void (Tmform::*command)()) {
+  // Selects the line, then runs the page's command, answering its questions (OK).
+  void OnLine(int line, void (Tmform::*command)(), std::vector<int> answers = {ui::mb::IdOk}) {
     Select(Page(), line);
-    toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    for (int answer : answers) toolkit.AnswerNextMessageBox(answer);
     (Main().*command)();
   }
 };
@@ -79,21 +82,13 @@ TEST_F(LogonPageTest, ShellIsEditedButNeverDeletedAndEditingLeavesTheRegistryPag
   EXPECT_EQ(RecentSteps(), std::vector<std::string>{"1 05.12.2026 16:35:34 9 Shell"});
 }
 
-TEST_F(LogonPageTest, ARefusedDeleteIsToldWithItsPlaceAndOffersTheRestart) {
+TEST_F(LogonPageTest, ARefusedDeleteIsToldWithItsViewAndOffersTheRestart) {
   toolkit.SetElevated(false);
   store.RefuseWrite(Root::LocalMachine, "");
-  Select(Page(), 0);
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  Main().Delete4Click();
-  EXPECT_TRUE(
-      Showed("Error with writing to registry. Possibly, write access denied to "
-             "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run "
-             "(32-bit)",
-             "Error!", kErrorBox));
+  OnLine(0, &Tmform::Delete4Click, {ui::mb::IdOk, ui::mb::IdNo});
+  EXPECT_TRUE(Showed(kRefused + std::string(" (32-bit)"), "Error!", kErrorBox));
   EXPECT_EQ(toolkit.Messages().back().style, ui::mb::YesNo | ui::mb::IconQuestion);
-  EXPECT_TRUE(Run32("App32"));
-  EXPECT_TRUE(RecentSteps().empty());
+  EXPECT_TRUE(Run32("App32") && RecentSteps().empty());
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ using namespace memory_store;
 
 namespace {
 
+constexpr char kWow32[] = "WOW6432Node";
+
 bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& parts) {
   return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
 }
@@ -152,7 +154,17 @@ std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> nam
 }
 
 OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
+  return OpenKeyInView(root, path, create, RegView::Default);
+}
+
+// As on 64-bit Windows: the 32-bit view of HKLM\Software is its subkey WOW6432Node, and
+// HKEY_CURRENT_USER is one registry for both views.
+OpenedKey MemoryStore::OpenKeyInView(Root root, const std::string& path, bool create,
+                                     RegView view) {
   auto names = KeyParts(path);
+  if (view == RegView::Bits32 && root == Root::LocalMachine && !names.empty() &&
+      SameName(names[0], "Software") && (names.size() == 1 || !SameName(names[1], kWow32)))
+    names.insert(names.begin() + 1, kWow32);
   auto parts = Folded(names);
   StoreFailure failure = Called(OpenRefused(root, parts));
   if (failure == StoreFailure::None && create)
@@ -163,7 +175,7 @@ OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) 
   if (failure == StoreFailure::None && !node)
     failure = StoreFailure::NotFound;
   if (failure != StoreFailure::None)
-    return {nullptr, {failure, OpenKeyFailureText(root, path, create)}};
+    return {nullptr, {failure, OpenKeyFailureText(root, path, create, view)}};
   return {std::make_unique<Key>(*this, root, std::move(parts), std::move(node)), {}};
 }
 

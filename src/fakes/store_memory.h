@@ -2,10 +2,11 @@
 // clock, with faults that a test can inject.
 //
 // Registry: key and value names compare without regard to case and keep the case they were
-// created with; values keep their type. Values and subkeys enumerate in creation order or
-// sorted by name (SetValueOrder), so that a test can prove a caller does not rely on either.
-// An open key must not outlive its store; a key deleted while open reads as empty and refuses
-// writes.
+// created with; values keep their type. The 32-bit view of HKLM\Software is its subkey
+// WOW6432Node, as on 64-bit Windows; HKEY_CURRENT_USER has one view. Values and subkeys enumerate
+// in creation order or sorted by name (SetValueOrder), so that a test can prove a caller does not
+// rely on either. An open key must not outlive its store; a key deleted while open reads as empty
+// and refuses writes.
 //
 // Files: paths are Windows paths ("C:\dir\file.txt", "/" is read as "\"), compared without
 // regard to case; every drive root exists. The store's own operations need the parent folder
@@ -64,6 +65,7 @@ class MemoryStore : public Store {
   MemoryStore& operator=(const MemoryStore&) = delete;
 
   // --- Store
+  using Store::OpenKey;
   OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
   StoreResult DeleteKey(Root root, const std::string& path) override;
@@ -140,6 +142,9 @@ class MemoryStore : public Store {
   void FailCall(int k, StoreFailure kind);
   int Calls() const;  // counted since FailCall
   void ClearFaults();
+
+ protected:
+  OpenedKey OpenKeyInView(Root root, const std::string& path, bool create, RegView view) override;
 
  private:
   struct Node;

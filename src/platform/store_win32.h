@@ -11,6 +11,7 @@ StoreFailure FailureOfError(unsigned long error);
 
 class Win32Store : public Store {
  public:
+  using Store::OpenKey;
   OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
   StoreResult DeleteKey(Root root, const std::string& path) override;
@@ -38,6 +39,9 @@ class Win32Store : public Store {
   std::string ProgramPath() override;
   LocalDateTime Now() override;
   std::string LongTimeText(const LocalDateTime& time) override;
+
+ protected:
+  OpenedKey OpenKeyInView(Root root, const std::string& path, bool create, RegView view) override;
 };
 
 }  // namespace tarnix

@@ -32,14 +32,18 @@ std::string KindLabel(char kind) {
 }
 
 std::string RunKeyLabel(char runList) {
-  switch (runList) {
-    case '0':
-      return " HKLM\\...\\Run\\";
-    case '1':
-      return " HKLM\\...\\RunServices\\";
-    default:
-      return " HKCU\\...\\Run\\";
-  }
+  static const char* const labels[kRegistryListCount] = {" HKLM\\...\\Run\\",
+                                                         " HKLM\\...\\RunServices\\",
+                                                         " HKCU\\...\\Run\\",
+                                                         " HKLM32\\...\\Run\\",
+                                                         " HKLM\\...\\RunOnce\\",
+                                                         " HKLM32\\...\\RunOnce\\",
+                                                         " HKCU\\...\\RunOnce\\",
+                                                         " HKLM\\...\\Policies\\Explorer\\Run\\",
+                                                         " HKCU\\...\\Policies\\Explorer\\Run\\",
+                                                         " HKLM\\...\\Winlogon\\"};
+  const int index = runList - '0';
+  return index >= 0 && index < kRegistryListCount ? labels[index] : labels[2];
 }
 
 std::vector<std::string> NewestFirst(const std::vector<std::string>& steps) {
@@ -83,8 +87,9 @@ StoreResult WriteUndoneValue(Workspace& ws, int runList, const std::string& step
 // Writes the step's command back under its entry, or deletes an added entry. False, after
 // telling the user, when the step names no run list or the run key cannot be written.
 bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& command) {
+  // Steps of the logon lists carry the digits after the Registry page's 0, 1 and 2.
   const char runList = At(stepName, 22);
-  if (runList < '0' || runList > '2') {
+  if (runList < '0' || runList >= '0' + kRegistryListCount) {
     ShowError(ws, "Internal error (number key >2)! Send message to author!");
     return false;
   }

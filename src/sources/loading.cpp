@@ -35,6 +35,16 @@ void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) list->Add(line);
 }
 
+// The lines of the run list's list box: the names of a Registry page list, or every line of
+// the Logon page.
+std::vector<std::string> ShownLines(const Workspace& ws, int index) {
+  if (!IsLogonList(index))
+    return ws.places.runLists[static_cast<size_t>(index)].Names();
+  std::vector<std::string> lines;
+  for (const LogonRow& row : LogonRows(ws.places)) lines.push_back(row.text);
+  return lines;
+}
+
 // A page that shows its file whole hands its lines over; one that shows less is read-only.
 void BindPage(Workspace& ws, SectionId id) {
   ui::TextPage* page = ws.views.Page(id);
@@ -70,14 +80,21 @@ void ClearMarks(std::initializer_list<Control*> controls) {
 void LoadRunList(Workspace& ws, int index) {
   RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
   runList = ReadRunListPlace(ws.store, index);
-  // A list shown again loses its selection: one that already shows these names stays.
-  const ui::ListBox* list = ws.views.runLists[index];
-  if (list != nullptr && list->Items() != runList.Names())
+  // A list shown again loses its selection: one that already shows these lines stays.
+  const ui::ListBox* list = IsLogonList(index) ? ws.views.lsbLogon : ws.views.runLists[index];
+  if (list != nullptr && list->Items() != ShownLines(ws, index))
     ShowRunList(ws, index);
 }
 
 void ShowRunList(Workspace& ws, int index) {
-  ShowList(ws.views.runLists[index], ws.places.runLists[static_cast<size_t>(index)].Names());
+  if (IsLogonList(index))
+    ShowList(ws.views.lsbLogon, ShownLines(ws, index));
+  else
+    ShowList(ws.views.runLists[index], ShownLines(ws, index));
+}
+
+void LoadLogonLists(Workspace& ws) {
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) LoadRunList(ws, index);
 }
 
 void LoadTextPage(Workspace& ws, const StartupSection& section) {
@@ -131,7 +148,7 @@ void RefreshAll(Workspace& ws) {
   v.winstart->Clear();
   v.autoex->Clear();
   v.config->Clear();
-  for (int index = 0; index < kRunListCount; ++index) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     LoadRunList(ws, index);
   }
   LoadTextPages(ws);

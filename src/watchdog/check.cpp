@@ -26,6 +26,7 @@ std::string CheckEndLines(Workspace& ws) {
 bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
   run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
+  TakeNewListsIntoSnapshot(run);
   bool changed = false;
   // The texts, then the folders, then the run lists, then win.ini.
   const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},

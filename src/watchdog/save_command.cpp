@@ -40,7 +40,7 @@ StoreResult SnapshotTexts(Workspace& ws, LeftOut& leftOut) {
 
 // The run lists as they are now; one that cannot be read keeps the snapshot it had.
 StoreResult SnapshotRunLists(Workspace& ws, LeftOut& leftOut) {
-  for (int index = 0; index < kRunListCount; ++index) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     const StartupSection& section = ws.catalogue.RunList(index);
     LoadRunList(ws, index);
     const RunListPlace& place = ws.places.runLists[static_cast<size_t>(index)];

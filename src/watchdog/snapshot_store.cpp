@@ -61,18 +61,31 @@ StoreResult Turn(RegKey& key, const std::vector<NamedValue>& from,
 
 // What the key holds now, read whole; nothing, and the key's failure, when it is missing or
 // cannot be read.
-std::optional<std::vector<NamedValue>> HeldValues(Store& store, Root root, const std::string& path,
+// A key of settings holds only its watched values as far as a write is concerned: the others
+// are never touched.
+std::optional<std::vector<NamedValue>> HeldValues(Store& store, const RunKeyLocation& where,
                                                   StoreResult& failure) {
-  const OpenedKey key = store.OpenKey(root, path, false);
+  const OpenedKey key = store.OpenKey(where.root, where.path, false, where.view);
   failure = key.result;
   if (!key)
     return std::nullopt;
   std::vector<NamedValue> values = key->ReadValues();
   if (key->ValueCount() != values.size()) {
-    failure = {StoreFailure::Other, "Cannot read the registry key " + RootName(root) + path};
+    failure = {StoreFailure::Other,
+               "Cannot read the registry key " + RootName(where.root) + where.path};
     return std::nullopt;
   }
-  return values;
+  if (where.settings.empty())
+    return values;
+  std::vector<NamedValue> watched;
+  for (NamedValue& value : values) {
+    const auto named = [&value](const std::string& name) {
+      return FoldCase(name) == FoldCase(value.name);
+    };
+    if (std::any_of(where.settings.begin(), where.settings.end(), named))
+      watched.push_back(std::move(value));
+  }
+  return watched;
 }
 
 // The key opened for reading; `unread`, when given, takes why it could not be opened, unless it
@@ -158,13 +171,18 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 
 StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
                            const std::vector<NamedValue>& values) {
+  return WriteKeyValues(store, RunKeyLocation{root, path}, values);
+}
+
+StoreResult WriteKeyValues(Store& store, const RunKeyLocation& where,
+                           const std::vector<NamedValue>& values) {
   StoreResult read;
-  const std::optional<std::vector<NamedValue>> held = HeldValues(store, root, path, read);
+  const std::optional<std::vector<NamedValue>> held = HeldValues(store, where, read);
   if (!held && read.failure != StoreFailure::NotFound)
     return read;
   StoreResult written;
   {
-    const OpenedKey key = store.OpenKey(root, path, true);
+    const OpenedKey key = store.OpenKey(where.root, where.path, true, where.view);
     if (!key)
       return key.result;
     written = Turn(*key, held.value_or(std::vector<NamedValue>{}), values);
@@ -172,9 +190,9 @@ StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
     if (!written && held)
       static_cast<void>(Turn(*key, values, *held));
   }
-  // A key made for nothing is taken away again, once closed.
-  if (!written && !held)
-    static_cast<void>(store.DeleteKey(root, path));
+  // A key made for nothing is taken away again, once closed (deleting names the default view).
+  if (!written && !held && where.view == RegView::Default)
+    static_cast<void>(store.DeleteKey(where.root, where.path));
   return written;
 }
 

@@ -45,6 +45,9 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 // so that the key ends as it was or as asked.
 StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
                            const std::vector<NamedValue>& values);
+// The same for a run list's key, in its view; a key of settings loses only watched values.
+StoreResult WriteKeyValues(Store& store, const RunKeyLocation& where,
+                           const std::vector<NamedValue>& values);
 
 // The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run list's values. A run
 // key that does not exist is an empty list: its subkey is left empty, so that an entry in a key

@@ -179,6 +179,21 @@ TEST_P(StoreConformance, LeadingBackslashIsOptional) {
   EXPECT_FALSE(store().KeyExists(root(), withSlash));
 }
 
+// 32-bit installers write HKLM\Software through a key of their own; the user's keys are shared.
+TEST_P(StoreConformance, The32BitViewHasItsOwnMachineSoftwareAndSharesTheUsersKeys) {
+  const std::string path = "\\Software\\TarnixConformanceView";
+  const std::string beneath = "\\Software\\WOW6432Node\\TarnixConformanceView";
+  const OpenedKey written = store().OpenKey(Root::LocalMachine, path, true, RegView::Bits32);
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(written->WriteString("v", "32"));
+  EXPECT_EQ(store().OpenKey(Root::LocalMachine, path, false, RegView::Bits32)->ReadString("v"),
+            "32");
+  EXPECT_FALSE(store().KeyExists(Root::LocalMachine, path));
+  EXPECT_TRUE(store().DeleteKey(Root::LocalMachine, beneath));
+  EXPECT_TRUE(OpenScratch()->WriteString("u", "1"));
+  EXPECT_EQ(store().OpenKey(root(), Key(), false, RegView::Bits32)->ReadString("u"), "1");
+}
+
 TEST_P(StoreConformance, DeleteKeyRemovesEverythingBelow) {
   EXPECT_TRUE(OpenScratch("Tree\\A\\A1")->WriteString("v", "1"));
   EXPECT_TRUE(OpenScratch("Tree\\B")->WriteString("v", "2"));

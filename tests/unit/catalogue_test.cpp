@@ -28,7 +28,7 @@ TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
     EXPECT_EQ(split.path, RunListKey(index).path) << index;
   }
   EXPECT_EQ(RunListKey(2).root, Root::CurrentUser);
-  EXPECT_THROW(RunListKey(3), std::out_of_range);
+  EXPECT_THROW(RunListKey(kRegistryListCount), std::out_of_range);
   EXPECT_THROW(catalogue.RunList(-1), std::out_of_range);
   EXPECT_EQ(catalogue.Find("Nothing"), nullptr);
   EXPECT_EQ(SplitRunPlace("HKEY_LOCAL_MACHINE\\Software\\X").root, Root::LocalMachine);

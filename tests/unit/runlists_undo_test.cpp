@@ -18,7 +18,7 @@ TEST(UndoStepTest, NamesAndDisplayLinesHoldKindTimeRunListAndEntry) {
             "Deleted     02.01.2001 03:04:05 HKLM\\...\\RunServices\\a\\b%5C c%25\\");
   EXPECT_EQ(StepDisplayLine("1 05.12.2026 16:35:34 0 MyApp"),
             "Changed     05.12.2026 16:35:34 HKLM\\...\\Run\\MyApp");
-  EXPECT_EQ(StepDisplayLine("7 05.12.2026 16:35:34 9 x"),
+  EXPECT_EQ(StepDisplayLine("7 05.12.2026 16:35:34 x x"),
             "Added       05.12.2026 16:35:34 HKCU\\...\\Run\\x");
 }
 
@@ -133,7 +133,7 @@ TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothin
 }
 
 TEST_F(UndoTest, AStepNamingNoRunListIsKeptAndTheListsAreRefreshed) {
-  Seed("0 01.01.2020 10:00:00 7 X", {regtype::String, "x.exe"});
+  Seed("0 01.01.2020 10:00:00 X X", {regtype::String, "x.exe"});
   ws();
   store.SetString(Root::CurrentUser, kRunKey, "Outside", "o.exe");
   Undo(0, true);

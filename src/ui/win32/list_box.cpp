@@ -19,14 +19,14 @@ ListBoxImpl::ListBoxImpl(Win32Form& form, const ListBoxSpec& spec, HWND parent)
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
   if (spec.variableHeight) {
     style |= LBS_OWNERDRAWVARIABLE;
-  } else if (images_) {
+  } else if (images_ || !spec.tabStops.empty()) {
     style |= LBS_OWNERDRAWFIXED;
   }
   Create(L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, form.Scale().Rect(spec.bounds), parent);
   if (!spec.fontName.empty()) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), FALSE);
   }
-  if (!spec.variableHeight && (images_ || spec.itemHeight > 0)) {
+  if (!spec.variableHeight && (images_ || spec.itemHeight > 0 || !spec.tabStops.empty())) {
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
   }
 }
@@ -139,6 +139,26 @@ bool ListBoxImpl::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   return true;
 }
 
+// The last column takes the rest of the text; the others end a little before the next stop.
+void ListBoxImpl::DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const {
+  const std::vector<int>& stops = spec_.tabStops;
+  const UINT format =
+      DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP | (stops.empty() ? 0 : DT_END_ELLIPSIS);
+  const int gap = Owner().Scale()(6);
+  size_t start = 0;
+  for (size_t column = 0; start <= text.size(); ++column) {
+    const bool last = column >= stops.size();
+    const size_t end = last ? text.size() : std::min(text.find(L'\t', start), text.size());
+    RECT rect = area;
+    if (column > 0)
+      rect.left = area.left + Owner().Scale()(stops[column - 1]);
+    if (!last)
+      rect.right = std::min<LONG>(area.right, area.left + Owner().Scale()(stops[column]) - gap);
+    DrawTextW(dc, text.c_str() + start, static_cast<int>(end - start), &rect, format);
+    start = end + 1;
+  }
+}
+
 bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
@@ -162,10 +182,11 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, item.itemID, 0);
   std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   SendMessageW(hwnd_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(text.size() - 1);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   HGDIOBJ oldFont = SelectObject(dc, ListFont());
-  DrawTextW(dc, text.c_str(), -1, &textRect, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  DrawColumns(dc, text, textRect);
   SelectObject(dc, oldFont);
   if (focused)
     DrawFocusRect(dc, &rect);

@@ -30,6 +30,8 @@ class ListBoxImpl final : public WindowControl<ListBox> {
 
  private:
   int ItemHeight() const;
+  // The item's text, split at its tabs into the spec's columns.
+  void DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const;
   HFONT ListFont() const;
   ListBoxSpec spec_;
   ImageListImpl* images_;

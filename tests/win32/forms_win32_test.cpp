@@ -13,14 +13,15 @@
 #include <vector>
 
 #include "app/program.h"
+#include "e2e/support/desktop.h"
 #include "fakes/store_memory.h"
 #include "setup/find.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_find.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_toolkit.h"
 #include "unit/user_edits.h"
-#include "win32/ui_win32_support.h"
 
 namespace tarnix {
 namespace {
@@ -42,7 +43,7 @@ std::wstring ClassOf(HWND hwnd) {
 }
 
 Window Describe(HWND hwnd) {
-  return {hwnd, ClassOf(hwnd), ui::testing::TextOf(hwnd)};
+  return {hwnd, ClassOf(hwnd), e2e::WindowText(hwnd)};
 }
 
 // The program's forms: the top-level windows owned by the toolkit's application window.

@@ -20,20 +20,6 @@ struct FreshStart {
   HeadlessToolkit kit;
 };
 
-// The twelve windows of the design, then the help window.
-TEST_F(ProgramTest, CreatesEveryWindowOnceMainWindowFirst) {
-  Create();
-  std::vector<std::string> classes;
-  for (const HeadlessForm* form : toolkit.Forms()) {
-    classes.push_back(form->ClassName());
-  }
-  EXPECT_EQ(classes,
-            (std::vector<std::string>{"Tmform", "Taddform", "TAboutBox", "TEditStr", "Tundolist",
-                                      "TForm1", "Teditline", "TfrmFind", "TfrmSplash", "TfrmFirst",
-                                      "TfrmServ", "TfrmLink", "TfrmHelp"}));
-  EXPECT_EQ(toolkit.Title(), "Tarnix2");
-}
-
 TEST_F(ProgramTest, NormalStartShowsTheMainWindowAfterTheSplash) {
   bool splashShownDuringRun = true;
   Program& p = Start({}, [&] { splashShownDuringRun = program->frmSplash.form->Visible(); });

@@ -23,59 +23,33 @@ class UniqueHandleTest : public ::testing::Test {
   void SetUp() override { closed.clear(); }
 };
 
-TEST_F(UniqueHandleTest, ClosesItsHandleOnceWhenItGoes) {
-  { Counted handle(7); }
+// A handle is closed once, when its holder goes; holding none (or the invalid one) closes
+// nothing, and nor does giving the handle up.
+TEST_F(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoes) {
+  {
+    Counted handle(7), empty, failed(-1), given(4);
+    EXPECT_FALSE(empty.valid() || failed.valid());
+    EXPECT_EQ(given.release(), 4);
+    EXPECT_FALSE(given.valid());
+  }
   EXPECT_EQ(closed, std::vector<int>{7});
 }
 
-TEST_F(UniqueHandleTest, HoldingNoneClosesNothing) {
-  {
-    Counted empty;
-    Counted failed(-1);
-    EXPECT_FALSE(empty.valid());
-    EXPECT_FALSE(failed.valid());
-  }
-  EXPECT_TRUE(closed.empty());
-}
-
-TEST_F(UniqueHandleTest, MovingHandsTheHandleOnWithoutClosingIt) {
+// Moving hands the handle on unclosed; whatever is replaced (by a move, reset or put) is closed.
+TEST_F(UniqueHandleTest, WhatIsReplacedIsClosedAndWhatIsMovedIsNot) {
   Counted first(3);
   Counted second(std::move(first));
   EXPECT_FALSE(first.valid());
   EXPECT_EQ(second.get(), 3);
   EXPECT_TRUE(closed.empty());
-}
-
-TEST_F(UniqueHandleTest, MoveAssignmentClosesTheHandleItReplaces) {
   Counted target(1);
-  Counted source(2);
-  target = std::move(source);
-  EXPECT_EQ(closed, std::vector<int>{1});
-  EXPECT_EQ(target.get(), 2);
-}
-
-TEST_F(UniqueHandleTest, ReleaseGivesTheHandleUpUnclosed) {
-  {
-    Counted handle(4);
-    EXPECT_EQ(handle.release(), 4);
-    EXPECT_FALSE(handle.valid());
-  }
-  EXPECT_TRUE(closed.empty());
-}
-
-TEST_F(UniqueHandleTest, ResetClosesTheOldHandleAfterTakingTheNew) {
-  Counted handle(5);
-  handle.reset(6);
-  EXPECT_EQ(closed, std::vector<int>{5});
-  handle.reset();
-  EXPECT_EQ(closed, (std::vector<int>{5, 6}));
-}
-
-TEST_F(UniqueHandleTest, PutClosesTheHandleHeldAndTakesTheOneWritten) {
-  Counted handle(8);
-  *handle.put() = 9;
-  EXPECT_EQ(closed, std::vector<int>{8});
-  EXPECT_EQ(handle.get(), 9);
+  target = std::move(second);
+  EXPECT_EQ(target.get(), 3);
+  target.reset(6);
+  *target.put() = 9;
+  EXPECT_EQ(target.get(), 9);
+  target.reset();
+  EXPECT_EQ(closed, (std::vector<int>{1, 3, 6, 9}));
 }
 
 }  // namespace

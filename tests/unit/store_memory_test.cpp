@@ -1,11 +1,9 @@
-// What only the memory store has: both enumeration orders and the kinds of refused writes. The
-// rest of its behaviour is the conformance suite's; each injected fault is checked by the tests
-// that inject it.
+// What only the memory store has: both enumeration orders. The rest of its behaviour is the
+// conformance suite's; each injected fault is checked by the tests that inject it.
 #include <gtest/gtest.h>
 
 #include "conformance/store_conformance.h"
 #include "fakes/store_memory.h"
-#include "platform/registry_keys.h"
 
 namespace tarnix {
 namespace {
@@ -59,27 +57,6 @@ TEST(MemoryStoreOrder, ValuesAndKeysEnumerateInCreationOrderOrSorted) {
   EXPECT_EQ(key->GetValueNames(),
             (std::vector<std::string>{"Alpha", "Line1000", "Line101", "zeta"}));
   EXPECT_EQ(key->GetKeyNames(), (std::vector<std::string>{"Alpha", "Line1000", "Line101", "zeta"}));
-}
-
-// Like a standard user's HKEY_LOCAL_MACHINE: read-only, and every change fails with the kind
-// the fault was given.
-TEST(MemoryStoreRegistryFaults, RefusedWritesReadOnlyWithTheKindTheyWereGiven) {
-  for (StoreFailure kind : {StoreFailure::AccessDenied, StoreFailure::Other}) {
-    MemoryStore store;
-    store.SetString(Root::LocalMachine, kRun, "Tool", "tool.exe");
-    store.RefuseWrite(Root::LocalMachine, "", kind);
-    const OpenedKey refused = store.OpenKey(Root::LocalMachine, kRun, true);
-    EXPECT_EQ(refused.result.failure, kind);
-    EXPECT_EQ(refused.result.text, std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") +
-                                       kRun + " for writing");
-    auto key = store.OpenKey(Root::LocalMachine, kRun, false);
-    ASSERT_TRUE(key);
-    EXPECT_EQ(key->DeleteValue("Tool").failure, kind);
-    const StoreResult written = key->WriteString("New", "new.exe");
-    EXPECT_EQ(written.failure, kind);
-    EXPECT_EQ(written.text, "Failed to set data for 'New'");
-    EXPECT_EQ(store.Value(Root::LocalMachine, kRun, "Tool")->data, "tool.exe");
-  }
 }
 
 TEST(MemoryStoreRegistry, KeyDeletedWhileOpenReadsEmptyAndRefusesWrites) {

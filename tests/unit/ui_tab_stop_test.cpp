@@ -7,30 +7,19 @@
 namespace tarnix::ui {
 namespace {
 
-class TabStopTest : public ::testing::Test {
- protected:
-  int a_ = 0, b_ = 0, c_ = 0, outside_ = 0;
-  std::vector<int*> stops_{&a_, &b_, &c_};
-};
-
-TEST_F(TabStopTest, TabGoesToTheNextStopAndRoundToTheFirst) {
-  EXPECT_EQ(NextTabStop(stops_, &a_, false), &b_);
-  EXPECT_EQ(NextTabStop(stops_, &c_, false), &a_);
-}
-
-TEST_F(TabStopTest, ShiftTabGoesToThePreviousStopAndRoundToTheLast) {
-  EXPECT_EQ(NextTabStop(stops_, &b_, true), &a_);
-  EXPECT_EQ(NextTabStop(stops_, &a_, true), &c_);
-}
-
-TEST_F(TabStopTest, FromNoStopTabGoesToTheFirstAndShiftTabToTheLast) {
-  EXPECT_EQ(NextTabStop(stops_, &outside_, false), &a_);
-  EXPECT_EQ(NextTabStop<int>(stops_, nullptr, true), &c_);
-}
-
-TEST_F(TabStopTest, ALoneStopKeepsTheFocusAndNoStopsGiveNone) {
-  EXPECT_EQ(NextTabStop(std::vector<int*>{&a_}, &a_, false), &a_);
-  EXPECT_EQ(NextTabStop(std::vector<int*>{}, &a_, false), nullptr);
+// Tab goes to the next stop and round to the first, Shift+Tab back and round to the last; from
+// no stop Tab starts at the first, Shift+Tab at the last.
+TEST(TabStopTest, TabAndShiftTabGoRoundTheStops) {
+  int a = 0, b = 0, c = 0, outside = 0;
+  const std::vector<int*> stops{&a, &b, &c};
+  EXPECT_EQ(NextTabStop(stops, &a, false), &b);
+  EXPECT_EQ(NextTabStop(stops, &c, false), &a);
+  EXPECT_EQ(NextTabStop(stops, &b, true), &a);
+  EXPECT_EQ(NextTabStop(stops, &a, true), &c);
+  EXPECT_EQ(NextTabStop(stops, &outside, false), &a);
+  EXPECT_EQ(NextTabStop<int>(stops, nullptr, true), &c);
+  EXPECT_EQ(NextTabStop(std::vector<int*>{&a}, &a, false), &a);
+  EXPECT_EQ(NextTabStop(std::vector<int*>{}, &a, false), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The memory service manager: the shared conformance suite, its faults, and the listing that
-// spans several enumeration calls.
+// The memory service manager: the shared conformance suite, and the listing that spans several
+// enumeration calls. Its faults are checked by the services page tests that inject them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -101,25 +101,6 @@ TEST(MemoryServicesTest, AManagerThatPromisesMoreAndGivesNothingEndsTheListing) 
   EXPECT_EQ(ListActiveServices(manager, listed), ServiceFailure::Other);
   EXPECT_TRUE(listed.empty());
   EXPECT_EQ(manager.calls, 1);
-}
-
-TEST(MemoryServicesTest, FaultsAreReportedAndEveryHandleIsClosed) {
-  MemoryServices services;
-  FillWithWineLikeServices(services);
-  services.faults().open["plugplay"] = ServiceFailure::AccessDenied;
-  services.faults().change["Spooler"] = ServiceFailure::AccessDenied;
-  {
-    auto manager = services.OpenManager();
-    EXPECT_EQ(manager.handle->OpenForChange("PlugPlay").failure, ServiceFailure::AccessDenied);
-    Opened<ServiceHandle> spooler = manager.handle->OpenForChange("Spooler");
-    ASSERT_NE(spooler.handle, nullptr);
-    EXPECT_EQ(services.OpenHandles(), 2);
-    EXPECT_EQ(spooler.handle->ChangeStartType(svc::Disabled), ServiceFailure::AccessDenied);
-  }
-  EXPECT_EQ(services.OpenHandles(), 0);
-  EXPECT_EQ(services.Find("Spooler")->config.startType, svc::AutoStart);
-  services.faults().openManager = ServiceFailure::AccessDenied;
-  EXPECT_EQ(services.OpenManager().failure, ServiceFailure::AccessDenied);
 }
 
 }  // namespace

@@ -153,18 +153,9 @@ TEST(ShellTest, SecondStartPutsTheRunningInstancesDialogOnTop) {
 
 TEST(ShellTest, CheckOnlyEndsWithoutEverShowingTheMainWindow) {
   ASSERT_TRUE(SnapshotCurrentState());
-  TarnixProcess check(L"/C");
-  bool mainShown = false;
-  std::optional<DWORD> code;
-  WaitUntil(
-      [&] {
-        mainShown = mainShown || FindProcessWindow(check.Id(), L"Tmform") != nullptr;
-        code = check.WaitForExit(0);
-        return code.has_value();
-      },
-      kStartTime);
-  EXPECT_EQ(code, std::optional<DWORD>(0));
-  EXPECT_FALSE(mainShown);
+  CheckRun check(L"/C");
+  EXPECT_EQ(check.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(check.mainWindowSeen);
 }
 
 }  // namespace

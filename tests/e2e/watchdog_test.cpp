@@ -72,66 +72,6 @@ class KeptKey {
   bool existed_ = false;
 };
 
-// One "tarnix2.exe /c" run, watched until it ends.
-class CheckRun {
- public:
-  CheckRun() : process_(L"/c") {}
-
-  // Waits for the change report; null when the program ended or the time ran out first.
-  HWND WaitForReport() {
-    HWND report = nullptr;
-    WaitUntil(
-        [&] {
-          Watch();
-          report = FindProcessWindow(process_.Id(), L"TForm1");
-          return report != nullptr || !process_.Running();
-        },
-        kStartTime);
-    return report;
-  }
-  // Waits for the report to show the line, changes the section back and waits for the end.
-  void ChangeBackWhenReported(const std::wstring& line) {
-    HWND report = WaitForReport();
-    ASSERT_NE(report, nullptr);
-    HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-    EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
-    Click(report, L"btnCancel");
-    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
-  }
-  // Waits for the report, presses one of its decisions and waits for the end.
-  void DecideWhenReported(const wchar_t* button) {
-    HWND report = WaitForReport();
-    ASSERT_NE(report, nullptr);
-    Click(report, button);
-    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
-  }
-  // Waits for a message box of the program and leaves it open; null when none came in time.
-  HWND WaitForBox() { return WaitForWindow(process_.Id(), L"#32770", kShortTime); }
-  // The exit code, answering the first launch and its message boxes meanwhile.
-  std::optional<DWORD> WaitForExit() {
-    std::optional<DWORD> code;
-    WaitUntil(
-        [&] {
-          Watch();
-          code = process_.WaitForExit(0);
-          return code.has_value();
-        },
-        kStartTime);
-    return code;
-  }
-
-  std::vector<std::wstring> boxes;  // the texts of the message boxes, confirmed with OK
-  bool mainWindowSeen = false;
-
- private:
-  void Watch() {
-    mainWindowSeen = mainWindowSeen || FindProcessWindow(process_.Id(), L"Tmform") != nullptr;
-    ConfirmStartupWindows(process_.Id(), &boxes);
-  }
-
-  TarnixProcess process_;
-};
-
 class WatchdogTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -89,14 +89,6 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, TheListIsFilledOnceAndARefreshLeavesItAsItIs) {
-  CreateWithServices();
-  services.Add(Service("Later", "Started Later", svc::Running, svc::DemandStart));
-  RefreshAll(program->ws);
-  EXPECT_EQ(List().Items(),
-            (std::vector<std::string>{"Plug and Play Service", "Remote Procedure Call"}));
-}
-
 TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSilent) {
   services.faults().openManager = ServiceFailure::AccessDenied;
   CreateWithServices();

@@ -137,46 +137,26 @@ class LinkFormTest : public ::testing::Test {
   TfrmLink dialog{toolkit};
 };
 
+// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
 TEST_F(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
   dialog.edtProg->SetText("old.exe");
   dialog.edtArg->SetText("-a");
   dialog.edtDir->SetText("C:\\");
+  toolkit.QueueOpenFile(std::nullopt);
   toolkit.QueueOpenFile(std::string("C:\\Tools\\new.exe"));
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) { Click(Get<ui::Button>(f, "btnBrow")); });
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Click(Get<ui::Button>(f, "btnBrow"));
+    EXPECT_EQ(Get<ui::EditBox>(f, "edtProg").Text(), "old.exe");
+    Click(Get<ui::Button>(f, "btnBrow"));
+    Click(Get<ui::Button>(f, "bbtCanc"));
+  });
   dialog.form->ShowModal();
   EXPECT_EQ(dialog.edtProg->Text(), "C:\\Tools\\new.exe");
   EXPECT_EQ(dialog.edtArg->Text(), "-a");
   EXPECT_EQ(dialog.edtDir->Text(), "C:\\");
-  ASSERT_EQ(toolkit.FileDialogs().size(), 1u);
-  EXPECT_FALSE(toolkit.FileDialogs()[0].save);
-  EXPECT_EQ(toolkit.FileDialogs()[0].owner, "frmLink");
-}
-
-TEST_F(LinkFormTest, BrowseCancelledChangesNothing) {
-  dialog.edtProg->SetText("old.exe");
-  toolkit.QueueOpenFile(std::nullopt);
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) { Click(Get<ui::Button>(f, "btnBrow")); });
-  dialog.form->ShowModal();
-  EXPECT_EQ(dialog.edtProg->Text(), "old.exe");
-}
-
-TEST_F(LinkFormTest, OkSetsTheSaveFlagAndCancelClearsIt) {
-  dialog.save = false;
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) { Click(Get<ui::Button>(f, "bbtSave")); });
-  EXPECT_EQ(dialog.form->ShowModal(), ui::mr::Ok);
-  EXPECT_TRUE(dialog.save);
-  toolkit.OnModal("TfrmLink", [](ui::Form& f) { Click(Get<ui::Button>(f, "bbtCanc")); });
-  dialog.form->ShowModal();
-  EXPECT_FALSE(dialog.save);
-}
-
-TEST_F(LinkFormTest, TheCloseBoxLeavesTheSaveFlagAlone) {
-  for (bool flag : {true, false}) {
-    dialog.save = flag;
-    toolkit.OnModal("TfrmLink", [](ui::Form& f) { CloseBox(f); });
-    dialog.form->ShowModal();
-    EXPECT_EQ(dialog.save, flag);
-  }
+  ASSERT_EQ(toolkit.FileDialogs().size(), 2u);
+  EXPECT_FALSE(toolkit.FileDialogs()[1].save);
+  EXPECT_EQ(toolkit.FileDialogs()[1].owner, "frmLink");
 }
 
 }  // namespace

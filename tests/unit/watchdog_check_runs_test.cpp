@@ -69,13 +69,6 @@ TEST_F(CheckRunsTest, ConfirmCopiesTheLiveValuesWithTheirTypes) {
   EXPECT_EQ(seen.back().lines.back(), (ChangeLine{"dword:0000002b", ChangeMark::Added}));
 }
 
-TEST_F(CheckRunsTest, RenamesAndEmptyCommandsAreNoChange) {
-  ASSERT_TRUE(store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool"));
-  store.SetString(Root::CurrentUser, kRun, "Renamed", "TOOL.EXE /MIN");
-  store.SetString(Root::CurrentUser, kRun, "Empty", "");
-  EXPECT_FALSE(Check());
-}
-
 TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
   store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe /max");
   OnReportClick(&TForm1::BitBtn1);

@@ -50,15 +50,11 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
 }
 
-TEST_F(MainFormTest, ConstructionBindsTheWorkspaceAndPreparesTheProgramFiles) {
+// The controls' binding to the places is every command test's; here what lies beside it.
+TEST_F(MainFormTest, ConstructionPreparesTheProgramFiles) {
   store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
   Program& p = Create();
   EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
-  EXPECT_EQ(p.ws.mainForm, p.mform.form.get());
-  EXPECT_EQ(p.ws.views.List(SectionId::Startup), p.mform.lsbStart);
-  EXPECT_EQ(p.ws.views.List(SectionId::HklmRunService), p.mform.ListBox2);
-  EXPECT_EQ(p.ws.views.Page(SectionId::Winstart), p.mform.winstart);
-  EXPECT_EQ(p.ws.views.status, p.mform.StatusBar1);
   EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
   EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
   EXPECT_FALSE(AnyTextModified(p.ws));

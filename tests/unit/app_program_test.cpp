@@ -178,20 +178,6 @@ TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
   }
 }
 
-TEST_F(ProgramTest, RefreshAfterTypingLeavesNothingToSave) {
-  Start({}, [&] {
-    SelectPage(*Main().PageControl1, 3);
-    Focus(*Main().autoex);
-    TypeText(MainForm(), "lost");
-    PressKey(MainForm(), ui::vk::F5);
-    EXPECT_TRUE(Main().autoex->Lines().empty());
-    toolkit.TakeMessages();
-    PressKey(MainForm(), ui::vk::Escape);
-  });
-  EXPECT_TRUE(toolkit.Terminated());
-  EXPECT_FALSE(WasShown(kSaveQuestion));
-}
-
 TEST(VersionLineTest, FollowsThePlatformFamily) {
   EXPECT_EQ(VersionLine({1, 4, 10, (4u << 24) | (10u << 16) | 2222u, ""}),
             "Windows 98 4.10  Build:2222");

@@ -88,15 +88,6 @@ TEST(Catalogue, Win32sIsNotNT) {
   EXPECT_EQ(catalogue.btnWinsCaption, "Win32s");
 }
 
-TEST(CatalogueFolders, SeededShellFoldersGiveThePlacesWithABackslash) {
-  MemoryStore store;
-  SeededShellFolders seeded = store.SeedShellFolders();
-  Catalogue catalogue = BuildCatalogue(store);
-  EXPECT_EQ(Place(catalogue, "Startup"), seeded.startup + "\\");
-  EXPECT_EQ(Place(catalogue, "Common Startup"), seeded.commonStartup + "\\");
-  EXPECT_TRUE(catalogue.Find("Startup")->placeKnown);
-}
-
 // The user's StartUp value, and the place it gives ("" for unknown). A path that is not
 // absolute would be looked up in whatever folder is current.
 struct FolderCase {

@@ -108,16 +108,6 @@ TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
   EXPECT_TRUE(toolkit.Programs().empty());
 }
 
-TEST_F(MainFormTest, VersionButtonShowsTheVersionLine) {
-  store.SetPlatformVersion({2, 5, 1, 2600, "Service Pack 3"});
-  Start({}, [&] {
-    toolkit.TakeMessages();
-    Click(*Main().btnWins);
-  });
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_TRUE(Showed("Win NT  5.1 Service Pack 3 Build:2600", "Version OS", 0x40));
-}
-
 TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndExitDropsTheSelection) {
   Start({}, [&] {
     EXPECT_TRUE(Main().ListBox3->Focused());

@@ -65,16 +65,6 @@ TEST(TextCodec, Utf16LittleEndian) {
   EXPECT_EQ(Utf16LeToUtf8("abc"), std::nullopt);
 }
 
-TEST(TextLines, SplitAndJoin) {
-  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-  EXPECT_EQ(SplitLines("\n"), std::vector<std::string>{""});
-  EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-  EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
-  EXPECT_EQ(SplitLines(JoinLines({"x", "", "y"})), (std::vector<std::string>{"x", "", "y"}));
-}
-
 TEST(TextCase, FoldsAndUppersBeyondAscii) {
   EXPECT_EQ(FoldCase("C:\\Programme\\ÄRGER Tool.EXE"), "c:\\programme\\ärger tool.exe");
   EXPECT_EQ(UpperCase("ärger tool.exe"), "ÄRGER TOOL.EXE");

@@ -157,22 +157,6 @@ TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythin
   EXPECT_EQ(services.OpenHandles(), 0);
 }
 
-TEST_F(ServicesPageTest, CancelEscAndTheCloseBoxChangeNothing) {
-  CreateWithServices();
-  StartupAndPress(0, "r_dis", "BitBtn2");
-  Startup(0, [](ui::Form& f) {
-    Click(Get<ui::RadioButton>(f, "r_man"));
-    PressKey(f, ui::vk::Escape);
-  });
-  Startup(0, [](ui::Form& f) {
-    Click(Get<ui::RadioButton>(f, "r_man"));
-    CloseBox(f);
-  });
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_EQ(services.Find("PlugPlay")->config.startType, svc::AutoStart);
-  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
-}
-
 TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialog) {
   CreateWithServices();
   List().SetItemIndex(0);

@@ -38,22 +38,16 @@ TEST_F(FirstLaunchTest, EveryCombinationOfBoxesMakesTheGroupAndWhatWasChosen) {
   }
 }
 
-TEST_F(FirstLaunchTest, ShortcutsPointAtTheProgramAndTheUninstallAtItsShortForm) {
+// The uninstall shortcut starts the program by its short path (the others are a first start's).
+TEST_F(FirstLaunchTest, TheUninstallShortcutPointsAtTheProgramsShortForm) {
   store.AddFile(kProgramPath, "MZ");
   Create();
-  Install({true, true, false});
-  ASSERT_EQ(written.size(), 4u);
-  EXPECT_EQ(written[0].target, kProgramPath);
-  EXPECT_EQ(written[0].arguments, "");
-  EXPECT_EQ(written[0].description, "tarnix2");
+  Install({false, false, false});
+  ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[1].target, store.ShortPath(kProgramPath));
   EXPECT_EQ(written[1].arguments, " /u");
   EXPECT_EQ(written[1].description, "Uninstall");
-  for (const ShortcutSpec& spec : {written[2], written[3]}) {
-    EXPECT_EQ(spec.target, kProgramPath);
-    EXPECT_EQ(spec.description, "tarnix2");
-    EXPECT_EQ(spec.workingFolder, "");
-  }
+  EXPECT_EQ(written[0].description, "tarnix2");
 }
 
 TEST_F(FirstLaunchTest, UnknownFoldersPlaceNoShortcutAnywhere) {
@@ -106,12 +100,6 @@ TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithEveryBo
   EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk"))->target, kProgramPath);
   for (const auto& message : toolkit.Messages())
     EXPECT_NE(message.caption, "Error!") << message.text;
-}
-
-TEST_F(FirstLaunchTest, ASecondStartIsNoFirstLaunch) {
-  Start({"/c"});
-  Start({"/c"});  // a welcome window now would find no script and fail the start
-  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
 }
 
 }  // namespace

@@ -165,13 +165,6 @@ class AboutTest : public AppTest {
   bool shown = false;
 };
 
-TEST_F(AboutTest, OkClosesTheBox) {
-  WithAboutBox([](TAboutBox& box) {
-    Click(*box.OKButton);
-    EXPECT_FALSE(box.form->Visible());
-  });
-}
-
 TEST_F(AboutTest, TheButtonsOpenTheWebPageAndAMailMaximised) {
   WithAboutBox([](TAboutBox& box) {
     Click(*box.ToolButton1);

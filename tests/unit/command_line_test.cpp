@@ -67,13 +67,6 @@ TEST(CommandLineSplitTest, FollowsTheSystemsRules) {
   EXPECT_EQ(Split("\"a\"\"b\""), (Arguments{"a\"b"}));
 }
 
-TEST(JoinArgumentsTest, PlainWordsStandAsTheyAre) {
-  EXPECT_EQ(JoinArguments({}), "");
-  EXPECT_EQ(JoinArguments({"/c"}), "/c");
-  EXPECT_EQ(JoinArguments({"/u", "x"}), "/u x");
-  EXPECT_EQ(JoinArguments({"C:\\Tools\\", "a\\b"}), "C:\\Tools\\ a\\b");
-}
-
 TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(JoinArguments({""}), "\"\"");
   EXPECT_EQ(JoinArguments({"a b"}), "\"a b\"");

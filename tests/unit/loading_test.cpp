@@ -63,14 +63,6 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-TEST_F(LoadingTest, RunListKeepsTheRegistryOrder) {
-  store.SetString(Root::CurrentUser, kRun, "zeta", "z.exe");
-  store.SetString(Root::CurrentUser, kRun, "", "unnamed.exe");
-  store.SetString(Root::CurrentUser, kRun, "Alpha", "a.exe");
-  LoadRunList(Bind(), 2);
-  EXPECT_EQ(views.runLists[2]->Items(), (std::vector<std::string>{"zeta", "", "Alpha"}));
-}
-
 TEST_F(LoadingTest, RunListOfAMissingOrRefusedKeyIsEmpty) {
   store.SetString(Root::LocalMachine, kRun, "x", "x.exe");
   store.RefuseOpen(Root::LocalMachine, kRun);

@@ -164,16 +164,5 @@ TEST_F(UndoTest, AnEntryNameWithABackslashIsOneStepAndComesBack) {
   EXPECT_TRUE(StoredSteps().empty());
 }
 
-TEST_F(UndoTest, EscClosesTheUndoListWithoutUndoing) {
-  Delete(2, "Mail");
-  Undo([](Tundolist& d) {
-    Select(*d.ListBox1, 0);
-    PressKey(*d.form, ui::vk::Escape);
-  });
-  EXPECT_FALSE(UserRun("Mail").has_value());
-  EXPECT_EQ(RecentSteps().size(), 1u);
-  EXPECT_EQ(program->undolist.chosenRow, -1);
-}
-
 }  // namespace
 }  // namespace tarnix

@@ -84,15 +84,5 @@ TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
   EXPECT_EQ(shown->caption, "Error!");
 }
 
-TEST_F(AutostartTest, TheMenuStopsQuietlyWhenTheFolderIsUnknown) {
-  WhileRunning([this] {
-    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kShellFoldersKey));
-    toolkit.TakeMessages();
-    Click(*Main().Createshortcutondesktop1);
-    Click(*Main().CreateshortcutinProgramsmenu1);
-  });
-  EXPECT_TRUE(toolkit.Messages().empty());
-}
-
 }  // namespace
 }  // namespace tarnix

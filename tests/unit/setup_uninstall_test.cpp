@@ -41,19 +41,6 @@ TEST_F(UninstallTest, RemovesEverythingInstalledAndSaysSo) {
   EXPECT_TRUE(toolkit.Terminated());
 }
 
-TEST_F(UninstallTest, TheNextStartIsAFirstLaunchAgain) {
-  Installed();
-  Uninstall();
-  bool welcomed = false;
-  answerWelcome = false;
-  toolkit.OnModal("frmFirst", [&](ui::Form& window) {
-    welcomed = true;
-    Click(Get<ui::Button>(window, "Button1"));
-  });
-  Start({"/c"});
-  EXPECT_TRUE(welcomed);
-}
-
 TEST_F(UninstallTest, OtherEntriesKeepTheMakersFolder) {
   Installed();
   store.AddFile(Programs("MovendaSoft\\Other tool.lnk"), "link");

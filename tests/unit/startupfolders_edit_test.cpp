@@ -1,5 +1,9 @@
 // Editing a shortcut of a startup group: which files count, what the dialog shows, and what
-// each way of closing it writes.
+// each way of closing it writes; and the dialog's own buttons.
+#include <gtest/gtest.h>
+
+#include "fakes/headless/driver.h"
+#include "startupfolders/link_form.h"
 #include "unit/startupfolders_fixture.h"
 
 namespace tarnix {
@@ -125,6 +129,34 @@ TEST_F(EditTest, WithoutShortcutsEditAndAddEndInAnErrorBox) {
     EXPECT_EQ(box.style & ui::mb::IconStop, ui::mb::IconStop);
   }
   EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), "x");
+}
+
+class LinkFormTest : public ::testing::Test {
+ protected:
+  HeadlessToolkit toolkit;
+  TfrmLink dialog{toolkit};
+};
+
+// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
+TEST_F(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
+  dialog.edtProg->SetText("old.exe");
+  dialog.edtArg->SetText("-a");
+  dialog.edtDir->SetText("C:\\");
+  toolkit.QueueOpenFile(std::nullopt);
+  toolkit.QueueOpenFile(std::string("C:\\Tools\\new.exe"));
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Click(Get<ui::Button>(f, "btnBrow"));
+    EXPECT_EQ(Get<ui::EditBox>(f, "edtProg").Text(), "old.exe");
+    Click(Get<ui::Button>(f, "btnBrow"));
+    Click(Get<ui::Button>(f, "bbtCanc"));
+  });
+  dialog.form->ShowModal();
+  EXPECT_EQ(dialog.edtProg->Text(), "C:\\Tools\\new.exe");
+  EXPECT_EQ(dialog.edtArg->Text(), "-a");
+  EXPECT_EQ(dialog.edtDir->Text(), "C:\\");
+  ASSERT_EQ(toolkit.FileDialogs().size(), 2u);
+  EXPECT_FALSE(toolkit.FileDialogs()[1].save);
+  EXPECT_EQ(toolkit.FileDialogs()[1].owner, "frmLink");
 }
 
 }  // namespace

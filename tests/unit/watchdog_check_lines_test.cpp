@@ -1,3 +1,4 @@
+#include "unit/shown_boxes.h"
 #include "unit/user_edits.h"
 #include "watchdog_fixture.h"
 
@@ -78,15 +79,14 @@ TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
   EXPECT_TRUE(Errors().empty());
 }
 
-TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
+// Without its snapshot subkey the file is not changed back; an empty snapshot restores an
+// empty file.
+TEST_F(CheckLinesTest, ChangeBackNeedsTheSnapshotSubkeyAndAnEmptyOneEmptiesTheFile) {
   EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
   EXPECT_TRUE(Check());
   EXPECT_FALSE(seen[0].changeBack);
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-}
-
-TEST_F(CheckLinesTest, AnEmptySnapshotStillRestoresAnEmptyFile) {
   ASSERT_TRUE(WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {}));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
@@ -266,10 +266,8 @@ TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
-  const auto& asked = toolkit.Messages()[0];
-  EXPECT_EQ(asked.text, "The data were changed! Save before check ?");
-  EXPECT_EQ(asked.caption, "Attention!");
-  EXPECT_EQ(asked.style, 0x44u);
+  EXPECT_EQ(Boxes(toolkit).at(0),
+            "mform | Attention! | 68 | The data were changed! Save before check ?");
   EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem typed"}));
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_FALSE(AnyTextModified(ws));

@@ -69,23 +69,6 @@ TEST_F(CheckRunsTest, ConfirmCopiesTheLiveValuesWithTheirTypes) {
   EXPECT_EQ(seen.back().lines.back(), (ChangeLine{"dword:0000002b", ChangeMark::Added}));
 }
 
-TEST_F(CheckRunsTest, RenamesAndEmptyCommandsAreNoChange) {
-  ASSERT_TRUE(store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool"));
-  store.SetString(Root::CurrentUser, kRun, "Renamed", "TOOL.EXE /MIN");
-  store.SetString(Root::CurrentUser, kRun, "Empty", "");
-  EXPECT_FALSE(Check());
-}
-
-TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
-  store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe /max");
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].lines,
-            (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Deleted},
-                                     {"tool.exe /max", ChangeMark::Added},
-                                     {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged}}));
-}
-
 // A key that does not exist is an empty list: its entries are gone, and OK approves that.
 TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRecreatesIt) {
   EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));

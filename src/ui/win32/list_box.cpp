@@ -174,7 +174,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (images_) {
     auto image = static_cast<int>(item.itemData);
     if (image >= 0 && image < images_->Count()) {
-      ImageList_Draw(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
+      DrawFromImageList(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
     }
     textRect.left += images_->ScreenWidth();
   }

@@ -8,6 +8,7 @@
 #include "ui/key_routing.h"
 #include "ui/win32/bars.h"
 #include "ui/win32/buttons.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/menus.h"
 #include "ui/win32/toolkit_impl.h"
 
@@ -338,6 +339,7 @@ void Win32Form::PressButton(bool (ButtonImpl::*role)() const) {
 
 void Win32Form::SetToolTip(HWND control, const std::string& text) {
   if (!toolTip_) {
+    LoadCommonControls();
     toolTip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -255,9 +255,10 @@ void Win32Form::Close() {
     kit_.Terminate();
 }
 
+// What waits to be painted is painted now; a form that Show has just painted is not painted
+// again.
 void Win32Form::Repaint() {
-  RedrawWindow(hwnd_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 Control* Win32Form::ActiveControl() const {

@@ -4,15 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "setup/splash_form.h"
 #include "ui/win32/common_controls.h"
 #include "ui/win32/control_base.h"
-#include "win32/ui_win32_support.h"
+#include "ui/win32/win32_toolkit.h"
 
 namespace tarnix::ui::testing {
 namespace {
+
+Toolkit& Kit() {
+  static std::unique_ptr<Toolkit> kit = win32::CreateToolkit(GetModuleHandleW(nullptr));
+  return *kit;
+}
 
 HWND HwndOf(Control& control) {
   return dynamic_cast<win32::WindowBase&>(control).Hwnd();

@@ -42,6 +42,9 @@ class SweptStore : public MemoryStore {
   std::vector<std::string> logged;
 };
 
+const char kRun32Key[] = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+
 // The platform after a first launch, with an entry in each user's run list, a text in each
 // startup file, win.ini values, a shortcut in the all-users startup folder, a step of an
 // earlier run in the undo journal, an earlier export and two services.
@@ -55,6 +58,8 @@ class World {
     folders = store.SeedShellFolders();
     store.SetString(Root::LocalMachine, kRunKey, "Tray", "C:\\Tools\\tray.exe");
     store.SetString(Root::CurrentUser, kRunKey, "Mail", "mail.exe /q");
+    store.SetString(Root::LocalMachine, kRun32Key, "Updater", "C:\\Tools\\update.exe");
+    store.SetString(Root::LocalMachine, kWinlogonKey, "Shell", "explorer.exe");
     store.SetString(Root::CurrentUser, "SOFTWARE\\Tarnix\\0 01.01.2020 10:00:00 0 Gone", "Command",
                     "gone.exe");
     store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT", "@echo off\r\nlh mouse\r\n");
@@ -197,6 +202,14 @@ std::vector<Command> Decisions() {
   const auto shortcut = [](World& w) {
     static_cast<void>(w.shortcuts.Plant(w.CommonStartup("New.lnk"), Decorated()));
   };
+  const auto intruder32 = [](World& w) {
+    w.store.SetString(Root::LocalMachine, kRun32Key, "Updater", "C:\\Tools\\update2.exe");
+    w.store.SetString(Root::LocalMachine, kRun32Key, "Intruder", "evil.exe");
+  };
+  const auto shell = [](World& w) {
+    w.store.SetString(Root::LocalMachine, kWinlogonKey, "Shell", "explorer.exe evil.exe");
+    w.store.SetString(Root::LocalMachine, kWinlogonKey, "Userinit", "evil.exe");
+  };
   const auto ok = [](World&, TForm1& r) { Click(*r.BitBtn2); };
   const auto back = [](World&, TForm1& r) { Click(*r.btnCancel); };
   using S = SectionId;
@@ -204,6 +217,8 @@ std::vector<Command> Decisions() {
   return {
       Decision("run list: OK", S::HklmRun, runs, intruder, ok),
       Decision("run list: Change Back", S::HklmRun, runs, intruder, back),
+      Decision("logon list: OK", S::Hklm32Run, runs, intruder32, ok),
+      Decision("Winlogon: Change Back", S::Winlogon, runs, shell, back),
       Decision("text file: OK", S::Autoexec, lines, line, ok),
       Decision("text file: Change Back", S::Autoexec, lines, line, back),
       Decision("text file: edit", S::Autoexec, lines, line,
@@ -266,6 +281,15 @@ std::vector<Command> Commands() {
            },
            [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 0, "Tray"); }},
           {"run list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 0, "Tray"); }},
+          {"logon list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 3, "Updater"); }},
+          {"logon list: edit",
+           [](World& w) {
+             OnDialog(w, "TEditStr", [](Program& p) {
+               p.EditStr.strval->SetText("other.exe");
+               Click(*p.EditStr.btOk);
+             });
+           },
+           [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 3, "Updater"); }},
           {"run list: undo",
            [pickFirstStep](World& w) {
              w.toolkit.AnswerNextMessageBox(ui::mb::IdOk);

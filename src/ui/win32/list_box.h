@@ -30,7 +30,7 @@ class ListBoxImpl final : public WindowControl<ListBox> {
 
  private:
   int ItemHeight() const;
-  // The item's text, split at its tabs into the spec's columns.
+  // The item's text, split at its tabs into the columns its tab stops set.
   void DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const;
   HFONT ListFont() const;
   ListBoxSpec spec_;

@@ -50,16 +50,6 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
 }
 
-// The controls' binding to the places is every command test's; here what lies beside it.
-TEST_F(MainFormTest, ConstructionPreparesTheProgramFiles) {
-  store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
-  Program& p = Create();
-  EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
-  EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
-  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
-  EXPECT_FALSE(AnyTextModified(p.ws));
-}
-
 // Which key, menu item or button reaches these commands is the routing test's business; here
 // each command runs once and shows what it does.
 TEST_F(MainFormTest, SaveCheckAndHelpSayWhatTheyDid) {

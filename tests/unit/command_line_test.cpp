@@ -58,15 +58,6 @@ Arguments Split(const std::string& line) {
   return arguments;
 }
 
-TEST(CommandLineSplitTest, FollowsTheSystemsRules) {
-  EXPECT_EQ(Split(""), Arguments{});
-  EXPECT_EQ(Split("  a\tb  "), (Arguments{"a", "b"}));
-  EXPECT_EQ(Split("\"a b\" c"), (Arguments{"a b", "c"}));
-  EXPECT_EQ(Split("a\\\\b \"c\\\\\" \"d\\\"e\""), (Arguments{"a\\\\b", "c\\", "d\"e"}));
-  EXPECT_EQ(Split("\"\" x"), (Arguments{"", "x"}));
-  EXPECT_EQ(Split("\"a\"\"b\""), (Arguments{"a\"b"}));
-}
-
 TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(JoinArguments({""}), "\"\"");
   EXPECT_EQ(JoinArguments({"a b"}), "\"a b\"");

@@ -63,16 +63,6 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-TEST_F(LoadingTest, RunListOfAMissingOrRefusedKeyIsEmpty) {
-  store.SetString(Root::LocalMachine, kRun, "x", "x.exe");
-  store.RefuseOpen(Root::LocalMachine, kRun);
-  Workspace& w = Bind();
-  LoadRunList(w, 0);
-  LoadRunList(w, 1);
-  EXPECT_EQ(views.runLists[0]->Count(), 0);
-  EXPECT_EQ(views.runLists[1]->Count(), 0);
-}
-
 TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
   store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
   views.autoex->SetLines({"shown before"});

@@ -26,6 +26,7 @@ TEST_F(MainFormTest, OnWindows98TheRunServicesListIsReadAndTheNtListsAreDisabled
   Tmform& m = Create().mform;
   EXPECT_EQ(m.ListBox1->Items(), (std::vector<std::string>{"Tray"}));
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
+  EXPECT_EQ(program->ws.views.List(SectionId::HklmRunService), m.ListBox2);
   EXPECT_EQ(m.ListBox3->Items(), (std::vector<std::string>{"Mail"}));
   EXPECT_EQ(m.autoex->Lines(), (std::vector<std::string>{"SET TEMP=C:\\TEMP"}));
   EXPECT_TRUE(m.ListBox2->Enabled());

@@ -129,6 +129,7 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   views.runLists[0]->Add("stale");
   views.lsbComSt->Add("stale");
   views.config->SetLines({"stale"});
+  views.winstart->SetLines({"stale"});
   UserEdit(*views.autoex, {"typed"});
   UserEdit(*views.load, "typed");
   views.lsbNTServ->Add("Spooler service");
@@ -141,11 +142,15 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   EXPECT_EQ(views.runLists[1]->Items(), (std::vector<std::string>{"Spooler"}));
   EXPECT_EQ(views.lsbComSt->Items(), (std::vector<std::string>{"Common.lnk"}));
   EXPECT_TRUE(views.config->Lines().empty()) << "no file: an empty page";
+  EXPECT_TRUE(views.winstart->Lines().empty());
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"rem stored"}));
   EXPECT_EQ(views.load->Text(), "loader.exe");
   EXPECT_FALSE(AnyTextModified(w));
   EXPECT_FALSE(w.dataChanged);
   EXPECT_EQ(views.lsbNTServ->Items(), (std::vector<std::string>{"Spooler service"}));
+  ASSERT_TRUE(store.DeleteFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT"));
+  RefreshAll(w);
+  EXPECT_TRUE(views.autoex->Lines().empty()) << "a file gone since: an empty page";
 }
 
 TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {

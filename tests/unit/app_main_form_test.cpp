@@ -26,6 +26,7 @@ TEST_F(MainFormTest, OnWindows98TheRunServicesListIsReadAndTheNtListsAreDisabled
   Tmform& m = Create().mform;
   EXPECT_EQ(m.ListBox1->Items(), (std::vector<std::string>{"Tray"}));
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
+  EXPECT_EQ(program->ws.views.List(SectionId::HklmRunService), m.ListBox2);
   EXPECT_EQ(m.ListBox3->Items(), (std::vector<std::string>{"Mail"}));
   EXPECT_EQ(m.autoex->Lines(), (std::vector<std::string>{"SET TEMP=C:\\TEMP"}));
   EXPECT_TRUE(m.ListBox2->Enabled());
@@ -48,16 +49,6 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
 
   m.N17Click();
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
-}
-
-// The controls' binding to the places is every command test's; here what lies beside it.
-TEST_F(MainFormTest, ConstructionPreparesTheProgramFiles) {
-  store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
-  Program& p = Create();
-  EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
-  EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
-  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
-  EXPECT_FALSE(AnyTextModified(p.ws));
 }
 
 // Which key, menu item or button reaches these commands is the routing test's business; here

@@ -1,5 +1,5 @@
-// The base layer: UTF-8, the memory platform's code page, line splitting, the native letter
-// case, the handle that closes itself, and the time spans.
+// The base layer: UTF-8, the memory platform's code page, the native letter case, arguments
+// joined into a command line, the handle that closes itself, and the time spans.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/command_line.h"
 #include "base/text_case.h"
 #include "base/text_codec.h"
 #include "base/time_spans.h"
@@ -157,6 +158,15 @@ TEST_F(TimeSpansTest, NothingIsWrittenWithoutTheVariable) {
   { TimeSpan span("phase"); }
   EXPECT_EQ(Written(), "");
   EXPECT_FALSE(std::ifstream(path_).good());
+}
+
+TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {
+  EXPECT_EQ(JoinArguments({""}), "\"\"");
+  EXPECT_EQ(JoinArguments({"a b"}), "\"a b\"");
+  EXPECT_EQ(JoinArguments({"a\tb"}), "\"a\tb\"");
+  EXPECT_EQ(JoinArguments({"say \"hi\""}), "\"say \\\"hi\\\"\"");
+  EXPECT_EQ(JoinArguments({"C:\\My Tools\\"}), "\"C:\\My Tools\\\\\"");
+  EXPECT_EQ(JoinArguments({"a\\\"b"}), "\"a\\\\\\\"b\"");
 }
 
 }  // namespace

@@ -50,17 +50,6 @@ TEST_F(FirstLaunchTest, TheUninstallShortcutPointsAtTheProgramsShortForm) {
   EXPECT_EQ(written[0].description, "tarnix2");
 }
 
-TEST_F(FirstLaunchTest, UnknownFoldersPlaceNoShortcutAnywhere) {
-  EXPECT_TRUE(
-      store.DeleteKey(Root::CurrentUser,
-                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
-  Create();
-  Install({true, true, true});
-  EXPECT_TRUE(written.empty());
-  EXPECT_FALSE(store.FolderExists("C:\\MovendaSoft"));
-  EXPECT_TRUE(UserRun("Tarnix2").has_value());
-}
-
 TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
   store.SetString(Root::CurrentUser,
                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",

@@ -64,16 +64,6 @@ TEST_F(UninstallTest, UnknownFoldersStillRemoveTheRegistryEntriesAndNoFile) {
   EXPECT_TRUE(WasShown(kDone));
 }
 
-TEST_F(UninstallTest, ADesktopValueThatIsNotAStringKeepsOnlyTheDesktopShortcut) {
-  Installed();
-  store.SetValue(Root::CurrentUser, kShellFoldersKey, "Desktop",
-                 {regtype::Dword, std::string(4, '\1')});
-  Uninstall();
-  EXPECT_TRUE(FileExists(Desktop("Tarnix2.lnk")));
-  EXPECT_FALSE(FileExists(Programs("Tarnix2.lnk")));
-  EXPECT_TRUE(WasShown(kDone));
-}
-
 TEST_F(UninstallTest, ARefusedDeletionIsReportedBeforeTheClosingWords) {
   Installed();
   store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");

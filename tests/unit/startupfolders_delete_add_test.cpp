@@ -72,17 +72,6 @@ TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndOneAlreadyGoneLosesIt)
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
 }
 
-TEST_F(DeleteTest, TheCommonGroupDeletesInItsOwnFolder) {
-  store.AddFile(folders.commonStartup + "\\Notes.lnk", "x");
-  LoadWithNotes();
-  SelectLine("Notes.lnk", SectionId::CommonStartup);
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  Main().Delete3Click();
-  EXPECT_EQ(store.FileBytes(folders.commonStartup + "\\Notes.lnk"), std::nullopt);
-  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-  EXPECT_EQ(List(SectionId::CommonStartup).Count(), 0);
-}
-
 class AddTest : public GroupTest {
  protected:
   void Add(SectionId id = SectionId::Startup) { AddGroupShortcut(ws(), Group(id), dialog); }

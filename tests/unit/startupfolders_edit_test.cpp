@@ -115,22 +115,6 @@ TEST_F(EditTest, TheCommonGroupEditsInItsOwnFolder) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("NOTES.LNK")), Decorated());
 }
 
-// A program wired without shortcuts says so instead of failing silently or crashing.
-TEST_F(EditTest, WithoutShortcutsEditAndAddEndInAnErrorBox) {
-  store.AddFile(UserFile("Notes.lnk"), "x");
-  program = std::make_unique<Program>(store, toolkit);
-  ScriptedAddDialog dialog;
-  dialog.answer = NewShortcut{"Mail", "C:\\mail.exe"};
-  toolkit.Dispatch([&] { EditGroupShortcut(ws(), Group(), "Notes.lnk", program->frmLink); });
-  toolkit.Dispatch([&] { AddGroupShortcut(ws(), Group(), dialog); });
-  ASSERT_EQ(toolkit.Messages().size(), 2u);
-  for (const auto& box : toolkit.Messages()) {
-    EXPECT_EQ(box.text, "Shortcuts cannot be used here.");
-    EXPECT_EQ(box.style & ui::mb::IconStop, ui::mb::IconStop);
-  }
-  EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), "x");
-}
-
 class LinkFormTest : public ::testing::Test {
  protected:
   HeadlessToolkit toolkit;

@@ -34,15 +34,6 @@ class CheckLinesTest : public WatchdogTest {
   }
 };
 
-TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
-  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2"));
-  EXPECT_FALSE(Check());
-  EXPECT_EQ(firstLaunches, 1);
-  EXPECT_TRUE(WasShown("Information saved succesfully!"));
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(Log(), "");
-}
-
 TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
   ChangeWinstart();
   OnReportClick(&TForm1::BitBtn2);
@@ -161,19 +152,6 @@ TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.ClearFaults();
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-}
-
-TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {
-  ChangeWinstart();
-  store.AddFile(Folder("New.lnk"), "n");
-  Rebuild();
-  store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
-  OnReportClick(&TForm1::BitBtn2);
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen.size(), 2u);
-  EXPECT_EQ(Errors().size(), 2u) << "each decision is told";
-  EXPECT_EQ(Log().find("are confirmed"), std::string::npos);
 }
 
 TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {

@@ -84,29 +84,6 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_FALSE(Check());
 }
 
-TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
-  const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  Rebuild();
-  TakeSnapshot();
-  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
-  store.SetString(Root::LocalMachine, kRunServices, "Service", "svc.exe");
-  store.SetString(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x", "1");
-  OnReportClick(&TForm1::btnCancel);
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_TRUE(seen[0].changeBack && seen[1].changeBack);
-  EXPECT_EQ(seen[1].lines, (std::vector<ChangeLine>{{"evil.exe", ChangeMark::Added}}));
-  // The values go, the keys stay.
-  EXPECT_FALSE(Live("Intruder"));
-  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, kRun));
-  EXPECT_FALSE(store.Value(Root::LocalMachine, kRunServices, "Service"));
-  EXPECT_TRUE(store.Value(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x"));
-  EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
-  EXPECT_FALSE(Check());
-}
-
 TEST_F(CheckRunsTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
   EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
@@ -166,18 +143,6 @@ TEST_F(UnreadableRunKeyTest, IsToldOnceAndNeitherReportedNorApprovedUntilItCanBe
             (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Unchanged},
                                      {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged},
                                      {"hidden.exe", ChangeMark::Added}}));
-}
-
-TEST_F(UnreadableRunKeyTest, SaveKeepsItsSnapshotAndSaysSo) {
-  store.RefuseOpen(Root::LocalMachine, std::string(kRun) + "Services");
-  ASSERT_TRUE(SaveSnapshot(ws));
-  const std::string services = "HKEY_LOCAL_MACHINE" + place.substr(17) + "Services";
-  EXPECT_TRUE(
-      WasShown("These places could not be read, so they were left out of the snapshot "
-               "and keep the one they had:\r\n" +
-               services + "\r\n" + place + "\r\n"));
-  EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
-  EXPECT_FALSE(Saved("Hidden"));
 }
 
 // Closing the report decides nothing: the key, its snapshot and the log keep to what was found.

@@ -421,20 +421,35 @@ TEST_F(UiWin32, StartElevatedStartsThisExecutableAgainWithTheArguments) {
 // The restart as administrator passes the arguments through the shell as one line, which the
 // new instance splits again.
 TEST(CommandLine, JoinedArgumentsSplitBackExactly) {
-  const std::vector<std::vector<std::string>> cases = {
-      {},
-      {"/c"},
-      {"/c", "extra"},
-      {"C:\\Program Files\\Tarnix2\\", "a b", "tab\there"},
-      {"say \"hi\"", "back\\\"slash", "", "\\\\server\\share\\"},
-      {"K\u00f6ln", "\u00e9t\u00e9 x"},
-  };
-  for (const std::vector<std::string>& arguments : cases) {
+  using Arguments = std::vector<std::string>;
+  const Arguments tricky = {"",
+                            "/c",
+                            "two words",
+                            "tab\there",
+                            "\"",
+                            "say \"hi\"",
+                            "\"edges\"",
+                            "trailing\\",
+                            "blank \\",
+                            "many\\\\\\",
+                            "C:\\My Tools\\",
+                            "back\\\"quote",
+                            "back\\\\\"quotes",
+                            "\\\\server\\share",
+                            "  ",
+                            "\\",
+                            "K\u00f6ln",
+                            "\u00e9t\u00e9 x"};
+  std::vector<Arguments> lists = {{}, tricky, {"", ""}, {"x", "", "y"}};
+  for (const std::string& argument : tricky) {
+    for (const std::string& next : tricky) lists.push_back({argument, next});
+  }
+  for (const Arguments& arguments : lists) {
     const std::wstring line = L"tarnix2.exe " + Widen(JoinArguments(arguments));
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
     ASSERT_NE(words, nullptr);
-    std::vector<std::string> split;
+    Arguments split;
     for (int i = 1; i < count; ++i) split.push_back(Narrow(words[i]));
     LocalFree(words);
     EXPECT_EQ(split, arguments) << Narrow(line);

@@ -20,28 +20,17 @@ namespace {
 // The longest path the platform takes, so no property is cut short.
 constexpr int kTextCapacity = 32768;
 
-// One shell-link object with its persist-file interface, released in that order.
+// One shell-link object with its persist-file interface, released in that order. A failed
+// call leaves its pointer null, as COM has it.
 class LinkObject {
  public:
   LinkObject() {
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link_)))) {
-      link_ = nullptr;
-      return;
-    }
-    if (FAILED(link_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file_))))
-      file_ = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   link_.put_void())))
+      static_cast<void>(link_->QueryInterface(IID_IPersistFile, file_.put_void()));
   }
-  ~LinkObject() {
-    if (file_)
-      file_->Release();
-    if (link_)
-      link_->Release();
-  }
-  LinkObject(const LinkObject&) = delete;
-  LinkObject& operator=(const LinkObject&) = delete;
 
-  bool Usable() const { return link_ != nullptr && file_ != nullptr; }
+  bool Usable() const { return link_.valid() && file_.valid(); }
   // The shell's loader can read past the end of a file cut short and crash: it is given only
   // files that hold a whole link.
   bool Load(const std::string& path) {
@@ -85,8 +74,8 @@ class LinkObject {
     return Narrow(buffer.c_str());
   }
 
-  IShellLinkW* link_ = nullptr;
-  IPersistFile* file_ = nullptr;
+  ComPtr<IShellLinkW> link_;
+  ComPtr<IPersistFile> file_;
 };
 
 // Why the shortcut was not written, or None.

@@ -1,6 +1,5 @@
 #include "sources/catalogue.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "platform/registry_keys.h"
@@ -136,15 +135,6 @@ std::string LogonListLabel(int index) {
   if (!IsLogonList(index) || index >= kRegistryListCount)
     throw std::out_of_range("logon list " + std::to_string(index));
   return kLogonLabels[index - kRunListCount];
-}
-
-RunKeyLocation SplitRunPlace(const std::string& place) {
-  const std::string localMachine = RootName(Root::LocalMachine);
-  const std::string currentUser = RootName(Root::CurrentUser);
-  if (place.compare(0, 10, localMachine, 0, 10) == 0) {
-    return {Root::LocalMachine, place.substr(std::min(place.size(), localMachine.size()))};
-  }
-  return {Root::CurrentUser, place.substr(std::min(place.size(), currentUser.size()))};
 }
 
 const StartupSection* Catalogue::Find(const std::string& key) const {

@@ -91,8 +91,6 @@ inline constexpr char kProductKey[] = "\\Software\\Movenda\\Tarnix2";
 inline constexpr char kSnapshotRoot[] = "\\Software\\Movenda\\Tarnix2\\Save";
 // kSnapshotRoot + "\" + the section key.
 std::string SnapshotKeyPath(const std::string& sectionKey);
-// Splits a run-list place ("HKEY_LOCAL_MACHINE\SOFTWARE\...") into root and path.
-RunKeyLocation SplitRunPlace(const std::string& place);
 
 class Catalogue {
  public:

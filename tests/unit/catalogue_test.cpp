@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/store_memory.h"
+#include "platform/registry_keys.h"
 #include "sources/catalogue.h"
 
 namespace tarnix {
@@ -18,17 +19,13 @@ TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
     EXPECT_EQ(&catalogue.Section(catalogue.sections[i].id), &catalogue.sections[i]);
   }
   for (int index = 0; index < kRunListCount; ++index) {
-    RunKeyLocation split = SplitRunPlace(catalogue.RunList(index).place);
-    EXPECT_EQ(split.root, RunListKey(index).root) << index;
-    EXPECT_EQ(split.path, RunListKey(index).path) << index;
+    const RunKeyLocation key = RunListKey(index);
+    EXPECT_EQ(catalogue.RunList(index).place, RootName(key.root) + key.path) << index;
   }
   EXPECT_EQ(RunListKey(2).root, Root::CurrentUser);
   EXPECT_THROW(RunListKey(kRegistryListCount), std::out_of_range);
   EXPECT_THROW(catalogue.RunList(-1), std::out_of_range);
   EXPECT_EQ(catalogue.Find("Nothing"), nullptr);
-  EXPECT_EQ(SplitRunPlace("HKEY_LOCAL_MACHINE\\Software\\X").root, Root::LocalMachine);
-  EXPECT_EQ(SplitRunPlace("HKEY_CURRENT_USER\\Software\\Y").path, "\\Software\\Y");
-  EXPECT_EQ(SplitRunPlace("HKEY").path, "");
 }
 
 // The user's StartUp value, and the place it gives ("" for unknown). A path that is not

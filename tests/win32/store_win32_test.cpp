@@ -281,7 +281,7 @@ TEST(CatalogueWin32, PlacesOfANewPrefix) {
   }
   EXPECT_NE(FoldCase(catalogue.Find("Startup")->place).find("startup"), std::string::npos);
   for (int index = 0; index < kRunListCount; ++index) {
-    RunKeyLocation location = SplitRunPlace(catalogue.RunList(index).place);
+    const RunKeyLocation location = RunListKey(index);
     EXPECT_TRUE(store.KeyExists(location.root, location.path)) << catalogue.RunList(index).place;
   }
 }

@@ -177,6 +177,11 @@ class Store {
   // when a character does not fit: a look-alike is never made.
   [[nodiscard]] virtual std::optional<std::string> AnsiBytes(const std::string& text) = 0;
   virtual uint32_t GetFileAttributes(const std::string& path) = 0;  // kInvalidAttributes if none
+  // Whether a folder, not a file, is at the path.
+  bool IsFolder(const std::string& path) {
+    const uint32_t attributes = GetFileAttributes(path);
+    return attributes != kInvalidAttributes && (attributes & attr::Directory) != 0;
+  }
   // A failure says "Cannot set the attributes of <path>".
   virtual StoreResult SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
   // Entries of folder (with or without a trailing "\") matching pattern ("*.*"), hidden,

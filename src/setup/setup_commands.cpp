@@ -29,17 +29,12 @@ void Note(NotDone& unmade, const StoreResult& result) {
     unmade.Add(result.text, result);
 }
 
-bool IsFolder(Store& store, const std::string& path) {
-  const uint32_t attributes = store.GetFileAttributes(path);
-  return attributes != kInvalidAttributes && (attributes & attr::Directory) != 0;
-}
-
 void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write,
                       NotDone& unmade) {
   for (const char* folder : {kGroupFolder, kProgramGroup}) {
     // A folder that exists already is no failure.
     const StoreResult made = store.CreateFolder(programs + folder);
-    if (!made && !IsFolder(store, programs + folder))
+    if (!made && !store.IsFolder(programs + folder))
       Note(unmade, made);
   }
   Note(unmade, write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName)));

@@ -52,11 +52,6 @@ bool IsAbsolutePath(const std::string& path) {
   return letter && path[1] == ':' && separator(path[2]);
 }
 
-bool IsFolder(Store& store, const std::string& path) {
-  const uint32_t attributes = store.GetFileAttributes(path);
-  return attributes != kInvalidAttributes && (attributes & attr::Directory) != 0;
-}
-
 // A folder the Shell Folders key does not name (key or value missing, not a string, not an
 // absolute path, or no folder there) stays unknown, so that nothing outside the real startup
 // folders is ever listed, and its empty listing never replaces the approved one.
@@ -68,7 +63,7 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
   if (!shellFolders)
     return section;
   std::optional<RegValue> value = shellFolders->ReadValue(valueName);
-  if (!value || !value->IsString() || !IsAbsolutePath(value->data) || !IsFolder(store, value->data))
+  if (!value || !value->IsString() || !IsAbsolutePath(value->data) || !store.IsFolder(value->data))
     return section;
   section.place = value->data;
   if (section.place.back() != '\\')

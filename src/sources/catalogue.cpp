@@ -52,6 +52,25 @@ bool IsAbsolutePath(const std::string& path) {
   return letter && path[1] == ':' && separator(path[2]);
 }
 
+// The folder the Shell Folders key of `root` names, as the key holds it; nothing when the key
+// cannot be opened or the value is empty or not a string. `unread` as for ShellFolder.
+std::optional<std::string> ShellFoldersValue(Store& store, Root root, const std::string& valueName,
+                                             StoreResult* unread) {
+  const OpenedKey key = store.OpenKey(root, kShellFoldersKey, false);
+  if (!key && unread && key.result.failure != StoreFailure::NotFound)
+    *unread = key.result;
+  if (!key)
+    return std::nullopt;
+  const std::optional<RegValue> value = key->ReadValue(valueName);
+  if (!value || !value->IsString() || value->data.empty())
+    return std::nullopt;
+  return value->data;
+}
+
+std::string WithBackslash(const std::string& folder) {
+  return folder.back() == '\\' ? folder : folder + "\\";
+}
+
 // A folder the Shell Folders key does not name (key or value missing, not a string, not an
 // absolute path, or no folder there) stays unknown, so that nothing outside the real startup
 // folders is ever listed, and its empty listing never replaces the approved one.
@@ -59,15 +78,10 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
                              const char* valueName) {
   StartupSection section{id, key,   kindFolder,
                          "", false, RootName(root) + kShellFoldersKey + "\\" + valueName};
-  auto shellFolders = store.OpenKey(root, kShellFoldersKey, false);
-  if (!shellFolders)
+  const std::optional<std::string> folder = ShellFoldersValue(store, root, valueName, nullptr);
+  if (!folder || !IsAbsolutePath(*folder) || !store.IsFolder(*folder))
     return section;
-  std::optional<RegValue> value = shellFolders->ReadValue(valueName);
-  if (!value || !value->IsString() || !IsAbsolutePath(value->data) || !store.IsFolder(value->data))
-    return section;
-  section.place = value->data;
-  if (section.place.back() != '\\')
-    section.place += '\\';
+  section.place = WithBackslash(*folder);
   section.placeKnown = true;
   return section;
 }
@@ -76,15 +90,9 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
 
 std::optional<std::string> ShellFolder(Store& store, const std::string& valueName,
                                        StoreResult* unread) {
-  auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
-  if (!key && unread && key.result.failure != StoreFailure::NotFound)
-    *unread = key.result;
-  if (!key)
-    return std::nullopt;
-  const std::optional<RegValue> value = key->ReadValue(valueName);
-  if (!value || !value->IsString() || value->data.empty())
-    return std::nullopt;
-  return value->data.back() == '\\' ? value->data : value->data + "\\";
+  const std::optional<std::string> folder =
+      ShellFoldersValue(store, Root::CurrentUser, valueName, unread);
+  return folder ? std::optional<std::string>(WithBackslash(*folder)) : std::nullopt;
 }
 
 std::string SnapshotKeyPath(const std::string& sectionKey) {

@@ -36,9 +36,7 @@ void Places::DropEdits() {
   winIni.edited = false;
 }
 
-namespace {
-
-std::vector<NamedValue> Watched(const RunKeyLocation& where, std::vector<NamedValue> values) {
+std::vector<NamedValue> WatchedValues(const RunKeyLocation& where, std::vector<NamedValue> values) {
   if (where.settings.empty())
     return values;
   const auto unwatched = [&where](const NamedValue& entry) {
@@ -49,6 +47,8 @@ std::vector<NamedValue> Watched(const RunKeyLocation& where, std::vector<NamedVa
   values.erase(std::remove_if(values.begin(), values.end(), unwatched), values.end());
   return values;
 }
+
+namespace {
 
 std::string OneLine(std::string text) {
   std::replace_if(
@@ -74,7 +74,7 @@ RunListPlace ReadRunListPlace(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   RunListPlace place;
   if (const OpenedKey key = store.OpenKey(where.root, where.path, false, where.view))
-    place.entries = Watched(where, key->ReadValues());
+    place.entries = WatchedValues(where, key->ReadValues());
   else if (key.result.failure != StoreFailure::NotFound)
     place.readFailure = key.result.failure;
   return place;

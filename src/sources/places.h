@@ -85,6 +85,9 @@ struct Places {
 // The entries of the logon lists, in the catalogue's order.
 std::vector<LogonRow> LogonRows(const Places& places);
 
+// The values of the key that are watched: all of a list, only its settings of a key of settings.
+std::vector<NamedValue> WatchedValues(const RunKeyLocation& where, std::vector<NamedValue> values);
+
 // Reading each kind of place from the store. A key of settings holds only the values watched.
 RunListPlace ReadRunListPlace(Store& store, int runList);
 TextFile ReadTextFile(Store& store, const std::string& path);

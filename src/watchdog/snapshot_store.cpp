@@ -75,17 +75,7 @@ std::optional<std::vector<NamedValue>> HeldValues(Store& store, const RunKeyLoca
                "Cannot read the registry key " + RootName(where.root) + where.path};
     return std::nullopt;
   }
-  if (where.settings.empty())
-    return values;
-  std::vector<NamedValue> watched;
-  for (NamedValue& value : values) {
-    const auto named = [&value](const std::string& name) {
-      return FoldCase(name) == FoldCase(value.name);
-    };
-    if (std::any_of(where.settings.begin(), where.settings.end(), named))
-      watched.push_back(std::move(value));
-  }
-  return watched;
+  return WatchedValues(where, std::move(values));
 }
 
 // The key opened for reading; `unread`, when given, takes why it could not be opened, unless it

@@ -193,17 +193,6 @@ std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyP
   return WriteKeyValues(store, Root::LocalMachine, keyPath, runList.entries);
 }
 
-std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
-                                             const std::string& name) {
-  auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
-  if (!key)
-    return std::nullopt;
-  auto value = key->ReadValue(name);
-  if (!value)
-    return std::nullopt;
-  return ValueText(*value);
-}
-
 StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
                                const std::string& text) {
   const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);

@@ -59,9 +59,6 @@ std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyP
 // The win.ini pair: "Load" and "Run".
 extern const char kSnapshotLoad[];
 extern const char kSnapshotRun[];
-// Nothing when the subkey or the value is missing.
-std::optional<std::string> FindSnapshotValue(Store& store, const std::string& keyPath,
-                                             const std::string& name);
 StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const std::string& name,
                                const std::string& text);
 struct WininiTexts {

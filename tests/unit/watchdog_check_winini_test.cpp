@@ -18,7 +18,8 @@ class CheckWininiTest : public WatchdogTest {
     return store.ReadProfileString("win.ini", "windows", key, "");
   }
   std::string Saved(const char* name) {
-    return FindSnapshotValue(store, SnapshotKeyPath("Winini"), name).value_or("<missing>");
+    const StoredWinini saved = ReadSnapshotWinini(store, SnapshotKeyPath("Winini"));
+    return (std::string(name) == kSnapshotLoad ? saved.load : saved.run).value_or("<missing>");
   }
   std::string LoadHeading() { return Place("Winini") + " Parameter Load="; }
   std::string RunHeading() { return Place("Winini") + " Parameter Run="; }

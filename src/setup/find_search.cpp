@@ -96,13 +96,6 @@ struct Area {
   ui::EditBox* edit = nullptr;
 };
 
-// The Logon page's lines: place, name and command.
-std::vector<std::string> LogonTexts(const Places& places) {
-  std::vector<std::string> texts;
-  for (const LogonRow& row : LogonRows(places)) texts.push_back(row.text);
-  return texts;
-}
-
 std::vector<Area> Areas(const Workspace& ws) {
   const PlaceViews& v = ws.views;
   const Places& p = ws.places;
@@ -116,7 +109,7 @@ std::vector<Area> Areas(const Workspace& ws) {
           {"Startup Group", 0, p.Folder(SectionId::Startup).entries, nullptr, v.lsbStart},
           {"Win.ini", 0, {p.winIni.load}, nullptr, nullptr, v.load},
           {"Win.ini", 0, {p.winIni.run}, nullptr, nullptr, v.run},
-          {"Logon", 0, LogonTexts(p), nullptr, v.lsbLogon}};
+          {"Logon", 0, LogonLines(p), nullptr, v.lsbLogon}};
 }
 
 int CharLength(const std::string& utf8) {

@@ -38,11 +38,8 @@ void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
 // The lines of the run list's list box: the names of a Registry page list, or every line of
 // the Logon page.
 std::vector<std::string> ShownLines(const Workspace& ws, int index) {
-  if (!IsLogonList(index))
-    return ws.places.runLists[static_cast<size_t>(index)].Names();
-  std::vector<std::string> lines;
-  for (const LogonRow& row : LogonRows(ws.places)) lines.push_back(row.text);
-  return lines;
+  return IsLogonList(index) ? LogonLines(ws.places)
+                            : ws.places.runLists[static_cast<size_t>(index)].Names();
 }
 
 // A page that shows its file whole hands its lines over; one that shows less is read-only.

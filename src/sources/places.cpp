@@ -70,6 +70,12 @@ std::vector<LogonRow> LogonRows(const Places& places) {
   return rows;
 }
 
+std::vector<std::string> LogonLines(const Places& places) {
+  std::vector<std::string> lines;
+  for (const LogonRow& row : LogonRows(places)) lines.push_back(row.text);
+  return lines;
+}
+
 RunListPlace ReadRunListPlace(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   RunListPlace place;

@@ -84,6 +84,8 @@ struct Places {
 
 // The entries of the logon lists, in the catalogue's order.
 std::vector<LogonRow> LogonRows(const Places& places);
+// Their texts, as the Logon page shows them.
+std::vector<std::string> LogonLines(const Places& places);
 
 // The values of the key that are watched: all of a list, only its settings of a key of settings.
 std::vector<NamedValue> WatchedValues(const RunKeyLocation& where, std::vector<NamedValue> values);

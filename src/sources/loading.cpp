@@ -42,6 +42,18 @@ std::vector<std::string> ShownLines(const Workspace& ws, int index) {
                             : ws.places.runLists[static_cast<size_t>(index)].Names();
 }
 
+// The list box that shows run list `index`: its own on the Registry page, or the Logon page's.
+ui::ListBox* ShownIn(const Workspace& ws, int index) {
+  return IsLogonList(index) ? ws.views.lsbLogon : ws.views.runLists[index];
+}
+
+// A list shown again loses its selection: one that already shows these lines stays.
+void ShowIfChanged(Workspace& ws, int index) {
+  const ui::ListBox* list = ShownIn(ws, index);
+  if (list != nullptr && list->Items() != ShownLines(ws, index))
+    ShowRunList(ws, index);
+}
+
 // A page that shows its file whole hands its lines over; one that shows less is read-only.
 void BindPage(Workspace& ws, SectionId id) {
   ui::TextPage* page = ws.views.Page(id);
@@ -75,23 +87,18 @@ void ClearMarks(std::initializer_list<Control*> controls) {
 }  // namespace
 
 void LoadRunList(Workspace& ws, int index) {
-  RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
-  runList = ReadRunListPlace(ws.store, index);
-  // A list shown again loses its selection: one that already shows these lines stays.
-  const ui::ListBox* list = IsLogonList(index) ? ws.views.lsbLogon : ws.views.runLists[index];
-  if (list != nullptr && list->Items() != ShownLines(ws, index))
-    ShowRunList(ws, index);
+  ws.places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(ws.store, index);
+  ShowIfChanged(ws, index);
 }
 
 void ShowRunList(Workspace& ws, int index) {
-  if (IsLogonList(index))
-    ShowList(ws.views.lsbLogon, ShownLines(ws, index));
-  else
-    ShowList(ws.views.runLists[index], ShownLines(ws, index));
+  ShowList(ShownIn(ws, index), ShownLines(ws, index));
 }
 
 void LoadLogonLists(Workspace& ws) {
-  for (int index = kRunListCount; index < kRegistryListCount; ++index) LoadRunList(ws, index);
+  for (int index = kRunListCount; index < kRegistryListCount; ++index)
+    ws.places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(ws.store, index);
+  ShowIfChanged(ws, kRunListCount);
 }
 
 void LoadTextPage(Workspace& ws, const StartupSection& section) {
@@ -145,9 +152,10 @@ void RefreshAll(Workspace& ws) {
   v.winstart->Clear();
   v.autoex->Clear();
   v.config->Clear();
-  for (int index = 0; index < kRegistryListCount; ++index) {
+  for (int index = 0; index < kRunListCount; ++index) {
     LoadRunList(ws, index);
   }
+  LoadLogonLists(ws);
   LoadTextPages(ws);
   LoadWinIni(ws);
   ListStartupFolders(ws);

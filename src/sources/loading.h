@@ -13,7 +13,7 @@ namespace tarnix {
 void LoadRunList(Workspace& ws, int index);
 // Shows what the places hold of run list `index`, as they hold it now.
 void ShowRunList(Workspace& ws, int index);
-// Reads every logon list and shows them.
+// Reads every logon list, then shows the Logon page once.
 void LoadLogonLists(Workspace& ws);
 // Reads the section's file and shows it in its page. A file that cannot be read leaves the page
 // as it is; a page that cannot show the file whole is made read-only.

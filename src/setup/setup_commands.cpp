@@ -26,7 +26,7 @@ ShortcutSpec UninstallShortcut(Store& store, const std::string& path) {
 
 void Note(NotDone& unmade, const StoreResult& result) {
   if (!result)
-    unmade.Add(result.text, result);
+    unmade.Add(result.text, result.failure);
 }
 
 void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write,

@@ -13,42 +13,40 @@ namespace tarnix {
 
 namespace {
 
-using Leftovers = NotDone;
-
-void RemoveAutostartValue(Store& store, Leftovers& left) {
+void RemoveAutostartValue(Store& store, NotDone& left) {
   const RunKeyLocation userRun = RunListKey(2);
   const std::string line = RootName(userRun.root) + userRun.path + " " + kAutostartValue;
   auto key = store.OpenKey(userRun.root, userRun.path, false);
   if (!key && key.result.failure != StoreFailure::NotFound)
-    left.Add(line, key.result);
+    left.Add(line, key.result.failure);
   if (!key || !key->ReadValue(kAutostartValue))
     return;
   if (const StoreResult deleted = key->DeleteValue(kAutostartValue); !deleted)
-    left.Add(line, deleted);
+    left.Add(line, deleted.failure);
 }
 
-void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
+void RemoveRegistryKeys(Workspace& ws, NotDone& left) {
   for (const std::string& path : ProgramRegistryKeys(ws.catalogue)) {
     if (!ws.store.KeyExists(Root::LocalMachine, path))
       continue;
     if (const StoreResult deleted = ws.store.DeleteKey(Root::LocalMachine, path); !deleted)
-      left.Add(RootName(Root::LocalMachine) + path, deleted);
+      left.Add(RootName(Root::LocalMachine) + path, deleted.failure);
   }
 }
 
-void RemoveLeftFile(Store& store, const std::string& path, Leftovers& left) {
+void RemoveLeftFile(Store& store, const std::string& path, NotDone& left) {
   if (const StoreResult removed = RemoveFile(store, path); !removed)
-    left.Add(path, removed);
+    left.Add(path, removed.failure);
 }
 
 // The folder's shortcuts, when its Shell Folders value cannot be read.
-void ShortcutsNotFound(const std::string& folder, const StoreResult& unread, Leftovers& left) {
+void ShortcutsNotFound(const std::string& folder, const StoreResult& unread, NotDone& left) {
   if (!unread)
-    left.Add("the shortcuts in " + folder + " (" + unread.text + ")", unread);
+    left.Add("the shortcuts in " + folder + " (" + unread.text + ")", unread.failure);
 }
 
 // Folders go only when empty: what else the user keeps there stays, and is no failure.
-void RemoveShortcuts(Store& store, Leftovers& left) {
+void RemoveShortcuts(Store& store, NotDone& left) {
   StoreResult unread;
   if (const auto programs = ShellFolder(store, "Programs", &unread)) {
     RemoveLeftFile(store, *programs + kProgramGroup + kShortcutName, left);
@@ -67,7 +65,7 @@ void RemoveShortcuts(Store& store, Leftovers& left) {
 }  // namespace
 
 void UninstallProgram(Workspace& ws) {
-  Leftovers left;
+  NotDone left;
   RemoveAutostartValue(ws.store, left);
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);

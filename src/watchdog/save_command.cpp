@@ -1,6 +1,7 @@
 #include "watchdog/save_command.h"
 
 #include "base/time_spans.h"
+#include "platform/not_done.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "watchdog/snapshot_store.h"
@@ -9,26 +10,13 @@ namespace tarnix {
 
 namespace {
 
-// The places left out of the snapshot, and whether the system refused to read one of them for
-// lack of rights.
-struct LeftOut {
-  std::vector<std::string> places;
-  StoreFailure failure = StoreFailure::None;
-
-  void Add(const std::string& place, StoreFailure why = StoreFailure::Other) {
-    places.push_back(place);
-    if (failure != StoreFailure::AccessDenied)
-      failure = why;
-  }
-};
-
 // The texts as held. A file that could not be read keeps the snapshot it had (or
 // gets none): an empty one would later offer to empty the file.
-StoreResult SnapshotTexts(Workspace& ws, LeftOut& leftOut) {
+StoreResult SnapshotTexts(Workspace& ws, NotDone& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
     const TextFile& file = ws.places.Text(section->id);
     if (file.state == TextFile::State::Unreadable) {
-      leftOut.Add(section->place);
+      leftOut.Add(section->place, StoreFailure::Other);
     } else if (StoreResult written =
                    WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), file.Held());
                !written) {
@@ -39,7 +27,7 @@ StoreResult SnapshotTexts(Workspace& ws, LeftOut& leftOut) {
 }
 
 // The run lists as they are now; one that cannot be read keeps the snapshot it had.
-StoreResult SnapshotRunLists(Workspace& ws, LeftOut& leftOut) {
+StoreResult SnapshotRunLists(Workspace& ws, NotDone& leftOut) {
   for (int index = 0; index < kRegistryListCount; ++index) {
     const StartupSection& section = ws.catalogue.RunList(index);
     LoadRunList(ws, index);
@@ -55,10 +43,11 @@ StoreResult SnapshotRunLists(Workspace& ws, LeftOut& leftOut) {
 }
 
 // A folder that is not known keeps the snapshot it had: its empty list says nothing of it.
-StoreResult SnapshotFolders(Workspace& ws, LeftOut& leftOut) {
+StoreResult SnapshotFolders(Workspace& ws, NotDone& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
     if (!section->placeKnown) {
-      leftOut.Add("the group \"" + section->key + "\" (" + section->source + " names no folder)");
+      leftOut.Add("the group \"" + section->key + "\" (" + section->source + " names no folder)",
+                  StoreFailure::Other);
     } else if (StoreResult written = WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key),
                                                         ws.places.Folder(section->id).entries);
                !written) {
@@ -69,7 +58,7 @@ StoreResult SnapshotFolders(Workspace& ws, LeftOut& leftOut) {
 }
 
 // Stops at the first write that fails; the places left out are added to `leftOut`.
-StoreResult SnapshotSections(Workspace& ws, LeftOut& leftOut) {
+StoreResult SnapshotSections(Workspace& ws, NotDone& leftOut) {
   StoreResult written = SnapshotTexts(ws, leftOut);
   if (written)
     written = SnapshotRunLists(ws, leftOut);
@@ -82,11 +71,11 @@ StoreResult SnapshotSections(Workspace& ws, LeftOut& leftOut) {
   return written;
 }
 
-void TellLeftOut(Workspace& ws, const LeftOut& leftOut) {
-  if (leftOut.places.empty())
+void TellLeftOut(Workspace& ws, const NotDone& leftOut) {
+  if (leftOut.lines.empty())
     return;
   std::string places;
-  for (const std::string& place : leftOut.places) places += place + "\r\n";
+  for (const std::string& place : leftOut.lines) places += place + "\r\n";
   ws.toolkit.MessageBox(ws.mainForm,
                         "These places could not be read, so they were left out of the snapshot "
                         "and keep the one they had:\r\n" +
@@ -132,7 +121,7 @@ bool SaveEditedTexts(Workspace& ws) {
 }
 
 bool SaveSnapshot(Workspace& ws) {
-  LeftOut leftOut;
+  NotDone leftOut;
   StoreResult written;
   {
     TimeSpan span("snapshot written");

@@ -81,6 +81,21 @@ std::string CheckedLine(const NamedValue& entry, bool named) {
   return named ? entry.name + "=" + ValueText(entry.value) : ValueText(entry.value);
 }
 
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named) {
+  std::vector<std::string> lines;
+  for (const NamedValue& entry : values) {
+    if (IsChecked(entry.value))
+      lines.push_back(CheckedLine(entry, named));
+  }
+  return lines;
+}
+
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named) {
+  std::vector<std::string> lines;
+  for (const NamedValue& entry : values) lines.push_back(CheckedLine(entry, named));
+  return lines;
+}
+
 PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, bool withUnchanged) {
   PlaceComparison compared{&section};
   const int index = RunListIndex(section.id);
@@ -171,21 +186,6 @@ PlaceComparison CompareWinini(Store& store, const StartupSection& section, bool 
 }
 
 }  // namespace
-
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named) {
-  std::vector<std::string> lines;
-  for (const NamedValue& entry : values) {
-    if (IsChecked(entry.value))
-      lines.push_back(CheckedLine(entry, named));
-  }
-  return lines;
-}
-
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named) {
-  std::vector<std::string> lines;
-  for (const NamedValue& entry : values) lines.push_back(CheckedLine(entry, named));
-  return lines;
-}
 
 ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<NamedValue>& current,
                                const std::vector<NamedValue>& snapshot) {

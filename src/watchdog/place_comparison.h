@@ -13,14 +13,10 @@
 
 namespace tarnix {
 
-// A run list's values as the check compares them with its snapshot: every value except an
-// empty string; `named`, each as "name=command".
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named = false);
-// The snapshot side of that comparison: every value.
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named = false);
-
-// A run list and its snapshot as the check compares them. A list whose entries Windows deletes
-// once started compares only the snapshot's entries that are still there: the others ran.
+// A run list and its snapshot as the check compares them: every current value except an empty
+// string against every value of the snapshot, each as "name=command" in a key of settings. A
+// list whose entries Windows deletes once started compares only the snapshot's entries that are
+// still there: the others ran.
 struct ComparedRunList {
   std::vector<NamedValue> snapshot;  // what Change Back writes
   std::vector<std::string> currentLines, snapshotLines;

@@ -97,24 +97,37 @@ class Session {
   HRESULT opened_ = E_FAIL;
 };
 
-HRESULT ReadTriggers(ITaskDefinition* definition, ScheduledTask& task) {
-  ComPtr<ITriggerCollection> triggers;
+// Reads each item of the collection that `get` gives, counting from 1, up to the first failure.
+template <typename Collection, typename Item, typename Getter, typename ReadItem>
+HRESULT ReadEach(Getter get, ReadItem read) {
+  ComPtr<Collection> collection;
   LONG count = 0;
-  HRESULT result = InOrder({[&] { return definition->get_Triggers(triggers.put()); },
-                            [&] { return triggers->get_Count(&count); }});
+  HRESULT result = InOrder(
+      {[&] { return get(collection.put()); }, [&] { return collection->get_Count(&count); }});
   for (LONG i = 1; SUCCEEDED(result) && i <= count; ++i) {
-    ComPtr<ITrigger> trigger;
+    ComPtr<Item> item;
+    result = collection->get_Item(i, item.put());
+    if (SUCCEEDED(result))
+      result = read(item.get());
+  }
+  return result;
+}
+
+HRESULT ReadTriggers(ITaskDefinition* definition, ScheduledTask& task) {
+  const auto triggers = [definition](ITriggerCollection** out) {
+    return definition->get_Triggers(out);
+  };
+  return ReadEach<ITriggerCollection, ITrigger>(triggers, [&task](ITrigger* trigger) {
     TASK_TRIGGER_TYPE2 type = TASK_TRIGGER_EVENT;
     VARIANT_BOOL enabled = VARIANT_FALSE;
-    result = InOrder({[&] { return triggers->get_Item(i, trigger.put()); },
-                      [&] { return trigger->get_Type(&type); },
-                      [&] { return trigger->get_Enabled(&enabled); }});
+    const HRESULT read = InOrder(
+        {[&] { return trigger->get_Type(&type); }, [&] { return trigger->get_Enabled(&enabled); }});
     if (enabled != VARIANT_FALSE) {
       task.atBoot = task.atBoot || type == TASK_TRIGGER_BOOT;
       task.atLogon = task.atLogon || type == TASK_TRIGGER_LOGON;
     }
-  }
-  return result;
+    return read;
+  });
 }
 
 HRESULT ReadExecAction(IAction* action, std::vector<TaskAction>& actions) {
@@ -136,19 +149,15 @@ HRESULT ReadExecAction(IAction* action, std::vector<TaskAction>& actions) {
 }
 
 HRESULT ReadActions(ITaskDefinition* definition, ScheduledTask& task) {
-  ComPtr<IActionCollection> actions;
-  LONG count = 0;
-  HRESULT result = InOrder({[&] { return definition->get_Actions(actions.put()); },
-                            [&] { return actions->get_Count(&count); }});
-  for (LONG i = 1; SUCCEEDED(result) && i <= count; ++i) {
-    ComPtr<IAction> action;
+  const auto actions = [definition](IActionCollection** out) {
+    return definition->get_Actions(out);
+  };
+  return ReadEach<IActionCollection, IAction>(actions, [&task](IAction* action) {
     TASK_ACTION_TYPE type = TASK_ACTION_EXEC;
-    result = InOrder({[&] { return actions->get_Item(i, action.put()); },
-                      [&] { return action->get_Type(&type); }});
-    if (SUCCEEDED(result) && type == TASK_ACTION_EXEC)
-      result = ReadExecAction(action.get(), task.actions);
-  }
-  return result;
+    const HRESULT read = action->get_Type(&type);
+    return SUCCEEDED(read) && type == TASK_ACTION_EXEC ? ReadExecAction(action, task.actions)
+                                                       : read;
+  });
 }
 
 HRESULT ReadRegistered(IRegisteredTask* registered, ScheduledTask& task) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "base/unicode_win32.h"
+#include "base/unique_handle.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
@@ -46,21 +47,16 @@ void StatusBarImpl::SetPanelText(int panel, const std::string& text) {
 
 namespace {
 
-// The visual style's look of a progress bar, or null where none is active.
-class ProgressTheme {
- public:
-  explicit ProgressTheme(HWND hwnd) : theme_(OpenThemeData(hwnd, L"Progress")) {}
-  ~ProgressTheme() {
-    if (theme_)
-      CloseThemeData(theme_);
-  }
-  ProgressTheme(const ProgressTheme&) = delete;
-  ProgressTheme& operator=(const ProgressTheme&) = delete;
-  HTHEME get() const { return theme_; }
-
- private:
-  HTHEME theme_;
+struct ThemeTraits {
+  using Handle = HTHEME;
+  static HTHEME Invalid() { return nullptr; }
+  static void Close(HTHEME theme) { CloseThemeData(theme); }
 };
+
+// The visual style's look of a progress bar, or none where no style is active.
+UniqueHandle<ThemeTraits> ProgressTheme(HWND hwnd) {
+  return UniqueHandle<ThemeTraits>(OpenThemeData(hwnd, L"Progress"));
+}
 
 RECT FilledPart(RECT bar, int position, int min, int max) {
   bar.right = bar.left + (max > min ? MulDiv(position - min, bar.right - bar.left, max - min) : 0);
@@ -76,7 +72,7 @@ ProgressBarImpl::ProgressBarImpl(Win32Form& form, const ProgressSpec& spec, HWND
       min_(spec.min),
       max_(spec.max),
       position_(spec.min) {
-  const DWORD edge = ProgressTheme(nullptr).get() ? 0 : WS_EX_STATICEDGE;
+  const DWORD edge = ProgressTheme(nullptr).valid() ? 0 : WS_EX_STATICEDGE;
   Create(L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW, edge, form.Scale().Rect(spec.bounds), parent);
 }
 
@@ -95,8 +91,8 @@ void ProgressBarImpl::SetPosition(int position) {
 
 bool ProgressBarImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   RECT bar = item.rcItem;
-  ProgressTheme theme(hwnd_);
-  if (theme.get()) {
+  const UniqueHandle<ThemeTraits> theme = ProgressTheme(hwnd_);
+  if (theme.valid()) {
     if (IsThemeBackgroundPartiallyTransparent(theme.get(), PP_BAR, 0))
       DrawThemeParentBackground(hwnd_, item.hDC, nullptr);
     DrawThemeBackground(theme.get(), item.hDC, PP_BAR, 0, &bar, nullptr);

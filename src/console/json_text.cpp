@@ -1,8 +1,10 @@
 #include "console/json_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "base/text_codec.h"
+#include "platform/value_text.h"
 
 namespace tarnix {
 
@@ -45,13 +47,8 @@ std::string JsonString(const std::string& utf8) {
 std::optional<std::string> InvalidTextHex(const std::string& utf8) {
   if (Utf16ToWtf8(Wtf8ToUtf16(utf8)) == utf8)
     return std::nullopt;
-  std::string hex;
-  char digits[4];
-  for (char byte : utf8) {
-    std::snprintf(digits, sizeof digits, "%02x",
-                  static_cast<unsigned>(static_cast<unsigned char>(byte)));
-    hex += digits;
-  }
+  std::string hex = HexBytes(utf8);
+  hex.erase(std::remove(hex.begin(), hex.end(), ','), hex.end());
   return hex;
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,17 +19,6 @@ namespace {
 const wchar_t kValueName[] = L"E2E Watchdog";
 const wchar_t kCommand[] = L"C:\\e2e\\watch.exe /x";
 const char kUserRun[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-std::filesystem::path LogPath() {
-  return std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt";
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name) {
   return RegGetValueW(root, path, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;

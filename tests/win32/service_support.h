@@ -23,27 +23,17 @@ inline std::wstring TestServiceProgram() {
 struct CommandResult {
   bool finished = false;  // within the time
   DWORD exitCode = 0;
-  std::string output;  // standard output and error, as the console wrote them
 };
 
-// Runs a command line with its output caught in a file; ended when it overruns the time.
+// Runs a command line, its output going where this program's goes; ended when it overruns
+// the time.
 inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs = kCommandTime) {
   CommandResult result;
-  wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, folder);
-  GetTempFileNameW(folder, L"cmd", 0, file);
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE out = CreateFileW(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = out;
-  startup.hStdError = out;
   PROCESS_INFORMATION process{};
   std::wstring line = commandLine;
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                      nullptr, &startup, &process)) {
     result.finished = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
     if (!result.finished) {
@@ -54,16 +44,6 @@ inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
-  CloseHandle(out);
-  HANDLE in = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-  char chunk[4096];
-  DWORD read = 0;
-  while (in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read)
-    result.output.append(chunk, read);
-  if (in != INVALID_HANDLE_VALUE)
-    CloseHandle(in);
-  DeleteFileW(file);
   return result;
 }
 

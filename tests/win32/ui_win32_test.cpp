@@ -20,6 +20,7 @@
 #include "base/unicode_win32.h"
 #include "conformance/ui_conformance.h"
 #include "e2e/support/desktop.h"
+#include "e2e/support/tarnix_process.h"
 #include "fakes/headless/headless_toolkit.h"
 #include "ui/win32/bars.h"
 #include "ui/win32/toolkit_impl.h"
@@ -393,21 +394,14 @@ TEST_F(UiWin32, UnderWineTheProgramRunsAsTheSessionsUser) {
 
 // Waits for a file a started program makes; whether it came.
 bool FileAppears(const std::wstring& path, DWORD milliseconds = 10000) {
-  DWORD start = GetTickCount();
-  while (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    if (GetTickCount() - start > milliseconds)
-      return false;
-    Sleep(50);
-  }
-  return true;
+  return e2e::WaitUntil([&] { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                        milliseconds);
 }
 
 // The restart starts this very executable through "runas" with the arguments: here the test
 // program, asked to run no test and to write its (empty) report where a blank is in the way.
 TEST_F(UiWin32, StartElevatedStartsThisExecutableAgainWithTheArguments) {
-  wchar_t temp[MAX_PATH];
-  const std::wstring report =
-      std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"restart probe.xml";
+  const std::wstring report = e2e::TempPath(L"restart probe.xml");
   DeleteFileW(report.c_str());
   const ElevatedStart start = Kit().StartElevated(
       JoinArguments({"--gtest_filter=NoTestHasThisName", "--gtest_output=xml:" + Narrow(report)}));
@@ -656,10 +650,8 @@ TEST(UiWin32Forms, BorderStylesGiveTheirFramesAndTheDesignedClientArea) {
 }
 
 TEST(UiWin32Platform, ProgramsStartThroughTheShellWithTheirArguments) {
-  wchar_t folder[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, folder);
+  const std::wstring made = e2e::TempPath(L"tarnix started.txt");
   for (const char* program : {"cmd.exe", "\"C:\\windows\\system32\\cmd.exe\""}) {
-    std::wstring made = std::wstring(folder) + L"tarnix started.txt";
     DeleteFileW(made.c_str());
     std::string line = std::string(program) + "  /c type nul > \"" + Narrow(made) + "\"";
     EXPECT_EQ(Kit().StartProgram(line, sw::Normal), "") << line;

@@ -24,6 +24,11 @@ std::filesystem::path LogPath() {
   return std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt";
 }
 
+std::wstring TempPath(const std::wstring& name) {
+  wchar_t folder[MAX_PATH] = {};
+  return std::wstring(folder, GetTempPathW(MAX_PATH, folder)) + name;
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};

@@ -15,6 +15,8 @@ std::wstring WindowsPath(const std::string& hostPath);
 std::wstring ProgramPath();
 // The history log the program keeps beside itself.
 std::filesystem::path LogPath();
+// A file of that name in the temporary folder.
+std::wstring TempPath(const std::wstring& name);
 // The bytes of a file; empty when there is none.
 std::string ReadFile(const std::filesystem::path& path);
 

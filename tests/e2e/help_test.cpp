@@ -56,18 +56,15 @@ TEST(HelpTest, F1InTheChangeReportOpensTheHelpAtTheReportsTopic) {
   ASSERT_TRUE(SnapshotCurrentState());
   ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, L"C:\\e2e\\help.exe"));
   CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  PostKey(WaitForControl(report, L"ListBox1", kShortTime), VK_F1);
-  HWND help = WaitForHelpTopic(run.Id(), L"Attention! Tarnix find out changes!");
-  ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(IsWindowEnabled(help)) << "the help can be read beside the modal report";
-  EXPECT_TRUE(IsWindowVisible(report));
-  EXPECT_EQ(FindProcessWindow(run.Id(), L"#32770"), nullptr) << "no message box";
-  EXPECT_TRUE(SaveScreenshot(help, L"help_change_report.bmp"));
-
-  Click(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  run.ChangeBackWhenReported(L"C:\\e2e\\help.exe", [&](HWND report) {
+    PostKey(FindNamedControl(report, L"ListBox1"), VK_F1);
+    HWND help = WaitForHelpTopic(run.Id(), L"Attention! Tarnix find out changes!");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(help)) << "the help can be read beside the modal report";
+    EXPECT_TRUE(IsWindowVisible(report));
+    EXPECT_EQ(FindProcessWindow(run.Id(), L"#32770"), nullptr) << "no message box";
+    EXPECT_TRUE(SaveScreenshot(help, L"help_change_report.bmp"));
+  });
   EXPECT_TRUE(run.boxes.empty());
   DeleteValue(HKEY_CURRENT_USER, kRunPath, kValueName);
 }

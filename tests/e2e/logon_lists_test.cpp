@@ -3,9 +3,6 @@
 // check and changed back; what was there at the first launch is shown on the Logon page.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "e2e/support/desktop.h"
@@ -24,10 +21,7 @@ const wchar_t kRunOnce[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOn
 const wchar_t kWinlogon[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
 std::wstring Value(HKEY root, const wchar_t* path, const wchar_t* name) {
-  wchar_t data[512] = L"<none>";
-  DWORD size = sizeof data;
-  RegGetValueW(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size);
-  return data;
+  return ReadString(root, path, name).value_or(L"<none>");
 }
 
 class LogonListsE2E : public ::testing::Test {
@@ -70,8 +64,7 @@ TEST_F(LogonListsE2E, NewEntriesAreReportedAtLogonAndChangedBack) {
   EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kRun32, kName) + Value(HKEY_CURRENT_USER, kRunOnce, kName),
             L"<none><none>");
   EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kWinlogon, L"Shell"), L"explorer.exe");
-  std::ifstream in(std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt");
-  const std::string log{std::istreambuf_iterator<char>(in), {}};
+  const std::string log = ReadFile(LogPath());
   EXPECT_NE(log.find("\\CurrentVersion\\Run (32-bit) are cancelled"), std::string::npos);
   EXPECT_NE(log.find("\\CurrentVersion\\RunOnce are cancelled"), std::string::npos);
   EXPECT_NE(log.find("\\CurrentVersion\\Winlogon are cancelled"), std::string::npos);

@@ -16,26 +16,8 @@ namespace {
 
 const wchar_t kJournal[] = L"SOFTWARE\\Tarnix";
 
-struct Value {
-  DWORD type = 0;
-  std::wstring text;
-};
-
-// The user run key's value as stored (never expanded), or nothing when it is missing.
-std::optional<Value> UserRunValue(const std::wstring& name) {
-  DWORD type = 0, size = 0;
-  const DWORD flags = RRF_RT_ANY | RRF_NOEXPAND;
-  if (RegGetValueW(HKEY_CURRENT_USER, kRunPath, name.c_str(), flags, &type, nullptr, &size) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
-  if (RegGetValueW(HKEY_CURRENT_USER, kRunPath, name.c_str(), flags, &type, data.data(), &size) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  data.resize(wcslen(data.c_str()));
-  return Value{type, data};
+std::optional<StringValue> UserRunValue(const std::wstring& name) {
+  return ReadStringValue(HKEY_CURRENT_USER, kRunPath, name);
 }
 
 bool SetExpandValue(const std::wstring& name, const std::wstring& data) {
@@ -132,7 +114,7 @@ TEST_F(RunListsTest, DeleteThenCtrlZBringsTheValueBackWithItsType) {
   EXPECT_TRUE(SaveScreenshot(undo, L"runlists_undo.bmp"));
   UndoLineOf(kDeleted);
   EXPECT_TRUE(WaitUntil([&] { return UserRunValue(kDeleted).has_value(); }, kShortTime));
-  const std::optional<Value> back = UserRunValue(kDeleted);
+  const std::optional<StringValue> back = UserRunValue(kDeleted);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_EQ(back->text, L"%SystemRoot%\\e2e.exe /d");

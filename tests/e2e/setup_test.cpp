@@ -21,22 +21,6 @@ constexpr DWORD kLongTime = 60000;
 const wchar_t kAutostart[] = L"Tarnix2";
 const wchar_t kProductPath[] = L"Software\\Movenda\\Tarnix2";
 
-std::optional<std::wstring> ReadString(HKEY root, const wchar_t* path, const wchar_t* name) {
-  wchar_t data[1024] = {};
-  DWORD size = sizeof(data);
-  if (RegGetValueW(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return std::wstring(data);
-}
-
-// The current user's shell folder, as a UTF-8 path with "\" appended.
-std::string ShellFolder(const wchar_t* name) {
-  const auto folder =
-      ReadString(HKEY_CURRENT_USER,
-                 L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
-  return folder ? tarnix::Narrow(*folder) + "\\" : std::string();
-}
-
 bool FileExists(const std::string& path) {
   return GetFileAttributesW(tarnix::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -79,13 +63,12 @@ TEST_F(SetupTest, AFirstStartInstallsTheUninstallRemovesAndTheNextStartWelcomesA
   EXPECT_TRUE(EndsWith(*run, L" /c")) << *run;
   EXPECT_NE(run->find(L"tarnix2.exe"), std::wstring::npos) << *run;
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kSnapshotPath));
-  EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, (std::wstring(kSnapshotPath) + L"\\HKCU_Run").c_str(),
-                       kAutostart),
+  EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, std::wstring(kSnapshotPath) + L"\\HKCU_Run", kAutostart),
             run);
 
   // The shortcuts, as an independent reader finds them.
-  const std::string group = ShellFolder(L"Programs") + "MovendaSoft\\Tarnix2\\";
-  const std::string desktop = ShellFolder(L"Desktop") + "Tarnix2.lnk";
+  const std::string group = tarnix::Narrow(ShellFolder(L"Programs")) + "MovendaSoft\\Tarnix2\\";
+  const std::string desktop = tarnix::Narrow(ShellFolder(L"Desktop")) + "Tarnix2.lnk";
   auto program = LnkInfo(group + "Tarnix2.lnk");
   EXPECT_NE(program["Local path"].find("tarnix2.exe"), std::string::npos) << program["Local path"];
   EXPECT_EQ(LnkInfo(group + "Uninstall.lnk")["Command line arguments"], " /u");

@@ -8,6 +8,7 @@
 
 #include "base/unicode_win32.h"
 #include "e2e/support/desktop.h"
+#include "e2e/support/registry.h"
 #include "e2e/support/session.h"
 #include "e2e/support/tarnix_process.h"
 #include "platform/shortcuts_win32.h"
@@ -15,27 +16,13 @@
 namespace e2e {
 namespace {
 
-const wchar_t kShellFolders[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-// The user's startup folder, with a trailing backslash.
-std::wstring UserStartupFolder() {
-  wchar_t folder[MAX_PATH * 2] = {};
-  DWORD size = sizeof(folder);
-  if (RegGetValueW(HKEY_CURRENT_USER, kShellFolders, L"Startup", RRF_RT_REG_SZ, nullptr, folder,
-                   &size) != ERROR_SUCCESS) {
-    return L"";
-  }
-  return std::wstring(folder) + L"\\";
-}
-
 bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 class StartupGroupTest : public ::testing::Test {
  protected:
-  StartupGroupTest() : folder(UserStartupFolder()) {}
+  StartupGroupTest() : folder(ShellFolder(L"Startup")) {}
   ~StartupGroupTest() override { DeleteFileW(link.c_str()); }
 
   HWND Start() {

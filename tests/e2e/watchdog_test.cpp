@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,17 +19,6 @@ namespace {
 const wchar_t kValueName[] = L"E2E Watchdog";
 const wchar_t kCommand[] = L"C:\\e2e\\watch.exe /x";
 const char kUserRun[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-std::filesystem::path LogPath() {
-  return std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt";
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name) {
   return RegGetValueW(root, path, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
@@ -95,17 +83,12 @@ TEST_F(WatchdogTest, FirstStartSavesTheSnapshotAndEndsWithoutTheMainWindow) {
 TEST_F(WatchdogTest, ANewRunValueIsReportedAndChangedBack) {
   ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, kCommand));
   CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  EXPECT_EQ(WindowText(report), L"Attention! Tarnix find out changes!");
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
-  EXPECT_FALSE(IsWindowEnabled(FindNamedControl(report, L"btnEdit")));
-  EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
-  EXPECT_TRUE(SaveScreenshot(report, L"watchdog_report.bmp"));
-
-  Click(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  run.ChangeBackWhenReported(kCommand, [](HWND report) {
+    EXPECT_EQ(WindowText(report), L"Attention! Tarnix find out changes!");
+    EXPECT_FALSE(IsWindowEnabled(FindNamedControl(report, L"btnEdit")));
+    EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
+    EXPECT_TRUE(SaveScreenshot(report, L"watchdog_report.bmp"));
+  });
   EXPECT_FALSE(run.mainWindowSeen);
   EXPECT_FALSE(UserRunHas(kValueName));
   const std::string log = ReadFile(LogPath());
@@ -184,14 +167,9 @@ TEST_F(WatchdogTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
   ASSERT_TRUE(SnapshotCurrentState());
   ASSERT_TRUE(SetStringValue(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName, kCommand));
 
-  CheckRun run;
-  HWND report = run.WaitForReport();
-  ASSERT_NE(report, nullptr);
-  HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-  EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
-  EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
-  Click(report, L"btnCancel");
-  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  CheckRun().ChangeBackWhenReported(kCommand, [](HWND report) {
+    EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
+  });
   EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName));
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kRunServicesPath));
   EXPECT_NE(ReadFile(LogPath()).find("\\CurrentVersion\\RunServices are cancelled\r\n"),

@@ -1,6 +1,5 @@
 // Every form the program creates, laid out as at 96, 120 and 144 dpi: each caption of a
-// button, label, check box, radio button and group box fits the control that shows it; and
-// find on its real controls.
+// button, label, check box, radio button and group box fits the control that shows it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,13 +13,11 @@
 #include "app/program.h"
 #include "e2e/support/desktop.h"
 #include "fakes/store_memory.h"
-#include "setup/find.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_find.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_toolkit.h"
-#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {
@@ -205,11 +202,6 @@ class FormsAtEveryDpi : public ::testing::TestWithParam<int> {
     kit.reset();
   }
   Win32Toolkit& Kit() { return static_cast<Win32Toolkit&>(*kit); }
-  std::pair<int, int> Search(const std::string& what, bool next) {
-    program->frmFind.edtStr->SetText(what);
-    SearchPlaces(program->ws, program->frmFind, program->frmFind.edtStr->Text(), next);
-    return {program->frmFind.area, program->frmFind.position};
-  }
 
   MemoryStore store;
   std::unique_ptr<ui::Toolkit> kit;
@@ -282,21 +274,6 @@ TEST_P(FormsAtEveryDpi, EveryControlTakesTheMouseAtItsCentre) {
     ShowWindow(form.hwnd, SW_HIDE);
   }
   EXPECT_GT(checked, 20);
-}
-
-// A rich-edit page and an edit box count characters beyond ASCII the way the headless toolkit
-// does, so a match lands at the same place in both.
-TEST_P(FormsAtEveryDpi, MatchesBeyondAsciiLandWhereTheHeadlessToolkitPutsThem) {
-  Tmform& main = program->mform;
-  UserEdit(*main.autoex, {"échec", "Grüße aus Köln"});
-  UserEdit(*main.load, "Ärger.exe ÄRGER.exe");
-  EXPECT_EQ(Search("grüße", false), std::make_pair(1, 6));
-  EXPECT_EQ(main.autoex->SelStart(), 6);
-  EXPECT_EQ(Search("KÖLN", false), std::make_pair(1, 16));
-  EXPECT_EQ(Search("ärger", false), std::make_pair(8, 0));
-  EXPECT_EQ(Search("ärger", true), std::make_pair(8, 10));
-  EXPECT_EQ(main.load->SelStart(), 10);
-  EXPECT_EQ(Search("ärger", true), std::make_pair(0, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, FormsAtEveryDpi, ::testing::ValuesIn(kDpis));

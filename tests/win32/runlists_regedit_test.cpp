@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/unicode_win32.h"
+#include "e2e/support/tarnix_process.h"
 #include "fakes/headless/driver.h"
 #include "platform/store_win32.h"
 #include "runlists/export.h"
@@ -62,12 +63,6 @@ struct SeededRunKeys {
   Store& store;
 };
 
-std::string TempFile(const char* name) {
-  wchar_t temp[MAX_PATH];
-  DWORD length = GetTempPathW(MAX_PATH, temp);
-  return Narrow(std::wstring(temp, length)) + name;
-}
-
 class RegeditRoundTrip : public ::testing::Test {
  protected:
   RegeditRoundTrip() : ws(store, toolkit), form(toolkit.CreateForm({"mform", "Tmform", "", 0, 0})) {
@@ -93,7 +88,7 @@ class RegeditRoundTrip : public ::testing::Test {
 TEST_F(RegeditRoundTrip, TheRegistryEditorRestoresEveryNameCommandAndType) {
   SeededRunKeys seeded(store);
   LoadLists();
-  const std::string path = TempFile("tarnix-roundtrip.reg");
+  const std::string path = Narrow(e2e::TempPath(L"tarnix-roundtrip.reg"));
   ASSERT_TRUE(ExportRunLists(ws, path));
   seeded.Remove();
   for (const Seed& seed : Seeds()) {
@@ -103,7 +98,7 @@ TEST_F(RegeditRoundTrip, TheRegistryEditorRestoresEveryNameCommandAndType) {
   const service_test::CommandResult imported =
       service_test::RunCommand(L"regedit.exe /s \"" + Widen(path) + L"\"", 60000);
   EXPECT_TRUE(imported.finished);
-  EXPECT_EQ(imported.exitCode, 0u) << imported.output;
+  EXPECT_EQ(imported.exitCode, 0u);
 
   for (const Seed& seed : Seeds()) {
     std::optional<RegValue> back = store.OpenKey(seed.root, seed.path, false)->ReadValue(seed.name);

@@ -20,7 +20,6 @@ namespace tarnix {
 namespace {
 
 using service_test::PrivateService;
-using service_test::ServiceKeyValue;
 
 // What each open asked for. A service is opened with `withheld` taken away from that.
 struct Asked {
@@ -73,7 +72,7 @@ class ServiceRightsTest : public ::testing::Test {
     });
     StartupButton(ws_, &services, dialog_, Narrow(service_.displayName()));
   }
-  std::optional<std::string> StartType() { return ServiceKeyValue(service_.name(), L"Start"); }
+  std::optional<DWORD> StartType() { return service_test::StartType(service_.name()); }
 
   PrivateService service_;
   ui::headless::HeadlessToolkit toolkit_;
@@ -97,11 +96,11 @@ TEST_F(ServiceRightsTest, TheListAsksOnlyToConnectAndEnumerate) {
 
 TEST_F(ServiceRightsTest, AStartTypeChangeAsksOnlyToQueryAndChangeTheConfiguration) {
   ASSERT_TRUE(service_.Created());
-  ASSERT_EQ(StartType(), "0x3");
+  ASSERT_EQ(StartType(), DWORD{SERVICE_DEMAND_START});
   Win32Services services(64 * 1024, Recording(asked_));
   DisableTheService(services);
   EXPECT_TRUE(toolkit_.Messages().empty());
-  EXPECT_EQ(StartType(), "0x4");
+  EXPECT_EQ(StartType(), DWORD{SERVICE_DISABLED});
   ASSERT_EQ(asked_.service.size(), 1u);
   EXPECT_TRUE(Within(asked_.service, kConfiguring));
   EXPECT_TRUE(Within(asked_.manager, kListing));
@@ -111,7 +110,7 @@ TEST_F(ServiceRightsTest, WithoutTheRightToChangeTheConfigurationTheChangeIsRefu
   ASSERT_TRUE(service_.Created());
   Win32Services services(64 * 1024, Recording(asked_, SERVICE_CHANGE_CONFIG));
   DisableTheService(services);
-  EXPECT_EQ(StartType(), "0x3");
+  EXPECT_EQ(StartType(), DWORD{SERVICE_DEMAND_START});
   ASSERT_FALSE(toolkit_.Messages().empty());
   EXPECT_NE(toolkit_.Messages()[0].text.find("administrator"), std::string::npos);
 }

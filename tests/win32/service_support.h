@@ -1,55 +1,39 @@
 // Private services for the tests under Wine, registered and removed with Wine's own "sc", and
-// the registry read back with its own "reg": readers independent of the program's code.
+// their start type read from the registry: readers independent of the program's code.
 #pragma once
 
 #include <windows.h>
 
 #include <winsvc.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
+
+#include "e2e/support/desktop.h"
+#include "e2e/support/tarnix_process.h"
 
 namespace tarnix::service_test {
 
 constexpr DWORD kCommandTime = 30000;
 
-// A path of the build as Wine sees it: the host's root is drive Z:.
-inline std::wstring WindowsPath(const std::wstring& hostPath) {
-  std::wstring path = hostPath.front() == L'/' ? L"Z:" + hostPath : hostPath;
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
-
 inline std::wstring TestServiceProgram() {
-  const std::string host = TARNIX_TEST_SERVICE_PATH;
-  return WindowsPath(std::wstring(host.begin(), host.end()));
+  return e2e::WindowsPath(TARNIX_TEST_SERVICE_PATH);
 }
 
 struct CommandResult {
   bool finished = false;  // within the time
   DWORD exitCode = 0;
-  std::string output;  // standard output and error, as the console wrote them
 };
 
-// Runs a command line with its output caught in a file; ended when it overruns the time.
+// Runs a command line, its output going where this program's goes; ended when it overruns
+// the time.
 inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs = kCommandTime) {
   CommandResult result;
-  wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, folder);
-  GetTempFileNameW(folder, L"cmd", 0, file);
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE out = CreateFileW(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = out;
-  startup.hStdError = out;
   PROCESS_INFORMATION process{};
   std::wstring line = commandLine;
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                      nullptr, &startup, &process)) {
     result.finished = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
     if (!result.finished) {
@@ -60,37 +44,17 @@ inline CommandResult RunCommand(const std::wstring& commandLine, DWORD timeoutMs
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
-  CloseHandle(out);
-  HANDLE in = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-  char chunk[4096];
-  DWORD read = 0;
-  while (in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &read, nullptr) && read)
-    result.output.append(chunk, read);
-  if (in != INVALID_HANDLE_VALUE)
-    CloseHandle(in);
-  DeleteFileW(file);
   return result;
 }
 
-// The data of a value of the service's key as "reg query" prints it ("0x3", a text), or
-// nothing when reg finds no such value.
-inline std::optional<std::string> ServiceKeyValue(const std::wstring& service,
-                                                  const std::wstring& value) {
-  CommandResult query = RunCommand(L"reg query \"HKLM\\System\\CurrentControlSet\\Services\\" +
-                                   service + L"\" /v " + value);
-  if (!query.finished || query.exitCode != 0)
+// The service's start type as its key holds it, or nothing when there is none.
+inline std::optional<DWORD> StartType(const std::wstring& service) {
+  const std::wstring key = L"System\\CurrentControlSet\\Services\\" + service;
+  DWORD start = 0, size = sizeof start;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"Start", RRF_RT_REG_DWORD, nullptr, &start,
+                   &size) != ERROR_SUCCESS)
     return std::nullopt;
-  const std::string name(value.begin(), value.end());
-  size_t at = query.output.find("    " + name + "    ");
-  if (at == std::string::npos)
-    return std::nullopt;
-  size_t type = query.output.find("REG_", at);
-  size_t data = query.output.find("    ", type);
-  size_t end = query.output.find_first_of("\r\n", data);
-  if (type == std::string::npos || data == std::string::npos)
-    return std::nullopt;
-  return query.output.substr(data + 4, end - data - 4);
+  return start;
 }
 
 // The state the manager reports for the service; 0 when it cannot tell.
@@ -109,11 +73,7 @@ inline DWORD ServiceState(const std::wstring& service) {
 }
 
 inline bool WaitForServiceState(const std::wstring& service, DWORD state, DWORD timeoutMs) {
-  for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
-    if (ServiceState(service) == state)
-      return true;
-  }
-  return false;
+  return e2e::WaitUntil([&] { return ServiceState(service) == state; }, timeoutMs);
 }
 
 // A service registered on demand for one test and deleted when it ends. With no program of

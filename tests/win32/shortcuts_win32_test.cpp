@@ -15,6 +15,7 @@
 #include "conformance/shortcut_conformance.h"
 #include "e2e/support/desktop.h"
 #include "e2e/support/lnkinfo.h"
+#include "e2e/support/tarnix_process.h"
 #include "platform/shortcuts_win32.h"
 #include "platform/store_win32.h"
 
@@ -24,10 +25,8 @@ namespace {
 class Win32ShortcutTarget : public ShortcutTarget {
  public:
   Win32ShortcutTarget() {
-    wchar_t temp[MAX_PATH];
-    DWORD length = GetTempPathW(MAX_PATH, temp);
-    folder_ = Narrow(std::wstring(temp, length)) + "TarnixLinks-" +
-              std::to_string(GetCurrentProcessId()) + "-" + std::to_string(std::random_device()());
+    folder_ = Narrow(e2e::TempPath(L"TarnixLinks-")) + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(std::random_device()());
     EXPECT_TRUE(store_.CreateFolder(folder_));
   }
   ~Win32ShortcutTarget() override {

@@ -35,9 +35,7 @@ void RemoveTree(const std::wstring& folder) {
 class Win32Target : public ConformanceTarget {
  public:
   Win32Target() : name_(RandomName()) {
-    wchar_t temp[MAX_PATH];
-    DWORD length = GetTempPathW(MAX_PATH, temp);
-    folder_ = Narrow(std::wstring(temp, length)) + "TarnixConformance-" + name_;
+    folder_ = Narrow(e2e::TempPath(L"TarnixConformance-")) + name_;
     CreateDirectoryW(Widen(folder_).c_str(), nullptr);
     EXPECT_TRUE(store_.OpenKey(Root::CurrentUser, scratchKey(), true));
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -91,12 +92,8 @@ std::vector<std::wstring> ListItems(HWND list) {
 }
 
 bool ListContains(HWND list, const std::wstring& item) {
-  for (const std::wstring& line : ListItems(list)) {
-    if (line == item) {
-      return true;
-    }
-  }
-  return false;
+  const std::vector<std::wstring> items = ListItems(list);
+  return std::find(items.begin(), items.end(), item) != items.end();
 }
 
 std::wstring MessageBoxText(HWND box) {

@@ -43,6 +43,33 @@ bool KeyExists(HKEY root, const wchar_t* path) {
   return true;
 }
 
+std::optional<StringValue> ReadStringValue(HKEY root, const std::wstring& path,
+                                           const std::wstring& name) {
+  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+  DWORD type = 0, size = 0;
+  if (RegGetValueW(root, path.c_str(), name.c_str(), flags, &type, nullptr, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+  if (RegGetValueW(root, path.c_str(), name.c_str(), flags, &type, data.data(), &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  data.resize(wcslen(data.c_str()));
+  return StringValue{type, data};
+}
+
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path,
+                                       const std::wstring& name) {
+  const auto value = ReadStringValue(root, path, name);
+  return value ? std::optional(value->text) : std::nullopt;
+}
+
+std::wstring ShellFolder(const wchar_t* name) {
+  const auto folder =
+      ReadString(HKEY_CURRENT_USER,
+                 L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
+  return folder ? *folder + L"\\" : std::wstring();
+}
+
 bool SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* access) {
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace e2e {
@@ -17,6 +18,19 @@ bool SetStringValue(HKEY root, const std::wstring& path, const std::wstring& nam
 void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name);
 void DeleteKeyTree(HKEY root, const std::wstring& path);
 bool KeyExists(HKEY root, const wchar_t* path);
+
+// A string value as stored (never expanded), or nothing when it is missing or no string.
+struct StringValue {
+  DWORD type = 0;
+  std::wstring text;
+};
+std::optional<StringValue> ReadStringValue(HKEY root, const std::wstring& path,
+                                           const std::wstring& name);
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path,
+                                       const std::wstring& name);
+// The current user's shell folder ("Startup", "Programs", ...) with "\" appended; empty when
+// the prefix names none.
+std::wstring ShellFolder(const wchar_t* name);
 
 // Access lists in the platform's descriptor language: everyone may read the key and change its
 // access list, nothing more; everyone may do everything.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,12 +60,15 @@ class CheckRun {
         kStartTime);
     return report;
   }
-  // Waits for the report to show the line, changes the section back and waits for the end.
-  void ChangeBackWhenReported(const std::wstring& line) {
+  // Waits for the report to show the line, lets the test look at it, changes the section back
+  // and waits for the end.
+  void ChangeBackWhenReported(
+      const std::wstring& line, const std::function<void(HWND)>& look = [](HWND) {}) {
     HWND report = WaitForReport();
     ASSERT_NE(report, nullptr);
     HWND list = WaitForControl(report, L"ListBox1", kShortTime);
     EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
+    look(report);
     Click(report, L"btnCancel");
     EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
   }

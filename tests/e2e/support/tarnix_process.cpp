@@ -1,19 +1,37 @@
 #include "e2e/support/tarnix_process.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "base/unicode_win32.h"
 
 namespace e2e {
 
-std::wstring ProgramPath() {
-  std::wstring path = tarnix::Widen(TARNIX_EXE_PATH);
-  // The build gives a host path; under Wine the host's root is drive Z:.
-  if (!path.empty() && path.front() == L'/') {
+std::wstring WindowsPath(const std::string& hostPath) {
+  std::wstring path = tarnix::Widen(hostPath);
+  if (!path.empty() && path.front() == L'/')
     path = L"Z:" + path;
-  }
   std::replace(path.begin(), path.end(), L'/', L'\\');
   return path;
+}
+
+std::wstring ProgramPath() {
+  return WindowsPath(TARNIX_EXE_PATH);
+}
+
+std::filesystem::path LogPath() {
+  return std::filesystem::path(ProgramPath()).parent_path() / L"tx2log.txt";
+}
+
+std::wstring TempPath(const std::wstring& name) {
+  wchar_t folder[MAX_PATH] = {};
+  return std::wstring(folder, GetTempPathW(MAX_PATH, folder)) + name;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 TarnixProcess::TarnixProcess(const std::wstring& arguments) {

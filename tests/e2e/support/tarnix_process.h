@@ -3,13 +3,22 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace e2e {
 
+// A path of the build as Wine sees it: the host's root is drive Z:.
+std::wstring WindowsPath(const std::string& hostPath);
 // tarnix2.exe as a Windows path.
 std::wstring ProgramPath();
+// The history log the program keeps beside itself.
+std::filesystem::path LogPath();
+// A file of that name in the temporary folder.
+std::wstring TempPath(const std::wstring& name);
+// The bytes of a file; empty when there is none.
+std::string ReadFile(const std::filesystem::path& path);
 
 // A started tarnix2.exe; one still running when the object goes is ended.
 class TarnixProcess {

@@ -1,18 +1,13 @@
 // One suite of task-scheduler behaviour, run against every implementation: natively against
-// the memory scheduler, under Wine against the Task Scheduler. Each test program provides its
-// target and instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, SchedulerConformance,
-//                            testing::Values(SchedulerParam{"MemoryScheduler", &MakeTarget}),
-//                            SchedulerParamName);
+// the memory scheduler, under Wine against the Task Scheduler.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/scheduler.h"
 
 namespace tarnix {
@@ -35,18 +30,8 @@ class SchedulerTarget {
   virtual const char* Gap(SchedulerGap) const { return nullptr; }
 };
 
-struct SchedulerParam {
-  const char* name;
-  std::unique_ptr<SchedulerTarget> (*make)();
-};
-
-inline void PrintTo(const SchedulerParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string SchedulerParamName(const testing::TestParamInfo<SchedulerParam>& info) {
-  return info.param.name;
-}
+using SchedulerParam = TargetParam<SchedulerTarget>;
+inline constexpr TargetParamName SchedulerParamName;
 
 class SchedulerConformance : public testing::TestWithParam<SchedulerParam> {
  protected:

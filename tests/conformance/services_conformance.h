@@ -1,18 +1,13 @@
 // One suite of service-manager behaviour, run against every implementation: natively against
-// the memory manager, under Wine against the Win32 one. Each test program provides its target
-// and instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, ServicesConformance,
-//                            testing::Values(ServicesParam{"MemoryServices", &MakeTarget}),
-//                            ServicesParamName);
+// the memory manager, under Wine against the Win32 one.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/services.h"
 
 namespace tarnix {
@@ -32,18 +27,8 @@ class ServicesTarget {
   virtual std::string stoppedDisplayName() const = 0;
 };
 
-struct ServicesParam {
-  const char* name;
-  std::unique_ptr<ServicesTarget> (*make)();
-};
-
-inline void PrintTo(const ServicesParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string ServicesParamName(const testing::TestParamInfo<ServicesParam>& info) {
-  return info.param.name;
-}
+using ServicesParam = TargetParam<ServicesTarget>;
+inline constexpr TargetParamName ServicesParamName;
 
 class ServicesConformance : public testing::TestWithParam<ServicesParam> {
  protected:

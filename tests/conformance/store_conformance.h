@@ -1,18 +1,12 @@
 // One suite of store behaviour, run against every store implementation: natively against the
-// memory store, under Wine against the Win32 store. Each test program provides its target and
-// instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
-//                            testing::Values(ConformanceParam{"MemoryStore", &MakeTarget}),
-//                            ConformanceParamName);
+// memory store, under Wine against the Win32 store.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/store.h"
 
 namespace tarnix {
@@ -33,18 +27,8 @@ class ConformanceTarget {
   virtual void DenyWrites(const std::string& below) = 0;
 };
 
-struct ConformanceParam {
-  const char* name;
-  std::unique_ptr<ConformanceTarget> (*make)();
-};
-
-inline void PrintTo(const ConformanceParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string ConformanceParamName(const testing::TestParamInfo<ConformanceParam>& info) {
-  return info.param.name;
-}
+using ConformanceParam = TargetParam<ConformanceTarget>;
+inline constexpr TargetParamName ConformanceParamName;
 
 class StoreConformance : public testing::TestWithParam<ConformanceParam> {
  protected:

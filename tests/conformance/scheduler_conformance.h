@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "conformance/target_param.h"
@@ -33,17 +32,15 @@ class SchedulerTarget {
 using SchedulerParam = TargetParam<SchedulerTarget>;
 inline constexpr TargetParamName SchedulerParamName;
 
-class SchedulerConformance : public testing::TestWithParam<SchedulerParam> {
+class SchedulerConformance : public TargetSuite<SchedulerTarget> {
  protected:
   void SetUp() override;
-  void TearDown() override { target_.reset(); }
 
   Scheduler& scheduler() { return target_->scheduler(); }
   std::string Path(const std::string& name) const { return target_->folder() + "\\" + name; }
   // The task read back matches the one planted: path, state, triggers, actions, a definition.
   void ExpectRead(const ScheduledTask& read, const ScheduledTask& planted);
 
-  std::unique_ptr<SchedulerTarget> target_;
   // Boot and logon, two actions; logon only, disabled and hidden, two folders down; and a task
   // that starts at neither.
   ScheduledTask updater_, logon_, timed_;

@@ -30,18 +30,13 @@ class ServicesTarget {
 using ServicesParam = TargetParam<ServicesTarget>;
 inline constexpr TargetParamName ServicesParamName;
 
-class ServicesConformance : public testing::TestWithParam<ServicesParam> {
+class ServicesConformance : public TargetSuite<ServicesTarget> {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
   // The manager, opened; the test fails when it cannot be.
   std::unique_ptr<ServiceManagerHandle> Manager();
   // A service of the target opened for its change; the test fails when it cannot be.
   std::unique_ptr<ServiceHandle> OpenForChange(const std::string& keyName);
   ServiceConfig Config(const std::string& keyName);
-
-  std::unique_ptr<ServicesTarget> target_;
 };
 
 }  // namespace tarnix

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 #include <string>
 
@@ -36,19 +35,14 @@ inline void PrintTo(const ShortcutFields& f, std::ostream* out) {
   *out << "{" << f.target << " | " << f.arguments << " | " << f.workingDirectory << "}";
 }
 
-class ShortcutConformance : public testing::TestWithParam<ShortcutParam> {
+class ShortcutConformance : public TargetSuite<ShortcutTarget> {
  protected:
-  void SetUp() override { target_ = GetParam().make(); }
-  void TearDown() override { target_.reset(); }
-
   Shortcuts& shortcuts() { return target_->shortcuts(); }
   Store& store() { return target_->store(); }
   // A path in the scratch folder.
   std::string File(const std::string& name) const { return target_->scratchFolder() + "\\" + name; }
   // An existing program in the scratch folder, for targets that must exist on the platform.
   std::string Program(const std::string& name);
-
-  std::unique_ptr<ShortcutTarget> target_;
 };
 
 }  // namespace tarnix

@@ -12,14 +12,6 @@ namespace tarnix {
 // Test programs that do not test a store link this file too.
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(StoreConformance);
 
-void StoreConformance::SetUp() {
-  target_ = GetParam().make();
-}
-
-void StoreConformance::TearDown() {
-  target_.reset();
-}
-
 std::string StoreConformance::Key(const std::string& below) const {
   return below.empty() ? target_->scratchKey() : target_->scratchKey() + "\\" + below;
 }

@@ -30,11 +30,8 @@ class ConformanceTarget {
 using ConformanceParam = TargetParam<ConformanceTarget>;
 inline constexpr TargetParamName ConformanceParamName;
 
-class StoreConformance : public testing::TestWithParam<ConformanceParam> {
+class StoreConformance : public TargetSuite<ConformanceTarget> {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
   Store& store() { return target_->store(); }
   Root root() const { return target_->scratchRoot(); }
   // The scratch key, or a key below it.
@@ -42,8 +39,6 @@ class StoreConformance : public testing::TestWithParam<ConformanceParam> {
   // A path in the scratch folder.
   std::string File(const std::string& name) const;
   OpenedKey OpenScratch(const std::string& below = "", bool create = true);
-
-  std::unique_ptr<ConformanceTarget> target_;
 };
 
 }  // namespace tarnix

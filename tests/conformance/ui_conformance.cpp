@@ -8,7 +8,7 @@ namespace tarnix::ui::testing {
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(UiConformance);
 
 void UiConformance::SetUp() {
-  target_ = GetParam().make();
+  TargetSuite::SetUp();
   t = std::make_unique<TestForm>(kit());
   user().Show(*t->form);
   t->events.clear();
@@ -16,7 +16,7 @@ void UiConformance::SetUp() {
 
 void UiConformance::TearDown() {
   t.reset();
-  target_.reset();
+  TargetSuite::TearDown();
 }
 
 std::vector<std::string> UiConformance::Seen() {

@@ -177,7 +177,7 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   }
 }
 
-class UiConformance : public ::testing::TestWithParam<UiParam> {
+class UiConformance : public TargetSuite<UiTarget> {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -190,7 +190,6 @@ class UiConformance : public ::testing::TestWithParam<UiParam> {
   // The events since the last call.
   std::vector<std::string> Seen();
 
-  std::unique_ptr<UiTarget> target_;
   std::unique_ptr<TestForm> t;  // shown, the list page in front
 };
 

@@ -24,8 +24,7 @@ inline void PrintTo(const TaskAction& action, std::ostream* out) {
   }
 
 void SchedulerConformance::SetUp() {
-  target_ = GetParam().make();
-  ASSERT_NE(target_, nullptr);
+  TargetSuite::SetUp();
   const TaskAction update{"C:\\Program Files\\Vendor\\updater.exe", "/silent \"a b\" & more",
                           "C:\\Program Files\\Vendor"};
   updater_ = {Path("Updater"), true, true, true, {update, {"C:\\Größe\\check.exe", "", ""}}, ""};

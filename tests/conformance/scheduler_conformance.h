@@ -1,18 +1,12 @@
 // One suite of task-scheduler behaviour, run against every implementation: natively against
-// the memory scheduler, under Wine against the Task Scheduler. Each test program provides its
-// target and instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, SchedulerConformance,
-//                            testing::Values(SchedulerParam{"MemoryScheduler", &MakeTarget}),
-//                            SchedulerParamName);
+// the memory scheduler, under Wine against the Task Scheduler.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/scheduler.h"
 
 namespace tarnix {
@@ -35,30 +29,18 @@ class SchedulerTarget {
   virtual const char* Gap(SchedulerGap) const { return nullptr; }
 };
 
-struct SchedulerParam {
-  const char* name;
-  std::unique_ptr<SchedulerTarget> (*make)();
-};
+using SchedulerParam = TargetParam<SchedulerTarget>;
+inline constexpr TargetParamName SchedulerParamName;
 
-inline void PrintTo(const SchedulerParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string SchedulerParamName(const testing::TestParamInfo<SchedulerParam>& info) {
-  return info.param.name;
-}
-
-class SchedulerConformance : public testing::TestWithParam<SchedulerParam> {
+class SchedulerConformance : public TargetSuite<SchedulerTarget> {
  protected:
   void SetUp() override;
-  void TearDown() override { target_.reset(); }
 
   Scheduler& scheduler() { return target_->scheduler(); }
   std::string Path(const std::string& name) const { return target_->folder() + "\\" + name; }
   // The task read back matches the one planted: path, state, triggers, actions, a definition.
   void ExpectRead(const ScheduledTask& read, const ScheduledTask& planted);
 
-  std::unique_ptr<SchedulerTarget> target_;
   // Boot and logon, two actions; logon only, disabled and hidden, two folders down; and a task
   // that starts at neither.
   ScheduledTask updater_, logon_, timed_;

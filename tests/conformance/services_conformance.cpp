@@ -11,15 +11,6 @@ namespace tarnix {
 // Test programs that do not test a service manager link this file too.
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ServicesConformance);
 
-void ServicesConformance::SetUp() {
-  target_ = GetParam().make();
-  ASSERT_NE(target_, nullptr);
-}
-
-void ServicesConformance::TearDown() {
-  target_.reset();
-}
-
 std::unique_ptr<ServiceManagerHandle> ServicesConformance::Manager() {
   Opened<ServiceManagerHandle> manager = target_->services().OpenManager();
   EXPECT_NE(manager.handle, nullptr);

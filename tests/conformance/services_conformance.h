@@ -1,18 +1,13 @@
 // One suite of service-manager behaviour, run against every implementation: natively against
-// the memory manager, under Wine against the Win32 one. Each test program provides its target
-// and instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, ServicesConformance,
-//                            testing::Values(ServicesParam{"MemoryServices", &MakeTarget}),
-//                            ServicesParamName);
+// the memory manager, under Wine against the Win32 one.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/services.h"
 
 namespace tarnix {
@@ -32,31 +27,16 @@ class ServicesTarget {
   virtual std::string stoppedDisplayName() const = 0;
 };
 
-struct ServicesParam {
-  const char* name;
-  std::unique_ptr<ServicesTarget> (*make)();
-};
+using ServicesParam = TargetParam<ServicesTarget>;
+inline constexpr TargetParamName ServicesParamName;
 
-inline void PrintTo(const ServicesParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string ServicesParamName(const testing::TestParamInfo<ServicesParam>& info) {
-  return info.param.name;
-}
-
-class ServicesConformance : public testing::TestWithParam<ServicesParam> {
+class ServicesConformance : public TargetSuite<ServicesTarget> {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
   // The manager, opened; the test fails when it cannot be.
   std::unique_ptr<ServiceManagerHandle> Manager();
   // A service of the target opened for its change; the test fails when it cannot be.
   std::unique_ptr<ServiceHandle> OpenForChange(const std::string& keyName);
   ServiceConfig Config(const std::string& keyName);
-
-  std::unique_ptr<ServicesTarget> target_;
 };
 
 }  // namespace tarnix

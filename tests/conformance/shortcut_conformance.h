@@ -1,17 +1,13 @@
 // One suite of shortcut behaviour, run against every implementation: natively against the
-// memory shortcuts, under Wine against the shell link. Each test program provides its target:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, ShortcutConformance,
-//                            testing::Values(ShortcutParam{"MemoryShortcuts", &MakeTarget}),
-//                            ShortcutParamName);
+// memory shortcuts, under Wine against the shell link.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/shortcuts.h"
 #include "platform/store.h"
 
@@ -27,10 +23,8 @@ class ShortcutTarget {
   virtual std::string scratchFolder() const = 0;  // without a trailing "\"
 };
 
-struct ShortcutParam {
-  const char* name;
-  std::unique_ptr<ShortcutTarget> (*make)();
-};
+using ShortcutParam = TargetParam<ShortcutTarget>;
+inline constexpr TargetParamName ShortcutParamName;
 
 inline bool operator==(const ShortcutFields& a, const ShortcutFields& b) {
   return a.target == b.target && a.arguments == b.arguments &&
@@ -41,27 +35,14 @@ inline void PrintTo(const ShortcutFields& f, std::ostream* out) {
   *out << "{" << f.target << " | " << f.arguments << " | " << f.workingDirectory << "}";
 }
 
-inline void PrintTo(const ShortcutParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string ShortcutParamName(const testing::TestParamInfo<ShortcutParam>& info) {
-  return info.param.name;
-}
-
-class ShortcutConformance : public testing::TestWithParam<ShortcutParam> {
+class ShortcutConformance : public TargetSuite<ShortcutTarget> {
  protected:
-  void SetUp() override { target_ = GetParam().make(); }
-  void TearDown() override { target_.reset(); }
-
   Shortcuts& shortcuts() { return target_->shortcuts(); }
   Store& store() { return target_->store(); }
   // A path in the scratch folder.
   std::string File(const std::string& name) const { return target_->scratchFolder() + "\\" + name; }
   // An existing program in the scratch folder, for targets that must exist on the platform.
   std::string Program(const std::string& name);
-
-  std::unique_ptr<ShortcutTarget> target_;
 };
 
 }  // namespace tarnix

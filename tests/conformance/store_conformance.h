@@ -1,18 +1,12 @@
 // One suite of store behaviour, run against every store implementation: natively against the
-// memory store, under Wine against the Win32 store. Each test program provides its target and
-// instantiates the suite:
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
-//                            testing::Values(ConformanceParam{"MemoryStore", &MakeTarget}),
-//                            ConformanceParamName);
+// memory store, under Wine against the Win32 store.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <string>
 
+#include "conformance/target_param.h"
 #include "platform/store.h"
 
 namespace tarnix {
@@ -33,24 +27,11 @@ class ConformanceTarget {
   virtual void DenyWrites(const std::string& below) = 0;
 };
 
-struct ConformanceParam {
-  const char* name;
-  std::unique_ptr<ConformanceTarget> (*make)();
-};
+using ConformanceParam = TargetParam<ConformanceTarget>;
+inline constexpr TargetParamName ConformanceParamName;
 
-inline void PrintTo(const ConformanceParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string ConformanceParamName(const testing::TestParamInfo<ConformanceParam>& info) {
-  return info.param.name;
-}
-
-class StoreConformance : public testing::TestWithParam<ConformanceParam> {
+class StoreConformance : public TargetSuite<ConformanceTarget> {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
   Store& store() { return target_->store(); }
   Root root() const { return target_->scratchRoot(); }
   // The scratch key, or a key below it.
@@ -58,8 +39,6 @@ class StoreConformance : public testing::TestWithParam<ConformanceParam> {
   // A path in the scratch folder.
   std::string File(const std::string& name) const;
   OpenedKey OpenScratch(const std::string& below = "", bool create = true);
-
-  std::unique_ptr<ConformanceTarget> target_;
 };
 
 }  // namespace tarnix

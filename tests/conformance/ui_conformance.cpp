@@ -8,7 +8,7 @@ namespace tarnix::ui::testing {
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(UiConformance);
 
 void UiConformance::SetUp() {
-  target_ = GetParam().make();
+  TargetSuite::SetUp();
   t = std::make_unique<TestForm>(kit());
   user().Show(*t->form);
   t->events.clear();
@@ -16,7 +16,7 @@ void UiConformance::SetUp() {
 
 void UiConformance::TearDown() {
   t.reset();
-  target_.reset();
+  TargetSuite::TearDown();
 }
 
 std::vector<std::string> UiConformance::Seen() {
@@ -322,7 +322,7 @@ TEST_P(UiConformance, RadioButtonsExcludeEachOtherWithinTheirParent) {
 
 TEST_P(UiConformance, OnlyTheUsersTypingSetsTheModifiedMark) {
   user().SelectPage(*t->pages, 1);
-  t->edit->SetText("c:\\prog.exe");
+  t->edit->SetText("ä:\\prog.exe");
   t->memo->SetLines({"line"});
   EXPECT_FALSE(t->edit->Modified());
   EXPECT_FALSE(t->memo->Modified());
@@ -332,12 +332,13 @@ TEST_P(UiConformance, OnlyTheUsersTypingSetsTheModifiedMark) {
   t->edit->SetFocus();
   t->edit->SetSelStart(2);
   Type("x");
-  EXPECT_EQ(t->edit->Text(), "c:x\\prog.exe");
+  EXPECT_EQ(t->edit->Text(), "ä:x\\prog.exe");
+  EXPECT_EQ(t->edit->SelStart(), 3) << "positions count characters, not bytes";
   EXPECT_TRUE(t->edit->Modified());
   EXPECT_EQ(changes, 1);
   Press(vk::Back);
   Press(vk::Delete);
-  EXPECT_EQ(t->edit->Text(), "c:prog.exe");
+  EXPECT_EQ(t->edit->Text(), "ä:prog.exe");
   t->edit->SetText("other");
   EXPECT_TRUE(t->edit->Modified()) << "the program's text leaves the mark as it is";
   t->edit->SetModified(false);

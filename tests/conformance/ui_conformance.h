@@ -1,9 +1,6 @@
 // One suite of toolkit behaviour that the forms rely on, run against both toolkits: natively
-// against the headless toolkit, under Wine against real windows. Each test program provides
-// its target, a toolkit and a user who acts on it as a person at the keyboard and mouse:
-//
-//   INSTANTIATE_TEST_SUITE_P(Headless, UiConformance,
-//                            testing::Values(UiParam{"Headless", &MakeTarget}), UiParamName);
+// against the headless toolkit, under Wine against real windows. Each test program's target
+// is a toolkit and a user who acts on it as a person at the keyboard and mouse.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "conformance/target_param.h"
 #include "ui/toolkit.h"
 
 namespace tarnix::ui::testing {
@@ -57,18 +55,8 @@ class UiTarget {
   virtual std::vector<SeenBox> Boxes(const std::function<void()>& act, int answer) = 0;
 };
 
-struct UiParam {
-  const char* name;
-  std::unique_ptr<UiTarget> (*make)();
-};
-
-inline void PrintTo(const UiParam& param, std::ostream* out) {
-  *out << param.name;
-}
-
-inline std::string UiParamName(const ::testing::TestParamInfo<UiParam>& info) {
-  return info.param.name;
-}
+using UiParam = TargetParam<UiTarget>;
+inline constexpr TargetParamName UiParamName;
 
 // Bitmap resources of res/ui.rc.
 namespace pic {
@@ -189,7 +177,7 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   }
 }
 
-class UiConformance : public ::testing::TestWithParam<UiParam> {
+class UiConformance : public TargetSuite<UiTarget> {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -202,7 +190,6 @@ class UiConformance : public ::testing::TestWithParam<UiParam> {
   // The events since the last call.
   std::vector<std::string> Seen();
 
-  std::unique_ptr<UiTarget> target_;
   std::unique_ptr<TestForm> t;  // shown, the list page in front
 };
 

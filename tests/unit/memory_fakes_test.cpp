@@ -1,14 +1,16 @@
-// The memory fakes: the store, shortcut and service conformance suites on them, and a listing
-// that takes several calls. Each injected fault, and the sorted order
-// that stands for Wine's, is checked by the tests that use it.
+// The memory fakes: the store, shortcut, service and scheduler conformance suites on them, a
+// listing that takes several calls and the scheduler's refusals. The other injected faults, and
+// the sorted order that stands for Wine's, are checked by the tests that use them.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "conformance/scheduler_conformance.h"
 #include "conformance/services_conformance.h"
 #include "conformance/shortcut_conformance.h"
 #include "conformance/store_conformance.h"
+#include "fakes/scheduler_memory.h"
 #include "fakes/services_memory.h"
 #include "fakes/shortcuts_memory.h"
 #include "fakes/store_memory.h"
@@ -38,12 +40,8 @@ class MemoryStoreTarget : public ConformanceTarget {
   MemoryStore store_;
 };
 
-std::unique_ptr<ConformanceTarget> MakeMemoryStoreTarget() {
-  return std::make_unique<MemoryStoreTarget>();
-}
-
 INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
-                         testing::Values(ConformanceParam{"MemoryStore", &MakeMemoryStoreTarget}),
+                         testing::Values(ConformanceParam::Of<MemoryStoreTarget>("MemoryStore")),
                          ConformanceParamName);
 
 class MemoryShortcutTarget : public ShortcutTarget {
@@ -58,18 +56,15 @@ class MemoryShortcutTarget : public ShortcutTarget {
   MemoryShortcuts shortcuts_{store_};
 };
 
-std::unique_ptr<ShortcutTarget> MakeMemoryShortcutTarget() {
-  return std::make_unique<MemoryShortcutTarget>();
-}
+INSTANTIATE_TEST_SUITE_P(
+    Memory, ShortcutConformance,
+    testing::Values(ShortcutParam::Of<MemoryShortcutTarget>("MemoryShortcuts")), ShortcutParamName);
 
-INSTANTIATE_TEST_SUITE_P(Memory, ShortcutConformance,
-                         testing::Values(ShortcutParam{"MemoryShortcuts",
-                                                       &MakeMemoryShortcutTarget}),
-                         ShortcutParamName);
-
-MemoryServices::Service Running(const std::string& key, const std::string& display,
-                                uint32_t startType = svc::AutoStart) {
-  MemoryServices::Service service{key, display, svc::Running, {}};
+MemoryServices::Service Service(const std::string& key, const std::string& display,
+                                uint32_t state = svc::Running, uint32_t startType = svc::AutoStart,
+                                uint32_t type = svc::OwnProcess) {
+  MemoryServices::Service service{key, display, state, {}};
+  service.config.serviceType = type;
   service.config.startType = startType;
   service.config.binaryPath = "C:\\windows\\system32\\" + key + ".exe";
   service.config.account = "LocalSystem";
@@ -77,18 +72,13 @@ MemoryServices::Service Running(const std::string& key, const std::string& displ
 }
 
 void FillWithWineLikeServices(MemoryServices& services) {
-  services.Add(Running("PlugPlay", "Plug and Play Service"));
-  services.Add(Running("TarnixTestRunning", "Tarnix Test Running", svc::DemandStart));
-  MemoryServices::Service stopped =
-      Running("TarnixTestStopped", "Tarnix Test Stopped", svc::DemandStart);
-  stopped.state = svc::Stopped;
-  services.Add(stopped);
-  MemoryServices::Service paused = Running("Spooler", "Print Spooler");
-  paused.state = svc::Paused;
-  services.Add(paused);
-  MemoryServices::Service driver = Running("Disk", "Disk Driver", svc::SystemStart);
-  driver.config.serviceType = svc::KernelDriver;
-  services.Add(driver);
+  for (const MemoryServices::Service& service :
+       {Service("PlugPlay", "Plug and Play Service"),
+        Service("TarnixTestRunning", "Tarnix Test Running", svc::Running, svc::DemandStart),
+        Service("TarnixTestStopped", "Tarnix Test Stopped", svc::Stopped, svc::DemandStart),
+        Service("Spooler", "Print Spooler", svc::Paused),
+        Service("Disk", "Disk Driver", svc::Running, svc::SystemStart, svc::KernelDriver)})
+    services.Add(service);
 }
 
 class MemoryServicesTarget : public ServicesTarget {
@@ -109,18 +99,13 @@ class MemoryServicesTarget : public ServicesTarget {
   MemoryServices whole_, paged_;
 };
 
-std::unique_ptr<ServicesTarget> MakeMemoryServicesTarget() {
-  return std::make_unique<MemoryServicesTarget>();
-}
-
 INSTANTIATE_TEST_SUITE_P(Memory, ServicesConformance,
-                         testing::Values(ServicesParam{"MemoryServices",
-                                                       &MakeMemoryServicesTarget}),
+                         testing::Values(ServicesParam::Of<MemoryServicesTarget>("MemoryServices")),
                          ServicesParamName);
 
 TEST(MemoryServicesTest, ListingSpansAsManyCallsAsTheManagerNeedsAndAFailureListsNothing) {
   MemoryServices services;
-  for (int i = 0; i < 15; ++i) services.Add(Running("S" + std::to_string(i), "D"));
+  for (int i = 0; i < 15; ++i) services.Add(Service("S" + std::to_string(i), "D"));
   services.SetPageSize(7);
   auto manager = services.OpenManager();
   ASSERT_NE(manager.handle, nullptr);
@@ -158,6 +143,47 @@ TEST(MemoryServicesTest, AManagerThatPromisesMoreAndGivesNothingEndsTheListing) 
   EXPECT_EQ(ListActiveServices(manager, listed), ServiceFailure::Other);
   EXPECT_TRUE(listed.empty());
   EXPECT_EQ(manager.calls, 1);
+}
+
+class MemorySchedulerTarget : public SchedulerTarget {
+ public:
+  Scheduler& scheduler() override { return scheduler_; }
+  std::string folder() const override { return "\\TarnixConformance"; }
+  std::string Plant(const ScheduledTask& task, bool) override {
+    ScheduledTask planted = task;
+    planted.xml = "<Task>" + task.path + "</Task>";
+    scheduler_.Add(planted);
+    return planted.xml;
+  }
+
+ private:
+  MemoryScheduler scheduler_;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Memory, SchedulerConformance,
+    testing::Values(SchedulerParam::Of<MemorySchedulerTarget>("MemoryScheduler")),
+    SchedulerParamName);
+
+TEST(MemorySchedulerTest, RefusalsFailWithTheirKindAndChangeNothing) {
+  MemoryScheduler scheduler;
+  scheduler.Add({"\\A\\Run", true, true, false, {}, "<Task/>"});
+  scheduler.Add({"\\B\\Deep\\Hidden", true, false, true, {}, "<Task/>"});
+  scheduler.RefuseFolder("\\b");
+  scheduler.RefuseChange("\\a\\RUN", StoreFailure::Other);
+  const TaskListing listing = scheduler.ListStartupTasks();
+  EXPECT_EQ(listing.failure, StoreFailure::AccessDenied);
+  EXPECT_EQ(listing.text, "Cannot list the scheduled tasks in \\B\\Deep");
+  ASSERT_EQ(listing.tasks.size(), 1u);
+  EXPECT_EQ(listing.tasks[0].path, "\\A\\Run");
+  ScheduledTask changed = listing.tasks[0];
+  changed.atLogon = true;
+  for (const StoreResult& refused :
+       {scheduler.SetEnabled("\\A\\Run", false), scheduler.DeleteTask("\\A\\Run"),
+        scheduler.RestoreTask(changed)}) {
+    EXPECT_EQ(refused.failure, StoreFailure::Other) << refused.text;
+  }
+  EXPECT_TRUE(SameStart(scheduler.ReadTask("\\A\\Run").task, listing.tasks[0]));
 }
 
 }  // namespace

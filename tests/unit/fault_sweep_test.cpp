@@ -251,6 +251,12 @@ std::vector<Command> Commands() {
       Click(*p.undolist.Button1);
     });
   };
+  const auto editToOther = [](World& w) {
+    OnDialog(w, "TEditStr", [](Program& p) {
+      p.EditStr.strval->SetText("other.exe");
+      Click(*p.EditStr.btOk);
+    });
+  };
   const auto add = [](const char* name, const char* command) {
     return [name, command](World& w) {
       OnDialog(w, "Taddform", [name, command](Program& p) {
@@ -272,23 +278,11 @@ std::vector<Command> Commands() {
            [](World& w) { SaveAll(w.ws()); }},
           {"run list: add", add("New", "new.exe"),
            [](World& w) { AddRunEntry(w.ws(), w.program->addform, 0); }},
-          {"run list: edit",
-           [](World& w) {
-             OnDialog(w, "TEditStr", [](Program& p) {
-               p.EditStr.strval->SetText("other.exe");
-               Click(*p.EditStr.btOk);
-             });
-           },
+          {"run list: edit", editToOther,
            [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 0, "Tray"); }},
           {"run list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 0, "Tray"); }},
           {"logon list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 3, "Updater"); }},
-          {"logon list: edit",
-           [](World& w) {
-             OnDialog(w, "TEditStr", [](Program& p) {
-               p.EditStr.strval->SetText("other.exe");
-               Click(*p.EditStr.btOk);
-             });
-           },
+          {"logon list: edit", editToOther,
            [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 3, "Updater"); }},
           {"run list: undo",
            [pickFirstStep](World& w) {
@@ -436,7 +430,7 @@ std::vector<std::string> Faults(const Outcome& run, const Picture& before, const
     faults.push_back("the restart was offered before the failure was told");
   if (!whole && offersRestart && kind == StoreFailure::AccessDenied && !run.offered)
     faults.push_back("refused for lack of rights, and no restart was offered");
-  if (kind != StoreFailure::AccessDenied && run.offered)
+  if ((kind != StoreFailure::AccessDenied || !offersRestart) && run.offered)
     faults.push_back("a restart was offered for a failure that rights would not mend");
   return faults;
 }

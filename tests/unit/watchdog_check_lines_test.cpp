@@ -103,45 +103,6 @@ TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
             std::string::npos);
 }
 
-TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
-  ChangeWinstart();
-  store.SetFileFault(Winstart(), FileFault::Uncreatable);
-  OnReportClick(&TForm1::btnSave);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot create file " + Winstart()});
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(Log().find("made manually"), std::string::npos);
-}
-
-// The text that names line 2 of the file as holding a character its code page cannot store.
-std::string CodePageError(const std::string& path, const std::string& line) {
-  return "Line 2 of " + path +
-         " holds a character that the file's code page cannot store, so nothing was written:\n" +
-         line;
-}
-
-TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
-  // Change back to a snapshot taken of a page edited beyond the code page.
-  ASSERT_TRUE(
-      WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"}));
-  OnReportClick(&TForm1::btnCancel);
-  // Save current list with a line the user edited beyond it.
-  OnReport([this](TForm1& r) {
-    EditLine(r, 1, "rem \u65e5\u672c");
-    Click(*r.btnSave);
-  });
-  EXPECT_TRUE(Check());
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 2u);
-  EXPECT_EQ(Errors()[0].text, CodePageError(Winstart(), "rem \u2713 done"));
-  EXPECT_EQ(Errors()[1].text, CodePageError(Winstart(), "rem \u65e5\u672c"));
-  EXPECT_EQ(Errors()[1].style, 0x10u);
-  EXPECT_EQ(store.FileWrites(Winstart()), 0);
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem \u2713 done"}));
-  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
-  EXPECT_EQ(Log().find("made manually"), std::string::npos);
-}
-
 TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.SetFileFault(Winstart(), FileFault::Unreadable);
   Rebuild();
@@ -176,18 +137,6 @@ TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
   EXPECT_TRUE(store.FileBytes(Folder("New.lnk")));
   EXPECT_TRUE(store.FileBytes(Folder(" Spaced.lnk ")));
   EXPECT_EQ(ws.views.lsbStart->Count(), 3);
-}
-
-TEST_F(CheckLinesTest, FolderConfirmTakesTheNamesIntoTheSnapshotAndDeletesNothing) {
-  store.AddFile(Folder("New.lnk"), "n");
-  EXPECT_TRUE(store.DeleteFile(Folder("Drop.lnk")));
-  Rebuild();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].heading, shellFolders.startup + "\\");
-  EXPECT_EQ(SnapshotLines("Startup"), (Lines{"Keep.lnk", "New.lnk"}));
-  EXPECT_TRUE(store.FileBytes(Folder("New.lnk")));
-  EXPECT_FALSE(Check());
 }
 
 // A Shell Folders value that names no folder leaves the group unknown: its empty listing must

@@ -84,14 +84,6 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_FALSE(Check());
 }
 
-TEST_F(CheckRunsTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
-  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("HKCU_Run")));
-  OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
-  EXPECT_TRUE(Check());
-  EXPECT_FALSE(seen[0].changeBack);
-  EXPECT_TRUE(Live("Tool"));
-}
-
 TEST_F(CheckRunsTest, ARunKeyThatCannotBeWrittenIsReportedAndTheCheckGoesOn) {
   store.SetString(Root::LocalMachine, kRun, "New", "n.exe");
   store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");

@@ -81,26 +81,6 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
             std::string::npos);
 }
 
-TEST_F(CheckWininiTest, ChangeBackIsNotOfferedForAValueTheSnapshotDoesNotHold) {
-  ASSERT_TRUE(
-      store.OpenKey(Root::LocalMachine, SnapshotKeyPath("Winini"), false)->DeleteValue("Load"));
-  OnReport([](TForm1& r) { EXPECT_FALSE(ui::headless::Click(*r.btnCancel)); });
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"", ChangeMark::Deleted},
-                                                    {"old-load.exe", ChangeMark::Added}}));
-  EXPECT_FALSE(seen[0].changeBack);
-  EXPECT_EQ(Ini("load"), "old-load.exe");
-  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winini")));
-  OnReportClick(&TForm1::BitBtn2);
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_FALSE(seen[1].changeBack || seen[2].changeBack);
-  EXPECT_EQ(Saved("Load"), "old-load.exe");
-  EXPECT_EQ(Saved("Run"), "old-run.exe");
-  EXPECT_FALSE(Check());
-}
-
 TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
   EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
   Rebuild();

@@ -78,23 +78,6 @@ TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
             std::vector<std::string>{"mform | Error! | 16 | Cannot open " + std::string(kLogPath)});
 }
 
-// A log only an administrator may change: after its error, the restart as administrator is
-// offered, and No goes on as before.
-TEST_F(LogTest, ALogRefusedForLackOfRightsOffersTheRestart) {
-  toolkit.SetElevated(false);
-  store.AddFile(kLogPath, "old\r\n");
-  store.SetFileFault(kLogPath, FileFault::WriteDenied);
-  toolkit.AnswerNextMessageBox(ui::mb::IdYes);
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  ClearHistoryLog(ws);
-  const std::vector<std::string> shown = Boxes(toolkit);
-  ASSERT_EQ(shown.size(), 3u);
-  EXPECT_EQ(shown[1], "mform | Error! | 16 | Cannot delete " + std::string(kLogPath));
-  EXPECT_EQ(shown[2].substr(0, 23), "mform | Attention! | 36");
-  EXPECT_TRUE(toolkit.ShellCalls().empty());
-  EXPECT_EQ(Log(), "old\r\n");
-}
-
 // Told once, the restart offered once, and every decision is still carried out.
 TEST_F(LogTest, ALogWriteRefusedForLackOfRightsOffersTheRestartOnceAndTheCheckGoesOn) {
   store.AddFile(Winstart(), "a\r\n");

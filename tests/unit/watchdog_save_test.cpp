@@ -44,14 +44,6 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   EXPECT_FALSE(Check());
 }
 
-TEST_F(SaveTest, ARefusedSnapshotWriteIsAnErrorNotASuccess) {
-  store.RefuseWrite(Root::LocalMachine, "\\Software");
-  EXPECT_FALSE(SaveSnapshot(ws));
-  EXPECT_EQ(Boxes(toolkit),
-            Lines{"mform | Error! | 16 | Error with writing to registry. Possibly,  "
-                  "write access denied to HKLM\\Software\\..."});
-}
-
 TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   store.AddFile(Place("Config"), "files=40\r\n");
   store.SetFileFault(Place("Config"), FileFault::Unreadable);
@@ -70,16 +62,6 @@ TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   EXPECT_TRUE(WasShown("Information saved succesfully!"));
   EXPECT_FALSE(AnyTextModified(ws));
   EXPECT_FALSE(ws.dataChanged);
-}
-
-TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
-  store.SetFileFault(Winstart(), FileFault::Locked);
-  UserEdit(*ws.views.winstart, {"rem lost?"});
-  SaveAll(ws);
-  EXPECT_EQ(Boxes(toolkit), Lines{"mform | Error! | 16 | Cannot create file " + Winstart()});
-  EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_TRUE(ws.views.winstart->Modified());
-  EXPECT_TRUE(ws.dataChanged);
 }
 
 TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {

@@ -29,20 +29,6 @@ class TextFilesTest : public WatchdogTest {
   }
 };
 
-TEST_F(TextFilesTest, ANulByteNeitherCutsTheSnapshotNorHidesALineAddedBelowIt) {
-  const auto snapshot = SnapshotLines("Winstart");
-  ASSERT_TRUE(snapshot.has_value());
-  ASSERT_EQ(snapshot->size(), 10000u);
-  EXPECT_EQ((*snapshot)[9999], "rem line 10000");
-
-  store.AddFile(Winstart(), LongFileWithNul("start intruder.exe\r\n"));
-  Rebuild();
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"start intruder.exe", ChangeMark::Added}));
-}
-
 TEST_F(TextFilesTest, APageThatCannotShowItsFileIsReadOnlySaysWhyAndIsNeverWrittenBack) {
   ui::TextPage& page = *ws.views.winstart;
   EXPECT_TRUE(page.ReadOnly());
@@ -88,17 +74,6 @@ class UnreadableTextTest : public WatchdogTest {
            Winstart() + "\r\n";
   }
 };
-
-TEST_F(UnreadableTextTest, SaveKeepsTheOldSnapshotOfAFileThatCannotBeReadAndSaysSo) {
-  TakeSnapshot();
-  MakeUnreadable();
-  SaveAll(ws);
-  ASSERT_EQ(toolkit.Messages().size(), 2u);
-  EXPECT_EQ(toolkit.Messages()[0].text, LeftOutText());
-  EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::Ok | ui::mb::IconWarning);
-  EXPECT_EQ(toolkit.Messages()[1].text, "Information saved succesfully!");
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-}
 
 TEST_F(UnreadableTextTest, AFirstLaunchMakesNoSnapshotForItSoItCanNeverBeEmptiedLater) {
   MakeUnreadable();

@@ -7,10 +7,6 @@ namespace {
 
 using namespace ui::headless;
 
-const char kRefused[] =
-    "Error with writing to registry. Possibly, write access denied to "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 class RunEditTest : public RunListsTest {};
 
 // A value of any type is deleted; its step keeps the type.
@@ -95,35 +91,6 @@ TEST_F(RunEditTest, CancelEscAndOkWithTheShownTextRecordNoStep) {
   EXPECT_FALSE(toolkit.FileDialogs()[0].save);
   EXPECT_EQ(toolkit.FileDialogs()[0].spec.filter, "exe|*.exe|all files|*.*");
   EXPECT_EQ(toolkit.FileDialogs()[0].spec.defaultExtension, "exe");
-}
-
-// The error names the key (its text for each command is the restart offer's business); the add
-// dialog stays open for another try.
-TEST_F(RunEditTest, ACommandOnAKeyThatCannotBeWrittenOrOpenedIsToldAndChangesNothing) {
-  store.RefuseWrite(Root::LocalMachine, kRunKey);
-  store.RefuseWrite(Root::CurrentUser, kRunKey);
-  Delete(0, "Tray");
-  Edit(0, "Tray", "other.exe");
-  Edit(2, "Mail", "other.exe");
-  Add(0, [](Taddform& d) {
-    d.Name->SetText("Denied");
-    d.program->SetText("d.exe");
-    Click(*d.Button2);
-    EXPECT_TRUE(d.form->Visible());
-    Click(*d.Button3);
-  });
-  store.RefuseOpen(Root::LocalMachine, kRunKey);
-  Delete(0, "Tray");
-  EXPECT_TRUE(Showed(kRefused, "Error!", ui::mb::IconStop));
-  EXPECT_TRUE(
-      WasShown("Error with writing to registry. Possibly, write access denied to "
-               "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"));
-  store.ClearFaults();
-  EXPECT_EQ(store.Value(Root::LocalMachine, kRunKey, "Tray")->data, "C:\\Tools\\tray.exe");
-  EXPECT_EQ(UserRun("Mail")->data, "mail.exe /q");
-  EXPECT_EQ(List(0).Items(), std::vector<std::string>{"Tray"});
-  EXPECT_TRUE(RecentSteps().empty());
-  EXPECT_TRUE(StoredSteps().empty());
 }
 
 // An edit makes its list the one that Add writes to when no run list has the focus; a double

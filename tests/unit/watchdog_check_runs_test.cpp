@@ -84,22 +84,6 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_FALSE(Check());
 }
 
-TEST_F(CheckRunsTest, ARunKeyThatCannotBeWrittenIsReportedAndTheCheckGoesOn) {
-  store.SetString(Root::LocalMachine, kRun, "New", "n.exe");
-  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
-  store.RefuseWrite(Root::LocalMachine, kRun);
-  OnReportClick(&TForm1::btnCancel);
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen.size(), 2u);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_NE(Errors()[0].text.find("HKEY_LOCAL_MACHINE"), std::string::npos);
-  EXPECT_TRUE(store.Value(Root::LocalMachine, kRun, "New"));
-  EXPECT_FALSE(Live("Intruder"));
-  EXPECT_EQ(Log().find(Place("HKLM_Run") + " are cancelled"), std::string::npos);
-  EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
-}
-
 // A key that nobody may read for a moment must not cost the approved list, nor get an entry
 // approved that nobody saw.
 class UnreadableRunKeyTest : public CheckRunsTest {

@@ -81,16 +81,5 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
             std::string::npos);
 }
 
-TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
-  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
-  Rebuild();
-  store.RefuseProfileWrites();
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot write the load value to win.ini"});
-  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
-  EXPECT_EQ(ws.views.load->Text(), "new-load.exe");
-}
-
 }  // namespace
 }  // namespace tarnix

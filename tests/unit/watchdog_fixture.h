@@ -21,7 +21,6 @@ namespace tarnix {
 
 inline const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const char kLogPath[] = "C:\\Program Files\\Tarnix2\\tx2log.txt";
-inline const char kCrLf[] = "\r\n";
 inline const std::string kDivider(55, '-');
 
 inline RegValue Dword(uint32_t n) {

@@ -75,15 +75,5 @@ TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
   EXPECT_TRUE(ws.views.winstart->Modified());
 }
 
-TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
-  store.RefuseProfileWrites();
-  UserEdit(*ws.views.run, "r.exe");
-  SaveAll(ws);
-  EXPECT_EQ(ErrorTexts(),
-            std::vector<std::string>{"Cannot write the load and run values to win.ini"});
-  EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_TRUE(ws.views.run->Modified());
-}
-
 }  // namespace
 }  // namespace tarnix

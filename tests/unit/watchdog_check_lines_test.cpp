@@ -19,34 +19,11 @@ class CheckLinesTest : public WatchdogTest {
     TakeSnapshot();
   }
   std::string Folder(const std::string& name) { return shellFolders.startup + "\\" + name; }
-  // The user edits the report's line at the index to the text.
-  void EditLine(TForm1& r, int index, const std::string& text) {
-    toolkit.OnModal("Teditline", [text](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    Select(*r.ListBox1, index);
-    Click(*r.btnEdit);
-  }
   void ChangeWinstart() {
     store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::Hidden | attr::Archive);
     Rebuild();
   }
 };
-
-TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].heading, Winstart());
-  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"@echo off", ChangeMark::Unchanged},
-                                                    {"rem one", ChangeMark::Deleted},
-                                                    {"rem two", ChangeMark::Added}}));
-  EXPECT_TRUE(seen[0].edit && seen[0].changeBack && seen[0].deleteLine && seen[0].saveList);
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem two"}));
-  EXPECT_FALSE(Check());
-}
 
 // Change back writes the file even when read-only or gone since loading, keeping attributes.
 TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
@@ -166,6 +143,8 @@ TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnaps
   }
 }
 
+// Answered No, the save question leaves the typed load value unsaved but compared, then loads
+// the page again.
 TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEndLine) {
   store.AddFile(Folder("New.lnk"), "n");
   store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
@@ -186,6 +165,8 @@ TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEnd
   }
   EXPECT_NE(Log().find("End check ", at), std::string::npos);
   EXPECT_EQ(Log().find("Start check ", 1), std::string::npos);
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", "none"), "none");
+  EXPECT_EQ(ws.views.load->Text(), "");
 }
 
 TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
@@ -199,16 +180,6 @@ TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_FALSE(AnyTextModified(ws));
   EXPECT_FALSE(ws.dataChanged);
-}
-
-TEST_F(CheckLinesTest, AnsweringNoComparesTheUnsavedTextThenReloads) {
-  UserEdit(*ws.views.winstart, {"@echo off", "rem typed"});
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"rem typed", ChangeMark::Added}));
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem one"}));
 }
 
 TEST_F(CheckLinesTest, EditsThatCannotBeSavedStopTheCheckAndStayEdited) {

@@ -64,12 +64,7 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
   EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
   Rebuild();
   OnReport([this](TForm1& r) {
-    toolkit.OnModal("Teditline", [](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("fixed-run.exe");
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    ui::headless::Select(*r.ListBox1, 1);
-    Click(*r.btnEdit);
+    EditLine(r, 1, "fixed-run.exe");
     Click(*r.btnSave);
   });
   EXPECT_TRUE(Check());

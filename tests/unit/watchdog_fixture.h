@@ -95,6 +95,16 @@ class WatchdogTest : public ::testing::Test {
     OnReport([button](TForm1& r) { ui::headless::Click(*(r.*button)); });
   }
 
+  // The user edits the report's line at the index to the text.
+  void EditLine(TForm1& r, int index, const std::string& text) {
+    toolkit.OnModal("Teditline", [text](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
+      ui::headless::Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    ui::headless::Select(*r.ListBox1, index);
+    ui::headless::Click(*r.btnEdit);
+  }
+
   bool Check() {
     return RunCheck(ws, report, [this] { ++firstLaunches; });
   }

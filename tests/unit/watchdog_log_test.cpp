@@ -37,6 +37,11 @@ TEST_F(LogTest, AConfirmedAutoexecLineIsLoggedByteForByte) {
             "-------------------------------------------------------\r\n"
             "End check              at:16:44:09\r\n"
             "-------------------------------------------------------\r\n");
+  // OK took the file's lines as they are now.
+  EXPECT_EQ(SnapshotLines("Autoexec"),
+            (std::vector<std::string>{"PATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND", "SET TEMP=C:\\TEMP",
+                                      "PROMPT $p$g"}));
+  EXPECT_FALSE(Check());
 }
 
 TEST_F(LogTest, ALineTheCodePageCannotHoldIsSpelledOutAndTheOthersStayAsTheyAre) {

@@ -45,18 +45,6 @@ TEST_F(UndoTest, UndoingAnAddDeletesTheValue) {
   EXPECT_EQ(List(0).Items(), std::vector<std::string>{"Tray"});
 }
 
-TEST_F(UndoTest, UndoingTheOlderOfTwoEditsWritesTheFirstCommandAndListsNewestFirst) {
-  Edit(2, "Mail", "second.exe");
-  store.SetNow({2026, 12, 5, 16, 36, 0});
-  Edit(2, "Mail", "third.exe");
-  Undo(1);
-  EXPECT_EQ(undoLines.at(0),
-            (std::vector<std::string>{"Changed     05.12.2026 16:36:00 HKCU\\...\\Run\\Mail",
-                                      "Changed     05.12.2026 16:35:34 HKCU\\...\\Run\\Mail"}));
-  EXPECT_EQ(UserRun("Mail")->data, "mail.exe /q");
-  EXPECT_EQ(RecentSteps(), std::vector<std::string>{"1 05.12.2026 16:36:00 2 Mail"});
-}
-
 // The stored steps of every run are listed in reverse store order, this run's only those of this
 // run; a step undone from the stored ones is gone from this run's too.
 TEST_F(UndoTest, StoredStepsOfEveryRunAreOfferedInReverseStoreOrder) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "startupfolders/shortcut_names.h"
+#include "unit/shown_boxes.h"
 #include "unit/startupfolders_fixture.h"
 
 namespace tarnix {
@@ -95,11 +96,10 @@ TEST_F(AddTest, ANameThatCannotBeAFileNameIsRefused) {
 // Without the common group's folder nothing is asked or touched, not even through a line put
 // into its list by hand: an empty folder path would reach C:\.
 TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
+  const char shellFolders[] =
+      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   ASSERT_TRUE(
-      store
-          .OpenKey(Root::LocalMachine,
-                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", false)
-          ->DeleteValue("Common StartUp"));
+      store.OpenKey(Root::LocalMachine, shellFolders, false)->DeleteValue("Common StartUp"));
   store.AddFile("C:\\Notes.lnk", "x");
   Create();
   ui::ListBox& list = List(SectionId::CommonStartup);
@@ -110,13 +110,11 @@ TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
   Add(SectionId::CommonStartup);
   DeleteGroupEntry(ws(), Group(SectionId::CommonStartup), "Notes.lnk");
   EditGroupShortcut(ws(), Group(SectionId::CommonStartup), "Notes.lnk", program->frmLink);
-  ASSERT_EQ(toolkit.Messages().size(), 3u);
-  for (const auto& box : toolkit.Messages()) {
-    EXPECT_EQ(box.text,
-              "The folder of the group \"Common Startup\" is not known, so nothing can be changed "
-              "there.");
-    EXPECT_EQ(box.caption, "Sorry!");
-  }
+  const std::string unknown =
+      "mform | Sorry! | 64 | The folder of the group \"Common Startup\" is not known, so nothing "
+      "can be "
+      "changed there.";
+  EXPECT_EQ(Boxes(toolkit), std::vector<std::string>(3, unknown));
   EXPECT_EQ(dialog.asked, 0);
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
   EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");

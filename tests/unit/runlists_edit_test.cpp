@@ -1,5 +1,5 @@
 // Delete, edit and add on the run lists: the question, the registry write, the list line and
-// the undo step each command leaves, and what a key that cannot be written does to them.
+// the undo step each command leaves.
 #include "unit/runlists_fixture.h"
 
 namespace tarnix {

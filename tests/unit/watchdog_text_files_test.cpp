@@ -58,28 +58,18 @@ TEST_F(TextFilesTest, ChangeBackRestoresTheWholeFileBeyondTheNul) {
   EXPECT_EQ(store.FileBytes(Winstart()), LongFileWithNul());
 }
 
-class UnreadableTextTest : public WatchdogTest {
- protected:
-  void SetUp() override {
-    store.AddFile(Winstart(), "@echo off\r\nrem one\r\n");
-    Rebuild();
-  }
-  void MakeUnreadable() {
-    store.SetFileFault(Winstart(), FileFault::Unreadable);
-    Rebuild();
-  }
-  std::string LeftOutText() {
-    return "These places could not be read, so they were left out of the snapshot and keep the "
-           "one they had:\r\n" +
-           Winstart() + "\r\n";
-  }
-};
+using UnreadableTextTest = WatchdogTest;
 
 TEST_F(UnreadableTextTest, AFirstLaunchMakesNoSnapshotForItSoItCanNeverBeEmptiedLater) {
-  MakeUnreadable();
+  store.AddFile(Winstart(), "@echo off\r\nrem one\r\n");
+  store.SetFileFault(Winstart(), FileFault::Unreadable);
+  Rebuild();
   EXPECT_FALSE(Check());
   EXPECT_EQ(firstLaunches, 1);
-  EXPECT_TRUE(WasShown(LeftOutText()));
+  EXPECT_TRUE(WasShown(
+      "These places could not be read, so they were left out of the snapshot and keep the one "
+      "they had:\r\n" +
+      Winstart() + "\r\n"));
   EXPECT_EQ(SnapshotLines("Winstart"), std::nullopt);
 
   // Readable again: the lines are reported, but nothing offers to empty the file.

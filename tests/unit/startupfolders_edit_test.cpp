@@ -101,14 +101,10 @@ TEST_F(EditTest, TheCommonGroupEditsInItsOwnFolder) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("NOTES.LNK")), Decorated());
 }
 
-class LinkFormTest : public ::testing::Test {
- protected:
+// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
+TEST(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
   HeadlessToolkit toolkit;
   TfrmLink dialog{toolkit};
-};
-
-// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
-TEST_F(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
   dialog.edtProg->SetText("old.exe");
   dialog.edtArg->SetText("-a");
   dialog.edtDir->SetText("C:\\");

@@ -122,11 +122,8 @@ TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnaps
   const std::string shellKey =
       "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   const std::string notChecked =
-      "The folder of the group \"Startup\" is not known "
-      "(HKEY_CURRENT_USER" +
-      shellKey +
-      "\\StartUp names no folder), "
-      "so it was not checked.";
+      "The folder of the group \"Startup\" is not known (HKEY_CURRENT_USER" + shellKey +
+      "\\StartUp names no folder), so it was not checked.";
   store.AddFile("C:\\a file", "x");
   for (const std::string value : {"", "C:\\does\\not\\exist", "C:\\a file"}) {
     store.SetString(Root::CurrentUser, shellKey, "StartUp", value);

@@ -187,12 +187,17 @@ void DeleteLineAndSave(TForm1& r, int line) {
   Click(*r.btnSave);
 }
 
-std::vector<Command> Decisions() {
-  // Two values change, so that a decision writes more than one.
-  const auto intruder = [](World& w) {
-    w.store.SetString(Root::LocalMachine, kRunKey, "Tray", "C:\\Tools\\tray2.exe");
-    w.store.SetString(Root::LocalMachine, kRunKey, "Intruder", "evil.exe");
+// Two values of the machine's key change, so that a decision writes more than one.
+std::function<void(World&)> TwoValues(const char* key, const char* name, const char* data,
+                                      const char* added) {
+  return [=](World& w) {
+    w.store.SetString(Root::LocalMachine, key, name, data);
+    w.store.SetString(Root::LocalMachine, key, added, "evil.exe");
   };
+}
+
+std::vector<Command> Decisions() {
+  const auto intruder = TwoValues(kRunKey, "Tray", "C:\\Tools\\tray2.exe", "Intruder");
   const auto line = [](World& w) {
     w.store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT", "@echo off\r\nlh mouse\r\nevil\r\n");
   };
@@ -202,14 +207,8 @@ std::vector<Command> Decisions() {
   const auto shortcut = [](World& w) {
     static_cast<void>(w.shortcuts.Plant(w.CommonStartup("New.lnk"), Decorated()));
   };
-  const auto intruder32 = [](World& w) {
-    w.store.SetString(Root::LocalMachine, kRun32Key, "Updater", "C:\\Tools\\update2.exe");
-    w.store.SetString(Root::LocalMachine, kRun32Key, "Intruder", "evil.exe");
-  };
-  const auto shell = [](World& w) {
-    w.store.SetString(Root::LocalMachine, kWinlogonKey, "Shell", "explorer.exe evil.exe");
-    w.store.SetString(Root::LocalMachine, kWinlogonKey, "Userinit", "evil.exe");
-  };
+  const auto intruder32 = TwoValues(kRun32Key, "Updater", "C:\\Tools\\update2.exe", "Intruder");
+  const auto shell = TwoValues(kWinlogonKey, "Shell", "explorer.exe evil.exe", "Userinit");
   const auto ok = [](World&, TForm1& r) { Click(*r.BitBtn2); };
   const auto back = [](World&, TForm1& r) { Click(*r.btnCancel); };
   using S = SectionId;
@@ -251,6 +250,12 @@ std::vector<Command> Commands() {
       Click(*p.undolist.Button1);
     });
   };
+  const auto editToOther = [](World& w) {
+    OnDialog(w, "TEditStr", [](Program& p) {
+      p.EditStr.strval->SetText("other.exe");
+      Click(*p.EditStr.btOk);
+    });
+  };
   const auto add = [](const char* name, const char* command) {
     return [name, command](World& w) {
       OnDialog(w, "Taddform", [name, command](Program& p) {
@@ -272,23 +277,11 @@ std::vector<Command> Commands() {
            [](World& w) { SaveAll(w.ws()); }},
           {"run list: add", add("New", "new.exe"),
            [](World& w) { AddRunEntry(w.ws(), w.program->addform, 0); }},
-          {"run list: edit",
-           [](World& w) {
-             OnDialog(w, "TEditStr", [](Program& p) {
-               p.EditStr.strval->SetText("other.exe");
-               Click(*p.EditStr.btOk);
-             });
-           },
+          {"run list: edit", editToOther,
            [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 0, "Tray"); }},
           {"run list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 0, "Tray"); }},
           {"logon list: delete", answerOk, [](World& w) { DeleteRunEntry(w.ws(), 3, "Updater"); }},
-          {"logon list: edit",
-           [](World& w) {
-             OnDialog(w, "TEditStr", [](Program& p) {
-               p.EditStr.strval->SetText("other.exe");
-               Click(*p.EditStr.btOk);
-             });
-           },
+          {"logon list: edit", editToOther,
            [](World& w) { EditRunEntry(w.ws(), w.program->EditStr, 3, "Updater"); }},
           {"run list: undo",
            [pickFirstStep](World& w) {
@@ -436,7 +429,7 @@ std::vector<std::string> Faults(const Outcome& run, const Picture& before, const
     faults.push_back("the restart was offered before the failure was told");
   if (!whole && offersRestart && kind == StoreFailure::AccessDenied && !run.offered)
     faults.push_back("refused for lack of rights, and no restart was offered");
-  if (kind != StoreFailure::AccessDenied && run.offered)
+  if ((kind != StoreFailure::AccessDenied || !offersRestart) && run.offered)
     faults.push_back("a restart was offered for a failure that rights would not mend");
   return faults;
 }

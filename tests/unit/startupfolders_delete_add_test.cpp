@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "startupfolders/shortcut_names.h"
+#include "unit/shown_boxes.h"
 #include "unit/startupfolders_fixture.h"
 
 namespace tarnix {
@@ -55,23 +56,6 @@ TEST_F(DeleteTest, CancelOrNoSelectedLineChangesNothing) {
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
 }
 
-// A file that stays on disk keeps its line, and the user learns why; one already gone just
-// leaves the list.
-TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndOneAlreadyGoneLosesIt) {
-  LoadWithNotes();
-  store.SetFileFault(UserFile("Notes.lnk"), FileFault::Locked);
-  Delete();
-  EXPECT_TRUE(Showed("Cannot delete " + UserFile("Notes.lnk"), "Error!", kErrorBox));
-  EXPECT_EQ(List().Count(), 2);
-  ASSERT_TRUE(store.DeleteFile(UserFile("readme.txt")));
-  SelectLine("readme.txt");
-  Delete();
-  EXPECT_EQ(List().Items(), std::vector<std::string>{"Notes.lnk"});
-  EXPECT_EQ(toolkit.Messages().size(), 3u);  // the questions and the error
-  store.ClearFaults();
-  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-}
-
 class AddTest : public GroupTest {
  protected:
   void Add(SectionId id = SectionId::Startup) { AddGroupShortcut(ws(), Group(id), dialog); }
@@ -96,20 +80,6 @@ TEST_F(AddTest, AddReplacesAShortcutOfThatNameWholeAndListsTheFolderAgain) {
   EXPECT_TRUE(toolkit.Messages().empty());
 }
 
-// A cancelled dialog keeps the typed texts for the next add.
-TEST_F(AddTest, CancelWritesNothingAndTheCommonGroupAddsInItsOwnFolder) {
-  Create();
-  Add(SectionId::CommonStartup);
-  EXPECT_EQ(dialog.cleared, 0);
-  EXPECT_EQ(shortcuts.WriteAttempts(), 0);
-  dialog.answer = NewShortcut{"Everyone", "C:\\Tools\\all.exe"};
-  Add(SectionId::CommonStartup);
-  EXPECT_EQ(dialog.asked, 2);
-  EXPECT_TRUE(shortcuts.Inspect(folders.commonStartup + "\\Everyone.lnk").has_value());
-  EXPECT_EQ(List(SectionId::CommonStartup).Items(), std::vector<std::string>{"Everyone.lnk"});
-  EXPECT_EQ(List().Count(), 0);
-}
-
 // The refusal says why, as the names' own test shows.
 TEST_F(AddTest, ANameThatCannotBeAFileNameIsRefused) {
   Create();
@@ -123,33 +93,13 @@ TEST_F(AddTest, ANameThatCannotBeAFileNameIsRefused) {
   EXPECT_EQ(dialog.cleared, 0);
 }
 
-// A failed write is not shown as an added line, and the typed texts stay for another try; a
-// folder gone meanwhile is told the same way, and not made again.
-TEST_F(AddTest, AShortcutThatCannotBeWrittenIsReportedAndTheListStays) {
-  Create();
-  store.AddFile(UserFile("other.txt"), "");
-  store.SetFileFault(UserFile("Mail.lnk"), FileFault::Uncreatable);
-  dialog.answer = NewShortcut{"Mail", "C:\\Tools\\mail.exe"};
-  Add();
-  EXPECT_TRUE(Showed("Cannot write the shortcut " + UserFile("Mail.lnk"), "Error!", kErrorBox));
-  EXPECT_EQ(List().Count(), 0);
-  EXPECT_EQ(dialog.cleared, 0);
-  store.ClearFaults();
-  ASSERT_TRUE(store.DeleteFile(UserFile("other.txt")));
-  ASSERT_TRUE(store.RemoveFolder(folders.startup));
-  Add();
-  EXPECT_EQ(toolkit.Messages().size(), 2u);
-  EXPECT_FALSE(store.FolderExists(folders.startup));
-}
-
 // Without the common group's folder nothing is asked or touched, not even through a line put
 // into its list by hand: an empty folder path would reach C:\.
 TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
+  const char shellFolders[] =
+      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   ASSERT_TRUE(
-      store
-          .OpenKey(Root::LocalMachine,
-                   "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", false)
-          ->DeleteValue("Common StartUp"));
+      store.OpenKey(Root::LocalMachine, shellFolders, false)->DeleteValue("Common StartUp"));
   store.AddFile("C:\\Notes.lnk", "x");
   Create();
   ui::ListBox& list = List(SectionId::CommonStartup);
@@ -160,13 +110,11 @@ TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
   Add(SectionId::CommonStartup);
   DeleteGroupEntry(ws(), Group(SectionId::CommonStartup), "Notes.lnk");
   EditGroupShortcut(ws(), Group(SectionId::CommonStartup), "Notes.lnk", program->frmLink);
-  ASSERT_EQ(toolkit.Messages().size(), 3u);
-  for (const auto& box : toolkit.Messages()) {
-    EXPECT_EQ(box.text,
-              "The folder of the group \"Common Startup\" is not known, so nothing can be changed "
-              "there.");
-    EXPECT_EQ(box.caption, "Sorry!");
-  }
+  const std::string unknown =
+      "mform | Sorry! | 64 | The folder of the group \"Common Startup\" is not known, so nothing "
+      "can be "
+      "changed there.";
+  EXPECT_EQ(Boxes(toolkit), std::vector<std::string>(3, unknown));
   EXPECT_EQ(dialog.asked, 0);
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
   EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");

@@ -81,20 +81,6 @@ TEST_F(EditTest, EachWayOfLeavingTheDialogWritesWhatItShould) {
   EXPECT_EQ(List().Items(), std::vector<std::string>{"Notes.lnk"});
 }
 
-// Empty fields saved over a damaged shortcut would replace whatever it holds: it is told, and
-// the file keeps its bytes.
-TEST_F(EditTest, AShortcutThatCannotBeReadIsToldAndLeftAsItIs) {
-  for (const std::string bytes : {"garbage", ""}) {
-    store.AddFile(UserFile("Broken.lnk"), bytes);
-    Create();
-    SelectLine("Broken.lnk");
-    Edit();  // an unscripted dialog would throw
-    EXPECT_TRUE(Showed("Cannot read the shortcut " + UserFile("Broken.lnk"), "Error!", kErrorBox));
-    EXPECT_EQ(store.FileBytes(UserFile("Broken.lnk")), bytes);
-    EXPECT_EQ(shortcuts.WriteAttempts(), 0);
-  }
-}
-
 // The dialog shows the path as listed and what the shortcut holds.
 TEST_F(EditTest, TheCommonGroupEditsInItsOwnFolder) {
   ASSERT_TRUE(shortcuts.Plant(UserFile("NOTES.LNK"), Decorated()));
@@ -115,14 +101,10 @@ TEST_F(EditTest, TheCommonGroupEditsInItsOwnFolder) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("NOTES.LNK")), Decorated());
 }
 
-class LinkFormTest : public ::testing::Test {
- protected:
+// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
+TEST(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
   HeadlessToolkit toolkit;
   TfrmLink dialog{toolkit};
-};
-
-// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
-TEST_F(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
   dialog.edtProg->SetText("old.exe");
   dialog.edtArg->SetText("-a");
   dialog.edtDir->SetText("C:\\");

@@ -19,34 +19,11 @@ class CheckLinesTest : public WatchdogTest {
     TakeSnapshot();
   }
   std::string Folder(const std::string& name) { return shellFolders.startup + "\\" + name; }
-  // The user edits the report's line at the index to the text.
-  void EditLine(TForm1& r, int index, const std::string& text) {
-    toolkit.OnModal("Teditline", [text](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    Select(*r.ListBox1, index);
-    Click(*r.btnEdit);
-  }
   void ChangeWinstart() {
     store.AddFile(Winstart(), "@echo off\r\nrem two\r\n", attr::Hidden | attr::Archive);
     Rebuild();
   }
 };
-
-TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
-  ChangeWinstart();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].heading, Winstart());
-  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"@echo off", ChangeMark::Unchanged},
-                                                    {"rem one", ChangeMark::Deleted},
-                                                    {"rem two", ChangeMark::Added}}));
-  EXPECT_TRUE(seen[0].edit && seen[0].changeBack && seen[0].deleteLine && seen[0].saveList);
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem two"}));
-  EXPECT_FALSE(Check());
-}
 
 // Change back writes the file even when read-only or gone since loading, keeping attributes.
 TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
@@ -103,45 +80,6 @@ TEST_F(CheckLinesTest, SaveListWritesTheEditedListToFileAndSnapshot) {
             std::string::npos);
 }
 
-TEST_F(CheckLinesTest, AFileThatCannotBeWrittenIsReportedAndLogsNoOutcome) {
-  ChangeWinstart();
-  store.SetFileFault(Winstart(), FileFault::Uncreatable);
-  OnReportClick(&TForm1::btnSave);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot create file " + Winstart()});
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(Log().find("made manually"), std::string::npos);
-}
-
-// The text that names line 2 of the file as holding a character its code page cannot store.
-std::string CodePageError(const std::string& path, const std::string& line) {
-  return "Line 2 of " + path +
-         " holds a character that the file's code page cannot store, so nothing was written:\n" +
-         line;
-}
-
-TEST_F(CheckLinesTest, ALineBeyondTheCodePageIsNamedAndNothingIsWritten) {
-  // Change back to a snapshot taken of a page edited beyond the code page.
-  ASSERT_TRUE(
-      WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {"@echo off", "rem \u2713 done"}));
-  OnReportClick(&TForm1::btnCancel);
-  // Save current list with a line the user edited beyond it.
-  OnReport([this](TForm1& r) {
-    EditLine(r, 1, "rem \u65e5\u672c");
-    Click(*r.btnSave);
-  });
-  EXPECT_TRUE(Check());
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(Errors().size(), 2u);
-  EXPECT_EQ(Errors()[0].text, CodePageError(Winstart(), "rem \u2713 done"));
-  EXPECT_EQ(Errors()[1].text, CodePageError(Winstart(), "rem \u65e5\u672c"));
-  EXPECT_EQ(Errors()[1].style, 0x10u);
-  EXPECT_EQ(store.FileWrites(Winstart()), 0);
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem \u2713 done"}));
-  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
-  EXPECT_EQ(Log().find("made manually"), std::string::npos);
-}
-
 TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.SetFileFault(Winstart(), FileFault::Unreadable);
   Rebuild();
@@ -178,29 +116,14 @@ TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
   EXPECT_EQ(ws.views.lsbStart->Count(), 3);
 }
 
-TEST_F(CheckLinesTest, FolderConfirmTakesTheNamesIntoTheSnapshotAndDeletesNothing) {
-  store.AddFile(Folder("New.lnk"), "n");
-  EXPECT_TRUE(store.DeleteFile(Folder("Drop.lnk")));
-  Rebuild();
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].heading, shellFolders.startup + "\\");
-  EXPECT_EQ(SnapshotLines("Startup"), (Lines{"Keep.lnk", "New.lnk"}));
-  EXPECT_TRUE(store.FileBytes(Folder("New.lnk")));
-  EXPECT_FALSE(Check());
-}
-
 // A Shell Folders value that names no folder leaves the group unknown: its empty listing must
 // not replace the approved one, neither at a check nor at Save.
 TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnapshot) {
   const std::string shellKey =
       "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   const std::string notChecked =
-      "The folder of the group \"Startup\" is not known "
-      "(HKEY_CURRENT_USER" +
-      shellKey +
-      "\\StartUp names no folder), "
-      "so it was not checked.";
+      "The folder of the group \"Startup\" is not known (HKEY_CURRENT_USER" + shellKey +
+      "\\StartUp names no folder), so it was not checked.";
   store.AddFile("C:\\a file", "x");
   for (const std::string value : {"", "C:\\does\\not\\exist", "C:\\a file"}) {
     store.SetString(Root::CurrentUser, shellKey, "StartUp", value);
@@ -217,6 +140,8 @@ TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnaps
   }
 }
 
+// Answered No, the save question leaves the typed load value unsaved but compared, then loads
+// the page again.
 TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEndLine) {
   store.AddFile(Folder("New.lnk"), "n");
   store.SetString(Root::CurrentUser, kRun, "New", "new.exe");
@@ -237,6 +162,8 @@ TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEnd
   }
   EXPECT_NE(Log().find("End check ", at), std::string::npos);
   EXPECT_EQ(Log().find("Start check ", 1), std::string::npos);
+  EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", "none"), "none");
+  EXPECT_EQ(ws.views.load->Text(), "");
 }
 
 TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
@@ -250,16 +177,6 @@ TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_FALSE(AnyTextModified(ws));
   EXPECT_FALSE(ws.dataChanged);
-}
-
-TEST_F(CheckLinesTest, AnsweringNoComparesTheUnsavedTextThenReloads) {
-  UserEdit(*ws.views.winstart, {"@echo off", "rem typed"});
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].lines.back(), (ChangeLine{"rem typed", ChangeMark::Added}));
-  EXPECT_EQ(ws.views.winstart->Lines(), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem one"}));
 }
 
 TEST_F(CheckLinesTest, EditsThatCannotBeSavedStopTheCheckAndStayEdited) {

@@ -65,12 +65,7 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
   EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
   Rebuild();
   OnReport([this](TForm1& r) {
-    toolkit.OnModal("Teditline", [](ui::Form& f) {
-      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText("fixed-run.exe");
-      Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
-    });
-    ui::headless::Select(*r.ListBox1, 1);
-    Click(*r.btnEdit);
+    EditLine(r, 1, "fixed-run.exe");
     Click(*r.btnSave);
   });
   EXPECT_TRUE(Check());
@@ -80,37 +75,6 @@ TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
   EXPECT_EQ(ws.views.run->Text(), "fixed-run.exe");
   EXPECT_NE(Log().find(RunHeading() + " are cancelled\r\nfixed-run.exe" + kDivider),
             std::string::npos);
-}
-
-TEST_F(CheckWininiTest, ChangeBackIsNotOfferedForAValueTheSnapshotDoesNotHold) {
-  ASSERT_TRUE(
-      store.OpenKey(Root::LocalMachine, SnapshotKeyPath("Winini"), false)->DeleteValue("Load"));
-  OnReport([](TForm1& r) { EXPECT_FALSE(ui::headless::Click(*r.btnCancel)); });
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"", ChangeMark::Deleted},
-                                                    {"old-load.exe", ChangeMark::Added}}));
-  EXPECT_FALSE(seen[0].changeBack);
-  EXPECT_EQ(Ini("load"), "old-load.exe");
-  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winini")));
-  OnReportClick(&TForm1::BitBtn2);
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_FALSE(seen[1].changeBack || seen[2].changeBack);
-  EXPECT_EQ(Saved("Load"), "old-load.exe");
-  EXPECT_EQ(Saved("Run"), "old-run.exe");
-  EXPECT_FALSE(Check());
-}
-
-TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
-  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
-  Rebuild();
-  store.RefuseProfileWrites();
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot write the load value to win.ini"});
-  EXPECT_EQ(Log().find("are cancelled"), std::string::npos);
-  EXPECT_EQ(ws.views.load->Text(), "new-load.exe");
 }
 
 }  // namespace

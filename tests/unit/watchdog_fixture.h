@@ -21,7 +21,6 @@ namespace tarnix {
 
 inline const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline const char kLogPath[] = "C:\\Program Files\\Tarnix2\\tx2log.txt";
-inline const char kCrLf[] = "\r\n";
 inline const std::string kDivider(55, '-');
 
 inline RegValue Dword(uint32_t n) {
@@ -94,6 +93,16 @@ class WatchdogTest : public ::testing::Test {
   }
   void OnReportClick(ui::Button* TForm1::*button) {
     OnReport([button](TForm1& r) { ui::headless::Click(*(r.*button)); });
+  }
+
+  // The user edits the report's line at the index to the text.
+  void EditLine(TForm1& r, int index, const std::string& text) {
+    toolkit.OnModal("Teditline", [text](ui::Form& f) {
+      ui::headless::Get<ui::EditBox>(f, "edtRow").SetText(text);
+      ui::headless::Click(ui::headless::Get<ui::Button>(f, "BitBtn1"));
+    });
+    ui::headless::Select(*r.ListBox1, index);
+    ui::headless::Click(*r.btnEdit);
   }
 
   bool Check() {

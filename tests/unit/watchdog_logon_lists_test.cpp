@@ -8,9 +8,6 @@ namespace {
 
 const char kVersion[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const char kWinlogon[] = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-const char* const kNewKeys[] = {"HKLM32_Run",   "HKLM_RunOnce",   "HKLM32_RunOnce",
-                                "HKCU_RunOnce", "HKLM_PolicyRun", "HKCU_PolicyRun",
-                                "Winlogon"};
 
 class LogonListsTest : public WatchdogTest {
  protected:
@@ -30,6 +27,12 @@ class LogonListsTest : public WatchdogTest {
   }
   void Put(int runList, const std::string& name, const std::string& command) {
     ASSERT_TRUE(Open(runList)->WriteString(name, command));
+  }
+  // The snapshot as one saved before these lists were watched.
+  void ForgetTheLists() {
+    for (const char* key : {"HKLM32_Run", "HKLM_RunOnce", "HKLM32_RunOnce", "HKCU_RunOnce",
+                            "HKLM_PolicyRun", "HKCU_PolicyRun", "Winlogon"})
+      ASSERT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath(key)));
   }
   std::string Get(int runList, const std::string& name) {
     return Open(runList)->ReadValue(name).value_or(RegValue{0, "<none>"}).data;
@@ -88,10 +91,8 @@ TEST_F(LogonListsTest, ARunOnceEntryThatRanIsNoChangeAndChangeBackNeverMakesItAg
   EXPECT_EQ(Get(6, "New") + Get(6, "Once"), "<none><none>");
 }
 
-// A snapshot saved before these lists were watched.
 TEST_F(LogonListsTest, AnEarlierSnapshotTakesTheListsInQuietlyWithOneLogLine) {
-  for (const char* key : kNewKeys)
-    ASSERT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath(key)));
+  ForgetTheLists();
   Put(3, "Old32", "old32.exe");
   EXPECT_FALSE(NothingChangedSinceSnapshot(store, ws.catalogue));
   EXPECT_FALSE(Check());
@@ -110,8 +111,7 @@ TEST_F(LogonListsTest, AnEarlierSnapshotTakesTheListsInQuietlyWithOneLogLine) {
 }
 
 TEST_F(LogonListsTest, ATakeInThatIsRefusedIsToldOnceAndReportsNothing) {
-  for (const char* key : kNewKeys)
-    ASSERT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath(key)));
+  ForgetTheLists();
   store.RefuseWrite(Root::LocalMachine, kSnapshotRoot);
   Put(4, "Intruder", "evil.exe");
   EXPECT_FALSE(Check());

@@ -44,14 +44,6 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   EXPECT_FALSE(Check());
 }
 
-TEST_F(SaveTest, ARefusedSnapshotWriteIsAnErrorNotASuccess) {
-  store.RefuseWrite(Root::LocalMachine, "\\Software");
-  EXPECT_FALSE(SaveSnapshot(ws));
-  EXPECT_EQ(Boxes(toolkit),
-            Lines{"mform | Error! | 16 | Error with writing to registry. Possibly,  "
-                  "write access denied to HKLM\\Software\\..."});
-}
-
 TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   store.AddFile(Place("Config"), "files=40\r\n");
   store.SetFileFault(Place("Config"), FileFault::Unreadable);
@@ -72,16 +64,6 @@ TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   EXPECT_FALSE(ws.dataChanged);
 }
 
-TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
-  store.SetFileFault(Winstart(), FileFault::Locked);
-  UserEdit(*ws.views.winstart, {"rem lost?"});
-  SaveAll(ws);
-  EXPECT_EQ(Boxes(toolkit), Lines{"mform | Error! | 16 | Cannot create file " + Winstart()});
-  EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_TRUE(ws.views.winstart->Modified());
-  EXPECT_TRUE(ws.dataChanged);
-}
-
 TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
   UserEdit(*ws.views.winstart, {"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
   SaveAll(ws);
@@ -91,16 +73,6 @@ TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem start\r\n");
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_TRUE(ws.views.winstart->Modified());
-}
-
-TEST_F(SaveTest, ARefusedWinIniWriteStopsSaveBeforeTheSnapshot) {
-  store.RefuseProfileWrites();
-  UserEdit(*ws.views.run, "r.exe");
-  SaveAll(ws);
-  EXPECT_EQ(ErrorTexts(),
-            std::vector<std::string>{"Cannot write the load and run values to win.ini"});
-  EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_TRUE(ws.views.run->Modified());
 }
 
 }  // namespace

@@ -70,10 +70,12 @@ void UninstallProgram(Workspace& ws) {
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);
   // The closing words follow the list all the same: the program's own files are still the
-  // user's to delete.
+  // user's to delete. Only a whole uninstall is called a success.
   Tell(ws, left.Told("Uninstall could not remove:"));
-  ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
-                        "Uninstall complete successfully!", ui::mb::Ok);
+  ws.toolkit.MessageBox(
+      ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
+      left.lines.empty() ? "Uninstall complete successfully!" : "Uninstall not complete",
+      ui::mb::Ok);
 }
 
 }  // namespace tarnix

@@ -345,6 +345,7 @@ struct Outcome {
   bool told = false;                // an error box was shown
   bool offered = false;             // the restart as administrator was offered
   bool offeredFirst = false;        // and asked before any box told what failed
+  std::string praised;              // a box that told of success
 };
 
 Outcome RunCommand(const Command& c, int k, StoreFailure kind, Picture* before = nullptr) {
@@ -376,6 +377,8 @@ Outcome RunCommand(const Command& c, int k, StoreFailure kind, Picture* before =
     out.offeredFirst = out.offeredFirst || (box.answer == ui::mb::IdYes && !out.told);
     out.told = out.told || box.style == (ui::mb::Ok | ui::mb::IconStop) ||
                box.style == (ui::mb::Ok | ui::mb::IconWarning);
+    if (FoldCase(box.caption + box.text).find("success") != std::string::npos)
+      out.praised = box.caption;
   }
   // The elevated start is the only one these commands ask of the shell.
   out.offered = !w.toolkit.ShellCalls().empty();
@@ -425,6 +428,8 @@ std::vector<std::string> Faults(const Outcome& run, const Picture& before, const
   const bool whole = done && run.logged == clean.logged;
   if (!whole && !run.told)
     faults.push_back("not everything was done, and no error box said so");
+  if (!whole && !run.praised.empty())
+    faults.push_back("not everything was done, and a box said: " + run.praised);
   if (run.offeredFirst)
     faults.push_back("the restart was offered before the failure was told");
   if (!whole && offersRestart && kind == StoreFailure::AccessDenied && !run.offered)

@@ -89,7 +89,7 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSilent) {
+TEST_F(ServicesPageTest, WithoutAManagerAFailingListOrNTTheListStaysEmptyAndSilent) {
   services.faults().openManager = ServiceFailure::AccessDenied;
   CreateWithServices();
   EXPECT_EQ(List().Count(), 0);
@@ -102,14 +102,13 @@ TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSi
   Main().Button1Click();  // no line: an unscripted dialog would throw
   EXPECT_TRUE(toolkit.Messages().empty());
   EXPECT_TRUE(services.Changes().empty());
-}
-
-TEST_F(ServicesPageTest, BeforeNTThereIsNoServiceList) {
   store.SetPlatform(PlatformPreset::Windows98);
+  services.faults().enumerate = ServiceFailure::None;
+  const int calls = services.EnumerationCalls();
   CreateWithServices();
   EXPECT_EQ(List().Count(), 0);
   EXPECT_FALSE(List().Enabled());
-  EXPECT_EQ(services.EnumerationCalls(), 0);
+  EXPECT_EQ(services.EnumerationCalls(), calls) << "before NT there is no service list";
 }
 
 TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
@@ -133,28 +132,24 @@ TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
   EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
 }
 
+// OK without a change writes the start type shown, and only that.
 TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   CreateWithServices();
+  const ServiceConfig before = services.Find("PlugPlay")->config;
+  StartupAndPress(0, nullptr);
+  EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
   StartupAndPress(1, "r_auto");
   StartupAndPress(1, "r_dis");
   StartupAndPress(1, "r_man");
-  EXPECT_EQ(services.Changes(),
-            (std::vector<uint32_t>{svc::AutoStart, svc::Disabled, svc::DemandStart}));
+  EXPECT_EQ(services.Changes(), (std::vector<uint32_t>{svc::AutoStart, svc::AutoStart,
+                                                       svc::Disabled, svc::DemandStart}));
   EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
+  EXPECT_EQ(services.OpenHandles(), 0);
   Startup(1, [](ui::Form& f) {
     Click(Get<ui::RadioButton>(f, "r_dis"));
     PressKey(f, ui::vk::Return);
   });
   EXPECT_EQ(services.Changes().back(), svc::Disabled) << "Enter presses OK";
-}
-
-TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythingElse) {
-  CreateWithServices();
-  const ServiceConfig before = services.Find("PlugPlay")->config;
-  StartupAndPress(0, nullptr);
-  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::AutoStart});
-  EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
-  EXPECT_EQ(services.OpenHandles(), 0);
 }
 
 TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialog) {

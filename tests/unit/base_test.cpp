@@ -1,5 +1,6 @@
-// The base layer: UTF-8, the memory platform's code page, the native letter case, arguments
-// joined into a command line, the handle that closes itself, and the time spans.
+// The base layer: UTF-8, UTF-16 as the platform holds it, the memory platform's code page, the
+// native letter case, arguments joined into a command line, the handle that closes itself, and the
+// time spans.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -63,6 +64,30 @@ TEST(TextCodec, Utf16LittleEndian) {
   EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8", 2)), std::nullopt);
   EXPECT_EQ(Utf16LeToUtf8(std::string("\x3D\xD8\x41\x00", 4)), std::nullopt);
   EXPECT_EQ(Utf16LeToUtf8("abc"), std::nullopt);
+}
+
+// UTF-16 as the platform holds it, into the program and back: every code unit kept, also a
+// surrogate without its pair.
+TEST(Wtf8Test, KeepsEveryCodeUnitOnTheWayInAndOut) {
+  const std::pair<std::u16string, std::string> cases[] = {
+      {u"", ""},
+      {u"Run \u00e9\u20ac", "Run \xc3\xa9\xe2\x82\xac"},
+      {u"\U0001F600", "\xf0\x9f\x98\x80"},  // a pair is one code point
+      {{u'a', 0xD800, u'b'},
+       "a\xed\xa0\x80"
+       "b"},
+      {{0xDC00, 0xD800}, "\xed\xb0\x80\xed\xa0\x80"},  // in the wrong order: two alone
+      {{0xDBFF}, "\xed\xaf\xbf"},
+  };
+  for (const auto& [units, wtf8] : cases) {
+    EXPECT_EQ(Utf16ToWtf8(units), wtf8);
+    EXPECT_EQ(Wtf8ToUtf16(wtf8), units);
+  }
+}
+
+TEST(Wtf8Test, BytesThatAreNoTextBecomeReplacementCharacters) {
+  EXPECT_EQ(Wtf8ToUtf16("a\xff\xc3("), (std::u16string{u'a', 0xFFFD, 0xFFFD, u'('}));
+  EXPECT_EQ(Wtf8ToUtf16("\xc0\xaf\xf4\x90\x80\x80").size(), 6u);
 }
 
 TEST(TextCase, FoldsAndUppersBeyondAscii) {

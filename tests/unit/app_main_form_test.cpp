@@ -69,49 +69,42 @@ TEST_F(MainFormTest, SaveCheckAndHelpSayWhatTheyDid) {
   EXPECT_TRUE(Showed("There are no changes!", "The check is completed!", 0x40));
 }
 
-TEST_F(MainFormTest, RegistryEditorAndStartupFolderAreStartedWithShowDefault) {
+// The registry editor and the startup folder start with SW_SHOWDEFAULT; a tool that cannot start
+// is told in an error box, and without shell folders the folder command does nothing.
+TEST_F(MainFormTest, ToolsStartWithShowDefaultOrSayWhyNot) {
   Start({}, [&] {
     Click(FindMenuItem(MainForm(), "N12"));
     Click(FindMenuItem(MainForm(), "N14"));
   });
   ASSERT_EQ(toolkit.Programs().size(), 2u);
   EXPECT_EQ(toolkit.Programs()[0].commandLine, "regedit.exe");
-  EXPECT_EQ(toolkit.Programs()[0].showCommand, 10);
   EXPECT_EQ(toolkit.Programs()[1].commandLine, "explorer.exe /root, \"" + folders.startup + "\"");
-  EXPECT_EQ(toolkit.Programs()[1].showCommand, 10);
-}
+  for (const auto& started : toolkit.Programs()) EXPECT_EQ(started.showCommand, 10);
 
-TEST_F(MainFormTest, AToolThatCannotStartIsReportedInAnErrorBox) {
+  EXPECT_TRUE(
+      store.DeleteKey(Root::CurrentUser,
+                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
   toolkit.SetStartProgramError("Cannot start regedit.exe: File not found.");
   Start({}, [&] {
     toolkit.TakeMessages();
     Click(FindMenuItem(MainForm(), "N12"));
+    Click(FindMenuItem(MainForm(), "N14"));
   });
+  EXPECT_EQ(toolkit.Programs().size(), 3u) << "without shell folders no folder is opened";
   EXPECT_EQ(toolkit.Messages().size(), 1u);
   EXPECT_TRUE(Showed("Cannot start regedit.exe: File not found.", "Error!", kErrorBox));
 }
 
-TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
-  EXPECT_TRUE(
-      store.DeleteKey(Root::CurrentUser,
-                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
-  Start({}, [&] { Click(FindMenuItem(MainForm(), "N14")); });
-  EXPECT_TRUE(toolkit.Programs().empty());
-}
-
-TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndExitDropsTheSelection) {
+// The user's list has the focus first; leaving a list drops its selection, and a right click
+// focuses a list without selecting in it.
+TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndLeavingDropsTheSelection) {
+  store.SetPlatform(PlatformPreset::Windows98);
   Start({}, [&] {
     EXPECT_TRUE(Main().ListBox3->Focused());
     Select(*Main().ListBox1, 0);
     EXPECT_EQ(Main().ListBox1->ItemIndex(), 0);
     Focus(*Main().ListBox3);
     EXPECT_EQ(Main().ListBox1->ItemIndex(), -1);
-  });
-}
-
-TEST_F(MainFormTest, RightClickFocusesAListWithoutSelecting) {
-  store.SetPlatform(PlatformPreset::Windows98);
-  Start({}, [&] {
     Select(*Main().ListBox3, 0);
     MouseDown(*Main().ListBox2, ui::MouseButton::Right);
     EXPECT_TRUE(Main().ListBox2->Focused());
@@ -132,42 +125,29 @@ TEST_F(MainFormTest, EnterAnywhereStillReachesTheFocusedControl) {
   });
 }
 
-TEST(RightsMarksTest, ShieldsMarkTheSnapshotCommandsOnlyWithoutRights) {
+// Only the snapshot's commands need rights: their shields show without them; and the caption
+// names the account the program runs as when it is another one.
+TEST(RightsMarksTest, ShieldsAndCaptionFollowTheRights) {
   for (const bool elevated : {false, true}) {
     MemoryStore store;
     HeadlessToolkit toolkit;
     toolkit.SetElevated(elevated);
+    toolkit.SetOtherAccount(elevated ? "admin" : "");
     Program program(store, toolkit);
     const TForm1& report = program.Form1;
-    EXPECT_EQ(report.BitBtn2->Shield(), !elevated) << elevated;
-    EXPECT_EQ(report.btnSave->Shield(), !elevated) << elevated;
-    EXPECT_EQ(program.mform.ToolButton9->Shield(), !elevated) << elevated;
-    // Closing, changing back and editing the report write nothing that needs rights.
-    for (const ui::Button* button :
-         {report.BitBtn1, report.btnCancel, report.btnEdit, report.Button1}) {
-      EXPECT_FALSE(button->Shield()) << button->Name();
+    for (const ui::Button* button : {report.BitBtn2, report.btnSave, report.BitBtn1,
+                                     report.btnCancel, report.btnEdit, report.Button1}) {
+      const bool saves = button == report.BitBtn2 || button == report.btnSave;
+      EXPECT_EQ(button->Shield(), saves && !elevated) << button->Name();
     }
     const ui::ToolBar& commands = *program.mform.ToolBar2;
     for (int i = 0; i < commands.ButtonCount(); ++i) {
       const ui::ToolButton* button = commands.Button(i);
-      if (button != program.mform.ToolButton9) {
-        EXPECT_FALSE(button->Shield()) << button->Name();
-      }
+      EXPECT_EQ(button->Shield(), button == program.mform.ToolButton9 && !elevated)
+          << button->Name();
     }
-  }
-}
-
-TEST(RightsMarksTest, TheCaptionNamesTheAccountOnlyWhenItIsAnother) {
-  struct Case {
-    const char* account;
-    const char* caption;
-  };
-  for (const Case& c : {Case{"", "Tarnix II"}, Case{"admin", "Tarnix II - running as admin"}}) {
-    MemoryStore store;
-    HeadlessToolkit toolkit;
-    toolkit.SetOtherAccount(c.account);
-    Program program(store, toolkit);
-    EXPECT_EQ(program.mform.form->Caption(), c.caption);
+    EXPECT_EQ(program.mform.form->Caption(),
+              elevated ? "Tarnix II - running as admin" : "Tarnix II");
   }
 }
 

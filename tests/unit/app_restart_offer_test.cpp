@@ -70,30 +70,26 @@ class Session {
 
 using Marks = std::vector<std::pair<bool, size_t>>;
 
-class RestartOfferTest : public ::testing::Test {
- protected:
-  // Deletes the first line of the machine's run list: OK to the delete question, then
-  // `answer` to the restart question.
-  void RunDeleting(int answer) {
-    s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-    s.toolkit.AnswerNextMessageBox(answer);
-    s.Run({}, [this] {
-      Select(*s.Main().ListBox1, 0);
-      Click(*s.Main().ToolButton1);
-    });
-  }
+// Deletes the first line of the machine's run list: OK to the delete question, then `answer`
+// to the restart question.
+void RunDeleting(Session& s, int answer, const std::vector<std::string>& arguments = {}) {
+  s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+  s.toolkit.AnswerNextMessageBox(answer);
+  s.Run(arguments, [&s] {
+    Select(*s.Main().ListBox1, 0);
+    Click(*s.Main().ToolButton1);
+  });
+}
 
+TEST(RestartOfferTest, ASecondRefusalInTheSameRunIsToldButAsksNoMore) {
   Session s;
-};
-
-TEST_F(RestartOfferTest, ASecondRefusalInTheSameRunIsToldButAsksNoMore) {
   s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   s.toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  s.toolkit.OnModal("TEditStr", [this](ui::Form&) {
+  s.toolkit.OnModal("TEditStr", [&s](ui::Form&) {
     s.program->EditStr.strval->SetText("other.exe");
     Click(*s.program->EditStr.btOk);
   });
-  s.Run({}, [this] {
+  s.Run({}, [&s] {
     Select(*s.Main().ListBox1, 0);
     Click(*s.Main().ToolButton1);
     Select(*s.Main().ListBox1, 0);
@@ -110,109 +106,77 @@ TEST_F(RestartOfferTest, ASecondRefusalInTheSameRunIsToldButAsksNoMore) {
   EXPECT_EQ(s.toolkit.PendingAnswers(), 0);
 }
 
-// Under Wine every process counts as elevated: a refusal there has no restart to offer. (That a
-// failure other than a refusal of rights offers none is fault_sweep_test's.)
-TEST(RestartOfferWhoTest, AnElevatedProgramIsNotOffered) {
+// Under Wine every process counts as elevated: a refusal there has no restart to offer.
+TEST(RestartOfferTest, AnElevatedProgramIsNotOffered) {
   Session s(true);
-  s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  s.Run({}, [&s] {
-    Select(*s.Main().ListBox1, 0);
-    Click(*s.Main().ToolButton1);
-  });
+  RunDeleting(s, ui::mb::IdYes);
   EXPECT_TRUE(s.actDone);
   EXPECT_EQ(s.Count(kMachineRunRefused), 1);
   EXPECT_EQ(s.Count(kRestartQuestion), 0);
   EXPECT_TRUE(s.toolkit.ShellCalls().empty());
 }
 
-// Declining the system's own prompt is the user's choice: nothing more is said, and this
-// instance stays, holding its mark again.
-TEST_F(RestartOfferTest, AStartDeclinedAtTheSystemsPromptGoesOnSilently) {
-  s.toolkit.SetElevatedStart({false, ""});
-  RunDeleting(ui::mb::IdYes);
-  EXPECT_TRUE(s.actDone);
-  EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
-  ASSERT_EQ(s.toolkit.ShellCalls().size(), 1u);
-  EXPECT_EQ(s.toolkit.ShellCalls()[0].verb, "runas");
-  EXPECT_EQ(s.toolkit.Messages().back().text, kRestartQuestion);
-  EXPECT_EQ(s.marks, (Marks{{false, 0}, {true, 1}}));
-  EXPECT_TRUE(s.store.Value(Root::LocalMachine, kRunKey, "Tray").has_value());
-  EXPECT_TRUE(s.MainForm().Visible());
-}
-
-TEST_F(RestartOfferTest, AStartThatFailedIsToldAndTheProgramGoesOn) {
-  const std::string why = "Cannot start Tarnix2 as administrator: The file cannot be found.";
-  s.toolkit.SetElevatedStart({false, why});
-  RunDeleting(ui::mb::IdYes);
-  EXPECT_TRUE(s.actDone);
-  EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
-  const auto& shown = s.toolkit.Messages();
-  ASSERT_GE(shown.size(), 2u);
-  EXPECT_EQ(shown[shown.size() - 2].text, kRestartQuestion);
-  EXPECT_EQ(shown.back().text, why);
-  EXPECT_EQ(shown.back().caption, "Error!");
-  EXPECT_EQ(shown.back().style, ui::mb::Ok | ui::mb::IconStop);
-  EXPECT_EQ(s.marks, (Marks{{false, 0}, {true, 1}}));
+// A start the system did not make leaves this instance running, holding its mark again: a
+// prompt the user declined is the user's choice and is not told, a failure is.
+TEST(RestartOfferTest, AStartThatDidNotHappenLeavesThisInstanceRunning) {
+  for (const std::string why :
+       {"", "Cannot start Tarnix2 as administrator: The file cannot be found."}) {
+    Session s;
+    s.toolkit.SetElevatedStart({false, why});
+    RunDeleting(s, ui::mb::IdYes);
+    EXPECT_TRUE(s.actDone && s.MainForm().Visible());
+    EXPECT_FALSE(s.ended || s.toolkit.EndedAtOnce());
+    ASSERT_EQ(s.toolkit.ShellCalls().size(), 1u);
+    EXPECT_EQ(s.toolkit.ShellCalls()[0].verb, "runas");
+    EXPECT_EQ(s.marks, (Marks{{false, 0}, {true, 1}}));
+    EXPECT_TRUE(s.store.Value(Root::LocalMachine, kRunKey, "Tray").has_value());
+    const MessageRecord& last = s.toolkit.Messages().back();
+    EXPECT_EQ(last.text, why.empty() ? kRestartQuestion : why);
+    EXPECT_EQ(last.style, why.empty() ? ui::mb::YesNo | ui::mb::IconQuestion : kErrorBox);
+  }
 }
 
 // The mark goes before the new instance starts, or that one would find this one and only
-// bring it forward.
-TEST_F(RestartOfferTest, YesLetsGoOfTheMarkRestartsAndEndsAtOnce) {
-  RunDeleting(ui::mb::IdYes);
+// bring it forward; the new instance is given this one's command line.
+TEST(RestartOfferTest, YesLetsGoOfTheMarkRestartsWithTheCommandLineAndEndsAtOnce) {
+  Session s;
+  RunDeleting(s, ui::mb::IdYes, {"/x", "a b"});
   const MessageRecord& question = s.toolkit.Messages().back();
   EXPECT_EQ(question.text, kRestartQuestion);
   EXPECT_EQ(question.caption, "Attention!");
   EXPECT_EQ(question.style, ui::mb::YesNo | ui::mb::IconQuestion);
   EXPECT_EQ(question.owner, "mform");
-  EXPECT_TRUE(s.ended);
-  EXPECT_TRUE(s.toolkit.EndedAtOnce());
+  EXPECT_TRUE(s.ended && s.toolkit.EndedAtOnce());
   EXPECT_FALSE(s.actDone);
   EXPECT_EQ(s.marks, (Marks{{false, 0}}));
   ASSERT_EQ(s.toolkit.ShellCalls().size(), 1u);
   EXPECT_EQ(s.toolkit.ShellCalls()[0].verb, "runas");
-  EXPECT_EQ(s.toolkit.ShellCalls()[0].parameters, "");
+  EXPECT_EQ(s.toolkit.ShellCalls()[0].parameters, "/x \"a b\"");
 }
 
 // A restart reads every place again, so typed texts that were not saved are gone: the question
 // says so exactly when there are some, in a text page or in win.ini's boxes.
-TEST_F(RestartOfferTest, TheQuestionWarnsOfUnsavedEditsOnlyWhenThereAreSome) {
-  struct Case {
-    const char* label;
-    int page;                                  // -1: nothing typed
-    std::function<ui::Control*(Tmform&)> box;  // where the user typed
-  };
-  const Case cases[] = {
-      {"nothing typed", -1, {}},
-      {"a text page", 4, [](Tmform& m) -> ui::Control* { return m.winstart; }},
-      {"win.ini's load box", 1, [](Tmform& m) -> ui::Control* { return m.load; }}};
-  for (const Case& c : cases) {
-    Session run;
-    run.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-    run.toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-    run.Run({}, [&run, &c] {
-      if (c.page >= 0) {
-        SelectPage(*run.Main().PageControl1, c.page);
-        Focus(*c.box(run.Main()));
-        TypeText(run.MainForm(), "typed");
-        SelectPage(*run.Main().PageControl1, 0);
+TEST(RestartOfferTest, TheQuestionWarnsOfUnsavedEditsOnlyWhenThereAreSome) {
+  using Box = ui::Control* (*)(Tmform&);
+  const std::pair<int, Box> cases[] = {{-1, nullptr},
+                                       {4, [](Tmform& m) -> ui::Control* { return m.winstart; }},
+                                       {1, [](Tmform& m) -> ui::Control* { return m.load; }}};
+  for (const auto& [page, box] : cases) {
+    Session s;
+    s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
+    s.toolkit.AnswerNextMessageBox(ui::mb::IdNo);
+    s.Run({}, [&s, page = page, box = box] {
+      if (box != nullptr) {
+        SelectPage(*s.Main().PageControl1, page);
+        Focus(*box(s.Main()));
+        TypeText(s.MainForm(), "typed");
+        SelectPage(*s.Main().PageControl1, 0);
       }
-      Select(*run.Main().ListBox1, 0);
-      Click(*run.Main().ToolButton1);
+      Select(*s.Main().ListBox1, 0);
+      Click(*s.Main().ToolButton1);
     });
-    const std::string expected =
-        std::string(kRestartQuestion) + (c.page >= 0 ? kUnsavedEditsLost : "");
-    EXPECT_EQ(run.Count(expected), 1) << c.label;
+    EXPECT_EQ(s.Count(kRestartQuestion + std::string(box ? kUnsavedEditsLost : "")), 1) << page;
   }
-}
-
-// The new instance is given the command line of this one.
-TEST_F(RestartOfferTest, TheRestartRepeatsTheCommandLine) {
-  s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  s.toolkit.AnswerNextMessageBox(ui::mb::IdYes);
-  s.Run({"/u"}, [] {});
-  EXPECT_TRUE(s.ended);
-  ASSERT_EQ(s.toolkit.ShellCalls().size(), 1u);
-  EXPECT_EQ(s.toolkit.ShellCalls()[0].parameters, "/u");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-// The base layer: UTF-8, the memory platform's code page, the native letter case, arguments
-// joined into a command line, the handle that closes itself, and the time spans.
+// The base layer: UTF-8, UTF-16 as the platform holds it, the memory platform's code page, the
+// native letter case, arguments joined into a command line, the handle that closes itself, and the
+// time spans.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,6 +66,30 @@ TEST(TextCodec, Utf16LittleEndian) {
   EXPECT_EQ(Utf16LeToUtf8("abc"), std::nullopt);
 }
 
+// UTF-16 as the platform holds it, into the program and back: every code unit kept, also a
+// surrogate without its pair.
+TEST(Wtf8Test, KeepsEveryCodeUnitOnTheWayInAndOut) {
+  const std::pair<std::u16string, std::string> cases[] = {
+      {u"", ""},
+      {u"Run \u00e9\u20ac", "Run \xc3\xa9\xe2\x82\xac"},
+      {u"\U0001F600", "\xf0\x9f\x98\x80"},  // a pair is one code point
+      {{u'a', 0xD800, u'b'},
+       "a\xed\xa0\x80"
+       "b"},
+      {{0xDC00, 0xD800}, "\xed\xb0\x80\xed\xa0\x80"},  // in the wrong order: two alone
+      {{0xDBFF}, "\xed\xaf\xbf"},
+  };
+  for (const auto& [units, wtf8] : cases) {
+    EXPECT_EQ(Utf16ToWtf8(units), wtf8);
+    EXPECT_EQ(Wtf8ToUtf16(wtf8), units);
+  }
+}
+
+TEST(Wtf8Test, BytesThatAreNoTextBecomeReplacementCharacters) {
+  EXPECT_EQ(Wtf8ToUtf16("a\xff\xc3("), (std::u16string{u'a', 0xFFFD, 0xFFFD, u'('}));
+  EXPECT_EQ(Wtf8ToUtf16("\xc0\xaf\xf4\x90\x80\x80").size(), 6u);
+}
+
 TEST(TextCase, FoldsAndUppersBeyondAscii) {
   EXPECT_EQ(FoldCase("C:\\Programme\\ÄRGER Tool.EXE"), "c:\\programme\\ärger tool.exe");
   EXPECT_EQ(UpperCase("ärger tool.exe"), "ÄRGER TOOL.EXE");
@@ -84,14 +108,11 @@ struct CountedTraits {
 };
 using Counted = UniqueHandle<CountedTraits>;
 
-class UniqueHandleTest : public ::testing::Test {
- protected:
-  void SetUp() override { closed.clear(); }
-};
-
 // A handle is closed once, when its holder goes; holding none (or the invalid one) closes
-// nothing, and nor does giving the handle up.
-TEST_F(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoes) {
+// nothing, nor does giving it up or moving it on; whatever is replaced (by a move, reset or put)
+// is closed.
+TEST(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoesOrIsReplaced) {
+  closed.clear();
   {
     Counted handle(7), empty, failed(-1), given(4);
     EXPECT_FALSE(empty.valid() || failed.valid());
@@ -99,15 +120,10 @@ TEST_F(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoes) {
     EXPECT_FALSE(given.valid());
   }
   EXPECT_EQ(closed, std::vector<int>{7});
-}
-
-// Moving hands the handle on unclosed; whatever is replaced (by a move, reset or put) is closed.
-TEST_F(UniqueHandleTest, WhatIsReplacedIsClosedAndWhatIsMovedIsNot) {
   Counted first(3);
   Counted second(std::move(first));
   EXPECT_FALSE(first.valid());
   EXPECT_EQ(second.get(), 3);
-  EXPECT_TRUE(closed.empty());
   Counted target(1);
   target = std::move(second);
   EXPECT_EQ(target.get(), 3);
@@ -115,49 +131,33 @@ TEST_F(UniqueHandleTest, WhatIsReplacedIsClosedAndWhatIsMovedIsNot) {
   *target.put() = 9;
   EXPECT_EQ(target.get(), 9);
   target.reset();
-  EXPECT_EQ(closed, (std::vector<int>{1, 3, 6, 9}));
+  EXPECT_EQ(closed, (std::vector<int>{7, 1, 3, 6, 9}));
 }
 
-class TimeSpansTest : public ::testing::Test {
- protected:
-  void SetUp() override { std::remove(path_.c_str()); }
-  void TearDown() override {
-    unsetenv("TARNIX_SPANS");
-    std::remove(path_.c_str());
-  }
-  std::string Written() const {
-    std::ifstream in(path_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  const std::string path_ = ::testing::TempDir() + "tarnix_spans.txt";
-};
-
-TEST_F(TimeSpansTest, EachSpanAppendsItsNameStartAndLengthWhenItEnds) {
-  setenv("TARNIX_SPANS", path_.c_str(), 1);
+// Each span appends "<name> <start ms> <length ms>" when it ends, the inner one first; without
+// the variable nothing is written.
+TEST(TimeSpansTest, EachSpanAppendsItsNameStartAndLengthWhenItEndsOnlyWithTheVariable) {
+  const std::string path = ::testing::TempDir() + "tarnix_spans.txt";
+  std::remove(path.c_str());
+  unsetenv("TARNIX_SPANS");
+  { TimeSpan span("phase"); }
+  EXPECT_FALSE(std::ifstream(path).good());
+  setenv("TARNIX_SPANS", path.c_str(), 1);
   {
     TimeSpan outer("outer phase");
     { TimeSpan inner("inner"); }
   }
-  std::istringstream lines(Written());
+  unsetenv("TARNIX_SPANS");
+  std::ifstream lines(path);
   std::string first, second, rest;
-  ASSERT_TRUE(std::getline(lines, first));
-  ASSERT_TRUE(std::getline(lines, second));
+  ASSERT_TRUE(std::getline(lines, first) && std::getline(lines, second));
   EXPECT_FALSE(std::getline(lines, rest));
-  // The inner span ends first; each line is "<name> <start ms> <length ms>".
   double start = -1, length = -1;
   EXPECT_EQ(std::sscanf(first.c_str(), "inner %lf %lf", &start, &length), 2) << first;
   EXPECT_GE(length, 0.0);
   EXPECT_EQ(std::sscanf(second.c_str(), "outer phase %lf %lf", &start, &length), 2) << second;
   EXPECT_GE(length, 0.0);
-}
-
-TEST_F(TimeSpansTest, NothingIsWrittenWithoutTheVariable) {
-  unsetenv("TARNIX_SPANS");
-  { TimeSpan span("phase"); }
-  EXPECT_EQ(Written(), "");
-  EXPECT_FALSE(std::ifstream(path_).good());
+  std::remove(path.c_str());
 }
 
 TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {

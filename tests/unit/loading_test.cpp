@@ -63,22 +63,21 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
+// A text page takes its file, or keeps what it holds when there is none; win.ini's values are
+// read whole, and absent ones are empty.
+TEST_F(LoadingTest, TextPagesAndWinIniTakeWhatTheFilesHold) {
   store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
+  const std::string longValue(3000, 'x');
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", longValue));
   views.autoex->SetLines({"shown before"});
   views.winstart->SetWordWrap(true);
+  views.run->SetText("old");
   Workspace& w = Bind();
   LoadTextPages(w);
+  LoadWinIni(w);
   EXPECT_EQ(views.winstart->Lines(), (std::vector<std::string>{"@echo off", "rem one"}));
   EXPECT_FALSE(static_cast<ui::headless::HeadlessTextPage*>(views.winstart)->WordWrap());
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"shown before"}));
-}
-
-TEST_F(LoadingTest, WinIniValuesAreReadWholeAndAbsentOnesAreEmpty) {
-  const std::string longValue(3000, 'x');
-  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", longValue));
-  views.run->SetText("old");
-  LoadWinIni(Bind());
   EXPECT_EQ(views.load->Text(), longValue);
   EXPECT_EQ(views.run->Text(), "");
 }
@@ -96,18 +95,6 @@ TEST_F(LoadingTest, StartupFolderSkipsOnlyPlainSubfoldersAndTheDotEntries) {
   std::vector<std::string> items = views.lsbStart->Items();
   std::sort(items.begin(), items.end());
   EXPECT_EQ(items, (std::vector<std::string>{"Marked", "Notes.lnk", "desktop.ini"}));
-}
-
-TEST_F(LoadingTest, UnknownStartupFolderListsNothing) {
-  store.AddFile("C:\\stray.lnk", "L");
-  store.AddFile("C:\\WINDOWS\\stray.lnk", "L");
-  store.SetString(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                  "Desktop", "C:\\Desktop");
-  Workspace& w = Bind();
-  ListStartupFolders(w);
-  EXPECT_EQ(views.lsbStart->Count(), 0);
-  EXPECT_EQ(views.lsbComSt->Count(), 0);
 }
 
 class RefreshTest : public LoadingTest {

@@ -1,6 +1,8 @@
 // The "NT Services" page and the start-type dialog on the memory service manager.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app_fixture.h"
 #include "fakes/services_memory.h"
 #include "services/services_page.h"
@@ -89,7 +91,7 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSilent) {
+TEST_F(ServicesPageTest, WithoutAManagerAFailingListOrNTTheListStaysEmptyAndSilent) {
   services.faults().openManager = ServiceFailure::AccessDenied;
   CreateWithServices();
   EXPECT_EQ(List().Count(), 0);
@@ -102,14 +104,13 @@ TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSi
   Main().Button1Click();  // no line: an unscripted dialog would throw
   EXPECT_TRUE(toolkit.Messages().empty());
   EXPECT_TRUE(services.Changes().empty());
-}
-
-TEST_F(ServicesPageTest, BeforeNTThereIsNoServiceList) {
   store.SetPlatform(PlatformPreset::Windows98);
+  services.faults().enumerate = ServiceFailure::None;
+  const int calls = services.EnumerationCalls();
   CreateWithServices();
   EXPECT_EQ(List().Count(), 0);
   EXPECT_FALSE(List().Enabled());
-  EXPECT_EQ(services.EnumerationCalls(), 0);
+  EXPECT_EQ(services.EnumerationCalls(), calls) << "before NT there is no service list";
 }
 
 TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
@@ -133,14 +134,19 @@ TEST_F(ServicesPageTest, TheDialogShowsTheStartTypeOfEachServiceAnew) {
   EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::Disabled});
 }
 
+// OK without a change writes the start type shown, and only that.
 TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   CreateWithServices();
+  const ServiceConfig before = services.Find("PlugPlay")->config;
+  StartupAndPress(0, nullptr);
+  EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
   StartupAndPress(1, "r_auto");
   StartupAndPress(1, "r_dis");
   StartupAndPress(1, "r_man");
-  EXPECT_EQ(services.Changes(),
-            (std::vector<uint32_t>{svc::AutoStart, svc::Disabled, svc::DemandStart}));
+  EXPECT_EQ(services.Changes(), (std::vector<uint32_t>{svc::AutoStart, svc::AutoStart,
+                                                       svc::Disabled, svc::DemandStart}));
   EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
+  EXPECT_EQ(services.OpenHandles(), 0);
   Startup(1, [](ui::Form& f) {
     Click(Get<ui::RadioButton>(f, "r_dis"));
     PressKey(f, ui::vk::Return);
@@ -148,60 +154,41 @@ TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   EXPECT_EQ(services.Changes().back(), svc::Disabled) << "Enter presses OK";
 }
 
-TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythingElse) {
+// A service or manager that cannot be opened says why without a dialog, a change that fails is
+// told; a refusal for lack of rights says so. Nothing is changed and no handle is left open.
+TEST_F(ServicesPageTest, WhatCannotBeOpenedOrChangedSaysWhy) {
   CreateWithServices();
-  const ServiceConfig before = services.Find("PlugPlay")->config;
-  StartupAndPress(0, nullptr);
-  EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::AutoStart});
-  EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
-  EXPECT_EQ(services.OpenHandles(), 0);
-}
-
-TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialog) {
-  CreateWithServices();
-  List().SetItemIndex(0);
-  services.faults().open["PlugPlay"] = ServiceFailure::AccessDenied;
-  Main().Button1Click();
-  const auto& denied = OnlyMessage();
-  EXPECT_EQ(denied.caption, "Sorry!");
-  EXPECT_NE(denied.text.find("administrator"), std::string::npos);
-  EXPECT_EQ(denied.style, ui::mb::Ok | ui::mb::IconStop);
-  EXPECT_EQ(denied.owner, "mform");
-  const std::pair<std::function<void()>, const char*> cases[] = {
-      {[&] { services.faults().open["PlugPlay"] = ServiceFailure::Other; },
-       "The service could not be opened."},
-      {[&] { services.faults().openManager = ServiceFailure::Other; },
-       "The service manager could not be opened."},
-      {[&] {
-         services.faults().openManager = ServiceFailure::None;
-         List().Add("Vanished Service", kServiceRunningImage);
-         List().SetItemIndex(2);
-       },
-       "The service no longer exists."},
-  };
-  for (const auto& [fault, text] : cases) {
+  using F = MemoryServices::Faults;
+  const ServiceFailure denied = ServiceFailure::AccessDenied, other = ServiceFailure::Other;
+  List().Add("Vanished Service", kServiceRunningImage);
+  // The fault, the line, whether a change is asked for, and the error told (none: no rights).
+  const std::tuple<std::function<void(F&)>, int, bool, const char*> cases[] = {
+      {[=](F& f) { f.open["PlugPlay"] = denied; }, 0, false, nullptr},
+      {[=](F& f) { f.open["PlugPlay"] = other; }, 0, false, "The service could not be opened."},
+      {[=](F& f) { f.openManager = other; }, 0, false, "The service manager could not be opened."},
+      {[=](F& f) { f.openManager = denied; }, 0, false, nullptr},
+      {[](F&) {}, 2, false, "The service no longer exists."},
+      {[=](F& f) { f.change["RpcSs"] = other; }, 1, true,
+       "The start type of the service could not be changed."},
+      {[=](F& f) { f.change["RpcSs"] = denied; }, 1, true, nullptr}};
+  for (const auto& [fault, line, change, text] : cases) {
     toolkit.TakeMessages();
-    fault();
-    Main().Button1Click();
-    EXPECT_TRUE(Showed(text, "Error!", kErrorBox)) << text;
+    services.faults() = {};
+    fault(services.faults());
+    if (change) {
+      StartupAndPress(line, "r_auto");
+    } else {
+      EXPECT_TRUE(services.Changes().empty());
+      List().SetItemIndex(line);
+      Main().Button1Click();
+    }
+    const auto& said = OnlyMessage();
+    EXPECT_EQ(said.caption, text ? "Error!" : "Sorry!") << said.text;
+    EXPECT_EQ(said.text.find("administrator") != std::string::npos, text == nullptr) << said.text;
+    EXPECT_TRUE(text == nullptr || said.text == text) << said.text;
+    EXPECT_EQ(said.style, kErrorBox);
+    EXPECT_EQ(said.owner, "mform");
   }
-  toolkit.TakeMessages();
-  services.faults().openManager = ServiceFailure::AccessDenied;
-  Main().Button1Click();
-  EXPECT_EQ(OnlyMessage().caption, "Sorry!");
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_EQ(services.OpenHandles(), 0);
-}
-
-TEST_F(ServicesPageTest, AFailingChangeIsReported) {
-  CreateWithServices();
-  services.faults().change["RpcSs"] = ServiceFailure::Other;
-  StartupAndPress(1, "r_auto");
-  EXPECT_TRUE(Showed("The start type of the service could not be changed.", "Error!", kErrorBox));
-  toolkit.TakeMessages();
-  services.faults().change["RpcSs"] = ServiceFailure::AccessDenied;
-  StartupAndPress(1, "r_auto");
-  EXPECT_EQ(OnlyMessage().caption, "Sorry!");
   EXPECT_EQ(services.Find("RpcSs")->config.startType, svc::DemandStart);
   EXPECT_EQ(services.OpenHandles(), 0);
 }

@@ -38,6 +38,8 @@ class Win32Store : public Store {
   std::string ProgramPath() override;
   LocalDateTime Now() override;
   std::string LongTimeText(const LocalDateTime& time) override;
+  uint64_t FileTimeNow() override;
+  std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) override;
 };
 
 }  // namespace tarnix

@@ -1,0 +1,87 @@
+#include "sources/startup_marks.h"
+
+#include "base/text_case.h"
+
+namespace tarnix {
+
+namespace {
+
+constexpr size_t kMarkSize = 12, kTimeAt = 4;
+constexpr unsigned char kEnabledMark = 0x02, kDisabledMark = 0x03;
+
+uint64_t LittleEndian(const std::string& bytes, size_t at) {
+  uint64_t value = 0;
+  for (size_t i = 8; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+}  // namespace
+
+MarkKey StartupApprovedKey(Root root, MarkList list) {
+  static const char* const kLists[] = {"Run", "Run32", "StartupFolder"};
+  return {root, std::string("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
+                            "StartupApproved\\") +
+                    kLists[static_cast<int>(list)]};
+}
+
+std::optional<MarkKey> MarkKeyOf(SectionId id) {
+  switch (id) {
+    case SectionId::HklmRun:
+      return StartupApprovedKey(Root::LocalMachine, MarkList::Run);
+    case SectionId::HkcuRun:
+      return StartupApprovedKey(Root::CurrentUser, MarkList::Run);
+    case SectionId::Startup:
+      return StartupApprovedKey(Root::CurrentUser, MarkList::StartupFolder);
+    case SectionId::CommonStartup:
+      return StartupApprovedKey(Root::LocalMachine, MarkList::StartupFolder);
+    default:
+      return std::nullopt;
+  }
+}
+
+EntryMark DecodeMark(const std::optional<RegValue>& value) {
+  EntryMark mark;
+  if (!value || value->type != regtype::Binary || value->data.empty())
+    return mark;
+  mark.disabled = (static_cast<unsigned char>(value->data[0]) & 1) != 0;
+  if (mark.disabled && value->data.size() >= kMarkSize)
+    mark.disabledAt = LittleEndian(value->data, kTimeAt);
+  return mark;
+}
+
+RegValue EncodeMark(bool disabled, uint64_t fileTime) {
+  std::string bytes(kMarkSize, '\0');
+  bytes[0] = static_cast<char>(disabled ? kDisabledMark : kEnabledMark);
+  for (size_t i = 0; disabled && i < 8; ++i)
+    bytes[kTimeAt + i] = static_cast<char>((fileTime >> (8 * i)) & 0xFF);
+  return {regtype::Binary, bytes};
+}
+
+EntryMark PlaceMarks::Of(const std::string& entry) const {
+  const std::string folded = FoldCase(entry);
+  for (const NamedValue& value : values) {
+    if (FoldCase(value.name) == folded)
+      return DecodeMark(value.value);
+  }
+  return {};
+}
+
+PlaceMarks ReadMarks(Store& store, SectionId id) {
+  PlaceMarks marks;
+  const std::optional<MarkKey> where = MarkKeyOf(id);
+  if (!where)
+    return marks;
+  if (const OpenedKey key = store.OpenKey(where->root, where->path, false))
+    marks.values = key->ReadValues();
+  else if (key.result.failure != StoreFailure::NotFound)
+    marks.readFailure = key.result.failure;
+  return marks;
+}
+
+StoreResult WriteMark(Store& store, const MarkKey& key, const std::string& entry,
+                      const RegValue& mark) {
+  const OpenedKey opened = store.OpenKey(key.root, key.path, true);
+  return opened ? opened->WriteValue(entry, mark) : opened.result;
+}
+
+}  // namespace tarnix

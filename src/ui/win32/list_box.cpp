@@ -11,22 +11,52 @@
 
 namespace tarnix::ui::win32 {
 
+namespace {
+
+// An item's data: its image (-1 none), with kGreyed added for a greyed line.
+constexpr LPARAM kGreyed = 0x40000000;
+
+LPARAM ItemData(int image, bool greyed) {
+  return image + (greyed ? kGreyed : 0);
+}
+bool IsGreyed(LPARAM data) {
+  return data >= kGreyed / 2;
+}
+int ImageOf(LPARAM data) {
+  return static_cast<int>(IsGreyed(data) ? data - kGreyed : data);
+}
+
+// Grey text on the selection colour: the selection's text colour half-way to its background,
+// which keeps it readable where the system's grey would vanish.
+COLORREF SelectedGrey() {
+  const COLORREF text = GetSysColor(COLOR_HIGHLIGHTTEXT), back = GetSysColor(COLOR_HIGHLIGHT);
+  return RGB((GetRValue(text) + GetRValue(back)) / 2, (GetGValue(text) + GetGValue(back)) / 2,
+             (GetBValue(text) + GetBValue(back)) / 2);
+}
+
+COLORREF TextColour(UINT state, bool greyed) {
+  const bool selected = (state & ODS_SELECTED) != 0;
+  if ((state & ODS_DISABLED) != 0 || (greyed && !selected))
+    return GetSysColor(COLOR_GRAYTEXT);
+  return selected ? (greyed ? SelectedGrey() : GetSysColor(COLOR_HIGHLIGHTTEXT))
+                  : GetSysColor(COLOR_WINDOWTEXT);
+}
+
+}  // namespace
+
 ListBoxImpl::ListBoxImpl(Win32Form& form, const ListBoxSpec& spec, HWND parent)
     : WindowControl<ListBox>(&form, spec.name),
       spec_(spec),
       images_(dynamic_cast<ImageListImpl*>(spec.images)) {
   DWORD style =
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
-  if (spec.variableHeight) {
-    style |= LBS_OWNERDRAWVARIABLE;
-  } else if (images_) {
-    style |= LBS_OWNERDRAWFIXED;
-  }
+  // Drawn by the list itself, so that a line can be greyed; the texts stay in the control.
+  style |= spec.variableHeight ? LBS_OWNERDRAWVARIABLE : LBS_OWNERDRAWFIXED;
   Create(L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, form.Scale().Rect(spec.bounds), parent);
   if (!spec.fontName.empty()) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), FALSE);
   }
-  if (!spec.variableHeight && (images_ || spec.itemHeight > 0)) {
+  if (!spec.variableHeight) {
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
   }
 }
@@ -64,12 +94,13 @@ std::vector<std::string> ListBoxImpl::Items() const {
 }
 
 void ListBoxImpl::SetItem(int index, const std::string& text) {
-  int image = ItemImage(index);
+  const LPARAM data = Data(index);
   bool selected = ItemIndex() == index;
   LRESULT top = SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0);
   SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Delete(index);
-  Insert(index, text, image);
+  Insert(index, text, -1);
+  SendMessageW(hwnd_, LB_SETITEMDATA, index, data);
   if (selected)
     SetItemIndex(index);
   SendMessageW(hwnd_, LB_SETTOPINDEX, top, 0);
@@ -77,12 +108,32 @@ void ListBoxImpl::SetItem(int index, const std::string& text) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+LPARAM ListBoxImpl::Data(int index) const {
+  if (index < 0 || index >= Count()) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  return SendMessageW(hwnd_, LB_GETITEMDATA, index, 0);
+}
+
 int ListBoxImpl::ItemImage(int index) const {
-  return static_cast<int>(SendMessageW(hwnd_, LB_GETITEMDATA, index, 0));
+  return ImageOf(Data(index));
 }
 
 void ListBoxImpl::SetItemImage(int index, int image) {
-  SendMessageW(hwnd_, LB_SETITEMDATA, index, image);
+  SetData(index, ItemData(image, ItemGreyed(index)));
+}
+
+bool ListBoxImpl::ItemGreyed(int index) const {
+  return IsGreyed(Data(index));
+}
+
+void ListBoxImpl::SetItemGreyed(int index, bool greyed) {
+  if (ItemGreyed(index) != greyed)
+    SetData(index, ItemData(ItemImage(index), greyed));
+}
+
+void ListBoxImpl::SetData(int index, LPARAM data) {
+  SendMessageW(hwnd_, LB_SETITEMDATA, index, data);
   RECT item;
   if (SendMessageW(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
     InvalidateRect(hwnd_, &item, TRUE);
@@ -99,7 +150,7 @@ void ListBoxImpl::Insert(int index, const std::string& text, int image) {
   if (at == LB_ERR) {
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
   }
-  SendMessageW(hwnd_, LB_SETITEMDATA, at, image);
+  SendMessageW(hwnd_, LB_SETITEMDATA, at, ItemData(image, false));
 }
 
 void ListBoxImpl::Delete(int index) {
@@ -152,7 +203,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   RECT textRect = rect;
   if (images_) {
-    auto image = static_cast<int>(item.itemData);
+    const int image = ImageOf(static_cast<LPARAM>(item.itemData));
     if (image >= 0 && image < images_->Count()) {
       ImageList_Draw(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
     }
@@ -163,7 +214,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   SendMessageW(hwnd_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetTextColor(dc, TextColour(item.itemState, IsGreyed(static_cast<LPARAM>(item.itemData))));
   HGDIOBJ oldFont = SelectObject(dc, ListFont());
   DrawTextW(dc, text.c_str(), -1, &textRect, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
   SelectObject(dc, oldFont);

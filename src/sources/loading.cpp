@@ -1,5 +1,6 @@
 #include "sources/loading.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tarnix {
@@ -18,14 +19,8 @@ std::string ShownPartly(const std::string& path, const std::vector<std::string>&
 }
 
 void ShowNotes(Workspace& ws) {
-  if (ws.views.status == nullptr)
-    return;
-  std::string notes;
-  for (const TextFile& file : ws.places.texts) {
-    if (!file.shownPartly.empty())
-      notes += (notes.empty() ? "" : " ") + file.shownPartly;
-  }
-  ws.views.status->SetPanelText(0, notes);
+  if (ws.views.status != nullptr)
+    ws.views.status->SetPanelText(0, PageNotes(ws));
 }
 
 void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
@@ -33,6 +28,16 @@ void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
     return;
   list->Clear();
   for (const std::string& line : lines) list->Add(line);
+}
+
+// Greys the lines of the entries that Task Manager disabled; the list shows `names` in order.
+void GreyDisabled(ui::ListBox* list, const std::vector<std::string>& names,
+                  const PlaceMarks& marks) {
+  if (list == nullptr)
+    return;
+  const int count = std::min(list->Count(), static_cast<int>(names.size()));
+  for (int i = 0; i < count; ++i)
+    list->SetItemGreyed(i, marks.Of(names[static_cast<size_t>(i)]).disabled);
 }
 
 // A page that shows its file whole hands its lines over; one that shows less is read-only.
@@ -67,17 +72,30 @@ void ClearMarks(std::initializer_list<Control*> controls) {
 
 }  // namespace
 
+std::string PageNotes(const Workspace& ws) {
+  std::string notes;
+  for (const TextFile& file : ws.places.texts) {
+    if (!file.shownPartly.empty())
+      notes += (notes.empty() ? "" : " ") + file.shownPartly;
+  }
+  return notes;
+}
+
 void LoadRunList(Workspace& ws, int index) {
   RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
   runList = ReadRunListPlace(ws.store, index);
+  runList.marks = ReadMarks(ws.store, ws.catalogue.RunList(index).id);
   // A list shown again loses its selection: one that already shows these names stays.
-  const ui::ListBox* list = ws.views.runLists[index];
+  ui::ListBox* list = ws.views.runLists[index];
   if (list != nullptr && list->Items() != runList.Names())
-    ShowRunList(ws, index);
+    ShowList(list, runList.Names());
+  GreyDisabled(list, runList.Names(), runList.marks);
 }
 
 void ShowRunList(Workspace& ws, int index) {
-  ShowList(ws.views.runLists[index], ws.places.runLists[static_cast<size_t>(index)].Names());
+  const RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
+  ShowList(ws.views.runLists[index], runList.Names());
+  GreyDisabled(ws.views.runLists[index], runList.Names(), runList.marks);
 }
 
 void LoadTextPage(Workspace& ws, const StartupSection& section) {
@@ -112,6 +130,7 @@ void ListStartupFolder(Workspace& ws, const StartupSection& section) {
   FolderPlace& folder = ws.places.Folder(section.id);
   folder = ReadFolder(ws.store, section);
   ShowList(ws.views.List(section.id), folder.entries);
+  GreyDisabled(ws.views.List(section.id), folder.entries, folder.marks);
 }
 
 void LoadTextPages(Workspace& ws) {

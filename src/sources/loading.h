@@ -8,6 +8,8 @@
 
 namespace tarnix {
 
+// What the status bar says of the text pages that show less than their file; empty when none.
+std::string PageNotes(const Workspace& ws);
 // Reads run list `index` and shows its value names in its list box.
 void LoadRunList(Workspace& ws, int index);
 // Shows what the places hold of run list `index`, as they hold it now.

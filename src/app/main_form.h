@@ -55,6 +55,9 @@ class Tmform {
   ui::ToolBar *ToolBar3 = nullptr, *ToolBar4 = nullptr;
   ui::ToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr, *ToolButton12 = nullptr,
                  *ToolButton16 = nullptr, *ToolButton17 = nullptr, *ToolButton18 = nullptr;
+  // Disable and Enable of the run lists (ToolBar1) and the two groups (ToolBar3, ToolBar4)
+  ui::ToolButton *ToolButton21 = nullptr, *ToolButton22 = nullptr, *ToolButton23 = nullptr,
+                 *ToolButton24 = nullptr, *ToolButton25 = nullptr, *ToolButton26 = nullptr;
   ui::ListBox *lsbStart = nullptr, *lsbComSt = nullptr;
   // Right-hand panel and bottom line
   ui::Panel* Panel1 = nullptr;
@@ -81,6 +84,10 @@ class Tmform {
                *Undofromprevioussessions1 = nullptr, *Saveallkeystofile1 = nullptr;
   ui::MenuItem *Delete2 = nullptr, *Add2 = nullptr, *Change2 = nullptr;
   ui::MenuItem *Delete3 = nullptr, *Add3 = nullptr, *Change3 = nullptr;
+  // Disable and Enable: the Edit menu's act on the focused list, the pop-up menus' on theirs
+  ui::MenuItem *N21 = nullptr, *N22 = nullptr, *N23 = nullptr;
+  ui::MenuItem *Disable1 = nullptr, *Enable1 = nullptr, *Disable2 = nullptr, *Enable2 = nullptr,
+               *Disable3 = nullptr, *Enable3 = nullptr;
 
   // The window's own events
   void FormCreate();
@@ -135,6 +142,15 @@ class Tmform {
   void Delete3Click();
   void Add3Click();
   void Change3Click();
+  // Disable and Enable
+  void N22Click();
+  void N23Click();
+  void Disable1Click();
+  void Enable1Click();
+  void Disable2Click();
+  void Enable2Click();
+  void Disable3Click();
+  void Enable3Click();
   // Toolbars
   void ToolButton1Click();
   void ToolButton2Click();
@@ -171,6 +187,13 @@ class Tmform {
   void BuildMainMenu();
   void BuildPopupMenus();
   void BuildToolButtons();
+  void AddMarkCommands();
+  void WireMarkCommands();
+  // Disables or enables the selected entry of the run list or group.
+  void MarkRunEntry(int runList, bool disabled);
+  void MarkGroupEntry(const char* group, bool disabled);
+  // Hands the Edit menu's Disable or Enable to the focused list's pop-up menu item.
+  void MarkFocusedEntry(Handler runList, Handler group, Handler common);
   void WireControls();
   void WireMainMenu();
   void WirePopupMenus();

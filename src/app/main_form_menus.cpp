@@ -95,6 +95,7 @@ void Tmform::WireControls() {
   WireMainMenu();
   WirePopupMenus();
   WireToolButtons();
+  WireMarkCommands();
 }
 
 void Tmform::WireMainMenu() {

@@ -50,7 +50,10 @@ const std::vector<Named> kHandlers = Handlers(
     TARNIX_HANDLER(ToolButton5Click), TARNIX_HANDLER(Delete2Click), TARNIX_HANDLER(Add2Click),
     TARNIX_HANDLER(Change2Click), TARNIX_HANDLER(Delete3Click), TARNIX_HANDLER(Add3Click),
     TARNIX_HANDLER(Change3Click), TARNIX_HANDLER(FormClose), TARNIX_HANDLER(ShowVersion),
-    TARNIX_HANDLER(Button1Click), TARNIX_HANDLER(Button2Click));
+    TARNIX_HANDLER(Button1Click), TARNIX_HANDLER(Button2Click), TARNIX_HANDLER(N22Click),
+    TARNIX_HANDLER(N23Click), TARNIX_HANDLER(Disable1Click), TARNIX_HANDLER(Enable1Click),
+    TARNIX_HANDLER(Disable2Click), TARNIX_HANDLER(Enable2Click), TARNIX_HANDLER(Disable3Click),
+    TARNIX_HANDLER(Enable3Click));
 #undef TARNIX_HANDLER
 
 std::string NameOf(Tmform::Handler handler) {
@@ -168,6 +171,12 @@ std::vector<Route> AllRoutes() {
       {"ToolButton16", kCommon, "Delete3Click"},
       {"ToolButton17", kCommon, "Change3Click"},
       {"ToolButton18", kCommon, "Add3Click"},
+      {"ToolButton21", kRegistry, "Disable1Click"},
+      {"ToolButton22", kRegistry, "Enable1Click"},
+      {"ToolButton23", kGroup, "Disable2Click"},
+      {"ToolButton24", kGroup, "Enable2Click"},
+      {"ToolButton25", kCommon, "Disable3Click"},
+      {"ToolButton26", kCommon, "Enable3Click"},
       {"btnWins", kRegistry, "ShowVersion"},
       {"Button1", kServices, "Button1Click"},
       {"Button2", kServices, "Button2Click"}};

@@ -25,10 +25,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To have the check run at every logon: File, Check system on startup.\n"
        "Press F1 in any window of Tarnix II for help on that window. Choose a topic below, or "
        "from the list on the left.",
-       {"registry",    "winini", "textfiles", "services", "startupgroups",
-        "commands",    "report", "snapshot",  "log",      "commandline",
-        "add",         "edit",   "undo",      "shortcut", "servicestart",
-        "firstlaunch", "find",   "editline",  "about",    "usinghelp"}},
+       {"registry", "winini", "textfiles", "services",     "startupgroups", "marks",
+        "commands", "report", "snapshot",  "log",          "commandline",   "add",
+        "edit",     "undo",   "shortcut",  "servicestart", "firstlaunch",   "find",
+        "editline", "about",  "usinghelp"}},
       {"commands",
        "Menus, buttons and keys",
        "File menu: Check it! (F9) compares every place with the snapshot. Save (F2) writes your "
@@ -39,7 +39,8 @@ std::vector<HelpTopic> WindowTopics() {
        "startup folder in Explorer. Exit (Alt+X or Esc) ends the program; it asks first when "
        "you have edits that are not saved.\n"
        "Edit menu: Find (Ctrl+F) searches the pages for a text, Find Next (F3) goes on to the "
-       "next match, Refresh (F5) reads every place again and drops edits that are not saved.\n"
+       "next match, Refresh (F5) reads every place again and drops edits that are not saved. "
+       "Disable and Enable switch the selected entry off and on as Task Manager does.\n"
        "Help menu: Help (F1) opens this help, About Tarnix shows the version.\n"
        "The buttons on the right do the same: Check! (F9), Save (F2), Find (CTRL+F), Refresh "
        "(F5), Help and Exit. The button at the bottom right shows the version of Windows.",
@@ -60,7 +61,7 @@ std::vector<HelpTopic> WindowTopics() {
        "that the registry editor can import.\n"
        "Changes on this page are written at once. The next check reports them until you save "
        "the snapshot (F2).",
-       {"add", "edit", "undo", "snapshot", kContentsTopic}},
+       {"add", "edit", "undo", "marks", "snapshot", kContentsTopic}},
       {"winini",
        "The Win.ini page",
        "The Win.ini page shows the Load and Run lines of the [windows] section of win.ini. "
@@ -97,7 +98,21 @@ std::vector<HelpTopic> WindowTopics() {
        "To change a shortcut's program, arguments or working directory: double-click it, or "
        "select it and press Enter.\n"
        "To delete a file: select it and press Del, then OK. The file is deleted at once.",
-       {"add", "shortcut", kContentsTopic}},
+       {"add", "shortcut", "marks", kContentsTopic}},
+      {"marks",
+       "Disable and Enable",
+       "Task Manager's Startup tab and Settings, Apps, Startup do not delete a program that "
+       "you switch off: they keep a mark beside it, and Windows skips the program while the "
+       "mark says disabled. Tarnix II shows such an entry greyed, in HKLM->Run and HKCU->Run "
+       "and on the two Startup Group pages. When you select an entry, the status line says "
+       "whether it is enabled or disabled, and since when.\n"
+       "To switch an entry off: select it, then choose Disable in the Edit menu or the "
+       "right-click menu, or click the Disable button of the page's toolbar. To switch it on "
+       "again: Enable.\n"
+       "Tarnix II writes the mark as Task Manager writes it, so both show the same afterwards. "
+       "The entry itself stays as it is. Entries for all users need administrator rights. "
+       "HKLM->RunServices has no such mark.",
+       {"registry", "startupgroups", kContentsTopic}},
   };
 }
 

@@ -1,6 +1,7 @@
 #include "ui/win32/list_box.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "base/unicode_win32.h"
@@ -26,20 +27,39 @@ int ImageOf(LPARAM data) {
   return static_cast<int>(IsGreyed(data) ? data - kGreyed : data);
 }
 
-// Grey text on the selection colour: the selection's text colour half-way to its background,
-// which keeps it readable where the system's grey would vanish.
-COLORREF SelectedGrey() {
-  const COLORREF text = GetSysColor(COLOR_HIGHLIGHTTEXT), back = GetSysColor(COLOR_HIGHLIGHT);
-  return RGB((GetRValue(text) + GetRValue(back)) / 2, (GetGValue(text) + GetGValue(back)) / 2,
-             (GetBValue(text) + GetBValue(back)) / 2);
+double Luminance(COLORREF colour) {
+  auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+         0.0722 * linear(GetBValue(colour));
 }
 
+double Contrast(COLORREF a, COLORREF b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The system's grey text, taken towards the text colour until it reads well on the list's
+// background (4.5 to 1): Wine's grey is too light to read there.
+COLORREF ReadableGrey() {
+  const COLORREF grey = GetSysColor(COLOR_GRAYTEXT), text = GetSysColor(COLOR_WINDOWTEXT),
+                 back = GetSysColor(COLOR_WINDOW);
+  COLORREF mixed = grey;
+  for (int eighths = 1; eighths <= 8 && Contrast(mixed, back) < 4.5; ++eighths) {
+    auto mix = [&](int g, int t) { return (g * (8 - eighths) + t * eighths) / 8; };
+    mixed = RGB(mix(GetRValue(grey), GetRValue(text)), mix(GetGValue(grey), GetGValue(text)),
+                mix(GetBValue(grey), GetBValue(text)));
+  }
+  return mixed;
+}
+
+// A chosen line keeps the selection's colours, greyed or not, so that it stays readable.
 COLORREF TextColour(UINT state, bool greyed) {
-  const bool selected = (state & ODS_SELECTED) != 0;
-  if ((state & ODS_DISABLED) != 0 || (greyed && !selected))
-    return GetSysColor(COLOR_GRAYTEXT);
-  return selected ? (greyed ? SelectedGrey() : GetSysColor(COLOR_HIGHLIGHTTEXT))
-                  : GetSysColor(COLOR_WINDOWTEXT);
+  if ((state & ODS_SELECTED) != 0)
+    return GetSysColor(COLOR_HIGHLIGHTTEXT);
+  return (state & ODS_DISABLED) != 0 || greyed ? ReadableGrey() : GetSysColor(COLOR_WINDOWTEXT);
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ EntryMark DecodeMark(const std::optional<RegValue>& value) {
   if (!value || value->type != regtype::Binary || value->data.empty())
     return mark;
   mark.disabled = (static_cast<unsigned char>(value->data[0]) & 1) != 0;
-  if (mark.disabled && value->data.size() >= kMarkSize)
+  // Zeros where the time belongs (a mark written by hand) say no time.
+  if (mark.disabled && value->data.size() >= kMarkSize && LittleEndian(value->data, kTimeAt) != 0)
     mark.disabledAt = LittleEndian(value->data, kTimeAt);
   return mark;
 }

@@ -48,6 +48,7 @@ TEST(StartupMarks, TheFirstBytesLowestBitDisablesAndTwelveBytesCarryTheTime) {
                {RegValue{regtype::Binary, Bytes({7, 0, 0, 0}) + time}, true, at},
                {RegValue{regtype::Binary, Bytes({0x63, 0x60, 0x60, 0x60}) + time}, true, at},
                {RegValue{regtype::Binary, Bytes({3})}, true, std::nullopt},
+               {RegValue{regtype::Binary, Bytes({3}) + std::string(11, 0)}, true, std::nullopt},
                {RegValue{regtype::Binary, ""}, false, std::nullopt},
                {RegValue{regtype::String, "03"}, false, std::nullopt},
                {RegValue{regtype::Dword, Bytes({3, 0, 0, 0})}, false, std::nullopt}};

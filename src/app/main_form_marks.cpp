@@ -62,9 +62,9 @@ void Tmform::MarkFocusedEntry(Handler runList, Handler group, Handler common) {
   const ui::Control* focused = form->ActiveControl();
   if (FocusedRunList() >= 0)
     dispatch(runList);
-  else if (focused != nullptr && focused == lsbStart)
+  else if (focused == lsbStart)
     dispatch(group);
-  else if (focused != nullptr && focused == lsbComSt)
+  else if (focused == lsbComSt)
     dispatch(common);
 }
 

@@ -1,5 +1,7 @@
 #include "sources/mark_commands.h"
 
+#include <algorithm>
+
 #include "platform/registry_keys.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
@@ -19,13 +21,12 @@ std::string StateText(Workspace& ws, const std::string& entry, const EntryMark& 
 
 // A list shown again may have lost its selection: the entry is chosen again.
 void Reselect(ui::ListBox* list, const std::string& entry) {
-  if (list == nullptr || (list->ItemIndex() >= 0 && list->Item(list->ItemIndex()) == entry))
+  if (list == nullptr)
     return;
   const std::vector<std::string> items = list->Items();
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (items[i] == entry)
-      list->SetItemIndex(static_cast<int>(i));
-  }
+  const auto at = std::find(items.begin(), items.end(), entry);
+  if (at != items.end() && list->ItemIndex() != at - items.begin())
+    list->SetItemIndex(static_cast<int>(at - items.begin()));
 }
 
 }  // namespace

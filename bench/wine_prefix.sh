@@ -6,11 +6,16 @@
 # one CPU. A call to the wineserver costs about 13 times more when the caller and the server
 # run on different CPUs of this virtual machine, and the scheduler places them differently
 # from run to run; pinned, both sides of a pair meet the same placement.
+#
+# BENCH_RT=<priority> (with BENCH_CPU, as root) runs it there under the real-time FIFO policy,
+# so that other work on a busy machine waits for it instead of cutting into it.
 
 # Starts the calling script again on the CPU that BENCH_CPU names (once).
 pin_to_cpu() { # script arguments...
   if [ -n "${BENCH_CPU:-}" ] && [ -z "${BENCH_PINNED:-}" ]; then
-    BENCH_PINNED=1 exec taskset -c "$BENCH_CPU" "$@"
+    local realtime=()
+    [ -z "${BENCH_RT:-}" ] || realtime=(chrt -f "$BENCH_RT")
+    BENCH_PINNED=1 exec "${realtime[@]}" taskset -c "$BENCH_CPU" "$@"
   fi
 }
 

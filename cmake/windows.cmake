@@ -1,7 +1,7 @@
 # Windows build: tarnix2.exe, and the Wine test tiers run through the emulator wrapper.
 set(TARNIX_STATIC_LINK -static -static-libgcc -static-libstdc++)
-target_link_libraries(tarnix_base INTERFACE comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 gdi32
-                                          user32 shlwapi msimg32 wtsapi32)
+target_link_libraries(tarnix_base INTERFACE comdlg32 shell32 ole32 oleaut32 uuid advapi32 gdi32
+                                          user32 shlwapi msimg32 wtsapi32 uxtheme)
 
 # Icons, bitmaps and the manifest, shared by the program and the GUI test programs.
 # The resource compiler sees no dependencies of its own: every file it takes in is named here,

@@ -22,9 +22,8 @@ bool RunUnchangedLogonCheck(Store& store, ui::Toolkit& toolkit,
   LocateProgramFolder(ws);
   TfrmSplash splash(toolkit);
   splash.ShowChecking();
-  const bool logged = LogCheckWithoutChanges(ws, start);
-  splash.form->Hide();
-  return logged;
+  // The splash goes with its window at the end; the program ends right after.
+  return LogCheckWithoutChanges(ws, start);
 }
 
 }  // namespace tarnix

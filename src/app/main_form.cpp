@@ -84,6 +84,7 @@ void Tmform::LoadPlaces() {
     LoadRunList(ws, 1);
   }
   LoadRunList(ws, 2);
+  LoadLogonLists(ws);
   LoadTextPages(ws);
   LoadWinIni(ws);
   ListStartupFolders(ws);
@@ -104,6 +105,7 @@ void Tmform::BindViews() {
   v.lsbStart = lsbStart;
   v.lsbComSt = lsbComSt;
   v.lsbNTServ = lsbNTServ;
+  v.lsbLogon = lsbLogon;
   v.status = StatusBar1;
   BindPlaceEdits(ws);
   BindEntryStates(ws);

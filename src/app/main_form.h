@@ -35,7 +35,7 @@ class Tmform {
   ui::PageControl* PageControl1 = nullptr;
   ui::TabPage *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr,
               *TabSheet4 = nullptr, *TabSheet5 = nullptr, *TabSheet6 = nullptr,
-              *TabSheet7 = nullptr, *com_start = nullptr;
+              *TabSheet7 = nullptr, *com_start = nullptr, *TabSheet8 = nullptr;
 
   // "Registry"
   ui::ToolBar* ToolBar1 = nullptr;
@@ -59,6 +59,11 @@ class Tmform {
   ui::ToolButton *ToolButton21 = nullptr, *ToolButton22 = nullptr, *ToolButton23 = nullptr,
                  *ToolButton24 = nullptr, *ToolButton25 = nullptr, *ToolButton26 = nullptr;
   ui::ListBox *lsbStart = nullptr, *lsbComSt = nullptr;
+  // "Logon": the places where today's Windows starts programs at logon, in one list
+  ui::ToolBar* ToolBar5 = nullptr;
+  ui::ToolButton *ToolButton19 = nullptr, *ToolButton20 = nullptr;
+  ui::Label *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
+  ui::ListBox* lsbLogon = nullptr;
   // Right-hand panel and bottom line
   ui::Panel* Panel1 = nullptr;
   ui::ToolBar* ToolBar2 = nullptr;
@@ -79,7 +84,7 @@ class Tmform {
   ui::MenuItem *N16 = nullptr, *Find1 = nullptr, *FindNext1 = nullptr, *N19 = nullptr,
                *N17 = nullptr;
   ui::MenuItem *N7 = nullptr, *N8 = nullptr, *N9 = nullptr;
-  ui::PopupMenu *PopupMenu1 = nullptr, *st_pop = nullptr, *comstup = nullptr;
+  ui::PopupMenu *PopupMenu1 = nullptr, *st_pop = nullptr, *comstup = nullptr, *logpop = nullptr;
   ui::MenuItem *Delete1 = nullptr, *Add1 = nullptr, *Change1 = nullptr, *Undo1 = nullptr,
                *Undofromprevioussessions1 = nullptr, *Saveallkeystofile1 = nullptr;
   ui::MenuItem *Delete2 = nullptr, *Add2 = nullptr, *Change2 = nullptr;
@@ -88,6 +93,7 @@ class Tmform {
   ui::MenuItem *N21 = nullptr, *N22 = nullptr, *N23 = nullptr;
   ui::MenuItem *Disable1 = nullptr, *Enable1 = nullptr, *Disable2 = nullptr, *Enable2 = nullptr,
                *Disable3 = nullptr, *Enable3 = nullptr;
+  ui::MenuItem *Delete4 = nullptr, *Change4 = nullptr;
 
   // The window's own events
   void FormCreate();
@@ -151,6 +157,13 @@ class Tmform {
   void Enable2Click();
   void Disable3Click();
   void Enable3Click();
+  // The Logon page
+  void Delete4Click();
+  void Change4Click();
+  void lsbLogonDblClick();
+  void lsbLogonKeyPress(int& key);
+  void ToolButton19Click();
+  void ToolButton20Click();
   // Toolbars
   void ToolButton1Click();
   void ToolButton2Click();
@@ -182,6 +195,8 @@ class Tmform {
   void BuildTextPages();
   void BuildServicesPage();
   void BuildGroupPages();
+  void BuildLogonPage();
+  void WireLogonPage();
   void BuildRightPanel();
   void BuildBottomLine();
   void BuildMainMenu();
@@ -207,6 +222,8 @@ class Tmform {
   int FocusedRunList() const;
   // The selected entry of the run list's list box, as the commands take it.
   void OnSelectedRunEntry(int runList, const std::function<void(int, const std::string&)>& command);
+  // The entry of the Logon page's selected line, as the run-list commands take it.
+  void OnSelectedLogonEntry(const std::function<void(int, const std::string&)>& command);
   void OnSelectedGroupEntry(
       const char* group,
       const std::function<void(const StartupSection&, const std::string&)>& command);

@@ -44,11 +44,13 @@ void Tmform::BuildPages() {
   TabSheet6 = PageControl1->AddPage("TabSheet6", "NT Services");
   TabSheet7 = PageControl1->AddPage("TabSheet7", "Startup Group");
   com_start = PageControl1->AddPage("com_start", "Common Startup Group");
+  TabSheet8 = PageControl1->AddPage("TabSheet8", "Logon");
   BuildRegistryPage();
   BuildWinIniPage();
   BuildTextPages();
   BuildServicesPage();
   BuildGroupPages();
+  BuildLogonPage();
   PageControl1->SetActivePage(TabSheet1);
 }
 

@@ -70,6 +70,11 @@ void Tmform::BuildPopupMenus() {
   Add3 = comstup->Add({"Add3", "&Add", Key(vk::Insert)});
   Change3 = comstup->Add({"Change3", "&Edit", {}, true});
   lsbComSt->SetPopupMenu(comstup);
+
+  logpop = form->AddPopupMenu("logpop");
+  Delete4 = logpop->Add({"Delete4", "&Delete", Key(vk::Delete)});
+  Change4 = logpop->Add({"Change4", "&Edit", {}, true});
+  lsbLogon->SetPopupMenu(logpop);
 }
 
 void Tmform::WireControls() {
@@ -96,6 +101,7 @@ void Tmform::WireControls() {
   WirePopupMenus();
   WireToolButtons();
   WireMarkCommands();
+  WireLogonPage();
 }
 
 void Tmform::WireMainMenu() {

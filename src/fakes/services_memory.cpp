@@ -13,6 +13,13 @@ struct MemoryServices::State {
   int openHandles = 0;
   int enumerationCalls = 0;
   std::vector<uint32_t> changes;
+  int calls = 0, failAt = 0;
+  ServiceFailure failKind = ServiceFailure::None;
+
+  // Counts a call: the armed kind when it is the one to fail, else `otherwise`.
+  ServiceFailure Called(ServiceFailure otherwise) {
+    return ++calls == failAt ? failKind : otherwise;
+  }
 
   Service* Find(const std::string& keyName) {
     auto found = std::find_if(services.begin(), services.end(), [&](const Service& s) {
@@ -59,7 +66,7 @@ class MemoryService : public ServiceHandle, Counted {
       : Counted(std::move(state)), keyName_(std::move(keyName)) {}
 
   ServiceFailure QueryConfig(ServiceConfig& config) override {
-    if (ServiceFailure failure = state_->Fault(state_->faults.query, keyName_);
+    if (ServiceFailure failure = state_->Called(state_->Fault(state_->faults.query, keyName_));
         failure != ServiceFailure::None) {
       return failure;
     }
@@ -73,7 +80,7 @@ class MemoryService : public ServiceHandle, Counted {
 
   ServiceFailure ChangeStartType(uint32_t startType) override {
     state_->changes.push_back(startType);
-    if (ServiceFailure failure = state_->Fault(state_->faults.change, keyName_);
+    if (ServiceFailure failure = state_->Called(state_->Fault(state_->faults.change, keyName_));
         failure != ServiceFailure::None) {
       return failure;
     }
@@ -95,8 +102,9 @@ class MemoryManager : public ServiceManagerHandle, Counted {
 
   ServiceFailure EnumerateActive(uint32_t& resume, ServicePage& page) override {
     ++state_->enumerationCalls;
-    if (state_->faults.enumerate != ServiceFailure::None) {
-      return state_->faults.enumerate;
+    if (ServiceFailure failure = state_->Called(state_->faults.enumerate);
+        failure != ServiceFailure::None) {
+      return failure;
     }
     std::vector<ServiceEntry> listed;
     for (const auto& service : state_->services) {
@@ -115,6 +123,10 @@ class MemoryManager : public ServiceManagerHandle, Counted {
   }
 
   ServiceFailure KeyName(const std::string& displayName, std::string& keyName) override {
+    if (ServiceFailure failure = state_->Called(ServiceFailure::None);
+        failure != ServiceFailure::None) {
+      return failure;
+    }
     for (const auto& service : state_->services) {
       if (FoldCase(service.displayName) == FoldCase(displayName)) {
         keyName = service.keyName;
@@ -125,7 +137,7 @@ class MemoryManager : public ServiceManagerHandle, Counted {
   }
 
   Opened<ServiceHandle> OpenForChange(const std::string& keyName) override {
-    if (ServiceFailure failure = state_->Fault(state_->faults.open, keyName);
+    if (ServiceFailure failure = state_->Called(state_->Fault(state_->faults.open, keyName));
         failure != ServiceFailure::None) {
       return {nullptr, failure};
     }
@@ -163,6 +175,16 @@ MemoryServices::Faults& MemoryServices::faults() {
   return state_->faults;
 }
 
+void MemoryServices::FailCall(int k, ServiceFailure kind) {
+  state_->calls = 0;
+  state_->failAt = k;
+  state_->failKind = kind;
+}
+
+int MemoryServices::Calls() const {
+  return state_->calls;
+}
+
 int MemoryServices::OpenHandles() const {
   return state_->openHandles;
 }
@@ -176,8 +198,9 @@ const std::vector<uint32_t>& MemoryServices::Changes() const {
 }
 
 Opened<ServiceManagerHandle> MemoryServices::OpenManager() {
-  if (state_->faults.openManager != ServiceFailure::None) {
-    return {nullptr, state_->faults.openManager};
+  if (ServiceFailure failure = state_->Called(state_->faults.openManager);
+      failure != ServiceFailure::None) {
+    return {nullptr, failure};
   }
   return {std::make_unique<MemoryManager>(state_), ServiceFailure::None};
 }

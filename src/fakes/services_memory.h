@@ -38,6 +38,10 @@ class MemoryServices : public ServiceControl {
   // At most this many services per enumeration call; 0 for all of them.
   void SetPageSize(size_t services);
   Faults& faults();
+  // The k-th call from now (1: the next) of the manager or a service fails once as `kind`; 0
+  // fails none. Calls() counts them since.
+  void FailCall(int k, ServiceFailure kind);
+  int Calls() const;
 
   int OpenHandles() const;
   int EnumerationCalls() const;

@@ -92,7 +92,8 @@ void MemoryStore::StoreFile(const std::string& path, const std::string& bytes) {
 std::optional<std::string> MemoryStore::ReadBytes(const std::string& path) {
   FileFault fault = FaultOf(path);
   const FileNode* node = FindFile(path);
-  if (!node || node->folder || fault == FileFault::Unreadable || fault == FileFault::Locked) {
+  if (ReadFails() || !node || node->folder || fault == FileFault::Unreadable ||
+      fault == FileFault::Locked) {
     return std::nullopt;
   }
   return node->bytes;
@@ -113,7 +114,7 @@ TextWrite MemoryStore::SaveLines(const std::string& path, const std::vector<std:
 }
 
 StoreResult MemoryStore::WriteBytes(const std::string& path, const std::string& bytes) {
-  const StoreFailure failure = WriteFailure(path);
+  const StoreFailure failure = Called(WriteFailure(path));
   if (failure == StoreFailure::None)
     StoreFile(path, bytes);
   return Outcome(failure, "Cannot create file " + path);
@@ -122,7 +123,7 @@ StoreResult MemoryStore::WriteBytes(const std::string& path, const std::string& 
 StoreResult MemoryStore::AppendText(const std::string& path, const std::string& text) {
   auto ansi = Utf8ToCp1252(text);
   const FileNode* node = FindFile(path);
-  StoreFailure failure = ansi ? WriteFailure(path) : StoreFailure::Other;
+  StoreFailure failure = Called(ansi ? WriteFailure(path) : StoreFailure::Other);
   if (failure == StoreFailure::None && node && (node->attributes & attr::ReadOnly))
     failure = StoreFailure::AccessDenied;
   if (failure == StoreFailure::None)
@@ -143,8 +144,9 @@ uint32_t MemoryStore::GetFileAttributes(const std::string& path) {
 
 StoreResult MemoryStore::SetFileAttributes(const std::string& path, uint32_t attributes) {
   FileNode* node = FindFile(path);
-  if (!node)
-    return {StoreFailure::NotFound, "Cannot set the attributes of " + path};
+  const StoreFailure failure = Called(node ? StoreFailure::None : StoreFailure::NotFound);
+  if (failure != StoreFailure::None)
+    return {failure, "Cannot set the attributes of " + path};
   attributes &= ~attr::Directory;
   if (node->folder) {
     node->attributes = attributes | attr::Directory;
@@ -183,7 +185,7 @@ StoreFailure MemoryStore::DeleteFailure(const std::string& path) const {
 }
 
 StoreResult MemoryStore::DeleteFile(const std::string& path) {
-  const StoreFailure failure = DeleteFailure(path);
+  const StoreFailure failure = Called(DeleteFailure(path));
   if (failure == StoreFailure::None)
     files_.erase(FileKey(path));
   return Outcome(failure, "Cannot delete " + path);
@@ -196,7 +198,8 @@ StoreResult MemoryStore::CreateFolder(const std::string& path) {
     failure = StoreFailure::Other;
   else if (WriteDeniedAt(normalised))
     failure = StoreFailure::AccessDenied;
-  else
+  failure = Called(failure);
+  if (failure == StoreFailure::None)
     MakeFolder(normalised);
   return Outcome(failure, "Cannot create the folder " + path);
 }
@@ -222,7 +225,7 @@ StoreFailure MemoryStore::RemoveFolderFailure(const std::string& path) const {
 }
 
 StoreResult MemoryStore::RemoveFolder(const std::string& path) {
-  const StoreFailure failure = RemoveFolderFailure(path);
+  const StoreFailure failure = Called(RemoveFolderFailure(path));
   if (failure == StoreFailure::None)
     files_.erase(FileKey(path));
   return Outcome(failure, "Cannot remove the folder " + path);

@@ -11,6 +11,8 @@ using namespace memory_store;
 
 namespace {
 
+constexpr char kWow32[] = "WOW6432Node";
+
 bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& parts) {
   return prefix.size() <= parts.size() && std::equal(prefix.begin(), prefix.end(), parts.begin());
 }
@@ -39,7 +41,7 @@ class MemoryStore::Key : public RegKey {
 
   StoreResult WriteValue(const std::string& name, const RegValue& value) override {
     const StoreFailure refused =
-        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+        store_.Called(node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_));
     if (refused == StoreFailure::None)
       node_->PutValue(name, value);
     return Outcome(refused, "Failed to set data for '" + name + "'");
@@ -60,6 +62,8 @@ class MemoryStore::Key : public RegKey {
   }
 
   std::optional<size_t> ValueCount() const override {
+    if (store_.ReadFails())
+      return std::nullopt;
     return node_->deleted ? 0 : node_->values.size();
   }
 
@@ -73,7 +77,7 @@ class MemoryStore::Key : public RegKey {
 
   StoreResult DeleteValue(const std::string& name) override {
     StoreFailure failure =
-        node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_);
+        store_.Called(node_->deleted ? StoreFailure::Other : store_.WriteRefused(root_, parts_));
     if (failure == StoreFailure::None && !node_->EraseValue(name))
       failure = StoreFailure::NotFound;
     return Outcome(failure, "Cannot delete the registry value " + name);
@@ -150,9 +154,19 @@ std::vector<std::string> MemoryStore::SortedIfAsked(std::vector<std::string> nam
 }
 
 OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) {
+  return OpenKeyInView(root, path, create, RegView::Default);
+}
+
+// As on 64-bit Windows: the 32-bit view of HKLM\Software is its subkey WOW6432Node, and
+// HKEY_CURRENT_USER is one registry for both views.
+OpenedKey MemoryStore::OpenKeyInView(Root root, const std::string& path, bool create,
+                                     RegView view) {
   auto names = KeyParts(path);
+  if (view == RegView::Bits32 && root == Root::LocalMachine && !names.empty() &&
+      SameName(names[0], "Software") && (names.size() == 1 || !SameName(names[1], kWow32)))
+    names.insert(names.begin() + 1, kWow32);
   auto parts = Folded(names);
-  StoreFailure failure = OpenRefused(root, parts);
+  StoreFailure failure = Called(OpenRefused(root, parts));
   if (failure == StoreFailure::None && create)
     failure = WriteRefused(root, parts);
   std::shared_ptr<Node> node;
@@ -161,7 +175,7 @@ OpenedKey MemoryStore::OpenKey(Root root, const std::string& path, bool create) 
   if (failure == StoreFailure::None && !node)
     failure = StoreFailure::NotFound;
   if (failure != StoreFailure::None)
-    return {nullptr, {failure, OpenKeyFailureText(root, path, create)}};
+    return {nullptr, {failure, OpenKeyFailureText(root, path, create, view)}};
   return {std::make_unique<Key>(*this, root, std::move(parts), std::move(node)), {}};
 }
 
@@ -172,7 +186,7 @@ bool MemoryStore::KeyExists(Root root, const std::string& path) {
 
 StoreResult MemoryStore::DeleteKey(Root root, const std::string& path) {
   auto parts = Folded(KeyParts(path));
-  StoreFailure failure = parts.empty() ? StoreFailure::Other : OpenRefused(root, parts);
+  StoreFailure failure = Called(parts.empty() ? StoreFailure::Other : OpenRefused(root, parts));
   if (failure == StoreFailure::None)
     failure = WriteRefused(root, parts);
   auto node = failure == StoreFailure::None ? FindNode(root, parts) : nullptr;
@@ -216,8 +230,10 @@ std::string MemoryStore::ReadProfileString(const std::string& file, const std::s
 
 StoreResult MemoryStore::WriteProfileString(const std::string& file, const std::string& section,
                                             const std::string& key, const std::string& value) {
-  if (faults_->refuseProfileWrites)
-    return {StoreFailure::Other, ProfileWriteFailureText(file, key)};
+  const StoreFailure failure =
+      Called(faults_->refuseProfileWrites ? StoreFailure::Other : StoreFailure::None);
+  if (failure != StoreFailure::None)
+    return {failure, ProfileWriteFailureText(file, key)};
   profiles_[ProfileKey(file)][FoldCase(section)][FoldCase(key)] = value;
   return {};
 }
@@ -349,6 +365,24 @@ void MemoryStore::SetFolderUnlistable(const std::string& path) {
 
 void MemoryStore::RefuseProfileWrites(bool refuse) {
   faults_->refuseProfileWrites = refuse;
+}
+
+void MemoryStore::FailCall(int k, StoreFailure kind) {
+  faults_->calls = 0;
+  faults_->failAt = k;
+  faults_->failKind = kind;
+}
+
+int MemoryStore::Calls() const {
+  return faults_->calls;
+}
+
+StoreFailure MemoryStore::Called(StoreFailure otherwise) {
+  return ++faults_->calls == faults_->failAt ? faults_->failKind : otherwise;
+}
+
+bool MemoryStore::ReadFails() {
+  return faults_->failKind == StoreFailure::Other && Called() != StoreFailure::None;
 }
 
 void MemoryStore::ClearFaults() {

@@ -2,10 +2,11 @@
 // clock, with faults that a test can inject.
 //
 // Registry: key and value names compare without regard to case and keep the case they were
-// created with; values keep their type. Values and subkeys enumerate in creation order or
-// sorted by name (SetValueOrder), so that a test can prove a caller does not rely on either.
-// An open key must not outlive its store; a key deleted while open reads as empty and refuses
-// writes.
+// created with; values keep their type. The 32-bit view of HKLM\Software is its subkey
+// WOW6432Node, as on 64-bit Windows; HKEY_CURRENT_USER has one view. Values and subkeys enumerate
+// in creation order or sorted by name (SetValueOrder), so that a test can prove a caller does not
+// rely on either. An open key must not outlive its store; a key deleted while open reads as empty
+// and refuses writes.
 //
 // Files: paths are Windows paths ("C:\dir\file.txt", "/" is read as "\"), compared without
 // regard to case; every drive root exists. The store's own operations need the parent folder
@@ -64,6 +65,7 @@ class MemoryStore : public Store {
   MemoryStore& operator=(const MemoryStore&) = delete;
 
   // --- Store
+  using Store::OpenKey;
   OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
   StoreResult DeleteKey(Root root, const std::string& path) override;
@@ -135,7 +137,17 @@ class MemoryStore : public Store {
   void SetFileFault(const std::string& path, FileFault fault);
   void SetFolderUnlistable(const std::string& path);  // ListFiles gives nothing
   void RefuseProfileWrites(bool refuse = true);       // WriteProfileString fails
+  // The k-th call from now (1: the next) fails once as `kind`; 0 fails none. Every call of the
+  // store and of its open keys that can say it failed counts: each write, OpenKey, DeleteKey,
+  // and, as Other only (they cannot say why), LoadLines, ReadBytes and ValueCount. A read whose
+  // answer cannot tell a failure from an empty place (a value, names, a listing, attributes,
+  // win.ini) never fails here: to any caller that failure is the place being empty.
+  void FailCall(int k, StoreFailure kind);
+  int Calls() const;  // counted since FailCall
   void ClearFaults();
+
+ protected:
+  OpenedKey OpenKeyInView(Root root, const std::string& path, bool create, RegView view) override;
 
  private:
   struct Node;
@@ -158,6 +170,10 @@ class MemoryStore : public Store {
   StoreFailure WriteFailure(const std::string& path) const;
   StoreFailure DeleteFailure(const std::string& path) const;
   StoreFailure RemoveFolderFailure(const std::string& path) const;
+  // A read that cannot say why it failed counts, and fails, only when Other is armed.
+  bool ReadFails();
+  // Counts a call: the armed kind when it is the one to fail, else `otherwise`.
+  StoreFailure Called(StoreFailure otherwise = StoreFailure::None);
   void StoreFile(const std::string& path, const std::string& bytes);
   void MakeFolder(const std::string& normalised);
   std::string ProfileKey(const std::string& file);

@@ -63,6 +63,8 @@ struct MemoryStore::Faults {
   std::map<std::string, FileFault> files;  // by folded path
   std::set<std::string> unlistable;        // by folded path
   bool refuseProfileWrites = false;
+  int calls = 0, failAt = 0;
+  StoreFailure failKind = StoreFailure::None;
 };
 
 namespace memory_store {

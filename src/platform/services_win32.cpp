@@ -82,8 +82,10 @@ class Win32Service : public ServiceHandle {
 
 class Win32Manager : public ServiceManagerHandle {
  public:
-  Win32Manager(ScHandle handle, size_t enumerationBytes)
-      : handle_(std::move(handle)), enumerationBytes_(enumerationBytes) {}
+  Win32Manager(ScHandle handle, size_t enumerationBytes, ServiceOpeners openers)
+      : handle_(std::move(handle)),
+        enumerationBytes_(enumerationBytes),
+        openers_(std::move(openers)) {}
 
   ServiceFailure EnumerateActive(uint32_t& resume, ServicePage& page) override {
     auto buffer = RecordBuffer<ENUM_SERVICE_STATUSW>(enumerationBytes_);
@@ -136,8 +138,9 @@ class Win32Manager : public ServiceManagerHandle {
   }
 
   Opened<ServiceHandle> OpenForChange(const std::string& keyName) override {
-    ScHandle service(OpenServiceW(handle_.get(), Widen(keyName).c_str(),
-                                  SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG));
+    // What a change of the start type needs, and no more.
+    ScHandle service(openers_.service(handle_.get(), Widen(keyName),
+                                      SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG));
     if (!service.valid()) {
       return {nullptr, LastFailure()};
     }
@@ -147,17 +150,26 @@ class Win32Manager : public ServiceManagerHandle {
  private:
   ScHandle handle_;
   size_t enumerationBytes_;
+  ServiceOpeners openers_;
 };
 
 }  // namespace
 
+ServiceOpeners PlatformServiceOpeners() {
+  return {[](DWORD access) { return OpenSCManagerW(nullptr, nullptr, access); },
+          [](SC_HANDLE manager, const std::wstring& name, DWORD access) {
+            return OpenServiceW(manager, name.c_str(), access);
+          }};
+}
+
+// What a standard user may: connect and list. Opening a service for a change needs no more of
+// the manager.
 Opened<ServiceManagerHandle> Win32Services::OpenManager() {
-  ScHandle manager(
-      OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
+  ScHandle manager(openers_.manager(SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
   if (!manager.valid()) {
     return {nullptr, LastFailure()};
   }
-  return {std::make_unique<Win32Manager>(std::move(manager), enumerationBytes_),
+  return {std::make_unique<Win32Manager>(std::move(manager), enumerationBytes_, openers_),
           ServiceFailure::None};
 }
 

@@ -25,6 +25,11 @@ class StoreError : public std::runtime_error {
 
 enum class Root { LocalMachine, CurrentUser };
 
+// Which registry a key is opened in. On 64-bit Windows, 32-bit programs see HKLM\Software
+// through a key of their own, and their installers write their run entries there; Bits32
+// reaches it from this program. HKEY_CURRENT_USER has one view for both.
+enum class RegView { Default, Bits32 };
+
 // Registry value types, numbered as the platform numbers them.
 namespace regtype {
 constexpr uint32_t None = 0;
@@ -133,6 +138,11 @@ class Store {
   // Create true makes missing keys along the path. No key when it is missing (without create)
   // or access is refused.
   virtual OpenedKey OpenKey(Root root, const std::string& path, bool create) = 0;
+  // The same in a view of the registry; the default view is the call above.
+  OpenedKey OpenKey(Root root, const std::string& path, bool create, RegView view) {
+    return view == RegView::Default ? OpenKey(root, path, create)
+                                    : OpenKeyInView(root, path, create, view);
+  }
   virtual bool KeyExists(Root root, const std::string& path) = 0;
   // Removes the key with everything below it; a failure says "Cannot delete the registry key
   // <root name><path>".
@@ -193,6 +203,8 @@ class Store {
   virtual std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) = 0;
 
  protected:
+  virtual OpenedKey OpenKeyInView(Root root, const std::string& path, bool create,
+                                  RegView view) = 0;
   // The lines in the ANSI code page, each followed by CR LF, line by line so that a character
   // the code page cannot store is traced to its line (no ANSI code page keeps a state from one
   // line to the next).

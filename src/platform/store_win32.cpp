@@ -192,24 +192,29 @@ StoreFailure FailureOfError(unsigned long error) {
 }
 
 OpenedKey Win32Store::OpenKey(Root root, const std::string& path, bool create) {
+  return OpenKeyInView(root, path, create, RegView::Default);
+}
+
+OpenedKey Win32Store::OpenKeyInView(Root root, const std::string& path, bool create, RegView view) {
   std::wstring subKey = SubKey(path);
+  const REGSAM inView = view == RegView::Bits32 ? KEY_WOW64_32KEY : 0;
   KeyHandle key;
   LONG rc;
   if (create) {
     rc = RegCreateKeyExW(RootKey(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         kReadWrite, nullptr, key.put(), nullptr);
+                         kReadWrite | inView, nullptr, key.put(), nullptr);
   } else {
     // Without create, a key that may not be written is still opened for reading; writing to it
     // then fails where it is tried.
-    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite, key.put());
+    rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, kReadWrite | inView, key.put());
     if (rc == ERROR_ACCESS_DENIED) {
-      rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, key.put());
+      rc = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ | inView, key.put());
     }
   }
   if (rc != ERROR_SUCCESS)
-    return {
-        nullptr,
-        {FailureOfError(static_cast<unsigned long>(rc)), OpenKeyFailureText(root, path, create)}};
+    return {nullptr,
+            {FailureOfError(static_cast<unsigned long>(rc)),
+             OpenKeyFailureText(root, path, create, view)}};
   return {std::make_unique<Win32Key>(std::move(key)), {}};
 }
 

@@ -11,6 +11,7 @@ StoreFailure FailureOfError(unsigned long error);
 
 class Win32Store : public Store {
  public:
+  using Store::OpenKey;
   OpenedKey OpenKey(Root root, const std::string& path, bool create) override;
   bool KeyExists(Root root, const std::string& path) override;
   StoreResult DeleteKey(Root root, const std::string& path) override;
@@ -40,6 +41,9 @@ class Win32Store : public Store {
   std::string LongTimeText(const LocalDateTime& time) override;
   uint64_t FileTimeNow() override;
   std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) override;
+
+ protected:
+  OpenedKey OpenKeyInView(Root root, const std::string& path, bool create, RegView view) override;
 };
 
 }  // namespace tarnix

@@ -105,17 +105,21 @@ std::string Section(Workspace& ws, int runList) {
 
 }  // namespace
 
-// The run lists as they are now.
 std::string RegistryFileBytes(Workspace& ws) {
   std::string out = "REGEDIT4\r\n\r\n";
-  for (int runList = 0; runList < kRunListCount; ++runList) {
-    LoadRunList(ws, runList);
-    out += Section(ws, runList);
-  }
+  for (int runList = 0; runList < kRunListCount; ++runList) out += Section(ws, runList);
   return out;
 }
 
+// The run lists as they are now; one that cannot be read would be written as an empty key.
 StoreResult ExportRunLists(Workspace& ws, const std::string& path) {
+  for (int runList = 0; runList < kRunListCount; ++runList) {
+    LoadRunList(ws, runList);
+    if (const RunListPlace& place = ws.places.runLists[static_cast<size_t>(runList)];
+        !place.Readable())
+      return {place.readFailure,
+              "Cannot read " + ws.catalogue.RunList(runList).place + ", so nothing was exported."};
+  }
   return ws.store.WriteBytes(path, RegistryFileBytes(ws));
 }
 

@@ -8,11 +8,12 @@
 namespace tarnix {
 
 // The file's bytes in the ANSI code page: the header, then each run list's key with one line
-// per line of its list box, the data read from the registry now. Raises StoreError naming the
-// entry when a name or command does not fit the code page.
+// per entry the places hold. Raises StoreError naming the entry when a name or command does not
+// fit the code page.
 std::string RegistryFileBytes(Workspace& ws);
-// Writes the file; it replaces an existing one only once it is complete. A failure leaves an
-// existing file as it was.
+// Reads the run lists again and writes the file; it replaces an existing one only once it is
+// complete. A run list that cannot be read, or a failure to write, leaves an existing file as
+// it was.
 StoreResult ExportRunLists(Workspace& ws, const std::string& path);
 
 // The two commands differ only in the box that closes them.

@@ -6,12 +6,12 @@ namespace tarnix {
 
 OpenedKey OpenRunKey(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
-  return store.OpenKey(where.root, where.path, false);
+  return store.OpenKey(where.root, where.path, false, where.view);
 }
 
 OpenedKey OpenRunKeyForWriting(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
-  return store.OpenKey(where.root, where.path, true);
+  return store.OpenKey(where.root, where.path, true, where.view);
 }
 
 void ShowRunKeyWriteError(Workspace& ws, int runList, const StoreResult& failed) {

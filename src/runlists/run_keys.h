@@ -1,4 +1,4 @@
-// The three registry run keys as the run-list commands reach them.
+// The registry run keys as the run-list commands reach them, each in its view.
 #pragma once
 
 #include <string>

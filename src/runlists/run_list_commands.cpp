@@ -2,6 +2,7 @@
 
 #include "runlists/run_keys.h"
 #include "sources/loading.h"
+#include "sources/restart_offer.h"
 #include "sources/undo_step.h"
 
 namespace tarnix {
@@ -73,6 +74,14 @@ void DropValue(Workspace& ws, int runList, const std::string& name) {
 
 // A value of any type can be deleted; its step keeps the type, so undo restores it exactly.
 void DeleteRunEntry(Workspace& ws, int runList, const std::string& name) {
+  if (!RunListKey(runList).settings.empty()) {
+    ws.toolkit.MessageBox(ws.mainForm,
+                          name +
+                              " cannot be deleted: Windows needs it to start the desktop. Edit "
+                              "it instead.",
+                          "Sorry!", ui::mb::IconWarning);
+    return;
+  }
   if (ws.toolkit.MessageBox(ws.mainForm, "Are you sure delete " + name + " ?", "Attention!",
                             ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk) {
     return;
@@ -90,10 +99,18 @@ void DeleteRunEntry(Workspace& ws, int runList, const std::string& name) {
 // The value's type is kept, so an expandable command stays expandable. A value deleted since
 // the list was loaded is made anew, so its step is an addition: undo deletes it again.
 void EditRunEntry(Workspace& ws, TEditStr& dialog, int runList, const std::string& name) {
-  ws.currentRunList = runList;
+  if (!IsLogonList(runList))
+    ws.currentRunList = runList;
   // The command as it is now, whatever changed it since the list was read.
   LoadRunList(ws, runList);
-  const NamedValue* held = ws.places.runLists[static_cast<size_t>(runList)].Find(name);
+  const RunListPlace& place = ws.places.runLists[static_cast<size_t>(runList)];
+  // Taken for a missing entry, it would be made anew, and its undo would delete it.
+  if (!place.Readable()) {
+    Tell(ws, {place.readFailure, "Cannot read " + ws.catalogue.RunList(runList).place + ", so " +
+                                     name + " was not edited."});
+    return;
+  }
+  const NamedValue* held = place.Find(name);
   const uint32_t type = held ? held->value.type : regtype::String;
   if (held != nullptr && !held->value.IsString())
     throw StoreError("Invalid data type for '" + name + "'");

@@ -32,14 +32,18 @@ std::string KindLabel(char kind) {
 }
 
 std::string RunKeyLabel(char runList) {
-  switch (runList) {
-    case '0':
-      return " HKLM\\...\\Run\\";
-    case '1':
-      return " HKLM\\...\\RunServices\\";
-    default:
-      return " HKCU\\...\\Run\\";
-  }
+  static const char* const labels[kRegistryListCount] = {" HKLM\\...\\Run\\",
+                                                         " HKLM\\...\\RunServices\\",
+                                                         " HKCU\\...\\Run\\",
+                                                         " HKLM32\\...\\Run\\",
+                                                         " HKLM\\...\\RunOnce\\",
+                                                         " HKLM32\\...\\RunOnce\\",
+                                                         " HKCU\\...\\RunOnce\\",
+                                                         " HKLM\\...\\Policies\\Explorer\\Run\\",
+                                                         " HKCU\\...\\Policies\\Explorer\\Run\\",
+                                                         " HKLM\\...\\Winlogon\\"};
+  const int index = runList - '0';
+  return index >= 0 && index < kRegistryListCount ? labels[index] : labels[2];
 }
 
 std::vector<std::string> NewestFirst(const std::vector<std::string>& steps) {
@@ -83,8 +87,9 @@ StoreResult WriteUndoneValue(Workspace& ws, int runList, const std::string& step
 // Writes the step's command back under its entry, or deletes an added entry. False, after
 // telling the user, when the step names no run list or the run key cannot be written.
 bool ApplyUndoStep(Workspace& ws, const std::string& stepName, const RegValue& command) {
+  // Steps of the logon lists carry the digits after the Registry page's 0, 1 and 2.
   const char runList = At(stepName, 22);
-  if (runList < '0' || runList > '2') {
+  if (runList < '0' || runList >= '0' + kRegistryListCount) {
     ShowError(ws, "Internal error (number key >2)! Send message to author!");
     return false;
   }
@@ -98,6 +103,9 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
   std::optional<RegValue> command;
   if (auto key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(step), false)) {
     command = key->ReadValue("Command");
+  } else if (key.result.failure != StoreFailure::NotFound) {
+    Tell(ws, key.result);
+    return UndoOutcome::Failed;
   }
   if (!command) {
     ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Undo data not found in registry", "Sorry!",
@@ -108,7 +116,10 @@ UndoOutcome UndoStep(Workspace& ws, const std::string& step) {
     return UndoOutcome::Failed;
   }
   // A step that stays is offered again; undoing it twice gives the same run key.
-  static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step)));
+  if (const StoreResult removed = ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(step));
+      !removed && removed.failure != StoreFailure::NotFound)
+    Tell(ws, removed.Saying("The change was undone, but its step stays in the journal: " +
+                            removed.text));
   return UndoOutcome::Done;
 }
 
@@ -154,6 +165,9 @@ void UndoStoredStep(Workspace& ws, Tundolist& dialog) {
   std::vector<std::string> steps;
   if (auto root = ws.store.OpenKey(Root::CurrentUser, kUndoRoot, false)) {
     steps = root->GetKeyNames();
+  } else if (root.result.failure != StoreFailure::NotFound) {
+    Tell(ws, root.result);
+    return;
   }
   if (steps.empty()) {
     ws.toolkit.MessageBox(ws.mainForm, "Nothing to undo! Not found undo data in registry!",

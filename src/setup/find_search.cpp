@@ -1,4 +1,4 @@
-// The search across the nine areas, in their fixed order, continuing after the last match.
+// The search across the areas, in their fixed order, continuing after the last match.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -12,7 +12,7 @@ namespace tarnix {
 
 namespace {
 
-constexpr int kAreaCount = 9;
+constexpr int kAreaCount = 10;
 
 // The main window's page with this caption, brought to the front.
 void ShowPage(Workspace& ws, const char* caption) {
@@ -96,6 +96,13 @@ struct Area {
   ui::EditBox* edit = nullptr;
 };
 
+// The Logon page's lines: place, name and command.
+std::vector<std::string> LogonTexts(const Places& places) {
+  std::vector<std::string> texts;
+  for (const LogonRow& row : LogonRows(places)) texts.push_back(row.text);
+  return texts;
+}
+
 std::vector<Area> Areas(const Workspace& ws) {
   const PlaceViews& v = ws.views;
   const Places& p = ws.places;
@@ -108,7 +115,8 @@ std::vector<Area> Areas(const Workspace& ws) {
           {"Registry", 0, p.runLists[2].Names(), nullptr, v.runLists[2]},
           {"Startup Group", 0, p.Folder(SectionId::Startup).entries, nullptr, v.lsbStart},
           {"Win.ini", 0, {p.winIni.load}, nullptr, nullptr, v.load},
-          {"Win.ini", 0, {p.winIni.run}, nullptr, nullptr, v.run}};
+          {"Win.ini", 0, {p.winIni.run}, nullptr, nullptr, v.run},
+          {"Logon", 0, LogonTexts(p), nullptr, v.lsbLogon}};
 }
 
 int CharLength(const std::string& utf8) {

@@ -15,8 +15,8 @@ std::vector<HelpTopic> WindowTopics() {
        "Tarnix II shows, edits and guards every place from which programs start by themselves "
        "when Windows starts or you log on.\n"
        "Each kind of place has a page in the main window: Registry, Win.ini, Config, Autoexec, "
-       "Winstart.bat, NT Services, Startup Group and Common Startup Group. Click a tab to see "
-       "what starts from there.\n"
+       "Winstart.bat, NT Services, Startup Group, Common Startup Group and Logon. Click a tab "
+       "to see what starts from there.\n"
        "Tarnix II keeps a snapshot of every place. Each time it starts, it compares the places "
        "with the snapshot and shows you what changed, so that you can keep the change or "
        "change it back.\n"
@@ -25,10 +25,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To have the check run at every logon: File, Check system on startup.\n"
        "Press F1 in any window of Tarnix II for help on that window. Choose a topic below, or "
        "from the list on the left.",
-       {"registry", "winini", "textfiles", "services",     "startupgroups", "marks",
-        "commands", "report", "snapshot",  "log",          "commandline",   "add",
-        "edit",     "undo",   "shortcut",  "servicestart", "firstlaunch",   "find",
-        "editline", "about",  "usinghelp"}},
+       {"registry", "winini",   "textfiles", "services", "startupgroups", "logon",
+        "marks",    "commands", "report",    "snapshot", "log",           "commandline",
+        "add",      "edit",     "undo",      "shortcut", "servicestart",  "firstlaunch",
+        "find",     "editline", "about",     "usinghelp"}},
       {"commands",
        "Menus, buttons and keys",
        "File menu: Check it! (F9) compares every place with the snapshot. Save (F2) writes your "
@@ -113,6 +113,24 @@ std::vector<HelpTopic> WindowTopics() {
        "The entry itself stays as it is. Entries for all users need administrator rights. "
        "HKLM->RunServices has no such mark.",
        {"registry", "startupgroups", kContentsTopic}},
+      {"logon",
+       "The Logon page",
+       "The Logon page lists the other places in the registry from which Windows starts "
+       "programs when you log on, one entry a line: its place, its name and its command.\n"
+       "HKLM Run (32-bit): the run list of 32-bit programs on 64-bit Windows, where their "
+       "installers put it.\n"
+       "HKLM RunOnce, HKLM RunOnce (32-bit) and HKCU RunOnce: programs that start once, at the "
+       "next logon. Windows deletes each entry when it starts it, so an entry that is gone is "
+       "not reported as a change.\n"
+       "HKLM Policies Run and HKCU Policies Run: the run lists that policies set.\n"
+       "HKLM Winlogon: Shell, the program that is the desktop (normally explorer.exe), and "
+       "Userinit. A program written behind explorer.exe starts at every logon.\n"
+       "To change a command: double-click the entry, or select it and press Enter.\n"
+       "To delete an entry: select it and press Del, then OK. Shell and Userinit can only be "
+       "edited: Windows needs them.\n"
+       "Changes are written at once; Undo on the Registry page (Ctrl+Z, Ctrl+R) undoes them. "
+       "Every check compares these places with the snapshot, as it does the run lists.",
+       {"registry", "edit", "undo", "report", kContentsTopic}},
   };
 }
 
@@ -193,8 +211,9 @@ std::vector<HelpTopic> DialogTopics() {
       {"find",
        "Find",
        "Type a text and click Find. Tarnix II searches, in this order, the Autoexec, Config "
-       "and Winstart.bat pages, the three run lists, the Startup Group list and the Win.ini "
-       "lines, brings the page to the front and selects the match. Letter case does not "
+       "and Winstart.bat pages, the three run lists, the Startup Group list, the Win.ini lines "
+       "and the Logon page, brings the page to the front and selects the match. Letter case does "
+       "not "
        "matter.\n"
        "Find Next (F3) goes on to the next match. Cancel closes the window.",
        {"commands"}},
@@ -210,9 +229,13 @@ std::vector<HelpTopic> ReferenceTopics() {
   return {
       {"snapshot",
        "The snapshot",
-       "The snapshot is what Tarnix II remembers of every startup place: each run list, "
+       "The snapshot is what Tarnix II remembers of every startup place: each run list and "
+       "the places of the Logon page, "
        "win.ini's Load and Run lines, the text files and the startup folders. It is kept in "
        "the registry under HKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2\\Save.\n"
+       "A snapshot saved by an earlier version holds nothing of the Logon page; the first "
+       "check takes those places in as they are, without a report, and says so in the history "
+       "log.\n"
        "The first start saves it. Every check compares the places with it. F2 (Save) saves it "
        "again as things are now; OK! That's right! in the change report saves one place.\n"
        "Writing under HKEY_LOCAL_MACHINE needs administrator rights on Windows 10 and 11; when "

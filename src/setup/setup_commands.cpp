@@ -24,13 +24,26 @@ ShortcutSpec UninstallShortcut(Store& store, const std::string& path) {
   return {path, target, " /u", "", "Uninstall"};
 }
 
-void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write) {
-  // The group is a courtesy; what could not be made is passed over, as the rest still works
-  // (a folder that exists already is no failure either).
-  static_cast<void>(store.CreateFolder(programs + kGroupFolder));
-  static_cast<void>(store.CreateFolder(programs + kProgramGroup));
-  static_cast<void>(write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName)));
-  static_cast<void>(write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName)));
+void Note(NotDone& unmade, const StoreResult& result) {
+  if (!result)
+    unmade.Add(result.text, result);
+}
+
+bool IsFolder(Store& store, const std::string& path) {
+  const uint32_t attributes = store.GetFileAttributes(path);
+  return attributes != kInvalidAttributes && (attributes & attr::Directory) != 0;
+}
+
+void MakeProgramGroup(Store& store, const std::string& programs, const WriteShortcutFn& write,
+                      NotDone& unmade) {
+  for (const char* folder : {kGroupFolder, kProgramGroup}) {
+    // A folder that exists already is no failure.
+    const StoreResult made = store.CreateFolder(programs + folder);
+    if (!made && !IsFolder(store, programs + folder))
+      Note(unmade, made);
+  }
+  Note(unmade, write(ProgramShortcut(store, programs + kProgramGroup + kShortcutName)));
+  Note(unmade, write(UninstallShortcut(store, programs + kProgramGroup + kUninstallName)));
 }
 
 StoreResult WriteAutostartValue(Store& store, Root root, const std::string& path,
@@ -39,18 +52,29 @@ StoreResult WriteAutostartValue(Store& store, Root root, const std::string& path
   return key ? key->WriteString(kAutostartValue, text) : key.result;
 }
 
-StoreResult WriteStartupCheck(Workspace& ws) {
-  const std::string program = QuotedProgramPath(ws.store);
-  const std::string command = program + " /c";
+std::string StartupCheckCommand(Store& store) {
+  return QuotedProgramPath(store) + " /c";
+}
+
+// The value and its undo step, then every place read again.
+StoreResult AddStartupCheck(Workspace& ws) {
   const RunKeyLocation userRun = RunListKey(2);
-  if (StoreResult written = WriteAutostartValue(ws.store, userRun.root, userRun.path, command);
+  if (StoreResult written =
+          WriteAutostartValue(ws.store, userRun.root, userRun.path, StartupCheckCommand(ws.store));
       !written)
     return written;
-  RecordUndoStep(ws, StepKind::Added, 2, kAutostartValue, {regtype::String, program});
+  RecordUndoStep(ws, StepKind::Added, 2, kAutostartValue,
+                 {regtype::String, QuotedProgramPath(ws.store)});
   RefreshAll(ws);
+  return {};
+}
+
+StoreResult WriteStartupCheck(Workspace& ws) {
+  if (StoreResult added = AddStartupCheck(ws); !added)
+    return added;
   // Only this value is approved: other run entries stay for the check to show.
   const std::string saveKey = SnapshotKeyPath(ws.catalogue.RunList(2).key);
-  return WriteAutostartValue(ws.store, Root::LocalMachine, saveKey, command);
+  return WriteAutostartValue(ws.store, Root::LocalMachine, saveKey, StartupCheckCommand(ws.store));
 }
 
 // Tells scripts where the report program lies, under the product key that the uninstall
@@ -72,23 +96,29 @@ void EnableStartupCheck(Workspace& ws) {
 
 StoreResult CreateProgramShortcut(Workspace& ws, ShortcutPlace place,
                                   const WriteShortcutFn& write) {
-  const auto folder = ShellFolder(ws.store, FolderValue(place));
+  StoreResult unread;
+  const auto folder = ShellFolder(ws.store, FolderValue(place), &unread);
   if (!folder)
-    return {};
+    return unread;
   return write(ProgramShortcut(ws.store, *folder + kShortcutName));
 }
 
 void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
                         const WriteShortcutFn& write) {
   RecordReportProgram(ws.store);
-  if (const auto programs = ShellFolder(ws.store, "Programs"))
-    MakeProgramGroup(ws.store, *programs, write);
+  NotDone unmade;
+  StoreResult unread;
+  if (const auto programs = ShellFolder(ws.store, "Programs", &unread))
+    MakeProgramGroup(ws.store, *programs, write, unmade);
+  Note(unmade, unread);
+  // The snapshot that follows the first launch approves the value with all the rest.
   if (choices.autostart)
-    ws.toolkit.Dispatch([&ws] { EnableStartupCheck(ws); });
+    ws.toolkit.Dispatch([&ws, &unmade] { Note(unmade, AddStartupCheck(ws)); });
   if (choices.programs)
-    (void)CreateProgramShortcut(ws, ShortcutPlace::Programs, write);
+    Note(unmade, CreateProgramShortcut(ws, ShortcutPlace::Programs, write));
   if (choices.desktop)
-    (void)CreateProgramShortcut(ws, ShortcutPlace::Desktop, write);
+    Note(unmade, CreateProgramShortcut(ws, ShortcutPlace::Desktop, write));
+  Tell(ws, unmade.Told("Tarnix2 could not finish setting up:"));
 }
 
 }  // namespace tarnix

@@ -19,6 +19,25 @@ inline constexpr char kUninstallName[] = "Uninstall.lnk";
 inline constexpr char kReportProgram[] = "tarnix2c.exe";
 inline constexpr char kReportProgramValue[] = "ReportProgram";
 
+// What could not be done, one line each, and whether the system refused any of it for lack of
+// rights: told in one box once the rest was tried.
+struct NotDone {
+  std::vector<std::string> lines;
+  StoreFailure failure = StoreFailure::None;
+
+  void Add(const std::string& line, const StoreResult& why) {
+    lines.push_back(line);
+    if (failure != StoreFailure::AccessDenied)
+      failure = why.failure;
+  }
+  // The heading and the lines as one failure; a success when there are none.
+  StoreResult Told(const std::string& heading) const {
+    std::string text = heading;
+    for (const std::string& line : lines) text += "\r\n" + line;
+    return Outcome(lines.empty() ? StoreFailure::None : failure, text);
+  }
+};
+
 // The program's path as a command line takes it: quoted when it holds a blank, so that
 // Windows starts the right file.
 std::string QuotedProgramPath(Store& store);

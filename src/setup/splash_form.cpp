@@ -13,9 +13,10 @@ TfrmSplash::TfrmSplash(ui::Toolkit& toolkit)
 }
 
 void TfrmSplash::ShowChecking() {
+  // Full before it shows: the window is painted once.
+  ProgressBar1->SetPosition(100);
   form->Show();
   form->Repaint();
-  ProgressBar1->SetPosition(100);
 }
 
 }  // namespace tarnix

@@ -13,26 +13,18 @@ namespace tarnix {
 
 namespace {
 
-// What could not be removed, one line each, and whether the system refused any of it for lack
-// of rights.
-struct Leftovers {
-  std::vector<std::string> lines;
-  StoreFailure failure = StoreFailure::None;
-
-  void Add(const std::string& line, const StoreResult& why) {
-    lines.push_back(line);
-    if (failure != StoreFailure::AccessDenied)
-      failure = why.failure;
-  }
-};
+using Leftovers = NotDone;
 
 void RemoveAutostartValue(Store& store, Leftovers& left) {
   const RunKeyLocation userRun = RunListKey(2);
+  const std::string line = RootName(userRun.root) + userRun.path + " " + kAutostartValue;
   auto key = store.OpenKey(userRun.root, userRun.path, false);
+  if (!key && key.result.failure != StoreFailure::NotFound)
+    left.Add(line, key.result);
   if (!key || !key->ReadValue(kAutostartValue))
     return;
   if (const StoreResult deleted = key->DeleteValue(kAutostartValue); !deleted)
-    left.Add(RootName(userRun.root) + userRun.path + " " + kAutostartValue, deleted);
+    left.Add(line, deleted);
 }
 
 void RemoveRegistryKeys(Workspace& ws, Leftovers& left) {
@@ -49,23 +41,27 @@ void RemoveLeftFile(Store& store, const std::string& path, Leftovers& left) {
     left.Add(path, removed);
 }
 
+// The folder's shortcuts, when its Shell Folders value cannot be read.
+void ShortcutsNotFound(const std::string& folder, const StoreResult& unread, Leftovers& left) {
+  if (!unread)
+    left.Add("the shortcuts in " + folder + " (" + unread.text + ")", unread);
+}
+
 // Folders go only when empty: what else the user keeps there stays, and is no failure.
 void RemoveShortcuts(Store& store, Leftovers& left) {
-  if (const auto programs = ShellFolder(store, "Programs")) {
+  StoreResult unread;
+  if (const auto programs = ShellFolder(store, "Programs", &unread)) {
     RemoveLeftFile(store, *programs + kProgramGroup + kShortcutName, left);
     RemoveLeftFile(store, *programs + kProgramGroup + kUninstallName, left);
     RemoveLeftFile(store, *programs + kShortcutName, left);
     static_cast<void>(store.RemoveFolder(*programs + kProgramGroup));
     static_cast<void>(store.RemoveFolder(*programs + kGroupFolder));
   }
-  if (const auto desktop = ShellFolder(store, "Desktop"))
+  ShortcutsNotFound("Programs", unread, left);
+  unread = {};
+  if (const auto desktop = ShellFolder(store, "Desktop", &unread))
     RemoveLeftFile(store, *desktop + kShortcutName, left);
-}
-
-std::string Joined(const Leftovers& left) {
-  std::string text;
-  for (const std::string& line : left.lines) text += "\r\n" + line;
-  return text;
+  ShortcutsNotFound("Desktop", unread, left);
 }
 
 }  // namespace
@@ -77,8 +73,7 @@ void UninstallProgram(Workspace& ws) {
   RemoveShortcuts(ws.store, left);
   // The closing words follow the list all the same: the program's own files are still the
   // user's to delete.
-  if (!left.lines.empty())
-    Tell(ws, {left.failure, "Uninstall could not remove:" + Joined(left)});
+  Tell(ws, left.Told("Uninstall could not remove:"));
   ws.toolkit.MessageBox(ws.mainForm, "Please, delete files: Tarnix2.exe and etc. manually",
                         "Uninstall complete successfully!", ui::mb::Ok);
 }

@@ -9,14 +9,24 @@ namespace tarnix {
 
 namespace {
 
-const SectionId kRunListIds[kRunListCount] = {SectionId::HklmRun, SectionId::HklmRunService,
-                                              SectionId::HkcuRun};
-const char* const kRunListKeys[kRunListCount] = {"HKLM_Run", "HKLM_RunService", "HKCU_Run"};
+const SectionId kRunListIds[kRegistryListCount] = {
+    SectionId::HklmRun,     SectionId::HklmRunService, SectionId::HkcuRun,
+    SectionId::Hklm32Run,   SectionId::HklmRunOnce,    SectionId::Hklm32RunOnce,
+    SectionId::HkcuRunOnce, SectionId::HklmPolicyRun,  SectionId::HkcuPolicyRun,
+    SectionId::Winlogon};
+// The snapshot subkeys: the first three as they always were, the others new names.
+const char* const kRunListKeys[kRegistryListCount] = {
+    "HKLM_Run",       "HKLM_RunService", "HKCU_Run",       "HKLM32_Run",     "HKLM_RunOnce",
+    "HKLM32_RunOnce", "HKCU_RunOnce",    "HKLM_PolicyRun", "HKCU_PolicyRun", "Winlogon"};
+const char* const kLogonLabels[kRegistryListCount - kRunListCount] = {
+    "HKLM Run (32-bit)", "HKLM RunOnce",      "HKLM RunOnce (32-bit)", "HKCU RunOnce",
+    "HKLM Policies Run", "HKCU Policies Run", "HKLM Winlogon"};
 
 StartupSection RunListSection(int index) {
   RunKeyLocation location = RunListKey(index);
+  const char* const view = location.view == RegView::Bits32 ? " (32-bit)" : "";
   return StartupSection{kRunListIds[index], kRunListKeys[index], kindRunList,
-                        RootName(location.root) + location.path};
+                        RootName(location.root) + location.path + view};
 }
 
 std::string BtnWinsCaption(uint32_t platformId) {
@@ -70,8 +80,11 @@ StartupSection FolderSection(Store& store, SectionId id, const char* key, Root r
 
 }  // namespace
 
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName) {
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName,
+                                       StoreResult* unread) {
   auto key = store.OpenKey(Root::CurrentUser, kShellFoldersKey, false);
+  if (!key && unread && key.result.failure != StoreFailure::NotFound)
+    *unread = key.result;
   if (!key)
     return std::nullopt;
   const std::optional<RegValue> value = key->ReadValue(valueName);
@@ -85,17 +98,44 @@ std::string SnapshotKeyPath(const std::string& sectionKey) {
 }
 
 RunKeyLocation RunListKey(int index) {
-  const std::string run = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const std::string version = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+  const std::string run = version + "\\Run", runOnce = version + "\\RunOnce";
+  const std::string policyRun = version + "\\Policies\\Explorer\\Run";
+  const Root machine = Root::LocalMachine, user = Root::CurrentUser;
+  const RegView bits32 = RegView::Bits32;
   switch (index) {
     case 0:
-      return {Root::LocalMachine, run};
+      return {machine, run};
     case 1:
-      return {Root::LocalMachine, run + "Services"};
+      return {machine, run + "Services"};
     case 2:
-      return {Root::CurrentUser, run};
+      return {user, run};
+    case 3:
+      return {machine, run, bits32};
+    case 4:
+      return {machine, runOnce, RegView::Default, {}, true};
+    case 5:
+      return {machine, runOnce, bits32, {}, true};
+    case 6:
+      return {user, runOnce, RegView::Default, {}, true};
+    case 7:
+      return {machine, policyRun};
+    case 8:
+      return {user, policyRun};
+    case 9:
+      return {machine,
+              "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
+              RegView::Default,
+              {"Shell", "Userinit"}};
     default:
       throw std::out_of_range("run-list index " + std::to_string(index));
   }
+}
+
+std::string LogonListLabel(int index) {
+  if (!IsLogonList(index) || index >= kRegistryListCount)
+    throw std::out_of_range("logon list " + std::to_string(index));
+  return kLogonLabels[index - kRunListCount];
 }
 
 RunKeyLocation SplitRunPlace(const std::string& place) {
@@ -132,7 +172,7 @@ std::vector<const StartupSection*> Catalogue::OfKind(SectionKind kind) const {
 }
 
 const StartupSection& Catalogue::RunList(int index) const {
-  if (index < 0 || index >= kRunListCount) {
+  if (index < 0 || index >= kRegistryListCount) {
     throw std::out_of_range("run-list index " + std::to_string(index));
   }
   return Section(kRunListIds[index]);
@@ -163,6 +203,8 @@ Catalogue BuildCatalogue(Store& store) {
   catalogue.sections = {
       RunListSection(0), RunListSection(1), RunListSection(2), autoexec, config, winini,
       winstart,          startup,           commonStartup};
+  for (int index = kRunListCount; index < kRegistryListCount; ++index)
+    catalogue.sections.push_back(RunListSection(index));
   return catalogue;
 }
 

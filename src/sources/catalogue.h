@@ -1,4 +1,4 @@
-// The nine startup places and where each lies on the running platform.
+// The startup places and where each lies on the running platform.
 #pragma once
 
 #include <optional>
@@ -11,8 +11,10 @@ namespace tarnix {
 
 enum SectionKind { kindRunList = 0, kindTextFile = 1, kindWinIni = 2, kindFolder = 3 };
 
-// The nine places in the catalogue's fixed order. Everything that walks the places (loading,
-// the check, the snapshot) walks them in this order, picking the kinds it handles.
+// The places in the catalogue's fixed order: the nine of the first pages, then the seven where
+// today's Windows starts programs at logon, which have a page of their own. Everything that
+// walks the places (loading, the check, the snapshot) walks them in this order, picking the
+// kinds it handles.
 enum class SectionId {
   HklmRun,
   HklmRunService,
@@ -22,9 +24,16 @@ enum class SectionId {
   Winini,
   Winstart,
   Startup,
-  CommonStartup
+  CommonStartup,
+  Hklm32Run,
+  HklmRunOnce,
+  Hklm32RunOnce,
+  HkcuRunOnce,
+  HklmPolicyRun,
+  HkcuPolicyRun,
+  Winlogon
 };
-constexpr int kSectionCount = 9;
+constexpr int kSectionCount = 16;
 constexpr int SectionIndex(SectionId id) {
   return static_cast<int>(id);
 }
@@ -43,18 +52,34 @@ struct StartupSection {
   std::string source;
 };
 
-// Where a registry run list lives.
+// Where a registry list lives, and what of it is watched.
 struct RunKeyLocation {
   Root root = Root::LocalMachine;
   std::string path;  // begins with "\"
+  RegView view = RegView::Default;
+  // A key of settings rather than a list (Winlogon): only these values are watched, a line of
+  // the check names its value, and none is deleted, since Windows needs each one to log on.
+  std::vector<std::string> settings;
+  // Windows deletes each entry once it has started it (RunOnce): an entry that is gone is no
+  // change, and changing back never makes it again.
+  bool startsOnce = false;
 };
 
+// The run lists: the three of the Registry page (0 HKLM Run, 1 HKLM RunServices, 2 HKCU Run),
+// then the seven of the Logon page, in the catalogue's order.
 constexpr int kRunListCount = 3;
-// The run-list index (0, 1, 2) of a run-list section: the three come first, in that order.
-constexpr int RunListIndex(SectionId id) {
-  return SectionIndex(id);
+constexpr int kRegistryListCount = 10;
+constexpr bool IsLogonList(int index) {
+  return index >= kRunListCount;
 }
-RunKeyLocation RunListKey(int index);  // 0 HKLM Run, 1 HKLM RunServices, 2 HKCU Run
+// The run-list index of a run-list section.
+constexpr int RunListIndex(SectionId id) {
+  const int first = SectionIndex(SectionId::Hklm32Run);
+  return SectionIndex(id) < first ? SectionIndex(id) : SectionIndex(id) - first + kRunListCount;
+}
+RunKeyLocation RunListKey(int index);
+// A logon list as the Logon page names it ("HKLM RunOnce (32-bit)").
+std::string LogonListLabel(int index);
 
 // Where the shell names each user's folders (HKEY_CURRENT_USER) and the common ones
 // (HKEY_LOCAL_MACHINE).
@@ -80,14 +105,16 @@ class Catalogue {
   const StartupSection& Section(SectionId id) const;
   // The sections of one kind, in the catalogue's order.
   std::vector<const StartupSection*> OfKind(SectionKind kind) const;
-  // The section of run-list index 0, 1 or 2.
+  // The section of a run-list index.
   const StartupSection& RunList(int index) const;
 };
 
 // The current user's shell folder ("Programs", "Desktop", "Local AppData") with "\" appended.
 // Nothing when the key cannot be opened or the value is empty or not a string: a file never
-// lands at the root of a drive, and no odd value stops a command half-way.
-std::optional<std::string> ShellFolder(Store& store, const std::string& valueName);
+// lands at the root of a drive, and no odd value stops a command half-way. `unread`, when
+// given, takes why a key that is there could not be opened.
+std::optional<std::string> ShellFolder(Store& store, const std::string& valueName,
+                                       StoreResult* unread = nullptr);
 
 // Asks the platform once for the Windows folder and version and reads the two startup folders
 // from the Shell Folders keys.

@@ -30,14 +30,39 @@ void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) list->Add(line);
 }
 
-// Greys the lines of the entries that Task Manager disabled; the list shows `names` in order.
-void GreyDisabled(ui::ListBox* list, const std::vector<std::string>& names,
-                  const PlaceMarks& marks) {
+// The lines of the run list's list box: the names of a Registry page list, or every line of
+// the Logon page.
+std::vector<std::string> ShownLines(const Workspace& ws, int index) {
+  if (!IsLogonList(index))
+    return ws.places.runLists[static_cast<size_t>(index)].Names();
+  std::vector<std::string> lines;
+  for (const LogonRow& row : LogonRows(ws.places)) lines.push_back(row.text);
+  return lines;
+}
+
+// Whether each of those lines is of an entry that Task Manager disabled.
+std::vector<bool> GreyedLines(const Workspace& ws, int index) {
+  std::vector<bool> greyed;
+  const auto& lists = ws.places.runLists;
+  if (!IsLogonList(index)) {
+    for (const NamedValue& entry : lists[static_cast<size_t>(index)].entries)
+      greyed.push_back(lists[static_cast<size_t>(index)].marks.Of(entry.name).disabled);
+  } else {
+    for (const LogonRow& row : LogonRows(ws.places))
+      greyed.push_back(lists[static_cast<size_t>(row.runList)].marks.Of(row.name).disabled);
+  }
+  return greyed;
+}
+
+void GreyLines(ui::ListBox* list, const std::vector<bool>& greyed) {
   if (list == nullptr)
     return;
-  const int count = std::min(list->Count(), static_cast<int>(names.size()));
-  for (int i = 0; i < count; ++i)
-    list->SetItemGreyed(i, marks.Of(names[static_cast<size_t>(i)]).disabled);
+  const int count = std::min(list->Count(), static_cast<int>(greyed.size()));
+  for (int i = 0; i < count; ++i) list->SetItemGreyed(i, greyed[static_cast<size_t>(i)]);
+}
+
+ui::ListBox* RunListBox(const Workspace& ws, int index) {
+  return IsLogonList(index) ? ws.views.lsbLogon : ws.views.runLists[index];
 }
 
 // A page that shows its file whole hands its lines over; one that shows less is read-only.
@@ -85,17 +110,20 @@ void LoadRunList(Workspace& ws, int index) {
   RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
   runList = ReadRunListPlace(ws.store, index);
   runList.marks = ReadMarks(ws.store, ws.catalogue.RunList(index).id);
-  // A list shown again loses its selection: one that already shows these names stays.
-  ui::ListBox* list = ws.views.runLists[index];
-  if (list != nullptr && list->Items() != runList.Names())
-    ShowList(list, runList.Names());
-  GreyDisabled(list, runList.Names(), runList.marks);
+  // A list shown again loses its selection: one that already shows these lines stays.
+  ui::ListBox* list = RunListBox(ws, index);
+  if (list != nullptr && list->Items() != ShownLines(ws, index))
+    ShowList(list, ShownLines(ws, index));
+  GreyLines(list, GreyedLines(ws, index));
 }
 
 void ShowRunList(Workspace& ws, int index) {
-  const RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
-  ShowList(ws.views.runLists[index], runList.Names());
-  GreyDisabled(ws.views.runLists[index], runList.Names(), runList.marks);
+  ShowList(RunListBox(ws, index), ShownLines(ws, index));
+  GreyLines(RunListBox(ws, index), GreyedLines(ws, index));
+}
+
+void LoadLogonLists(Workspace& ws) {
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) LoadRunList(ws, index);
 }
 
 void LoadTextPage(Workspace& ws, const StartupSection& section) {
@@ -130,7 +158,9 @@ void ListStartupFolder(Workspace& ws, const StartupSection& section) {
   FolderPlace& folder = ws.places.Folder(section.id);
   folder = ReadFolder(ws.store, section);
   ShowList(ws.views.List(section.id), folder.entries);
-  GreyDisabled(ws.views.List(section.id), folder.entries, folder.marks);
+  std::vector<bool> greyed;
+  for (const std::string& name : folder.entries) greyed.push_back(folder.marks.Of(name).disabled);
+  GreyLines(ws.views.List(section.id), greyed);
 }
 
 void LoadTextPages(Workspace& ws) {
@@ -150,7 +180,7 @@ void RefreshAll(Workspace& ws) {
   v.winstart->Clear();
   v.autoex->Clear();
   v.config->Clear();
-  for (int index = 0; index < kRunListCount; ++index) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     LoadRunList(ws, index);
   }
   LoadTextPages(ws);

@@ -10,10 +10,13 @@ namespace tarnix {
 
 // What the status bar says of the text pages that show less than their file; empty when none.
 std::string PageNotes(const Workspace& ws);
-// Reads run list `index` and shows its value names in its list box.
+// Reads run list `index` and shows its value names in its list box; a logon list is shown on
+// the Logon page.
 void LoadRunList(Workspace& ws, int index);
 // Shows what the places hold of run list `index`, as they hold it now.
 void ShowRunList(Workspace& ws, int index);
+// Reads every logon list and shows them.
+void LoadLogonLists(Workspace& ws);
 // Reads the section's file and shows it in its page. A file that cannot be read leaves the page
 // as it is; a page that cannot show the file whole is made read-only.
 void LoadTextPage(Workspace& ws, const StartupSection& section);

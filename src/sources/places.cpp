@@ -1,6 +1,9 @@
 #include "sources/places.h"
 
+#include <algorithm>
+
 #include "base/text_case.h"
+#include "platform/value_text.h"
 
 namespace tarnix {
 
@@ -50,11 +53,45 @@ void Places::DropEdits() {
   winIni.edited = false;
 }
 
+namespace {
+
+std::vector<NamedValue> Watched(const RunKeyLocation& where, std::vector<NamedValue> values) {
+  if (where.settings.empty())
+    return values;
+  const auto unwatched = [&where](const NamedValue& entry) {
+    return std::none_of(
+        where.settings.begin(), where.settings.end(),
+        [&entry](const std::string& name) { return FoldCase(name) == FoldCase(entry.name); });
+  };
+  values.erase(std::remove_if(values.begin(), values.end(), unwatched), values.end());
+  return values;
+}
+
+std::string OneLine(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  return text;
+}
+
+}  // namespace
+
+std::vector<LogonRow> LogonRows(const Places& places) {
+  std::vector<LogonRow> rows;
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) {
+    for (const NamedValue& entry : places.runLists[static_cast<size_t>(index)].entries) {
+      rows.push_back({index, entry.name,
+                      LogonListLabel(index) + "\t" + OneLine(entry.name) + "\t" +
+                          OneLine(ValueText(entry.value))});
+    }
+  }
+  return rows;
+}
+
 RunListPlace ReadRunListPlace(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   RunListPlace place;
-  if (const OpenedKey key = store.OpenKey(where.root, where.path, false))
-    place.entries = key->ReadValues();
+  if (const OpenedKey key = store.OpenKey(where.root, where.path, false, where.view))
+    place.entries = Watched(where, key->ReadValues());
   else if (key.result.failure != StoreFailure::NotFound)
     place.readFailure = key.result.failure;
   return place;
@@ -91,7 +128,7 @@ FolderPlace ReadFolder(Store& store, const StartupSection& section) {
 }
 
 void ReadPlaces(Store& store, const Catalogue& catalogue, Places& places) {
-  for (int index = 0; index < kRunListCount; ++index) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     RunListPlace& runList = places.runLists[static_cast<size_t>(index)];
     runList = ReadRunListPlace(store, index);
     runList.marks = ReadMarks(store, catalogue.RunList(index).id);

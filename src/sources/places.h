@@ -58,10 +58,18 @@ struct FolderPlace {
   PlaceMarks marks;  // Task Manager's, by file name
 };
 
+// One line of the Logon page: the list, the entry, and the text shown (place, name and command
+// in columns, each without the tabs and line breaks that would break them).
+struct LogonRow {
+  int runList;
+  std::string name;
+  std::string text;
+};
+
 struct Places {
-  std::array<RunListPlace, kRunListCount> runLists;
-  std::array<TextFile, kSectionCount> texts;       // by SectionIndex; text sections only
-  std::array<FolderPlace, kSectionCount> folders;  // by SectionIndex; folder sections only
+  std::array<RunListPlace, kRegistryListCount> runLists;  // by run-list index
+  std::array<TextFile, kSectionCount> texts;              // by SectionIndex; text sections only
+  std::array<FolderPlace, kSectionCount> folders;         // by SectionIndex; folder sections only
   WinIniPlace winIni;
   std::vector<ServiceEntry> services;  // the active ones with a display name, as listed
 
@@ -80,8 +88,11 @@ struct Places {
   static size_t Index(SectionId id) { return static_cast<size_t>(SectionIndex(id)); }
 };
 
-// Reading each kind of place from the store. A run list is read without its marks: they are
-// read by its section (ReadMarks).
+// The entries of the logon lists, in the catalogue's order.
+std::vector<LogonRow> LogonRows(const Places& places);
+
+// Reading each kind of place from the store. A key of settings holds only the values watched. A
+// run list is read without its marks: they are read by its section (ReadMarks).
 RunListPlace ReadRunListPlace(Store& store, int runList);
 TextFile ReadTextFile(Store& store, const std::string& path);
 WinIniPlace ReadWinIni(Store& store);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "sources/restart_offer.h"
+
 namespace tarnix {
 
 namespace {
@@ -60,17 +62,23 @@ std::string StepKeyPath(const std::string& stepName) {
 void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string& entry,
                     const RegValue& command) {
   const std::string name = StepName(kind, ws.store.Now(), runList, entry);
+  // A step of the same name (the same change in the same second) keeps its key.
+  const bool existed = ws.store.KeyExists(Root::CurrentUser, StepKeyPath(name));
+  StoreResult written;
+  bool made = false;
   {
     const OpenedKey key = ws.store.OpenKey(Root::CurrentUser, StepKeyPath(name), true);
-    if (!key)
-      return;
-    if (key->WriteValue("Command", command)) {
-      ws.runUndoList.push_back(name);
-      return;
-    }
+    made = key && !existed;
+    written = key ? key->WriteValue("Command", command) : key.result;
+  }
+  if (written) {
+    ws.runUndoList.push_back(name);
+    return;
   }
   // A step left without its command would be refused when undone; take it away, its key closed.
-  static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
+  if (made)
+    static_cast<void>(ws.store.DeleteKey(Root::CurrentUser, StepKeyPath(name)));
+  Tell(ws, written.Saying("The change was made, but it cannot be undone: " + written.text));
 }
 
 }  // namespace tarnix

@@ -25,8 +25,8 @@ std::string StepEntryName(const std::string& stepName);
 std::string StepKeyPath(const std::string& stepName);
 
 // Writes the step's key with the "Command" value, of the command's own type, and appends the
-// step to the run undo list. A step that cannot be written is not recorded, and the change it
-// would undo stays made.
+// step to the run undo list. A step that cannot be written is not recorded, the change it would
+// undo stays made, and the user is told.
 void RecordUndoStep(Workspace& ws, StepKind kind, int runList, const std::string& entry,
                     const RegValue& command);
 

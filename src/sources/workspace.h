@@ -25,6 +25,7 @@ struct PlaceViews {
   ui::ListBox* lsbStart = nullptr;
   ui::ListBox* lsbComSt = nullptr;
   ui::ListBox* lsbNTServ = nullptr;
+  ui::ListBox* lsbLogon = nullptr;  // every logon list, one entry a line (LogonRows)
   ui::StatusBar* status = nullptr;  // says which pages show less than their file
 
   // The page of a text section, the list of a run-list or folder section; null for others.
@@ -47,7 +48,7 @@ struct Workspace {
   std::string logPath;
   bool logPlaceChosen = false;
 
-  // The run list that the edit and add dialogs write to.
+  // The run list of the Registry page that the edit and add dialogs write to.
   int currentRunList = 0;
   // The undo steps recorded in this run, oldest first.
   std::vector<std::string> runUndoList;

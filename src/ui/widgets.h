@@ -215,6 +215,10 @@ struct ListBoxSpec {
   int itemHeight = 0;           // fixed item height in design pixels; 0: the font's
   bool variableHeight = false;  // owner-drawn with variable item height (text height)
   std::string fontName;         // empty: the form's font
+  // Columns: an item's text is split at its tabs, the first part drawn at the left edge and
+  // each next one at its stop (design pixels from the left edge), cut short with "..." where
+  // the next column begins. The item's text keeps its tabs.
+  std::vector<int> tabStops;
 };
 class ListBox : public Control {
  public:

@@ -26,6 +26,7 @@ std::string CheckEndLines(Workspace& ws) {
 bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
   run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
+  TakeNewListsIntoSnapshot(run);
   bool changed = false;
   // The texts, then the folders, then the run lists, then win.ini.
   const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},
@@ -64,8 +65,10 @@ bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstL
   } else {
     if (firstLaunch)
       firstLaunch();
-    // A snapshot that could not be written has shown its error box; the next start tries again.
-    static_cast<void>(SaveSnapshot(ws));
+    // A snapshot that could not be written has shown its error box. What of it was written goes,
+    // so that the next start is a first launch again, not a check against part of a snapshot.
+    if (!SaveSnapshot(ws))
+      static_cast<void>(ws.store.DeleteKey(Root::LocalMachine, kSnapshotRoot));
   }
   ClearModifiedMarks(ws);
   ws.dataChanged = false;

@@ -108,8 +108,14 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
     return false;
   }
   const std::string keyPath = SnapshotKeyPath(section.key);
+  StoreResult unread;
   LineReport r{section, keyPath, CurrentLines(run.ws, section),
-               ReadSnapshotLines(run.ws.store, keyPath)};
+               ReadSnapshotLines(run.ws.store, keyPath, &unread)};
+  // Taken for a missing snapshot, it would report every line as added.
+  if (!unread) {
+    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
+    return false;
+  }
   const auto list = BuildReportList(r.current, r.snapshot.value_or(std::vector<std::string>{}));
   if (!list)
     return false;

@@ -30,6 +30,20 @@ struct RunReport {
   std::vector<std::string> snapshotLines;
 };
 
+// The logon lists the snapshot holds no subkey for, read; none that cannot be read, which the
+// check tells.
+std::vector<const StartupSection*> ListsNotInSnapshot(Workspace& ws) {
+  std::vector<const StartupSection*> lists;
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) {
+    const StartupSection& section = ws.catalogue.RunList(index);
+    LoadRunList(ws, index);
+    if (ws.places.runLists[static_cast<size_t>(index)].Readable() &&
+        !ws.store.KeyExists(Root::LocalMachine, SnapshotKeyPath(section.key)))
+      lists.push_back(&section);
+  }
+  return lists;
+}
+
 void Decide(CheckRun& run, const RunReport& r, ReportResult result, const ReportList& shown) {
   Store& store = run.ws.store;
   if (result == ReportResult::Confirm) {
@@ -38,8 +52,7 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
             [&] { return WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
       run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
   } else if (result == ReportResult::ChangeBack && r.snapshot) {
-    if (const StoreResult written = WriteKeyValues(store, r.live.root, r.live.path, *r.snapshot);
-        !written) {
+    if (const StoreResult written = WriteKeyValues(store, r.live, *r.snapshot); !written) {
       Tell(run.ws, written);
       return;
     }
@@ -49,10 +62,26 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
 
 }  // namespace
 
+void TakeNewListsIntoSnapshot(CheckRun& run) {
+  Workspace& ws = run.ws;
+  std::string taken;
+  for (const StartupSection* section : ListsNotInSnapshot(ws)) {
+    const RunListPlace& list = ws.places.runLists[static_cast<size_t>(RunListIndex(section->id))];
+    // One refusal is told; the lists left out are taken in by a later check or Save.
+    if (!run.WriteSnapshot(
+            [&] { return *SnapshotRunList(ws.store, SnapshotKeyPath(section->key), list); }))
+      break;
+    taken += (taken.empty() ? "" : ", ") + section->place;
+  }
+  if (!taken.empty())
+    run.Logged(AppendLogText(
+        ws, "Taken into the snapshot without a report, as it held nothing of them yet: " + taken));
+}
+
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
-  RunReport r{section, SplitRunPlace(section.place), SnapshotKeyPath(section.key)};
   const int index = RunListIndex(section.id);
+  RunReport r{section, RunListKey(index), SnapshotKeyPath(section.key)};
   LoadRunList(run.ws, index);
   const RunListPlace& current = run.ws.places.runLists[static_cast<size_t>(index)];
   // Taken for an empty list, a key nobody may read would report every approved entry as
@@ -62,10 +91,21 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
     return false;
   }
   r.current = current.entries;
-  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath);
-  r.snapshotLines = AllValueTexts(r.snapshot.value_or(std::vector<NamedValue>{}));
-  const std::vector<std::string> commands = CheckedCommands(r.current);
-  const auto list = BuildReportList(commands, r.snapshotLines);
+  StoreResult unread;
+  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath, &unread);
+  if (!unread) {
+    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
+    return false;
+  }
+  // A logon list the snapshot could not take in yet has nothing to be compared with.
+  if (!r.snapshot && IsLogonList(index))
+    return false;
+  const ComparedRunList compared =
+      CompareRunList(r.live, r.current, r.snapshot.value_or(std::vector<NamedValue>{}));
+  if (r.snapshot)
+    r.snapshot = compared.snapshot;
+  r.snapshotLines = compared.snapshotLines;
+  const auto list = BuildReportList(compared.currentLines, r.snapshotLines);
   if (!list)
     return false;
 

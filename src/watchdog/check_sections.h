@@ -12,6 +12,10 @@
 
 namespace tarnix {
 
+// A logon list that the snapshot does not hold yet (one made by an earlier version) is taken
+// into it without a report, and one log line names them all.
+void TakeNewListsIntoSnapshot(CheckRun& run);
+
 // kindTextFile and kindFolder.
 bool CheckLineSection(CheckRun& run, const StartupSection& section);
 // kindRunList.

@@ -109,6 +109,10 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
 bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
   // Both are read before either is decided on.
   const StoredWinini saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
+  if (!saved.unread) {
+    Tell(run.ws, saved.unread.Saying(SnapshotNotReadText(section)));
+    return false;
+  }
   const bool load = CheckValue(
       run, section, {kSnapshotLoad, "load", " Parameter Load=", &WinIniPlace::load}, saved.load);
   const bool runValue = CheckValue(

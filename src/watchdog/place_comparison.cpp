@@ -1,5 +1,6 @@
 #include "watchdog/place_comparison.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "base/text_case.h"
@@ -76,25 +77,37 @@ ComparedEntry Value(const NamedValue& value) {
   return {value.name, value.value};
 }
 
-PlaceComparison CompareRunList(Store& store, const StartupSection& section, bool withUnchanged) {
+std::string CheckedLine(const NamedValue& entry, bool named) {
+  return named ? entry.name + "=" + ValueText(entry.value) : ValueText(entry.value);
+}
+
+PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, bool withUnchanged) {
   PlaceComparison compared{&section};
-  const RunListPlace current = ReadRunListPlace(store, RunListIndex(section.id));
+  const int index = RunListIndex(section.id);
+  const RunListPlace current = ReadRunListPlace(store, index);
   if (!current.Readable()) {
     compared.unread = {current.readFailure, NotCheckedText(section)};
     return compared;
   }
-  const std::vector<NamedValue> snapshot =
-      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key))
-          .value_or(std::vector<NamedValue>{});
+  StoreResult unread;
+  const auto saved =
+      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key), &unread);
+  if (!unread) {
+    compared.unread = unread.Saying(SnapshotNotReadText(section));
+    return compared;
+  }
+  compared.notInSnapshot = !saved && IsLogonList(index);
+  const ComparedRunList lists =
+      CompareRunList(RunListKey(index), current.entries, saved.value_or(std::vector<NamedValue>{}));
   std::vector<size_t> checked;  // the entry of each compared command
   for (size_t i = 0; i < current.entries.size(); ++i) {
     if (IsChecked(current.entries[i].value))
       checked.push_back(i);
   }
   compared.entries = Merge(
-      CheckedCommands(current.entries), AllValueTexts(snapshot),
+      lists.currentLines, lists.snapshotLines,
       [&](size_t i) { return Value(current.entries[checked[i]]); },
-      [&](size_t i) { return Value(snapshot[i]); }, withUnchanged);
+      [&](size_t i) { return Value(lists.snapshot[i]); }, withUnchanged);
   PairChanged(compared.entries);
   return compared;
 }
@@ -159,19 +172,35 @@ PlaceComparison CompareWinini(Store& store, const StartupSection& section, bool 
 
 }  // namespace
 
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values) {
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named) {
   std::vector<std::string> lines;
   for (const NamedValue& entry : values) {
     if (IsChecked(entry.value))
-      lines.push_back(ValueText(entry.value));
+      lines.push_back(CheckedLine(entry, named));
   }
   return lines;
 }
 
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values) {
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named) {
   std::vector<std::string> lines;
-  for (const NamedValue& entry : values) lines.push_back(ValueText(entry.value));
+  for (const NamedValue& entry : values) lines.push_back(CheckedLine(entry, named));
   return lines;
+}
+
+ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<NamedValue>& current,
+                               const std::vector<NamedValue>& snapshot) {
+  ComparedRunList compared;
+  for (const NamedValue& entry : snapshot) {
+    const auto stays = [&entry](const NamedValue& now) {
+      return FoldCase(now.name) == FoldCase(entry.name);
+    };
+    if (!where.startsOnce || std::any_of(current.begin(), current.end(), stays))
+      compared.snapshot.push_back(entry);
+  }
+  const bool named = !where.settings.empty();
+  compared.currentLines = CheckedCommands(current, named);
+  compared.snapshotLines = AllValueTexts(compared.snapshot, named);
+  return compared;
 }
 
 std::string NotCheckedText(const StartupSection& section) {
@@ -181,10 +210,14 @@ std::string NotCheckedText(const StartupSection& section) {
   return "Cannot read " + section.place + ", so it was not checked.";
 }
 
+std::string SnapshotNotReadText(const StartupSection& section) {
+  return "Cannot read the snapshot of " + section.place + ", so it was not checked.";
+}
+
 PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
   switch (section.kind) {
     case kindRunList:
-      return CompareRunList(store, section, withUnchanged);
+      return CompareRunPlace(store, section, withUnchanged);
     case kindWinIni:
       return CompareWinini(store, section, withUnchanged);
     case kindTextFile:
@@ -207,6 +240,8 @@ bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue) {
 }
 
 bool PlaceComparison::Changed() const {
+  if (notInSnapshot)
+    return true;
   for (const ComparedEntry& entry : entries) {
     if (entry.state != EntryState::Unchanged)
       return true;

@@ -14,14 +14,25 @@
 namespace tarnix {
 
 // A run list's values as the check compares them with its snapshot: every value except an
-// empty string.
-std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values);
+// empty string; `named`, each as "name=command".
+std::vector<std::string> CheckedCommands(const std::vector<NamedValue>& values, bool named = false);
 // The snapshot side of that comparison: every value.
-std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values);
+std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bool named = false);
+
+// A run list and its snapshot as the check compares them. A list whose entries Windows deletes
+// once started compares only the snapshot's entries that are still there: the others ran.
+struct ComparedRunList {
+  std::vector<NamedValue> snapshot;  // what Change Back writes
+  std::vector<std::string> currentLines, snapshotLines;
+};
+ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<NamedValue>& current,
+                               const std::vector<NamedValue>& snapshot);
 
 // Why a place was left out of the check: a file or run key that cannot be read, a folder that
 // is not known.
 std::string NotCheckedText(const StartupSection& section);
+// Why a place whose snapshot could not be read was left out of the check.
+std::string SnapshotNotReadText(const StartupSection& section);
 
 enum class EntryState { Added, Deleted, Changed, Unchanged };
 
@@ -42,6 +53,9 @@ struct PlaceComparison {
   // In the order of the change report's list. A run value whose command changed is one
   // entry, changed, where the report shows its old command deleted and its new one added.
   std::vector<ComparedEntry> entries;
+  // A logon list that a snapshot of an earlier version does not hold: unapproved, so its
+  // entries count as added, and the next full check takes it in.
+  bool notInSnapshot = false;
 
   bool Changed() const;
 };

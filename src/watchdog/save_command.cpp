@@ -9,13 +9,26 @@ namespace tarnix {
 
 namespace {
 
+// The places left out of the snapshot, and whether the system refused to read one of them for
+// lack of rights.
+struct LeftOut {
+  std::vector<std::string> places;
+  StoreFailure failure = StoreFailure::None;
+
+  void Add(const std::string& place, StoreFailure why = StoreFailure::Other) {
+    places.push_back(place);
+    if (failure != StoreFailure::AccessDenied)
+      failure = why;
+  }
+};
+
 // The texts as held. A file that could not be read keeps the snapshot it had (or
 // gets none): an empty one would later offer to empty the file.
-StoreResult SnapshotTexts(Workspace& ws, std::vector<std::string>& leftOut) {
+StoreResult SnapshotTexts(Workspace& ws, LeftOut& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindTextFile)) {
     const TextFile& file = ws.places.Text(section->id);
     if (file.state == TextFile::State::Unreadable) {
-      leftOut.push_back(section->place);
+      leftOut.Add(section->place);
     } else if (StoreResult written =
                    WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key), file.Held());
                !written) {
@@ -26,14 +39,15 @@ StoreResult SnapshotTexts(Workspace& ws, std::vector<std::string>& leftOut) {
 }
 
 // The run lists as they are now; one that cannot be read keeps the snapshot it had.
-StoreResult SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
-  for (int index = 0; index < kRunListCount; ++index) {
+StoreResult SnapshotRunLists(Workspace& ws, LeftOut& leftOut) {
+  for (int index = 0; index < kRegistryListCount; ++index) {
     const StartupSection& section = ws.catalogue.RunList(index);
     LoadRunList(ws, index);
-    const std::optional<StoreResult> written = SnapshotRunList(
-        ws.store, SnapshotKeyPath(section.key), ws.places.runLists[static_cast<size_t>(index)]);
+    const RunListPlace& place = ws.places.runLists[static_cast<size_t>(index)];
+    const std::optional<StoreResult> written =
+        SnapshotRunList(ws.store, SnapshotKeyPath(section.key), place);
     if (!written)
-      leftOut.push_back(section.place);
+      leftOut.Add(section.place, place.readFailure);
     else if (!*written)
       return *written;
   }
@@ -41,11 +55,10 @@ StoreResult SnapshotRunLists(Workspace& ws, std::vector<std::string>& leftOut) {
 }
 
 // A folder that is not known keeps the snapshot it had: its empty list says nothing of it.
-StoreResult SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
+StoreResult SnapshotFolders(Workspace& ws, LeftOut& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
     if (!section->placeKnown) {
-      leftOut.push_back("the group \"" + section->key + "\" (" + section->source +
-                        " names no folder)");
+      leftOut.Add("the group \"" + section->key + "\" (" + section->source + " names no folder)");
     } else if (StoreResult written = WriteSnapshotLines(ws.store, SnapshotKeyPath(section->key),
                                                         ws.places.Folder(section->id).entries);
                !written) {
@@ -56,7 +69,7 @@ StoreResult SnapshotFolders(Workspace& ws, std::vector<std::string>& leftOut) {
 }
 
 // Stops at the first write that fails; the places left out are added to `leftOut`.
-StoreResult SnapshotSections(Workspace& ws, std::vector<std::string>& leftOut) {
+StoreResult SnapshotSections(Workspace& ws, LeftOut& leftOut) {
   StoreResult written = SnapshotTexts(ws, leftOut);
   if (written)
     written = SnapshotRunLists(ws, leftOut);
@@ -69,16 +82,17 @@ StoreResult SnapshotSections(Workspace& ws, std::vector<std::string>& leftOut) {
   return written;
 }
 
-void TellLeftOut(Workspace& ws, const std::vector<std::string>& leftOut) {
-  if (leftOut.empty())
+void TellLeftOut(Workspace& ws, const LeftOut& leftOut) {
+  if (leftOut.places.empty())
     return;
   std::string places;
-  for (const std::string& place : leftOut) places += place + "\r\n";
+  for (const std::string& place : leftOut.places) places += place + "\r\n";
   ws.toolkit.MessageBox(ws.mainForm,
                         "These places could not be read, so they were left out of the snapshot "
                         "and keep the one they had:\r\n" +
                             places,
                         "Attention!", ui::mb::Ok | ui::mb::IconWarning);
+  OfferRestart(ws, leftOut.failure);
 }
 
 }  // namespace
@@ -118,7 +132,7 @@ bool SaveEditedTexts(Workspace& ws) {
 }
 
 bool SaveSnapshot(Workspace& ws) {
-  std::vector<std::string> leftOut;
+  LeftOut leftOut;
   StoreResult written;
   {
     TimeSpan span("snapshot written");

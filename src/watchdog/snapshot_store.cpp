@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
+#include <unordered_map>
 
 #include "base/text_case.h"
+#include "platform/registry_keys.h"
 #include "platform/value_text.h"
 
 namespace tarnix {
@@ -16,20 +17,84 @@ const char kSnapshotRun[] = "Run";
 
 namespace {
 
-// After `written` values of distinct names were written: deletes every value that `kept` does
-// not take. A key that holds (`held`) no more values than were written holds no other, and is
-// not listed.
-template <typename Kept>
-StoreResult DeleteOtherValues(RegKey& key, std::optional<size_t> held, size_t written, Kept kept) {
-  if (held == written)
-    return {};
-  for (const std::string& name : key.GetValueNames()) {
-    if (kept(name))
+// Value names compare without case; an ASCII one (every line name) without a platform call.
+std::string NameKey(const std::string& name) {
+  std::string key = name;
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return FoldCase(name);
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return key;
+}
+
+using ValuesByName = std::unordered_map<std::string, const NamedValue*>;
+
+ValuesByName ByName(const std::vector<NamedValue>& values) {
+  ValuesByName byName;
+  byName.reserve(values.size());
+  for (const NamedValue& value : values) byName[NameKey(value.name)] = &value;
+  return byName;
+}
+
+// Turns the key from holding `from` into holding `to`: writes what differs, deletes what `to`
+// does not name.
+StoreResult Turn(RegKey& key, const std::vector<NamedValue>& from,
+                 const std::vector<NamedValue>& to) {
+  const ValuesByName held = ByName(from), wanted = ByName(to);
+  for (const NamedValue& value : to) {
+    const auto old = held.find(NameKey(value.name));
+    if (old != held.end() && old->second->value == value.value)
       continue;
-    if (StoreResult deleted = key.DeleteValue(name); !deleted)
+    if (StoreResult written = key.WriteValue(value.name, value.value); !written)
+      return written;
+  }
+  for (const NamedValue& value : from) {
+    if (wanted.count(NameKey(value.name)) != 0)
+      continue;
+    StoreResult deleted = key.DeleteValue(value.name);
+    if (!deleted && deleted.failure != StoreFailure::NotFound)
       return deleted;
   }
   return {};
+}
+
+// What the key holds now, read whole; nothing, and the key's failure, when it is missing or
+// cannot be read.
+// A key of settings holds only its watched values as far as a write is concerned: the others
+// are never touched.
+std::optional<std::vector<NamedValue>> HeldValues(Store& store, const RunKeyLocation& where,
+                                                  StoreResult& failure) {
+  const OpenedKey key = store.OpenKey(where.root, where.path, false, where.view);
+  failure = key.result;
+  if (!key)
+    return std::nullopt;
+  std::vector<NamedValue> values = key->ReadValues();
+  if (key->ValueCount() != values.size()) {
+    failure = {StoreFailure::Other,
+               "Cannot read the registry key " + RootName(where.root) + where.path};
+    return std::nullopt;
+  }
+  if (where.settings.empty())
+    return values;
+  std::vector<NamedValue> watched;
+  for (NamedValue& value : values) {
+    const auto named = [&value](const std::string& name) {
+      return FoldCase(name) == FoldCase(value.name);
+    };
+    if (std::any_of(where.settings.begin(), where.settings.end(), named))
+      watched.push_back(std::move(value));
+  }
+  return watched;
+}
+
+// The key opened for reading; `unread`, when given, takes why it could not be opened, unless it
+// is missing.
+OpenedKey OpenToRead(Store& store, Root root, const std::string& path, StoreResult* unread) {
+  OpenedKey key = store.OpenKey(root, path, false);
+  if (unread && key.result.failure != StoreFailure::NotFound)
+    *unread = key.result;
+  return key;
 }
 
 // Line names are ASCII: they compare without the locale's case rules, which would cost a
@@ -61,48 +126,22 @@ std::string LineValueName(size_t index) {
   return "Line" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
 }
 
-namespace {
-
-// Whether the name is one of the first `count` line names, in any case.
-bool IsLineName(const std::string& name, size_t count) {
-  const auto number = LineNumber(name);
-  return number && *number >= 1 && *number <= count &&
-         SameAsciiIgnoringCase(name, LineValueName(*number - 1));
-}
-
-// The lines a longer text left behind follow the new last line: they are deleted by name for as
-// long as the key holds more values than were written; what remains is found by listing.
-StoreResult DeleteLinesBeyond(RegKey& key, size_t written) {
-  std::optional<size_t> held = key.ValueCount();
-  for (size_t index = written; held && *held > written; ++index, --*held) {
-    if (!key.DeleteValue(LineValueName(index)))
-      break;
-  }
-  return DeleteOtherValues(
-      key, held, written, [written](const std::string& name) { return IsLineName(name, written); });
-}
-
-}  // namespace
-
 bool SnapshotExists(Store& store) {
   return store.KeyExists(Root::LocalMachine, kSnapshotRoot);
 }
 
 StoreResult WriteSnapshotLines(Store& store, const std::string& keyPath,
                                const std::vector<std::string>& lines) {
-  const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);
-  if (!key)
-    return key.result;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (StoreResult written = key->WriteString(LineValueName(i), lines[i]); !written)
-      return written;
-  }
-  return DeleteLinesBeyond(*key, lines.size());
+  std::vector<NamedValue> values;
+  values.reserve(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i)
+    values.push_back({LineValueName(i), {regtype::String, lines[i]}});
+  return WriteKeyValues(store, Root::LocalMachine, keyPath, values);
 }
 
-std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
-                                                          const std::string& keyPath) {
-  auto key = store.OpenKey(Root::LocalMachine, keyPath, false);
+std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath,
+                                                          StoreResult* unread) {
+  auto key = OpenToRead(store, Root::LocalMachine, keyPath, unread);
   if (!key)
     return std::nullopt;
   struct Numbered {
@@ -123,8 +162,8 @@ std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store,
 }
 
 std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
-                                                     const std::string& path) {
-  auto key = store.OpenKey(root, path, false);
+                                                     const std::string& path, StoreResult* unread) {
+  auto key = OpenToRead(store, root, path, unread);
   if (!key)
     return std::nullopt;
   return key->ReadValues();
@@ -132,18 +171,29 @@ std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
 
 StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
                            const std::vector<NamedValue>& values) {
-  const OpenedKey key = store.OpenKey(root, path, true);
-  if (!key)
-    return key.result;
-  std::set<std::string> written;
-  for (const NamedValue& entry : values) {
-    if (StoreResult value = key->WriteValue(entry.name, entry.value); !value)
-      return value;
-    written.insert(FoldCase(entry.name));
+  return WriteKeyValues(store, RunKeyLocation{root, path}, values);
+}
+
+StoreResult WriteKeyValues(Store& store, const RunKeyLocation& where,
+                           const std::vector<NamedValue>& values) {
+  StoreResult read;
+  const std::optional<std::vector<NamedValue>> held = HeldValues(store, where, read);
+  if (!held && read.failure != StoreFailure::NotFound)
+    return read;
+  StoreResult written;
+  {
+    const OpenedKey key = store.OpenKey(where.root, where.path, true, where.view);
+    if (!key)
+      return key.result;
+    written = Turn(*key, held.value_or(std::vector<NamedValue>{}), values);
+    // What it held is put back: the key ends as it was or as asked, never between.
+    if (!written && held)
+      static_cast<void>(Turn(*key, values, *held));
   }
-  return DeleteOtherValues(
-      *key, key->ValueCount(), written.size(),
-      [&written](const std::string& name) { return written.count(FoldCase(name)) != 0; });
+  // A key made for nothing is taken away again, once closed (deleting names the default view).
+  if (!written && !held && where.view == RegView::Default)
+    static_cast<void>(store.DeleteKey(where.root, where.path));
+  return written;
 }
 
 std::optional<StoreResult> SnapshotRunList(Store& store, const std::string& keyPath,
@@ -171,17 +221,23 @@ StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const s
 }
 
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath) {
-  return {FindSnapshotValue(store, keyPath, kSnapshotLoad),
-          FindSnapshotValue(store, keyPath, kSnapshotRun)};
+  StoredWinini stored;
+  if (const OpenedKey key = OpenToRead(store, Root::LocalMachine, keyPath, &stored.unread)) {
+    const auto text = [&key](const char* name) -> std::optional<std::string> {
+      const auto value = key->ReadValue(name);
+      return value ? std::optional<std::string>(ValueText(*value)) : std::nullopt;
+    };
+    stored.load = text(kSnapshotLoad);
+    stored.run = text(kSnapshotRun);
+  }
+  return stored;
 }
 
 StoreResult WriteSnapshotWinini(Store& store, const std::string& keyPath,
                                 const WininiTexts& texts) {
-  const OpenedKey key = store.OpenKey(Root::LocalMachine, keyPath, true);
-  if (!key)
-    return key.result;
-  StoreResult load = key->WriteString(kSnapshotLoad, texts.load);
-  return load ? key->WriteString(kSnapshotRun, texts.run) : load;
+  return WriteKeyValues(store, Root::LocalMachine, keyPath,
+                        {{kSnapshotLoad, {regtype::String, texts.load}},
+                         {kSnapshotRun, {regtype::String, texts.run}}});
 }
 
 }  // namespace tarnix

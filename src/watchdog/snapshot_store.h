@@ -29,16 +29,24 @@ bool SnapshotExists(Store& store);
 StoreResult WriteSnapshotLines(Store& store, const std::string& keyPath,
                                const std::vector<std::string>& lines);
 // The lines in the order of their numbers, whatever order the registry enumerates them in;
-// nothing when the subkey does not exist.
-std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath);
+// nothing when the subkey does not exist or cannot be opened, and then `unread`, when given,
+// takes why it could not be opened (a missing subkey is no failure).
+std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath,
+                                                          StoreResult* unread = nullptr);
 
 // Every value of the key with its type, in the registry's order; nothing when the key cannot
-// be opened.
+// be opened, and `unread` as for ReadSnapshotLines.
 std::optional<std::vector<NamedValue>> ReadKeyValues(Store& store, Root root,
-                                                     const std::string& path);
-// Makes the key hold exactly these values, types kept: writes each one, then deletes the
-// values it does not name. The key itself, and any subkey, stays.
+                                                     const std::string& path,
+                                                     StoreResult* unread = nullptr);
+// Makes the key hold exactly these values, types kept: writes each one that differs from what
+// the key holds, then deletes the values it does not name. The key itself, and any subkey,
+// stays. A write that fails part-way puts back what the key held (and takes away a key it made),
+// so that the key ends as it was or as asked.
 StoreResult WriteKeyValues(Store& store, Root root, const std::string& path,
+                           const std::vector<NamedValue>& values);
+// The same for a run list's key, in its view; a key of settings loses only watched values.
+StoreResult WriteKeyValues(Store& store, const RunKeyLocation& where,
                            const std::vector<NamedValue>& values);
 
 // The run list's snapshot subkey (under HKEY_LOCAL_MACHINE) takes the run list's values. A run
@@ -59,12 +67,14 @@ StoreResult WriteSnapshotValue(Store& store, const std::string& keyPath, const s
 struct WininiTexts {
   std::string load, run;
 };
-// Each is nothing when the subkey or the value is missing.
+// Each is nothing when the subkey or the value is missing; `unread` says why a subkey that is
+// there could not be opened.
 struct StoredWinini {
   std::optional<std::string> load, run;
+  StoreResult unread;
 };
 StoredWinini ReadSnapshotWinini(Store& store, const std::string& keyPath);
-// Writes Load, then Run; nothing is deleted first.
+// Makes the subkey hold Load and Run, as WriteKeyValues does.
 StoreResult WriteSnapshotWinini(Store& store, const std::string& keyPath, const WininiTexts& texts);
 
 }  // namespace tarnix

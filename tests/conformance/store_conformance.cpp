@@ -65,43 +65,26 @@ using Lines = std::vector<std::string>;
 // ---------------------------------------------------------------- registry values
 
 TEST_P(StoreConformance, ValuesRoundTripWithTheirTypes) {
+  const std::pair<std::string, RegValue> values[] = {
+      {"Plain", {regtype::String, "C:\\Tools\\a.exe -x \"quoted\""}},
+      {"Expandable", {regtype::ExpandString, "%SystemRoot%\\system32\\tool.exe /q"}},
+      {"Number", {regtype::Dword, Dword(0x01020304)}},
+      {"Bytes", {regtype::Binary, std::string("\x00\x01\xFF\x80", 4)}},
+      {"NoData", {regtype::Binary, ""}},
+      {"Empty", {regtype::String, ""}},
+      {"", {regtype::String, "default value"}},
+      // UTF-16 "a.exe", "b c", then the closing empty string.
+      {"List", {regtype::MultiString, std::string("a\0.\0e\0x\0e\0\0\0b\0 \0c\0\0\0\0\0", 22)}},
+      {"Big", {regtype::Qword, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8)}},
+  };
   auto key = OpenScratch();
   ASSERT_TRUE(key);
-  const RegValue expandable{regtype::ExpandString, "%SystemRoot%\\system32\\tool.exe /q"};
-  const RegValue dword{regtype::Dword, Dword(0x01020304)};
-  const RegValue binary{regtype::Binary, std::string("\x00\x01\xFF\x80", 4)};
-  EXPECT_TRUE(key->WriteString("Plain", "C:\\Tools\\a.exe -x \"quoted\""));
-  EXPECT_TRUE(key->WriteValue("Expandable", expandable));
-  EXPECT_TRUE(key->WriteValue("Number", dword));
-  EXPECT_TRUE(key->WriteValue("Bytes", binary));
-  EXPECT_TRUE(key->WriteString("Empty", ""));
-  EXPECT_TRUE(key->WriteString("", "default value"));
-
+  for (const auto& [name, value] : values) EXPECT_TRUE(key->WriteValue(name, value)) << name;
   auto reopened = OpenScratch("", false);
   ASSERT_TRUE(reopened);
-  EXPECT_EQ(reopened->ReadValue("Plain"),
-            (RegValue{regtype::String, "C:\\Tools\\a.exe -x \"quoted\""}));
-  EXPECT_EQ(reopened->ReadValue("Expandable"), expandable);
-  EXPECT_EQ(reopened->ReadString("Expandable"), expandable.data);
-  EXPECT_EQ(reopened->ReadValue("Number"), dword);
-  EXPECT_EQ(reopened->ReadValue("Bytes"), binary);
-  EXPECT_EQ(reopened->ReadValue("Empty"), (RegValue{regtype::String, ""}));
+  for (const auto& [name, value] : values) EXPECT_EQ(reopened->ReadValue(name), value) << name;
+  EXPECT_EQ(reopened->ReadString("Expandable"), "%SystemRoot%\\system32\\tool.exe /q");
   EXPECT_EQ(reopened->ReadString(""), "default value");
-}
-
-TEST_P(StoreConformance, MultiStringsAndQwordsRoundTripAsStored) {
-  auto key = OpenScratch();
-  // UTF-16 "a.exe", "b c", then the closing empty string.
-  const std::string multi("a\0.\0e\0x\0e\0\0\0b\0 \0c\0\0\0\0\0", 22);
-  const RegValue multiString{regtype::MultiString, multi};
-  const RegValue qword{regtype::Qword, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8)};
-  EXPECT_TRUE(key->WriteValue("List", multiString));
-  EXPECT_TRUE(key->WriteValue("Big", qword));
-  EXPECT_TRUE(key->WriteValue("NoData", RegValue{regtype::Binary, ""}));
-  auto reopened = OpenScratch("", false);
-  EXPECT_EQ(reopened->ReadValue("List"), multiString);
-  EXPECT_EQ(reopened->ReadValue("Big"), qword);
-  EXPECT_EQ(reopened->ReadValue("NoData"), (RegValue{regtype::Binary, ""}));
 }
 
 TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
@@ -123,21 +106,14 @@ TEST_P(StoreConformance, ReadStringOfMissingAndNonStringValues) {
   }
 }
 
-TEST_P(StoreConformance, ReplacingAValueChangesItsTypeAndKeepsOneValue) {
-  auto key = OpenScratch();
-  EXPECT_TRUE(key->WriteValue("Tool", RegValue{regtype::Dword, Dword(1)}));
-  EXPECT_TRUE(key->WriteString("TOOL", "tool.exe"));
-  EXPECT_EQ(key->ReadValue("tool"), (RegValue{regtype::String, "tool.exe"}));
-  EXPECT_EQ(key->GetValueNames(), std::vector<std::string>{"Tool"});
-}
-
 TEST_P(StoreConformance, KeyAndValueNamesIgnoreCaseAndKeepTheirCase) {
   auto key = OpenScratch("MixedCase\\Sub");
   ASSERT_TRUE(key);
-  EXPECT_TRUE(key->WriteString("CamelName", "v"));
+  EXPECT_TRUE(key->WriteValue("CamelName", RegValue{regtype::Dword, Dword(1)}));
+  EXPECT_TRUE(key->WriteString("CAMELNAME", "v"));
   auto other = OpenScratch("mixedcase\\SUB", false);
   ASSERT_TRUE(other);
-  EXPECT_EQ(other->ReadString("camelname"), "v");
+  EXPECT_EQ(other->ReadValue("camelname"), (RegValue{regtype::String, "v"}));
   EXPECT_EQ(other->GetValueNames(), std::vector<std::string>{"CamelName"});
   EXPECT_EQ(OpenScratch("", false)->GetKeyNames(), std::vector<std::string>{"MixedCase"});
   EXPECT_TRUE(store().KeyExists(root(), Key("MIXEDCASE")));
@@ -160,14 +136,6 @@ TEST_P(StoreConformance, NonAsciiNamesAndDataComeBackUnchanged) {
 
 // ---------------------------------------------------------------- registry keys
 
-TEST_P(StoreConformance, OpenKeyWithoutCreateNeedsAnExistingKey) {
-  EXPECT_FALSE(OpenScratch("Missing", false));
-  EXPECT_FALSE(store().KeyExists(root(), Key("Missing")));
-  EXPECT_TRUE(OpenScratch("Missing\\Deeper\\Deepest", true));
-  EXPECT_TRUE(store().KeyExists(root(), Key("Missing\\Deeper")));
-  EXPECT_TRUE(OpenScratch("Missing\\Deeper\\Deepest", false));
-}
-
 TEST_P(StoreConformance, LeadingBackslashIsOptional) {
   std::string withSlash = Key("Slash");
   ASSERT_EQ(withSlash.front(), '\\');
@@ -177,6 +145,21 @@ TEST_P(StoreConformance, LeadingBackslashIsOptional) {
   EXPECT_TRUE(store().KeyExists(root(), withoutSlash));
   EXPECT_TRUE(store().DeleteKey(root(), withoutSlash));
   EXPECT_FALSE(store().KeyExists(root(), withSlash));
+}
+
+// 32-bit installers write HKLM\Software through a key of their own; the user's keys are shared.
+TEST_P(StoreConformance, The32BitViewHasItsOwnMachineSoftwareAndSharesTheUsersKeys) {
+  const std::string path = "\\Software\\TarnixConformanceView";
+  const std::string beneath = "\\Software\\WOW6432Node\\TarnixConformanceView";
+  const OpenedKey written = store().OpenKey(Root::LocalMachine, path, true, RegView::Bits32);
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(written->WriteString("v", "32"));
+  EXPECT_EQ(store().OpenKey(Root::LocalMachine, path, false, RegView::Bits32)->ReadString("v"),
+            "32");
+  EXPECT_FALSE(store().KeyExists(Root::LocalMachine, path));
+  EXPECT_TRUE(store().DeleteKey(Root::LocalMachine, beneath));
+  EXPECT_TRUE(OpenScratch()->WriteString("u", "1"));
+  EXPECT_EQ(store().OpenKey(root(), Key(), false, RegView::Bits32)->ReadString("u"), "1");
 }
 
 TEST_P(StoreConformance, DeleteKeyRemovesEverythingBelow) {
@@ -249,20 +232,19 @@ TEST_P(StoreConformance, ProfileValuesAreReadWhole) {
 // ---------------------------------------------------------------- text files
 
 TEST_P(StoreConformance, LoadLinesSplitsAtEveryKindOfBreak) {
-  EXPECT_TRUE(store().WriteBytes(File("crlf.txt"), "one\r\ntwo\r\n\r\nfour\r\n"));
-  EXPECT_TRUE(store().WriteBytes(File("lf.txt"), "one\ntwo\n"));
-  EXPECT_TRUE(store().WriteBytes(File("cr.txt"), "one\rtwo"));
-  EXPECT_TRUE(store().WriteBytes(File("mixed.txt"), "a\r\nb\nc\rd\n\re"));
-  EXPECT_TRUE(store().WriteBytes(File("open.txt"), "first\r\nno break at the end"));
-  EXPECT_TRUE(store().WriteBytes(File("empty.txt"), ""));
-  EXPECT_TRUE(store().WriteBytes(File("break.txt"), "\r\n"));
-  EXPECT_EQ(store().LoadLines(File("crlf.txt")), (Lines{"one", "two", "", "four"}));
-  EXPECT_EQ(store().LoadLines(File("lf.txt")), (Lines{"one", "two"}));
-  EXPECT_EQ(store().LoadLines(File("cr.txt")), (Lines{"one", "two"}));
-  EXPECT_EQ(store().LoadLines(File("mixed.txt")), (Lines{"a", "b", "c", "d", "", "e"}));
-  EXPECT_EQ(store().LoadLines(File("open.txt")), (Lines{"first", "no break at the end"}));
-  EXPECT_EQ(store().LoadLines(File("empty.txt")), Lines{});
-  EXPECT_EQ(store().LoadLines(File("break.txt")), Lines{""});
+  const std::pair<std::string, Lines> files[] = {
+      {"one\r\ntwo\r\n\r\nfour\r\n", {"one", "two", "", "four"}},
+      {"one\ntwo\n", {"one", "two"}},
+      {"one\rtwo", {"one", "two"}},
+      {"a\r\nb\nc\rd\n\re", {"a", "b", "c", "d", "", "e"}},
+      {"first\r\nno break at the end", {"first", "no break at the end"}},
+      {"", {}},
+      {"\r\n", {""}},
+  };
+  for (const auto& [bytes, lines] : files) {
+    EXPECT_TRUE(store().WriteBytes(File("lines.txt"), bytes));
+    EXPECT_EQ(store().LoadLines(File("lines.txt")), lines) << ::testing::PrintToString(bytes);
+  }
   EXPECT_EQ(store().LoadLines(File("missing.txt")), std::nullopt);
 }
 
@@ -295,9 +277,6 @@ TEST_P(StoreConformance, SaveLinesWritesCrLfAndReplacesTheWholeFile) {
   ASSERT_TRUE(store().SaveLines(path, {}));
   EXPECT_EQ(store().ReadBytes(path), "");
   EXPECT_EQ(Listed(store(), target_->scratchFolder()), Names{"autoexec.bat"});
-  const TextWrite failed = store().SaveLines(File("no folder\\a.txt"), {"x"});
-  EXPECT_FALSE(failed);
-  EXPECT_FALSE(failed.unencodableLine);
 }
 
 TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
@@ -315,18 +294,12 @@ TEST_P(StoreConformance, SaveLinesAndWriteBytesKeepHiddenAndReadOnly) {
   EXPECT_TRUE(store().SetFileAttributes(path, attr::Normal));
 }
 
-TEST_P(StoreConformance, WriteBytesKeepsEveryByteAndNamesTheFileItCannotCreate) {
+TEST_P(StoreConformance, WriteBytesKeepsEveryByte) {
   std::string bytes;
   for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
   EXPECT_TRUE(store().WriteBytes(File("all.bin"), bytes));
   EXPECT_EQ(store().ReadBytes(File("all.bin")), bytes);
   EXPECT_EQ(store().ReadBytes(File("missing.bin")), std::nullopt);
-
-  const std::string bad = File("no folder\\x.reg");
-  const StoreResult refused = store().WriteBytes(bad, "REGEDIT4");
-  EXPECT_FALSE(refused);
-  EXPECT_EQ(refused.text, "Cannot create file " + bad);
-  EXPECT_FALSE(store().WriteBytes(target_->scratchFolder(), "x"));
 }
 
 TEST_P(StoreConformance, AppendTextCreatesAndAppends) {
@@ -337,7 +310,6 @@ TEST_P(StoreConformance, AppendTextCreatesAndAppends) {
   ASSERT_TRUE(store().SetFileAttributes(path, attr::Hidden));
   EXPECT_TRUE(store().AppendText(path, "third"));
   EXPECT_EQ(store().LoadLines(path), (Lines{"first", "second Grüße", "third"}));
-  EXPECT_FALSE(store().AppendText(File("no folder\\log.txt"), "x"));
 }
 
 TEST_P(StoreConformance, TextOutsideTheCodePageIsNotWrittenAndItsLineIsNamed) {
@@ -412,12 +384,9 @@ TEST_P(StoreConformance, ListFilesShowsHiddenSystemAndFoldersButNeverDots) {
 TEST_P(StoreConformance, DeleteFileAndFolders) {
   const std::string sub = File("Group");
   ASSERT_TRUE(store().CreateFolder(sub));
-  EXPECT_FALSE(store().CreateFolder(sub));
   EXPECT_EQ(store().GetFileAttributes(sub) & attr::Directory, attr::Directory);
   EXPECT_FALSE(store().CreateFolder(File("missing\\Group")));
   EXPECT_TRUE(store().WriteBytes(sub + "\\a.lnk", "x"));
-
-  EXPECT_FALSE(store().RemoveFolder(sub));
   EXPECT_FALSE(store().DeleteFile(sub));
   EXPECT_TRUE(store().DeleteFile(sub + "\\a.lnk"));
   EXPECT_FALSE(store().DeleteFile(sub + "\\a.lnk"));
@@ -425,16 +394,6 @@ TEST_P(StoreConformance, DeleteFileAndFolders) {
   EXPECT_TRUE(store().RemoveFolder(sub));
   EXPECT_EQ(store().GetFileAttributes(sub), kInvalidAttributes);
   EXPECT_FALSE(store().RemoveFolder(sub));
-}
-
-TEST_P(StoreConformance, ReadOnlyFileIsNotDeleted) {
-  const std::string path = File("locked.lnk");
-  EXPECT_TRUE(store().WriteBytes(path, "x"));
-  ASSERT_TRUE(store().SetFileAttributes(path, attr::ReadOnly));
-  EXPECT_FALSE(store().DeleteFile(path));
-  EXPECT_EQ(store().ReadBytes(path), "x");
-  ASSERT_TRUE(store().SetFileAttributes(path, attr::Normal));
-  EXPECT_TRUE(store().DeleteFile(path));
 }
 
 TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
@@ -478,10 +437,12 @@ TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
 // What is not there is told apart from what may not be read: a missing run key is an empty
 // list, an unreadable one a place that could not be checked.
 TEST_P(StoreConformance, MissingKeysAndValuesAreNotFound) {
+  EXPECT_TRUE(OpenScratch("Made\\Deeper\\Deepest", true));
+  EXPECT_TRUE(OpenScratch("Made\\Deeper", false));
+  EXPECT_FALSE(store().KeyExists(root(), Key("Missing")));
   const StoreResult missing = store().DeleteKey(root(), Key("Missing"));
   EXPECT_EQ(missing.failure, StoreFailure::NotFound);
   EXPECT_EQ(missing.text, "Cannot delete the registry key " + RootName(root()) + Key("Missing"));
-  EXPECT_TRUE(OpenScratch("Made", true).result);
   const OpenedKey notThere = OpenScratch("Missing", false);
   EXPECT_EQ(notThere.result.failure, StoreFailure::NotFound);
   EXPECT_EQ(notThere.result.text,

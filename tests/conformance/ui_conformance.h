@@ -95,8 +95,6 @@ struct TestForm {
   RadioButton *first = nullptr, *second = nullptr, *alone = nullptr;
   CheckBox* check = nullptr;
   Button *ok = nullptr, *cancel = nullptr, *confirm = nullptr;
-  ProgressBar* progress = nullptr;
-  StatusBar* status = nullptr;
 
   std::vector<std::string> events;
   void Note(const std::string& event) { events.push_back(event); }
@@ -141,11 +139,6 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   pages = f.AddPageControl({"PageControl1", {8, 34, 420, 300}, true});
   listPage = pages->AddPage("TabSheet1", "Lists");
   textPage = pages->AddPage("TabSheet2", "Texts");
-  LabelSpec heading{"Label1", "Plain", {8, 4, 100, 16}, true, 0x800080, false};
-  f.AddLabel(heading, listPage);
-  heading = {"Label2", "Marks", {136, 4, 100, 16}, true, 0x800080, false};
-  f.AddLabel(heading, listPage);
-  f.AddLabel({"Label3", "Services", {272, 4, 100, 16}}, listPage);
   plain = f.AddListBox({"ListBox1", {8, 24, 120, 230}, nullptr, 0, false, ""}, listPage);
   marked = f.AddListBox({"lsbMarks", {136, 24, 128, 230}, marks, 16, false, ""}, listPage);
   services = f.AddListBox({"lsbServ", {272, 24, 128, 230}, dots, 0, true, ""}, listPage);
@@ -158,7 +151,6 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
   services->Add("Paused service", 1);
 
   memo = f.AddTextPage({"Memo1", {8, 8, 396, 180}}, textPage);
-  f.AddLabel({"Label4", "Load", {8, 196, 60, 16}}, textPage);
   edit = f.AddEdit({"Edit1", {8, 214, 300, 24}, "", false}, textPage);
   fixed = f.AddEdit({"edtFixed", {316, 214, 88, 24}, "fixed", true}, textPage);
 
@@ -170,27 +162,19 @@ inline TestForm::TestForm(Toolkit& kit, bool keyPreview) {
     for (int i = 0; i < bar->ButtonCount(); ++i)
       bar->Button(i)->onClick = Noting(bar->Button(i)->Name());
   }
-  f.AddBevel({"Bevel2", {6, 140, 84, 2}}, panel);
-  f.AddLabel({"lblVers", "Version", {10, 150, 70, 16}}, panel);
 
   GroupBox* group = f.AddGroupBox({"GroupBox1", "Start type", {540, 34, 112, 84}});
   first = f.AddRadioButton({"rbAuto", "Automatic", {10, 22, 96, 20}, true}, group);
   second = f.AddRadioButton({"rbManual", "Manual", {10, 48, 96, 20}, false}, group);
   alone = f.AddRadioButton({"rbAlone", "On the form", {540, 126, 112, 20}, true});
   check = f.AddCheckBox({"chbAuto", "Check it", {540, 152, 112, 20}, true});
-  f.AddPicture({"Image1", {560, 184, 40, 40}, pic::Star});
 
-  f.AddBevel({"Bevel1", {4, 340, 420, 48}});
   ok = f.AddButton({"btOk", "", {12, 348, 100, 33}, ButtonKind::Ok});
   cancel = f.AddButton({"btCanc", "", {120, 348, 100, 33}, ButtonKind::Cancel});
   ButtonSpec confirmSpec{"BitBtn2", "OK! That's right!", {228, 348, 180, 33}};
   confirmSpec.imageResource = pic::Tick;
   confirm = f.AddButton(confirmSpec);
   for (Button* button : {ok, cancel, confirm}) button->onClick = Noting(button->Name());
-  progress = f.AddProgressBar({"ProgressBar1", {436, 356, 216, 20}, 0, 100});
-  progress->SetPosition(60);
-  status = f.AddStatusBar({"StatusBar1", {480, 50}});
-  status->SetPanelText(0, "Ready");
 
   f.SetTabOrder({plain, marked, services, ok, cancel});
   f.onFormKeyDown = [this](int& key, ShiftState) { Note("FormKeyDown " + std::to_string(key)); };

@@ -13,8 +13,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTime = 30000;
-constexpr DWORD kShortTime = 10000;
 const wchar_t kValueName[] = L"E2E Help";
 
 std::wstring FirstLine(const std::wstring& text) {
@@ -34,52 +32,43 @@ HWND WaitForHelpTopic(DWORD processId, const std::wstring& title) {
   return help;
 }
 
-void Screenshot(HWND window, const wchar_t* file) {
-  RECT area{};
-  GetWindowRect(window, &area);
-  EXPECT_TRUE(SaveScreenshot(area, file));
-}
-
 TEST(HelpTest, F1InTheMainWindowOpensTheHelpAtTheMainWindowsTopic) {
-  ASSERT_TRUE(SnapshotCurrentState());
-  TarnixProcess process;
-  ASSERT_TRUE(process.Started());
-  HWND main = WaitForMainWindow(process, kStartTime);
+  MainWindow run;
+  HWND main = run.main;
   ASSERT_NE(main, nullptr);
   PostKey(FindNamedControl(main, L"ListBox3"), VK_F1);
-  HWND help = WaitForHelpTopic(process.Id(), L"Tarnix II");
+  HWND help = WaitForHelpTopic(run.process.Id(), L"Tarnix II");
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(WindowText(help), L"Tarnix II Help");
   EXPECT_TRUE(IsWindowEnabled(help));
   EXPECT_TRUE(ListContains(FindNamedControl(help, L"lsbTopics"), L"The history log"));
   EXPECT_TRUE(ListContains(FindNamedControl(help, L"lsbSeeAlso"), L"The Registry page"));
-  EXPECT_EQ(FindProcessWindow(process.Id(), L"#32770"), nullptr) << "no message box";
-  Screenshot(help, L"help_main_window.bmp");
+  EXPECT_EQ(FindProcessWindow(run.process.Id(), L"#32770"), nullptr) << "no message box";
+  EXPECT_TRUE(SaveScreenshot(help, L"help_main_window.bmp"));
 
   PostKey(FindNamedControl(help, L"lsbTopics"), VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(help); }, kShortTime));
-  PostKey(FindNamedControl(main, L"ListBox3"), VK_ESCAPE);
-  EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
+  run.EndWithEsc();
 }
 
 TEST(HelpTest, F1InTheChangeReportOpensTheHelpAtTheReportsTopic) {
   DeleteValue(HKEY_CURRENT_USER, kRunPath, kValueName);
   ASSERT_TRUE(SnapshotCurrentState());
   ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kRunPath, kValueName, L"C:\\e2e\\help.exe"));
-  TarnixProcess process(L"/c");
-  ASSERT_TRUE(process.Started());
-  HWND report = WaitForWindow(process.Id(), L"TForm1", kStartTime);
+  CheckRun run;
+  HWND report = run.WaitForReport();
   ASSERT_NE(report, nullptr);
   PostKey(WaitForControl(report, L"ListBox1", kShortTime), VK_F1);
-  HWND help = WaitForHelpTopic(process.Id(), L"Attention! Tarnix find out changes!");
+  HWND help = WaitForHelpTopic(run.Id(), L"Attention! Tarnix find out changes!");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(IsWindowEnabled(help)) << "the help can be read beside the modal report";
   EXPECT_TRUE(IsWindowVisible(report));
-  EXPECT_EQ(FindProcessWindow(process.Id(), L"#32770"), nullptr) << "no message box";
-  Screenshot(help, L"help_change_report.bmp");
+  EXPECT_EQ(FindProcessWindow(run.Id(), L"#32770"), nullptr) << "no message box";
+  EXPECT_TRUE(SaveScreenshot(help, L"help_change_report.bmp"));
 
-  PostMessageW(FindNamedControl(report, L"btnCancel"), BM_CLICK, 0, 0);
-  EXPECT_EQ(process.WaitForExit(kStartTime), std::optional<DWORD>(0));
+  Click(report, L"btnCancel");
+  EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_TRUE(run.boxes.empty());
   DeleteValue(HKEY_CURRENT_USER, kRunPath, kValueName);
 }
 

@@ -14,8 +14,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTime = 30000;
-constexpr DWORD kShortTime = 10000;
 const wchar_t kJournal[] = L"SOFTWARE\\Tarnix";
 
 struct Value {
@@ -45,13 +43,6 @@ bool SetExpandValue(const std::wstring& name, const std::wstring& data) {
                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-// Another process's edit box: GetWindowText would give only the text it was created with.
-std::wstring ControlText(HWND control) {
-  wchar_t text[1024] = {};
-  SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 // Removes the journal's steps for the entry, so that no test leaves steps behind.
 void DeleteSteps(const std::wstring& entry) {
   HKEY journal = nullptr;
@@ -66,9 +57,7 @@ void DeleteSteps(const std::wstring& entry) {
         ERROR_SUCCESS) {
       break;
     }
-    const std::wstring step(name, length);
-    if (step.size() >= entry.size() &&
-        step.compare(step.size() - entry.size(), entry.size(), entry) == 0) {
+    if (EndsWith(std::wstring(name, length), entry)) {
       RegDeleteTreeW(journal, name);
     } else {
       ++index;
@@ -86,47 +75,19 @@ class RunListsTest : public ::testing::Test {
     }
   }
 
-  // A start after a snapshot of the system as it is, so that the check reports nothing.
+  // A start on a system just snapshotted, so that the check reports nothing.
   HWND Start() {
-    EXPECT_TRUE(SnapshotCurrentState());
-    process = std::make_unique<TarnixProcess>();
-    HWND main = WaitForMainWindow(*process, kStartTime);
-    EXPECT_NE(main, nullptr);
-    if (main != nullptr) {
-      userList = WaitForControl(main, L"ListBox3", kShortTime);
-    }
-    return main;
-  }
-  void End() {
-    PostKey(userList, VK_ESCAPE);
-    EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
+    run = std::make_unique<MainWindow>();
+    if (run->main != nullptr)
+      userList = WaitForControl(run->main, L"ListBox3", kShortTime);
+    return run->main;
   }
   // Selects the user list's line as a click would; whether it is there.
   bool SelectUserLine(const std::wstring& name) {
-    if (!WaitUntil([&] { return ListContains(userList, name); }, kShortTime)) {
-      return false;
-    }
-    const auto items = ListItems(userList);
-    for (size_t i = 0; i < items.size(); ++i) {
-      if (items[i] == name) {
-        SendMessageW(userList, LB_SETCURSEL, i, 0);
-      }
-    }
-    return true;
+    return WaitUntil([&] { return ListContains(userList, name); }, kShortTime) &&
+           SelectLine(userList, name);
   }
-  HWND Dialog(const wchar_t* className) {
-    return WaitForWindow(process->Id(), className, kShortTime);
-  }
-  void Press(HWND form, const wchar_t* button) {
-    HWND control = WaitForControl(form, button, kShortTime);
-    ASSERT_NE(control, nullptr);
-    PostMessageW(control, BM_CLICK, 0, 0);
-  }
-  void Type(HWND form, const wchar_t* edit, const std::wstring& text) {
-    HWND control = WaitForControl(form, edit, kShortTime);
-    ASSERT_NE(control, nullptr);
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  HWND Dialog(const wchar_t* className) { return run->Window(className); }
   // Picks the undo list's line that ends with the entry and presses "Undo".
   void UndoLineOf(const std::wstring& entry) {
     HWND undo = Dialog(L"Tundolist");
@@ -136,26 +97,19 @@ class RunListsTest : public ::testing::Test {
     bool found = false;
     const auto lines = ListItems(list);
     for (size_t i = 0; i < lines.size(); ++i) {
-      const std::wstring& line = lines[i];
-      if (line.size() >= entry.size() &&
-          line.compare(line.size() - entry.size(), entry.size(), entry) == 0) {
+      if (EndsWith(lines[i], entry)) {
         SendMessageW(list, LB_SETCURSEL, i, 0);
         found = true;
       }
     }
     EXPECT_TRUE(found);
-    Press(undo, L"Button1");
-  }
-  void Screenshot(HWND window, const wchar_t* file) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    EXPECT_TRUE(SaveScreenshot(area, file));
+    Click(undo, L"Button1");
   }
 
   static constexpr const wchar_t* kDeleted = L"E2E RL Deleted";
   static constexpr const wchar_t* kAdded = L"E2E RL Added";
   static constexpr const wchar_t* kEdited = L"E2E RL Edited";
-  std::unique_ptr<TarnixProcess> process;
+  std::unique_ptr<MainWindow> run;
   HWND userList = nullptr;
 };
 
@@ -165,7 +119,7 @@ TEST_F(RunListsTest, DeleteThenCtrlZBringsTheValueBackWithItsType) {
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(SelectUserLine(kDeleted));
   PostKey(userList, VK_DELETE);
-  HWND question = WaitForWindow(process->Id(), L"#32770", kShortTime, L"Attention!");
+  HWND question = run->Window(L"#32770", L"Attention!");
   ASSERT_NE(question, nullptr);
   EXPECT_EQ(MessageBoxText(question), std::wstring(L"Are you sure delete ") + kDeleted + L" ?");
   PressDialogButton(question, IDOK);
@@ -175,7 +129,7 @@ TEST_F(RunListsTest, DeleteThenCtrlZBringsTheValueBackWithItsType) {
   PressCtrl(main, 'Z');
   HWND undo = Dialog(L"Tundolist");
   ASSERT_NE(undo, nullptr);
-  Screenshot(undo, L"runlists_undo.bmp");
+  EXPECT_TRUE(SaveScreenshot(undo, L"runlists_undo.bmp"));
   UndoLineOf(kDeleted);
   EXPECT_TRUE(WaitUntil([&] { return UserRunValue(kDeleted).has_value(); }, kShortTime));
   const std::optional<Value> back = UserRunValue(kDeleted);
@@ -183,7 +137,7 @@ TEST_F(RunListsTest, DeleteThenCtrlZBringsTheValueBackWithItsType) {
   EXPECT_EQ(back->type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_EQ(back->text, L"%SystemRoot%\\e2e.exe /d");
   EXPECT_TRUE(WaitUntil([&] { return ListContains(userList, kDeleted); }, kShortTime));
-  End();
+  run->EndWithEsc();
 }
 
 TEST_F(RunListsTest, AnAddIsUndoneByCtrlRInTheNextRun) {
@@ -192,14 +146,14 @@ TEST_F(RunListsTest, AnAddIsUndoneByCtrlRInTheNextRun) {
   PostKey(userList, VK_INSERT);
   HWND add = Dialog(L"Taddform");
   ASSERT_NE(add, nullptr);
-  Type(add, L"program", L"C:\\e2e\\added.exe /a");
-  Type(add, L"Name", kAdded);
-  Screenshot(add, L"runlists_add.bmp");
-  Press(add, L"Button2");
+  SetText(add, L"program", L"C:\\e2e\\added.exe /a");
+  SetText(add, L"Name", kAdded);
+  EXPECT_TRUE(SaveScreenshot(add, L"runlists_add.bmp"));
+  Click(add, L"Button2");
   EXPECT_TRUE(WaitUntil([&] { return UserRunValue(kAdded).has_value(); }, kShortTime));
   EXPECT_EQ(UserRunValue(kAdded)->text, L"C:\\e2e\\added.exe /a");
   EXPECT_TRUE(ListContains(userList, kAdded));
-  End();
+  run->EndWithEsc();
 
   main = Start();
   ASSERT_NE(main, nullptr);
@@ -207,7 +161,7 @@ TEST_F(RunListsTest, AnAddIsUndoneByCtrlRInTheNextRun) {
   UndoLineOf(kAdded);
   EXPECT_TRUE(WaitUntil([&] { return !UserRunValue(kAdded).has_value(); }, kShortTime));
   EXPECT_TRUE(WaitUntil([&] { return !ListContains(userList, kAdded); }, kShortTime));
-  End();
+  run->EndWithEsc();
 }
 
 TEST_F(RunListsTest, EnterEditsTheSelectedCommand) {
@@ -218,12 +172,12 @@ TEST_F(RunListsTest, EnterEditsTheSelectedCommand) {
   PostKey(userList, VK_RETURN);
   HWND edit = Dialog(L"TEditStr");
   ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(ControlText(FindNamedControl(edit, L"strname")), kEdited);
+  EXPECT_EQ(WindowText(FindNamedControl(edit, L"strname")), kEdited);
   EXPECT_FALSE(IsWindowEnabled(FindNamedControl(edit, L"strname")));
-  EXPECT_EQ(ControlText(FindNamedControl(edit, L"strval")), L"C:\\e2e\\old.exe");
-  Type(edit, L"strval", L"C:\\e2e\\new.exe /n");
-  Screenshot(edit, L"runlists_edit.bmp");
-  Press(edit, L"btOk");
+  EXPECT_EQ(WindowText(FindNamedControl(edit, L"strval")), L"C:\\e2e\\old.exe");
+  SetText(edit, L"strval", L"C:\\e2e\\new.exe /n");
+  EXPECT_TRUE(SaveScreenshot(edit, L"runlists_edit.bmp"));
+  Click(edit, L"btOk");
   EXPECT_TRUE(WaitUntil(
       [&] {
         auto value = UserRunValue(kEdited);
@@ -231,7 +185,7 @@ TEST_F(RunListsTest, EnterEditsTheSelectedCommand) {
       },
       kShortTime));
   EXPECT_EQ(UserRunValue(kEdited)->type, static_cast<DWORD>(REG_SZ));
-  End();
+  run->EndWithEsc();
 }
 
 }  // namespace

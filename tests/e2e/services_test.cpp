@@ -14,8 +14,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTime = 30000;
-constexpr DWORD kShortTime = 10000;
 constexpr int kServicesPage = 5;  // the tab of "NT Services"
 
 // The display names of the running Win32 services, as the test itself asks the manager.
@@ -82,17 +80,15 @@ TEST(ServicesPageE2E, TheServicesPageListsTheServicesRunningUnderWine) {
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }, kShortTime));
   const auto line = std::find(items.begin(), items.end(), service.displayName()) - items.begin();
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  RECT area{};
-  GetWindowRect(main, &area);
   Sleep(500);
-  EXPECT_TRUE(SaveScreenshot(area, L"services_page.bmp"));
-  PostMessageW(FindNamedControl(main, L"Button1"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(SaveScreenshot(main, L"services_page.bmp"));
+  Click(main, L"Button1");
   HWND dialog = WaitForWindow(process.Id(), L"TfrmServ", kShortTime, L"Service Startup");
   ASSERT_NE(dialog, nullptr);
   HWND manual = WaitForControl(dialog, L"r_man", kShortTime);
   EXPECT_EQ(SendMessageW(manual, BM_GETCHECK, 0, 0), BST_CHECKED);
   SendMessageW(FindNamedControl(dialog, L"r_dis"), BM_CLICK, 0, 0);
-  PostMessageW(FindNamedControl(dialog, L"BitBtn1"), BM_CLICK, 0, 0);
+  Click(dialog, L"BitBtn1");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kShortTime));
   EXPECT_TRUE(WaitUntil(
       [&] {

@@ -17,7 +17,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kShortTime = 10000;
 constexpr DWORD kLongTime = 60000;
 const wchar_t kAutostart[] = L"Tarnix2";
 const wchar_t kProductPath[] = L"Software\\Movenda\\Tarnix2";
@@ -28,10 +27,6 @@ std::optional<std::wstring> ReadString(HKEY root, const wchar_t* path, const wch
   if (RegGetValueW(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
     return std::nullopt;
   return std::wstring(data);
-}
-
-bool EndsWith(const std::wstring& text, const std::wstring& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The current user's shell folder, as a UTF-8 path with "\" appended.
@@ -46,11 +41,10 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesW(tarnix::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// What the window shows once it has painted.
 void Screenshot(HWND window, const wchar_t* file) {
-  RECT area{};
-  GetWindowRect(window, &area);
   Sleep(300);
-  EXPECT_TRUE(SaveScreenshot(area, file));
+  EXPECT_TRUE(SaveScreenshot(window, file));
 }
 
 class SetupTest : public ::testing::Test {
@@ -69,24 +63,8 @@ class SetupTest : public ::testing::Test {
       return false;
     if (screenshot != nullptr)
       Screenshot(welcome, screenshot);
-    PostMessageW(FindNamedControl(welcome, L"Button1"), BM_CLICK, 0, 0);
-    return AnswerUntilEnd(process).has_value();
-  }
-  // Confirms every message box with OK, keeping the last text; the exit code.
-  std::optional<DWORD> AnswerUntilEnd(TarnixProcess& process) {
-    std::optional<DWORD> code;
-    WaitUntil(
-        [&] {
-          if (HWND box = FindProcessWindow(process.Id(), L"#32770")) {
-            boxes.push_back(MessageBoxText(box));
-            PressDialogButton(box, IDOK);
-            Sleep(200);
-          }
-          code = process.WaitForExit(0);
-          return code.has_value();
-        },
-        kLongTime);
-    return code;
+    Click(welcome, L"Button1");
+    return ConfirmUntilExit(process, kLongTime, &boxes).has_value();
   }
 
   std::vector<std::wstring> boxes;
@@ -115,7 +93,7 @@ TEST_F(SetupTest, AFirstStartInstallsTheUninstallRemovesAndTheNextStartWelcomesA
 
   boxes.clear();
   TarnixProcess uninstall(L"/u");
-  EXPECT_EQ(AnswerUntilEnd(uninstall), std::optional<DWORD>(0));
+  EXPECT_EQ(ConfirmUntilExit(uninstall, kLongTime, &boxes), std::optional<DWORD>(0));
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0], L"Are you sure to uninstall ?");
   EXPECT_EQ(boxes[1], L"Please, delete files: Tarnix2.exe and etc. manually");
@@ -130,17 +108,14 @@ TEST_F(SetupTest, AFirstStartInstallsTheUninstallRemovesAndTheNextStartWelcomesA
 
 class SetupWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(SnapshotCurrentState()); }
   void TearDown() override { SnapshotCurrentState(); }
 };
 
 TEST_F(SetupWindowsTest, CtrlFFindsAWordAndFindNextMovesToItsSecondPlace) {
-  std::optional<SeededValue> machine, user;
-  machine.emplace(HKEY_LOCAL_MACHINE, kRunPath, L"E2E Find Zebrafish", L"a.exe");
-  user.emplace(HKEY_CURRENT_USER, kRunPath, L"E2E Find zebrafish too", L"b.exe");
-  ASSERT_TRUE(SnapshotCurrentState());
-  TarnixProcess process;
-  HWND main = WaitForMainWindow(process, kLongTime);
+  SeededValue machine(HKEY_LOCAL_MACHINE, kRunPath, L"E2E Find Zebrafish", L"a.exe");
+  SeededValue user(HKEY_CURRENT_USER, kRunPath, L"E2E Find zebrafish too", L"b.exe");
+  MainWindow run;
+  HWND main = run.main;
   ASSERT_NE(main, nullptr);
   HWND machineList = WaitForControl(main, L"ListBox1", kShortTime);
   HWND userList = WaitForControl(main, L"ListBox3", kShortTime);
@@ -148,45 +123,37 @@ TEST_F(SetupWindowsTest, CtrlFFindsAWordAndFindNextMovesToItsSecondPlace) {
       WaitUntil([&] { return ListContains(userList, L"E2E Find zebrafish too"); }, kShortTime));
 
   PressCtrl(main, 'F');
-  HWND find = WaitForWindow(process.Id(), L"TfrmFind", kShortTime, L"Find");
+  HWND find = run.Window(L"TfrmFind", L"Find");
   ASSERT_NE(find, nullptr);
   Screenshot(find, L"setup_find.bmp");
-  SendMessageW(FindNamedControl(find, L"edtStr"), WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(L"ZEBRAFISH"));
-  PostMessageW(FindNamedControl(find, L"bbtFind"), BM_CLICK, 0, 0);
+  SetText(find, L"edtStr", L"ZEBRAFISH");
+  Click(find, L"bbtFind");
   const auto selected = [](HWND list) {
     const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
     return index == LB_ERR ? std::wstring() : ListItems(list)[static_cast<size_t>(index)];
   };
   EXPECT_TRUE(
       WaitUntil([&] { return selected(machineList) == L"E2E Find Zebrafish"; }, kShortTime));
-  PostMessageW(FindNamedControl(find, L"bbtNext"), BM_CLICK, 0, 0);
+  Click(find, L"bbtNext");
   EXPECT_TRUE(
       WaitUntil([&] { return selected(userList) == L"E2E Find zebrafish too"; }, kShortTime));
 
-  PostMessageW(FindNamedControl(find, L"BitBtn3"), BM_CLICK, 0, 0);
+  Click(find, L"BitBtn3");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(find); }, kShortTime));
-  PostKey(userList, VK_ESCAPE);
-  EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
-  machine.reset();
-  user.reset();
+  run.EndWithEsc();
 }
 
 TEST_F(SetupWindowsTest, TheAboutBoxOpensFromTheHelpMenuAndClosesWithOk) {
-  TarnixProcess process;
-  HWND main = WaitForMainWindow(process, kLongTime);
-  ASSERT_NE(main, nullptr);
-  const int about = NamedCommand(main, L"N9");
-  ASSERT_NE(about, 0);
-  PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(about), 0);
-  HWND box = WaitForWindow(process.Id(), L"TAboutBox", kShortTime, L"About Tarnix");
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  ASSERT_TRUE(Command(run.main, L"N9"));
+  HWND box = run.Window(L"TAboutBox", L"About Tarnix");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(FindNamedControl(box, L"Version")), L"Version 2.02");
   Screenshot(box, L"setup_about.bmp");
-  PostMessageW(FindNamedControl(box, L"OKButton"), BM_CLICK, 0, 0);
+  Click(box, L"OKButton");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }, kShortTime));
-  PostKey(WaitForControl(main, L"ListBox3", kShortTime), VK_ESCAPE);
-  EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
+  run.EndWithEsc();
 }
 
 }  // namespace

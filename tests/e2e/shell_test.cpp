@@ -14,37 +14,13 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTime = 30000;
-constexpr DWORD kShortTime = 10000;
-
-class ShellTest : public ::testing::Test {
- protected:
-  // Starts the program after a snapshot of the system as it is, so that the start-up check
-  // finds nothing to report.
-  HWND StartWithMainWindow() {
-    EXPECT_TRUE(SnapshotCurrentState());
-    process = std::make_unique<TarnixProcess>();
-    EXPECT_TRUE(process->Started());
-    HWND main = WaitForMainWindow(*process, kStartTime);
-    EXPECT_NE(main, nullptr);
-    return main;
-  }
-
-  // Esc on the focused list: the program ends by its save prompt, which asks nothing here.
-  void EndWithEsc(HWND main) {
-    PostKey(FindNamedControl(main, L"ListBox3"), VK_ESCAPE);
-    EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
-  }
-
-  std::unique_ptr<TarnixProcess> process;
-};
-
-TEST_F(ShellTest, SeededRunEntriesAppearInTheThreeListsAndEscEnds) {
+TEST(ShellTest, SeededRunEntriesAppearInTheThreeListsAndEscEnds) {
   SeededValue machine(HKEY_LOCAL_MACHINE, kRunPath, L"E2E Machine", L"C:\\machine.exe");
   SeededValue service(HKEY_LOCAL_MACHINE, kRunServicesPath, L"E2E Service", L"C:\\svc.exe");
   SeededValue user(HKEY_CURRENT_USER, kRunPath, L"E2E User", L"C:\\user.exe /x");
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
   EXPECT_EQ(WindowText(main), L"Tarnix II");
   HWND lists[] = {WaitForControl(main, L"ListBox1", kShortTime),
                   WaitForControl(main, L"ListBox2", kShortTime),
@@ -55,17 +31,16 @@ TEST_F(ShellTest, SeededRunEntriesAppearInTheThreeListsAndEscEnds) {
   EXPECT_TRUE(ListContains(lists[2], L"E2E User"));
   EXPECT_FALSE(IsWindowEnabled(lists[1]));
 
-  RECT area{};
-  GetWindowRect(main, &area);
-  EXPECT_TRUE(SaveScreenshot(area, L"shell_main_window.bmp"));
-  EndWithEsc(main);
+  EXPECT_TRUE(SaveScreenshot(main, L"shell_main_window.bmp"));
+  run.EndWithEsc();
 }
 
 // The headings size themselves to their text in the screen's font; each must stay clear of
 // the heading beside it, inside the page and above the lists.
-TEST_F(ShellTest, RegistryHeadingsKeepApartAndAboveTheLists) {
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
+TEST(ShellTest, RegistryHeadingsKeepApartAndAboveTheLists) {
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
   HWND page = WaitForControl(main, L"TabSheet1", kShortTime);
   ASSERT_NE(page, nullptr);
   RECT pageArea{};
@@ -97,12 +72,13 @@ TEST_F(ShellTest, RegistryHeadingsKeepApartAndAboveTheLists) {
   for (const auto& heading : headings) {
     EXPECT_LE(heading.second.bottom, list.top);
   }
-  EndWithEsc(main);
+  run.EndWithEsc();
 }
 
-TEST_F(ShellTest, RefreshShowsValuesAddedFromOutside) {
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
+TEST(ShellTest, RefreshShowsValuesAddedFromOutside) {
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
   HWND userList = WaitForControl(main, L"ListBox3", kShortTime);
 
   SeededValue byKey(HKEY_CURRENT_USER, kRunPath, L"E2E By F5", L"C:\\f5.exe");
@@ -111,18 +87,17 @@ TEST_F(ShellTest, RefreshShowsValuesAddedFromOutside) {
   EXPECT_TRUE(WaitUntil([&] { return ListContains(userList, L"E2E By F5"); }, kShortTime));
 
   SeededValue byMenu(HKEY_CURRENT_USER, kRunPath, L"E2E By Menu", L"C:\\menu.exe");
-  const int refresh = NamedCommand(main, L"N17");
-  ASSERT_NE(refresh, 0);
-  PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(refresh), 0);
+  ASSERT_TRUE(Command(main, L"N17"));
   EXPECT_TRUE(WaitUntil([&] { return ListContains(userList, L"E2E By Menu"); }, kShortTime));
-  EndWithEsc(main);
+  run.EndWithEsc();
 }
 
 // The window sees Enter and Esc before the focused control: Enter still makes a new line in a
 // text page, and Esc there asks about the edited text and ends the program.
-TEST_F(ShellTest, EnterInATextPageMakesALineAndEscThereAsksToSave) {
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
+TEST(ShellTest, EnterInATextPageMakesALineAndEscThereAsksToSave) {
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
   HWND page = WaitForControl(main, L"autoex", kShortTime);
   ASSERT_NE(page, nullptr);
   auto lines = [page] { return SendMessageW(page, EM_GETLINECOUNT, 0, 0); };
@@ -130,19 +105,20 @@ TEST_F(ShellTest, EnterInATextPageMakesALineAndEscThereAsksToSave) {
   PostKey(page, VK_RETURN);
   EXPECT_TRUE(WaitUntil([&] { return lines() == before + 1; }, kShortTime))
       << before << " " << lines() << " " << GetWindowTextLengthW(page);
-  EXPECT_TRUE(process->Running());
+  EXPECT_TRUE(run.process.Running());
 
   PostKey(page, VK_ESCAPE);
-  HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime, L"Attention!");
+  HWND box = run.Window(L"#32770", L"Attention!");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"The data were changed! Save ?");
   PressDialogButton(box, IDNO);
-  EXPECT_EQ(process->WaitForExit(kShortTime), std::optional<DWORD>(0));
+  EXPECT_EQ(run.process.WaitForExit(kShortTime), std::optional<DWORD>(0));
 }
 
-TEST_F(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
+TEST(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
   ShowWindow(main, SW_MINIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, kShortTime));
 
@@ -151,15 +127,16 @@ TEST_F(ShellTest, SecondStartEndsAtOnceAndTheFirstComesForward) {
   EXPECT_EQ(second.WaitForExit(kShortTime), std::optional<DWORD>(0));
   EXPECT_TRUE(
       WaitUntil([&] { return IsIconic(main) == FALSE && IsWindowVisible(main); }, kShortTime));
-  EXPECT_TRUE(process->Running());
-  EndWithEsc(main);
+  EXPECT_TRUE(run.process.Running());
+  run.EndWithEsc();
 }
 
-TEST_F(ShellTest, SecondStartPutsTheRunningInstancesDialogOnTop) {
-  HWND main = StartWithMainWindow();
-  ASSERT_NE(main, nullptr);
-  PostMessageW(WaitForControl(main, L"btnWins", kShortTime), BM_CLICK, 0, 0);
-  HWND box = WaitForWindow(process->Id(), L"#32770", kShortTime, L"Version OS");
+TEST(ShellTest, SecondStartPutsTheRunningInstancesDialogOnTop) {
+  MainWindow run;
+  ASSERT_NE(run.main, nullptr);
+  HWND main = run.main;
+  Click(main, L"btnWins");
+  HWND box = run.Window(L"#32770", L"Version OS");
   ASSERT_NE(box, nullptr);
   HWND other = CreateWindowExW(0, L"STATIC", L"In front", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
                                nullptr, nullptr, nullptr, nullptr);
@@ -171,23 +148,14 @@ TEST_F(ShellTest, SecondStartPutsTheRunningInstancesDialogOnTop) {
   DestroyWindow(other);
   PressDialogButton(box, IDOK);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kShortTime));
-  EndWithEsc(main);
+  run.EndWithEsc();
 }
 
-TEST_F(ShellTest, CheckOnlyEndsWithoutEverShowingTheMainWindow) {
+TEST(ShellTest, CheckOnlyEndsWithoutEverShowingTheMainWindow) {
   ASSERT_TRUE(SnapshotCurrentState());
-  TarnixProcess check(L"/C");
-  bool mainShown = false;
-  std::optional<DWORD> code;
-  WaitUntil(
-      [&] {
-        mainShown = mainShown || FindProcessWindow(check.Id(), L"Tmform") != nullptr;
-        code = check.WaitForExit(0);
-        return code.has_value();
-      },
-      kStartTime);
-  EXPECT_EQ(code, std::optional<DWORD>(0));
-  EXPECT_FALSE(mainShown);
+  CheckRun check(L"/C");
+  EXPECT_EQ(check.WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(check.mainWindowSeen);
 }
 
 }  // namespace

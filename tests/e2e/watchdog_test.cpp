@@ -17,8 +17,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTime = 30000;
-constexpr DWORD kShortTime = 10000;
 const wchar_t kValueName[] = L"E2E Watchdog";
 const wchar_t kCommand[] = L"C:\\e2e\\watch.exe /x";
 const char kUserRun[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -42,141 +40,36 @@ bool UserRunHas(const wchar_t* name) {
   return ValueExists(HKEY_CURRENT_USER, kRunPath, name);
 }
 
-bool SnapshotExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSnapshotPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
-}
-
-// A key's values as they were, put back (and nothing else) when the test ends.
+// A key as it was, put back (and nothing else) when the test ends.
 class KeptKey {
  public:
   KeptKey(HKEY root, std::wstring path) : root_(root), path_(std::move(path)) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-      return;
-    existed_ = true;
-    for (DWORD index = 0;; ++index) {
-      wchar_t name[16384];
-      DWORD nameLength = 16384, type = 0, size = 0;
-      if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, nullptr, &size) !=
-          ERROR_SUCCESS) {
-        break;
-      }
-      Value value{std::wstring(name, nameLength), type, std::string(size, '\0')};
-      RegQueryValueExW(key, value.name.c_str(), nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(value.data.data()), &size);
-      values_.push_back(std::move(value));
-    }
-    RegCloseKey(key);
+    DeleteKeyTree(HKEY_CURRENT_USER, kKept);
+    HKEY kept = nullptr;
+    existed_ = KeyExists(root_, path_.c_str()) &&
+               RegCreateKeyExW(HKEY_CURRENT_USER, kKept, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                               &kept, nullptr) == ERROR_SUCCESS &&
+               RegCopyTreeW(root_, path_.c_str(), kept) == ERROR_SUCCESS;
+    RegCloseKey(kept);
   }
   ~KeptKey() {
     DeleteKeyTree(root_, path_);
     HKEY key = nullptr;
-    if (!existed_ || RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                     &key, nullptr) != ERROR_SUCCESS) {
-      return;
+    if (existed_ && RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                    &key, nullptr) == ERROR_SUCCESS) {
+      RegCopyTreeW(HKEY_CURRENT_USER, kKept, key);
+      RegCloseKey(key);
     }
-    for (const Value& value : values_) {
-      RegSetValueExW(key, value.name.c_str(), 0, value.type,
-                     reinterpret_cast<const BYTE*>(value.data.data()),
-                     static_cast<DWORD>(value.data.size()));
-    }
-    RegCloseKey(key);
+    DeleteKeyTree(HKEY_CURRENT_USER, kKept);
   }
   KeptKey(const KeptKey&) = delete;
   KeptKey& operator=(const KeptKey&) = delete;
 
  private:
-  struct Value {
-    std::wstring name;
-    DWORD type;
-    std::string data;
-  };
+  static constexpr const wchar_t* kKept = L"Software\\TarnixE2EKept";
   HKEY root_;
   std::wstring path_;
   bool existed_ = false;
-  std::vector<Value> values_;
-};
-
-// One "tarnix2.exe /c" run, watched until it ends.
-class CheckRun {
- public:
-  CheckRun() : process_(L"/c") {}
-
-  // Waits for the change report; null when the program ended or the time ran out first.
-  HWND WaitForReport() {
-    HWND report = nullptr;
-    WaitUntil(
-        [&] {
-          Watch();
-          report = FindProcessWindow(process_.Id(), L"TForm1");
-          return report != nullptr || !process_.Running();
-        },
-        kStartTime);
-    return report;
-  }
-  // Waits for the report to show the line, changes the section back and waits for the end.
-  void ChangeBackWhenReported(const std::wstring& line) {
-    HWND report = WaitForReport();
-    ASSERT_NE(report, nullptr);
-    HWND list = WaitForControl(report, L"ListBox1", kShortTime);
-    EXPECT_TRUE(WaitUntil([&] { return ListContains(list, line); }, kShortTime));
-    Press(report, L"btnCancel");
-    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
-  }
-  // Waits for the report, presses one of its decisions and waits for the end.
-  void DecideWhenReported(const wchar_t* button) {
-    HWND report = WaitForReport();
-    ASSERT_NE(report, nullptr);
-    Press(report, button);
-    EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
-  }
-  // Presses a button of the report.
-  void Press(HWND report, const wchar_t* button) {
-    HWND control = WaitForControl(report, button, kShortTime);
-    ASSERT_NE(control, nullptr);
-    PostMessageW(control, BM_CLICK, 0, 0);
-  }
-  // Waits for a message box of the program and leaves it open; null when none came in time.
-  HWND WaitForBox() { return WaitForWindow(process_.Id(), L"#32770", kShortTime); }
-  // The exit code, answering the first launch and its message boxes meanwhile.
-  std::optional<DWORD> WaitForExit() {
-    std::optional<DWORD> code;
-    WaitUntil(
-        [&] {
-          Watch();
-          code = process_.WaitForExit(0);
-          return code.has_value();
-        },
-        kStartTime);
-    return code;
-  }
-
-  std::vector<std::wstring> boxes;  // the texts of the message boxes, confirmed with OK
-  bool mainWindowSeen = false;
-
- private:
-  void Watch() {
-    mainWindowSeen = mainWindowSeen || FindProcessWindow(process_.Id(), L"Tmform") != nullptr;
-    if (HWND box = FindProcessWindow(process_.Id(), L"#32770")) {
-      const std::wstring text = MessageBoxText(box);
-      if (boxes.empty() || boxes.back() != text)
-        boxes.push_back(text);
-      PressDialogButton(box, IDOK);
-      Sleep(100);
-    }
-    if (HWND first = FindProcessWindow(process_.Id(), L"TfrmFirst")) {
-      if (HWND ok = FindNamedControl(first, L"Button1"))
-        PostMessageW(ok, BM_CLICK, 0, 0);
-      Sleep(100);
-    }
-  }
-
-  TarnixProcess process_;
 };
 
 class WatchdogTest : public ::testing::Test {
@@ -195,7 +88,7 @@ TEST_F(WatchdogTest, FirstStartSavesTheSnapshotAndEndsWithoutTheMainWindow) {
   CheckRun run;
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   EXPECT_EQ(run.boxes, std::vector<std::wstring>{L"Information saved succesfully!"});
-  EXPECT_TRUE(SnapshotExists());
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kSnapshotPath));
   EXPECT_FALSE(run.mainWindowSeen);
 }
 
@@ -209,11 +102,9 @@ TEST_F(WatchdogTest, ANewRunValueIsReportedAndChangedBack) {
   EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
   EXPECT_FALSE(IsWindowEnabled(FindNamedControl(report, L"btnEdit")));
   EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
-  RECT area{};
-  GetWindowRect(report, &area);
-  EXPECT_TRUE(SaveScreenshot(area, L"watchdog_report.bmp"));
+  EXPECT_TRUE(SaveScreenshot(report, L"watchdog_report.bmp"));
 
-  run.Press(report, L"btnCancel");
+  Click(report, L"btnCancel");
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   EXPECT_FALSE(run.mainWindowSeen);
   EXPECT_FALSE(UserRunHas(kValueName));
@@ -299,7 +190,7 @@ TEST_F(WatchdogTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
   HWND list = WaitForControl(report, L"ListBox1", kShortTime);
   EXPECT_TRUE(WaitUntil([&] { return ListContains(list, kCommand); }, kShortTime));
   EXPECT_TRUE(IsWindowEnabled(FindNamedControl(report, L"btnCancel")));
-  run.Press(report, L"btnCancel");
+  Click(report, L"btnCancel");
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, kRunServicesPath, kValueName));
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kRunServicesPath));
@@ -350,13 +241,11 @@ TEST_F(WatchdogTest, ChangingBackToALineBeyondTheCodePageNamesItAndWritesNothing
   CheckRun run;
   HWND report = run.WaitForReport();
   ASSERT_NE(report, nullptr);
-  run.Press(report, L"btnCancel");
+  Click(report, L"btnCancel");
   HWND box = run.WaitForBox();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), L"Error!");
-  RECT area{};
-  GetWindowRect(box, &area);
-  EXPECT_TRUE(SaveScreenshot(area, L"watchdog_code_page_error.bmp"));
+  EXPECT_TRUE(SaveScreenshot(box, L"watchdog_code_page_error.bmp"));
   EXPECT_EQ(run.WaitForExit(), std::optional<DWORD>(0));
   ASSERT_EQ(run.boxes.size(), 1u);
   EXPECT_EQ(run.boxes[0], L"Line 2 of " + WinstartPath() +

@@ -1,5 +1,5 @@
-// The main window: what its construction loads on each platform and what some of its commands
-// do.
+// The main window: what its construction loads on each platform, what some of its commands do,
+// and the rights it shows.
 #include "unit/app_fixture.h"
 
 namespace tarnix {
@@ -26,6 +26,7 @@ TEST_F(MainFormTest, OnWindows98TheRunServicesListIsReadAndTheNtListsAreDisabled
   Tmform& m = Create().mform;
   EXPECT_EQ(m.ListBox1->Items(), (std::vector<std::string>{"Tray"}));
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
+  EXPECT_EQ(program->ws.views.List(SectionId::HklmRunService), m.ListBox2);
   EXPECT_EQ(m.ListBox3->Items(), (std::vector<std::string>{"Mail"}));
   EXPECT_EQ(m.autoex->Lines(), (std::vector<std::string>{"SET TEMP=C:\\TEMP"}));
   EXPECT_TRUE(m.ListBox2->Enabled());
@@ -48,20 +49,6 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
 
   m.N17Click();
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
-}
-
-TEST_F(MainFormTest, ConstructionBindsTheWorkspaceAndPreparesTheProgramFiles) {
-  store.SetProgramPath("D:\\Tools\\Tarnix\\tarnix2.exe");
-  Program& p = Create();
-  EXPECT_EQ(p.ws.logPath, "D:\\Tools\\Tarnix\\tx2log.txt");
-  EXPECT_EQ(p.ws.mainForm, p.mform.form.get());
-  EXPECT_EQ(p.ws.views.List(SectionId::Startup), p.mform.lsbStart);
-  EXPECT_EQ(p.ws.views.List(SectionId::HklmRunService), p.mform.ListBox2);
-  EXPECT_EQ(p.ws.views.Page(SectionId::Winstart), p.mform.winstart);
-  EXPECT_EQ(p.ws.views.status, p.mform.StatusBar1);
-  EXPECT_EQ(p.mform.backup.initialFolder, "C:\\WINDOWS");
-  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, "\\SOFTWARE\\Tarnix"));
-  EXPECT_FALSE(AnyTextModified(p.ws));
 }
 
 // Which key, menu item or button reaches these commands is the routing test's business; here
@@ -112,16 +99,6 @@ TEST_F(MainFormTest, StartupFolderCommandDoesNothingWithoutShellFolders) {
   EXPECT_TRUE(toolkit.Programs().empty());
 }
 
-TEST_F(MainFormTest, VersionButtonShowsTheVersionLine) {
-  store.SetPlatformVersion({2, 5, 1, 2600, "Service Pack 3"});
-  Start({}, [&] {
-    toolkit.TakeMessages();
-    Click(*Main().btnWins);
-  });
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_TRUE(Showed("Win NT  5.1 Service Pack 3 Build:2600", "Version OS", 0x40));
-}
-
 TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndExitDropsTheSelection) {
   Start({}, [&] {
     EXPECT_TRUE(Main().ListBox3->Focused());
@@ -153,6 +130,45 @@ TEST_F(MainFormTest, EnterAnywhereStillReachesTheFocusedControl) {
     EXPECT_EQ(Main().autoex->Lines(), (std::vector<std::string>{"one", "two"}));
     EXPECT_FALSE(toolkit.Terminated());
   });
+}
+
+TEST(RightsMarksTest, ShieldsMarkTheSnapshotCommandsOnlyWithoutRights) {
+  for (const bool elevated : {false, true}) {
+    MemoryStore store;
+    HeadlessToolkit toolkit;
+    toolkit.SetElevated(elevated);
+    Program program(store, toolkit);
+    const TForm1& report = program.Form1;
+    EXPECT_EQ(report.BitBtn2->Shield(), !elevated) << elevated;
+    EXPECT_EQ(report.btnSave->Shield(), !elevated) << elevated;
+    EXPECT_EQ(program.mform.ToolButton9->Shield(), !elevated) << elevated;
+    // Closing, changing back and editing the report write nothing that needs rights.
+    for (const ui::Button* button :
+         {report.BitBtn1, report.btnCancel, report.btnEdit, report.Button1}) {
+      EXPECT_FALSE(button->Shield()) << button->Name();
+    }
+    const ui::ToolBar& commands = *program.mform.ToolBar2;
+    for (int i = 0; i < commands.ButtonCount(); ++i) {
+      const ui::ToolButton* button = commands.Button(i);
+      if (button != program.mform.ToolButton9) {
+        EXPECT_FALSE(button->Shield()) << button->Name();
+      }
+    }
+  }
+}
+
+TEST(RightsMarksTest, TheCaptionNamesTheAccountOnlyWhenItIsAnother) {
+  struct Case {
+    const char* account;
+    const char* caption;
+  };
+  for (const Case& c : {Case{"", "Tarnix II"}, Case{"admin", "Tarnix II - running as admin"}}) {
+    MemoryStore store;
+    HeadlessToolkit toolkit;
+    toolkit.SetOtherAccount(c.account);
+    Program program(store, toolkit);
+    EXPECT_EQ(program.mform.form->Caption(), c.caption);
+  }
 }
 
 }  // namespace

@@ -20,20 +20,6 @@ struct FreshStart {
   HeadlessToolkit kit;
 };
 
-// The twelve windows of the design, then the help window.
-TEST_F(ProgramTest, CreatesEveryWindowOnceMainWindowFirst) {
-  Create();
-  std::vector<std::string> classes;
-  for (const HeadlessForm* form : toolkit.Forms()) {
-    classes.push_back(form->ClassName());
-  }
-  EXPECT_EQ(classes,
-            (std::vector<std::string>{"Tmform", "Taddform", "TAboutBox", "TEditStr", "Tundolist",
-                                      "TForm1", "Teditline", "TfrmFind", "TfrmSplash", "TfrmFirst",
-                                      "TfrmServ", "TfrmLink", "TfrmHelp"}));
-  EXPECT_EQ(toolkit.Title(), "Tarnix2");
-}
-
 TEST_F(ProgramTest, NormalStartShowsTheMainWindowAfterTheSplash) {
   bool splashShownDuringRun = true;
   Program& p = Start({}, [&] { splashShownDuringRun = program->frmSplash.form->Visible(); });
@@ -190,20 +176,6 @@ TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
       EXPECT_FALSE(fresh.store.FileBytes("C:\\WINDOWS\\SYSTEM32\\CONFIG.NT").has_value());
     }
   }
-}
-
-TEST_F(ProgramTest, RefreshAfterTypingLeavesNothingToSave) {
-  Start({}, [&] {
-    SelectPage(*Main().PageControl1, 3);
-    Focus(*Main().autoex);
-    TypeText(MainForm(), "lost");
-    PressKey(MainForm(), ui::vk::F5);
-    EXPECT_TRUE(Main().autoex->Lines().empty());
-    toolkit.TakeMessages();
-    PressKey(MainForm(), ui::vk::Escape);
-  });
-  EXPECT_TRUE(toolkit.Terminated());
-  EXPECT_FALSE(WasShown(kSaveQuestion));
 }
 
 TEST(VersionLineTest, FollowsThePlatformFamily) {

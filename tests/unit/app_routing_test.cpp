@@ -231,19 +231,5 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, RoutingTest, ::testing::ValuesIn(AllRoutes(
                            return name;
                          });
 
-// A toolbar button that the table leaves out would go untested.
-TEST_F(AppTest, TheRoutingTableHoldsEveryToolButton) {
-  Tmform& m = Create().mform;
-  const std::vector<Route> routes = AllRoutes();
-  for (const ui::ToolBar* bar : {m.ToolBar1, m.ToolBar2, m.ToolBar3, m.ToolBar4}) {
-    for (int i = 0; i < bar->ButtonCount(); ++i) {
-      const std::string name = bar->Button(i)->Name();
-      EXPECT_TRUE(std::any_of(routes.begin(), routes.end(), [&](const Route& route) {
-        return route.what == name;
-      })) << name;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace tarnix

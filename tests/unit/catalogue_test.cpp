@@ -1,4 +1,4 @@
-// Where the nine startup places lie on each platform.
+// The catalogue: its sections by id, the run lists' keys, and the user's startup folder.
 #include <gtest/gtest.h>
 
 #include "fakes/store_memory.h"
@@ -9,11 +9,6 @@ namespace {
 
 const char kShellFolders[] =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-std::string Place(const Catalogue& catalogue, const std::string& key) {
-  const StartupSection* section = catalogue.Find(key);
-  return section ? section->place : "<missing>";
-}
 
 TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
   MemoryStore store;
@@ -28,73 +23,12 @@ TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
     EXPECT_EQ(split.path, RunListKey(index).path) << index;
   }
   EXPECT_EQ(RunListKey(2).root, Root::CurrentUser);
-  EXPECT_THROW(RunListKey(3), std::out_of_range);
+  EXPECT_THROW(RunListKey(kRegistryListCount), std::out_of_range);
   EXPECT_THROW(catalogue.RunList(-1), std::out_of_range);
   EXPECT_EQ(catalogue.Find("Nothing"), nullptr);
   EXPECT_EQ(SplitRunPlace("HKEY_LOCAL_MACHINE\\Software\\X").root, Root::LocalMachine);
   EXPECT_EQ(SplitRunPlace("HKEY_CURRENT_USER\\Software\\Y").path, "\\Software\\Y");
   EXPECT_EQ(SplitRunPlace("HKEY").path, "");
-}
-
-struct PlatformCase {
-  const char* name;
-  PlatformPreset preset;
-  bool isNT;
-  const char* caption;
-  const char* autoexec;
-  const char* config;
-};
-
-void PrintTo(const PlatformCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class CataloguePlatform : public testing::TestWithParam<PlatformCase> {};
-
-TEST_P(CataloguePlatform, ClassificationCaptionAndTextFiles) {
-  const PlatformCase& c = GetParam();
-  MemoryStore store;
-  store.SetPlatform(c.preset);
-  store.SetWindowsFolder(c.isNT ? "C:\\WINNT" : "C:\\WINDOWS");
-  Catalogue catalogue = BuildCatalogue(store);
-  EXPECT_EQ(catalogue.isNT, c.isNT);
-  EXPECT_EQ(catalogue.btnWinsCaption, c.caption);
-  EXPECT_EQ(catalogue.windowsFolder, store.WindowsFolder());
-  EXPECT_EQ(Place(catalogue, "Autoexec"), c.autoexec);
-  EXPECT_EQ(Place(catalogue, "Config"), c.config);
-  EXPECT_EQ(Place(catalogue, "Winstart"), store.WindowsFolder() + "\\winstart.bat");
-  EXPECT_EQ(Place(catalogue, "Winini"), store.WindowsFolder() + "\\win.ini");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Presets, CataloguePlatform,
-    testing::Values(PlatformCase{"Windows95", PlatformPreset::Windows95, false, "Win95/98",
-                                 "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
-                    PlatformCase{"Windows98", PlatformPreset::Windows98, false, "Win95/98",
-                                 "C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"},
-                    PlatformCase{"NT4", PlatformPreset::NT4, true, "Win NT ",
-                                 "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
-                                 "C:\\WINNT\\SYSTEM32\\CONFIG.NT"},
-                    PlatformCase{"Windows10", PlatformPreset::Windows10, true, "Win NT ",
-                                 "C:\\WINNT\\SYSTEM32\\AUTOEXEC.NT",
-                                 "C:\\WINNT\\SYSTEM32\\CONFIG.NT"}),
-    [](const testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.name); });
-
-TEST(Catalogue, Win32sIsNotNT) {
-  MemoryStore store;
-  store.SetPlatformVersion(PlatformVersionInfo{0, 3, 11, 0, ""});
-  Catalogue catalogue = BuildCatalogue(store);
-  EXPECT_FALSE(catalogue.isNT);
-  EXPECT_EQ(catalogue.btnWinsCaption, "Win32s");
-}
-
-TEST(CatalogueFolders, SeededShellFoldersGiveThePlacesWithABackslash) {
-  MemoryStore store;
-  SeededShellFolders seeded = store.SeedShellFolders();
-  Catalogue catalogue = BuildCatalogue(store);
-  EXPECT_EQ(Place(catalogue, "Startup"), seeded.startup + "\\");
-  EXPECT_EQ(Place(catalogue, "Common Startup"), seeded.commonStartup + "\\");
-  EXPECT_TRUE(catalogue.Find("Startup")->placeKnown);
 }
 
 // The user's StartUp value, and the place it gives ("" for unknown). A path that is not

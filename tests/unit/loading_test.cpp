@@ -63,24 +63,6 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-TEST_F(LoadingTest, RunListKeepsTheRegistryOrder) {
-  store.SetString(Root::CurrentUser, kRun, "zeta", "z.exe");
-  store.SetString(Root::CurrentUser, kRun, "", "unnamed.exe");
-  store.SetString(Root::CurrentUser, kRun, "Alpha", "a.exe");
-  LoadRunList(Bind(), 2);
-  EXPECT_EQ(views.runLists[2]->Items(), (std::vector<std::string>{"zeta", "", "Alpha"}));
-}
-
-TEST_F(LoadingTest, RunListOfAMissingOrRefusedKeyIsEmpty) {
-  store.SetString(Root::LocalMachine, kRun, "x", "x.exe");
-  store.RefuseOpen(Root::LocalMachine, kRun);
-  Workspace& w = Bind();
-  LoadRunList(w, 0);
-  LoadRunList(w, 1);
-  EXPECT_EQ(views.runLists[0]->Count(), 0);
-  EXPECT_EQ(views.runLists[1]->Count(), 0);
-}
-
 TEST_F(LoadingTest, TextPageTakesTheFileOrKeepsWhatItHolds) {
   store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
   views.autoex->SetLines({"shown before"});
@@ -147,6 +129,7 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   views.runLists[0]->Add("stale");
   views.lsbComSt->Add("stale");
   views.config->SetLines({"stale"});
+  views.winstart->SetLines({"stale"});
   UserEdit(*views.autoex, {"typed"});
   UserEdit(*views.load, "typed");
   views.lsbNTServ->Add("Spooler service");
@@ -159,11 +142,15 @@ TEST_F(RefreshTest, ReloadsEveryPlaceAndDropsUnsavedTyping) {
   EXPECT_EQ(views.runLists[1]->Items(), (std::vector<std::string>{"Spooler"}));
   EXPECT_EQ(views.lsbComSt->Items(), (std::vector<std::string>{"Common.lnk"}));
   EXPECT_TRUE(views.config->Lines().empty()) << "no file: an empty page";
+  EXPECT_TRUE(views.winstart->Lines().empty());
   EXPECT_EQ(views.autoex->Lines(), (std::vector<std::string>{"rem stored"}));
   EXPECT_EQ(views.load->Text(), "loader.exe");
   EXPECT_FALSE(AnyTextModified(w));
   EXPECT_FALSE(w.dataChanged);
   EXPECT_EQ(views.lsbNTServ->Items(), (std::vector<std::string>{"Spooler service"}));
+  ASSERT_TRUE(store.DeleteFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT"));
+  RefreshAll(w);
+  EXPECT_TRUE(views.autoex->Lines().empty()) << "a file gone since: an empty page";
 }
 
 TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {

@@ -76,17 +76,6 @@ TEST_F(ExportTest, NamesAndDataAreEscapedAndTypedValuesKeepTheirType) {
                         "\"Empty\"=\"\"\r\n\r\n");
 }
 
-// What another program changed since the lists were read is exported as it is now.
-TEST_F(ExportTest, TheRunListsAsTheyAreNow) {
-  Delete(0, "Tray");
-  store.SetString(Root::CurrentUser, kRunKey, "Mail", "changed.exe");
-  store.SetString(Root::CurrentUser, kRunKey, "New", "new.exe");
-  Export();
-  EXPECT_EQ(File(), kHeader + kMachineRun + "\r\n" + kServices +
-                        "\"Spooler\"=\"spool.exe\"\r\n\r\n" + kUserRun +
-                        "\"Mail\"=\"changed.exe\"\r\n\"New\"=\"new.exe\"\r\n\r\n");
-}
-
 // The save dialog proposes tarnix.reg in the Windows folder; cancelled, it writes nothing.
 TEST_F(ExportTest, TheToolbarAndTheMenuCloseWithDifferentBoxes) {
   ws();

@@ -18,7 +18,7 @@ TEST(UndoStepTest, NamesAndDisplayLinesHoldKindTimeRunListAndEntry) {
             "Deleted     02.01.2001 03:04:05 HKLM\\...\\RunServices\\a\\b%5C c%25\\");
   EXPECT_EQ(StepDisplayLine("1 05.12.2026 16:35:34 0 MyApp"),
             "Changed     05.12.2026 16:35:34 HKLM\\...\\Run\\MyApp");
-  EXPECT_EQ(StepDisplayLine("7 05.12.2026 16:35:34 9 x"),
+  EXPECT_EQ(StepDisplayLine("7 05.12.2026 16:35:34 x x"),
             "Added       05.12.2026 16:35:34 HKCU\\...\\Run\\x");
 }
 
@@ -32,7 +32,6 @@ class UndoTest : public RunListsTest {
 // Without steps the list of this run's steps still shows; that of the stored ones does not.
 TEST_F(UndoTest, WithoutStepsTheRecentListAsksForARowAndTheStoredOnesSayNothingToUndo) {
   Undo([](Tundolist& d) {
-    EXPECT_EQ(d.form->Caption(), "Undo");
     Click(*d.Button1);
     EXPECT_TRUE(d.form->Visible());
     Click(*d.Button2);
@@ -133,7 +132,7 @@ TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothin
 }
 
 TEST_F(UndoTest, AStepNamingNoRunListIsKeptAndTheListsAreRefreshed) {
-  Seed("0 01.01.2020 10:00:00 7 X", {regtype::String, "x.exe"});
+  Seed("0 01.01.2020 10:00:00 X X", {regtype::String, "x.exe"});
   ws();
   store.SetString(Root::CurrentUser, kRunKey, "Outside", "o.exe");
   Undo(0, true);
@@ -162,17 +161,6 @@ TEST_F(UndoTest, AnEntryNameWithABackslashIsOneStepAndComesBack) {
             std::vector<std::string>{"Deleted     05.12.2026 16:35:34 HKCU\\...\\Run\\Dir\\Tool"});
   EXPECT_EQ(UserRun("Dir\\Tool")->data, "t.exe");
   EXPECT_TRUE(StoredSteps().empty());
-}
-
-TEST_F(UndoTest, EscClosesTheUndoListWithoutUndoing) {
-  Delete(2, "Mail");
-  Undo([](Tundolist& d) {
-    Select(*d.ListBox1, 0);
-    PressKey(*d.form, ui::vk::Escape);
-  });
-  EXPECT_FALSE(UserRun("Mail").has_value());
-  EXPECT_EQ(RecentSteps().size(), 1u);
-  EXPECT_EQ(program->undolist.chosenRow, -1);
 }
 
 }  // namespace

@@ -89,14 +89,6 @@ TEST_F(ServicesPageTest, ListsTheActiveServicesInTheManagersOrderWithTheirStateP
   EXPECT_TRUE(List().Enabled());
 }
 
-TEST_F(ServicesPageTest, TheListIsFilledOnceAndARefreshLeavesItAsItIs) {
-  CreateWithServices();
-  services.Add(Service("Later", "Started Later", svc::Running, svc::DemandStart));
-  RefreshAll(program->ws);
-  EXPECT_EQ(List().Items(),
-            (std::vector<std::string>{"Plug and Play Service", "Remote Procedure Call"}));
-}
-
 TEST_F(ServicesPageTest, WithoutAManagerOrWithAFailingListTheListStaysEmptyAndSilent) {
   services.faults().openManager = ServiceFailure::AccessDenied;
   CreateWithServices();
@@ -163,22 +155,6 @@ TEST_F(ServicesPageTest, OkWithoutAChangeWritesTheSameStartTypeAndKeepsEverythin
   EXPECT_EQ(services.Changes(), std::vector<uint32_t>{svc::AutoStart});
   EXPECT_EQ(services.Find("PlugPlay")->config.binaryPath, before.binaryPath);
   EXPECT_EQ(services.OpenHandles(), 0);
-}
-
-TEST_F(ServicesPageTest, CancelEscAndTheCloseBoxChangeNothing) {
-  CreateWithServices();
-  StartupAndPress(0, "r_dis", "BitBtn2");
-  Startup(0, [](ui::Form& f) {
-    Click(Get<ui::RadioButton>(f, "r_man"));
-    PressKey(f, ui::vk::Escape);
-  });
-  Startup(0, [](ui::Form& f) {
-    Click(Get<ui::RadioButton>(f, "r_man"));
-    CloseBox(f);
-  });
-  EXPECT_TRUE(services.Changes().empty());
-  EXPECT_EQ(services.Find("PlugPlay")->config.startType, svc::AutoStart);
-  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
 }
 
 TEST_F(ServicesPageTest, AServiceOrManagerThatCannotBeOpenedSaysWhyWithoutADialog) {

@@ -60,18 +60,6 @@ TEST_F(AutostartTest, ARefusedRunKeyIsAnErrorWithoutStepOrApproval) {
   EXPECT_EQ(toolkit.Messages()[0].style, ui::mb::IconStop);
 }
 
-TEST_F(AutostartTest, TheShortcutCommandsWriteIntoTheirFolderOrSayTheyCouldNot) {
-  Create();
-  EXPECT_TRUE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, Recorder()));
-  EXPECT_TRUE(CreateProgramShortcut(program->ws, ShortcutPlace::Programs, Recorder()));
-  EXPECT_EQ(WrittenPaths(),
-            (std::vector<std::string>{Desktop("Tarnix2.lnk"), Programs("Tarnix2.lnk")}));
-  const WriteShortcutFn refusing = [](const ShortcutSpec& spec) {
-    return StoreResult{StoreFailure::AccessDenied, "Cannot create file " + spec.path};
-  };
-  EXPECT_FALSE(CreateProgramShortcut(program->ws, ShortcutPlace::Desktop, refusing));
-}
-
 TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
   WhileRunning([this] { Click(*Main().Createshortcutondesktop1); });
   EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk"))->target, kProgramPath);
@@ -82,16 +70,6 @@ TEST_F(AutostartTest, TheMenuMakesTheDesktopShortcutAndSaysWhenItCannot) {
   const auto* shown = Shown("Cannot create the shortcut to Tarnix2.");
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->caption, "Error!");
-}
-
-TEST_F(AutostartTest, TheMenuStopsQuietlyWhenTheFolderIsUnknown) {
-  WhileRunning([this] {
-    EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kShellFoldersKey));
-    toolkit.TakeMessages();
-    Click(*Main().Createshortcutondesktop1);
-    Click(*Main().CreateshortcutinProgramsmenu1);
-  });
-  EXPECT_TRUE(toolkit.Messages().empty());
 }
 
 }  // namespace

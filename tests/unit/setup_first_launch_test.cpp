@@ -38,33 +38,16 @@ TEST_F(FirstLaunchTest, EveryCombinationOfBoxesMakesTheGroupAndWhatWasChosen) {
   }
 }
 
-TEST_F(FirstLaunchTest, ShortcutsPointAtTheProgramAndTheUninstallAtItsShortForm) {
+// The uninstall shortcut starts the program by its short path (the others are a first start's).
+TEST_F(FirstLaunchTest, TheUninstallShortcutPointsAtTheProgramsShortForm) {
   store.AddFile(kProgramPath, "MZ");
   Create();
-  Install({true, true, false});
-  ASSERT_EQ(written.size(), 4u);
-  EXPECT_EQ(written[0].target, kProgramPath);
-  EXPECT_EQ(written[0].arguments, "");
-  EXPECT_EQ(written[0].description, "tarnix2");
+  Install({false, false, false});
+  ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[1].target, store.ShortPath(kProgramPath));
   EXPECT_EQ(written[1].arguments, " /u");
   EXPECT_EQ(written[1].description, "Uninstall");
-  for (const ShortcutSpec& spec : {written[2], written[3]}) {
-    EXPECT_EQ(spec.target, kProgramPath);
-    EXPECT_EQ(spec.description, "tarnix2");
-    EXPECT_EQ(spec.workingFolder, "");
-  }
-}
-
-TEST_F(FirstLaunchTest, UnknownFoldersPlaceNoShortcutAnywhere) {
-  EXPECT_TRUE(
-      store.DeleteKey(Root::CurrentUser,
-                      "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"));
-  Create();
-  Install({true, true, true});
-  EXPECT_TRUE(written.empty());
-  EXPECT_FALSE(store.FolderExists("C:\\MovendaSoft"));
-  EXPECT_TRUE(UserRun("Tarnix2").has_value());
+  EXPECT_EQ(written[0].description, "tarnix2");
 }
 
 TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
@@ -86,29 +69,7 @@ TEST_F(FirstLaunchTest, AValueThatIsNotAStringIsAnUnknownFolder) {
   EXPECT_TRUE(UserRun("Tarnix2").has_value());
 }
 
-TEST_F(FirstLaunchTest, TheWindowShowsItsTextsAndBoxesAllChecked) {
-  Create();
-  TfrmFirst& window = program->frmFirst;
-  EXPECT_EQ(window.form->Caption(), "Tarnix II First launching");
-  EXPECT_EQ(window.chbProg->Caption(), "Add shortcut  to  Programs  menu");
-  EXPECT_EQ(window.chbDesk->Caption(), "Create shortcut on the Desktop");
-  EXPECT_EQ(window.chbAuto->Caption(), "Check at starting Windows");
-  for (ui::CheckBox* box : {window.chbProg, window.chbDesk, window.chbAuto})
-    EXPECT_TRUE(box->Checked());
-  std::vector<std::string> lines;
-  for (int i = 1; i <= 6; ++i)
-    lines.push_back(Get<ui::Label>(*window.form, "Label" + std::to_string(i)).Caption());
-  EXPECT_EQ(lines,
-            (std::vector<std::string>{
-                "The company MovendaSoft  is glad to welcome you!",
-                "Now, the information on system files will be saved!",
-                "With each following start the information will be compared", " to the original.",
-                "Any change will be revealed and you will be informed on it!",
-                "We are glad, that you have taken advantage of our program."}));
-  EXPECT_EQ(window.Button1->Caption(), "OK");
-}
-
-TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithTheAutostartEntry) {
+TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithEveryBoxChecked) {
   answerWelcome = false;
   bool shown = false;
   toolkit.OnModal("frmFirst", [&](ui::Form& window) {
@@ -120,18 +81,14 @@ TEST_F(FirstLaunchTest, AFirstStartShowsTheWindowThenSavesTheSnapshotWithTheAuto
   EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kSave));
   EXPECT_EQ(UserRun("Tarnix2"), (RegValue{regtype::String, std::string(kQuotedProgram) + " /c"}));
   EXPECT_EQ(SavedUserRun("Tarnix2"), UserRun("Tarnix2"));
-  // The program's own writer makes the group through the shortcut interface.
+  // The program's own writer makes the group through the shortcut interface; every box starts
+  // checked.
   EXPECT_EQ(shortcuts.ReadShortcut(Programs(kGroupLink))->target, kProgramPath);
+  EXPECT_EQ(shortcuts.ReadShortcut(Programs("Tarnix2.lnk"))->target, kProgramPath);
   EXPECT_EQ(shortcuts.ReadShortcut(Programs(kUninstallLink))->arguments, " /u");
   EXPECT_EQ(shortcuts.ReadShortcut(Desktop("Tarnix2.lnk"))->target, kProgramPath);
   for (const auto& message : toolkit.Messages())
     EXPECT_NE(message.caption, "Error!") << message.text;
-}
-
-TEST_F(FirstLaunchTest, ASecondStartIsNoFirstLaunch) {
-  Start({"/c"});
-  Start({"/c"});  // a welcome window now would find no script and fail the start
-  EXPECT_EQ(toolkit.PendingModalScripts(), 0);
 }
 
 }  // namespace

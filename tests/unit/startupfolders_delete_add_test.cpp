@@ -1,4 +1,11 @@
-// Deleting an entry of a startup group and adding a shortcut to it.
+// Deleting an entry of a startup group, adding a shortcut to it, and which names can become
+// shortcut files.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "startupfolders/shortcut_names.h"
 #include "unit/startupfolders_fixture.h"
 
@@ -63,17 +70,6 @@ TEST_F(DeleteTest, AFileThatCannotBeDeletedKeepsItsLineAndOneAlreadyGoneLosesIt)
   EXPECT_EQ(toolkit.Messages().size(), 3u);  // the questions and the error
   store.ClearFaults();
   EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-}
-
-TEST_F(DeleteTest, TheCommonGroupDeletesInItsOwnFolder) {
-  store.AddFile(folders.commonStartup + "\\Notes.lnk", "x");
-  LoadWithNotes();
-  SelectLine("Notes.lnk", SectionId::CommonStartup);
-  toolkit.AnswerNextMessageBox(ui::mb::IdOk);
-  Main().Delete3Click();
-  EXPECT_EQ(store.FileBytes(folders.commonStartup + "\\Notes.lnk"), std::nullopt);
-  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
-  EXPECT_EQ(List(SectionId::CommonStartup).Count(), 0);
 }
 
 class AddTest : public GroupTest {
@@ -175,6 +171,49 @@ TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
   EXPECT_EQ(shortcuts.WriteAttempts(), 0);
   EXPECT_EQ(store.FileBytes("C:\\Notes.lnk"), "x");
   EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(ShortcutNames, TheLnkExtensionInAnyCaseMakesAShortcut) {
+  for (const char* path : {"C:\\Start\\NOTES.LNK", "C:\\Start\\Notes.Lnk", "C:\\Start\\notes.lnk",
+                           "C:notes.lnk", "C:\\Start\\my.notes.lnk"}) {
+    EXPECT_TRUE(IsShortcutPath(path)) << path;
+  }
+  for (const char* path : {"C:\\Start\\notes.lnk.txt", "C:\\Start\\notes", "C:\\Start.lnk\\notes",
+                           "C:\\Start\\notes.lnkx", "C:\\Start\\lnk", ""}) {
+    EXPECT_FALSE(IsShortcutPath(path)) << path;
+  }
+}
+
+TEST(ShortcutNames, TheFileNameIsWhatFollowsTheLastSeparator) {
+  EXPECT_EQ(FileNameOf("C:\\Start\\Notes.lnk"), "Notes.lnk");
+  EXPECT_EQ(FileNameOf("C:Notes.lnk"), "Notes.lnk");
+  EXPECT_EQ(FileNameOf("Notes.lnk"), "Notes.lnk");
+  EXPECT_EQ(FileNameOf("C:\\Start\\"), "");
+}
+
+TEST(ShortcutNames, OrdinaryNamesAreTakenAndOthersRefusedWithTheReason) {
+  for (const char* name : {"Mail", "My notes", "Notes 2.0", ".hidden", "CONSOLE", "COM0", "LPT10",
+                           "con-tool", "B\xC3\xBCro"}) {
+    EXPECT_EQ(NameRefusal(name), std::nullopt) << name;
+  }
+  const struct {
+    std::vector<const char*> names;
+    const char* reason;
+  } refused[] = {
+      {{"a\\b", "a/b", "C:x", "a*", "a?", "say \"hi\"", "<a>", "a|b", "tab\there"},
+       "cannot be a file name"},
+      {{"Mail.", "Mail ", "..", "."}, "cannot be a file name: it may not end in a dot or a blank."},
+      {{"CON", "con", "Nul", "PRN", "AUX", "COM1", "lpt9", "NUL.txt", "CON .x"}, "for a device"},
+      {{""}, "A shortcut needs a name."}};
+  for (const auto& kind : refused) {
+    for (const char* name : kind.names) {
+      const auto refusal = NameRefusal(name);
+      ASSERT_TRUE(refusal.has_value()) << name;
+      EXPECT_NE(refusal->find(kind.reason), std::string::npos) << *refusal;
+    }
+  }
+  EXPECT_EQ(NameRefusal("Mail."),
+            "\"Mail.\" cannot be a file name: it may not end in a dot or a blank.");
 }
 
 }  // namespace

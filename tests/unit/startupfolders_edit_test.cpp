@@ -1,5 +1,9 @@
 // Editing a shortcut of a startup group: which files count, what the dialog shows, and what
-// each way of closing it writes.
+// each way of closing it writes; and the dialog's own buttons.
+#include <gtest/gtest.h>
+
+#include "fakes/headless/driver.h"
+#include "startupfolders/link_form.h"
 #include "unit/startupfolders_fixture.h"
 
 namespace tarnix {
@@ -111,20 +115,32 @@ TEST_F(EditTest, TheCommonGroupEditsInItsOwnFolder) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("NOTES.LNK")), Decorated());
 }
 
-// A program wired without shortcuts says so instead of failing silently or crashing.
-TEST_F(EditTest, WithoutShortcutsEditAndAddEndInAnErrorBox) {
-  store.AddFile(UserFile("Notes.lnk"), "x");
-  program = std::make_unique<Program>(store, toolkit);
-  ScriptedAddDialog dialog;
-  dialog.answer = NewShortcut{"Mail", "C:\\mail.exe"};
-  toolkit.Dispatch([&] { EditGroupShortcut(ws(), Group(), "Notes.lnk", program->frmLink); });
-  toolkit.Dispatch([&] { AddGroupShortcut(ws(), Group(), dialog); });
-  ASSERT_EQ(toolkit.Messages().size(), 2u);
-  for (const auto& box : toolkit.Messages()) {
-    EXPECT_EQ(box.text, "Shortcuts cannot be used here.");
-    EXPECT_EQ(box.style & ui::mb::IconStop, ui::mb::IconStop);
-  }
-  EXPECT_EQ(store.FileBytes(UserFile("Notes.lnk")), "x");
+class LinkFormTest : public ::testing::Test {
+ protected:
+  HeadlessToolkit toolkit;
+  TfrmLink dialog{toolkit};
+};
+
+// Browse puts the chosen path into the program's box only; cancelled, it changes nothing.
+TEST_F(LinkFormTest, BrowsePutsTheChosenPathIntoProgramOnly) {
+  dialog.edtProg->SetText("old.exe");
+  dialog.edtArg->SetText("-a");
+  dialog.edtDir->SetText("C:\\");
+  toolkit.QueueOpenFile(std::nullopt);
+  toolkit.QueueOpenFile(std::string("C:\\Tools\\new.exe"));
+  toolkit.OnModal("TfrmLink", [](ui::Form& f) {
+    Click(Get<ui::Button>(f, "btnBrow"));
+    EXPECT_EQ(Get<ui::EditBox>(f, "edtProg").Text(), "old.exe");
+    Click(Get<ui::Button>(f, "btnBrow"));
+    Click(Get<ui::Button>(f, "bbtCanc"));
+  });
+  dialog.form->ShowModal();
+  EXPECT_EQ(dialog.edtProg->Text(), "C:\\Tools\\new.exe");
+  EXPECT_EQ(dialog.edtArg->Text(), "-a");
+  EXPECT_EQ(dialog.edtDir->Text(), "C:\\");
+  ASSERT_EQ(toolkit.FileDialogs().size(), 2u);
+  EXPECT_FALSE(toolkit.FileDialogs()[1].save);
+  EXPECT_EQ(toolkit.FileDialogs()[1].owner, "frmLink");
 }
 
 }  // namespace

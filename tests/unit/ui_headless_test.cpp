@@ -1,9 +1,12 @@
-// The headless toolkit: the shared toolkit suite, and what only its driver does, refusing what
-// no user could do so that a test that does it fails.
+// The headless toolkit: the shared toolkit suite, what only its driver does (refusing what no
+// user could do, so that a test that does it fails), and the tab order both toolkits share.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "conformance/ui_conformance.h"
 #include "fakes/headless/driver.h"
+#include "ui/key_routing.h"
 
 namespace tarnix::ui::headless {
 namespace {
@@ -107,6 +110,21 @@ TEST(HeadlessDriver, MessageBoxesTakeTheQueuedAnswersThatFitThem) {
   EXPECT_EQ(toolkit.MessageBox(nullptr, "Done", "Result", 0x40), mb::IdOk);
   EXPECT_EQ(toolkit.PendingAnswers(), 1) << "acknowledged boxes leave the queue alone";
   EXPECT_EQ(toolkit.MessageBox(nullptr, "Save?", "Attention!", 0x44), mb::IdNo);
+}
+
+// Tab goes to the next stop and round to the first, Shift+Tab back and round to the last; from
+// no stop Tab starts at the first, Shift+Tab at the last.
+TEST(TabStopTest, TabAndShiftTabGoRoundTheStops) {
+  int a = 0, b = 0, c = 0, outside = 0;
+  const std::vector<int*> stops{&a, &b, &c};
+  EXPECT_EQ(NextTabStop(stops, &a, false), &b);
+  EXPECT_EQ(NextTabStop(stops, &c, false), &a);
+  EXPECT_EQ(NextTabStop(stops, &b, true), &a);
+  EXPECT_EQ(NextTabStop(stops, &a, true), &c);
+  EXPECT_EQ(NextTabStop(stops, &outside, false), &a);
+  EXPECT_EQ(NextTabStop<int>(stops, nullptr, true), &c);
+  EXPECT_EQ(NextTabStop(std::vector<int*>{&a}, &a, false), &a);
+  EXPECT_EQ(NextTabStop(std::vector<int*>{}, &a, false), nullptr);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "unit/shown_boxes.h"
 #include "unit/user_edits.h"
 #include "watchdog_fixture.h"
 
@@ -32,15 +33,6 @@ class CheckLinesTest : public WatchdogTest {
     Rebuild();
   }
 };
-
-TEST_F(CheckLinesTest, NoSnapshotMeansFirstLaunchThenASavedSnapshot) {
-  EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2"));
-  EXPECT_FALSE(Check());
-  EXPECT_EQ(firstLaunches, 1);
-  EXPECT_TRUE(WasShown("Information saved succesfully!"));
-  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-  EXPECT_EQ(Log(), "");
-}
 
 TEST_F(CheckLinesTest, TheReportShowsTheMergedListAndConfirmTakesTheCurrentLines) {
   ChangeWinstart();
@@ -78,15 +70,14 @@ TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
   EXPECT_TRUE(Errors().empty());
 }
 
-TEST_F(CheckLinesTest, ChangeBackIsNotOfferedWithoutASnapshotSubkey) {
+// Without its snapshot subkey the file is not changed back; an empty snapshot restores an
+// empty file.
+TEST_F(CheckLinesTest, ChangeBackNeedsTheSnapshotSubkeyAndAnEmptyOneEmptiesTheFile) {
   EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
   EXPECT_TRUE(Check());
   EXPECT_FALSE(seen[0].changeBack);
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
-}
-
-TEST_F(CheckLinesTest, AnEmptySnapshotStillRestoresAnEmptyFile) {
   ASSERT_TRUE(WriteSnapshotLines(store, SnapshotKeyPath("Winstart"), {}));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
@@ -161,19 +152,6 @@ TEST_F(CheckLinesTest, AFileThatCannotBeReadIsNotCheckedAndNeverWritten) {
   store.ClearFaults();
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem one\r\n");
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
-}
-
-TEST_F(CheckLinesTest, ARefusedSnapshotWriteIsToldAndTheCheckGoesOn) {
-  ChangeWinstart();
-  store.AddFile(Folder("New.lnk"), "n");
-  Rebuild();
-  store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
-  OnReportClick(&TForm1::BitBtn2);
-  OnReportClick(&TForm1::BitBtn2);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen.size(), 2u);
-  EXPECT_EQ(Errors().size(), 2u) << "each decision is told";
-  EXPECT_EQ(Log().find("are confirmed"), std::string::npos);
 }
 
 TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
@@ -266,10 +244,8 @@ TEST_F(CheckLinesTest, TheSaveQuestionSavesFilesButNotTheSnapshot) {
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   OnReportClick(&TForm1::BitBtn1);
   EXPECT_TRUE(Check());
-  const auto& asked = toolkit.Messages()[0];
-  EXPECT_EQ(asked.text, "The data were changed! Save before check ?");
-  EXPECT_EQ(asked.caption, "Attention!");
-  EXPECT_EQ(asked.style, 0x44u);
+  EXPECT_EQ(Boxes(toolkit).at(0),
+            "mform | Attention! | 68 | The data were changed! Save before check ?");
   EXPECT_EQ(FileLines(Winstart()), (Lines{"@echo off", "rem typed"}));
   EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem one"}));
   EXPECT_FALSE(AnyTextModified(ws));

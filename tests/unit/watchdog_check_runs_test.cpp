@@ -69,23 +69,6 @@ TEST_F(CheckRunsTest, ConfirmCopiesTheLiveValuesWithTheirTypes) {
   EXPECT_EQ(seen.back().lines.back(), (ChangeLine{"dword:0000002b", ChangeMark::Added}));
 }
 
-TEST_F(CheckRunsTest, RenamesAndEmptyCommandsAreNoChange) {
-  ASSERT_TRUE(store.OpenKey(Root::CurrentUser, kRun, false)->DeleteValue("Tool"));
-  store.SetString(Root::CurrentUser, kRun, "Renamed", "TOOL.EXE /MIN");
-  store.SetString(Root::CurrentUser, kRun, "Empty", "");
-  EXPECT_FALSE(Check());
-}
-
-TEST_F(CheckRunsTest, AChangedCommandShowsOldAndNew) {
-  store.SetString(Root::CurrentUser, kRun, "Tool", "tool.exe /max");
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  EXPECT_EQ(seen[0].lines,
-            (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Deleted},
-                                     {"tool.exe /max", ChangeMark::Added},
-                                     {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged}}));
-}
-
 // A key that does not exist is an empty list: its entries are gone, and OK approves that.
 TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRecreatesIt) {
   EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
@@ -98,29 +81,6 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_TRUE(Check());
   EXPECT_TRUE(Errors().empty());
   EXPECT_EQ(ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("HKCU_Run"))->size(), 0u);
-  EXPECT_FALSE(Check());
-}
-
-TEST_F(CheckRunsTest, AnIntruderInARunKeyMadeAfterTheSnapshotIsChangedBack) {
-  const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-  EXPECT_TRUE(store.DeleteKey(Root::CurrentUser, kRun));
-  Rebuild();
-  TakeSnapshot();
-  store.SetString(Root::CurrentUser, kRun, "Intruder", "evil.exe");
-  store.SetString(Root::LocalMachine, kRunServices, "Service", "svc.exe");
-  store.SetString(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x", "1");
-  OnReportClick(&TForm1::btnCancel);
-  OnReportClick(&TForm1::btnCancel);
-  EXPECT_TRUE(Check());
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_TRUE(seen[0].changeBack && seen[1].changeBack);
-  EXPECT_EQ(seen[1].lines, (std::vector<ChangeLine>{{"evil.exe", ChangeMark::Added}}));
-  // The values go, the keys stay.
-  EXPECT_FALSE(Live("Intruder"));
-  EXPECT_TRUE(store.KeyExists(Root::CurrentUser, kRun));
-  EXPECT_FALSE(store.Value(Root::LocalMachine, kRunServices, "Service"));
-  EXPECT_TRUE(store.Value(Root::LocalMachine, std::string(kRunServices) + "\\Other", "x"));
-  EXPECT_NE(Log().find(Place("HKCU_Run") + " are cancelled"), std::string::npos);
   EXPECT_FALSE(Check());
 }
 
@@ -183,18 +143,6 @@ TEST_F(UnreadableRunKeyTest, IsToldOnceAndNeitherReportedNorApprovedUntilItCanBe
             (std::vector<ChangeLine>{{"tool.exe /min", ChangeMark::Unchanged},
                                      {"%ProgramFiles%\\a.exe", ChangeMark::Unchanged},
                                      {"hidden.exe", ChangeMark::Added}}));
-}
-
-TEST_F(UnreadableRunKeyTest, SaveKeepsItsSnapshotAndSaysSo) {
-  store.RefuseOpen(Root::LocalMachine, std::string(kRun) + "Services");
-  ASSERT_TRUE(SaveSnapshot(ws));
-  const std::string services = "HKEY_LOCAL_MACHINE" + place.substr(17) + "Services";
-  EXPECT_TRUE(
-      WasShown("These places could not be read, so they were left out of the snapshot "
-               "and keep the one they had:\r\n" +
-               services + "\r\n" + place + "\r\n"));
-  EXPECT_TRUE(Saved("Tool") && Saved("Agent"));
-  EXPECT_FALSE(Saved("Hidden"));
 }
 
 // Closing the report decides nothing: the key, its snapshot and the log keep to what was found.

@@ -112,17 +112,5 @@ TEST_F(CheckWininiTest, ARefusedWinIniWriteIsReportedAndLogsNoOutcome) {
   EXPECT_EQ(ws.views.load->Text(), "new-load.exe");
 }
 
-TEST_F(CheckWininiTest, ClosingWithoutADecisionLogsOnlyTheFinding) {
-  UserEdit(*ws.views.run, "typed.exe");
-  toolkit.AnswerNextMessageBox(ui::mb::IdNo);
-  OnReportClick(&TForm1::BitBtn1);
-  EXPECT_TRUE(Check());
-  EXPECT_NE(Log().find("Changes found in:" + RunHeading() + "\r\n" + kDivider +
-                       "\r\n- old-run.exe\r\n+typed.exe\r\n"),
-            std::string::npos);
-  EXPECT_EQ(Log().find("The changes in:"), std::string::npos);
-  EXPECT_EQ(Ini("run"), "old-run.exe");
-}
-
 }  // namespace
 }  // namespace tarnix

@@ -1,3 +1,4 @@
+#include "unit/shown_boxes.h"
 #include "watchdog_fixture.h"
 
 namespace tarnix {
@@ -68,17 +69,13 @@ TEST_F(LogTest, ALineTheCodePageCannotHoldIsSpelledOutAndTheOthersStayAsTheyAre)
 
 TEST_F(LogTest, ShowOpensTheLogMaximizedOwnedByTheMainWindow) {
   ShowHistoryLog(ws);
-  ASSERT_EQ(toolkit.ShellCalls().size(), 1u);
-  const auto& call = toolkit.ShellCalls()[0];
-  EXPECT_EQ(call.owner, "mform");
-  EXPECT_EQ(call.verb, "open");
-  EXPECT_EQ(call.file, kLogPath);
-  EXPECT_EQ(call.showCommand, 3);
-  EXPECT_TRUE(toolkit.Messages().empty());
-
   toolkit.SetShellExecuteResult(2);  // no such file
   ShowHistoryLog(ws);
-  EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Cannot open " + std::string(kLogPath)});
+  const auto& call = toolkit.ShellCalls().at(0);
+  EXPECT_EQ(call.owner + " " + call.verb + " " + call.file, "mform open " + std::string(kLogPath));
+  EXPECT_EQ(call.showCommand, 3);
+  EXPECT_EQ(Boxes(toolkit),
+            std::vector<std::string>{"mform | Error! | 16 | Cannot open " + std::string(kLogPath)});
 }
 
 // A log only an administrator may change: after its error, the restart as administrator is
@@ -90,12 +87,10 @@ TEST_F(LogTest, ALogRefusedForLackOfRightsOffersTheRestart) {
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   ClearHistoryLog(ws);
-  const auto& shown = toolkit.Messages();
+  const std::vector<std::string> shown = Boxes(toolkit);
   ASSERT_EQ(shown.size(), 3u);
-  EXPECT_EQ(shown[1].text, "Cannot delete " + std::string(kLogPath));
-  EXPECT_EQ(shown[1].caption, "Error!");
-  EXPECT_EQ(shown[2].caption, "Attention!");
-  EXPECT_EQ(shown[2].style, ui::mb::YesNo | ui::mb::IconQuestion);
+  EXPECT_EQ(shown[1], "mform | Error! | 16 | Cannot delete " + std::string(kLogPath));
+  EXPECT_EQ(shown[2].substr(0, 23), "mform | Attention! | 36");
   EXPECT_TRUE(toolkit.ShellCalls().empty());
   EXPECT_EQ(Log(), "old\r\n");
 }
@@ -132,11 +127,8 @@ TEST_F(LogTest, ClearAsksAndDeletesOnlyOnYes) {
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   ClearHistoryLog(ws);
   EXPECT_EQ(Log(), "old\r\n");
-  const auto& asked = toolkit.Messages().back();
-  EXPECT_EQ(asked.text, "Are you sure to clear history log ?");
-  EXPECT_EQ(asked.caption, "Attention!");
-  EXPECT_EQ(asked.style, 0x44u);
-  EXPECT_EQ(asked.owner, "mform");
+  EXPECT_EQ(Boxes(toolkit), std::vector<std::string>{
+                                "mform | Attention! | 68 | Are you sure to clear history log ?"});
 
   toolkit.AnswerNextMessageBox(ui::mb::IdYes);
   ClearHistoryLog(ws);

@@ -92,12 +92,5 @@ TEST_F(ReportFormTest, KeysAndDoubleClickDoNothingWithoutASelectionOrAnEnabledBu
   EXPECT_EQ(toolkit.PendingModalScripts(), 0);
 }
 
-TEST_F(ReportFormTest, TheLineEditorAcceptsOnlyByItsDefaultButton) {
-  toolkit.OnModal("Teditline", [](ui::Form& f) { PressKey(f, ui::vk::Return); });
-  EXPECT_TRUE(editline.Execute("x"));
-  toolkit.OnModal("Teditline", [](ui::Form& f) { PressKey(f, ui::vk::Escape); });
-  EXPECT_FALSE(editline.Execute("x"));
-}
-
 }  // namespace
 }  // namespace tarnix

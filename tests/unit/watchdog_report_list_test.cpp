@@ -19,15 +19,6 @@ List Report(const Lines& current, const Lines& snapshot) {
   return list ? list->Lines() : List{};
 }
 
-TEST(WatchdogTrim, StripsBlanksAndControlCodesOnly) {
-  EXPECT_EQ(TrimLine("  \t SET X=1 \r\n"), "SET X=1");
-  EXPECT_EQ(TrimLine("a  b"), "a  b");
-  EXPECT_EQ(TrimLine(" \xC3\xA4 "), "\xC3\xA4");
-  EXPECT_TRUE(IsBlankLine(" \t\x01"));
-  EXPECT_TRUE(IsBlankLine(""));
-  EXPECT_FALSE(IsBlankLine(" ."));
-}
-
 // Case folding must not make other characters equal: "@" and "`", "[" and "{" differ only in
 // the bit that tells a capital letter, at the start of a line and deep inside a long one.
 TEST(WatchdogReportList, CharactersThatOnlyLookLikeACaseChangeDiffer) {

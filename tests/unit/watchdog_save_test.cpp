@@ -1,9 +1,10 @@
+#include "unit/shown_boxes.h"
 #include "watchdog_fixture.h"
 
 namespace tarnix {
 namespace {
 
-using ui::headless::MessageRecord;
+using Lines = std::vector<std::string>;
 
 class SaveTest : public WatchdogTest {
  protected:
@@ -23,18 +24,12 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
   const RegValue binary{regtype::Binary, std::string("\x01\x00\x02", 3)};
   store.SetValue(Root::CurrentUser, kRun, "Blob", binary);
   ASSERT_TRUE(SaveSnapshot(ws));
-  const auto& shown = toolkit.Messages();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, "Information saved succesfully!");
-  EXPECT_EQ(shown[0].caption, "Attention!");
-  EXPECT_EQ(shown[0].style, 0x40u);
-  EXPECT_EQ(shown[0].owner, "mform");
+  EXPECT_EQ(Boxes(toolkit), Lines{"mform | Attention! | 64 | Information saved succesfully!"});
 
-  EXPECT_EQ(SnapshotLines("Winstart"),
-            (std::vector<std::string>{"@echo off", "rem edited, not saved"}));
-  EXPECT_EQ(SnapshotLines("Autoexec"), std::vector<std::string>{});
-  EXPECT_EQ(SnapshotLines("Startup"), std::vector<std::string>{"Mail.lnk"});
-  EXPECT_EQ(SnapshotLines("Common Startup"), std::vector<std::string>{});
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem edited, not saved"}));
+  EXPECT_EQ(SnapshotLines("Autoexec"), Lines{});
+  EXPECT_EQ(SnapshotLines("Startup"), Lines{"Mail.lnk"});
+  EXPECT_EQ(SnapshotLines("Common Startup"), Lines{});
   const std::string save = "\\Software\\Movenda\\Tarnix2\\Save\\";
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKCU_Run", "Tool")->data, "tool.exe");
   EXPECT_EQ(store.Value(Root::LocalMachine, save + "HKCU_Run", "Blob"), binary);
@@ -52,14 +47,9 @@ TEST_F(SaveTest, SnapshotHoldsEverySectionAndSaysSo) {
 TEST_F(SaveTest, ARefusedSnapshotWriteIsAnErrorNotASuccess) {
   store.RefuseWrite(Root::LocalMachine, "\\Software");
   EXPECT_FALSE(SaveSnapshot(ws));
-  const auto& shown = toolkit.Messages();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(
-      shown[0].text,
-      "Error with writing to registry. Possibly,  write access denied to HKLM\\Software\\...");
-  EXPECT_EQ(shown[0].caption, "Error!");
-  EXPECT_EQ(shown[0].style, 0x10u);
-  EXPECT_EQ(shown[0].owner, "mform");
+  EXPECT_EQ(Boxes(toolkit),
+            Lines{"mform | Error! | 16 | Error with writing to registry. Possibly,  "
+                  "write access denied to HKLM\\Software\\..."});
 }
 
 TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
@@ -76,7 +66,7 @@ TEST_F(SaveTest, SaveWritesEditedPagesKeepingAttributesAndNothingElse) {
   EXPECT_EQ(store.FileWrites(Place("Config")), 0);   // unreadable, never truncated
   EXPECT_FALSE(store.FileBytes(Place("Autoexec")));  // missing, not created
   EXPECT_EQ(store.ReadProfileString("win.ini", "windows", "load", ""), "other.exe");
-  EXPECT_EQ(SnapshotLines("Winstart"), (std::vector<std::string>{"@echo off", "rem new"}));
+  EXPECT_EQ(SnapshotLines("Winstart"), (Lines{"@echo off", "rem new"}));
   EXPECT_TRUE(WasShown("Information saved succesfully!"));
   EXPECT_FALSE(AnyTextModified(ws));
   EXPECT_FALSE(ws.dataChanged);
@@ -86,10 +76,7 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
   store.SetFileFault(Winstart(), FileFault::Locked);
   UserEdit(*ws.views.winstart, {"rem lost?"});
   SaveAll(ws);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text, "Cannot create file " + Winstart());
-  EXPECT_EQ(Errors()[0].style, 0x10u);
-  EXPECT_FALSE(WasShown("Information saved succesfully!"));
+  EXPECT_EQ(Boxes(toolkit), Lines{"mform | Error! | 16 | Cannot create file " + Winstart()});
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_TRUE(ws.views.winstart->Modified());
   EXPECT_TRUE(ws.dataChanged);
@@ -98,13 +85,9 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenKeepsItsMarkAndNoSnapshotIsTaken) {
 TEST_F(SaveTest, ALineBeyondTheCodePageIsNamedNotTakenForAPermissionProblem) {
   UserEdit(*ws.views.winstart, {"@echo off", "rem caf\u00e9 ok", "rem \u2713 done"});
   SaveAll(ws);
-  ASSERT_EQ(Errors().size(), 1u);
-  EXPECT_EQ(Errors()[0].text,
-            "Line 3 of " + Winstart() +
-                " holds a character that the file's code page cannot store, so nothing was "
-                "written:\nrem \u2713 done");
-  EXPECT_EQ(Errors()[0].style, 0x10u);
-  EXPECT_EQ(Errors()[0].owner, "mform");
+  EXPECT_EQ(Boxes(toolkit), Lines{"mform | Error! | 16 | Line 3 of " + Winstart() +
+                                  " holds a character that the file's code page cannot store, so "
+                                  "nothing was written:\nrem \u2713 done"});
   EXPECT_EQ(store.FileBytes(Winstart()), "@echo off\r\nrem start\r\n");
   EXPECT_FALSE(SnapshotExists(store));
   EXPECT_TRUE(ws.views.winstart->Modified());

@@ -36,14 +36,6 @@ TEST_F(SnapshotStoreTest, LinesReadBackByTheirNumberWhateverTheEnumerationOrder)
   EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
 }
 
-TEST_F(SnapshotStoreTest, AnEmptyListLeavesAnEmptyKeyAndAMissingKeyReadsAsNothing) {
-  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"a", "b", "c"}));
-  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {}));
-  EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kKey));
-  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{});
-  EXPECT_FALSE(ReadSnapshotLines(store, std::string(kKey) + "Missing"));
-}
-
 // The names and data the key holds, as the registry keeps them.
 std::map<std::string, std::string> Held(MemoryStore& store) {
   std::map<std::string, std::string> held;
@@ -63,14 +55,6 @@ TEST_F(SnapshotStoreTest, RewritingFixesChangedLinesAndRemovesWhatTheNewLinesDoN
                              {"Line001", "a"}, {"Line002", "B"}, {"Line003", "c"}}));
 }
 
-TEST_F(SnapshotStoreTest, ALineWrittenAgainInAnotherCaseStaysOneValue) {
-  store.SetString(Root::LocalMachine, kKey, "LINE001", "old first");
-  store.SetString(Root::LocalMachine, kKey, "line002", "old second");
-  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"first", "second"}));
-  EXPECT_EQ(ReadSnapshotLines(store, kKey), (std::vector<std::string>{"first", "second"}));
-  EXPECT_EQ(Held(store).size(), 2u);
-}
-
 TEST_F(SnapshotStoreTest, AShorterTextLeavesNoLineBehindWhateverTheEnumerationOrder) {
   for (ValueOrder order : {ValueOrder::Creation, ValueOrder::Sorted}) {
     store.SetValueOrder(order);
@@ -82,61 +66,6 @@ TEST_F(SnapshotStoreTest, AShorterTextLeavesNoLineBehindWhateverTheEnumerationOr
     EXPECT_EQ(ReadSnapshotLines(store, kKey), lines);
     EXPECT_EQ(Held(store).size(), 998u);
   }
-}
-
-TEST_F(SnapshotStoreTest, CopyOverAKeyWithMoreValuesRemovesTheRestWhateverTheirCase) {
-  store.SetString(Root::LocalMachine, kKey, "TOOL", "old");
-  store.SetString(Root::LocalMachine, kKey, "Gone", "x");
-  EXPECT_TRUE(WriteKeyValues(store, Root::LocalMachine, kKey,
-                             {{"tool", RegValue{regtype::String, "new"}}, {"Count", Dword(3)}}));
-  EXPECT_EQ(Held(store).size(), 2u);
-  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Tool")->data, "new");
-  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Count"), std::optional<RegValue>(Dword(3)));
-  EXPECT_FALSE(store.Value(Root::LocalMachine, kKey, "Gone"));
-}
-
-TEST_F(SnapshotStoreTest, ARefusedWriteIsAnErrorAndKeepsTheOldLines) {
-  EXPECT_TRUE(WriteSnapshotLines(store, kKey, {"old"}));
-  store.RefuseWrite(Root::LocalMachine, "\\Software\\Movenda");
-  const StoreResult lines = WriteSnapshotLines(store, kKey, {"new"});
-  EXPECT_EQ(lines.failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(lines.text,
-            std::string("Cannot open the registry key HKEY_LOCAL_MACHINE") + kKey + " for writing");
-  EXPECT_EQ(WriteSnapshotValue(store, kKey, "Load", "x").failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(ReadSnapshotLines(store, kKey), std::vector<std::string>{"old"});
-}
-
-TEST_F(SnapshotStoreTest, CopyKeepsTypesDeletesOtherValuesAndNeverTheKeyOrItsSubkeys) {
-  store.SetValue(Root::CurrentUser, kRun, "Path", Expand("%windir%\\x.exe"));
-  store.SetValue(Root::CurrentUser, kRun, "Count", Dword(42));
-  store.SetString(Root::CurrentUser, kRun, "Plain", "p.exe");
-  store.SetString(Root::LocalMachine, "\\Dest", "Stale", "gone.exe");
-  store.SetString(Root::LocalMachine, "\\Dest\\Sub", "Kept", "1");
-
-  const std::optional<StoreResult> copied =
-      SnapshotRunList(store, "\\Dest", ReadRunListPlace(store, 2));
-  ASSERT_TRUE(copied);
-  EXPECT_TRUE(*copied);
-  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Path"), Expand("%windir%\\x.exe"));
-  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Count"), Dword(42));
-  EXPECT_EQ(store.Value(Root::LocalMachine, "\\Dest", "Plain")->type, regtype::String);
-  EXPECT_FALSE(store.Value(Root::LocalMachine, "\\Dest", "Stale"));
-  EXPECT_TRUE(store.Value(Root::LocalMachine, "\\Dest\\Sub", "Kept"));
-}
-
-TEST_F(SnapshotStoreTest, SnapshotValuesReadAsNothingWhenMissing) {
-  EXPECT_FALSE(SnapshotExists(store));
-  EXPECT_FALSE(FindSnapshotValue(store, kKey, "Load"));
-  EXPECT_TRUE(WriteSnapshotValue(store, kKey, "Load", "a.exe"));
-  EXPECT_EQ(FindSnapshotValue(store, kKey, "load"), "a.exe");
-  EXPECT_FALSE(FindSnapshotValue(store, kKey, "Run"));
-  EXPECT_TRUE(SnapshotExists(store));
-  EXPECT_TRUE(WriteSnapshotWinini(store, kKey, {"l.exe", ""}));
-  EXPECT_EQ(ReadSnapshotWinini(store, kKey).load, "l.exe");
-  EXPECT_EQ(store.Value(Root::LocalMachine, kKey, "Run"), (RegValue{regtype::String, ""}));
-  ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kKey, false)->DeleteValue("Run"));
-  EXPECT_FALSE(ReadSnapshotWinini(store, kKey).run);
-  EXPECT_FALSE(ReadSnapshotWinini(store, std::string(kKey) + "Missing").load);
 }
 
 TEST(WatchdogValueText, NonStringValuesReadAsTheirTypedForm) {

@@ -7,20 +7,20 @@
 
 #include <algorithm>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/program.h"
+#include "e2e/support/desktop.h"
 #include "fakes/store_memory.h"
 #include "setup/find.h"
 #include "ui/win32/buttons.h"
 #include "ui/win32/toolkit_impl.h"
+#include "ui/win32/win32_find.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_toolkit.h"
 #include "unit/user_edits.h"
-#include "win32/ui_win32_support.h"
 
 namespace tarnix {
 namespace {
@@ -42,7 +42,7 @@ std::wstring ClassOf(HWND hwnd) {
 }
 
 Window Describe(HWND hwnd) {
-  return {hwnd, ClassOf(hwnd), ui::testing::TextOf(hwnd)};
+  return {hwnd, ClassOf(hwnd), e2e::WindowText(hwnd)};
 }
 
 // The program's forms: the top-level windows owned by the toolkit's application window.
@@ -117,23 +117,13 @@ SIZE WrappedExtent(HWND control, const std::wstring& text, int width) {
 }
 
 // The face a control's text is drawn in (not merely asked for) and the height asked for.
-struct ShownFont {
-  std::wstring face;
-  LONG height;
-  bool operator==(const ShownFont& o) const { return face == o.face && height == o.height; }
-};
-
-void PrintTo(const ShownFont& font, std::ostream* out) {
-  *out << Narrow(font.face) << " " << font.height;
-}
-
-ShownFont Font(HWND control) {
+std::pair<std::wstring, LONG> Font(HWND control) {
   return WithFontOf(control, [](HDC dc, HFONT font) {
     LOGFONTW asked{};
     GetObjectW(font, sizeof(asked), &asked);
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);
-    return ShownFont{face, asked.lfHeight};
+    return std::pair<std::wstring, LONG>(face, asked.lfHeight);
   });
 }
 
@@ -244,7 +234,9 @@ TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
       ++checked;
       std::string where = Narrow(form.windowClass) + " " + room.kind + " " + Name(control) +
                           " at " + std::to_string(dpi) + " dpi";
-      EXPECT_EQ(Font(control.hwnd), (ShownFont{L"MS Sans Serif", -MulDiv(8, dpi, 72)})) << where;
+      EXPECT_EQ(Font(control.hwnd),
+                std::make_pair(std::wstring(L"MS Sans Serif"), LONG{-MulDiv(8, dpi, 72)}))
+          << where;
       EXPECT_LE(room.needed.cx, client.right) << where;
       EXPECT_LE(room.needed.cy, client.bottom) << where;
       EXPECT_TRUE(InsideItsParent(control.hwnd)) << where;

@@ -1,6 +1,10 @@
 #include "ui/win32/bars.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <algorithm>
 
 #include "base/unicode_win32.h"
 #include "ui/win32/pictures.h"
@@ -40,18 +44,76 @@ void StatusBarImpl::SetPanelText(int panel, const std::string& text) {
   SendMessageW(hwnd_, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
+namespace {
+
+// The visual style's look of a progress bar, or null where none is active.
+class ProgressTheme {
+ public:
+  explicit ProgressTheme(HWND hwnd) : theme_(OpenThemeData(hwnd, L"Progress")) {}
+  ~ProgressTheme() {
+    if (theme_)
+      CloseThemeData(theme_);
+  }
+  ProgressTheme(const ProgressTheme&) = delete;
+  ProgressTheme& operator=(const ProgressTheme&) = delete;
+  HTHEME get() const { return theme_; }
+
+ private:
+  HTHEME theme_;
+};
+
+RECT FilledPart(RECT bar, int position, int min, int max) {
+  bar.right = bar.left + (max > min ? MulDiv(position - min, bar.right - bar.left, max - min) : 0);
+  return bar;
+}
+
+}  // namespace
+
+// An owner-drawn static, painted as the common controls paint a smooth progress bar, so that
+// the splash window needs no common controls.
 ProgressBarImpl::ProgressBarImpl(Win32Form& form, const ProgressSpec& spec, HWND parent)
-    : WindowControl<ProgressBar>(&form, spec.name) {
-  Create(PROGRESS_CLASSW, L"", WS_VISIBLE | PBS_SMOOTH, 0, form.Scale().Rect(spec.bounds), parent);
-  SendMessageW(hwnd_, PBM_SETRANGE32, spec.min, spec.max);
+    : WindowControl<ProgressBar>(&form, spec.name),
+      min_(spec.min),
+      max_(spec.max),
+      position_(spec.min) {
+  const DWORD edge = ProgressTheme(nullptr).get() ? 0 : WS_EX_STATICEDGE;
+  Create(L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW, edge, form.Scale().Rect(spec.bounds), parent);
 }
 
 int ProgressBarImpl::Position() const {
-  return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0));
+  return position_;
 }
 
 void ProgressBarImpl::SetPosition(int position) {
-  SendMessageW(hwnd_, PBM_SETPOS, position, 0);
+  position = std::clamp(position, min_, max_);
+  if (position == position_)
+    return;
+  position_ = position;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+}
+
+bool ProgressBarImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  RECT bar = item.rcItem;
+  ProgressTheme theme(hwnd_);
+  if (theme.get()) {
+    if (IsThemeBackgroundPartiallyTransparent(theme.get(), PP_BAR, 0))
+      DrawThemeParentBackground(hwnd_, item.hDC, nullptr);
+    DrawThemeBackground(theme.get(), item.hDC, PP_BAR, 0, &bar, nullptr);
+    RECT content;
+    GetThemeBackgroundContentRect(theme.get(), item.hDC, PP_BAR, 0, &bar, &content);
+    // The theme's chunk across the filled part, as the common controls draw a smooth bar.
+    RECT filled = FilledPart(content, position_, min_, max_);
+    DrawThemeBackground(theme.get(), item.hDC, PP_CHUNK, 0, &filled, nullptr);
+    return true;
+  }
+  HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
+  FrameRect(item.hDC, &bar, face);
+  InflateRect(&bar, -1, -1);
+  RECT filled = FilledPart(bar, position_, min_, max_);
+  FillRect(item.hDC, &bar, face);
+  FillRect(item.hDC, &filled, GetSysColorBrush(COLOR_HIGHLIGHT));
+  return true;
 }
 
 ToolBarImpl::ToolBarImpl(Win32Form& form, const ToolBarSpec& spec, HWND parent)

@@ -25,6 +25,10 @@ class ProgressBarImpl final : public WindowControl<ProgressBar> {
   ProgressBarImpl(Win32Form& form, const ProgressSpec& spec, HWND parent);
   int Position() const override;
   void SetPosition(int position) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  int min_, max_, position_;
 };
 
 class ToolBarImpl;

@@ -76,7 +76,7 @@ bool ButtonImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   }
   int imageLeft = spec_.imageRight ? left + textWidth + gap : left;
   int textLeft = spec_.imageRight ? left : left + imageSize_.cx + gap;
-  ImageList_Draw(image_.get(), 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
+  DrawFromImageList(image_.get(), 0, dc, imageLeft, middle - imageSize_.cy / 2, ILD_TRANSPARENT);
 
   SetBkMode(dc, TRANSPARENT);
   bool disabled = (item.itemState & ODS_DISABLED) != 0;

@@ -1,11 +1,11 @@
 #include "ui/win32/control_base.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <stdexcept>
 
 #include "base/unicode_win32.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/containers.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/menus.h"
@@ -18,6 +18,9 @@ namespace {
 
 // In-process pointer from a window to its control object.
 constexpr wchar_t kSelfProperty[] = L"TarnixControl";
+// The class procedure of a window whose control has let it go while a later subclass (a
+// tooltip's) still sits above ours, so ours can only pass messages on.
+constexpr wchar_t kClassProcProperty[] = L"TarnixClassProc";
 
 MouseButton ButtonOf(UINT message) {
   switch (message) {
@@ -91,6 +94,10 @@ void WindowBase::Renew(const wchar_t* windowClass) {
 
 void WindowBase::MakeWindow(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                             DWORD exStyle, const RECT& rect, HWND parent) {
+  // Statics look the same without the common controls; every other class needs them, for
+  // its version-6 look or for the class itself.
+  if (lstrcmpiW(windowClass, L"STATIC") != 0)
+    LoadCommonControls();
   HWND hwnd =
       CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD, rect.left, rect.top,
                       rect.right - rect.left, rect.bottom - rect.top, parent,
@@ -98,8 +105,8 @@ void WindowBase::MakeWindow(const wchar_t* windowClass, const std::wstring& text
   if (!hwnd)
     throw std::runtime_error("Cannot create the window of " + name_);
   Register(hwnd);
-  SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  subclassed_ = true;
+  classProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_->Font()), FALSE);
 }
 
@@ -123,9 +130,14 @@ void WindowBase::Register(HWND hwnd) {
 void WindowBase::Detach() {
   if (!hwnd_)
     return;
-  if (subclassed_)
-    RemoveWindowSubclass(hwnd_, SubclassProc, 0);
-  subclassed_ = false;
+  if (classProc_) {
+    if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassProc)) {
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    } else {
+      SetPropW(hwnd_, kClassProcProperty, reinterpret_cast<HANDLE>(classProc_));
+    }
+  }
+  classProc_ = nullptr;
   RemovePropW(hwnd_, kSelfProperty);
   auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(hwnd_, kNameProperty)));
   if (atom)
@@ -147,8 +159,8 @@ void WindowBase::SetHintText(const std::string& hint) {
 }
 
 LRESULT WindowBase::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (subclassed_)
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+  if (classProc_)
+    return CallWindowProcW(classProc_, hwnd_, message, wParam, lParam);
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
@@ -224,13 +236,21 @@ LRESULT WindowBase::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
   return OnMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK WindowBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-  try {
-    return reinterpret_cast<WindowBase*>(self)->Receive(message, wParam, lParam);
-  } catch (...) {
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+LRESULT CALLBACK WindowBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = static_cast<WindowBase*>(GetPropW(hwnd, kSelfProperty));
+  if (self && self->classProc_) {
+    try {
+      return self->Receive(message, wParam, lParam);
+    } catch (...) {
+      return CallWindowProcW(self->classProc_, hwnd, message, wParam, lParam);
+    }
   }
+  auto classProc = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kClassProcProperty));
+  LRESULT result = classProc ? CallWindowProcW(classProc, hwnd, message, wParam, lParam)
+                             : DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY)
+    RemovePropW(hwnd, kClassProcProperty);
+  return result;
 }
 
 }  // namespace tarnix::ui::win32

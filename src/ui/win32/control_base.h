@@ -84,13 +84,13 @@ class WindowBase : public CommandTarget {
   void Detach();
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Register(HWND hwnd);
   void MakeWindow(const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
                   const RECT& rect, HWND parent);
   void ShowPopup(LPARAM where);
-  bool subclassed_ = false;
+  // The window's own procedure, which ours passes messages on to; null when not subclassed.
+  WNDPROC classProc_ = nullptr;
 };
 
 // The Control interface over an HWND; I is the widget interface the control implements.

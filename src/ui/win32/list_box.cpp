@@ -210,6 +210,26 @@ bool ListBoxImpl::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   return true;
 }
 
+// The last column takes the rest of the text; the others end a little before the next stop.
+void ListBoxImpl::DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const {
+  const std::vector<int>& stops = spec_.tabStops;
+  const UINT format =
+      DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP | (stops.empty() ? 0 : DT_END_ELLIPSIS);
+  const int gap = Owner().Scale()(6);
+  size_t start = 0;
+  for (size_t column = 0; start <= text.size(); ++column) {
+    const bool last = column >= stops.size();
+    const size_t end = last ? text.size() : std::min(text.find(L'\t', start), text.size());
+    RECT rect = area;
+    if (column > 0)
+      rect.left = area.left + Owner().Scale()(stops[column - 1]);
+    if (!last)
+      rect.right = std::min<LONG>(area.right, area.left + Owner().Scale()(stops[column]) - gap);
+    DrawTextW(dc, text.c_str() + start, static_cast<int>(end - start), &rect, format);
+    start = end + 1;
+  }
+}
+
 bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
@@ -225,7 +245,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (images_) {
     const int image = ImageOf(static_cast<LPARAM>(item.itemData));
     if (image >= 0 && image < images_->Count()) {
-      ImageList_Draw(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
+      DrawFromImageList(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
     }
     textRect.left += images_->ScreenWidth();
   }
@@ -233,10 +253,11 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, item.itemID, 0);
   std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   SendMessageW(hwnd_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(text.size() - 1);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColour(item.itemState, IsGreyed(static_cast<LPARAM>(item.itemData))));
   HGDIOBJ oldFont = SelectObject(dc, ListFont());
-  DrawTextW(dc, text.c_str(), -1, &textRect, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  DrawColumns(dc, text, textRect);
   SelectObject(dc, oldFont);
   if (focused)
     DrawFocusRect(dc, &rect);

@@ -36,6 +36,8 @@ class ListBoxImpl final : public WindowControl<ListBox> {
   LPARAM Data(int index) const;
   // Sets it and draws the item again.
   void SetData(int index, LPARAM data);
+  // The item's text, split at its tabs into the columns its tab stops set.
+  void DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const;
   HFONT ListFont() const;
   ListBoxSpec spec_;
   ImageListImpl* images_;

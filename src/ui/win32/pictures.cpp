@@ -16,7 +16,7 @@ namespace {
 
 void AddPicture(HIMAGELIST list, const Picture32& picture) {
   MaskedBitmap bitmap(picture);
-  ImageList_Add(list, bitmap.color.get(), bitmap.mask.get());
+  AddToImageList(list, bitmap.color.get(), bitmap.mask.get());
 }
 
 }  // namespace
@@ -47,8 +47,8 @@ ImageListImpl::ImageListImpl(Win32Form& form, const ImageListSpec& spec)
     : spec_(spec),
       width_(form.Scale()(spec.width)),
       height_(form.Scale()(spec.height)),
-      list_(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK,
-                             static_cast<int>(spec.bitmapResources.size()), 4)) {
+      list_(CreateImageList(width_, height_, ILC_COLOR24 | ILC_MASK,
+                            static_cast<int>(spec.bitmapResources.size()), 4)) {
   for (int resource : spec.bitmapResources) {
     // A missing picture still takes its place, so that the images keep their numbers.
     Picture32 picture = LoadPicture(form.Toolkit().Instance(), resource);
@@ -62,7 +62,7 @@ ImageListHandle LoadScaledImage(Win32Form& form, int resource, SIZE* size) {
     return {};
   const Scaler& scale = form.Scale();
   *size = {scale(picture.width), scale(picture.height)};
-  ImageListHandle list(ImageList_Create(size->cx, size->cy, ILC_COLOR24 | ILC_MASK, 1, 0));
+  ImageListHandle list(CreateImageList(size->cx, size->cy, ILC_COLOR24 | ILC_MASK, 1, 0));
   AddPicture(list.get(), Resample(picture, size->cx, size->cy));
   return list;
 }

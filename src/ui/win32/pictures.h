@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "base/handles_win32.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/control_base.h"
 
 namespace tarnix::ui::win32 {
@@ -13,7 +14,7 @@ namespace tarnix::ui::win32 {
 struct ImageListTraits {
   using Handle = HIMAGELIST;
   static HIMAGELIST Invalid() { return nullptr; }
-  static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
+  static void Close(HIMAGELIST list) { DestroyImageList(list); }
 };
 using ImageListHandle = UniqueHandle<ImageListTraits>;
 
@@ -39,7 +40,7 @@ class ImageListImpl final : public ImageList {
  public:
   ImageListImpl(Win32Form& form, const ImageListSpec& spec);
   std::string Name() const override { return spec_.name; }
-  int Count() const override { return ImageList_GetImageCount(list_.get()); }
+  int Count() const override { return ImageListCount(list_.get()); }
   int Width() const override { return spec_.width; }
   int Height() const override { return spec_.height; }
 

@@ -16,6 +16,7 @@
 
 #include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/toolkit_impl.h"
 #include "ui/win32/win32_form.h"
 
@@ -96,6 +97,7 @@ DWORD ShellStart(HWND owner, const wchar_t* verb, const std::wstring& program,
 
 int Win32Toolkit::MessageBox(Form* owner, const std::string& text, const std::string& caption,
                              unsigned style) {
+  LoadCommonControls();
   return ::MessageBoxW(OwnerWindow(owner), Widen(text).c_str(), Widen(caption).c_str(), style);
 }
 
@@ -135,6 +137,7 @@ std::optional<std::string> Win32Toolkit::FileDialog(Form* owner, const FileDialo
   dialog.lpstrTitle = OrNull(title);
   dialog.lpstrDefExt = OrNull(extension);
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  LoadCommonControls();
   const FileDialogFunction show = DialogFunction(save);
   if (show == nullptr || !show(&dialog))
     return std::nullopt;

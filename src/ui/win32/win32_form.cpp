@@ -8,6 +8,7 @@
 #include "ui/key_routing.h"
 #include "ui/win32/bars.h"
 #include "ui/win32/buttons.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/menus.h"
 #include "ui/win32/toolkit_impl.h"
 
@@ -254,9 +255,10 @@ void Win32Form::Close() {
     kit_.Terminate();
 }
 
+// What waits to be painted is painted now; a form that Show has just painted is not painted
+// again.
 void Win32Form::Repaint() {
-  RedrawWindow(hwnd_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 Control* Win32Form::ActiveControl() const {
@@ -338,6 +340,7 @@ void Win32Form::PressButton(bool (ButtonImpl::*role)() const) {
 
 void Win32Form::SetToolTip(HWND control, const std::string& text) {
   if (!toolTip_) {
+    LoadCommonControls();
     toolTip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -1,8 +1,7 @@
 #include "ui/win32/win32_toolkit.h"
 
-#include <commctrl.h>
-
 #include "base/unicode_win32.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/control_base.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/toolkit_impl.h"
@@ -43,14 +42,6 @@ HWND CreateAppWindow(HINSTANCE instance) {
                          0, 0, 0, nullptr, nullptr, instance, nullptr);
 }
 
-void LoadCommonControls() {
-  INITCOMMONCONTROLSEX init{};
-  init.dwSize = sizeof(init);
-  init.dwICC = ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES |
-               ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&init);
-}
-
 bool IsKeyMessage(UINT message) {
   return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR;
 }
@@ -67,7 +58,6 @@ std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance, int dpi) {
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int dpi)
     : instance_(instance), scale_(dpi), fonts_(dpi) {
-  LoadCommonControls();
   app_.reset(CreateAppWindow(instance));
 }
 
@@ -93,6 +83,7 @@ void Win32Toolkit::Dispatch(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
+    LoadCommonControls();
     ::MessageBoxW(OwnerWindow(nullptr), Widen(error.what()).c_str(), Widen(title_).c_str(),
                   MB_OK | MB_ICONSTOP);
   }

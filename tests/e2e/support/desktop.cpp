@@ -1,5 +1,7 @@
 #include "e2e/support/desktop.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -67,9 +69,10 @@ int NamedCommand(HWND form, const std::wstring& name) {
 }
 
 std::wstring WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  text.resize(static_cast<size_t>(
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
@@ -104,6 +107,40 @@ void PressDialogButton(HWND dialog, int id) {
   PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+namespace {
+
+HWND NamedControl(HWND form, const wchar_t* name) {
+  HWND control = WaitForControl(form, name, kShortTime);
+  EXPECT_NE(control, nullptr) << "no control " << std::wstring(name);
+  return control;
+}
+
+}  // namespace
+
+void Click(HWND form, const wchar_t* button) {
+  PostMessageW(NamedControl(form, button), BM_CLICK, 0, 0);
+}
+
+void SetText(HWND form, const wchar_t* edit, const std::wstring& text) {
+  SendMessageW(NamedControl(form, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool Command(HWND form, const wchar_t* name) {
+  const int id = NamedCommand(form, name);
+  return id != 0 && PostMessageW(form, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+bool SelectLine(HWND list, const std::wstring& line) {
+  const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(line.c_str()));
+  return index != LB_ERR &&
+         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0) != LB_ERR;
+}
+
 void PostKey(HWND window, UINT virtualKey) {
   const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
   PostMessageW(window, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scan << 16)));
@@ -129,7 +166,9 @@ void PressCtrl(HWND window, WORD letter) {
   SendInput(4, keys, sizeof(INPUT));
 }
 
-bool SaveScreenshot(const RECT& area, const std::wstring& path) {
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+  RECT area{};
+  GetWindowRect(window, &area);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) {

@@ -1,15 +1,71 @@
-// The memory service manager: the shared conformance suite, its faults, and the listing that
-// spans several enumeration calls.
+// The memory fakes: the store, shortcut and service conformance suites on them, and a listing
+// that takes several calls. Each injected fault, and the sorted order
+// that stands for Wine's, is checked by the tests that use it.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "conformance/services_conformance.h"
+#include "conformance/shortcut_conformance.h"
+#include "conformance/store_conformance.h"
 #include "fakes/services_memory.h"
+#include "fakes/shortcuts_memory.h"
+#include "fakes/store_memory.h"
 
 namespace tarnix {
 namespace {
+
+class MemoryStoreTarget : public ConformanceTarget {
+ public:
+  MemoryStoreTarget() {
+    store_.SetValueOrder(ValueOrder::Sorted);
+    EXPECT_TRUE(store_.OpenKey(Root::CurrentUser, scratchKey(), true));
+    store_.AddFolder(scratchFolder());
+  }
+  Store& store() override { return store_; }
+  Root scratchRoot() const override { return Root::CurrentUser; }
+  std::string scratchKey() const override { return "\\Software\\TarnixConformance\\Scratch"; }
+  std::string scratchFolder() const override { return "C:\\Temp\\Scratch"; }
+  std::string LongPath(const std::string& path) override { return path; }
+  void DenyWrites(const std::string& below) override {
+    const std::string key = scratchKey() + "\\" + below;
+    store_.SetString(scratchRoot(), key, "kept", "yes");
+    store_.RefuseWrite(scratchRoot(), key);
+  }
+
+ private:
+  MemoryStore store_;
+};
+
+std::unique_ptr<ConformanceTarget> MakeMemoryStoreTarget() {
+  return std::make_unique<MemoryStoreTarget>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
+                         testing::Values(ConformanceParam{"MemoryStore", &MakeMemoryStoreTarget}),
+                         ConformanceParamName);
+
+class MemoryShortcutTarget : public ShortcutTarget {
+ public:
+  MemoryShortcutTarget() { store_.AddFolder(scratchFolder()); }
+  Shortcuts& shortcuts() override { return shortcuts_; }
+  Store& store() override { return store_; }
+  std::string scratchFolder() const override { return "C:\\Temp\\Links"; }
+
+ private:
+  MemoryStore store_;
+  MemoryShortcuts shortcuts_{store_};
+};
+
+std::unique_ptr<ShortcutTarget> MakeMemoryShortcutTarget() {
+  return std::make_unique<MemoryShortcutTarget>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Memory, ShortcutConformance,
+                         testing::Values(ShortcutParam{"MemoryShortcuts",
+                                                       &MakeMemoryShortcutTarget}),
+                         ShortcutParamName);
 
 MemoryServices::Service Running(const std::string& key, const std::string& display,
                                 uint32_t startType = svc::AutoStart) {
@@ -35,9 +91,9 @@ void FillWithWineLikeServices(MemoryServices& services) {
   services.Add(driver);
 }
 
-class MemoryTarget : public ServicesTarget {
+class MemoryServicesTarget : public ServicesTarget {
  public:
-  MemoryTarget() {
+  MemoryServicesTarget() {
     FillWithWineLikeServices(whole_);
     FillWithWineLikeServices(paged_);
     paged_.SetPageSize(1);
@@ -53,12 +109,13 @@ class MemoryTarget : public ServicesTarget {
   MemoryServices whole_, paged_;
 };
 
-std::unique_ptr<ServicesTarget> MakeMemoryTarget() {
-  return std::make_unique<MemoryTarget>();
+std::unique_ptr<ServicesTarget> MakeMemoryServicesTarget() {
+  return std::make_unique<MemoryServicesTarget>();
 }
 
 INSTANTIATE_TEST_SUITE_P(Memory, ServicesConformance,
-                         testing::Values(ServicesParam{"MemoryServices", &MakeMemoryTarget}),
+                         testing::Values(ServicesParam{"MemoryServices",
+                                                       &MakeMemoryServicesTarget}),
                          ServicesParamName);
 
 TEST(MemoryServicesTest, ListingSpansAsManyCallsAsTheManagerNeedsAndAFailureListsNothing) {
@@ -101,25 +158,6 @@ TEST(MemoryServicesTest, AManagerThatPromisesMoreAndGivesNothingEndsTheListing) 
   EXPECT_EQ(ListActiveServices(manager, listed), ServiceFailure::Other);
   EXPECT_TRUE(listed.empty());
   EXPECT_EQ(manager.calls, 1);
-}
-
-TEST(MemoryServicesTest, FaultsAreReportedAndEveryHandleIsClosed) {
-  MemoryServices services;
-  FillWithWineLikeServices(services);
-  services.faults().open["plugplay"] = ServiceFailure::AccessDenied;
-  services.faults().change["Spooler"] = ServiceFailure::AccessDenied;
-  {
-    auto manager = services.OpenManager();
-    EXPECT_EQ(manager.handle->OpenForChange("PlugPlay").failure, ServiceFailure::AccessDenied);
-    Opened<ServiceHandle> spooler = manager.handle->OpenForChange("Spooler");
-    ASSERT_NE(spooler.handle, nullptr);
-    EXPECT_EQ(services.OpenHandles(), 2);
-    EXPECT_EQ(spooler.handle->ChangeStartType(svc::Disabled), ServiceFailure::AccessDenied);
-  }
-  EXPECT_EQ(services.OpenHandles(), 0);
-  EXPECT_EQ(services.Find("Spooler")->config.startType, svc::AutoStart);
-  services.faults().openManager = ServiceFailure::AccessDenied;
-  EXPECT_EQ(services.OpenManager().failure, ServiceFailure::AccessDenied);
 }
 
 }  // namespace

@@ -230,6 +230,11 @@ void ReloadPlace(Workspace& ws, const StartupSection& section) {
     case kindWinIni:
       LoadWinIni(ws);
       break;
+    // The marks are shown with the entries they mark.
+    case kindMarks:
+      for (int index = 0; index < kRegistryListCount; ++index) LoadRunList(ws, index);
+      ListStartupFolders(ws);
+      break;
   }
 }
 

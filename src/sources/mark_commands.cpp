@@ -33,7 +33,7 @@ void Reselect(ui::ListBox* list, const std::string& entry) {
 
 void SetEntryDisabled(Workspace& ws, const StartupSection& section, const std::string& entry,
                       bool disabled) {
-  const std::optional<MarkKey> key = MarkKeyOf(section.id);
+  const std::optional<RunKeyLocation> key = MarkKeyOf(section.id);
   if (!key) {
     ws.toolkit.MessageBox(ws.mainForm,
                           "Only the entries that Task Manager lists can be disabled or enabled; "

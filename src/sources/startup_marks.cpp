@@ -17,26 +17,9 @@ uint64_t LittleEndian(const std::string& bytes, size_t at) {
 
 }  // namespace
 
-MarkKey StartupApprovedKey(Root root, MarkList list) {
-  static const char* const kLists[] = {"Run", "Run32", "StartupFolder"};
-  return {root, std::string("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
-                            "StartupApproved\\") +
-                    kLists[static_cast<int>(list)]};
-}
-
-std::optional<MarkKey> MarkKeyOf(SectionId id) {
-  switch (id) {
-    case SectionId::HklmRun:
-      return StartupApprovedKey(Root::LocalMachine, MarkList::Run);
-    case SectionId::HkcuRun:
-      return StartupApprovedKey(Root::CurrentUser, MarkList::Run);
-    case SectionId::Startup:
-      return StartupApprovedKey(Root::CurrentUser, MarkList::StartupFolder);
-    case SectionId::CommonStartup:
-      return StartupApprovedKey(Root::LocalMachine, MarkList::StartupFolder);
-    default:
-      return std::nullopt;
-  }
+std::optional<RunKeyLocation> MarkKeyOf(SectionId id) {
+  const std::optional<SectionId> marks = MarksSectionOf(id);
+  return marks ? std::optional(MarkKeyLocation(*marks)) : std::nullopt;
 }
 
 EntryMark DecodeMark(const std::optional<RegValue>& value) {
@@ -68,18 +51,20 @@ EntryMark PlaceMarks::Of(const std::string& entry) const {
 }
 
 PlaceMarks ReadMarks(Store& store, SectionId id) {
+  const std::optional<RunKeyLocation> where = MarkKeyOf(id);
+  return where ? ReadMarkKey(store, *where) : PlaceMarks{};
+}
+
+PlaceMarks ReadMarkKey(Store& store, const RunKeyLocation& where) {
   PlaceMarks marks;
-  const std::optional<MarkKey> where = MarkKeyOf(id);
-  if (!where)
-    return marks;
-  if (const OpenedKey key = store.OpenKey(where->root, where->path, false))
+  if (const OpenedKey key = store.OpenKey(where.root, where.path, false))
     marks.values = key->ReadValues();
   else if (key.result.failure != StoreFailure::NotFound)
     marks.readFailure = key.result.failure;
   return marks;
 }
 
-StoreResult WriteMark(Store& store, const MarkKey& key, const std::string& entry,
+StoreResult WriteMark(Store& store, const RunKeyLocation& key, const std::string& entry,
                       const RegValue& mark) {
   const OpenedKey opened = store.OpenKey(key.root, key.path, true);
   return opened ? opened->WriteValue(entry, mark) : opened.result;

@@ -13,17 +13,8 @@
 
 namespace tarnix {
 
-// The subkeys of StartupApproved: the run lists, the 32-bit view's run list, startup folders.
-enum class MarkList { Run, Run32, StartupFolder };
-
-struct MarkKey {
-  Root root = Root::CurrentUser;
-  std::string path;  // begins with "\"
-};
-
-MarkKey StartupApprovedKey(Root root, MarkList list);
 // Where Task Manager marks the entries of the place; nothing for a place it does not list.
-std::optional<MarkKey> MarkKeyOf(SectionId id);
+std::optional<RunKeyLocation> MarkKeyOf(SectionId id);
 
 struct EntryMark {
   bool disabled = false;
@@ -45,9 +36,12 @@ struct PlaceMarks {
   EntryMark Of(const std::string& entry) const;
 };
 
+// The marks of the place's entries; none for a place Task Manager does not list.
 PlaceMarks ReadMarks(Store& store, SectionId id);
+// Every mark of the key.
+PlaceMarks ReadMarkKey(Store& store, const RunKeyLocation& where);
 // Writes the entry's mark in the key, made when missing.
-StoreResult WriteMark(Store& store, const MarkKey& key, const std::string& entry,
+StoreResult WriteMark(Store& store, const RunKeyLocation& key, const std::string& entry,
                       const RegValue& mark);
 
 }  // namespace tarnix

@@ -61,7 +61,8 @@ class Tmform {
   ui::ListBox *lsbStart = nullptr, *lsbComSt = nullptr;
   // "Logon": the places where today's Windows starts programs at logon, in one list
   ui::ToolBar* ToolBar5 = nullptr;
-  ui::ToolButton *ToolButton19 = nullptr, *ToolButton20 = nullptr;
+  ui::ToolButton *ToolButton19 = nullptr, *ToolButton20 = nullptr, *ToolButton27 = nullptr,
+                 *ToolButton28 = nullptr;
   ui::Label *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
   ui::ListBox* lsbLogon = nullptr;
   // Right-hand panel and bottom line
@@ -92,7 +93,7 @@ class Tmform {
   // Disable and Enable: the Edit menu's act on the focused list, the pop-up menus' on theirs
   ui::MenuItem *N21 = nullptr, *N22 = nullptr, *N23 = nullptr;
   ui::MenuItem *Disable1 = nullptr, *Enable1 = nullptr, *Disable2 = nullptr, *Enable2 = nullptr,
-               *Disable3 = nullptr, *Enable3 = nullptr;
+               *Disable3 = nullptr, *Enable3 = nullptr, *Disable4 = nullptr, *Enable4 = nullptr;
   ui::MenuItem *Delete4 = nullptr, *Change4 = nullptr;
 
   // The window's own events
@@ -157,6 +158,8 @@ class Tmform {
   void Enable2Click();
   void Disable3Click();
   void Enable3Click();
+  void Disable4Click();
+  void Enable4Click();
   // The Logon page
   void Delete4Click();
   void Change4Click();
@@ -204,11 +207,12 @@ class Tmform {
   void BuildToolButtons();
   void AddMarkCommands();
   void WireMarkCommands();
-  // Disables or enables the selected entry of the run list or group.
+  // Disables or enables the selected entry of the run list, group or Logon page.
   void MarkRunEntry(int runList, bool disabled);
   void MarkGroupEntry(const char* group, bool disabled);
   // Hands the Edit menu's Disable or Enable to the focused list's pop-up menu item.
-  void MarkFocusedEntry(Handler runList, Handler group, Handler common);
+  void MarkFocusedEntry(Handler runList, Handler group, Handler common, Handler logon);
+  void MarkLogonEntry(bool disabled);
   void WireControls();
   void WireMainMenu();
   void WirePopupMenus();

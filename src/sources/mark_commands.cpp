@@ -76,6 +76,15 @@ void BindEntryStates(Workspace& ws) {
         ShowEntryState(ws, ws.catalogue.Section(id), list->Item(list->ItemIndex()));
     };
   }
+  // A line of the Logon page is its entry's by its place in the page.
+  if (ui::ListBox* logon = ws.views.lsbLogon) {
+    logon->onChange = [&ws, logon] {
+      const std::vector<LogonRow> rows = LogonRows(ws.places);
+      const auto at = static_cast<size_t>(logon->ItemIndex());
+      if (at < rows.size())
+        ShowEntryState(ws, ws.catalogue.RunList(rows[at].runList), rows[at].name);
+    };
+  }
 }
 
 }  // namespace tarnix

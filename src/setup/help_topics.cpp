@@ -103,16 +103,20 @@ std::vector<HelpTopic> WindowTopics() {
        "Disable and Enable",
        "Task Manager's Startup tab and Settings, Apps, Startup do not delete a program that "
        "you switch off: they keep a mark beside it, and Windows skips the program while the "
-       "mark says disabled. Tarnix II shows such an entry greyed, in HKLM->Run and HKCU->Run "
-       "and on the two Startup Group pages. When you select an entry, the status line says "
-       "whether it is enabled or disabled, and since when.\n"
+       "mark says disabled. Tarnix II shows such an entry greyed, in HKLM->Run and HKCU->Run, "
+       "on the two Startup Group pages and, for HKLM Run (32-bit), on the Logon page. When you "
+       "select an entry, the status line says whether it is enabled or disabled, and since "
+       "when.\n"
        "To switch an entry off: select it, then choose Disable in the Edit menu or the "
        "right-click menu, or click the Disable button of the page's toolbar. To switch it on "
        "again: Enable.\n"
        "Tarnix II writes the mark as Task Manager writes it, so both show the same afterwards. "
        "The entry itself stays as it is. Entries for all users need administrator rights. "
-       "HKLM->RunServices has no such mark.",
-       {"registry", "startupgroups", kContentsTopic}},
+       "HKLM->RunServices, RunOnce, the policy run lists and Winlogon have no such mark.\n"
+       "Every check compares the marks with the snapshot: an entry that was disabled and is "
+       "enabled again, or one newly disabled, is reported as \"Name=disabled\" and "
+       "\"Name=enabled\". Change Back! sets the marks back as the snapshot holds them.",
+       {"registry", "startupgroups", "logon", "report", kContentsTopic}},
       {"logon",
        "The Logon page",
        "The Logon page lists the other places in the registry from which Windows starts "
@@ -129,8 +133,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To delete an entry: select it and press Del, then OK. Shell and Userinit can only be "
        "edited: Windows needs them.\n"
        "Changes are written at once; Undo on the Registry page (Ctrl+Z, Ctrl+R) undoes them. "
-       "Every check compares these places with the snapshot, as it does the run lists.",
-       {"registry", "edit", "undo", "report", kContentsTopic}},
+       "Every check compares these places with the snapshot, as it does the run lists.\n"
+       "An entry of HKLM Run (32-bit) that Task Manager disabled is greyed; Disable and Enable "
+       "switch it as on the Registry page.",
+       {"registry", "edit", "undo", "report", "marks", kContentsTopic}},
   };
 }
 

@@ -1,5 +1,6 @@
 // Task Manager's marks against tarnix2.exe: a mark that reg.exe writes shows the entry greyed
-// on the screen, and Enable and Disable write the marks Task Manager writes.
+// on the screen, Enable and Disable write the marks Task Manager writes, and a mark flipped to
+// enabled after the first launch is reported by the logon check and changed back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -117,6 +118,28 @@ TEST_F(MarksTest, AMarkFromRegShowsTheEntryDisabledAndEnableAndDisableWriteTaskM
   EXPECT_LT(Ticks(disabled, 4) - before + 20000000, 320000000u) << "UTC, within half a minute";
   PostKey(list, VK_ESCAPE);
   EXPECT_EQ(process.WaitForExit(kShortTime), std::optional<DWORD>(0));
+}
+
+TEST_F(MarksTest, AMarkFlippedToEnabledIsReportedAtLogonAndChangeBackDisablesItAgain) {
+  const std::wstring add = std::wstring(L"reg.exe add \"HKCU\\") + kMarks + L"\" /v \"" + kMarked +
+                           L"\" /t REG_BINARY /d ";
+  ASSERT_TRUE(Reg(add + L"030000000102030405060708 /f"));
+  const std::string disabled = MarkBytes();
+  ASSERT_TRUE(SnapshotCurrentState());
+  ASSERT_TRUE(Reg(add + L"020000000000000000000000 /f"));
+  TarnixProcess check(L"/c");
+  HWND report = nullptr, lines = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        report = FindProcessWindow(check.Id(), L"TForm1");
+        lines = report ? FindNamedControl(report, L"ListBox1") : nullptr;
+        return lines != nullptr && ListContains(lines, std::wstring(kMarked) + L"=enabled");
+      },
+      kStartTime));
+  EXPECT_TRUE(ListContains(lines, std::wstring(kMarked) + L"=disabled"));
+  PostMessageW(FindNamedControl(report, L"btnCancel"), BM_CLICK, 0, 0);
+  EXPECT_EQ(check.WaitForExit(kStartTime), std::optional<DWORD>(0));
+  EXPECT_EQ(MarkBytes(), disabled);
 }
 
 }  // namespace

@@ -136,5 +136,32 @@ TEST_F(EntryMarksTest, TheEditMenuMarksTheFocusedListsEntryAndChoosingALineSaysI
   EXPECT_EQ(store.Value(Root::LocalMachine, kApproved + "Run", "Tray"), std::nullopt);
 }
 
+// The 32-bit Run is marked under Run32 and shown on the Logon page, line by line.
+TEST_F(EntryMarksTest, TheLogonPagesRun32EntriesAreGreyedAndMarkedByTheirLine) {
+  ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kRunKey, true, RegView::Bits32)
+                  ->WriteString("Tool32", "tool32.exe"));
+  store.SetValue(Root::LocalMachine, kApproved + "Run32", "Tool32", Bytes(3));
+  store.SetValue(Root::LocalMachine, kApproved + "Run", "Tool32", Bytes(2));
+  store.SetString(Root::LocalMachine, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
+                  "Shell", "explorer.exe");
+  WhileRunning([&] {
+    SelectPage(*Main().PageControl1, 8);
+    ui::ListBox& logon = *Main().lsbLogon;
+    ASSERT_EQ(logon.Item(0).rfind("HKLM Run (32-bit)\tTool32\t", 0), 0u);
+    EXPECT_TRUE(logon.ItemGreyed(0));
+    Select(logon, 0);
+    EXPECT_EQ(Status(), "Tool32 is disabled in Task Manager");
+    Click(FindMenuItem(MainForm(), "Enable4"));
+    EXPECT_FALSE(logon.ItemGreyed(0));
+    Select(logon, logon.Count() - 1);
+    Click(FindMenuItem(MainForm(), "Disable4"));
+  });
+  EXPECT_EQ(store.Value(Root::LocalMachine, kApproved + "Run32", "Tool32"), Bytes(2));
+  EXPECT_TRUE(
+      WasShown("Only the entries that Task Manager lists can be disabled or enabled; "
+               "those of HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\"
+               "CurrentVersion\\Winlogon cannot."));
+}
+
 }  // namespace
 }  // namespace tarnix

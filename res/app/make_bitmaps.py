@@ -161,6 +161,22 @@ def draw_undo_old(c, s):
     draw_clock(c, s, 14, 14, 5.5)
 
 
+def draw_disable(c, s):
+    """A start sign struck through: the entry does not start."""
+    c.ring(10 * s, 10 * s, 5.5 * s, 8.5 * s, DARK_RED)
+    c.line(4.5 * s, 15.5 * s, 15.5 * s, 4.5 * s, 3 * s, DARK_RED)
+    c.ring(10 * s, 10 * s, 6.3 * s, 7.7 * s, RED)
+    c.line(4.5 * s, 15.5 * s, 15.5 * s, 4.5 * s, 1.6 * s, RED)
+
+
+def draw_enable(c, s):
+    """A check mark: the entry starts again."""
+    c.line(3.5 * s, 10.5 * s, 8 * s, 15 * s, 4.2 * s, DARK_GREEN)
+    c.line(8 * s, 15 * s, 16.5 * s, 4.5 * s, 4.2 * s, DARK_GREEN)
+    c.line(3.5 * s, 10.5 * s, 8 * s, 15 * s, 2.6 * s, GREEN)
+    c.line(8 * s, 15 * s, 16.5 * s, 4.5 * s, 2.6 * s, GREEN)
+
+
 # --- Pictures on a 40-unit grid.
 
 
@@ -290,6 +306,8 @@ def main():
         "tool_undo": draw_undo_arrow,
         "tool_export": draw_export,
         "tool_undo_old": draw_undo_old,
+        "tool_disable": draw_disable,
+        "tool_enable": draw_enable,
     }
     for name, draw in small.items():
         write_bmp(os.path.join(here, name + ".bmp"), picture(20, draw, 1.0))

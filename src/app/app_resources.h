@@ -11,6 +11,8 @@
 #define IDB_TOOL_UNDO 203
 #define IDB_TOOL_EXPORT 204
 #define IDB_TOOL_UNDO_OLD 205
+#define IDB_TOOL_DISABLE 206
+#define IDB_TOOL_ENABLE 207
 
 // ImageList2, 40 by 40: the right-hand toolbar.
 #define IDB_BIG_CHECK 210

@@ -6,6 +6,7 @@
 #include "runlists/undo_journal.h"
 #include "services/services_page.h"
 #include "sources/loading.h"
+#include "sources/mark_commands.h"
 #include "sources/start_for_user.h"
 #include "ui/help_contexts.h"
 
@@ -55,6 +56,7 @@ Tmform::Tmform(Workspace& workspace, const AppWindows& others, ServiceControl* s
   BuildBottomLine();
   BuildMainMenu();
   BuildPopupMenus();
+  AddMarkCommands();
   WireControls();
   LoadPlaces();
   FormCreate();
@@ -106,6 +108,7 @@ void Tmform::BindViews() {
   v.lsbLogon = lsbLogon;
   v.status = StatusBar1;
   BindPlaceEdits(ws);
+  BindEntryStates(ws);
 }
 
 void Tmform::SetDialogFolders(const std::string& folder) {

@@ -55,10 +55,14 @@ class Tmform {
   ui::ToolBar *ToolBar3 = nullptr, *ToolBar4 = nullptr;
   ui::ToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr, *ToolButton12 = nullptr,
                  *ToolButton16 = nullptr, *ToolButton17 = nullptr, *ToolButton18 = nullptr;
+  // Disable and Enable of the run lists (ToolBar1) and the two groups (ToolBar3, ToolBar4)
+  ui::ToolButton *ToolButton21 = nullptr, *ToolButton22 = nullptr, *ToolButton23 = nullptr,
+                 *ToolButton24 = nullptr, *ToolButton25 = nullptr, *ToolButton26 = nullptr;
   ui::ListBox *lsbStart = nullptr, *lsbComSt = nullptr;
   // "Logon": the places where today's Windows starts programs at logon, in one list
   ui::ToolBar* ToolBar5 = nullptr;
-  ui::ToolButton *ToolButton19 = nullptr, *ToolButton20 = nullptr;
+  ui::ToolButton *ToolButton19 = nullptr, *ToolButton20 = nullptr, *ToolButton27 = nullptr,
+                 *ToolButton28 = nullptr;
   ui::Label *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
   ui::ListBox* lsbLogon = nullptr;
   // Right-hand panel and bottom line
@@ -86,6 +90,10 @@ class Tmform {
                *Undofromprevioussessions1 = nullptr, *Saveallkeystofile1 = nullptr;
   ui::MenuItem *Delete2 = nullptr, *Add2 = nullptr, *Change2 = nullptr;
   ui::MenuItem *Delete3 = nullptr, *Add3 = nullptr, *Change3 = nullptr;
+  // Disable and Enable: the Edit menu's act on the focused list, the pop-up menus' on theirs
+  ui::MenuItem *N21 = nullptr, *N22 = nullptr, *N23 = nullptr;
+  ui::MenuItem *Disable1 = nullptr, *Enable1 = nullptr, *Disable2 = nullptr, *Enable2 = nullptr,
+               *Disable3 = nullptr, *Enable3 = nullptr, *Disable4 = nullptr, *Enable4 = nullptr;
   ui::MenuItem *Delete4 = nullptr, *Change4 = nullptr;
 
   // The window's own events
@@ -141,6 +149,17 @@ class Tmform {
   void Delete3Click();
   void Add3Click();
   void Change3Click();
+  // Disable and Enable
+  void N22Click();
+  void N23Click();
+  void Disable1Click();
+  void Enable1Click();
+  void Disable2Click();
+  void Enable2Click();
+  void Disable3Click();
+  void Enable3Click();
+  void Disable4Click();
+  void Enable4Click();
   // The Logon page
   void Delete4Click();
   void Change4Click();
@@ -186,6 +205,14 @@ class Tmform {
   void BuildMainMenu();
   void BuildPopupMenus();
   void BuildToolButtons();
+  void AddMarkCommands();
+  void WireMarkCommands();
+  // Disables or enables the selected entry of the run list, group or Logon page.
+  void MarkRunEntry(int runList, bool disabled);
+  void MarkGroupEntry(const char* group, bool disabled);
+  // Hands the Edit menu's Disable or Enable to the focused list's pop-up menu item.
+  void MarkFocusedEntry(Handler runList, Handler group, Handler common, Handler logon);
+  void MarkLogonEntry(bool disabled);
   void WireControls();
   void WireMainMenu();
   void WirePopupMenus();

@@ -20,11 +20,12 @@ ui::ToolBarSpec SmallToolBar(const char* name, ui::ImageList* images) {
 }  // namespace
 
 void Tmform::BuildImageLists() {
-  ImageList1 = form->AddImageList({"ImageList1",
-                                   20,
-                                   20,
-                                   {IDB_TOOL_DELETE, IDB_TOOL_EDIT, IDB_TOOL_ADD, IDB_TOOL_UNDO,
-                                    IDB_TOOL_EXPORT, IDB_TOOL_UNDO_OLD}});
+  ImageList1 =
+      form->AddImageList({"ImageList1",
+                          20,
+                          20,
+                          {IDB_TOOL_DELETE, IDB_TOOL_EDIT, IDB_TOOL_ADD, IDB_TOOL_UNDO,
+                           IDB_TOOL_EXPORT, IDB_TOOL_UNDO_OLD, IDB_TOOL_DISABLE, IDB_TOOL_ENABLE}});
   ImageList2 = form->AddImageList(
       {"ImageList2",
        40,

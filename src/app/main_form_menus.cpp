@@ -100,6 +100,7 @@ void Tmform::WireControls() {
   WireMainMenu();
   WirePopupMenus();
   WireToolButtons();
+  WireMarkCommands();
   WireLogonPage();
 }
 

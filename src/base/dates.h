@@ -1,6 +1,8 @@
 // Local dates and times as the program writes them.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarnix {
@@ -11,5 +13,11 @@ struct LocalDateTime {
 
 // The short date of the log and the undo journal: "dd.MM.yyyy", whatever the user's locale.
 std::string ShortDate(const LocalDateTime& time);
+
+// File times count 100-nanosecond intervals from 1 January 1601 in one time zone (UTC where
+// the platform stores them). The date and time, to the second, counted in the same zone.
+uint64_t FileTimeOf(const LocalDateTime& time);
+// Nothing for a count past what the platform takes for a file time (the top bit set).
+std::optional<LocalDateTime> DateOfFileTime(uint64_t fileTime);
 
 }  // namespace tarnix

@@ -39,6 +39,7 @@ std::string TypeName(const StartupSection& section, const RegValue& value) {
     case kindWinIni:
       return "ini";
     case kindRunList:
+    case kindMarks:
       break;
   }
   if (value.type < std::size(kRegistryTypes))

@@ -260,6 +260,14 @@ std::string MemoryStore::LongTimeText(const LocalDateTime& time) {
   return text;
 }
 
+uint64_t MemoryStore::FileTimeNow() {
+  return FileTimeOf(now_);
+}
+
+std::optional<LocalDateTime> MemoryStore::LocalTimeOf(uint64_t fileTime) {
+  return DateOfFileTime(fileTime);
+}
+
 // ---------------------------------------------------------------- test setup
 
 void MemoryStore::SetValueOrder(ValueOrder order) {

@@ -91,6 +91,9 @@ class MemoryStore : public Store {
   std::string ProgramPath() override;
   LocalDateTime Now() override;
   std::string LongTimeText(const LocalDateTime& time) override;
+  // The memory platform's zone is UTC: file times are Now() as it stands.
+  uint64_t FileTimeNow() override;
+  std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) override;
 
   // --- Test setup. None of these is subject to the injected faults.
   void SetValueOrder(ValueOrder order);

@@ -202,6 +202,10 @@ class Store {
   virtual LocalDateTime Now() = 0;
   // The time in the user's long time format (for example 16:44:03).
   virtual std::string LongTimeText(const LocalDateTime& time) = 0;
+  // The current time as the platform stamps files and registry data: a file time in UTC.
+  virtual uint64_t FileTimeNow() = 0;
+  // A file time in UTC as the user's local date and time; nothing when it names none.
+  virtual std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) = 0;
 
  protected:
   virtual OpenedKey OpenKeyInView(Root root, const std::string& path, bool create,

@@ -299,6 +299,22 @@ LocalDateTime Win32Store::Now() {
   return LocalDateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
+uint64_t Win32Store::FileTimeNow() {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+std::optional<LocalDateTime> Win32Store::LocalTimeOf(uint64_t fileTime) {
+  const FILETIME utcTime{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
+  SYSTEMTIME utc{}, local{};
+  if (!FileTimeToSystemTime(&utcTime, &utc) ||
+      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+    return std::nullopt;
+  return LocalDateTime{local.wYear, local.wMonth,  local.wDay,
+                       local.wHour, local.wMinute, local.wSecond};
+}
+
 std::string Win32Store::LongTimeText(const LocalDateTime& time) {
   SYSTEMTIME system{};
   system.wYear = static_cast<WORD>(time.year);

@@ -39,6 +39,8 @@ class Win32Store : public Store {
   std::string ProgramPath() override;
   LocalDateTime Now() override;
   std::string LongTimeText(const LocalDateTime& time) override;
+  uint64_t FileTimeNow() override;
+  std::optional<LocalDateTime> LocalTimeOf(uint64_t fileTime) override;
 
  protected:
   OpenedKey OpenKeyInView(Root root, const std::string& path, bool create, RegView view) override;

@@ -25,10 +25,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To have the check run at every logon: File, Check system on startup.\n"
        "Press F1 in any window of Tarnix II for help on that window. Choose a topic below, or "
        "from the list on the left.",
-       {"registry", "winini", "textfiles", "services",     "startupgroups", "logon",
-        "commands", "report", "snapshot",  "log",          "commandline",   "add",
-        "edit",     "undo",   "shortcut",  "servicestart", "firstlaunch",   "find",
-        "editline", "about",  "usinghelp"}},
+       {"registry", "winini",   "textfiles", "services", "startupgroups", "logon",
+        "marks",    "commands", "report",    "snapshot", "log",           "commandline",
+        "add",      "edit",     "undo",      "shortcut", "servicestart",  "firstlaunch",
+        "find",     "editline", "about",     "usinghelp"}},
       {"commands",
        "Menus, buttons and keys",
        "File menu: Check it! (F9) compares every place with the snapshot. Save (F2) writes your "
@@ -39,7 +39,8 @@ std::vector<HelpTopic> WindowTopics() {
        "startup folder in Explorer. Exit (Alt+X or Esc) ends the program; it asks first when "
        "you have edits that are not saved.\n"
        "Edit menu: Find (Ctrl+F) searches the pages for a text, Find Next (F3) goes on to the "
-       "next match, Refresh (F5) reads every place again and drops edits that are not saved.\n"
+       "next match, Refresh (F5) reads every place again and drops edits that are not saved. "
+       "Disable and Enable switch the selected entry off and on as Task Manager does.\n"
        "Help menu: Help (F1) opens this help, About Tarnix shows the version.\n"
        "The buttons on the right do the same: Check! (F9), Save (F2), Find (CTRL+F), Refresh "
        "(F5), Help and Exit. The button at the bottom right shows the version of Windows.",
@@ -60,7 +61,7 @@ std::vector<HelpTopic> WindowTopics() {
        "that the registry editor can import.\n"
        "Changes on this page are written at once. The next check reports them until you save "
        "the snapshot (F2).",
-       {"add", "edit", "undo", "snapshot", kContentsTopic}},
+       {"add", "edit", "undo", "marks", "snapshot", kContentsTopic}},
       {"winini",
        "The Win.ini page",
        "The Win.ini page shows the Load and Run lines of the [windows] section of win.ini. "
@@ -97,7 +98,25 @@ std::vector<HelpTopic> WindowTopics() {
        "To change a shortcut's program, arguments or working directory: double-click it, or "
        "select it and press Enter.\n"
        "To delete a file: select it and press Del, then OK. The file is deleted at once.",
-       {"add", "shortcut", kContentsTopic}},
+       {"add", "shortcut", "marks", kContentsTopic}},
+      {"marks",
+       "Disable and Enable",
+       "Task Manager's Startup tab and Settings, Apps, Startup do not delete a program that "
+       "you switch off: they keep a mark beside it, and Windows skips the program while the "
+       "mark says disabled. Tarnix II shows such an entry greyed, in HKLM->Run and HKCU->Run, "
+       "on the two Startup Group pages and, for HKLM Run (32-bit), on the Logon page. When you "
+       "select an entry, the status line says whether it is enabled or disabled, and since "
+       "when.\n"
+       "To switch an entry off: select it, then choose Disable in the Edit menu or the "
+       "right-click menu, or click the Disable button of the page's toolbar. To switch it on "
+       "again: Enable.\n"
+       "Tarnix II writes the mark as Task Manager writes it, so both show the same afterwards. "
+       "The entry itself stays as it is. Entries for all users need administrator rights. "
+       "HKLM->RunServices, RunOnce, the policy run lists and Winlogon have no such mark.\n"
+       "Every check compares the marks with the snapshot: an entry that was disabled and is "
+       "enabled again, or one newly disabled, is reported as \"Name=disabled\" and "
+       "\"Name=enabled\". Change Back! sets the marks back as the snapshot holds them.",
+       {"registry", "startupgroups", "logon", "report", kContentsTopic}},
       {"logon",
        "The Logon page",
        "The Logon page lists the other places in the registry from which Windows starts "
@@ -114,8 +133,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To delete an entry: select it and press Del, then OK. Shell and Userinit can only be "
        "edited: Windows needs them.\n"
        "Changes are written at once; Undo on the Registry page (Ctrl+Z, Ctrl+R) undoes them. "
-       "Every check compares these places with the snapshot, as it does the run lists.",
-       {"registry", "edit", "undo", "report", kContentsTopic}},
+       "Every check compares these places with the snapshot, as it does the run lists.\n"
+       "An entry of HKLM Run (32-bit) that Task Manager disabled is greyed; Disable and Enable "
+       "switch it as on the Registry page.",
+       {"registry", "edit", "undo", "report", "marks", kContentsTopic}},
   };
 }
 

@@ -21,6 +21,19 @@ const char* const kLogonLabels[kRegistryListCount - kRunListCount] = {
     "HKLM Run (32-bit)", "HKLM RunOnce",      "HKLM RunOnce (32-bit)", "HKCU RunOnce",
     "HKLM Policies Run", "HKCU Policies Run", "HKLM Winlogon"};
 
+const SectionId kMarkIds[] = {SectionId::HklmRunMarks, SectionId::HkcuRunMarks,
+                              SectionId::Hklm32RunMarks, SectionId::StartupMarks,
+                              SectionId::CommonStartupMarks};
+// New snapshot subkeys, beside those of the places they mark.
+const char* const kMarkKeys[] = {"HKLM_RunMarks", "HKCU_RunMarks", "HKLM32_RunMarks",
+                                 "Startup_Marks", "CommonStartup_Marks"};
+
+StartupSection MarksSection(size_t index) {
+  const RunKeyLocation location = MarkKeyLocation(kMarkIds[index]);
+  return StartupSection{kMarkIds[index], kMarkKeys[index], kindMarks,
+                        RootName(location.root) + location.path};
+}
+
 StartupSection RunListSection(int index) {
   RunKeyLocation location = RunListKey(index);
   const char* const view = location.view == RegView::Bits32 ? " (32-bit)" : "";
@@ -134,6 +147,44 @@ RunKeyLocation RunListKey(int index) {
   }
 }
 
+std::optional<SectionId> MarksSectionOf(SectionId place) {
+  switch (place) {
+    case SectionId::HklmRun:
+      return SectionId::HklmRunMarks;
+    case SectionId::HkcuRun:
+      return SectionId::HkcuRunMarks;
+    case SectionId::Hklm32Run:
+      return SectionId::Hklm32RunMarks;
+    case SectionId::Startup:
+      return SectionId::StartupMarks;
+    case SectionId::CommonStartup:
+      return SectionId::CommonStartupMarks;
+    default:
+      return std::nullopt;
+  }
+}
+
+RunKeyLocation MarkKeyLocation(SectionId marks) {
+  const std::string approved =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+  const Root machine = Root::LocalMachine, user = Root::CurrentUser;
+  switch (marks) {
+    case SectionId::HklmRunMarks:
+      return {machine, approved + "Run"};
+    case SectionId::HkcuRunMarks:
+      return {user, approved + "Run"};
+    // The 32-bit view's entries are marked in the native view, under a name of their own.
+    case SectionId::Hklm32RunMarks:
+      return {machine, approved + "Run32"};
+    case SectionId::StartupMarks:
+      return {user, approved + "StartupFolder"};
+    case SectionId::CommonStartupMarks:
+      return {machine, approved + "StartupFolder"};
+    default:
+      throw std::out_of_range("not a marks section");
+  }
+}
+
 std::string LogonListLabel(int index) {
   if (!IsLogonList(index) || index >= kRegistryListCount)
     throw std::out_of_range("logon list " + std::to_string(index));
@@ -198,6 +249,8 @@ Catalogue BuildCatalogue(Store& store) {
       winstart,          startup,           commonStartup};
   for (int index = kRunListCount; index < kRegistryListCount; ++index)
     catalogue.sections.push_back(RunListSection(index));
+  for (size_t index = 0; index < std::size(kMarkIds); ++index)
+    catalogue.sections.push_back(MarksSection(index));
   return catalogue;
 }
 

@@ -9,10 +9,18 @@
 
 namespace tarnix {
 
-enum SectionKind { kindRunList = 0, kindTextFile = 1, kindWinIni = 2, kindFolder = 3 };
+// kindMarks: a key of Task Manager's enabled and disabled marks for the entries of other places.
+enum SectionKind {
+  kindRunList = 0,
+  kindTextFile = 1,
+  kindWinIni = 2,
+  kindFolder = 3,
+  kindMarks = 4
+};
 
 // The places in the catalogue's fixed order: the nine of the first pages, then the seven where
-// today's Windows starts programs at logon, which have a page of their own. Everything that
+// today's Windows starts programs at logon, which have a page of their own, then the five keys
+// of Task Manager's marks, shown with the entries they mark. Everything that
 // walks the places (loading, the check, the snapshot) walks them in this order, picking the
 // kinds it handles.
 enum class SectionId {
@@ -31,9 +39,14 @@ enum class SectionId {
   HkcuRunOnce,
   HklmPolicyRun,
   HkcuPolicyRun,
-  Winlogon
+  Winlogon,
+  HklmRunMarks,
+  HkcuRunMarks,
+  Hklm32RunMarks,
+  StartupMarks,
+  CommonStartupMarks
 };
-constexpr int kSectionCount = 16;
+constexpr int kSectionCount = 21;
 constexpr int SectionIndex(SectionId id) {
   return static_cast<int>(id);
 }
@@ -80,6 +93,12 @@ constexpr int RunListIndex(SectionId id) {
 RunKeyLocation RunListKey(int index);
 // A logon list as the Logon page names it ("HKLM RunOnce (32-bit)").
 std::string LogonListLabel(int index);
+
+// The marks section of a place whose entries Task Manager marks (the HKLM and HKCU run lists,
+// the 32-bit one and the startup folders); none for another place.
+std::optional<SectionId> MarksSectionOf(SectionId place);
+// Where a marks section's key lies; it holds a binary value named as each marked entry.
+RunKeyLocation MarkKeyLocation(SectionId marks);
 
 // Where the shell names each user's folders (HKEY_CURRENT_USER) and the common ones
 // (HKEY_LOCAL_MACHINE).

@@ -1,5 +1,6 @@
 #include "sources/loading.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tarnix {
@@ -18,14 +19,8 @@ std::string ShownPartly(const std::string& path, const std::vector<std::string>&
 }
 
 void ShowNotes(Workspace& ws) {
-  if (ws.views.status == nullptr)
-    return;
-  std::string notes;
-  for (const TextFile& file : ws.places.texts) {
-    if (!file.shownPartly.empty())
-      notes += (notes.empty() ? "" : " ") + file.shownPartly;
-  }
-  ws.views.status->SetPanelText(0, notes);
+  if (ws.views.status != nullptr)
+    ws.views.status->SetPanelText(0, PageNotes(ws));
 }
 
 void ShowList(ui::ListBox* list, const std::vector<std::string>& lines) {
@@ -47,11 +42,40 @@ ui::ListBox* ShownIn(const Workspace& ws, int index) {
   return IsLogonList(index) ? ws.views.lsbLogon : ws.views.runLists[index];
 }
 
+// Whether each of those lines is of an entry that Task Manager disabled.
+std::vector<bool> GreyedLines(const Workspace& ws, int index) {
+  std::vector<bool> greyed;
+  const auto& lists = ws.places.runLists;
+  if (!IsLogonList(index)) {
+    for (const NamedValue& entry : lists[static_cast<size_t>(index)].entries)
+      greyed.push_back(lists[static_cast<size_t>(index)].marks.Of(entry.name).disabled);
+  } else {
+    for (const LogonRow& row : LogonRows(ws.places))
+      greyed.push_back(lists[static_cast<size_t>(row.runList)].marks.Of(row.name).disabled);
+  }
+  return greyed;
+}
+
+void GreyLines(ui::ListBox* list, const std::vector<bool>& greyed) {
+  if (list == nullptr)
+    return;
+  const int count = std::min(list->Count(), static_cast<int>(greyed.size()));
+  for (int i = 0; i < count; ++i) list->SetItemGreyed(i, greyed[static_cast<size_t>(i)]);
+}
+
 // A list shown again loses its selection: one that already shows these lines stays.
 void ShowIfChanged(Workspace& ws, int index) {
-  const ui::ListBox* list = ShownIn(ws, index);
+  ui::ListBox* list = ShownIn(ws, index);
   if (list != nullptr && list->Items() != ShownLines(ws, index))
-    ShowRunList(ws, index);
+    ShowList(list, ShownLines(ws, index));
+  GreyLines(list, GreyedLines(ws, index));
+}
+
+// A run list as the store holds it, with Task Manager's marks on its entries.
+void ReadRunList(Workspace& ws, int index) {
+  RunListPlace& runList = ws.places.runLists[static_cast<size_t>(index)];
+  runList = ReadRunListPlace(ws.store, index);
+  runList.marks = ReadMarks(ws.store, ws.catalogue.RunList(index).id);
 }
 
 // A page that shows its file whole hands its lines over; one that shows less is read-only.
@@ -86,18 +110,27 @@ void ClearMarks(std::initializer_list<Control*> controls) {
 
 }  // namespace
 
+std::string PageNotes(const Workspace& ws) {
+  std::string notes;
+  for (const TextFile& file : ws.places.texts) {
+    if (!file.shownPartly.empty())
+      notes += (notes.empty() ? "" : " ") + file.shownPartly;
+  }
+  return notes;
+}
+
 void LoadRunList(Workspace& ws, int index) {
-  ws.places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(ws.store, index);
+  ReadRunList(ws, index);
   ShowIfChanged(ws, index);
 }
 
 void ShowRunList(Workspace& ws, int index) {
   ShowList(ShownIn(ws, index), ShownLines(ws, index));
+  GreyLines(ShownIn(ws, index), GreyedLines(ws, index));
 }
 
 void LoadLogonLists(Workspace& ws) {
-  for (int index = kRunListCount; index < kRegistryListCount; ++index)
-    ws.places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(ws.store, index);
+  for (int index = kRunListCount; index < kRegistryListCount; ++index) ReadRunList(ws, index);
   ShowIfChanged(ws, kRunListCount);
 }
 
@@ -133,6 +166,9 @@ void ListStartupFolder(Workspace& ws, const StartupSection& section) {
   FolderPlace& folder = ws.places.Folder(section.id);
   folder = ReadFolder(ws.store, section);
   ShowList(ws.views.List(section.id), folder.entries);
+  std::vector<bool> greyed;
+  for (const std::string& name : folder.entries) greyed.push_back(folder.marks.Of(name).disabled);
+  GreyLines(ws.views.List(section.id), greyed);
 }
 
 void LoadTextPages(Workspace& ws) {
@@ -202,6 +238,11 @@ void ReloadPlace(Workspace& ws, const StartupSection& section) {
       break;
     case kindWinIni:
       LoadWinIni(ws);
+      break;
+    // The marks are shown with the entries they mark.
+    case kindMarks:
+      for (int index = 0; index < kRegistryListCount; ++index) LoadRunList(ws, index);
+      ListStartupFolders(ws);
       break;
   }
 }

@@ -8,6 +8,8 @@
 
 namespace tarnix {
 
+// What the status bar says of the text pages that show less than their file; empty when none.
+std::string PageNotes(const Workspace& ws);
 // Reads run list `index` and shows its value names in its list box; a logon list is shown on
 // the Logon page.
 void LoadRunList(Workspace& ws, int index);

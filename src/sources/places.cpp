@@ -23,6 +23,23 @@ const NamedValue* RunListPlace::Find(const std::string& name) const {
   return nullptr;
 }
 
+std::optional<EntryMark> Places::MarkOf(const StartupSection& section,
+                                        const std::string& entry) const {
+  if (section.kind == kindRunList) {
+    const RunListPlace& runList = runLists[static_cast<size_t>(RunListIndex(section.id))];
+    return runList.Find(entry) ? std::optional(runList.marks.Of(entry)) : std::nullopt;
+  }
+  if (section.kind != kindFolder)
+    return std::nullopt;
+  const FolderPlace& folder = Folder(section.id);
+  const std::string folded = FoldCase(entry);
+  for (const std::string& name : folder.entries) {
+    if (FoldCase(name) == folded)
+      return folder.marks.Of(entry);
+  }
+  return std::nullopt;
+}
+
 bool Places::AnyEdited() const {
   for (const TextFile& file : texts) {
     if (file.edited)
@@ -112,12 +129,16 @@ FolderPlace ReadFolder(Store& store, const StartupSection& section) {
       continue;
     folder.entries.push_back(entry.name);
   }
+  folder.marks = ReadMarks(store, section.id);
   return folder;
 }
 
 void ReadPlaces(Store& store, const Catalogue& catalogue, Places& places) {
-  for (int index = 0; index < kRegistryListCount; ++index)
-    places.runLists[static_cast<size_t>(index)] = ReadRunListPlace(store, index);
+  for (int index = 0; index < kRegistryListCount; ++index) {
+    RunListPlace& runList = places.runLists[static_cast<size_t>(index)];
+    runList = ReadRunListPlace(store, index);
+    runList.marks = ReadMarks(store, catalogue.RunList(index).id);
+  }
   for (const StartupSection* section : catalogue.OfKind(kindTextFile))
     places.Text(section->id) = ReadTextFile(store, section->place);
   for (const StartupSection* section : catalogue.OfKind(kindFolder))

@@ -12,6 +12,7 @@
 #include "platform/services.h"
 #include "platform/store.h"
 #include "sources/catalogue.h"
+#include "sources/startup_marks.h"
 
 namespace tarnix {
 
@@ -20,6 +21,7 @@ namespace tarnix {
 struct RunListPlace {
   StoreFailure readFailure = StoreFailure::None;  // why the key could not be read
   std::vector<NamedValue> entries;                // in the key's order
+  PlaceMarks marks;                               // Task Manager's, for the lists it shows
 
   bool Readable() const { return readFailure == StoreFailure::None; }
   std::vector<std::string> Names() const;
@@ -53,6 +55,7 @@ struct WinIniPlace {
 // mark, "." and ".." never; none for a folder that is not known.
 struct FolderPlace {
   std::vector<std::string> entries;
+  PlaceMarks marks;  // Task Manager's, by file name
 };
 
 // One line of the Logon page: the list, the entry, and the text shown (place, name and command
@@ -74,6 +77,9 @@ struct Places {
   const TextFile& Text(SectionId id) const { return texts[Index(id)]; }
   FolderPlace& Folder(SectionId id) { return folders[Index(id)]; }
   const FolderPlace& Folder(SectionId id) const { return folders[Index(id)]; }
+  // Task Manager's mark on the entry of a run list or folder section; nothing when the place
+  // holds no such entry. Names compare without regard to case.
+  std::optional<EntryMark> MarkOf(const StartupSection& section, const std::string& entry) const;
   // Whether the user edited a text or the win.ini values since they were read or saved.
   bool AnyEdited() const;
   void DropEdits();
@@ -90,7 +96,8 @@ std::vector<std::string> LogonLines(const Places& places);
 // The values of the key that are watched: all of a list, only its settings of a key of settings.
 std::vector<NamedValue> WatchedValues(const RunKeyLocation& where, std::vector<NamedValue> values);
 
-// Reading each kind of place from the store. A key of settings holds only the values watched.
+// Reading each kind of place from the store. A key of settings holds only the values watched. A
+// run list is read without its marks: they are read by its section (ReadMarks).
 RunListPlace ReadRunListPlace(Store& store, int runList);
 TextFile ReadTextFile(Store& store, const std::string& path);
 WinIniPlace ReadWinIni(Store& store);

@@ -209,8 +209,8 @@ class ImageList;
 struct ListBoxSpec {
   std::string name;
   Bounds bounds;
-  // Owner-drawn: each item is drawn with its image from `images` at the top left, then its
-  // text, in the selection colours when selected.
+  // Items are drawn by the toolkit: the item's image from `images` at the top left, if any,
+  // then its text, greyed or in the selection colours as its state says.
   ImageList* images = nullptr;
   int itemHeight = 0;           // fixed item height in design pixels; 0: the font's
   bool variableHeight = false;  // owner-drawn with variable item height (text height)
@@ -228,6 +228,9 @@ class ListBox : public Control {
   virtual void SetItem(int index, const std::string& text) = 0;  // keeps its image
   virtual int ItemImage(int index) const = 0;                    // -1 none
   virtual void SetItemImage(int index, int image) = 0;
+  // A greyed line is drawn in the system's grey text colour; it stays selectable.
+  virtual bool ItemGreyed(int index) const = 0;
+  virtual void SetItemGreyed(int index, bool greyed) = 0;
   virtual void Add(const std::string& text, int image = -1) = 0;
   virtual void Insert(int index, const std::string& text, int image = -1) = 0;
   virtual void Delete(int index) = 0;

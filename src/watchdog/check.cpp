@@ -28,10 +28,11 @@ bool CheckAllSections(CheckRun& run) {
   run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
   TakeNewListsIntoSnapshot(run);
   bool changed = false;
-  // The texts, then the folders, then the run lists, then win.ini.
+  // The texts, then the folders, then the run lists and Task Manager's marks, then win.ini.
   const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},
                                                         {kindFolder, CheckLineSection},
                                                         {kindRunList, CheckRunSection},
+                                                        {kindMarks, CheckRunSection},
                                                         {kindWinIni, CheckWininiSection}};
   for (const auto& [kind, check] : order) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind))

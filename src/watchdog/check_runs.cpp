@@ -30,18 +30,45 @@ struct RunReport {
   std::vector<std::string> snapshotLines;
 };
 
-// The logon lists the snapshot holds no subkey for, read; none that cannot be read, which the
-// check tells.
-std::vector<const StartupSection*> ListsNotInSnapshot(Workspace& ws) {
-  std::vector<const StartupSection*> lists;
-  for (int index = kRunListCount; index < kRegistryListCount; ++index) {
-    const StartupSection& section = ws.catalogue.RunList(index);
-    LoadRunList(ws, index);
-    if (ws.places.runLists[static_cast<size_t>(index)].Readable() &&
-        !ws.store.KeyExists(Root::LocalMachine, SnapshotKeyPath(section.key)))
-      lists.push_back(&section);
+// The values of a run list or key of marks as they are now; nothing when they cannot be read.
+std::optional<std::vector<NamedValue>> ReadValuesNow(Workspace& ws, const StartupSection& section,
+                                                     StoreFailure& failure) {
+  if (section.kind == kindMarks) {
+    PlaceMarks marks = ReadMarkKey(ws.store, MarkKeyLocation(section.id));
+    failure = marks.readFailure;
+    return failure == StoreFailure::None ? std::optional(std::move(marks.values)) : std::nullopt;
   }
-  return lists;
+  const int index = RunListIndex(section.id);
+  LoadRunList(ws, index);
+  const RunListPlace& list = ws.places.runLists[static_cast<size_t>(index)];
+  failure = list.readFailure;
+  return list.Readable() ? std::optional(list.entries) : std::nullopt;
+}
+
+// The places a snapshot of an earlier version holds no subkey for (the logon lists and the
+// keys of marks), with what they hold; none that cannot be read, which the check tells.
+std::vector<std::pair<const StartupSection*, std::vector<NamedValue>>> NotInSnapshot(
+    Workspace& ws) {
+  std::vector<std::pair<const StartupSection*, std::vector<NamedValue>>> places;
+  for (const StartupSection& section : ws.catalogue.sections) {
+    const bool added = section.kind == kindMarks ||
+                       (section.kind == kindRunList && IsLogonList(RunListIndex(section.id)));
+    if (!added || ws.store.KeyExists(Root::LocalMachine, SnapshotKeyPath(section.key)))
+      continue;
+    StoreFailure failure = StoreFailure::None;
+    if (auto values = ReadValuesNow(ws, section, failure))
+      places.emplace_back(&section, std::move(*values));
+  }
+  return places;
+}
+
+// The lines the report compares: commands of a run list, states of a key of marks.
+ComparedRunList CompareValues(const RunReport& r) {
+  const std::vector<NamedValue> snapshot = r.snapshot.value_or(std::vector<NamedValue>{});
+  if (r.section.kind != kindMarks)
+    return CompareRunList(r.live, r.current, snapshot);
+  ComparedMarks marks = CompareMarks(r.current, snapshot);
+  return {snapshot, std::move(marks.currentLines), std::move(marks.snapshotLines)};
 }
 
 void Decide(CheckRun& run, const RunReport& r, ReportResult result, const ReportList& shown) {
@@ -65,11 +92,12 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
 void TakeNewListsIntoSnapshot(CheckRun& run) {
   Workspace& ws = run.ws;
   std::string taken;
-  for (const StartupSection* section : ListsNotInSnapshot(ws)) {
-    const RunListPlace& list = ws.places.runLists[static_cast<size_t>(RunListIndex(section->id))];
-    // One refusal is told; the lists left out are taken in by a later check or Save.
-    if (!run.WriteSnapshot(
-            [&] { return *SnapshotRunList(ws.store, SnapshotKeyPath(section->key), list); }))
+  for (const auto& [section, values] : NotInSnapshot(ws)) {
+    // One refusal is told; the places left out are taken in by a later check or Save.
+    if (!run.WriteSnapshot([&, &values = values, &section = section] {
+          return WriteKeyValues(ws.store, Root::LocalMachine, SnapshotKeyPath(section->key),
+                                values);
+        }))
       break;
     taken += (taken.empty() ? "" : ", ") + section->place;
   }
@@ -80,28 +108,28 @@ void TakeNewListsIntoSnapshot(CheckRun& run) {
 
 bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   Store& store = run.ws.store;
-  const int index = RunListIndex(section.id);
-  RunReport r{section, RunListKey(index), SnapshotKeyPath(section.key)};
-  LoadRunList(run.ws, index);
-  const RunListPlace& current = run.ws.places.runLists[static_cast<size_t>(index)];
+  const bool marks = section.kind == kindMarks;
+  RunReport r{section, marks ? MarkKeyLocation(section.id) : RunListKey(RunListIndex(section.id)),
+              SnapshotKeyPath(section.key)};
+  StoreFailure failure = StoreFailure::None;
+  std::optional<std::vector<NamedValue>> current = ReadValuesNow(run.ws, section, failure);
   // Taken for an empty list, a key nobody may read would report every approved entry as
   // deleted, and OK would approve whatever it holds once it can be read again.
-  if (!current.Readable()) {
-    Tell(run.ws, {current.readFailure, NotCheckedText(section)});
+  if (!current) {
+    Tell(run.ws, {failure, NotCheckedText(section)});
     return false;
   }
-  r.current = current.entries;
+  r.current = std::move(*current);
   StoreResult unread;
   r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath, &unread);
   if (!unread) {
     Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
     return false;
   }
-  // A logon list the snapshot could not take in yet has nothing to be compared with.
-  if (!r.snapshot && IsLogonList(index))
+  // A place the snapshot could not take in yet has nothing to be compared with.
+  if (!r.snapshot && (marks || IsLogonList(RunListIndex(section.id))))
     return false;
-  const ComparedRunList compared =
-      CompareRunList(r.live, r.current, r.snapshot.value_or(std::vector<NamedValue>{}));
+  const ComparedRunList compared = CompareValues(r);
   if (r.snapshot)
     r.snapshot = compared.snapshot;
   r.snapshotLines = compared.snapshotLines;

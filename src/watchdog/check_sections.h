@@ -12,13 +12,13 @@
 
 namespace tarnix {
 
-// A logon list that the snapshot does not hold yet (one made by an earlier version) is taken
-// into it without a report, and one log line names them all.
+// A logon list or key of marks that the snapshot does not hold yet (one made by an earlier
+// version) is taken into it without a report, and one log line names them all.
 void TakeNewListsIntoSnapshot(CheckRun& run);
 
 // kindTextFile and kindFolder.
 bool CheckLineSection(CheckRun& run, const StartupSection& section);
-// kindRunList.
+// kindRunList and kindMarks.
 bool CheckRunSection(CheckRun& run, const StartupSection& section);
 // kindWinIni: the load value, then the run value, each reported and decided on its own.
 bool CheckWininiSection(CheckRun& run, const StartupSection& section);

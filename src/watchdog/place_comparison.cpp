@@ -5,6 +5,7 @@
 
 #include "base/text_case.h"
 #include "platform/value_text.h"
+#include "sources/startup_marks.h"
 #include "watchdog/check.h"
 #include "watchdog/report_list.h"
 #include "watchdog/snapshot_store.h"
@@ -127,6 +128,42 @@ PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, boo
   return compared;
 }
 
+// A mark as the report gives it: its bytes (none when missing) and the state they say.
+ComparedEntry Mark(const std::vector<NamedValue>& marks, const std::string& name) {
+  ComparedEntry entry{name, RegValue{regtype::Binary, ""}};
+  for (const NamedValue& mark : marks) {
+    if (FoldCase(mark.name) == FoldCase(name))
+      entry.value = mark.value;
+  }
+  entry.enabled = !PlaceMarks{StoreFailure::None, marks}.Of(name).disabled;
+  return entry;
+}
+
+PlaceComparison CompareMarkPlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  const PlaceMarks current = ReadMarkKey(store, MarkKeyLocation(section.id));
+  if (current.readFailure != StoreFailure::None) {
+    compared.unread = {current.readFailure, NotCheckedText(section)};
+    return compared;
+  }
+  StoreResult unread;
+  const auto saved =
+      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key), &unread);
+  if (!unread) {
+    compared.unread = unread.Saying(SnapshotNotReadText(section));
+    return compared;
+  }
+  compared.notInSnapshot = !saved;
+  const std::vector<NamedValue> before = saved.value_or(std::vector<NamedValue>{});
+  const ComparedMarks marks = CompareMarks(current.values, before);
+  compared.entries = Merge(
+      marks.currentLines, marks.snapshotLines,
+      [&](size_t i) { return Mark(current.values, marks.names[i]); },
+      [&](size_t i) { return Mark(before, marks.names[i]); }, withUnchanged);
+  PairChanged(compared.entries);
+  return compared;
+}
+
 // The lines a text or folder place holds now; nothing when they cannot be read.
 std::optional<std::vector<std::string>> CurrentLines(Store& store, const StartupSection& section) {
   if (section.kind == kindFolder) {
@@ -203,6 +240,30 @@ ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<Na
   return compared;
 }
 
+ComparedMarks CompareMarks(const std::vector<NamedValue>& current,
+                           const std::vector<NamedValue>& snapshot) {
+  ComparedMarks compared;
+  const PlaceMarks now{StoreFailure::None, current}, before{StoreFailure::None, snapshot};
+  for (const std::vector<NamedValue>* side : {&snapshot, &current}) {
+    for (const NamedValue& mark : *side) {
+      const auto same = [&mark](const std::string& name) {
+        return FoldCase(name) == FoldCase(mark.name);
+      };
+      if (DecodeMark(mark.value).disabled &&
+          std::none_of(compared.names.begin(), compared.names.end(), same))
+        compared.names.push_back(mark.name);
+    }
+  }
+  const auto line = [](const std::string& name, const PlaceMarks& marks) {
+    return name + (marks.Of(name).disabled ? "=disabled" : "=enabled");
+  };
+  for (const std::string& name : compared.names) {
+    compared.currentLines.push_back(line(name, now));
+    compared.snapshotLines.push_back(line(name, before));
+  }
+  return compared;
+}
+
 std::string NotCheckedText(const StartupSection& section) {
   if (section.kind == kindFolder && !section.placeKnown)
     return "The folder of the group \"" + section.key + "\" is not known (" + section.source +
@@ -220,6 +281,8 @@ PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool w
       return CompareRunPlace(store, section, withUnchanged);
     case kindWinIni:
       return CompareWinini(store, section, withUnchanged);
+    case kindMarks:
+      return CompareMarkPlace(store, section, withUnchanged);
     case kindTextFile:
     case kindFolder:
       break;

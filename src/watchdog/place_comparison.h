@@ -24,6 +24,16 @@ struct ComparedRunList {
 ComparedRunList CompareRunList(const RunKeyLocation& where, const std::vector<NamedValue>& current,
                                const std::vector<NamedValue>& snapshot);
 
+// Task Manager's marks and their snapshot as the check compares them: a line on each side for
+// every entry disabled on either, "name=disabled" or "name=enabled", in the same order. A mark
+// that is missing leaves its entry enabled; when a mark was set is no change.
+struct ComparedMarks {
+  std::vector<std::string> names;  // the entry of each line
+  std::vector<std::string> currentLines, snapshotLines;
+};
+ComparedMarks CompareMarks(const std::vector<NamedValue>& current,
+                           const std::vector<NamedValue>& snapshot);
+
 // Why a place was left out of the check: a file or run key that cannot be read, a folder that
 // is not known.
 std::string NotCheckedText(const StartupSection& section);
@@ -49,8 +59,8 @@ struct PlaceComparison {
   // In the order of the change report's list. A run value whose command changed is one
   // entry, changed, where the report shows its old command deleted and its new one added.
   std::vector<ComparedEntry> entries;
-  // A logon list that a snapshot of an earlier version does not hold: unapproved, so its
-  // entries count as added, and the next full check takes it in.
+  // A logon list or key of marks that a snapshot of an earlier version does not hold:
+  // unapproved, so its entries count as added, and the next full check takes it in.
   bool notInSnapshot = false;
 
   bool Changed() const;

@@ -42,6 +42,20 @@ StoreResult SnapshotRunLists(Workspace& ws, NotDone& leftOut) {
   return {};
 }
 
+// Task Manager's marks as they are now; a key that cannot be read keeps the snapshot it had.
+StoreResult SnapshotMarks(Workspace& ws, NotDone& leftOut) {
+  for (const StartupSection* section : ws.catalogue.OfKind(kindMarks)) {
+    const PlaceMarks marks = ReadMarkKey(ws.store, MarkKeyLocation(section->id));
+    if (marks.readFailure != StoreFailure::None)
+      leftOut.Add(section->place, marks.readFailure);
+    else if (StoreResult written = WriteKeyValues(ws.store, Root::LocalMachine,
+                                                  SnapshotKeyPath(section->key), marks.values);
+             !written)
+      return written;
+  }
+  return {};
+}
+
 // A folder that is not known keeps the snapshot it had: its empty list says nothing of it.
 StoreResult SnapshotFolders(Workspace& ws, NotDone& leftOut) {
   for (const StartupSection* section : ws.catalogue.OfKind(kindFolder)) {
@@ -68,6 +82,8 @@ StoreResult SnapshotSections(Workspace& ws, NotDone& leftOut) {
                             {ws.places.winIni.load, ws.places.winIni.run});
   if (written)
     written = SnapshotFolders(ws, leftOut);
+  if (written)
+    written = SnapshotMarks(ws, leftOut);
   return written;
 }
 

@@ -301,6 +301,26 @@ TEST_P(UiConformance, TheSelectionAndTheImagesFollowInsertsAndDeletes) {
   EXPECT_THROW(list.Item(3), std::out_of_range);
 }
 
+// A greyed line stays greyed, and keeps its image, as the lines around it come and go.
+TEST_P(UiConformance, AGreyedLineKeepsItsStateAndImageThroughEdits) {
+  ListBox& list = *t->marked;
+  list.SetItemGreyed(1, true);
+  list.Insert(0, "zero", 2);
+  list.SetItem(2, "DELETED");
+  list.SetItemImage(2, 0);
+  list.Delete(0);
+  EXPECT_EQ((std::vector<bool>{list.ItemGreyed(0), list.ItemGreyed(1), list.ItemGreyed(2)}),
+            (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(list.ItemImage(1), 0);
+  list.SetItemGreyed(1, false);
+  t->plain->SetItemGreyed(2, true);
+  EXPECT_FALSE(list.ItemGreyed(1));
+  EXPECT_TRUE(t->plain->ItemGreyed(2));
+  user().Select(*t->plain, 2);
+  EXPECT_EQ(t->plain->ItemIndex(), 2) << "a greyed line can be chosen";
+  EXPECT_THROW(list.ItemGreyed(3), std::out_of_range);
+}
+
 TEST_P(UiConformance, RadioButtonsExcludeEachOtherWithinTheirParent) {
   int clicks = 0;
   t->second->onClick = [&] { ++clicks; };

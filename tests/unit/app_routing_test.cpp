@@ -48,7 +48,10 @@ const std::vector<Named> kHandlers = Handlers(
     TARNIX_HANDLER(ToolButton5Click), TARNIX_HANDLER(Delete2Click), TARNIX_HANDLER(Add2Click),
     TARNIX_HANDLER(Change2Click), TARNIX_HANDLER(Delete3Click), TARNIX_HANDLER(Add3Click),
     TARNIX_HANDLER(Change3Click), TARNIX_HANDLER(FormClose), TARNIX_HANDLER(ShowVersion),
-    TARNIX_HANDLER(Button1Click), TARNIX_HANDLER(Button2Click));
+    TARNIX_HANDLER(Button1Click), TARNIX_HANDLER(Button2Click), TARNIX_HANDLER(N22Click),
+    TARNIX_HANDLER(N23Click), TARNIX_HANDLER(Disable1Click), TARNIX_HANDLER(Enable1Click),
+    TARNIX_HANDLER(Disable2Click), TARNIX_HANDLER(Enable2Click), TARNIX_HANDLER(Disable3Click),
+    TARNIX_HANDLER(Enable3Click));
 #undef TARNIX_HANDLER
 
 std::string NameOf(Tmform::Handler handler) {
@@ -147,12 +150,14 @@ std::vector<Route> AllRoutes() {
         "ToolButton8",  "Checkit1Click",    "ToolButton9",  "Save1Click",
         "ToolButton10", "Find1Click",       "ToolButton11", "N17Click",
         "ToolButton13", "N8Click",          "ToolButton14", "FormClose",
+        "ToolButton21", "Disable1Click",    "ToolButton22", "Enable1Click",
         "btnWins",      "ShowVersion"}},
       {kGroup,
-       {"ToolButton6", "Delete2Click", "ToolButton7", "Change2Click", "ToolButton12", "Add2Click"}},
+       {"ToolButton6", "Delete2Click", "ToolButton7", "Change2Click", "ToolButton12", "Add2Click",
+        "ToolButton23", "Disable2Click", "ToolButton24", "Enable2Click"}},
       {kCommon,
-       {"ToolButton16", "Delete3Click", "ToolButton17", "Change3Click", "ToolButton18",
-        "Add3Click"}},
+       {"ToolButton16", "Delete3Click", "ToolButton17", "Change3Click", "ToolButton18", "Add3Click",
+        "ToolButton25", "Disable3Click", "ToolButton26", "Enable3Click"}},
       {kServices, {"Button1", "Button1Click", "Button2", "Button2Click"}}};
   for (const auto& [page, pairs] : buttons) {
     for (size_t i = 0; i < pairs.size(); i += 2)

@@ -44,6 +44,12 @@ class SweptStore : public MemoryStore {
 
 const char kRun32Key[] = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+const char kMarksKey[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+
+RegValue Mark(char first) {
+  return {regtype::Binary, first + std::string(11, '\0')};
+}
 
 // The platform after a first launch, with an entry in each user's run list, a text in each
 // startup file, win.ini values, a shortcut in the all-users startup folder, a step of an
@@ -60,6 +66,7 @@ class World {
     store.SetString(Root::CurrentUser, kRunKey, "Mail", "mail.exe /q");
     store.SetString(Root::LocalMachine, kRun32Key, "Updater", "C:\\Tools\\update.exe");
     store.SetString(Root::LocalMachine, kWinlogonKey, "Shell", "explorer.exe");
+    store.SetValue(Root::CurrentUser, kMarksKey, "Mail", Mark(3));
     store.SetString(Root::CurrentUser, "SOFTWARE\\Tarnix\\0 01.01.2020 10:00:00 0 Gone", "Command",
                     "gone.exe");
     store.AddFile("C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT", "@echo off\r\nlh mouse\r\n");
@@ -209,6 +216,10 @@ std::vector<Command> Decisions() {
   };
   const auto intruder32 = TwoValues(kRun32Key, "Updater", "C:\\Tools\\update2.exe", "Intruder");
   const auto shell = TwoValues(kWinlogonKey, "Shell", "explorer.exe evil.exe", "Userinit");
+  const auto enabled = [](World& w) {
+    w.store.SetValue(Root::CurrentUser, kMarksKey, "Mail", Mark(2));
+    w.store.SetValue(Root::CurrentUser, kMarksKey, "Other", Mark(3));
+  };
   const auto ok = [](World&, TForm1& r) { Click(*r.BitBtn2); };
   const auto back = [](World&, TForm1& r) { Click(*r.btnCancel); };
   using S = SectionId;
@@ -218,6 +229,8 @@ std::vector<Command> Decisions() {
       Decision("run list: Change Back", S::HklmRun, runs, intruder, back),
       Decision("logon list: OK", S::Hklm32Run, runs, intruder32, ok),
       Decision("Winlogon: Change Back", S::Winlogon, runs, shell, back),
+      Decision("marks: OK", S::HkcuRunMarks, runs, enabled, ok),
+      Decision("marks: Change Back", S::HkcuRunMarks, runs, enabled, back),
       Decision("text file: OK", S::Autoexec, lines, line, ok),
       Decision("text file: Change Back", S::Autoexec, lines, line, back),
       Decision("text file: edit", S::Autoexec, lines, line,

@@ -76,37 +76,47 @@ void HeadlessListBox::CheckIndex(int index, int limit) const {
 
 std::string HeadlessListBox::Item(int index) const {
   CheckIndex(index, Count());
-  return items_[index].first;
+  return items_[index].text;
 }
 
 std::vector<std::string> HeadlessListBox::Items() const {
   std::vector<std::string> texts;
-  for (const auto& item : items_) texts.push_back(item.first);
+  for (const auto& item : items_) texts.push_back(item.text);
   return texts;
 }
 
 void HeadlessListBox::SetItem(int index, const std::string& text) {
   CheckIndex(index, Count());
-  items_[index].first = text;
+  items_[index].text = text;
 }
 
 int HeadlessListBox::ItemImage(int index) const {
   CheckIndex(index, Count());
-  return items_[index].second;
+  return items_[index].image;
 }
 
 void HeadlessListBox::SetItemImage(int index, int image) {
   CheckIndex(index, Count());
-  items_[index].second = image;
+  items_[index].image = image;
+}
+
+bool HeadlessListBox::ItemGreyed(int index) const {
+  CheckIndex(index, Count());
+  return items_[index].greyed;
+}
+
+void HeadlessListBox::SetItemGreyed(int index, bool greyed) {
+  CheckIndex(index, Count());
+  items_[index].greyed = greyed;
 }
 
 void HeadlessListBox::Add(const std::string& text, int image) {
-  items_.emplace_back(text, image);
+  items_.push_back({text, image, false});
 }
 
 void HeadlessListBox::Insert(int index, const std::string& text, int image) {
   CheckIndex(index, Count() + 1);
-  items_.insert(items_.begin() + index, {text, image});
+  items_.insert(items_.begin() + index, {text, image, false});
   if (itemIndex_ >= index)
     ++itemIndex_;
 }

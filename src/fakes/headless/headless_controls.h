@@ -128,6 +128,8 @@ class HeadlessListBox : public ControlBase<ListBox> {
   void SetItem(int index, const std::string& text) override;
   int ItemImage(int index) const override;
   void SetItemImage(int index, int image) override;
+  bool ItemGreyed(int index) const override;
+  void SetItemGreyed(int index, bool greyed) override;
   void Add(const std::string& text, int image = -1) override;
   void Insert(int index, const std::string& text, int image = -1) override;
   void Delete(int index) override;
@@ -144,8 +146,13 @@ class HeadlessListBox : public ControlBase<ListBox> {
 
  private:
   void CheckIndex(int index, int limit) const;
+  struct Line {
+    std::string text;
+    int image;
+    bool greyed;
+  };
   ListBoxSpec spec_;
-  std::vector<std::pair<std::string, int>> items_;
+  std::vector<Line> items_;
   int itemIndex_ = -1;
 };
 

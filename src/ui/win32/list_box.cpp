@@ -1,6 +1,7 @@
 #include "ui/win32/list_box.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "base/unicode_win32.h"
@@ -11,22 +12,71 @@
 
 namespace tarnix::ui::win32 {
 
+namespace {
+
+// An item's data: its image (-1 none), with kGreyed added for a greyed line.
+constexpr LPARAM kGreyed = 0x40000000;
+
+LPARAM ItemData(int image, bool greyed) {
+  return image + (greyed ? kGreyed : 0);
+}
+bool IsGreyed(LPARAM data) {
+  return data >= kGreyed / 2;
+}
+int ImageOf(LPARAM data) {
+  return static_cast<int>(IsGreyed(data) ? data - kGreyed : data);
+}
+
+double Luminance(COLORREF colour) {
+  auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+         0.0722 * linear(GetBValue(colour));
+}
+
+double Contrast(COLORREF a, COLORREF b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The system's grey text, taken towards the text colour until it reads well on the list's
+// background (4.5 to 1): Wine's grey is too light to read there.
+COLORREF ReadableGrey() {
+  const COLORREF grey = GetSysColor(COLOR_GRAYTEXT), text = GetSysColor(COLOR_WINDOWTEXT),
+                 back = GetSysColor(COLOR_WINDOW);
+  COLORREF mixed = grey;
+  for (int eighths = 1; eighths <= 8 && Contrast(mixed, back) < 4.5; ++eighths) {
+    auto mix = [&](int g, int t) { return (g * (8 - eighths) + t * eighths) / 8; };
+    mixed = RGB(mix(GetRValue(grey), GetRValue(text)), mix(GetGValue(grey), GetGValue(text)),
+                mix(GetBValue(grey), GetBValue(text)));
+  }
+  return mixed;
+}
+
+// A chosen line keeps the selection's colours, greyed or not, so that it stays readable.
+COLORREF TextColour(UINT state, bool greyed) {
+  if ((state & ODS_SELECTED) != 0)
+    return GetSysColor(COLOR_HIGHLIGHTTEXT);
+  return (state & ODS_DISABLED) != 0 || greyed ? ReadableGrey() : GetSysColor(COLOR_WINDOWTEXT);
+}
+
+}  // namespace
+
 ListBoxImpl::ListBoxImpl(Win32Form& form, const ListBoxSpec& spec, HWND parent)
     : WindowControl<ListBox>(&form, spec.name),
       spec_(spec),
       images_(dynamic_cast<ImageListImpl*>(spec.images)) {
   DWORD style =
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
-  if (spec.variableHeight) {
-    style |= LBS_OWNERDRAWVARIABLE;
-  } else if (images_ || !spec.tabStops.empty()) {
-    style |= LBS_OWNERDRAWFIXED;
-  }
+  // Drawn by the list itself, so that a line can be greyed; the texts stay in the control.
+  style |= spec.variableHeight ? LBS_OWNERDRAWVARIABLE : LBS_OWNERDRAWFIXED;
   Create(L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, form.Scale().Rect(spec.bounds), parent);
   if (!spec.fontName.empty()) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), FALSE);
   }
-  if (!spec.variableHeight && (images_ || spec.itemHeight > 0 || !spec.tabStops.empty())) {
+  if (!spec.variableHeight) {
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
   }
 }
@@ -64,12 +114,13 @@ std::vector<std::string> ListBoxImpl::Items() const {
 }
 
 void ListBoxImpl::SetItem(int index, const std::string& text) {
-  int image = ItemImage(index);
+  const LPARAM data = Data(index);
   bool selected = ItemIndex() == index;
   LRESULT top = SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0);
   SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Delete(index);
-  Insert(index, text, image);
+  Insert(index, text, -1);
+  SendMessageW(hwnd_, LB_SETITEMDATA, index, data);
   if (selected)
     SetItemIndex(index);
   SendMessageW(hwnd_, LB_SETTOPINDEX, top, 0);
@@ -77,12 +128,32 @@ void ListBoxImpl::SetItem(int index, const std::string& text) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+LPARAM ListBoxImpl::Data(int index) const {
+  if (index < 0 || index >= Count()) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  return SendMessageW(hwnd_, LB_GETITEMDATA, index, 0);
+}
+
 int ListBoxImpl::ItemImage(int index) const {
-  return static_cast<int>(SendMessageW(hwnd_, LB_GETITEMDATA, index, 0));
+  return ImageOf(Data(index));
 }
 
 void ListBoxImpl::SetItemImage(int index, int image) {
-  SendMessageW(hwnd_, LB_SETITEMDATA, index, image);
+  SetData(index, ItemData(image, ItemGreyed(index)));
+}
+
+bool ListBoxImpl::ItemGreyed(int index) const {
+  return IsGreyed(Data(index));
+}
+
+void ListBoxImpl::SetItemGreyed(int index, bool greyed) {
+  if (ItemGreyed(index) != greyed)
+    SetData(index, ItemData(ItemImage(index), greyed));
+}
+
+void ListBoxImpl::SetData(int index, LPARAM data) {
+  SendMessageW(hwnd_, LB_SETITEMDATA, index, data);
   RECT item;
   if (SendMessageW(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
     InvalidateRect(hwnd_, &item, TRUE);
@@ -99,7 +170,7 @@ void ListBoxImpl::Insert(int index, const std::string& text, int image) {
   if (at == LB_ERR) {
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
   }
-  SendMessageW(hwnd_, LB_SETITEMDATA, at, image);
+  SendMessageW(hwnd_, LB_SETITEMDATA, at, ItemData(image, false));
 }
 
 void ListBoxImpl::Delete(int index) {
@@ -172,7 +243,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   RECT textRect = rect;
   if (images_) {
-    auto image = static_cast<int>(item.itemData);
+    const int image = ImageOf(static_cast<LPARAM>(item.itemData));
     if (image >= 0 && image < images_->Count()) {
       DrawFromImageList(images_->Handle(), image, dc, rect.left, rect.top, ILD_TRANSPARENT);
     }
@@ -184,7 +255,7 @@ bool ListBoxImpl::OnDrawItem(const DRAWITEMSTRUCT& item) {
   SendMessageW(hwnd_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
   text.resize(text.size() - 1);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetTextColor(dc, TextColour(item.itemState, IsGreyed(static_cast<LPARAM>(item.itemData))));
   HGDIOBJ oldFont = SelectObject(dc, ListFont());
   DrawColumns(dc, text, textRect);
   SelectObject(dc, oldFont);

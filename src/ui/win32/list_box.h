@@ -1,4 +1,4 @@
-// List boxes: plain, or owner-drawn with a per-item image kept in the item data.
+// List boxes, drawn by the list: a per-item image and greyed mark kept in the item data.
 #pragma once
 
 #include "ui/win32/control_base.h"
@@ -16,6 +16,8 @@ class ListBoxImpl final : public WindowControl<ListBox> {
   void SetItem(int index, const std::string& text) override;
   int ItemImage(int index) const override;
   void SetItemImage(int index, int image) override;
+  bool ItemGreyed(int index) const override;
+  void SetItemGreyed(int index, bool greyed) override;
   void Add(const std::string& text, int image) override;
   void Insert(int index, const std::string& text, int image) override;
   void Delete(int index) override;
@@ -30,6 +32,10 @@ class ListBoxImpl final : public WindowControl<ListBox> {
 
  private:
   int ItemHeight() const;
+  // The item's data (image and greyed mark); an index out of range throws.
+  LPARAM Data(int index) const;
+  // Sets it and draws the item again.
+  void SetData(int index, LPARAM data);
   // The item's text, split at its tabs into the columns its tab stops set.
   void DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const;
   HFONT ListFont() const;

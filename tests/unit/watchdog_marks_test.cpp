@@ -1,0 +1,117 @@
+// The check of Task Manager's marks: an entry enabled again (or newly disabled) is reported in
+// its key and changed back to the snapshot's bytes, the time a mark holds is no change, the
+// report program sees the same, and a snapshot that holds nothing of the marks takes them in.
+#include "console/report.h"
+#include "platform/registry_keys.h"
+#include "watchdog_fixture.h"
+
+namespace tarnix {
+namespace {
+
+const std::string kApproved =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+
+RegValue Mark(int first, char time = 0) {
+  std::string bytes(12, '\0');
+  bytes[0] = static_cast<char>(first);
+  bytes[9] = time;
+  return {regtype::Binary, bytes};
+}
+
+struct MarkKey {
+  Root root;
+  std::string path;
+} const kKeys[] = {{Root::LocalMachine, kApproved + "Run"},
+                   {Root::CurrentUser, kApproved + "Run"},
+                   {Root::LocalMachine, kApproved + "Run32"},
+                   {Root::CurrentUser, kApproved + "StartupFolder"},
+                   {Root::LocalMachine, kApproved + "StartupFolder"}};
+
+class MarksCheckTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    for (const MarkKey& key : kKeys) {
+      store.SetValue(key.root, key.path, "Off", Mark(3, 0x11));
+      store.SetValue(key.root, key.path, "On", Mark(2));
+    }
+    Rebuild();
+    TakeSnapshot();
+  }
+  std::optional<RegValue> Get(const MarkKey& key, const std::string& name) {
+    return store.OpenKey(key.root, key.path, false)->ReadValue(name);
+  }
+  std::string Heading(const MarkKey& key) { return RootName(key.root) + key.path; }
+};
+
+TEST_F(MarksCheckTest, AMarkFlippedEitherWayIsReportedAndChangedBackToTheSnapshotsBytes) {
+  for (const MarkKey& key : kKeys) {
+    SCOPED_TRACE(Heading(key));
+    seen.clear();
+    store.SetValue(key.root, key.path, "Off", Mark(6));
+    store.SetValue(key.root, key.path, "New", Mark(7, 0x22));
+    const ReportOutput json = RunReport(store, "PC", {"/report", "/json"});
+    EXPECT_EQ(json.exitCode, kSomethingChanged) << json.err;
+    EXPECT_NE(
+        json.out.find("\"name\": \"Off\", \"value\": \"hex:06,00,00,00,00,00,00,00,00,00,"
+                      "00,00\", \"type\": \"REG_BINARY\", \"state\": \"changed\", \"previous\": "
+                      "\"hex:03,00,00,00,00,00,00,00,00,11,00,00\", \"previousType\": "
+                      "\"REG_BINARY\", \"enabled\": true}"),
+        std::string::npos);
+    OnReportClick(&TForm1::btnCancel);
+    EXPECT_TRUE(Check());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].heading, Heading(key));
+    EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"New=enabled", ChangeMark::Deleted},
+                                                      {"Off=disabled", ChangeMark::Deleted},
+                                                      {"Off=enabled", ChangeMark::Added},
+                                                      {"New=disabled", ChangeMark::Added}}));
+    EXPECT_EQ(Get(key, "Off"), Mark(3, 0x11));
+    EXPECT_EQ(Get(key, "On"), Mark(2));
+    EXPECT_EQ(Get(key, "New"), std::nullopt);
+    EXPECT_NE(Log().find("The changes in:" + Heading(key) + " are cancelled"), std::string::npos);
+    EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
+  }
+}
+
+TEST_F(MarksCheckTest, OkTakesTheKeyAsItIs) {
+  const MarkKey& key = kKeys[1];
+  ASSERT_TRUE(store.OpenKey(key.root, key.path, false)->DeleteValue("Off"));
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Get(key, "Off"), std::nullopt);
+  EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
+}
+
+TEST_F(MarksCheckTest, WhenAMarkWasSetAndAnEnabledMarkForAnUnmarkedEntryAreNoChange) {
+  for (const MarkKey& key : kKeys) {
+    store.SetValue(key.root, key.path, "Off", Mark(7, 0x33));
+    store.SetValue(key.root, key.path, "Fresh", Mark(2));
+    ASSERT_TRUE(store.OpenKey(key.root, key.path, false)->DeleteValue("On"));
+  }
+  EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
+  EXPECT_FALSE(Check());
+}
+
+// A snapshot saved before the marks were watched.
+TEST_F(MarksCheckTest, AnEarlierSnapshotTakesTheMarksInQuietlyWithOneLogLine) {
+  for (const StartupSection* section : ws.catalogue.OfKind(kindMarks))
+    ASSERT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath(section->key)));
+  store.SetValue(kKeys[2].root, kKeys[2].path, "On", Mark(3));
+  EXPECT_FALSE(NothingChangedSinceSnapshot(store, ws.catalogue));
+  EXPECT_FALSE(Check());
+  EXPECT_TRUE(seen.empty());
+  const std::string line =
+      "Taken into the snapshot without a report, as it held nothing of them "
+      "yet: " +
+      Heading(kKeys[0]);
+  EXPECT_NE(Log().find(line), std::string::npos);
+  EXPECT_NE(Log().find(Heading(kKeys[4]) + "\r\n"), std::string::npos);
+  EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
+  store.SetValue(kKeys[2].root, kKeys[2].path, "On", Mark(2));
+  OnReportClick(&TForm1::btnCancel);
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Get(kKeys[2], "On"), Mark(3));
+}
+
+}  // namespace
+}  // namespace tarnix

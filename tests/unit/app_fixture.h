@@ -21,8 +21,7 @@ inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\R
 inline constexpr unsigned kErrorBox = ui::mb::Ok | ui::mb::IconStop;
 inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
-// Answers the welcome window of a first launch with OK, without the autostart entry, which
-// would put a run entry of its own in every test's lists.
+// Answers the welcome window with OK but no autostart entry, which would show in every list.
 inline void AnswerWelcomeWindow(ui::headless::HeadlessToolkit& kit) {
   kit.OnModal("frmFirst", [](ui::Form& window) {
     ui::headless::Get<ui::CheckBox>(window, "chbAuto").SetChecked(false);

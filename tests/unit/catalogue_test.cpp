@@ -28,8 +28,7 @@ TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
   EXPECT_EQ(catalogue.Find("Nothing"), nullptr);
 }
 
-// The user's StartUp value, and the place it gives ("" for unknown). A path that is not
-// absolute would be looked up in whatever folder is current.
+// The user's StartUp value and its place; a relative path would hang on the current folder.
 struct FolderCase {
   const char* name;  // value name, matched without regard to case
   const char* value;

@@ -63,8 +63,7 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-// A text page takes its file, or keeps what it holds when there is none; win.ini's values are
-// read whole, and absent ones are empty.
+// A text page keeps what it holds when its file is missing; absent win.ini values are empty.
 TEST_F(LoadingTest, TextPagesAndWinIniTakeWhatTheFilesHold) {
   store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
   const std::string longValue(3000, 'x');

@@ -1,5 +1,4 @@
-// Delete, edit and add on the run lists: the question, the registry write, the list line and
-// the undo step each command leaves.
+// Delete, edit and add on the run lists: question, registry write, list line and undo step.
 #include "unit/runlists_fixture.h"
 
 namespace tarnix {
@@ -61,8 +60,7 @@ TEST_F(RunEditTest, EditShowsTheEntryWithTheNameDisabledAndOkWritesAChangedStep)
   EXPECT_EQ(StepCommand(step), (RegValue{regtype::ExpandString, "%A%\\mail.exe"}));
 }
 
-// Browse replaces the whole command; OK with the command as shown, which is what another
-// program left since the list was read, records no step.
+// Browse replaces the whole command; OK on what another program left records no step.
 TEST_F(RunEditTest, CancelEscAndOkWithTheShownTextRecordNoStep) {
   toolkit.QueueOpenFile(std::string("C:\\New\\new.exe"));
   Edit(2, "Mail", [](TEditStr& d) {
@@ -91,8 +89,7 @@ TEST_F(RunEditTest, CancelEscAndOkWithTheShownTextRecordNoStep) {
   EXPECT_FALSE(toolkit.FileDialogs()[0].save);
 }
 
-// An edit makes its list the one that Add writes to when no run list has the focus; a double
-// click without a selected line edits nothing, so it changes nothing.
+// An edit makes its list Add's target; a double click on no line edits nothing.
 TEST_F(RunEditTest, AddWithoutAFocusedListWritesToTheListLastEditedFirstTheMachineList) {
   AnswerAdd("First", "first.exe");
   ws();

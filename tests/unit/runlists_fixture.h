@@ -1,6 +1,4 @@
-// The run-list commands on the program's windows, created but not started: an entry in each
-// run key, the clock at a known second, each command run with its dialog played, and readers of
-// the run keys and the undo journal.
+// The run-list commands on created, unstarted windows, with dialogs played and key readers.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,4 @@
-// The undo journal: undoing a step of this run (Ctrl+Z) or any stored step (Ctrl+R), the lines
-// its dialog lists, and every message of the failure table.
+// The undo journal: Ctrl+Z, Ctrl+R, the dialog's lines and every failure message.
 #include "unit/runlists_fixture.h"
 
 namespace tarnix {
@@ -45,8 +44,7 @@ TEST_F(UndoTest, UndoingAnAddDeletesTheValue) {
   EXPECT_EQ(List(0).Items(), std::vector<std::string>{"Tray"});
 }
 
-// The stored steps of every run are listed in reverse store order, this run's only those of this
-// run; a step undone from the stored ones is gone from this run's too.
+// Stored steps list newest first, this run's only its own; an undone one leaves both lists.
 TEST_F(UndoTest, StoredStepsOfEveryRunAreOfferedInReverseStoreOrder) {
   store.SetValueOrder(ValueOrder::Sorted);
   Seed("2 01.01.2020 10:00:00 0 A", {regtype::String, "a.exe"});

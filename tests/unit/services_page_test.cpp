@@ -154,8 +154,7 @@ TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   EXPECT_EQ(services.Changes().back(), svc::Disabled) << "Enter presses OK";
 }
 
-// A service or manager that cannot be opened says why without a dialog, a change that fails is
-// told; a refusal for lack of rights says so. Nothing is changed and no handle is left open.
+// What cannot be opened or changed says why; nothing changes and no handle stays open.
 TEST_F(ServicesPageTest, WhatCannotBeOpenedOrChangedSaysWhy) {
   CreateWithServices();
   using F = MemoryServices::Faults;

@@ -1,5 +1,4 @@
-// Setup on the whole program: the in-memory platform with its shell folders, and a shortcut
-// writer that records what it was asked to write.
+// Setup on the whole program, with shell folders and a recording shortcut writer.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,4 @@
-// Deleting an entry of a startup group, adding a shortcut to it, and which names can become
-// shortcut files.
+// Deleting and adding startup group entries, and which names can be shortcut files.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -93,8 +92,7 @@ TEST_F(AddTest, ANameThatCannotBeAFileNameIsRefused) {
   EXPECT_EQ(dialog.cleared, 0);
 }
 
-// Without the common group's folder nothing is asked or touched, not even through a line put
-// into its list by hand: an empty folder path would reach C:\.
+// Without the common folder nothing is touched: an empty folder path would reach C:\.
 TEST_F(AddTest, AnUnknownFolderIsSaidAndNothingOutsideTheFoldersIsTouched) {
   const char shellFolders[] =
       "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";

@@ -1,5 +1,4 @@
-// Editing a shortcut of a startup group: which files count, what the dialog shows, and what
-// each way of closing it writes; and the dialog's own buttons.
+// Editing a startup group's shortcut: which files count, the dialog, and what closing writes.
 #include <gtest/gtest.h>
 
 #include "fakes/headless/driver.h"
@@ -30,10 +29,7 @@ TEST_F(EditTest, AFileNotNamedAsAShortcutIsRefusedAndLeftAlone) {
   EXPECT_EQ(shortcuts.Inspect(UserFile("notes.lnk.txt")), Decorated());
 }
 
-// Each way of leaving the dialog, and what the shortcut then holds: OK, Enter and the close box
-// change only the fields whose text changed, plus the description (icon, show command and hot
-// key are none of the dialog's business); Cancel and Esc write nothing, and the next edit saves
-// again. The list keeps its lines.
+// OK, Enter and the close box write changed fields and the description; Cancel and Esc nothing.
 TEST_F(EditTest, EachWayOfLeavingTheDialogWritesWhatItShould) {
   enum Way { kOk, kEnter, kCloseBox, kEsc, kCancel };
   const struct {

@@ -1,5 +1,4 @@
-// What the user's typing does to a page or an edit box of the main window: the control shows
-// the new text with its modified mark and hands the edit to the places.
+// The user's typing: the control shows the new text, modified, and hands it to the places.
 #pragma once
 
 #include <string>

@@ -47,8 +47,7 @@ TEST_F(CheckLinesTest, ChangeBackRestoresTheFileKeepingItsAttributes) {
   EXPECT_TRUE(Errors().empty());
 }
 
-// Without its snapshot subkey the file is not changed back; an empty snapshot restores an
-// empty file.
+// Without its snapshot subkey a file is not restored; an empty snapshot restores an empty file.
 TEST_F(CheckLinesTest, ChangeBackNeedsTheSnapshotSubkeyAndAnEmptyOneEmptiesTheFile) {
   EXPECT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("Winstart")));
   OnReport([](TForm1& r) { EXPECT_FALSE(Click(*r.btnCancel)); });
@@ -116,8 +115,7 @@ TEST_F(CheckLinesTest, FolderSaveListDeletesOnlyFilesTakenOutOfTheList) {
   EXPECT_EQ(ws.views.lsbStart->Count(), 3);
 }
 
-// A Shell Folders value that names no folder leaves the group unknown: its empty listing must
-// not replace the approved one, neither at a check nor at Save.
+// A Shell Folders value naming no folder must not replace the approved group listing.
 TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnapshot) {
   const std::string shellKey =
       "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -140,8 +138,7 @@ TEST_F(CheckLinesTest, AFolderValueThatNamesNoFolderIsNotCheckedAndKeepsItsSnaps
   }
 }
 
-// Answered No, the save question leaves the typed load value unsaved but compared, then loads
-// the page again.
+// No to the save question leaves the typed load value unsaved but compared.
 TEST_F(CheckLinesTest, SectionsAreReportedInTheirFixedOrderBetweenOneStartAndEndLine) {
   store.AddFile(Folder("New.lnk"), "n");
   store.SetString(Root::CurrentUser, kRun, "New", "new.exe");

@@ -84,8 +84,7 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_FALSE(Check());
 }
 
-// A key that nobody may read for a moment must not cost the approved list, nor get an entry
-// approved that nobody saw.
+// A briefly unreadable key must not cost the approved list nor approve what nobody saw.
 TEST_F(CheckRunsTest, AnUnreadableKeyIsToldOnceAndNeitherReportedNorApprovedUntilItCanBeRead) {
   const std::string place = Place("HKCU_Run");
   store.SetString(Root::CurrentUser, kRun, "Hidden", "hidden.exe");
@@ -114,8 +113,7 @@ TEST_F(CheckRunsTest, AnUnreadableKeyIsToldOnceAndNeitherReportedNorApprovedUnti
                                      {"hidden.exe", ChangeMark::Added}}));
 }
 
-// Closing the report decides nothing: the key, its snapshot and the log keep to what was found.
-// Only a decision that was carried out is logged as such.
+// Closing the report decides nothing; only decisions carried out are logged.
 TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
   store.SetValue(Root::CurrentUser, kRun, "Intruder", {regtype::ExpandString, "%T%\\e.exe"});
   OnReportClick(&TForm1::BitBtn1);

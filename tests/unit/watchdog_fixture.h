@@ -1,5 +1,4 @@
-// The watchdog on the in-memory platform: a main window with the controls that hold the
-// places, the report window and its line editor, and helpers to script the user.
+// The watchdog on the memory platform: main window, report, line editor, scripted user.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -7,8 +7,7 @@ const char kShellFolders[] =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kLocalLog[] = "C:\\Users\\ann\\AppData\\Local\\Tarnix2\\tx2log.txt";
 
-// A standard user may not write in the program's folder under Program Files: the log goes to
-// the user's own folder, and every command that uses the log uses that one.
+// A user who may not write under Program Files logs in the local folder, for every command.
 class LogPlaceTest : public WatchdogTest {
  protected:
   LogPlaceTest() {

@@ -19,8 +19,7 @@ List Report(const Lines& current, const Lines& snapshot) {
   return list ? list->Lines() : List{};
 }
 
-// Case folding must not make other characters equal: "@" and "`", "[" and "{" differ only in
-// the bit that tells a capital letter, at the start of a line and deep inside a long one.
+// Case folding must not equate "@" and "`" or "[" and "{" (only the case bit differs).
 TEST(WatchdogReportList, CharactersThatOnlyLookLikeACaseChangeDiffer) {
   EXPECT_TRUE(BuildReportList({"@abcdefg"}, {"`abcdefg"}));
   EXPECT_TRUE(BuildReportList({"[abcdefgh"}, {"{abcdefgh"}));

@@ -1,5 +1,4 @@
-// Text files that the page cannot show, or that cannot be read: the check and the snapshot work
-// on the file as read, and never write back what nobody has seen.
+// Text files the page cannot show or read: never write back what nobody has seen.
 #include "watchdog_fixture.h"
 
 namespace tarnix {

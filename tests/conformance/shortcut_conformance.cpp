@@ -121,9 +121,8 @@ TEST_P(ShortcutConformance, APathLongerThan259CharactersIsWrittenWholeOrRefused)
   if (shortcuts().WriteShortcut(link, All(program, "-x", "", "long"))) {
     EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "-x", ""}));
     EXPECT_TRUE(store().DeleteFile(link));
-  } else {
+  } else
     EXPECT_EQ(shortcuts().ReadShortcut(link), std::nullopt);
-  }
 }
 
 }  // namespace tarnix

@@ -71,15 +71,13 @@ TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
   class FailingSnapshotStore : public MemoryStore {
    public:
     OpenedKey OpenKey(Root root, const std::string& path, bool create) override {
-      if (path.find("Movenda") != std::string::npos) {
+      if (path.find("Movenda") != std::string::npos)
         throw StoreError("Snapshot unreachable");
-      }
       return MemoryStore::OpenKey(root, path, create);
     }
     bool KeyExists(Root root, const std::string& path) override {
-      if (path.find("Movenda") != std::string::npos) {
+      if (path.find("Movenda") != std::string::npos)
         throw StoreError("Snapshot unreachable");
-      }
       return MemoryStore::KeyExists(root, path);
     }
   };

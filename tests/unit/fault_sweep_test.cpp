@@ -13,7 +13,6 @@
 #include "services/services_page.h"
 #include "setup/setup_places.h"
 #include "unit/startupfolders_fixture.h"
-#include "unit/user_edits.h"
 #include "watchdog/check.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/save_command.h"

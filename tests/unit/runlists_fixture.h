@@ -13,8 +13,6 @@
 
 namespace tarnix {
 
-inline const char kJournal[] = "SOFTWARE\\Tarnix";
-
 inline void PrintTo(const RegValue& value, std::ostream* out) {
   *out << "type " << value.type << " \"" << value.data << "\"";
 }
@@ -32,13 +30,6 @@ class RunListsTest : public AppTest {
   // The program, created at its first use, after the test has put its values in place.
   Workspace& ws() { return (program ? *program : Create()).ws; }
   ui::ListBox& List(int runList) { return *ws().views.runLists[runList]; }
-  std::optional<RegValue> UserRun(const std::string& name) {
-    return store.Value(Root::CurrentUser, kRunKey, name);
-  }
-  std::vector<std::string> StoredSteps() {
-    auto key = store.OpenKey(Root::CurrentUser, kJournal, false);
-    return key ? key->GetKeyNames() : std::vector<std::string>{};
-  }
   std::optional<RegValue> StepCommand(const std::string& step) {
     return store.Value(Root::CurrentUser, std::string(kJournal) + "\\" + step, "Command");
   }

@@ -3,7 +3,6 @@
 
 #include "setup/find.h"
 #include "unit/app_fixture.h"
-#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {

@@ -8,10 +8,21 @@ using namespace ui::headless;
 
 class RunEditTest : public RunListsTest {};
 
-// A value of any type is deleted; its step keeps the type.
+// Only OK on the focused list's selected line deletes; the step keeps the value's type.
 TEST_F(RunEditTest, DeleteAsksThenRemovesTheValueTheLineAndRecordsTheOldValue) {
   const RegValue number{regtype::Dword, std::string("\x2a\0\0\0", 4)};
   store.SetValue(Root::CurrentUser, kRunKey, "Number", number);
+  toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
+  DeleteRunEntry(ws(), 2, "Mail");
+  List(2).SetItemIndex(0);
+  Main().Delete1Click();  // no run list has the focus
+  Focus(List(2));
+  List(2).SetItemIndex(-1);
+  Main().Delete1Click();
+  EXPECT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_TRUE(StoredSteps().empty());
+  EXPECT_EQ(List(2).Items(), (std::vector<std::string>{"Mail", "Number"}));
+  EXPECT_TRUE(UserRun("Mail").has_value());
   Delete(2, "Mail");
   Delete(2, "Number");
   EXPECT_TRUE(
@@ -23,21 +34,6 @@ TEST_F(RunEditTest, DeleteAsksThenRemovesTheValueTheLineAndRecordsTheOldValue) {
   EXPECT_EQ(StoredSteps(), RecentSteps());
   EXPECT_EQ(StepCommand(step), (RegValue{regtype::String, "mail.exe /q"}));
   EXPECT_EQ(StepCommand(RecentSteps()[1]), number);
-}
-
-// The menu commands act on the selected line of the focused run list, after the question.
-TEST_F(RunEditTest, DeleteDoesNothingWhenCancelledUnselectedOrUnfocused) {
-  toolkit.AnswerNextMessageBox(ui::mb::IdCancel);
-  DeleteRunEntry(ws(), 2, "Mail");
-  List(2).SetItemIndex(0);
-  Main().Delete1Click();  // no run list has the focus
-  Focus(List(2));
-  List(2).SetItemIndex(-1);
-  Main().Delete1Click();
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_TRUE(UserRun("Mail").has_value());
-  EXPECT_EQ(List(2).Items(), std::vector<std::string>{"Mail"});
-  EXPECT_TRUE(StoredSteps().empty());
 }
 
 // The value's type is kept through the edit and in its step.
@@ -223,11 +219,8 @@ TEST_F(UndoTest, StoredStepsOfEveryRunAreOfferedInReverseStoreOrder) {
 }
 
 TEST_F(UndoTest, AVanishedStepOrOneWithoutCommandWritesNothingAndRefreshesNothing) {
-  Seed("0 01.01.2020 10:00:00 2 NoCommand", {regtype::String, "x"});
-  ASSERT_TRUE(store
-                  .OpenKey(Root::CurrentUser,
-                           std::string(kJournal) + "\\0 01.01.2020 10:00:00 2 NoCommand", false)
-                  ->DeleteValue("Command"));
+  store.SetString(Root::CurrentUser, std::string(kJournal) + "\\0 01.01.2020 10:00:00 2 NoCommand",
+                  "Other", "x");
   Delete(2, "Mail");
   EXPECT_TRUE(
       store.DeleteKey(Root::CurrentUser, std::string(kJournal) + "\\" + RecentSteps().at(0)));

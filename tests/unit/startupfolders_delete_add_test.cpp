@@ -23,8 +23,16 @@ class DeleteTest : public GroupTest {
   }
 };
 
-TEST_F(DeleteTest, OkDeletesAnyFileOfTheGroupAndTakesItsLine) {
+TEST_F(DeleteTest, OnlyOkOnASelectedLineDeletesAnyFileOfTheGroupAndTakesItsLine) {
   LoadWithNotes();
+  Delete(ui::mb::IdCancel);
+  List().SetItemIndex(-1);
+  Main().Delete2Click();
+  Main().Change2Click();  // an unscripted dialog would throw
+  EXPECT_EQ(toolkit.Messages().size(), 1u);
+  EXPECT_EQ(List().Count(), 2);
+  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
+  SelectLine("Notes.lnk");
   Delete();
   EXPECT_TRUE(Showed("Are you sure delete Notes.lnk ?", "Attention!",
                      ui::mb::OkCancel | ui::mb::IconWarning));
@@ -36,17 +44,6 @@ TEST_F(DeleteTest, OkDeletesAnyFileOfTheGroupAndTakesItsLine) {
   EXPECT_TRUE(WasShown("Are you sure delete readme.txt ?"));
   EXPECT_EQ(List().Count(), 0);
   EXPECT_EQ(store.FileBytes(UserFile("readme.txt")), std::nullopt);
-}
-
-TEST_F(DeleteTest, CancelOrNoSelectedLineChangesNothing) {
-  LoadWithNotes();
-  Delete(ui::mb::IdCancel);
-  List().SetItemIndex(-1);
-  Main().Delete2Click();
-  Main().Change2Click();  // an unscripted dialog would throw
-  EXPECT_EQ(toolkit.Messages().size(), 1u);
-  EXPECT_EQ(List().Count(), 2);
-  EXPECT_TRUE(shortcuts.Inspect(UserFile("Notes.lnk")).has_value());
 }
 
 class AddTest : public GroupTest {

@@ -203,22 +203,14 @@ TEST_F(FirstLaunchTest, TheUninstallShortcutPointsAtTheProgramsShortForm) {
   EXPECT_EQ(written[0].description, "tarnix2");
 }
 
-TEST_F(FirstLaunchTest, AMissingValueIsAnUnknownFolderNotTheDriveRoot) {
-  store.SetString(Root::CurrentUser,
-                  "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                  "Desktop", "");
-  Create();
-  Install({false, true, false});
-  EXPECT_EQ(WrittenPaths(),
-            (std::vector<std::string>{Programs(kGroupLink), Programs(kUninstallLink)}));
-}
-
-TEST_F(FirstLaunchTest, AValueThatIsNotAStringIsAnUnknownFolder) {
+// An empty or non-string folder value is an unknown folder, never the drive root.
+TEST_F(FirstLaunchTest, AnEmptyOrNonStringFolderValueIsAnUnknownFolder) {
+  store.SetString(Root::CurrentUser, kShellFoldersKey, "Desktop", "");
   store.SetValue(Root::CurrentUser, kShellFoldersKey, "Programs",
                  {regtype::Dword, std::string(4, '\1')});
   Create();
   Install({true, true, true});
-  EXPECT_EQ(WrittenPaths(), std::vector<std::string>{Desktop("Tarnix2.lnk")});
+  EXPECT_EQ(WrittenPaths(), std::vector<std::string>{});
   EXPECT_TRUE(UserRun("Tarnix2").has_value());
 }
 

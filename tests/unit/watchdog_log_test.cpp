@@ -121,8 +121,6 @@ TEST(WatchdogLogText, DatesAndTextBeyondAscii) {
   EXPECT_EQ(SpellOutBeyondAscii("\xC2\x80\x7F"), "<U+0080>\x7F");
 }
 
-const char kShellFolders[] =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kLocalLog[] = "C:\\Users\\ann\\AppData\\Local\\Tarnix2\\tx2log.txt";
 
 // A user who may not write under Program Files logs in the local folder, for every command.
@@ -134,7 +132,7 @@ class LogPlaceTest : public WatchdogTest {
   }
   void KnowLocalFolder() {
     store.AddFolder("C:\\Users\\ann\\AppData\\Local");
-    store.SetString(Root::CurrentUser, kShellFolders, "Local AppData",
+    store.SetString(Root::CurrentUser, kShellFoldersKey, "Local AppData",
                     "C:\\Users\\ann\\AppData\\Local");
   }
   void DenyProgramFolder() {

@@ -14,8 +14,7 @@ inline void PrintTo(const TaskAction& action, std::ostream* out) {
        << "}";
 }
 
-// Where the platform lacks the gap, the operation must have failed, saying why; the rest of
-// the test is skipped.
+// Where the platform lacks it, the operation must have failed with a text; then skip.
 #define SKIP_WHERE_LACKING(gap, outcome)                \
   if (const char* lacking = target_->Gap(gap)) {        \
     EXPECT_FALSE(outcome) << "the gap has been filled"; \

@@ -1,5 +1,4 @@
-// One suite of task-scheduler behaviour, run against every implementation: natively against
-// the memory scheduler, under Wine against the Task Scheduler.
+// Task-scheduler behaviour every implementation shares (memory and Win32).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +10,7 @@
 
 namespace tarnix {
 
-// What a platform's scheduler may lack; a test that needs it is skipped there, once it has
-// seen the operation fail with a text.
+// What a platform's scheduler may lack; tests needing it skip after a failure with a text.
 enum class SchedulerGap { Listing, Reading, Enabling, Restoring };
 
 class SchedulerTarget {

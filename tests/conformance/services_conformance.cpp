@@ -20,9 +20,8 @@ std::unique_ptr<ServiceManagerHandle> ServicesConformance::Manager() {
 
 std::unique_ptr<ServiceHandle> ServicesConformance::OpenForChange(const std::string& keyName) {
   auto manager = Manager();
-  if (!manager) {
+  if (!manager)
     return nullptr;
-  }
   Opened<ServiceHandle> service = manager->OpenForChange(keyName);
   EXPECT_NE(service.handle, nullptr) << keyName;
   EXPECT_EQ(service.failure, ServiceFailure::None);

@@ -1,5 +1,4 @@
-// One suite of service-manager behaviour, run against every implementation: natively against
-// the memory manager, under Wine against the Win32 one.
+// Service-manager behaviour every implementation shares (memory and Win32).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,8 +11,7 @@
 
 namespace tarnix {
 
-// A manager that holds two services of the test's own, both own-process and on demand: one
-// running, one stopped. Destroying the target removes both.
+// Two own-process on-demand services of the test's own, one running; the target removes both.
 class ServicesTarget {
  public:
   virtual ~ServicesTarget() = default;

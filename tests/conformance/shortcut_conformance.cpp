@@ -33,8 +33,7 @@ std::set<std::string> Listed(Store& store, const std::string& folder) {
 
 }  // namespace
 
-// A write makes the shortcut whole, replacing one of the same name; an update sets only what it
-// is given, and empties what it is given as empty.
+// A write replaces the whole shortcut; an update sets only what it is given, empties included.
 TEST_P(ShortcutConformance, WritesAndUpdatesLeaveExactlyWhatTheyWereGiven) {
   const std::string program = Program("tool.exe"), other = Program("B\xC3\xBCro.exe");
   const std::string folder = target_->scratchFolder(), longArguments(2000, 'a');
@@ -80,8 +79,7 @@ TEST_P(ShortcutConformance, WritesAndUpdatesLeaveExactlyWhatTheyWereGiven) {
   }
 }
 
-// A damaged shortcut is neither read as an empty one nor rewritten: saving what a failed load
-// left behind would fill the file with whatever was in memory.
+// Saving what a failed load left would fill the file with whatever was in memory.
 TEST_P(ShortcutConformance, ADamagedOrMissingShortcutIsNotReadNorUpdated) {
   const std::string program = Program("tool.exe");
   const std::string whole = File("Whole.lnk");
@@ -116,17 +114,15 @@ TEST_P(ShortcutConformance, AShortcutInAMissingFolderIsNotWritten) {
   EXPECT_EQ(store().GetFileAttributes(folder), kInvalidAttributes);
 }
 
-// Where the platform takes a path this long the shortcut is whole; where it does not, the write
-// says so. Either way nothing breaks.
+// A path this long is either written whole or refused with a text.
 TEST_P(ShortcutConformance, APathLongerThan259CharactersIsWrittenWholeOrRefused) {
   const std::string program = Program("tool.exe");
   const std::string link = File(std::string(260, 'n') + ".lnk");
   if (shortcuts().WriteShortcut(link, All(program, "-x", "", "long"))) {
     EXPECT_EQ(shortcuts().ReadShortcut(link), (ShortcutFields{program, "-x", ""}));
     EXPECT_TRUE(store().DeleteFile(link));
-  } else {
+  } else
     EXPECT_EQ(shortcuts().ReadShortcut(link), std::nullopt);
-  }
 }
 
 }  // namespace tarnix

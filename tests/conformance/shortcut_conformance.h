@@ -1,5 +1,4 @@
-// One suite of shortcut behaviour, run against every implementation: natively against the
-// memory shortcuts, under Wine against the shell link.
+// Shortcut behaviour every implementation shares (memory and shell link).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@
 
 namespace tarnix {
 
-// Shortcuts and the store of the same file system, with a scratch folder that exists and is
-// empty. Destroying the target removes the folder.
+// Shortcuts and store of one file system, with an empty scratch folder the target removes.
 class ShortcutTarget {
  public:
   virtual ~ShortcutTarget() = default;

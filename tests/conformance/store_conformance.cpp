@@ -392,9 +392,7 @@ TEST_P(StoreConformance, ShortPathOfExistingPathsOnly) {
 
 // ---------------------------------------------------------------- why a change failed
 
-// A key the process may only read refuses every change as access denied, and says so
-// however the change is tried; the texts of the errors stay as they are. (Deleting such a key
-// is left out: Wine deletes it whatever its access list says.)
+// A read-only key refuses every change as access denied (not deletion: Wine allows that).
 TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
   target_->DenyWrites("Denied");
   const OpenedKey refused = OpenScratch("Denied", true);
@@ -416,8 +414,7 @@ TEST_P(StoreConformance, ChangesToAKeyWithoutRightsFailAsAccessDenied) {
   EXPECT_EQ(key->ReadString("kept"), "yes");
 }
 
-// What is not there is told apart from what may not be read: a missing run key is an empty
-// list, an unreadable one a place that could not be checked.
+// A missing run key is an empty list, an unreadable one a place that could not be checked.
 TEST_P(StoreConformance, MissingKeysAndValuesAreNotFound) {
   EXPECT_TRUE(OpenScratch("Made\\Deeper\\Deepest", true));
   EXPECT_TRUE(OpenScratch("Made\\Deeper", false));
@@ -438,8 +435,7 @@ TEST_P(StoreConformance, MissingKeysAndValuesAreNotFound) {
   EXPECT_TRUE(key->DeleteValue("value"));
 }
 
-// The platform refuses to delete a read-only file for lack of rights, as it would a file in a
-// folder only administrators may change.
+// A read-only file is refused for lack of rights, like one in an administrators' folder.
 TEST_P(StoreConformance, DeletingAReadOnlyFileFailsAsAccessDenied) {
   const std::string path = File("locked.ini");
   EXPECT_TRUE(store().WriteBytes(path, "x"));

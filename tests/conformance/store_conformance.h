@@ -1,5 +1,4 @@
-// One suite of store behaviour, run against every store implementation: natively against the
-// memory store, under Wine against the Win32 store.
+// Store behaviour every implementation shares (memory and Win32).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +10,7 @@
 
 namespace tarnix {
 
-// A store with a scratch key and a scratch folder, both existing and empty. Destroying the
-// target removes both.
+// A store with an empty scratch key and folder, both removed with the target.
 class ConformanceTarget {
  public:
   virtual ~ConformanceTarget() = default;

@@ -1,9 +1,4 @@
-// What a shared suite is instantiated with: the name and the maker of a target. Each test
-// program provides its target and instantiates the suite, as in
-//
-//   INSTANTIATE_TEST_SUITE_P(Memory, StoreConformance,
-//                            testing::Values(ConformanceParam::Of<MemoryTarget>("MemoryStore")),
-//                            ConformanceParamName);
+// What a shared suite is instantiated with: a target's name and maker.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// One suite of toolkit behaviour that the forms rely on, run against both toolkits: natively
-// against the headless toolkit, under Wine against real windows. Each test program's target
-// is a toolkit and a user who acts on it as a person at the keyboard and mouse.
+// Toolkit behaviour the forms rely on, shared by the headless toolkit and real windows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,8 +27,7 @@ inline void PrintTo(const SeenBox& box, std::ostream* out) {
   *out << "{" << box.text << " | " << box.caption << " | " << box.style << "}";
 }
 
-// A toolkit of the test's own, and the user. Every action returns once the toolkit has handled
-// what it brings.
+// A toolkit of the test's own and its user; each action returns once the toolkit handled it.
 class UiTarget {
  public:
   virtual ~UiTarget() = default;
@@ -64,9 +61,7 @@ constexpr int Plus = 100, Minus = 101, Empty = 102, Tick = 103, Arrow = 104, Cro
               Star = 106, DotGreen = 107, DotYellow = 108;
 }
 
-// A form holding every kind of control the toolkit offers, recording what it sees: clicks by
-// the control's name, keys as "FormKeyDown 13", "Edit1KeyPress 13", losing the focus as
-// "Edit1Exit".
+// Every kind of control, recording clicks by name, keys as "Edit1KeyPress 13", exit as "Edit1Exit".
 struct TestForm {
   explicit TestForm(Toolkit& kit, bool keyPreview = true);
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,15 +14,16 @@
 #include "fakes/shortcuts_memory.h"
 #include "fakes/store_memory.h"
 #include "sources/loading.h"
+#include "unit/user.h"
 
 namespace tarnix {
 
+inline const char kJournal[] = "SOFTWARE\\Tarnix";
 inline const char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr unsigned kErrorBox = ui::mb::Ok | ui::mb::IconStop;
 inline const char kRunServicesKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
-// Answers the welcome window of a first launch with OK, without the autostart entry, which
-// would put a run entry of its own in every test's lists.
+// Answers the welcome window with OK but no autostart entry, which would show in every list.
 inline void AnswerWelcomeWindow(ui::headless::HeadlessToolkit& kit) {
   kit.OnModal("frmFirst", [](ui::Form& window) {
     ui::headless::Get<ui::CheckBox>(window, "chbAuto").SetChecked(false);
@@ -64,11 +65,6 @@ class AppTest : public ::testing::Test {
   Tmform& Main() { return program->mform; }
   ui::Form& MainForm() { return *program->mform.form; }
 
-  bool WasShown(const std::string& text) const {
-    const auto& shown = toolkit.Messages();
-    return std::any_of(shown.begin(), shown.end(),
-                       [&](const ui::headless::MessageRecord& m) { return m.text == text; });
-  }
   // Whether a box with this text, caption and style was shown; the boxes shown when not.
   ::testing::AssertionResult Showed(const std::string& text, const std::string& caption,
                                     unsigned style) const {
@@ -81,12 +77,15 @@ class AppTest : public ::testing::Test {
     return ::testing::AssertionFailure() << "shown:" << shown;
   }
   const ui::headless::MessageRecord* Shown(const std::string& text) const {
-    for (const auto& m : toolkit.Messages()) {
-      if (m.text == text) {
-        return &m;
-      }
-    }
-    return nullptr;
+    return FindBox(toolkit, text);
+  }
+  bool WasShown(const std::string& text) const { return Shown(text) != nullptr; }
+  std::optional<RegValue> UserRun(const std::string& name) {
+    return store.Value(Root::CurrentUser, kRunKey, name);
+  }
+  std::vector<std::string> StoredSteps() {
+    auto key = store.OpenKey(Root::CurrentUser, kJournal, false);
+    return key ? key->GetKeyNames() : std::vector<std::string>{};
   }
 
   MemoryStore store;

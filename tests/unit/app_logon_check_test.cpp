@@ -1,5 +1,4 @@
-// tarnix2.exe /c on a system that has not changed: the check from the store alone, which must
-// find a change exactly where the full start's check reports one, and log what it logs.
+// tarnix2.exe /c must find a change exactly where the full start's check does.
 #include "app/logon_check.h"
 #include "sources/undo_step.h"
 #include "unit/app_fixture.h"
@@ -15,8 +14,7 @@ const char kAutoexec[] = "C:\\WINDOWS\\SYSTEM32\\AUTOEXEC.NT";
 const char kConfig[] = "C:\\WINDOWS\\SYSTEM32\\CONFIG.NT";
 const char kWinstart[] = "C:\\WINDOWS\\winstart.bat";
 
-// What one full start with /c did: what it added to the log, how many reports and message
-// boxes it showed.
+// What one full start with /c logged and showed.
 struct FullRun {
   std::string logged;
   int reports = 0;
@@ -94,8 +92,7 @@ TEST_F(LogonCheckTest, NothingChangedLogsWhatTheFullStartLogsAndLeavesNoWindow) 
   EXPECT_TRUE(store.KeyExists(Root::CurrentUser, kUndoRoot));
 }
 
-// Only the check-only argument takes this way, and only while the log takes the lines; else the
-// full start does it all and nothing is logged here.
+// Only /c with a writable log takes this way; else the full start does it all.
 TEST_F(LogonCheckTest, OnlyTheCheckOnlyArgumentWithAWritableLogTakesThisWay) {
   const std::string before = Log();
   for (const std::vector<std::string>& other : {std::vector<std::string>{}, {"/u"}, {"x", "/c"}})

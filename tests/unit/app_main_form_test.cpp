@@ -1,5 +1,4 @@
-// The main window: what its construction loads on each platform, what some of its commands do,
-// and the rights it shows.
+// The main window: what it loads on each platform, some commands, and the rights it shows.
 #include "unit/app_fixture.h"
 
 namespace tarnix {
@@ -51,8 +50,7 @@ TEST_F(MainFormTest, OnNtTheRunServicesKeyWaitsForTheFirstRefresh) {
   EXPECT_EQ(m.ListBox2->Items(), (std::vector<std::string>{"Spooler"}));
 }
 
-// Which key, menu item or button reaches these commands is the routing test's business; here
-// each command runs once and shows what it does.
+// Routing is the routing test's; here each command runs once.
 TEST_F(MainFormTest, SaveCheckAndHelpSayWhatTheyDid) {
   Start({}, [&] {
     toolkit.TakeMessages();
@@ -69,8 +67,7 @@ TEST_F(MainFormTest, SaveCheckAndHelpSayWhatTheyDid) {
   EXPECT_TRUE(Showed("There are no changes!", "The check is completed!", 0x40));
 }
 
-// The registry editor and the startup folder start with SW_SHOWDEFAULT; a tool that cannot start
-// is told in an error box, and without shell folders the folder command does nothing.
+// Tools start with SW_SHOWDEFAULT; a failed start is told; no shell folders, no folder command.
 TEST_F(MainFormTest, ToolsStartWithShowDefaultOrSayWhyNot) {
   Start({}, [&] {
     Click(FindMenuItem(MainForm(), "N12"));
@@ -95,8 +92,7 @@ TEST_F(MainFormTest, ToolsStartWithShowDefaultOrSayWhyNot) {
   EXPECT_TRUE(Showed("Cannot start regedit.exe: File not found.", "Error!", kErrorBox));
 }
 
-// The user's list has the focus first; leaving a list drops its selection, and a right click
-// focuses a list without selecting in it.
+// Leaving a list drops its selection; a right click focuses without selecting.
 TEST_F(MainFormTest, RunListFocusStartsOnTheUserListAndLeavingDropsTheSelection) {
   store.SetPlatform(PlatformPreset::Windows98);
   Start({}, [&] {
@@ -125,8 +121,7 @@ TEST_F(MainFormTest, EnterAnywhereStillReachesTheFocusedControl) {
   });
 }
 
-// Only the snapshot's commands need rights: their shields show without them; and the caption
-// names the account the program runs as when it is another one.
+// Only the snapshot's commands need rights; the caption names another account.
 TEST(RightsMarksTest, ShieldsAndCaptionFollowTheRights) {
   for (const bool elevated : {false, true}) {
     MemoryStore store;

@@ -1,5 +1,4 @@
-// The program's life: the splash, the command line after the start-up check, and the end
-// through the save prompt.
+// The program's life: splash, command line after the start-up check, end via the save prompt.
 #include "app/version_text.h"
 #include "unit/app_fixture.h"
 
@@ -67,21 +66,18 @@ TEST_F(ProgramTest, UninstallAsksAndEndsWithoutTheMainWindowOnlyWhenConfirmed) {
   }
 }
 
-// A check that fails is reported, and the command line is still obeyed: the program never
-// stays behind invisibly, holding the single-instance mark.
+// A failed check must not leave the program invisibly holding the single-instance mark.
 TEST_F(ProgramTest, ErrorInTheStartupCheckIsShownAndTheProgramGoesOn) {
   class FailingSnapshotStore : public MemoryStore {
    public:
     OpenedKey OpenKey(Root root, const std::string& path, bool create) override {
-      if (path.find("Movenda") != std::string::npos) {
+      if (path.find("Movenda") != std::string::npos)
         throw StoreError("Snapshot unreachable");
-      }
       return MemoryStore::OpenKey(root, path, create);
     }
     bool KeyExists(Root root, const std::string& path) override {
-      if (path.find("Movenda") != std::string::npos) {
+      if (path.find("Movenda") != std::string::npos)
         throw StoreError("Snapshot unreachable");
-      }
       return MemoryStore::KeyExists(root, path);
     }
   };
@@ -137,9 +133,7 @@ TEST_F(ProgramTest, SaveFailingWithAnErrorAtExitStillEnds) {
   EXPECT_TRUE(toolkit.Terminated());
 }
 
-// Leaving by the exit command or by closing the window asks exactly once when a text was
-// edited, and nothing when none was; No keeps the files. (Which keys, buttons and menu items
-// reach those two is the routing test's.)
+// Exit and the close box ask once when a text was edited; No keeps the files.
 TEST_F(ProgramTest, LeavingAsksOnceByEveryWayWhenATextWasEdited) {
   const std::function<void(Tmform&)> ways[] = {
       [](Tmform& m) { Click(FindMenuItem(*m.form, "N6")); },

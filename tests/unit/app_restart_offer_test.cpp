@@ -1,7 +1,4 @@
-// The restart as administrator after a refused write, met through the delete on the machine's
-// run list: who is offered it, Yes and No, once in a run, a start the system did not make, the
-// instance mark around the start, edits that a restart would lose, and the command line it
-// repeats. That every command reaches the offer is fault_sweep_test's business.
+// The restart as administrator after a refused write; fault_sweep_test covers every command.
 #include <utility>
 
 #include "unit/app_fixture.h"
@@ -21,8 +18,7 @@ const char kMachineRunRefused[] =
     "Error with writing to registry. Possibly, write access denied to "
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// One run of the whole program after a first launch, with an entry in the machine's run list,
-// for a user whose writes below HKEY_LOCAL_MACHINE are refused for lack of rights.
+// A whole run after a first launch, for a user refused writes below HKEY_LOCAL_MACHINE.
 class Session {
  public:
   explicit Session(bool elevated = false) {
@@ -70,8 +66,7 @@ class Session {
 
 using Marks = std::vector<std::pair<bool, size_t>>;
 
-// Deletes the first line of the machine's run list: OK to the delete question, then `answer`
-// to the restart question.
+// Deletes the machine's first run entry: OK, then `answer` to the restart question.
 void RunDeleting(Session& s, int answer, const std::vector<std::string>& arguments = {}) {
   s.toolkit.AnswerNextMessageBox(ui::mb::IdOk);
   s.toolkit.AnswerNextMessageBox(answer);
@@ -116,8 +111,7 @@ TEST(RestartOfferTest, AnElevatedProgramIsNotOffered) {
   EXPECT_TRUE(s.toolkit.ShellCalls().empty());
 }
 
-// A start the system did not make leaves this instance running, holding its mark again: a
-// prompt the user declined is the user's choice and is not told, a failure is.
+// A declined prompt is the user's choice and is not told; a failed start is.
 TEST(RestartOfferTest, AStartThatDidNotHappenLeavesThisInstanceRunning) {
   for (const std::string why :
        {"", "Cannot start Tarnix2 as administrator: The file cannot be found."}) {
@@ -136,8 +130,7 @@ TEST(RestartOfferTest, AStartThatDidNotHappenLeavesThisInstanceRunning) {
   }
 }
 
-// The mark goes before the new instance starts, or that one would find this one and only
-// bring it forward; the new instance is given this one's command line.
+// The mark goes first, or the new instance would only bring this one forward.
 TEST(RestartOfferTest, YesLetsGoOfTheMarkRestartsWithTheCommandLineAndEndsAtOnce) {
   Session s;
   RunDeleting(s, ui::mb::IdYes, {"/x", "a b"});
@@ -154,8 +147,7 @@ TEST(RestartOfferTest, YesLetsGoOfTheMarkRestartsWithTheCommandLineAndEndsAtOnce
   EXPECT_EQ(s.toolkit.ShellCalls()[0].parameters, "/x \"a b\"");
 }
 
-// A restart reads every place again, so typed texts that were not saved are gone: the question
-// says so exactly when there are some, in a text page or in win.ini's boxes.
+// A restart rereads every place, so the question warns of unsaved typing.
 TEST(RestartOfferTest, TheQuestionWarnsOfUnsavedEditsOnlyWhenThereAreSome) {
   using Box = ui::Control* (*)(Tmform&);
   const std::pair<int, Box> cases[] = {{-1, nullptr},

@@ -1,7 +1,4 @@
-// Which command handler each menu item, key, toolbar button, double click and the close box of
-// the main window reaches, done the way a user does it. The handlers are replaced by a recorder,
-// so the test holds whatever the commands themselves do. A menu item named X reaches XClick,
-// by a click and by its shortcut, in every list that shows the menu.
+// Which handler each item, key, button, double click and the close box reach; X reaches XClick.
 #include <cctype>
 #include <ostream>
 #include <tuple>
@@ -93,8 +90,7 @@ std::string KeyName(const ui::Shortcut& key) {
          std::to_string(key.vk);
 }
 
-// Every item of the menu, by a click (from the first list when it is a pop-up menu) and by its
-// shortcut in each list, or where the focus starts for the main menu.
+// Every menu item, by a click and by its shortcut in each list.
 template <class Menu>
 void AddMenuRoutes(std::vector<Route>& routes, const Menu& menu, Page page,
                    const std::vector<std::string>& lists) {

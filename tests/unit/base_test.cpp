@@ -1,6 +1,4 @@
-// The base layer: UTF-8, UTF-16 as the platform holds it, the memory platform's code page, the
-// native letter case, arguments joined into a command line, the handle that closes itself, and the
-// time spans.
+// The base layer: text encodings, letter case, command lines, handles and time spans.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -49,8 +47,7 @@ TEST(TextCodec, Windows1252BothWays) {
   EXPECT_EQ(Utf8ToCp1252("Ā"), std::nullopt);
 }
 
-// A multi-string as the registry keeps it: pairs of bytes, low byte first, and surrogate pairs
-// for what lies beyond the first plane; a broken pair is no text.
+// A registry multi-string: UTF-16LE with surrogate pairs; a broken pair is no text.
 TEST(TextCodec, EncodingChangesLengthAtItsEdges) {
   EXPECT_EQ(EncodeUtf8(U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000"),
             "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
@@ -66,8 +63,7 @@ TEST(TextCodec, Utf16LittleEndian) {
   EXPECT_EQ(Utf16LeToUtf8("abc"), std::nullopt);
 }
 
-// UTF-16 as the platform holds it, into the program and back: every code unit kept, also a
-// surrogate without its pair.
+// The UTF-16 round trip keeps every code unit, a lone surrogate too.
 TEST(Wtf8Test, KeepsEveryCodeUnitOnTheWayInAndOut) {
   const std::pair<std::u16string, std::string> cases[] = {
       {u"", ""},
@@ -108,9 +104,7 @@ struct CountedTraits {
 };
 using Counted = UniqueHandle<CountedTraits>;
 
-// A handle is closed once, when its holder goes; holding none (or the invalid one) closes
-// nothing, nor does giving it up or moving it on; whatever is replaced (by a move, reset or put)
-// is closed.
+// Closed once when the holder goes or is replaced; none, released or moved closes nothing.
 TEST(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoesOrIsReplaced) {
   closed.clear();
   {
@@ -134,8 +128,7 @@ TEST(UniqueHandleTest, ClosesWhatItHoldsOnceWhenItGoesOrIsReplaced) {
   EXPECT_EQ(closed, (std::vector<int>{7, 1, 3, 6, 9}));
 }
 
-// Each span appends "<name> <start ms> <length ms>" when it ends, the inner one first; without
-// the variable nothing is written.
+// Each span appends "<name> <start ms> <length ms>" as it ends, inner first; needs the variable.
 TEST(TimeSpansTest, EachSpanAppendsItsNameStartAndLengthWhenItEndsOnlyWithTheVariable) {
   const std::string path = ::testing::TempDir() + "tarnix_spans.txt";
   std::remove(path.c_str());

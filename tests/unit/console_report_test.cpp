@@ -1,5 +1,4 @@
-// tarnix2c /report against the memory store: what it finds after each change, its exit code, and
-// that it leaves the store exactly as it was.
+// tarnix2c /report on the memory store: findings, exit code, and a store left as it was.
 #include "console/json_text.h"
 #include "console/report.h"
 #include "unit/app_fixture.h"

@@ -1,8 +1,5 @@
-// Every command against a platform whose k-th call fails, for every k up to the command's last
-// call, once as a refusal of rights and once as another failure. Whatever the fault, nothing
-// escapes the command, every file and registry key ends as it was or as the command without a
-// fault leaves it, the history log claims no outcome that did not happen, what was not done is
-// told in an error box, and a refusal of rights is offered the restart as administrator.
+// Every command with its k-th platform call failing, as a refusal and as another fault: nothing
+// escapes or is half-changed, the log claims nothing false, all is told, a refusal offers restart.
 #include <iostream>
 #include <map>
 
@@ -16,7 +13,6 @@
 #include "services/services_page.h"
 #include "setup/setup_places.h"
 #include "unit/startupfolders_fixture.h"
-#include "unit/user_edits.h"
 #include "watchdog/check.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/save_command.h"
@@ -51,9 +47,7 @@ RegValue Mark(char first) {
   return {regtype::Binary, first + std::string(11, '\0')};
 }
 
-// The platform after a first launch, with an entry in each user's run list, a text in each
-// startup file, win.ini values, a shortcut in the all-users startup folder, a step of an
-// earlier run in the undo journal, an earlier export and two services.
+// A first-launched platform with something in every place a command touches.
 class World {
  public:
   explicit World(bool installed) {
@@ -161,8 +155,7 @@ const StartupSection& CommonGroup(World& w) {
 
 using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
 
-// A report decision: the place changed since the snapshot, then its section checked with the
-// report answered by `decide`.
+// A report decision: the place changed, then its section checked with `decide` answering.
 Command Decision(std::string name, SectionId id, SectionCheck check,
                  std::function<void(World&)> change, std::function<void(World&, TForm1&)> decide) {
   auto prepare = [change, decide](World& w) {

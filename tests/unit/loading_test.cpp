@@ -1,19 +1,15 @@
-// Loading every startup place into the controls, and the refresh.
-#include <gtest/gtest.h>
-
+// The catalogue, loading every startup place into the controls, and the refresh.
 #include <algorithm>
 
-#include "fakes/headless/driver.h"
-#include "fakes/store_memory.h"
-#include "sources/loading.h"
-#include "unit/user_edits.h"
+#include "platform/registry_keys.h"
+#include "sources/catalogue.h"
+#include "unit/watchdog_fixture.h"
 
 namespace tarnix {
 namespace {
 
 using ui::headless::HeadlessToolkit;
 
-const char kRun[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunServices[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 
 // A platform whose folder listing also reports the "." and ".." entries, as old systems did.
@@ -22,9 +18,7 @@ class DotListingStore : public MemoryStore {
   std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern) override {
     std::vector<FileEntry> entries = {{".", attr::Directory | attr::ReadOnly},
                                       {"..", attr::Directory | attr::Hidden}};
-    for (FileEntry& entry : MemoryStore::ListFiles(folder, pattern)) {
-      entries.push_back(entry);
-    }
+    for (FileEntry& entry : MemoryStore::ListFiles(folder, pattern)) entries.push_back(entry);
     return entries;
   }
 };
@@ -33,17 +27,7 @@ class LoadingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = toolkit.CreateForm({"mform", "Tmform", "Tarnix II", 567, 437});
-    for (int i = 0; i < kRunListCount; ++i) {
-      views.runLists[i] = form->AddListBox({"ListBox" + std::to_string(i + 1)});
-    }
-    views.autoex = form->AddTextPage({"autoex"});
-    views.config = form->AddTextPage({"config"});
-    views.winstart = form->AddTextPage({"winstart"});
-    views.load = form->AddEdit({"load"});
-    views.run = form->AddEdit({"run"});
-    views.lsbStart = form->AddListBox({"lsbStart"});
-    views.lsbComSt = form->AddListBox({"lsbComSt"});
-    views.lsbNTServ = form->AddListBox({"lsbNTServ"});
+    views = AddPlaceViews(*form);
     form->Show();
   }
 
@@ -63,8 +47,7 @@ class LoadingTest : public ::testing::Test {
   std::unique_ptr<Workspace> ws;
 };
 
-// A text page takes its file, or keeps what it holds when there is none; win.ini's values are
-// read whole, and absent ones are empty.
+// A text page keeps what it holds when its file is missing; absent win.ini values are empty.
 TEST_F(LoadingTest, TextPagesAndWinIniTakeWhatTheFilesHold) {
   store.AddFile("C:\\WINDOWS\\winstart.bat", "@echo off\r\nrem one\r\n");
   const std::string longValue(3000, 'x');
@@ -151,6 +134,80 @@ TEST_F(RefreshTest, ModifiedMarksAreCollectedFromAllFiveTexts) {
     ClearModifiedMarks(w);
     EXPECT_FALSE(AnyTextModified(w));
   }
+}
+
+const char kShellFolders[] =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+TEST(Catalogue, SectionsAreFoundByTheirIdAndRunListsSplitIntoRootAndPath) {
+  MemoryStore store;
+  Catalogue catalogue = BuildCatalogue(store);
+  for (size_t i = 0; i < catalogue.sections.size(); ++i) {
+    EXPECT_EQ(SectionIndex(catalogue.sections[i].id), static_cast<int>(i));
+    EXPECT_EQ(&catalogue.Section(catalogue.sections[i].id), &catalogue.sections[i]);
+  }
+  for (int index = 0; index < kRunListCount; ++index) {
+    const RunKeyLocation key = RunListKey(index);
+    EXPECT_EQ(catalogue.RunList(index).place, RootName(key.root) + key.path) << index;
+  }
+  EXPECT_EQ(RunListKey(2).root, Root::CurrentUser);
+  EXPECT_THROW(RunListKey(kRegistryListCount), std::out_of_range);
+  EXPECT_THROW(catalogue.RunList(-1), std::out_of_range);
+  EXPECT_EQ(catalogue.Find("Nothing"), nullptr);
+}
+
+// The user's StartUp value and its place; a relative path would hang on the current folder.
+struct FolderCase {
+  const char* name;  // value name, matched without regard to case
+  const char* value;
+  const char* place;
+};
+
+TEST(CatalogueFolders, TheValueGivesThePlaceOrLeavesItUnknown) {
+  const FolderCase cases[] = {
+      {"Startup", "D:\\Start", "D:\\Start\\"},
+      {"StartUp", "D:\\All\\", "D:\\All\\"},
+      {"StartUp", "E:\\", "E:\\"},
+      {"StartUp", "\\\\server\\all\\start", "\\\\server\\all\\start\\"},
+      {"StartUp", "", ""},
+      {"Desktop", "D:\\Start", ""},
+      {"StartUp", "\\", ""},
+      {"StartUp", "\\\\", ""},
+      {"StartUp", "Startup", ""},
+      {"StartUp", "Start Menu\\Startup", ""},
+      {"StartUp", "C:Startup", ""},
+      {"StartUp", "\\Start Menu\\Startup", ""},
+      {"StartUp", "%USERPROFILE%\\Startup", ""},
+  };
+  for (const FolderCase& c : cases) {
+    MemoryStore store;
+    store.SetString(Root::CurrentUser, kShellFolders, c.name, c.value);
+    store.AddFolder("D:\\Start");
+    store.AddFolder("D:\\All");
+    store.AddFolder("\\\\server\\all\\start");
+    const Catalogue catalogue = BuildCatalogue(store);
+    const StartupSection& startup = *catalogue.Find("Startup");
+    EXPECT_EQ(startup.place, c.place) << c.value;
+    EXPECT_EQ(startup.placeKnown, *c.place != '\0') << c.value;
+  }
+}
+
+TEST(CatalogueFolders, AMissingRefusedOrNonStringValueLeavesThePlaceUnknownAndNoKeyIsMade) {
+  MemoryStore store;
+  Catalogue catalogue = BuildCatalogue(store);
+  EXPECT_FALSE(catalogue.Find("Common Startup")->placeKnown);
+  EXPECT_FALSE(store.KeyExists(Root::CurrentUser, kShellFolders));
+  EXPECT_FALSE(store.KeyExists(Root::LocalMachine, kShellFolders));
+
+  store.SetValue(Root::CurrentUser, kShellFolders, "StartUp",
+                 RegValue{regtype::Dword, std::string(4, '\0')});
+  store.SetString(Root::LocalMachine, kShellFolders, "Common StartUp", "C:\\All");
+  store.AddFolder("C:\\All");
+  store.RefuseOpen(Root::LocalMachine, kShellFolders);
+  catalogue = BuildCatalogue(store);
+  EXPECT_EQ(catalogue.Find("Startup")->place, "");
+  EXPECT_EQ(catalogue.Find("Common Startup")->place, "");
+  EXPECT_FALSE(catalogue.Find("Common Startup")->placeKnown);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The memory fakes: the store, shortcut, service and scheduler conformance suites on them, a
-// listing that takes several calls and the scheduler's refusals. The other injected faults, and
-// the sorted order that stands for Wine's, are checked by the tests that use them.
+// The memory fakes: the conformance suites, a listing in several calls, the scheduler's refusals.
 #include <gtest/gtest.h>
 
 #include <string>

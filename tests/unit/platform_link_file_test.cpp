@@ -1,5 +1,4 @@
-// What may reach the shell's link loader: a whole link, never one cut short or made of other
-// bytes, whatever its parts claim.
+// Only a whole link may reach the shell's link loader, whatever its parts claim.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,8 +8,7 @@
 namespace tarnix {
 namespace {
 
-// A header announcing an item list, arguments and Unicode strings; one item of two bytes; the
-// arguments "-a"; the terminal block.
+// Header with item list, arguments and Unicode; a two-byte item; arguments "-a"; end block.
 std::string WholeLink() {
   std::string bytes(76, '\0');
   bytes[0] = 0x4C;

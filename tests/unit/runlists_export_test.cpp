@@ -1,5 +1,4 @@
-// The REGEDIT4 export: its bytes, the save dialog, the two closing boxes, and what a value
-// the file cannot hold does.
+// The REGEDIT4 export: bytes, save dialog, closing boxes, and values the file cannot hold.
 #include "runlists/export.h"
 #include "unit/runlists_fixture.h"
 

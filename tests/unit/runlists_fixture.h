@@ -1,6 +1,4 @@
-// The run-list commands on the program's windows, created but not started: an entry in each
-// run key, the clock at a known second, each command run with its dialog played, and readers of
-// the run keys and the undo journal.
+// The run-list commands on created, unstarted windows, with dialogs played and key readers.
 #pragma once
 
 #include <functional>
@@ -14,8 +12,6 @@
 #include "unit/app_fixture.h"
 
 namespace tarnix {
-
-inline const char kJournal[] = "SOFTWARE\\Tarnix";
 
 inline void PrintTo(const RegValue& value, std::ostream* out) {
   *out << "type " << value.type << " \"" << value.data << "\"";
@@ -34,13 +30,6 @@ class RunListsTest : public AppTest {
   // The program, created at its first use, after the test has put its values in place.
   Workspace& ws() { return (program ? *program : Create()).ws; }
   ui::ListBox& List(int runList) { return *ws().views.runLists[runList]; }
-  std::optional<RegValue> UserRun(const std::string& name) {
-    return store.Value(Root::CurrentUser, kRunKey, name);
-  }
-  std::vector<std::string> StoredSteps() {
-    auto key = store.OpenKey(Root::CurrentUser, kJournal, false);
-    return key ? key->GetKeyNames() : std::vector<std::string>{};
-  }
   std::optional<RegValue> StepCommand(const std::string& step) {
     return store.Value(Root::CurrentUser, std::string(kJournal) + "\\" + step, "Command");
   }

@@ -1,5 +1,4 @@
-// The Logon page: every logon list in one list, read in its view, and Delete, Edit, Undo and
-// Find on its lines.
+// The Logon page: every logon list, each in its view, and the commands on its lines.
 #include "setup/find.h"
 #include "unit/runlists_fixture.h"
 

@@ -48,9 +48,8 @@ class ServicesPageTest : public AppTest {
   }
   void StartupAndPress(int line, const char* radio, const char* button = "BitBtn1") {
     Startup(line, [radio, button](ui::Form& f) {
-      if (radio != nullptr) {
+      if (radio != nullptr)
         Click(Get<ui::RadioButton>(f, radio));
-      }
       Click(Get<ui::Button>(f, button));
     });
   }
@@ -58,9 +57,8 @@ class ServicesPageTest : public AppTest {
   std::vector<bool> CheckedWhenShown(int line) {
     std::vector<bool> checked;
     Startup(line, [&checked](ui::Form& f) {
-      for (const char* name : {"r_auto", "r_man", "r_dis"}) {
+      for (const char* name : {"r_auto", "r_man", "r_dis"})
         checked.push_back(Get<ui::RadioButton>(f, name).Checked());
-      }
       Click(Get<ui::Button>(f, "BitBtn2"));
     });
     return checked;
@@ -154,8 +152,7 @@ TEST_F(ServicesPageTest, EachChoiceBecomesItsStartType) {
   EXPECT_EQ(services.Changes().back(), svc::Disabled) << "Enter presses OK";
 }
 
-// A service or manager that cannot be opened says why without a dialog, a change that fails is
-// told; a refusal for lack of rights says so. Nothing is changed and no handle is left open.
+// What cannot be opened or changed says why; nothing changes and no handle stays open.
 TEST_F(ServicesPageTest, WhatCannotBeOpenedOrChangedSaysWhy) {
   CreateWithServices();
   using F = MemoryServices::Faults;

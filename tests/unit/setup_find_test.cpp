@@ -1,10 +1,8 @@
-// Find across the main window's areas: the order, each area's step, the wrap-around, and what
-// the user sees of a match.
+// Find across the main window's areas: order, step, wrap-around and what a match shows.
 #include <utility>
 
 #include "setup/find.h"
 #include "unit/app_fixture.h"
-#include "unit/user_edits.h"
 
 namespace tarnix {
 namespace {

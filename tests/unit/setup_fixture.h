@@ -1,5 +1,4 @@
-// Setup on the whole program: the in-memory platform with its shell folders, and a shortcut
-// writer that records what it was asked to write.
+// Setup on the whole program, with shell folders and a recording shortcut writer.
 #pragma once
 
 #include <functional>
@@ -41,15 +40,8 @@ class SetupTest : public AppTest {
   std::string Desktop(const std::string& rest) const { return folders.desktop + "\\" + rest; }
   bool FileExists(const std::string& path) const { return store.FileBytes(path).has_value(); }
 
-  std::optional<RegValue> UserRun(const std::string& name) {
-    return store.Value(Root::CurrentUser, kRunKey, name);
-  }
   std::optional<RegValue> SavedUserRun(const std::string& name) {
     return store.Value(Root::LocalMachine, std::string(kSave) + "\\HKCU_Run", name);
-  }
-  std::vector<std::string> Steps() {
-    auto key = store.OpenKey(Root::CurrentUser, "SOFTWARE\\Tarnix", false);
-    return key ? key->GetKeyNames() : std::vector<std::string>{};
   }
 
   SeededShellFolders folders;

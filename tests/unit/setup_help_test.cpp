@@ -1,5 +1,4 @@
-// The built-in help: every window reaches a topic, every link leads somewhere, and the help
-// window shows and follows them; and the about box's addresses.
+// The built-in help: topics, links, the help window, and the about box's addresses.
 #include <algorithm>
 #include <set>
 
@@ -13,9 +12,7 @@ namespace {
 
 using namespace ui::headless;
 
-// Every topic has a title, a text without access-key marks and a unique id; every link leads to
-// another topic, every topic is reached from the contents, and every window's context reaches
-// its own topic (an unknown one the contents).
+// Topics are titled, unmarked and unique; every link and context leads to one; all are reached.
 TEST(HelpTopics, EveryLinkAndContextLeadsToATopicAndEveryTopicIsReached) {
   std::set<std::string> ids;
   for (const HelpTopic& topic : HelpTopics()) {
@@ -139,8 +136,7 @@ TEST_F(HelpWindowTest, TheUserFollowsLinksChoosesTopicsAndGoesBack) {
   EXPECT_FALSE(HelpForm().Visible());
 }
 
-// The about box's buttons open the web page and a mail maximised, and an address that cannot be
-// opened is said.
+// The about box opens the web page and a mail maximised, or says why not.
 TEST_F(HelpWindowTest, AboutBoxButtonsOpenTheirAddressesOrSayWhyNot) {
   bool shown = false;
   WhileRunning([this, &shown] {

@@ -1,5 +1,4 @@
-// The headless toolkit: the shared toolkit suite, what only its driver does (refusing what no
-// user could do, so that a test that does it fails), and the tab order both toolkits share.
+// The headless toolkit: the shared suite, its driver's refusals, and the shared tab order.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -112,8 +111,7 @@ TEST(HeadlessDriver, MessageBoxesTakeTheQueuedAnswersThatFitThem) {
   EXPECT_EQ(toolkit.MessageBox(nullptr, "Save?", "Attention!", 0x44), mb::IdNo);
 }
 
-// Tab goes to the next stop and round to the first, Shift+Tab back and round to the last; from
-// no stop Tab starts at the first, Shift+Tab at the last.
+// Tab and Shift+Tab wrap round the stops; from none they start at the first and the last.
 TEST(TabStopTest, TabAndShiftTabGoRoundTheStops) {
   int a = 0, b = 0, c = 0, outside = 0;
   const std::vector<int*> stops{&a, &b, &c};

@@ -84,8 +84,7 @@ TEST_F(CheckRunsTest, AGoneRunKeyIsReportedConfirmEmptiesItsSnapshotChangeBackRe
   EXPECT_FALSE(Check());
 }
 
-// A key that nobody may read for a moment must not cost the approved list, nor get an entry
-// approved that nobody saw.
+// A briefly unreadable key must not cost the approved list nor approve what nobody saw.
 TEST_F(CheckRunsTest, AnUnreadableKeyIsToldOnceAndNeitherReportedNorApprovedUntilItCanBeRead) {
   const std::string place = Place("HKCU_Run");
   store.SetString(Root::CurrentUser, kRun, "Hidden", "hidden.exe");
@@ -114,8 +113,7 @@ TEST_F(CheckRunsTest, AnUnreadableKeyIsToldOnceAndNeitherReportedNorApprovedUnti
                                      {"hidden.exe", ChangeMark::Added}}));
 }
 
-// Closing the report decides nothing: the key, its snapshot and the log keep to what was found.
-// Only a decision that was carried out is logged as such.
+// Closing the report decides nothing; only decisions carried out are logged.
 TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
   store.SetValue(Root::CurrentUser, kRun, "Intruder", {regtype::ExpandString, "%T%\\e.exe"});
   OnReportClick(&TForm1::BitBtn1);
@@ -126,6 +124,77 @@ TEST_F(CheckRunsTest, ClosingChangesNothingAndOnlyADecisionCarriedOutIsLogged) {
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
   EXPECT_NE(Log().find(Place("HKCU_Run") + " are confirmed"), std::string::npos);
+}
+
+class CheckWininiTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "old-load.exe"));
+    EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "old-run.exe"));
+    Rebuild();
+    TakeSnapshot();
+  }
+  std::string Ini(const char* key) {
+    return store.ReadProfileString("win.ini", "windows", key, "");
+  }
+  std::string Saved(const char* name) {
+    const StoredWinini saved = ReadSnapshotWinini(store, SnapshotKeyPath("Winini"));
+    return (std::string(name) == kSnapshotLoad ? saved.load : saved.run).value_or("<missing>");
+  }
+  std::string LoadHeading() { return Place("Winini") + " Parameter Load="; }
+  std::string RunHeading() { return Place("Winini") + " Parameter Run="; }
+};
+
+TEST_F(CheckWininiTest, ALoadChangeShowsOldAndNewWithoutDeleteLine) {
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "OLD-LOAD.EXE"));
+  Rebuild();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].heading, LoadHeading());
+  EXPECT_EQ(seen[0].lines, (std::vector<ChangeLine>{{"old-load.exe", ChangeMark::Deleted},
+                                                    {"OLD-LOAD.EXE", ChangeMark::Added}}));
+  EXPECT_FALSE(seen[0].deleteLine);
+  EXPECT_TRUE(seen[0].changeBack && seen[0].saveList);
+  EXPECT_TRUE(report.Button1->Enabled());
+}
+
+// Each decision acts on its own value only.
+TEST_F(CheckWininiTest, ChangeBackOfLoadAndConfirmOfRunTouchOnlyTheirValue) {
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "load", "new-load.exe"));
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
+  Rebuild();
+  OnReportClick(&TForm1::btnCancel);
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].heading, RunHeading());
+  EXPECT_EQ(Ini("load"), "old-load.exe");
+  EXPECT_EQ(Ini("run"), "new-run.exe");
+  EXPECT_EQ(Saved("Load"), "old-load.exe");
+  EXPECT_EQ(Saved("Run"), "new-run.exe");
+  EXPECT_NE(Log().find("The changes in:" + LoadHeading() + " are cancelled\r\nold-load.exe" +
+                       kDivider + "\r\n\r\n"),
+            std::string::npos);
+  EXPECT_NE(
+      Log().find("The changes in:" + RunHeading() + " are confirmed\r\n" + kDivider + "\r\n\r\n"),
+      std::string::npos);
+}
+
+TEST_F(CheckWininiTest, SaveListTakesTheEditedNewValueForWinIniAndSnapshot) {
+  EXPECT_TRUE(store.WriteProfileString("win.ini", "windows", "run", "new-run.exe"));
+  Rebuild();
+  OnReport([this](TForm1& r) {
+    EditLine(r, 1, "fixed-run.exe");
+    Click(*r.btnSave);
+  });
+  EXPECT_TRUE(Check());
+  EXPECT_EQ(Ini("run"), "fixed-run.exe");
+  EXPECT_EQ(Ini("load"), "old-load.exe");
+  EXPECT_EQ(Saved("Run"), "fixed-run.exe");
+  EXPECT_EQ(ws.views.run->Text(), "fixed-run.exe");
+  EXPECT_NE(Log().find(RunHeading() + " are cancelled\r\nfixed-run.exe" + kDivider),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The watchdog on the in-memory platform: a main window with the controls that hold the
-// places, the report window and its line editor, and helpers to script the user.
+// The watchdog on the memory platform: main window, report, line editor, scripted user.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +11,7 @@
 #include "fakes/headless/driver.h"
 #include "fakes/store_memory.h"
 #include "sources/loading.h"
-#include "unit/user_edits.h"
+#include "unit/user.h"
 #include "watchdog/check.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot.h"
@@ -27,6 +26,22 @@ inline RegValue Dword(uint32_t n) {
   std::string bytes(4, '\0');
   for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(n >> (8 * i));
   return {regtype::Dword, bytes};
+}
+
+// The controls that hold the places, as the main window has them.
+inline PlaceViews AddPlaceViews(ui::Form& form) {
+  PlaceViews v;
+  for (int i = 0; i < kRunListCount; ++i)
+    v.runLists[i] = form.AddListBox({"ListBox" + std::to_string(i + 1), {}});
+  v.autoex = form.AddTextPage({"autoex", {}});
+  v.config = form.AddTextPage({"config", {}});
+  v.winstart = form.AddTextPage({"winstart", {}});
+  v.load = form.AddEdit({"load", {}});
+  v.run = form.AddEdit({"run", {}});
+  v.lsbStart = form.AddListBox({"lsbStart", {}});
+  v.lsbComSt = form.AddListBox({"lsbComSt", {}});
+  v.lsbNTServ = form.AddListBox({"lsbNTServ", {}});
+  return v;
 }
 
 // What the user saw in one report.
@@ -49,18 +64,8 @@ class WatchdogTest : public ::testing::Test {
   // The catalogue and the controls, then every place loaded.
   void BuildMainWindow() {
     mainForm = toolkit.CreateForm({"mform", "Tmform", "Tarnix2", 800, 600});
-    PlaceViews& v = ws.views;
-    for (int i = 0; i < kRunListCount; ++i) {
-      v.runLists[i] = mainForm->AddListBox({"ListBox" + std::to_string(i + 1), {}});
-    }
-    v.autoex = mainForm->AddTextPage({"autoex", {}});
-    v.config = mainForm->AddTextPage({"config", {}});
-    v.winstart = mainForm->AddTextPage({"winstart", {}});
-    v.load = mainForm->AddEdit({"load", {}});
-    v.run = mainForm->AddEdit({"run", {}});
-    v.lsbStart = mainForm->AddListBox({"lsbStart", {}});
-    v.lsbComSt = mainForm->AddListBox({"lsbComSt", {}});
-    v.status = mainForm->AddStatusBar({"StatusBar1", {480, 50}});
+    ws.views = AddPlaceViews(*mainForm);
+    ws.views.status = mainForm->AddStatusBar({"StatusBar1", {480, 50}});
     ws.mainForm = mainForm.get();
     ws.logPath = kLogPath;
     BindPlaceEdits(ws);
@@ -129,13 +134,7 @@ class WatchdogTest : public ::testing::Test {
     for (const auto& m : Errors()) texts.push_back(m.text);
     return texts;
   }
-  bool WasShown(const std::string& text) {
-    for (const auto& m : toolkit.Messages()) {
-      if (m.text == text)
-        return true;
-    }
-    return false;
-  }
+  bool WasShown(const std::string& text) { return FindBox(toolkit, text) != nullptr; }
 
   MemoryStore store;
   ui::headless::HeadlessToolkit toolkit;

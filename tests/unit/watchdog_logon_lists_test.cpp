@@ -1,6 +1,4 @@
-// The check of the logon lists: each read in its registry view and changed back there, the
-// Winlogon settings alone of their key, RunOnce entries that ran, and a snapshot that holds
-// nothing of them yet.
+// The check of the logon lists: views, Winlogon values, RunOnce, and an empty snapshot.
 #include "watchdog_fixture.h"
 
 namespace tarnix {

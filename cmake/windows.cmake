@@ -9,9 +9,21 @@ target_link_libraries(tarnix_base INTERFACE comdlg32 shell32 ole32 oleaut32 uuid
 file(GLOB_RECURSE TARNIX_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc
      ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/*.manifest
      ${CMAKE_SOURCE_DIR}/src/*_resources.h)
+# The event log's message table, compiled from res/events.mc into the build folder, where the
+# resource compiler finds it.
+find_program(TARNIX_WINDMC x86_64-w64-mingw32-windmc REQUIRED)
+set(TARNIX_EVENTS_DIR ${CMAKE_BINARY_DIR}/events)
+add_custom_command(OUTPUT ${TARNIX_EVENTS_DIR}/MSG00409.bin
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${TARNIX_EVENTS_DIR}
+                   COMMAND ${TARNIX_WINDMC} -r ${TARNIX_EVENTS_DIR} -h ${TARNIX_EVENTS_DIR}
+                           ${CMAKE_SOURCE_DIR}/res/events.mc
+                   DEPENDS ${CMAKE_SOURCE_DIR}/res/events.mc)
+add_custom_target(tarnix_events DEPENDS ${TARNIX_EVENTS_DIR}/MSG00409.bin)
 add_library(tarnix_resources OBJECT ${CMAKE_SOURCE_DIR}/res/tarnix2.rc)
+target_include_directories(tarnix_resources PRIVATE ${TARNIX_EVENTS_DIR})
+add_dependencies(tarnix_resources tarnix_events)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/tarnix2.rc APPEND PROPERTY OBJECT_DEPENDS
-             ${TARNIX_RESOURCE_FILES})
+             ${TARNIX_RESOURCE_FILES} ${TARNIX_EVENTS_DIR}/MSG00409.bin)
 
 # A Windows program of ours: our warnings, linked statically, Unicode entry point.
 function(tarnix_tool name)

@@ -11,6 +11,7 @@
 #include "base/handles_win32.h"
 #include "base/time_spans.h"
 #include "base/unicode_win32.h"
+#include "platform/event_log_win32.h"
 #include "platform/services_win32.h"
 #include "platform/shortcuts_win32.h"
 #include "platform/store_win32.h"
@@ -105,6 +106,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::Win32Store store;
   tarnix::Win32Services services;
   tarnix::Win32Shortcuts shortcuts;
+  tarnix::Win32EventLog events;
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
@@ -113,6 +115,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     auto building = std::make_unique<tarnix::TimeSpan>("windows created, places loaded");
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
     building.reset();
+    program.ws.events = &events;
     program.ws.holdInstanceMark = [&mutex](bool held) {
       mutex.reset(held ? CreateMutexW(nullptr, FALSE, kInstanceMutex) : nullptr);
     };

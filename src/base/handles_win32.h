@@ -65,6 +65,13 @@ struct ScreenDc {
   static void Close(HDC dc) { ReleaseDC(nullptr, dc); }
 };
 
+// A source of the event log, from RegisterEventSource.
+struct EventSource {
+  using Handle = HANDLE;
+  static HANDLE Invalid() { return nullptr; }
+  static void Close(HANDLE source) { DeregisterEventSource(source); }
+};
+
 struct Window {
   using Handle = HWND;
   static HWND Invalid() { return nullptr; }
@@ -83,5 +90,6 @@ using GdiObject = UniqueHandle<handle_traits::Gdi<Object>>;
 using MenuHandle = UniqueHandle<handle_traits::Menu>;
 using ScreenDc = UniqueHandle<handle_traits::ScreenDc>;
 using WindowHandle = UniqueHandle<handle_traits::Window>;
+using EventSourceHandle = UniqueHandle<handle_traits::EventSource>;
 
 }  // namespace tarnix

@@ -1,5 +1,6 @@
 #include "setup/setup_commands.h"
 
+#include "platform/event_log.h"
 #include "setup/setup_places.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
@@ -102,6 +103,8 @@ void FirstLaunchActions(Workspace& ws, const FirstLaunchChoices& choices,
                         const WriteShortcutFn& write) {
   RecordReportProgram(ws.store);
   NotDone unmade;
+  // Without it the events are written all the same, only shown without their texts.
+  Note(unmade, RegisterEventLogSource(ws.store, ws.store.ProgramPath()));
   StoreResult unread;
   if (const auto programs = ShellFolder(ws.store, "Programs", &unread))
     MakeProgramGroup(ws.store, *programs, write, unmade);

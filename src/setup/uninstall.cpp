@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/event_log.h"
 #include "platform/file_removal.h"
 #include "platform/registry_keys.h"
 #include "setup/setup_commands.h"
@@ -69,6 +70,8 @@ void UninstallProgram(Workspace& ws) {
   RemoveAutostartValue(ws.store, left);
   RemoveRegistryKeys(ws, left);
   RemoveShortcuts(ws.store, left);
+  if (const StoreResult removed = RemoveEventLogSource(ws.store); !removed)
+    left.Add(RootName(Root::LocalMachine) + kEventSourceKey, removed.failure);
   // The closing words follow the list all the same: the program's own files are still the
   // user's to delete. Only a whole uninstall is called a success.
   Tell(ws, left.Told("Uninstall could not remove:"));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/event_log.h"
 #include "platform/shortcuts.h"
 #include "platform/store.h"
 #include "sources/catalogue.h"
@@ -36,6 +37,7 @@ struct PlaceViews {
 struct Workspace {
   Store& store;
   Shortcuts* shortcuts = nullptr;  // set where the program is wired
+  EventSink* events = nullptr;     // the system's event log, where the program is wired
   ui::Toolkit& toolkit;
   ui::Form* mainForm = nullptr;  // owner of the main window's message boxes
   Catalogue catalogue;

@@ -2,6 +2,7 @@
 
 #include "base/time_spans.h"
 #include "sources/loading.h"
+#include "watchdog/check_events.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
@@ -12,6 +13,18 @@ namespace tarnix {
 namespace {
 
 using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
+
+SectionCheck CheckOf(SectionKind kind) {
+  switch (kind) {
+    case kindRunList:
+    case kindMarks:
+      return CheckRunSection;
+    case kindWinIni:
+      return CheckWininiSection;
+    default:
+      return CheckLineSection;
+  }
+}
 
 std::string CheckStartLine(Workspace& ws, const LocalDateTime& start) {
   return StartLine(ShortDate(start), ws.store.LongTimeText(start));
@@ -27,16 +40,11 @@ bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
   run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
   TakeNewListsIntoSnapshot(run);
+  WriteFoundEvents(ws);
   bool changed = false;
-  // The texts, then the folders, then the run lists and Task Manager's marks, then win.ini.
-  const std::pair<SectionKind, SectionCheck> order[] = {{kindTextFile, CheckLineSection},
-                                                        {kindFolder, CheckLineSection},
-                                                        {kindRunList, CheckRunSection},
-                                                        {kindMarks, CheckRunSection},
-                                                        {kindWinIni, CheckWininiSection}};
-  for (const auto& [kind, check] : order) {
+  for (SectionKind kind : kCheckOrder) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind))
-      changed = check(run, *section) || changed;
+      changed = CheckOf(kind)(run, *section) || changed;
   }
   {
     TimeSpan span("reload after check");
@@ -51,7 +59,9 @@ bool LogCheckWithoutChanges(Workspace& ws, const LocalDateTime& start) {
       AppendLogText(ws, CheckStartLine(ws, start) + "\r\n" + CheckEndLines(ws)));
 }
 
-bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch) {
+namespace {
+
+bool CheckOrFirstLaunch(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch) {
   if ((ws.dataChanged || AnyTextModified(ws)) &&
       ws.toolkit.MessageBox(ws.mainForm, "The data were changed! Save before check ?", "Attention!",
                             ui::mb::YesNo | ui::mb::IconInfo) == ui::mb::IdYes &&
@@ -74,6 +84,17 @@ bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstL
   ClearModifiedMarks(ws);
   ws.dataChanged = false;
   return changed;
+}
+
+}  // namespace
+
+bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch) {
+  try {
+    return CheckOrFirstLaunch(ws, report, firstLaunch);
+  } catch (const std::exception& error) {
+    WriteCheckEvent(ws, CheckEvent::CheckFailed, {{error.what(), {}}});
+    throw;
+  }
 }
 
 }  // namespace tarnix

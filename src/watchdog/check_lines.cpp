@@ -6,6 +6,7 @@
 #include "platform/file_removal.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
+#include "watchdog/check_events.h"
 #include "watchdog/history_log.h"
 #include "watchdog/save_command.h"
 #include "watchdog/snapshot_store.h"
@@ -72,15 +73,17 @@ struct LineReport {
 void Confirm(CheckRun& run, const LineReport& r, const ReportList& shown) {
   if (run.WriteSnapshot([&] { return WriteSnapshotLines(run.ws.store, r.keyPath, r.current); })) {
     run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
+    WriteCheckEvent(run.ws, CheckEvent::Confirmed, {{r.section.place, MarkedChanges(shown)}});
   }
 }
 
-void ChangeBack(CheckRun& run, const LineReport& r) {
+void ChangeBack(CheckRun& run, const LineReport& r, const ReportList& shown) {
   // The button is offered only for a text whose snapshot exists.
   if (r.section.kind != kindTextFile || !r.snapshot)
     return;
   if (WriteTextFile(run.ws, r.section.place, *r.snapshot)) {
     run.Logged(LogChangeList(run.ws, *r.snapshot, LogKind::Cancelled, r.section.place));
+    WriteCheckEvent(run.ws, CheckEvent::ChangedBack, {{r.section.place, MarkedChanges(shown)}});
   }
 }
 
@@ -96,6 +99,7 @@ void SaveList(CheckRun& run, const LineReport& r) {
   }
   if (run.WriteSnapshot([&] { return WriteSnapshotLines(run.ws.store, r.keyPath, texts); })) {
     run.Logged(LogChangeList(run.ws, list, LogKind::MadeManually, r.section.place));
+    WriteCheckEvent(run.ws, CheckEvent::ListSaved, {{r.section.place, texts}});
   }
 }
 
@@ -134,7 +138,7 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
       Confirm(run, r, *list);
       break;
     case ReportResult::ChangeBack:
-      ChangeBack(run, r);
+      ChangeBack(run, r, *list);
       break;
     case ReportResult::SaveList:
       SaveList(run, r);

@@ -1,5 +1,6 @@
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
+#include "watchdog/check_events.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -76,14 +77,17 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
   if (result == ReportResult::Confirm) {
     // The snapshot takes what the report showed; a run key that is gone leaves it empty.
     if (run.WriteSnapshot(
-            [&] { return WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); }))
+            [&] { return WriteKeyValues(store, Root::LocalMachine, r.keyPath, r.current); })) {
       run.Logged(LogChangeList(run.ws, shown, LogKind::Confirmed, r.section.place));
+      WriteCheckEvent(run.ws, CheckEvent::Confirmed, {{r.section.place, MarkedChanges(shown)}});
+    }
   } else if (result == ReportResult::ChangeBack && r.snapshot) {
     if (const StoreResult written = WriteKeyValues(store, r.live, *r.snapshot); !written) {
       Tell(run.ws, written);
       return;
     }
     run.Logged(LogChangeList(run.ws, r.snapshotLines, LogKind::Cancelled, r.section.place));
+    WriteCheckEvent(run.ws, CheckEvent::ChangedBack, {{r.section.place, MarkedChanges(shown)}});
   }
 }
 

@@ -16,6 +16,11 @@ namespace tarnix {
 // version) is taken into it without a report, and one log line names them all.
 void TakeNewListsIntoSnapshot(CheckRun& run);
 
+// The order in which the check goes through the places: the texts, then the folders, then the
+// run lists and Task Manager's marks, then win.ini.
+constexpr SectionKind kCheckOrder[] = {kindTextFile, kindFolder, kindRunList, kindMarks,
+                                       kindWinIni};
+
 // kindTextFile and kindFolder.
 bool CheckLineSection(CheckRun& run, const StartupSection& section);
 // kindRunList and kindMarks.

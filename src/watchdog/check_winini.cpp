@@ -1,5 +1,6 @@
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
+#include "watchdog/check_events.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
@@ -13,7 +14,6 @@ namespace {
 struct WininiValue {
   const char* snapshotName;
   const char* iniKey;
-  const char* headingEnd;
   std::string WinIniPlace::*held;
 };
 
@@ -44,23 +44,33 @@ void ShowValueReport(TForm1& report, const std::string& heading, const std::stri
 class ValueDecision {
  public:
   ValueDecision(CheckRun& run, const StartupSection& section, const WininiValue& value,
-                const std::string& heading)
-      : run_(run), value_(value), keyPath_(SnapshotKeyPath(section.key)), heading_(heading) {}
+                const std::string& heading, const std::vector<ChangeLine>& shown)
+      : run_(run),
+        value_(value),
+        keyPath_(SnapshotKeyPath(section.key)),
+        heading_(heading),
+        changes_(MarkedChanges(shown)) {}
 
   void Confirm(const std::string& now) {
-    if (WriteSnapshot(now))
+    if (WriteSnapshot(now)) {
       run_.Logged(AppendLogText(run_.ws, WininiConfirmed(heading_)));
+      WriteCheckEvent(run_.ws, CheckEvent::Confirmed, {{heading_, changes_}});
+    }
   }
   void ChangeBack(const std::string& saved) {
-    if (WriteIniValue(run_, value_, saved))
+    if (WriteIniValue(run_, value_, saved)) {
       LogCancelled();
+      WriteCheckEvent(run_.ws, CheckEvent::ChangedBack, {{heading_, changes_}});
+    }
   }
   // The second line of the list is the new value as the user may have edited it.
   void SaveList(const std::string& now) {
     const std::vector<ChangeLine> list = run_.report.List();
     const std::string chosen = list.size() > 1 ? list[1].text : now;
-    if (WriteIniValue(run_, value_, chosen) && WriteSnapshot(chosen))
+    if (WriteIniValue(run_, value_, chosen) && WriteSnapshot(chosen)) {
       LogCancelled();
+      WriteCheckEvent(run_.ws, CheckEvent::ListSaved, {{heading_, {chosen}}});
+    }
   }
 
  private:
@@ -77,6 +87,7 @@ class ValueDecision {
   const WininiValue& value_;
   const std::string keyPath_;
   const std::string heading_;
+  const std::vector<std::string> changes_;
 };
 
 // `stored` is nothing when the snapshot does not hold the value.
@@ -86,14 +97,15 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
   const std::string now = run.ws.places.winIni.*value.held;
   if (now == saved)
     return false;
-  const std::string heading = section.place + value.headingEnd;
+  const std::string heading = WininiHeading(section, value.iniKey);
   // Changing back to a value the snapshot does not hold would empty the live one.
   ShowValueReport(run.report, heading, saved, now, stored.has_value());
-  run.Logged(LogChangeList(run.ws, run.report.List(), LogKind::Found, heading));
+  const std::vector<ChangeLine> shown = run.report.List();
+  run.Logged(LogChangeList(run.ws, shown, LogKind::Found, heading));
   const ReportResult result = run.report.ShowReport();
   run.report.Button1->SetEnabled(true);
 
-  ValueDecision decision(run, section, value, heading);
+  ValueDecision decision(run, section, value, heading, shown);
   if (result == ReportResult::Confirm) {
     decision.Confirm(now);
   } else if (result == ReportResult::ChangeBack) {
@@ -113,10 +125,10 @@ bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
     Tell(run.ws, saved.unread.Saying(SnapshotNotReadText(section)));
     return false;
   }
-  const bool load = CheckValue(
-      run, section, {kSnapshotLoad, "load", " Parameter Load=", &WinIniPlace::load}, saved.load);
-  const bool runValue = CheckValue(
-      run, section, {kSnapshotRun, "run", " Parameter Run=", &WinIniPlace::run}, saved.run);
+  const bool load =
+      CheckValue(run, section, {kSnapshotLoad, "load", &WinIniPlace::load}, saved.load);
+  const bool runValue =
+      CheckValue(run, section, {kSnapshotRun, "run", &WinIniPlace::run}, saved.run);
   return load || runValue;
 }
 

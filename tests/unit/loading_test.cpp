@@ -168,6 +168,7 @@ TEST(CatalogueFolders, TheValueGivesThePlaceOrLeavesItUnknown) {
       {"Startup", "D:\\Start", "D:\\Start\\"},
       {"StartUp", "D:\\All\\", "D:\\All\\"},
       {"StartUp", "E:\\", "E:\\"},
+      {"StartUp", "d:\\start", "d:\\start\\"},
       {"StartUp", "\\\\server\\all\\start", "\\\\server\\all\\start\\"},
       {"StartUp", "", ""},
       {"Desktop", "D:\\Start", ""},

@@ -97,6 +97,16 @@ std::vector<std::string> AllValueTexts(const std::vector<NamedValue>& values, bo
   return lines;
 }
 
+// The snapshot of a key section; false, with the reason in `compared`, when it cannot be read.
+bool ReadSavedValues(Store& store, PlaceComparison& compared,
+                     std::optional<std::vector<NamedValue>>& saved) {
+  StoreResult unread;
+  saved = ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(compared.section->key), &unread);
+  if (!unread)
+    compared.unread = unread.Saying(SnapshotNotReadText(*compared.section));
+  return static_cast<bool>(unread);
+}
+
 PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, bool withUnchanged) {
   PlaceComparison compared{&section};
   const int index = RunListIndex(section.id);
@@ -105,13 +115,9 @@ PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, boo
     compared.unread = {current.readFailure, NotCheckedText(section)};
     return compared;
   }
-  StoreResult unread;
-  const auto saved =
-      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key), &unread);
-  if (!unread) {
-    compared.unread = unread.Saying(SnapshotNotReadText(section));
+  std::optional<std::vector<NamedValue>> saved;
+  if (!ReadSavedValues(store, compared, saved))
     return compared;
-  }
   compared.notInSnapshot = !saved && IsLogonList(index);
   const ComparedRunList lists =
       CompareRunList(RunListKey(index), current.entries, saved.value_or(std::vector<NamedValue>{}));
@@ -146,13 +152,9 @@ PlaceComparison CompareMarkPlace(Store& store, const StartupSection& section, bo
     compared.unread = {current.readFailure, NotCheckedText(section)};
     return compared;
   }
-  StoreResult unread;
-  const auto saved =
-      ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath(section.key), &unread);
-  if (!unread) {
-    compared.unread = unread.Saying(SnapshotNotReadText(section));
+  std::optional<std::vector<NamedValue>> saved;
+  if (!ReadSavedValues(store, compared, saved))
     return compared;
-  }
   compared.notInSnapshot = !saved;
   const std::vector<NamedValue> before = saved.value_or(std::vector<NamedValue>{});
   const ComparedMarks marks = CompareMarks(current.values, before);

@@ -1,5 +1,8 @@
 #include "watchdog/report_form.h"
 
+#include <string>
+#include <utility>
+
 #include "ui/help_contexts.h"
 #include "watchdog/watchdog_resources.h"
 
@@ -25,6 +28,19 @@ ui::ButtonSpec PictureButton(const char* name, const char* caption, ui::Bounds b
   ui::ButtonSpec spec{name, caption, bounds};
   spec.imageResource = picture;
   return spec;
+}
+
+// The heading's label holds about 85 characters. A longer registry place (Task Manager's
+// marks) names its root as reg.exe spells it short, so that its last keys stay in view.
+std::string FittedHeading(const std::string& text) {
+  constexpr size_t kFits = 82;
+  const std::pair<std::string, std::string> roots[] = {{"HKEY_CURRENT_USER\\", "HKCU\\"},
+                                                       {"HKEY_LOCAL_MACHINE\\", "HKLM\\"}};
+  for (const auto& [root, shortRoot] : roots) {
+    if (text.size() > kFits && text.rfind(root, 0) == 0)
+      return shortRoot + text.substr(root.size());
+  }
+  return text;
 }
 
 }  // namespace
@@ -93,7 +109,7 @@ std::vector<ChangeLine> TForm1::List() const {
 }
 
 void TForm1::SetHeading(const std::string& text) {
-  kname1->SetCaption(text);
+  kname1->SetCaption(FittedHeading(text));
 }
 
 ReportResult TForm1::ShowReport() {

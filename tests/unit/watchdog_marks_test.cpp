@@ -9,11 +9,8 @@ namespace {
 const std::string kApproved =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
 
-RegValue Mark(int first, char time = 0) {
-  std::string bytes(12, '\0');
-  bytes[0] = static_cast<char>(first);
-  bytes[9] = time;
-  return {regtype::Binary, bytes};
+RegValue Mark(char first, char time = 0) {
+  return {regtype::Binary, first + std::string(8, '\0') + time + std::string(2, '\0')};
 }
 
 struct MarkKey {
@@ -34,9 +31,6 @@ class MarksCheckTest : public WatchdogTest {
     }
     Rebuild();
     TakeSnapshot();
-  }
-  std::optional<RegValue> Get(const MarkKey& key, const std::string& name) {
-    return store.OpenKey(key.root, key.path, false)->ReadValue(name);
   }
   std::string Heading(const MarkKey& key) { return RootName(key.root) + key.path; }
 };
@@ -63,9 +57,9 @@ TEST_F(MarksCheckTest, AMarkFlippedEitherWayIsReportedAndChangedBackToTheSnapsho
                                                       {"Off=disabled", ChangeMark::Deleted},
                                                       {"Off=enabled", ChangeMark::Added},
                                                       {"New=disabled", ChangeMark::Added}}));
-    EXPECT_EQ(Get(key, "Off"), Mark(3, 0x11));
-    EXPECT_EQ(Get(key, "On"), Mark(2));
-    EXPECT_EQ(Get(key, "New"), std::nullopt);
+    EXPECT_EQ(store.Value(key.root, key.path, "Off"), Mark(3, 0x11));
+    EXPECT_EQ(store.Value(key.root, key.path, "On"), Mark(2));
+    EXPECT_EQ(store.Value(key.root, key.path, "New"), std::nullopt);
     EXPECT_NE(Log().find("The changes in:" + Heading(key) + " are cancelled"), std::string::npos);
     EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
   }
@@ -82,7 +76,7 @@ TEST_F(MarksCheckTest, WhenAMarkWasSetAndAnEnabledMarkForAnUnmarkedEntryAreNoCha
   ASSERT_TRUE(store.OpenKey(kKeys[1].root, kKeys[1].path, false)->DeleteValue("Off"));
   OnReportClick(&TForm1::BitBtn2);
   EXPECT_TRUE(Check());
-  EXPECT_EQ(Get(kKeys[1], "Off"), std::nullopt);
+  EXPECT_EQ(store.Value(kKeys[1].root, kKeys[1].path, "Off"), std::nullopt);
   EXPECT_TRUE(NothingChangedSinceSnapshot(store, ws.catalogue));
 }
 
@@ -101,7 +95,7 @@ TEST_F(MarksCheckTest, ASnapshotFromBeforeTheMarksWereWatchedTakesThemInQuietlyW
   store.SetValue(kKeys[2].root, kKeys[2].path, "On", Mark(2));
   OnReportClick(&TForm1::btnCancel);
   EXPECT_TRUE(Check());
-  EXPECT_EQ(Get(kKeys[2], "On"), Mark(3));
+  EXPECT_EQ(store.Value(kKeys[2].root, kKeys[2].path, "On"), Mark(3));
 }
 
 }  // namespace

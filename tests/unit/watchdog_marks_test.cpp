@@ -43,12 +43,11 @@ TEST_F(MarksCheckTest, AMarkFlippedEitherWayIsReportedAndChangedBackToTheSnapsho
     store.SetValue(key.root, key.path, "New", Mark(7, 0x22));
     const ReportOutput json = RunReport(store, "PC", {"/report", "/json"});
     EXPECT_EQ(json.exitCode, kSomethingChanged) << json.err;
-    EXPECT_NE(
-        json.out.find("\"name\": \"Off\", \"value\": \"hex:06,00,00,00,00,00,00,00,00,00,"
-                      "00,00\", \"type\": \"REG_BINARY\", \"state\": \"changed\", \"previous\": "
-                      "\"hex:03,00,00,00,00,00,00,00,00,11,00,00\", \"previousType\": "
-                      "\"REG_BINARY\", \"enabled\": true}"),
-        std::string::npos);
+    EXPECT_NE(json.out.find(R"("name": "Off", "value": "hex:06,00,00,00,00,00,00,00,00,00,00,00", )"
+                            R"("type": "REG_BINARY", "state": "changed", "previous": )"
+                            R"("hex:03,00,00,00,00,00,00,00,00,11,00,00", "previousType": )"
+                            R"("REG_BINARY", "enabled": true})"),
+              std::string::npos);
     OnReportClick(&TForm1::btnCancel);
     EXPECT_TRUE(Check());
     ASSERT_EQ(seen.size(), 1u);

@@ -1,5 +1,4 @@
-// Task Manager's marks on the run lists and startup groups: shown greyed with the state in the
-// status bar, and Disable and Enable written as Task Manager writes them.
+// Task Manager's marks on the run lists and startup groups: shown greyed, told, and written.
 #include "base/text_case.h"
 #include "sources/mark_commands.h"
 #include "unit/app_fixture.h"
@@ -10,8 +9,14 @@ namespace {
 using namespace ui::headless;
 
 const std::string kApproved =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
-    "StartupApproved\\";
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+
+const std::string kUnlisted =
+    "Only the entries that Task Manager lists can be disabled or enabled; those of "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\";
+
+// 05.12.2026 16:35:34 UTC as a file time.
+const uint64_t kNow = 0x01dd84d6a65d8f00;
 
 RegValue Bytes(int first, uint64_t time = 0) {
   RegValue mark{regtype::Binary, std::string(12, '\0')};
@@ -54,6 +59,9 @@ class EntryMarksTest : public AppTest {
   void SetMark(const Place& place, bool disabled) {
     SetEntryDisabled(ws(), ws().catalogue.Section(place.id), place.entry, disabled);
   }
+  std::optional<RegValue> Mark(const Place& place) {
+    return store.Value(place.root, place.markKey, place.entry);
+  }
 };
 
 TEST_F(EntryMarksTest, EachPlaceIsGreyedByItsOwnMarkWhateverTheCaseOfItsName) {
@@ -72,25 +80,23 @@ TEST_F(EntryMarksTest, EachPlaceIsGreyedByItsOwnMarkWhateverTheCaseOfItsName) {
   EXPECT_TRUE(Greyed(SectionId::HklmRun, "Tray"));
 }
 
-// Disabling stamps the current time in UTC; enabling writes what Windows writes on enable.
+// Enabling writes what Windows writes on enable.
 TEST_F(EntryMarksTest, DisableAndEnableWriteTaskManagersBytesAndShowTheState) {
   Create();
   for (const Place& place : kPlaces) {
     SetMark(place, true);
-    EXPECT_EQ(store.Value(place.root, place.markKey, place.entry), Bytes(3, 0x01dd84d6a65d8f00))
-        << place.entry;
+    EXPECT_EQ(Mark(place), Bytes(3, kNow)) << place.entry;
     EXPECT_TRUE(Greyed(place.id, place.entry));
     EXPECT_EQ(Status(), place.entry + " is disabled in Task Manager since 05.12.2026 16:35:34");
     EXPECT_EQ(List(place.id).Item(List(place.id).ItemIndex()), place.entry) << "still chosen";
     SetMark(place, false);
-    EXPECT_EQ(store.Value(place.root, place.markKey, place.entry), Bytes(2));
+    EXPECT_EQ(Mark(place), Bytes(2));
     EXPECT_FALSE(Greyed(place.id, place.entry));
     EXPECT_EQ(Status(), place.entry + " is enabled");
   }
   store.SetValue(Root::CurrentUser, kApproved + "Run", "mail", Bytes(3, 42));
   SetMark(kPlaces[1], true);
-  EXPECT_EQ(store.Value(Root::CurrentUser, kApproved + "Run", "Mail"), Bytes(3, 42))
-      << "disabling again keeps when it was first disabled";
+  EXPECT_EQ(Mark(kPlaces[1]), Bytes(3, 42)) << "disabling again keeps when it was first disabled";
 }
 
 TEST_F(EntryMarksTest, ARefusedMarkIsToldWithTheRestartOfferAndRunServicesHasNone) {
@@ -99,27 +105,26 @@ TEST_F(EntryMarksTest, ARefusedMarkIsToldWithTheRestartOfferAndRunServicesHasNon
   toolkit.AnswerNextMessageBox(ui::mb::IdNo);
   Create();
   SetMark(kPlaces[0], true);
-  EXPECT_TRUE(
-      Showed("Error with writing to registry. Possibly, write access denied to "
-             "HKEY_LOCAL_MACHINE" +
-                 kApproved + "Run",
-             "Error!", kErrorBox));
+  const std::string denied = "Error with writing to registry. Possibly, write access denied to ";
+  EXPECT_TRUE(Showed(denied + "HKEY_LOCAL_MACHINE" + kApproved + "Run", "Error!", kErrorBox));
   EXPECT_TRUE(
       WasShown("Windows refused the change: Tarnix2 runs without administrator rights."
                "\r\n\r\nRestart Tarnix2 as administrator?"));
   EXPECT_FALSE(Greyed(SectionId::HklmRun, "Tray"));
   EXPECT_EQ(Status(), "Tray is enabled");
   SetEntryDisabled(ws(), ws().catalogue.Section(SectionId::HklmRunService), "Spooler", true);
-  EXPECT_TRUE(
-      Showed("Only the entries that Task Manager lists can be disabled or enabled; those "
-             "of HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
-             "RunServices cannot.",
-             "Sorry!", ui::mb::Ok | ui::mb::IconInfo));
+  EXPECT_TRUE(Showed(kUnlisted + "Windows\\CurrentVersion\\RunServices cannot.", "Sorry!",
+                     ui::mb::Ok | ui::mb::IconInfo));
   EXPECT_EQ(store.Value(Root::LocalMachine, kApproved + "Run", "Spooler"), std::nullopt);
 }
 
-// The Edit menu acts on the list that has the focus; choosing a line says its state.
-TEST_F(EntryMarksTest, TheEditMenuMarksTheFocusedListsEntryAndChoosingALineSaysItsState) {
+TEST_F(EntryMarksTest, TheEditMenuMarksTheFocusedListsEntryAndTheLogonPagesRun32ByItsLine) {
+  ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kRunKey, true, RegView::Bits32)
+                  ->WriteString("Tool32", "tool32.exe"));
+  store.SetValue(Root::LocalMachine, kApproved + "Run32", "Tool32", Bytes(3));
+  store.SetValue(Root::LocalMachine, kApproved + "Run", "Tool32", Bytes(2));
+  store.SetString(Root::LocalMachine, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
+                  "Shell", "explorer.exe");
   WhileRunning([&] {
     SelectPage(*Main().PageControl1, 6);
     Select(*Main().lsbStart, 0);
@@ -129,22 +134,6 @@ TEST_F(EntryMarksTest, TheEditMenuMarksTheFocusedListsEntryAndChoosingALineSaysI
     Select(*Main().ListBox3, 0);
     Click(FindMenuItem(MainForm(), "N22"));
     Click(FindMenuItem(MainForm(), "N23"));
-  });
-  EXPECT_EQ(store.Value(Root::CurrentUser, kApproved + "StartupFolder", "Notes.lnk"),
-            Bytes(3, 0x01dd84d6a65d8f00));
-  EXPECT_EQ(store.Value(Root::CurrentUser, kApproved + "Run", "Mail"), Bytes(2));
-  EXPECT_EQ(store.Value(Root::LocalMachine, kApproved + "Run", "Tray"), std::nullopt);
-}
-
-// The 32-bit Run is marked under Run32 and shown on the Logon page, line by line.
-TEST_F(EntryMarksTest, TheLogonPagesRun32EntriesAreGreyedAndMarkedByTheirLine) {
-  ASSERT_TRUE(store.OpenKey(Root::LocalMachine, kRunKey, true, RegView::Bits32)
-                  ->WriteString("Tool32", "tool32.exe"));
-  store.SetValue(Root::LocalMachine, kApproved + "Run32", "Tool32", Bytes(3));
-  store.SetValue(Root::LocalMachine, kApproved + "Run", "Tool32", Bytes(2));
-  store.SetString(Root::LocalMachine, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
-                  "Shell", "explorer.exe");
-  WhileRunning([&] {
     SelectPage(*Main().PageControl1, 8);
     ui::ListBox& logon = *Main().lsbLogon;
     ASSERT_EQ(logon.Item(0).rfind("HKLM Run (32-bit)\tTool32\t", 0), 0u);
@@ -156,11 +145,11 @@ TEST_F(EntryMarksTest, TheLogonPagesRun32EntriesAreGreyedAndMarkedByTheirLine) {
     Select(logon, logon.Count() - 1);
     Click(FindMenuItem(MainForm(), "Disable4"));
   });
+  EXPECT_EQ(Mark(kPlaces[2]), Bytes(3, kNow));
+  EXPECT_EQ(Mark(kPlaces[1]), Bytes(2));
+  EXPECT_EQ(Mark(kPlaces[0]), std::nullopt);
   EXPECT_EQ(store.Value(Root::LocalMachine, kApproved + "Run32", "Tool32"), Bytes(2));
-  EXPECT_TRUE(
-      WasShown("Only the entries that Task Manager lists can be disabled or enabled; "
-               "those of HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\"
-               "CurrentVersion\\Winlogon cannot."));
+  EXPECT_TRUE(WasShown(kUnlisted + "Windows NT\\CurrentVersion\\Winlogon cannot."));
 }
 
 }  // namespace

@@ -9,9 +9,8 @@ namespace {
 
 class EventSourceTest : public SetupTest {
  protected:
-  // A first launch with every box, then the uninstall: what was shown, and the registration in
-  // between.
-  std::vector<std::string> InstallAndUninstall(bool refuseInstall, bool refuseUninstall) {
+  // A first launch with every box, then the uninstall: how many boxes told of the source.
+  long InstallAndUninstall(bool refuseInstall, bool refuseUninstall) {
     const auto refuse = [this](bool refused) {
       store.ClearFaults();
       if (refused)
@@ -27,9 +26,10 @@ class EventSourceTest : public SetupTest {
     refuse(refuseUninstall);
     toolkit.AnswerNextMessageBox(ui::mb::IdOk);
     Start({"/u"});
-    std::vector<std::string> seen;
-    for (const auto& message : toolkit.TakeMessages()) seen.push_back(message.text);
-    return seen;
+    const auto seen = toolkit.TakeMessages();
+    return std::count_if(seen.begin(), seen.end(), [](const auto& box) {
+      return box.text.find(kEventSourceKey) != std::string::npos;
+    });
   }
 
   std::vector<NamedValue> registered;
@@ -37,18 +37,13 @@ class EventSourceTest : public SetupTest {
 };
 
 TEST_F(EventSourceTest, TheProgramIsTheMessageFileUntilTheUninstall) {
-  const auto toldOfSource = [](const std::vector<std::string>& seen) {
-    return std::count_if(seen.begin(), seen.end(), [](const std::string& text) {
-      return text.find(kEventSourceKey) != std::string::npos;
-    });
-  };
-  EXPECT_EQ(toldOfSource(InstallAndUninstall(false, false)), 0);
+  EXPECT_EQ(InstallAndUninstall(false, false), 0);
   EXPECT_EQ(registered.size(), 2u);
   EXPECT_EQ(messageFile, (RegValue{regtype::ExpandString, kProgramPath}));
   EXPECT_FALSE(store.KeyExists(Root::LocalMachine, kEventSourceKey));
-  EXPECT_GT(toldOfSource(InstallAndUninstall(true, false)), 0);
+  EXPECT_GT(InstallAndUninstall(true, false), 0);
   EXPECT_TRUE(registered.empty());
-  EXPECT_GT(toldOfSource(InstallAndUninstall(false, true)), 0);
+  EXPECT_GT(InstallAndUninstall(false, true), 0);
   EXPECT_TRUE(store.KeyExists(Root::LocalMachine, kEventSourceKey));
 }
 

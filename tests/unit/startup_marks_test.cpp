@@ -1,6 +1,8 @@
 // Task Manager's marks as bytes, and the file times they hold.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sources/startup_marks.h"
 
 namespace tarnix {
@@ -12,7 +14,7 @@ std::string Bytes(std::initializer_list<int> bytes) {
   return text;
 }
 
-// Years around each leap rule, and a second before the end of the last year a date can have.
+// Years around each leap rule, and the last second a date can have.
 TEST(FileTimes, CountFromThe1601EpochBothWays) {
   const std::pair<LocalDateTime, uint64_t> cases[] = {
       {{1601, 1, 1, 0, 0, 0}, 0},
@@ -35,25 +37,22 @@ TEST(FileTimes, CountFromThe1601EpochBothWays) {
 TEST(StartupMarks, TheFirstBytesLowestBitDisablesAndTwelveBytesCarryTheTime) {
   const std::string time = Bytes({0x80, 0x0b, 0x6c, 0x94, 0xf0, 0xde, 0xc0, 0x01});
   const uint64_t at = 0x01c0def0946c0b80;
-  struct Case {
-    std::optional<RegValue> value;
-    bool disabled;
-    std::optional<uint64_t> since;
-  } cases[] = {{std::nullopt, false, std::nullopt},
-               {RegValue{regtype::Binary, Bytes({2, 0, 0, 0}) + time}, false, std::nullopt},
-               {RegValue{regtype::Binary, Bytes({6, 0, 0, 0}) + time}, false, std::nullopt},
-               {RegValue{regtype::Binary, Bytes({3, 0, 0, 0}) + time}, true, at},
-               {RegValue{regtype::Binary, Bytes({7, 0, 0, 0}) + time}, true, at},
-               {RegValue{regtype::Binary, Bytes({0x63, 0x60, 0x60, 0x60}) + time}, true, at},
-               {RegValue{regtype::Binary, Bytes({3})}, true, std::nullopt},
-               {RegValue{regtype::Binary, Bytes({3}) + std::string(11, 0)}, true, std::nullopt},
-               {RegValue{regtype::Binary, ""}, false, std::nullopt},
-               {RegValue{regtype::String, "03"}, false, std::nullopt},
-               {RegValue{regtype::Dword, Bytes({3, 0, 0, 0})}, false, std::nullopt}};
-  for (const Case& c : cases) {
-    const EntryMark mark = DecodeMark(c.value);
-    EXPECT_EQ(mark.disabled, c.disabled) << (c.value ? c.value->data.size() : 0);
-    EXPECT_EQ(mark.disabledAt, c.since);
+  const std::tuple<std::optional<RegValue>, bool, std::optional<uint64_t>> cases[] = {
+      {std::nullopt, false, std::nullopt},
+      {RegValue{regtype::Binary, Bytes({2, 0, 0, 0}) + time}, false, std::nullopt},
+      {RegValue{regtype::Binary, Bytes({6, 0, 0, 0}) + time}, false, std::nullopt},
+      {RegValue{regtype::Binary, Bytes({3, 0, 0, 0}) + time}, true, at},
+      {RegValue{regtype::Binary, Bytes({7, 0, 0, 0}) + time}, true, at},
+      {RegValue{regtype::Binary, Bytes({0x63, 0x60, 0x60, 0x60}) + time}, true, at},
+      {RegValue{regtype::Binary, Bytes({3})}, true, std::nullopt},
+      {RegValue{regtype::Binary, Bytes({3}) + std::string(11, 0)}, true, std::nullopt},
+      {RegValue{regtype::Binary, ""}, false, std::nullopt},
+      {RegValue{regtype::String, "03"}, false, std::nullopt},
+      {RegValue{regtype::Dword, Bytes({3, 0, 0, 0})}, false, std::nullopt}};
+  for (const auto& [value, disabled, since] : cases) {
+    const EntryMark mark = DecodeMark(value);
+    EXPECT_EQ(mark.disabled, disabled) << (value ? value->data.size() : 0);
+    EXPECT_EQ(mark.disabledAt, since);
   }
   EXPECT_EQ(EncodeMark(true, at), (RegValue{regtype::Binary, Bytes({3, 0, 0, 0}) + time}));
   EXPECT_EQ(EncodeMark(false, at), (RegValue{regtype::Binary, Bytes({2}) + std::string(11, 0)}));

@@ -12,17 +12,17 @@ namespace tarnix {
 
 namespace {
 
-using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
+using SectionCompare = ComparedSection (*)(CheckRun&, const StartupSection&);
 
-SectionCheck CheckOf(SectionKind kind) {
+SectionCompare CompareOf(SectionKind kind) {
   switch (kind) {
     case kindRunList:
     case kindMarks:
-      return CheckRunSection;
+      return CompareRunSection;
     case kindWinIni:
-      return CheckWininiSection;
+      return CompareWininiSection;
     default:
-      return CheckLineSection;
+      return CompareLineSection;
   }
 }
 
@@ -40,12 +40,18 @@ bool CheckAllSections(CheckRun& run) {
   Workspace& ws = run.ws;
   run.Logged(AppendLogText(ws, CheckStartLine(ws, ws.store.Now())));
   TakeNewListsIntoSnapshot(run);
-  WriteFoundEvents(ws);
-  bool changed = false;
+  std::vector<PlaceComparison> found;
+  std::vector<std::function<bool()>> reports;
   for (SectionKind kind : kCheckOrder) {
-    for (const StartupSection* section : ws.catalogue.OfKind(kind))
-      changed = CheckOf(kind)(run, *section) || changed;
+    for (const StartupSection* section : ws.catalogue.OfKind(kind)) {
+      ComparedSection compared = CompareOf(kind)(run, *section);
+      found.push_back(std::move(compared.found));
+      reports.push_back(std::move(compared.report));
+    }
   }
+  WriteFoundEvents(ws, found);
+  bool changed = false;
+  for (const auto& report : reports) changed = report() || changed;
   {
     TimeSpan span("reload after check");
     RefreshAll(ws);

@@ -12,8 +12,8 @@ namespace tarnix {
 // Runs the whole check; firstLaunch shows the first-launch window when there is no snapshot
 // (which is then saved). True when changes were found.
 bool RunCheck(Workspace& ws, TForm1& report, const std::function<void()>& firstLaunch);
-// Every section in its fixed order between the log's start and end lines, then a refresh of
-// every place.
+// Every section in its fixed order between the log's start and end lines: all compared first,
+// then each reported and decided; then a refresh of every place.
 bool CheckAllSections(CheckRun& run);
 
 // Whether a check would find every section as its snapshot holds it, read from the store

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "platform/value_text.h"
-#include "watchdog/check_sections.h"
 
 namespace tarnix {
 
@@ -100,17 +99,14 @@ std::string EventText(const std::vector<EventPlace>& places) {
   return text;
 }
 
-SnapshotComparison CompareWithSnapshot(Store& store, const Catalogue& catalogue) {
+SnapshotComparison SortFindings(const std::vector<PlaceComparison>& places) {
   SnapshotComparison result;
-  for (SectionKind kind : kCheckOrder) {
-    for (const StartupSection* section : catalogue.OfKind(kind)) {
-      const PlaceComparison compared = ComparePlace(store, *section, false);
-      if (!compared.unread)
-        result.notChecked.push_back({compared.unread.text, {}});
-      // A logon list the snapshot has not taken in is not reported by the check either.
-      else if (compared.Changed() && !compared.notInSnapshot)
-        AddChanged(result.changed, compared);
-    }
+  for (const PlaceComparison& compared : places) {
+    if (!compared.unread)
+      result.notChecked.push_back({compared.unread.text, {}});
+    // A logon list the snapshot has not taken in is not reported by the check either.
+    else if (compared.Changed() && !compared.notInSnapshot)
+      AddChanged(result.changed, compared);
   }
   return result;
 }
@@ -126,10 +122,10 @@ void WriteCheckEvent(Workspace& ws, CheckEvent event, const std::vector<EventPla
       ws.events->Write({static_cast<uint32_t>(event), TypeOf(event), EventText(places)}));
 }
 
-void WriteFoundEvents(Workspace& ws) {
+void WriteFoundEvents(Workspace& ws, const std::vector<PlaceComparison>& places) {
   if (ws.events == nullptr)
     return;
-  const SnapshotComparison compared = CompareWithSnapshot(ws.store, ws.catalogue);
+  const SnapshotComparison compared = SortFindings(places);
   if (!compared.changed.empty())
     WriteCheckEvent(ws, CheckEvent::ChangesFound, compared.changed);
   if (!compared.notChecked.empty())

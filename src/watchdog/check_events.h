@@ -10,6 +10,7 @@
 
 #include "platform/event_log.h"
 #include "sources/workspace.h"
+#include "watchdog/place_comparison.h"
 #include "watchdog/report_list.h"
 
 namespace tarnix {
@@ -40,14 +41,14 @@ std::vector<std::string> MarkedChanges(const std::vector<ChangeLine>& lines);
 // lines beyond what one event holds are counted instead.
 std::string EventText(const std::vector<EventPlace>& places);
 
-// How the places stand against the snapshot, from the shared comparison: each changed place
-// with its marked changes as the check's report shows them (a win.ini value as a place of its
-// own), and why each place that cannot be read is left out.
+// How the places stand against the snapshot, from their comparisons in the check's order: each
+// changed place with its marked changes as the check's report shows them (a win.ini value as a
+// place of its own), and why each place that cannot be read is left out.
 struct SnapshotComparison {
   std::vector<EventPlace> changed;
   std::vector<EventPlace> notChecked;
 };
-SnapshotComparison CompareWithSnapshot(Store& store, const Catalogue& catalogue);
+SnapshotComparison SortFindings(const std::vector<PlaceComparison>& places);
 
 // A win.ini value's place as the check's report heads it: "C:\WINDOWS\win.ini Parameter Load=".
 std::string WininiHeading(const StartupSection& section, const std::string& iniKey);
@@ -55,7 +56,8 @@ std::string WininiHeading(const StartupSection& section, const std::string& iniK
 // Writes the event when the workspace has an event log. A refusal is not told and changes
 // nothing: the check and its decisions go on as without the log.
 void WriteCheckEvent(Workspace& ws, CheckEvent event, const std::vector<EventPlace>& places);
-// At the start of a check: the changes it will report, and the places it cannot compare.
-void WriteFoundEvents(Workspace& ws);
+// At the start of a check, from its comparisons: the changes it will report, and the places it
+// cannot compare.
+void WriteFoundEvents(Workspace& ws, const std::vector<PlaceComparison>& places);
 
 }  // namespace tarnix

@@ -103,23 +103,19 @@ void SaveList(CheckRun& run, const LineReport& r) {
   }
 }
 
-}  // namespace
+bool IsEdited(const Workspace& ws, const StartupSection& section) {
+  return section.kind == kindTextFile && ws.places.Text(section.id).edited.has_value();
+}
 
-bool CheckLineSection(CheckRun& run, const StartupSection& section) {
-  // A folder that could not be determined holds nothing to compare; its snapshot stays.
-  if ((section.kind == kindFolder && !section.placeKnown) || IsUnreadableText(run.ws, section)) {
-    Tell(run.ws, {StoreFailure::Other, NotCheckedText(section)});
-    return false;
-  }
-  const std::string keyPath = SnapshotKeyPath(section.key);
-  StoreResult unread;
-  LineReport r{section, keyPath, CurrentLines(run.ws, section),
-               ReadSnapshotLines(run.ws.store, keyPath, &unread)};
-  // Taken for a missing snapshot, it would report every line as added.
-  if (!unread) {
-    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
-    return false;
-  }
+// The lines a place held when it was loaded: what the file holds, not an edit of it.
+const std::vector<std::string>& LoadedLines(const Workspace& ws, const StartupSection& section) {
+  if (section.kind == kindTextFile)
+    return ws.places.Text(section.id).lines;
+  return ws.places.Folder(section.id).entries;
+}
+
+bool ReportLines(CheckRun& run, const LineReport& r) {
+  const StartupSection& section = r.section;
   const auto list = BuildReportList(r.current, r.snapshot.value_or(std::vector<std::string>{}));
   if (!list)
     return false;
@@ -148,6 +144,27 @@ bool CheckLineSection(CheckRun& run, const StartupSection& section) {
   }
   ReloadPlace(run.ws, section);
   return true;
+}
+
+}  // namespace
+
+ComparedSection CompareLineSection(CheckRun& run, const StartupSection& section) {
+  // A folder that could not be determined holds nothing to compare; its snapshot stays.
+  if ((section.kind == kindFolder && !section.placeKnown) || IsUnreadableText(run.ws, section))
+    return NotCompared(run, section, {StoreFailure::Other, NotCheckedText(section)});
+  const std::string keyPath = SnapshotKeyPath(section.key);
+  StoreResult unread;
+  LineReport r{section, keyPath, CurrentLines(run.ws, section),
+               ReadSnapshotLines(run.ws.store, keyPath, &unread)};
+  // Taken for a missing snapshot, it would report every line as added.
+  if (!unread)
+    return NotCompared(run, section, unread.Saying(SnapshotNotReadText(section)));
+  PlaceComparison found = CompareLineValues(section, LoadedLines(run.ws, section),
+                                            r.snapshot.value_or(std::vector<std::string>{}), false);
+  // An edit kept unsaved is what the report compares; the file is what the event names.
+  if (!found.Changed() && !IsEdited(run.ws, section))
+    return NoReport(std::move(found));
+  return {std::move(found), [&run, r = std::move(r)] { return ReportLines(run, r); }};
 }
 
 }  // namespace tarnix

@@ -91,6 +91,27 @@ void Decide(CheckRun& run, const RunReport& r, ReportResult result, const Report
   }
 }
 
+bool ReportRun(CheckRun& run, RunReport& r) {
+  const ComparedRunList compared = CompareValues(r);
+  if (r.snapshot)
+    r.snapshot = compared.snapshot;
+  r.snapshotLines = compared.snapshotLines;
+  const auto list = BuildReportList(compared.currentLines, r.snapshotLines);
+  if (!list)
+    return false;
+
+  TForm1& report = run.report;
+  report.SetList(*list);
+  report.SetHeading(r.section.place);
+  run.Logged(LogChangeList(run.ws, *list, LogKind::Found, r.section.place));
+  // Changing back to a snapshot that does not exist would empty the run key.
+  SetButtonsForRunList(report, r.snapshot.has_value());
+  const ReportResult result = run.report.ShowReport();
+  EnableEditing(report);
+  Decide(run, r, result, *list);
+  return true;
+}
+
 }  // namespace
 
 void TakeNewListsIntoSnapshot(CheckRun& run) {
@@ -110,8 +131,7 @@ void TakeNewListsIntoSnapshot(CheckRun& run) {
         ws, "Taken into the snapshot without a report, as it held nothing of them yet: " + taken));
 }
 
-bool CheckRunSection(CheckRun& run, const StartupSection& section) {
-  Store& store = run.ws.store;
+ComparedSection CompareRunSection(CheckRun& run, const StartupSection& section) {
   const bool marks = section.kind == kindMarks;
   RunReport r{section, marks ? MarkKeyLocation(section.id) : RunListKey(RunListIndex(section.id)),
               SnapshotKeyPath(section.key)};
@@ -119,38 +139,18 @@ bool CheckRunSection(CheckRun& run, const StartupSection& section) {
   std::optional<std::vector<NamedValue>> current = ReadValuesNow(run.ws, section, failure);
   // Taken for an empty list, a key nobody may read would report every approved entry as
   // deleted, and OK would approve whatever it holds once it can be read again.
-  if (!current) {
-    Tell(run.ws, {failure, NotCheckedText(section)});
-    return false;
-  }
+  if (!current)
+    return NotCompared(run, section, {failure, NotCheckedText(section)});
   r.current = std::move(*current);
   StoreResult unread;
-  r.snapshot = ReadKeyValues(store, Root::LocalMachine, r.keyPath, &unread);
-  if (!unread) {
-    Tell(run.ws, unread.Saying(SnapshotNotReadText(section)));
-    return false;
-  }
+  r.snapshot = ReadKeyValues(run.ws.store, Root::LocalMachine, r.keyPath, &unread);
+  if (!unread)
+    return NotCompared(run, section, unread.Saying(SnapshotNotReadText(section)));
+  PlaceComparison found = CompareKeyValues(section, r.current, r.snapshot, false);
   // A place the snapshot could not take in yet has nothing to be compared with.
-  if (!r.snapshot && (marks || IsLogonList(RunListIndex(section.id))))
-    return false;
-  const ComparedRunList compared = CompareValues(r);
-  if (r.snapshot)
-    r.snapshot = compared.snapshot;
-  r.snapshotLines = compared.snapshotLines;
-  const auto list = BuildReportList(compared.currentLines, r.snapshotLines);
-  if (!list)
-    return false;
-
-  TForm1& report = run.report;
-  report.SetList(*list);
-  report.SetHeading(section.place);
-  run.Logged(LogChangeList(run.ws, *list, LogKind::Found, section.place));
-  // Changing back to a snapshot that does not exist would empty the run key.
-  SetButtonsForRunList(report, r.snapshot.has_value());
-  const ReportResult result = run.report.ShowReport();
-  EnableEditing(report);
-  Decide(run, r, result, *list);
-  return true;
+  if (found.notInSnapshot || !found.Changed())
+    return NoReport(std::move(found));
+  return {std::move(found), [&run, r = std::move(r)]() mutable { return ReportRun(run, r); }};
 }
 
 }  // namespace tarnix

@@ -1,7 +1,9 @@
-// The change check of one section: compare with the snapshot, report, carry the decision out.
-// Each gives true when the section had changed (its report was shown).
+// The change check of one section in two steps: compare with the snapshot, then report and
+// carry the decision out. The whole check compares every section before the first report, so
+// that its event names every change, and reads each place and snapshot once.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +23,24 @@ void TakeNewListsIntoSnapshot(CheckRun& run);
 constexpr SectionKind kCheckOrder[] = {kindTextFile, kindFolder, kindRunList, kindMarks,
                                        kindWinIni};
 
+// What the compare step found: the changes (or why the place was not compared) and the step
+// that follows, which tells such a failure or shows the report and carries the decision out,
+// and gives true when the section had changed (its report was shown).
+struct ComparedSection {
+  PlaceComparison found;
+  std::function<bool()> report;
+};
+
 // kindTextFile and kindFolder.
-bool CheckLineSection(CheckRun& run, const StartupSection& section);
+ComparedSection CompareLineSection(CheckRun& run, const StartupSection& section);
 // kindRunList and kindMarks.
-bool CheckRunSection(CheckRun& run, const StartupSection& section);
+ComparedSection CompareRunSection(CheckRun& run, const StartupSection& section);
 // kindWinIni: the load value, then the run value, each reported and decided on its own.
-bool CheckWininiSection(CheckRun& run, const StartupSection& section);
+ComparedSection CompareWininiSection(CheckRun& run, const StartupSection& section);
+
+// A place left out of the check: its report step tells why.
+ComparedSection NotCompared(CheckRun& run, const StartupSection& section, const StoreResult& why);
+// A place whose report would show nothing: its report step has nothing to do.
+ComparedSection NoReport(PlaceComparison found);
 
 }  // namespace tarnix

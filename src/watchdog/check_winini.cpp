@@ -116,20 +116,25 @@ bool CheckValue(CheckRun& run, const StartupSection& section, const WininiValue&
   return true;
 }
 
-}  // namespace
-
-bool CheckWininiSection(CheckRun& run, const StartupSection& section) {
-  // Both are read before either is decided on.
-  const StoredWinini saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
-  if (!saved.unread) {
-    Tell(run.ws, saved.unread.Saying(SnapshotNotReadText(section)));
-    return false;
-  }
+bool ReportWinini(CheckRun& run, const StartupSection& section, const StoredWinini& saved) {
   const bool load =
       CheckValue(run, section, {kSnapshotLoad, "load", &WinIniPlace::load}, saved.load);
   const bool runValue =
       CheckValue(run, section, {kSnapshotRun, "run", &WinIniPlace::run}, saved.run);
   return load || runValue;
+}
+
+}  // namespace
+
+ComparedSection CompareWininiSection(CheckRun& run, const StartupSection& section) {
+  // Both are read before either is decided on.
+  const StoredWinini saved = ReadSnapshotWinini(run.ws.store, SnapshotKeyPath(section.key));
+  if (!saved.unread)
+    return NotCompared(run, section, saved.unread.Saying(SnapshotNotReadText(section)));
+  PlaceComparison found = CompareWininiValues(section, run.ws.places.winIni, saved, false);
+  if (!found.Changed())
+    return NoReport(std::move(found));
+  return {std::move(found), [&run, &section, saved] { return ReportWinini(run, section, saved); }};
 }
 
 }  // namespace tarnix

@@ -107,28 +107,22 @@ bool ReadSavedValues(Store& store, PlaceComparison& compared,
   return static_cast<bool>(unread);
 }
 
-PlaceComparison CompareRunPlace(Store& store, const StartupSection& section, bool withUnchanged) {
+PlaceComparison CompareRunEntries(const StartupSection& section,
+                                  const std::vector<NamedValue>& current,
+                                  const std::optional<std::vector<NamedValue>>& saved,
+                                  bool withUnchanged) {
   PlaceComparison compared{&section};
   const int index = RunListIndex(section.id);
-  const RunListPlace current = ReadRunListPlace(store, index);
-  if (!current.Readable()) {
-    compared.unread = {current.readFailure, NotCheckedText(section)};
-    return compared;
-  }
-  std::optional<std::vector<NamedValue>> saved;
-  if (!ReadSavedValues(store, compared, saved))
-    return compared;
   compared.notInSnapshot = !saved && IsLogonList(index);
   const ComparedRunList lists =
-      CompareRunList(RunListKey(index), current.entries, saved.value_or(std::vector<NamedValue>{}));
+      CompareRunList(RunListKey(index), current, saved.value_or(std::vector<NamedValue>{}));
   std::vector<size_t> checked;  // the entry of each compared command
-  for (size_t i = 0; i < current.entries.size(); ++i) {
-    if (IsChecked(current.entries[i].value))
+  for (size_t i = 0; i < current.size(); ++i) {
+    if (IsChecked(current[i].value))
       checked.push_back(i);
   }
   compared.entries = Merge(
-      lists.currentLines, lists.snapshotLines,
-      [&](size_t i) { return Value(current.entries[checked[i]]); },
+      lists.currentLines, lists.snapshotLines, [&](size_t i) { return Value(current[checked[i]]); },
       [&](size_t i) { return Value(lists.snapshot[i]); }, withUnchanged);
   PairChanged(compared.entries);
   return compared;
@@ -145,25 +139,50 @@ ComparedEntry Mark(const std::vector<NamedValue>& marks, const std::string& name
   return entry;
 }
 
-PlaceComparison CompareMarkPlace(Store& store, const StartupSection& section, bool withUnchanged) {
+PlaceComparison CompareMarkEntries(const StartupSection& section,
+                                   const std::vector<NamedValue>& current,
+                                   const std::optional<std::vector<NamedValue>>& saved,
+                                   bool withUnchanged) {
   PlaceComparison compared{&section};
-  const PlaceMarks current = ReadMarkKey(store, MarkKeyLocation(section.id));
-  if (current.readFailure != StoreFailure::None) {
-    compared.unread = {current.readFailure, NotCheckedText(section)};
-    return compared;
-  }
-  std::optional<std::vector<NamedValue>> saved;
-  if (!ReadSavedValues(store, compared, saved))
-    return compared;
   compared.notInSnapshot = !saved;
   const std::vector<NamedValue> before = saved.value_or(std::vector<NamedValue>{});
-  const ComparedMarks marks = CompareMarks(current.values, before);
+  const ComparedMarks marks = CompareMarks(current, before);
   compared.entries = Merge(
       marks.currentLines, marks.snapshotLines,
-      [&](size_t i) { return Mark(current.values, marks.names[i]); },
+      [&](size_t i) { return Mark(current, marks.names[i]); },
       [&](size_t i) { return Mark(before, marks.names[i]); }, withUnchanged);
   PairChanged(compared.entries);
   return compared;
+}
+
+// The values of a run list or key of marks as they are now; nothing, with the reason in
+// `compared`, when they cannot be read.
+std::optional<std::vector<NamedValue>> ReadValuesNow(Store& store, PlaceComparison& compared) {
+  const StartupSection& section = *compared.section;
+  StoreFailure failure = StoreFailure::None;
+  std::vector<NamedValue> values;
+  if (section.kind == kindMarks) {
+    PlaceMarks marks = ReadMarkKey(store, MarkKeyLocation(section.id));
+    failure = marks.readFailure;
+    values = std::move(marks.values);
+  } else {
+    RunListPlace list = ReadRunListPlace(store, RunListIndex(section.id));
+    failure = list.readFailure;
+    values = std::move(list.entries);
+  }
+  if (failure == StoreFailure::None)
+    return values;
+  compared.unread = {failure, NotCheckedText(section)};
+  return std::nullopt;
+}
+
+PlaceComparison CompareKeyPlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  const auto current = ReadValuesNow(store, compared);
+  std::optional<std::vector<NamedValue>> saved;
+  if (!current || !ReadSavedValues(store, compared, saved))
+    return compared;
+  return CompareKeyValues(section, *current, saved, withUnchanged);
 }
 
 // The lines a text or folder place holds now; nothing when they cannot be read.
@@ -180,48 +199,21 @@ std::optional<std::vector<std::string>> CurrentLines(Store& store, const Startup
 }
 
 PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
-  PlaceComparison compared{&section};
   const auto current = CurrentLines(store, section);
   if (!current) {
+    PlaceComparison compared{&section};
     compared.unread = {StoreFailure::Other, NotCheckedText(section)};
     return compared;
   }
   const std::vector<std::string> snapshot =
       ReadSnapshotLines(store, SnapshotKeyPath(section.key)).value_or(std::vector<std::string>{});
-  const auto describe = [&section](const std::string& line) -> ComparedEntry {
-    if (section.kind == kindFolder)
-      return {line, Text(section.place + line)};
-    return {std::nullopt, Text(line)};
-  };
-  compared.entries = Merge(
-      *current, snapshot, [&](size_t i) { return describe((*current)[i]); },
-      [&](size_t i) { return describe(snapshot[i]); }, withUnchanged);
-  return compared;
+  return CompareLineValues(section, *current, snapshot, withUnchanged);
 }
 
-PlaceComparison CompareWinini(Store& store, const StartupSection& section, bool withUnchanged) {
-  PlaceComparison compared{&section};
+PlaceComparison CompareWininiPlace(Store& store, const StartupSection& section,
+                                   bool withUnchanged) {
   const StoredWinini saved = ReadSnapshotWinini(store, SnapshotKeyPath(section.key));
-  const WinIniPlace now = ReadWinIni(store);
-  struct Value {
-    const char* name;
-    const std::string& now;
-    const std::optional<std::string>& saved;
-  };
-  for (const Value& value :
-       {Value{"load", now.load, saved.load}, Value{"run", now.run, saved.run}}) {
-    ComparedEntry entry{value.name, Text(value.now)};
-    // Compared exactly, as the check does; a value the snapshot lacks compares as empty.
-    if (value.now != value.saved.value_or("")) {
-      entry.state = value.saved ? EntryState::Changed : EntryState::Added;
-      if (value.saved)
-        entry.previous = Text(*value.saved);
-    } else if (!withUnchanged) {
-      continue;
-    }
-    compared.entries.push_back(std::move(entry));
-  }
-  return compared;
+  return CompareWininiValues(section, ReadWinIni(store), saved, withUnchanged);
 }
 
 }  // namespace
@@ -277,14 +269,61 @@ std::string SnapshotNotReadText(const StartupSection& section) {
   return "Cannot read the snapshot of " + section.place + ", so it was not checked.";
 }
 
+PlaceComparison CompareKeyValues(const StartupSection& section,
+                                 const std::vector<NamedValue>& current,
+                                 const std::optional<std::vector<NamedValue>>& saved,
+                                 bool withUnchanged) {
+  if (section.kind == kindMarks)
+    return CompareMarkEntries(section, current, saved, withUnchanged);
+  return CompareRunEntries(section, current, saved, withUnchanged);
+}
+
+PlaceComparison CompareLineValues(const StartupSection& section,
+                                  const std::vector<std::string>& current,
+                                  const std::vector<std::string>& snapshot, bool withUnchanged) {
+  const auto describe = [&section](const std::string& line) -> ComparedEntry {
+    if (section.kind == kindFolder)
+      return {line, Text(section.place + line)};
+    return {std::nullopt, Text(line)};
+  };
+  PlaceComparison compared{&section};
+  compared.entries = Merge(
+      current, snapshot, [&](size_t i) { return describe(current[i]); },
+      [&](size_t i) { return describe(snapshot[i]); }, withUnchanged);
+  return compared;
+}
+
+PlaceComparison CompareWininiValues(const StartupSection& section, const WinIniPlace& now,
+                                    const StoredWinini& saved, bool withUnchanged) {
+  PlaceComparison compared{&section};
+  struct Value {
+    const char* name;
+    const std::string& now;
+    const std::optional<std::string>& saved;
+  };
+  for (const Value& value :
+       {Value{"load", now.load, saved.load}, Value{"run", now.run, saved.run}}) {
+    ComparedEntry entry{value.name, Text(value.now)};
+    // Compared exactly, as the check does; a value the snapshot lacks compares as empty.
+    if (value.now != value.saved.value_or("")) {
+      entry.state = value.saved ? EntryState::Changed : EntryState::Added;
+      if (value.saved)
+        entry.previous = Text(*value.saved);
+    } else if (!withUnchanged) {
+      continue;
+    }
+    compared.entries.push_back(std::move(entry));
+  }
+  return compared;
+}
+
 PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
   switch (section.kind) {
     case kindRunList:
-      return CompareRunPlace(store, section, withUnchanged);
-    case kindWinIni:
-      return CompareWinini(store, section, withUnchanged);
     case kindMarks:
-      return CompareMarkPlace(store, section, withUnchanged);
+      return CompareKeyPlace(store, section, withUnchanged);
+    case kindWinIni:
+      return CompareWininiPlace(store, section, withUnchanged);
     case kindTextFile:
     case kindFolder:
       break;

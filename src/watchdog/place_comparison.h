@@ -10,6 +10,8 @@
 
 #include "platform/store.h"
 #include "sources/catalogue.h"
+#include "sources/places.h"
+#include "watchdog/snapshot_store.h"
 
 namespace tarnix {
 
@@ -68,5 +70,17 @@ struct PlaceComparison {
 
 // The place against its snapshot; the unchanged entries only when asked for.
 PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged);
+
+// The same from what was already read of the place and its snapshot. A run list's or key of
+// marks' snapshot is nothing when its subkey is missing.
+PlaceComparison CompareKeyValues(const StartupSection& section,
+                                 const std::vector<NamedValue>& current,
+                                 const std::optional<std::vector<NamedValue>>& saved,
+                                 bool withUnchanged);
+PlaceComparison CompareLineValues(const StartupSection& section,
+                                  const std::vector<std::string>& current,
+                                  const std::vector<std::string>& snapshot, bool withUnchanged);
+PlaceComparison CompareWininiValues(const StartupSection& section, const WinIniPlace& now,
+                                    const StoredWinini& saved, bool withUnchanged);
 
 }  // namespace tarnix

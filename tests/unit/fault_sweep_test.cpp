@@ -153,7 +153,7 @@ const StartupSection& CommonGroup(World& w) {
   return w.ws().catalogue.Section(SectionId::CommonStartup);
 }
 
-using SectionCheck = bool (*)(CheckRun&, const StartupSection&);
+using SectionCheck = ComparedSection (*)(CheckRun&, const StartupSection&);
 
 // A report decision: the place changed, then its section checked with `decide` answering.
 Command Decision(std::string name, SectionId id, SectionCheck check,
@@ -165,7 +165,7 @@ Command Decision(std::string name, SectionId id, SectionCheck check,
   };
   auto run = [id, check](World& w) {
     CheckRun run(w.ws(), w.program->Form1);
-    check(run, w.ws().catalogue.Section(id));
+    check(run, w.ws().catalogue.Section(id)).report();
   };
   return {std::move(name), prepare, run};
 }
@@ -216,7 +216,8 @@ std::vector<Command> Decisions() {
   const auto ok = [](World&, TForm1& r) { Click(*r.BitBtn2); };
   const auto back = [](World&, TForm1& r) { Click(*r.btnCancel); };
   using S = SectionId;
-  const SectionCheck runs = CheckRunSection, lines = CheckLineSection, ini = CheckWininiSection;
+  const SectionCheck runs = CompareRunSection, lines = CompareLineSection,
+                     ini = CompareWininiSection;
   return {
       Decision("run list: OK", S::HklmRun, runs, intruder, ok),
       Decision("run list: Change Back", S::HklmRun, runs, intruder, back),

@@ -19,14 +19,18 @@ std::string StateText(Workspace& ws, const std::string& entry, const EntryMark& 
   return text;
 }
 
-// A list shown again may have lost its selection: the entry is chosen again.
-void Reselect(ui::ListBox* list, const std::string& entry) {
+// A list shown again may have lost its selection: the entry is chosen again, where the place
+// now holds it.
+void Reselect(Workspace& ws, const StartupSection& section, const std::string& entry) {
+  ui::ListBox* list = ws.views.List(section.id);
   if (list == nullptr)
     return;
-  const std::vector<std::string> items = list->Items();
-  const auto at = std::find(items.begin(), items.end(), entry);
-  if (at != items.end() && list->ItemIndex() != at - items.begin())
-    list->SetItemIndex(static_cast<int>(at - items.begin()));
+  const std::vector<std::string> names = section.kind == kindFolder
+                                             ? ws.places.Folder(section.id).entries
+                                             : ws.places.runLists[RunListIndex(section.id)].Names();
+  const auto at = std::find(names.begin(), names.end(), entry);
+  if (at != names.end())
+    list->SetItemIndex(static_cast<int>(at - names.begin()));
 }
 
 }  // namespace
@@ -52,7 +56,7 @@ void SetEntryDisabled(Workspace& ws, const StartupSection& section, const std::s
                             RootName(key->root) + key->path));
     ReloadPlace(ws, section);
   }
-  Reselect(ws.views.List(section.id), entry);
+  Reselect(ws, section, entry);
   ShowEntryState(ws, section, entry);
 }
 

@@ -317,6 +317,39 @@ PlaceComparison CompareWininiValues(const StartupSection& section, const WinIniP
   return compared;
 }
 
+PlaceComparison CompareTaskValues(const StartupSection& section, const TaskPlace& now,
+                                  const std::optional<std::vector<ScheduledTask>>& saved,
+                                  bool withUnchanged) {
+  PlaceComparison compared{&section};
+  if (!now.Readable()) {
+    compared.unread = now.unread.Saying(now.unread.text + ", so the tasks were not checked.");
+    return compared;
+  }
+  compared.notInSnapshot = !saved;
+  const std::vector<ScheduledTask> before = saved.value_or(std::vector<ScheduledTask>{});
+  const auto lines = [](const std::vector<ScheduledTask>& tasks) {
+    std::vector<std::string> texts;
+    for (const ScheduledTask& task : tasks) texts.push_back(TaskLine(task));
+    return texts;
+  };
+  const auto describe = [](const std::vector<ScheduledTask>& tasks) {
+    return [&tasks](size_t i) {
+      ComparedEntry entry{tasks[i].path, Text(TaskCommand(tasks[i]))};
+      entry.enabled = tasks[i].enabled;
+      return entry;
+    };
+  };
+  compared.entries =
+      Merge(lines(now.tasks), lines(before), describe(now.tasks), describe(before), withUnchanged);
+  PairChanged(compared.entries);
+  return compared;
+}
+
+std::string TaskLine(const ScheduledTask& task) {
+  return task.path + "=" + (task.enabled ? "" : "(disabled) ") + TaskTriggerText(task) + ": " +
+         TaskCommand(task);
+}
+
 PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
   switch (section.kind) {
     case kindRunList:

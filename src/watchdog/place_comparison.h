@@ -11,6 +11,7 @@
 #include "platform/store.h"
 #include "sources/catalogue.h"
 #include "sources/places.h"
+#include "sources/startup_tasks.h"
 #include "watchdog/snapshot_store.h"
 
 namespace tarnix {
@@ -80,6 +81,16 @@ PlaceComparison CompareKeyValues(const StartupSection& section,
 PlaceComparison CompareLineValues(const StartupSection& section,
                                   const std::vector<std::string>& current,
                                   const std::vector<std::string>& snapshot, bool withUnchanged);
+// The scheduled tasks against their snapshot: each task one entry named by its path, whose value
+// is its command. A task that is new, gone, or starts otherwise (its command, trigger or enabled
+// state) is a change; a listing that failed is not compared. Nothing saved is a snapshot of an
+// earlier version.
+PlaceComparison CompareTaskValues(const StartupSection& section, const TaskPlace& now,
+                                  const std::optional<std::vector<ScheduledTask>>& saved,
+                                  bool withUnchanged);
+// A task as the change report lists it: "path=trigger: command", its state when disabled.
+std::string TaskLine(const ScheduledTask& task);
+
 PlaceComparison CompareWininiValues(const StartupSection& section, const WinIniPlace& now,
                                     const StoredWinini& saved, bool withUnchanged);
 

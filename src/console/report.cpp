@@ -65,7 +65,7 @@ std::string SnapshotKeyName() {
 }
 
 ReportOutput RunReport(Store& store, const std::string& computer,
-                       const std::vector<std::string>& arguments) {
+                       const std::vector<std::string>& arguments, Scheduler* scheduler) {
   ReportOutput output;
   if (arguments == std::vector<std::string>{"/?"}) {
     output.out = kUsage;
@@ -86,7 +86,9 @@ ReportOutput RunReport(Store& store, const std::string& computer,
   std::vector<PlaceComparison> places;
   bool changed = false;
   for (const StartupSection& section : catalogue.sections) {
-    places.push_back(ComparePlace(store, section, request->all));
+    if (!Watched(section, scheduler))
+      continue;
+    places.push_back(ComparePlace(store, scheduler, section, request->all));
     changed = changed || places.back().Changed();
     if (!places.back().unread)
       output.err += places.back().unread.text + "\r\n";

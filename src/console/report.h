@@ -21,9 +21,10 @@ struct ReportOutput {
   int exitCode = kNoAnswer;
 };
 
-// `arguments` come after the program's name; `computer` is the name the JSON document gives.
+// `arguments` come after the program's name; `computer` is the name the JSON document gives. The
+// scheduled tasks are compared only with a scheduler.
 ReportOutput RunReport(Store& store, const std::string& computer,
-                       const std::vector<std::string>& arguments);
+                       const std::vector<std::string>& arguments, Scheduler* scheduler = nullptr);
 
 // "added", "deleted", "changed" or "unchanged".
 const char* StateName(EntryState state);

@@ -38,6 +38,8 @@ std::string TypeName(const StartupSection& section, const RegValue& value) {
       return "file";
     case kindWinIni:
       return "ini";
+    case kindTasks:
+      return "task";
     case kindRunList:
     case kindMarks:
       break;

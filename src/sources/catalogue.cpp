@@ -251,6 +251,8 @@ Catalogue BuildCatalogue(Store& store) {
     catalogue.sections.push_back(RunListSection(index));
   for (size_t index = 0; index < std::size(kMarkIds); ++index)
     catalogue.sections.push_back(MarksSection(index));
+  catalogue.sections.push_back(
+      {SectionId::ScheduledTasks, "StartupTasks", kindTasks, "Scheduled tasks at boot and logon"});
   return catalogue;
 }
 

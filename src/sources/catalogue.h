@@ -9,19 +9,21 @@
 
 namespace tarnix {
 
-// kindMarks: a key of Task Manager's enabled and disabled marks for the entries of other places.
+// kindMarks: a key of Task Manager's enabled and disabled marks for the entries of other places;
+// kindTasks: the scheduled tasks that start at boot or logon, read through the scheduler.
 enum SectionKind {
   kindRunList = 0,
   kindTextFile = 1,
   kindWinIni = 2,
   kindFolder = 3,
-  kindMarks = 4
+  kindMarks = 4,
+  kindTasks = 5
 };
 
 // The places in the catalogue's fixed order: the nine of the first pages, then the seven where
 // today's Windows starts programs at logon, which have a page of their own, then the five keys
-// of Task Manager's marks, shown with the entries they mark. Everything that
-// walks the places (loading, the check, the snapshot) walks them in this order, picking the
+// of Task Manager's marks, shown with the entries they mark, then the scheduled tasks. Everything
+// that walks the places (loading, the check, the snapshot) walks them in this order, picking the
 // kinds it handles.
 enum class SectionId {
   HklmRun,
@@ -44,9 +46,10 @@ enum class SectionId {
   HkcuRunMarks,
   Hklm32RunMarks,
   StartupMarks,
-  CommonStartupMarks
+  CommonStartupMarks,
+  ScheduledTasks
 };
-constexpr int kSectionCount = 21;
+constexpr int kSectionCount = 22;
 constexpr int SectionIndex(SectionId id) {
   return static_cast<int>(id);
 }

@@ -244,6 +244,9 @@ void ReloadPlace(Workspace& ws, const StartupSection& section) {
       for (int index = 0; index < kRegistryListCount; ++index) LoadRunList(ws, index);
       ListStartupFolders(ws);
       break;
+    // Read afresh whenever they are compared or saved; no page holds them yet.
+    case kindTasks:
+      break;
   }
 }
 

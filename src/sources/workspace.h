@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/event_log.h"
+#include "platform/scheduler.h"
 #include "platform/shortcuts.h"
 #include "platform/store.h"
 #include "sources/catalogue.h"
@@ -38,6 +39,8 @@ struct Workspace {
   Store& store;
   Shortcuts* shortcuts = nullptr;  // set where the program is wired
   EventSink* events = nullptr;     // the system's event log, where the program is wired
+  // The task scheduler, where the program is wired; without one the tasks are not watched.
+  Scheduler* scheduler = nullptr;
   ui::Toolkit& toolkit;
   ui::Form* mainForm = nullptr;  // owner of the main window's message boxes
   Catalogue catalogue;

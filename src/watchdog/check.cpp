@@ -21,6 +21,8 @@ SectionCompare CompareOf(SectionKind kind) {
       return CompareRunSection;
     case kindWinIni:
       return CompareWininiSection;
+    case kindTasks:
+      return CompareTaskSection;
     default:
       return CompareLineSection;
   }
@@ -44,6 +46,8 @@ bool CheckAllSections(CheckRun& run) {
   std::vector<std::function<bool()>> reports;
   for (SectionKind kind : kCheckOrder) {
     for (const StartupSection* section : ws.catalogue.OfKind(kind)) {
+      if (!Watched(*section, ws.scheduler))
+        continue;
       ComparedSection compared = CompareOf(kind)(run, *section);
       found.push_back(std::move(compared.found));
       reports.push_back(std::move(compared.report));

@@ -19,8 +19,9 @@ bool CheckAllSections(CheckRun& run);
 // Whether a check would find every section as its snapshot holds it, read from the store
 // alone, without a window or a control. False as soon as a section differs, and whenever the
 // full check has something to show: no snapshot yet, a text file that cannot be read, a
-// failure to read.
-[[nodiscard]] bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue);
+// failure to read. The scheduled tasks only with a scheduler.
+[[nodiscard]] bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue,
+                                               Scheduler* scheduler = nullptr);
 // What the log gets from a check that found nothing: its start and end lines. False when the
 // log refused them.
 [[nodiscard]] bool LogCheckWithoutChanges(Workspace& ws, const LocalDateTime& start);

@@ -1,13 +1,13 @@
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
+#include "sources/startup_tasks.h"
 #include "watchdog/check_events.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
 #include "watchdog/snapshot_store.h"
+#include "watchdog/task_snapshot.h"
 
 namespace tarnix {
-
-namespace {
 
 void SetButtonsForRunList(TForm1& report, bool canChangeBack) {
   report.btnEdit->SetEnabled(false);
@@ -21,6 +21,8 @@ void EnableEditing(TForm1& report) {
   report.btnSave->SetEnabled(true);
   report.Button1->SetEnabled(true);
 }
+
+namespace {
 
 struct RunReport {
   const StartupSection& section;
@@ -46,16 +48,24 @@ std::optional<std::vector<NamedValue>> ReadValuesNow(Workspace& ws, const Startu
   return list.Readable() ? std::optional(list.entries) : std::nullopt;
 }
 
-// The places a snapshot of an earlier version holds no subkey for (the logon lists and the
-// keys of marks), with what they hold; none that cannot be read, which the check tells.
+// The places a snapshot of an earlier version holds no subkey for (the logon lists, the keys of
+// marks and the scheduled tasks), with what they hold; none that cannot be read, which the check
+// tells.
 std::vector<std::pair<const StartupSection*, std::vector<NamedValue>>> NotInSnapshot(
     Workspace& ws) {
   std::vector<std::pair<const StartupSection*, std::vector<NamedValue>>> places;
   for (const StartupSection& section : ws.catalogue.sections) {
     const bool added = section.kind == kindMarks ||
-                       (section.kind == kindRunList && IsLogonList(RunListIndex(section.id)));
+                       (section.kind == kindRunList && IsLogonList(RunListIndex(section.id))) ||
+                       (section.kind == kindTasks && ws.scheduler != nullptr);
     if (!added || ws.store.KeyExists(Root::LocalMachine, SnapshotKeyPath(section.key)))
       continue;
+    if (section.kind == kindTasks) {
+      const TaskPlace tasks = ReadTaskPlace(*ws.scheduler);
+      if (tasks.Readable())
+        places.emplace_back(&section, TaskSnapshotValues(tasks.tasks));
+      continue;
+    }
     StoreFailure failure = StoreFailure::None;
     if (auto values = ReadValuesNow(ws, section, failure))
       places.emplace_back(&section, std::move(*values));

@@ -19,9 +19,9 @@ namespace tarnix {
 void TakeNewListsIntoSnapshot(CheckRun& run);
 
 // The order in which the check goes through the places: the texts, then the folders, then the
-// run lists and Task Manager's marks, then win.ini.
-constexpr SectionKind kCheckOrder[] = {kindTextFile, kindFolder, kindRunList, kindMarks,
-                                       kindWinIni};
+// run lists and Task Manager's marks, then win.ini, then the scheduled tasks.
+constexpr SectionKind kCheckOrder[] = {kindTextFile, kindFolder, kindRunList,
+                                       kindMarks,    kindWinIni, kindTasks};
 
 // What the compare step found: the changes (or why the place was not compared) and the step
 // that follows, which tells such a failure or shows the report and carries the decision out,
@@ -37,6 +37,16 @@ ComparedSection CompareLineSection(CheckRun& run, const StartupSection& section)
 ComparedSection CompareRunSection(CheckRun& run, const StartupSection& section);
 // kindWinIni: the load value, then the run value, each reported and decided on its own.
 ComparedSection CompareWininiSection(CheckRun& run, const StartupSection& section);
+
+// kindTasks: OK takes the tasks as they are into the snapshot; Change Back deletes a new task
+// and registers a gone or changed one again from the snapshot, or only sets its enabled state
+// back where that alone changed.
+ComparedSection CompareTaskSection(CheckRun& run, const StartupSection& section);
+
+// The report's buttons for a list of registry values or tasks, which offers only OK and Change
+// Back (when there is a snapshot to change back to); and all of them again.
+void SetButtonsForRunList(TForm1& report, bool canChangeBack);
+void EnableEditing(TForm1& report);
 
 // A place left out of the check: its report step tells why.
 ComparedSection NotCompared(CheckRun& run, const StartupSection& section, const StoreResult& why);

@@ -9,6 +9,7 @@
 #include "watchdog/check.h"
 #include "watchdog/report_list.h"
 #include "watchdog/snapshot_store.h"
+#include "watchdog/task_snapshot.h"
 
 namespace tarnix {
 
@@ -210,6 +211,18 @@ PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bo
   return CompareLineValues(section, *current, snapshot, withUnchanged);
 }
 
+PlaceComparison CompareTaskPlace(Store& store, Scheduler& scheduler, const StartupSection& section,
+                                 bool withUnchanged) {
+  PlaceComparison compared{&section};
+  std::optional<std::vector<NamedValue>> saved;
+  if (!ReadSavedValues(store, compared, saved))
+    return compared;
+  std::optional<std::vector<ScheduledTask>> tasks;
+  if (saved)
+    tasks = TasksOfSnapshot(*saved);
+  return CompareTaskValues(section, ReadTaskPlace(scheduler), tasks, withUnchanged);
+}
+
 PlaceComparison CompareWininiPlace(Store& store, const StartupSection& section,
                                    bool withUnchanged) {
   const StoredWinini saved = ReadSnapshotWinini(store, SnapshotKeyPath(section.key));
@@ -333,9 +346,10 @@ PlaceComparison CompareTaskValues(const StartupSection& section, const TaskPlace
     return texts;
   };
   const auto describe = [](const std::vector<ScheduledTask>& tasks) {
-    return [&tasks](size_t i) {
-      ComparedEntry entry{tasks[i].path, Text(TaskCommand(tasks[i]))};
-      entry.enabled = tasks[i].enabled;
+    return [list = &tasks](size_t i) {
+      const ScheduledTask& task = (*list)[i];
+      ComparedEntry entry{task.path, Text(TaskCommand(task))};
+      entry.enabled = task.enabled;
       return entry;
     };
   };
@@ -350,8 +364,17 @@ std::string TaskLine(const ScheduledTask& task) {
          TaskCommand(task);
 }
 
-PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged) {
+bool Watched(const StartupSection& section, const Scheduler* scheduler) {
+  return section.kind != kindTasks || scheduler != nullptr;
+}
+
+PlaceComparison ComparePlace(Store& store, Scheduler* scheduler, const StartupSection& section,
+                             bool withUnchanged) {
   switch (section.kind) {
+    case kindTasks:
+      if (scheduler == nullptr)
+        return PlaceComparison{&section};
+      return CompareTaskPlace(store, *scheduler, section, withUnchanged);
     case kindRunList:
     case kindMarks:
       return CompareKeyPlace(store, section, withUnchanged);
@@ -364,11 +387,11 @@ PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool w
   return CompareLinePlace(store, section, withUnchanged);
 }
 
-bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue) {
+bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue, Scheduler* scheduler) {
   if (!SnapshotExists(store))
     return false;
   for (const StartupSection& section : catalogue.sections) {
-    const PlaceComparison compared = ComparePlace(store, section, false);
+    const PlaceComparison compared = ComparePlace(store, scheduler, section, false);
     // A place that cannot be read is an error the full check shows.
     if (!compared.unread || compared.Changed())
       return false;

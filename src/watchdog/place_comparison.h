@@ -69,8 +69,13 @@ struct PlaceComparison {
   bool Changed() const;
 };
 
-// The place against its snapshot; the unchanged entries only when asked for.
-PlaceComparison ComparePlace(Store& store, const StartupSection& section, bool withUnchanged);
+// Whether the place is watched: the scheduled tasks only with a scheduler to read them.
+bool Watched(const StartupSection& section, const Scheduler* scheduler);
+
+// The place against its snapshot; the unchanged entries only when asked for. A place that is
+// not watched compares as unchanged.
+PlaceComparison ComparePlace(Store& store, Scheduler* scheduler, const StartupSection& section,
+                             bool withUnchanged);
 
 // The same from what was already read of the place and its snapshot. A run list's or key of
 // marks' snapshot is nothing when its subkey is missing.

@@ -4,7 +4,9 @@
 #include "platform/not_done.h"
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
+#include "sources/startup_tasks.h"
 #include "watchdog/snapshot_store.h"
+#include "watchdog/task_snapshot.h"
 
 namespace tarnix {
 
@@ -71,6 +73,21 @@ StoreResult SnapshotFolders(Workspace& ws, NotDone& leftOut) {
   return {};
 }
 
+// The scheduled tasks, where a scheduler reads them; a listing that failed keeps the snapshot
+// they had.
+StoreResult SnapshotTasks(Workspace& ws, NotDone& leftOut) {
+  if (ws.scheduler == nullptr)
+    return {};
+  const StartupSection& section = ws.catalogue.Section(SectionId::ScheduledTasks);
+  const TaskPlace tasks = ReadTaskPlace(*ws.scheduler);
+  if (!tasks.Readable()) {
+    leftOut.Add(section.place, tasks.unread.failure);
+    return {};
+  }
+  return WriteKeyValues(ws.store, Root::LocalMachine, SnapshotKeyPath(section.key),
+                        TaskSnapshotValues(tasks.tasks));
+}
+
 // Stops at the first write that fails; the places left out are added to `leftOut`.
 StoreResult SnapshotSections(Workspace& ws, NotDone& leftOut) {
   StoreResult written = SnapshotTexts(ws, leftOut);
@@ -84,6 +101,8 @@ StoreResult SnapshotSections(Workspace& ws, NotDone& leftOut) {
     written = SnapshotFolders(ws, leftOut);
   if (written)
     written = SnapshotMarks(ws, leftOut);
+  if (written)
+    written = SnapshotTasks(ws, leftOut);
   return written;
 }
 

@@ -1,4 +1,4 @@
-// The snapshot of the scheduled tasks: one subkey of the snapshot whose values hold each task
+// The snapshot of the scheduled tasks: their section's subkey, whose values hold each task
 // as read ("Task001 Path", "Task001 Enabled", ..., "Task001 Action01 Path", ...), so that a
 // task that is gone or changed can be registered again from its stored definition.
 #pragma once
@@ -9,8 +9,6 @@
 #include "platform/store.h"
 
 namespace tarnix {
-
-inline constexpr char kTaskSnapshotKey[] = "StartupTasks";
 
 // The values that hold the tasks, in their order.
 std::vector<NamedValue> TaskSnapshotValues(const std::vector<ScheduledTask>& tasks);

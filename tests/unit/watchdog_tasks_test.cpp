@@ -1,8 +1,11 @@
 // The scheduled tasks in the snapshot, and compared with it.
 #include <gtest/gtest.h>
 
+#include "console/report.h"
+#include "fakes/scheduler_memory.h"
 #include "watchdog/place_comparison.h"
 #include "watchdog/task_snapshot.h"
+#include "watchdog_fixture.h"
 
 namespace tarnix {
 namespace {
@@ -80,6 +83,88 @@ TEST(TaskComparison, AChangedTaskKeepsItsOldCommandAndAFailedListingIsNotCompare
 
   const PlaceComparison earlier = CompareTaskValues(section, TaskPlace{}, std::nullopt, false);
   EXPECT_TRUE(earlier.notInSnapshot);
+}
+
+class TaskCheckTest : public WatchdogTest {
+ protected:
+  void SetUp() override {
+    for (const ScheduledTask& task : before) scheduler.Add(task);
+    ws.scheduler = &scheduler;
+    TakeSnapshot();
+  }
+  bool Unchanged() { return NothingChangedSinceSnapshot(store, ws.catalogue, &scheduler); }
+  void ExpectAsBefore() {
+    const TaskPlace now = ReadTaskPlace(scheduler);
+    ASSERT_EQ(now.tasks.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i)
+      EXPECT_TRUE(SameStart(now.tasks[i], before[i])) << before[i].path;
+    EXPECT_TRUE(Unchanged());
+  }
+
+  const std::vector<ScheduledTask> before{Task("\\A", "a.exe"), Task("\\V\\Off", "o.exe", false)};
+  MemoryScheduler scheduler;
+};
+
+TEST_F(TaskCheckTest, ChangeBackUndoesEachKindOfChange) {
+  const std::pair<const char*, std::function<void(MemoryScheduler&)>> changes[] = {
+      {"new", [](MemoryScheduler& s) { s.Add(Task("\\Evil", "evil.exe")); }},
+      {"gone", [](MemoryScheduler& s) { ASSERT_TRUE(s.DeleteTask("\\A")); }},
+      {"command", [](MemoryScheduler& s) { s.Add(Task("\\A", "evil.exe")); }},
+      {"enabled", [](MemoryScheduler& s) { ASSERT_TRUE(s.SetEnabled("\\V\\Off", true)); }}};
+  const std::string place = ws.catalogue.Section(SectionId::ScheduledTasks).place;
+  for (const auto& [what, change] : changes) {
+    SCOPED_TRACE(what);
+    seen.clear();
+    change(scheduler);
+    EXPECT_FALSE(Unchanged());
+    OnReportClick(&TForm1::btnCancel);
+    EXPECT_TRUE(Check());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].heading, place);
+    EXPECT_TRUE(seen[0].changeBack);
+    ExpectAsBefore();
+    EXPECT_TRUE(ErrorTexts().empty());
+  }
+  EXPECT_NE(Log().find("The changes in:" + place + " are cancelled"), std::string::npos);
+}
+
+TEST_F(TaskCheckTest, OkTakesTheTasksAsTheyAreAndTheReportProgramSeesThem) {
+  scheduler.Add(Task("\\New", "n.exe"));
+  EXPECT_EQ(RunReport(store, "PC", {"/report"}, &scheduler).exitCode, kSomethingChanged);
+  EXPECT_EQ(RunReport(store, "PC", {"/report"}).exitCode, kNothingChanged) << "no scheduler";
+  OnReportClick(&TForm1::BitBtn2);
+  EXPECT_TRUE(Check());
+  EXPECT_TRUE(Unchanged());
+  EXPECT_EQ(ReadTaskPlace(scheduler).tasks.size(), 3u);
+  const ReportOutput all = RunReport(store, "PC", {"/report", "/all"}, &scheduler);
+  EXPECT_EQ(all.exitCode, kNothingChanged);
+  EXPECT_NE(all.out.find("\\New"), std::string::npos);
+}
+
+TEST_F(TaskCheckTest, AnEarlierSnapshotTakesTheTasksInQuietly) {
+  ASSERT_TRUE(store.DeleteKey(Root::LocalMachine, SnapshotKeyPath("StartupTasks")));
+  EXPECT_FALSE(Unchanged());
+  EXPECT_FALSE(Check());
+  EXPECT_TRUE(seen.empty());
+  EXPECT_NE(Log().find("without a report, as it held nothing of them yet: Scheduled tasks"),
+            std::string::npos);
+  EXPECT_TRUE(Unchanged());
+}
+
+// A scheduler that cannot list (Wine's) leaves the tasks unchecked and their snapshot as it was.
+TEST_F(TaskCheckTest, AListingThatFailsIsToldAndNeverTakenForNoTasks) {
+  scheduler.RefuseFolder("\\V", StoreFailure::Other);
+  EXPECT_FALSE(Unchanged());
+  EXPECT_FALSE(Check());
+  EXPECT_TRUE(seen.empty());
+  ASSERT_EQ(ErrorTexts().size(), 1u);
+  EXPECT_NE(ErrorTexts()[0].find("Cannot list the scheduled tasks in \\V"), std::string::npos);
+  EXPECT_EQ(RunReport(store, "PC", {"/report"}, &scheduler).exitCode, kNoAnswer);
+  EXPECT_TRUE(SaveSnapshot(ws));
+  EXPECT_EQ(
+      TasksOfSnapshot(*ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("StartupTasks")))
+          .size(),
+      2u);
 }
 
 }  // namespace

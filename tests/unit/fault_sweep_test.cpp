@@ -5,6 +5,7 @@
 
 #include "app/group_add_dialog.h"
 #include "base/text_case.h"
+#include "fakes/scheduler_memory.h"
 #include "fakes/services_memory.h"
 #include "platform/registry_keys.h"
 #include "runlists/export.h"
@@ -37,6 +38,50 @@ class SweptStore : public MemoryStore {
   }
   std::vector<std::string> logged;
 };
+
+// Its k-th call fails as asked, counted from the arming.
+class SweptScheduler : public MemoryScheduler {
+ public:
+  void FailCall(int k, StoreFailure kind) {
+    failAt_ = k;
+    kind_ = kind;
+    calls_ = 0;
+  }
+  int Calls() const { return calls_; }
+
+  TaskListing ListStartupTasks() override {
+    TaskListing listing;
+    if (!Failed(listing))
+      listing = MemoryScheduler::ListStartupTasks();
+    return listing;
+  }
+  StoreResult SetEnabled(const std::string& path, bool enabled) override {
+    StoreResult result;
+    return Failed(result) ? result : MemoryScheduler::SetEnabled(path, enabled);
+  }
+  StoreResult DeleteTask(const std::string& path) override {
+    StoreResult result;
+    return Failed(result) ? result : MemoryScheduler::DeleteTask(path);
+  }
+  StoreResult RestoreTask(const ScheduledTask& task) override {
+    StoreResult result;
+    return Failed(result) ? result : MemoryScheduler::RestoreTask(task);
+  }
+
+ private:
+  bool Failed(StoreResult& result) {
+    if (++calls_ != failAt_)
+      return false;
+    result = {kind_, "Cannot change the scheduled tasks"};
+    return true;
+  }
+  int failAt_ = 0, calls_ = 0;
+  StoreFailure kind_ = StoreFailure::None;
+};
+
+ScheduledTask Task(const std::string& path, const std::string& program, bool enabled) {
+  return {path, enabled, false, true, {{program, "", ""}}, "<Task/>"};
+}
 
 const char kRun32Key[] = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
@@ -73,6 +118,9 @@ class World {
     for (const char* name : {"PlugPlay", "RpcSs"})
       services.Add({name, std::string(name) + " Service", svc::Running, {}});
     program = std::make_unique<Program>(store, toolkit, &services, &shortcuts);
+    scheduler.Add(Task("\\Updater", "C:\\Tools\\update.exe", true));
+    scheduler.Add(Task("\\Vendor\\Off", "off.exe", false));
+    program->ws.scheduler = &scheduler;
     if (installed) {
       FirstLaunch();
       RefreshAll(ws());
@@ -100,6 +148,8 @@ class World {
     for (const char* key : {"load", "run"})
       picture[std::string("win.ini ") + key] =
           store.ReadProfileString("win.ini", "windows", key, "");
+    for (const ScheduledTask& task : scheduler.ListStartupTasks().tasks)
+      picture["task " + task.path] = TaskLine(task);
     for (const char* name : {"PlugPlay", "RpcSs"})
       picture[std::string("service ") + name] =
           std::to_string(services.Find(name)->config.startType);
@@ -110,6 +160,7 @@ class World {
   HeadlessToolkit toolkit;
   MemoryShortcuts shortcuts{store};
   MemoryServices services;
+  SweptScheduler scheduler;
   SeededShellFolders folders;
   std::unique_ptr<Program> program;
 
@@ -142,6 +193,7 @@ struct Command {
   bool inServices = false;              // the fault is in the service manager's calls
   // A file of the user's own choice is no change to the system, so no restart is offered.
   bool offersRestart = true;
+  bool inScheduler = false;  // the fault is in the task scheduler's calls
 };
 
 // The next showing of the dialog: what the user does in it.
@@ -213,12 +265,24 @@ std::vector<Command> Decisions() {
     w.store.SetValue(Root::CurrentUser, kMarksKey, "Mail", Mark(2));
     w.store.SetValue(Root::CurrentUser, kMarksKey, "Other", Mark(3));
   };
+  const auto tasks = [](World& w) {
+    w.scheduler.Add(Task("\\Evil", "evil.exe", true));
+    w.scheduler.Add(Task("\\Updater", "C:\\Tools\\evil.exe", true));
+    ASSERT_TRUE(w.scheduler.SetEnabled("\\Vendor\\Off", true));
+  };
   const auto ok = [](World&, TForm1& r) { Click(*r.BitBtn2); };
   const auto back = [](World&, TForm1& r) { Click(*r.btnCancel); };
   using S = SectionId;
   const SectionCheck runs = CompareRunSection, lines = CompareLineSection,
                      ini = CompareWininiSection;
+  Command tasksBack = Decision("tasks: Change Back, a scheduler call failing", S::ScheduledTasks,
+                               CompareTaskSection, tasks, back);
+  tasksBack.inScheduler = true;
   return {
+      Decision("tasks: OK", S::ScheduledTasks, CompareTaskSection, tasks, ok),
+      Decision("tasks: Change Back, a store call failing", S::ScheduledTasks, CompareTaskSection,
+               tasks, back),
+      tasksBack,
       Decision("run list: OK", S::HklmRun, runs, intruder, ok),
       Decision("run list: Change Back", S::HklmRun, runs, intruder, back),
       Decision("logon list: OK", S::Hklm32Run, runs, intruder32, ok),
@@ -365,15 +429,23 @@ Outcome RunCommand(const Command& c, int k, StoreFailure kind, Picture* before =
   w.toolkit.AnswerNextMessageBox(ui::mb::IdYes);  // to the restart, when it is offered
   const auto serviceKind =
       kind == StoreFailure::AccessDenied ? ServiceFailure::AccessDenied : ServiceFailure::Other;
-  c.inServices ? w.services.FailCall(k, serviceKind) : w.store.FailCall(k, kind);
+  if (c.inServices)
+    w.services.FailCall(k, serviceKind);
+  else if (c.inScheduler)
+    w.scheduler.FailCall(k, kind);
+  else
+    w.store.FailCall(k, kind);
   Outcome out;
   try {
     c.run(w);
   } catch (const std::exception& error) {
     out.escaped = error.what();
   }
-  out.calls = c.inServices ? w.services.Calls() : w.store.Calls();
+  out.calls = c.inServices    ? w.services.Calls()
+              : c.inScheduler ? w.scheduler.Calls()
+                              : w.store.Calls();
   w.services.FailCall(0, ServiceFailure::None);
+  w.scheduler.FailCall(0, StoreFailure::None);
   w.store.FailCall(0, StoreFailure::None);
   out.picture = w.Take();
   out.logged.assign(w.store.logged.begin() + static_cast<std::ptrdiff_t>(logged),

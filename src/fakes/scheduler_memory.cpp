@@ -30,8 +30,22 @@ void MemoryScheduler::RefuseChange(const std::string& path, StoreFailure kind) {
   refusedChanges_[FoldCase(path)] = kind;
 }
 
+void MemoryScheduler::FailCall(int k, StoreFailure kind) {
+  failAt_ = k;
+  callFailure_ = kind;
+  calls_ = 0;
+}
+
+StoreFailure MemoryScheduler::CallFailure() {
+  return ++calls_ == failAt_ ? callFailure_ : StoreFailure::None;
+}
+
 TaskListing MemoryScheduler::ListStartupTasks() {
   TaskListing listing;
+  if (const StoreFailure failure = CallFailure(); failure != StoreFailure::None) {
+    static_cast<StoreResult&>(listing) = {failure, TaskFailureText(TaskOperation::List, "\\")};
+    return listing;
+  }
   for (const ScheduledTask& task : tasks_) {
     auto refused =
         std::find_if(refusedFolders_.begin(), refusedFolders_.end(),
@@ -49,7 +63,10 @@ TaskListing MemoryScheduler::ListStartupTasks() {
 
 TaskRead MemoryScheduler::ReadTask(const std::string& path) {
   TaskRead read;
-  if (const ScheduledTask* task = Lookup(path))
+  const ScheduledTask* task = Lookup(path);
+  if (const StoreFailure failure = CallFailure(); failure != StoreFailure::None)
+    static_cast<StoreResult&>(read) = {failure, TaskFailureText(TaskOperation::Read, path)};
+  else if (task != nullptr)
     read.task = *task;
   else
     static_cast<StoreResult&>(read) = {StoreFailure::NotFound,
@@ -73,9 +90,11 @@ StoreResult MemoryScheduler::DeleteTask(const std::string& path) {
 
 StoreResult MemoryScheduler::RestoreTask(const ScheduledTask& task) {
   const auto refused = refusedChanges_.find(FoldCase(task.path));
-  const StoreFailure failure = refused != refusedChanges_.end() ? refused->second
-                               : task.xml.empty()               ? StoreFailure::Other
-                                                                : StoreFailure::None;
+  const StoreFailure called = CallFailure();
+  const StoreFailure failure = called != StoreFailure::None       ? called
+                               : refused != refusedChanges_.end() ? refused->second
+                               : task.xml.empty()                 ? StoreFailure::Other
+                                                                  : StoreFailure::None;
   if (failure == StoreFailure::None)
     Add(task);
   return Outcome(failure, TaskFailureText(TaskOperation::Restore, task.path));
@@ -90,9 +109,11 @@ ScheduledTask* MemoryScheduler::Lookup(const std::string& path) {
 
 StoreResult MemoryScheduler::Change(const std::string& path, TaskOperation operation) {
   const auto refused = refusedChanges_.find(FoldCase(path));
-  const StoreFailure failure = refused != refusedChanges_.end() ? refused->second
-                               : Lookup(path) == nullptr        ? StoreFailure::NotFound
-                                                                : StoreFailure::None;
+  const StoreFailure called = CallFailure();
+  const StoreFailure failure = called != StoreFailure::None       ? called
+                               : refused != refusedChanges_.end() ? refused->second
+                               : Lookup(path) == nullptr          ? StoreFailure::NotFound
+                                                                  : StoreFailure::None;
   return Outcome(failure, TaskFailureText(operation, path));
 }
 

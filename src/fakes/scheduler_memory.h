@@ -23,6 +23,10 @@ class MemoryScheduler : public Scheduler {
   // Enabling, disabling, deleting or restoring this task fails with `kind` and changes
   // nothing; reading it works.
   void RefuseChange(const std::string& path, StoreFailure kind = StoreFailure::AccessDenied);
+  // From now on the k-th call (counted from 1) of any operation fails with `kind` and changes
+  // nothing; 0 fails none. Calls() counts them since.
+  void FailCall(int k, StoreFailure kind);
+  int Calls() const { return calls_; }
 
   TaskListing ListStartupTasks() override;
   TaskRead ReadTask(const std::string& path) override;
@@ -34,9 +38,13 @@ class MemoryScheduler : public Scheduler {
   ScheduledTask* Lookup(const std::string& path);
   // Why the task cannot be changed: a refused change, or a missing task.
   StoreResult Change(const std::string& path, TaskOperation operation);
+  // The failure of this call, where it is the one to fail.
+  StoreFailure CallFailure();
 
   std::vector<ScheduledTask> tasks_;
   std::map<std::string, StoreFailure> refusedFolders_, refusedChanges_;  // by folded path
+  int failAt_ = 0, calls_ = 0;
+  StoreFailure callFailure_ = StoreFailure::None;
 };
 
 }  // namespace tarnix

@@ -39,46 +39,6 @@ class SweptStore : public MemoryStore {
   std::vector<std::string> logged;
 };
 
-// Its k-th call fails as asked, counted from the arming.
-class SweptScheduler : public MemoryScheduler {
- public:
-  void FailCall(int k, StoreFailure kind) {
-    failAt_ = k;
-    kind_ = kind;
-    calls_ = 0;
-  }
-  int Calls() const { return calls_; }
-
-  TaskListing ListStartupTasks() override {
-    TaskListing listing;
-    if (!Failed(listing))
-      listing = MemoryScheduler::ListStartupTasks();
-    return listing;
-  }
-  StoreResult SetEnabled(const std::string& path, bool enabled) override {
-    StoreResult result;
-    return Failed(result) ? result : MemoryScheduler::SetEnabled(path, enabled);
-  }
-  StoreResult DeleteTask(const std::string& path) override {
-    StoreResult result;
-    return Failed(result) ? result : MemoryScheduler::DeleteTask(path);
-  }
-  StoreResult RestoreTask(const ScheduledTask& task) override {
-    StoreResult result;
-    return Failed(result) ? result : MemoryScheduler::RestoreTask(task);
-  }
-
- private:
-  bool Failed(StoreResult& result) {
-    if (++calls_ != failAt_)
-      return false;
-    result = {kind_, "Cannot change the scheduled tasks"};
-    return true;
-  }
-  int failAt_ = 0, calls_ = 0;
-  StoreFailure kind_ = StoreFailure::None;
-};
-
 ScheduledTask Task(const std::string& path, const std::string& program, bool enabled) {
   return {path, enabled, false, true, {{program, "", ""}}, "<Task/>"};
 }
@@ -160,7 +120,7 @@ class World {
   HeadlessToolkit toolkit;
   MemoryShortcuts shortcuts{store};
   MemoryServices services;
-  SweptScheduler scheduler;
+  MemoryScheduler scheduler;
   SeededShellFolders folders;
   std::unique_ptr<Program> program;
 

@@ -25,27 +25,14 @@ std::vector<std::string> Paths(const TaskPlace& place) {
 TEST(TaskPlace, ListsByPathWithoutRegardToCaseAndKeepsDisabledTasks) {
   MemoryScheduler scheduler;
   for (const char* path : {"\\zeta", "\\Vendor\\b", "\\ALPHA", "\\vendor\\A"})
-    scheduler.Add(Task(path, path[1] != 'Z'));
+    scheduler.Add(Task(path, path[1] != 'z'));
   const TaskPlace place = ReadTaskPlace(scheduler);
   EXPECT_TRUE(place.Readable());
   EXPECT_EQ(Paths(place),
             (std::vector<std::string>{"\\ALPHA", "\\vendor\\A", "\\Vendor\\b", "\\zeta"}));
 }
 
-// A listing that fails is a place not read, whatever it still found.
-TEST(TaskPlace, AFailedListingIsNotReadAndSaysWhy) {
-  MemoryScheduler scheduler;
-  scheduler.Add(Task("\\Open"));
-  scheduler.Add(Task("\\Locked\\Hidden"));
-  scheduler.RefuseFolder("\\Locked");
-  const TaskPlace place = ReadTaskPlace(scheduler);
-  EXPECT_FALSE(place.Readable());
-  EXPECT_EQ(place.unread.failure, StoreFailure::AccessDenied);
-  EXPECT_EQ(place.unread.text, "Cannot list the scheduled tasks in \\Locked");
-  EXPECT_EQ(Paths(place), std::vector<std::string>{"\\Open"});
-}
-
-TEST(TaskPlace, CommandsAndTriggersAsShown) {
+TEST(TaskPlace, ACommandQuotesAProgramWithASpaceAndJoinsTheActions) {
   const TaskAction spaced{"C:\\Program Files\\U\\u.exe", "/quiet", "C:\\"},
       quoted{"\"C:\\A B\\a.exe\"", "", ""}, bare{"b.exe", "-x 1", ""};
   const std::pair<std::vector<TaskAction>, std::string> commands[] = {
@@ -58,23 +45,14 @@ TEST(TaskPlace, CommandsAndTriggersAsShown) {
     task.actions = actions;
     EXPECT_EQ(TaskCommand(task), command);
   }
-  const std::tuple<bool, bool, std::string> triggers[] = {
-      {true, false, "At boot"}, {false, true, "At logon"}, {true, true, "At boot and logon"}};
-  for (const auto& [boot, logon, text] : triggers) {
-    ScheduledTask task;
-    task.atBoot = boot;
-    task.atLogon = logon;
-    EXPECT_EQ(TaskTriggerText(task), text);
-  }
 }
 
 struct CommandCase {
   const char* what;
   std::function<void(Workspace&)> command;
-  int answer;           // to the question, where one is asked
-  bool refused;         // the scheduler refuses every change of \A for lack of rights
-  bool there, enabled;  // \A afterwards
-  bool told;
+  int answer;  // to the question, where one is asked
+  // The scheduler refuses every change of \A; \A afterwards; an error box told.
+  bool refused, there, enabled, told;
 };
 
 TEST(TaskCommands, DeleteDisableAndEnableGoThroughTheSchedulerAndTellItsRefusal) {

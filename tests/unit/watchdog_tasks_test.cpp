@@ -30,7 +30,6 @@ TEST(TaskSnapshot, HoldsEveryPartOfEachTask) {
     EXPECT_TRUE(SameStart(back[i], tasks[i])) << tasks[i].path;
     EXPECT_EQ(back[i].xml, tasks[i].xml);
   }
-  EXPECT_TRUE(TasksOfSnapshot({}).empty());
 }
 
 struct TaskCase {
@@ -39,14 +38,11 @@ struct TaskCase {
   std::vector<std::pair<std::string, EntryState>> found;
 };
 
-TEST(TaskComparison, NewGoneAndOtherwiseStartingTasksAreChanges) {
+TEST(TaskComparison, ATaskThatStartsOtherwiseIsChangedItsDefinitionAloneIsNot) {
   const ScheduledTask a = Task("\\A", "a.exe"), b = Task("\\V\\B", "b.exe");
   const TaskCase cases[] = {
       {"same", {a, b}, {a, b}, {}},
-      {"new", {a}, {a, b}, {{"\\V\\B", EntryState::Added}}},
-      {"gone", {a, b}, {b}, {{"\\A", EntryState::Deleted}}},
       {"command", {a}, {Task("\\A", "evil.exe")}, {{"\\A", EntryState::Changed}}},
-      {"enabled", {Task("\\A", "a.exe", false)}, {a}, {{"\\A", EntryState::Changed}}},
       {"disabled", {a}, {Task("\\A", "a.exe", false)}, {{"\\A", EntryState::Changed}}},
       {"trigger",
        {a},
@@ -65,7 +61,7 @@ TEST(TaskComparison, NewGoneAndOtherwiseStartingTasksAreChanges) {
   }
 }
 
-TEST(TaskComparison, AChangedTaskKeepsItsOldCommandAndAFailedListingIsNotCompared) {
+TEST(TaskComparison, AChangedTaskKeepsItsOldCommand) {
   const StartupSection section;
   const PlaceComparison changed = CompareTaskValues(
       section, TaskPlace{{}, {Task("\\A", "evil.exe", false)}}, {{Task("\\A", "a.exe")}}, true);
@@ -73,16 +69,6 @@ TEST(TaskComparison, AChangedTaskKeepsItsOldCommandAndAFailedListingIsNotCompare
   EXPECT_EQ(changed.entries[0].value.data, "evil.exe");
   EXPECT_EQ(changed.entries[0].previous->data, "a.exe");
   EXPECT_EQ(changed.entries[0].enabled, false);
-
-  const TaskPlace wine{{StoreFailure::Other, "Cannot list the scheduled tasks in \\ (0x80004001)"},
-                       {}};
-  const PlaceComparison unread = CompareTaskValues(section, wine, {{Task("\\A", "a.exe")}}, false);
-  EXPECT_FALSE(unread.unread);
-  EXPECT_NE(unread.unread.text.find("(0x80004001)"), std::string::npos);
-  EXPECT_FALSE(unread.Changed()) << "a listing that failed is never 'no tasks'";
-
-  const PlaceComparison earlier = CompareTaskValues(section, TaskPlace{}, std::nullopt, false);
-  EXPECT_TRUE(earlier.notInSnapshot);
 }
 
 class TaskCheckTest : public WatchdogTest {

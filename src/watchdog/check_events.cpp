@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/value_text.h"
+#include "sources/startup_marks.h"
 
 namespace tarnix {
 
@@ -18,11 +19,13 @@ void AddMarked(std::vector<std::string>& lines, ChangeMark mark, const std::stri
 }
 
 // An entry as a line of the check's report: a text's line, a folder's file name, a run
-// list's command (with its name where the list is of settings).
+// list's command (with its name where the list is of settings), a mark's entry and its state.
 std::string LineOf(const StartupSection& section, const std::optional<std::string>& name,
                    const RegValue& value) {
   if (section.kind == kindFolder)
     return name.value_or("");
+  if (section.kind == kindMarks)
+    return *name + (DecodeMark(value).disabled ? "=disabled" : "=enabled");
   const bool named =
       section.kind == kindRunList && !RunListKey(RunListIndex(section.id)).settings.empty();
   return named ? *name + "=" + ValueText(value) : ValueText(value);

@@ -66,6 +66,20 @@ TEST_F(EventsTest, OneEventNamesEveryChangedPlaceBeforeTheFirstReportWaits) {
   EXPECT_EQ(events.events, (std::vector<LogEvent>{{1000, EventType::Warning, text}}));
 }
 
+// A mark is named in the event as its report shows it: the entry and its state.
+TEST_F(EventsTest, AMarkEnabledAgainIsNamedByItsState) {
+  const RunKeyLocation marks = MarkKeyLocation(SectionId::HkcuRunMarks);
+  store.SetValue(marks.root, marks.path, "Tool", RegValue{regtype::Binary, std::string(12, '\3')});
+  TakeSnapshot();
+  store.SetValue(marks.root, marks.path, "Tool", RegValue{regtype::Binary, std::string(12, '\0')});
+  Rebuild();
+  OnReportClick(&TForm1::BitBtn1);
+  EXPECT_TRUE(Check());
+  ASSERT_FALSE(events.events.empty());
+  EXPECT_EQ(events.events[0].text,
+            Place("HKCU_RunMarks") + "\r\n- Tool=disabled\r\n+ Tool=enabled\r\n");
+}
+
 struct Decision {
   const char* name;
   void (EventsTest::*change)();

@@ -7,6 +7,8 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "base/unicode_win32.h"
@@ -65,6 +67,26 @@ inline BstrHandle MakeBstr(const std::string& utf8) {
 // A BSTR as UTF-8; a null one is the empty string, as COM has it.
 inline std::string FromBstr(BSTR text) {
   return text ? Narrow(std::wstring(text, SysStringLen(text))) : std::string();
+}
+
+// Runs the steps in order up to the first that fails; that one's result, or the last one's.
+inline HRESULT InOrder(std::initializer_list<std::function<HRESULT()>> steps) {
+  HRESULT result = S_OK;
+  for (const auto& step : steps) {
+    if (FAILED(result = step()))
+      break;
+  }
+  return result;
+}
+
+// Calls a getter of a BSTR and keeps its text where it succeeds.
+template <typename Getter>
+HRESULT ReadText(Getter get, std::string& text) {
+  BstrHandle value;
+  const HRESULT result = get(value.put());
+  if (SUCCEEDED(result))
+    text = FromBstr(value.get());
+  return result;
 }
 
 }  // namespace tarnix

@@ -5,11 +5,10 @@
 #include <taskschd.h>
 
 #include <cstdio>
-#include <functional>
-#include <initializer_list>
 #include <utility>
 
 #include "base/com_win32.h"
+#include "platform/task_files_win32.h"
 
 namespace tarnix {
 
@@ -31,25 +30,6 @@ StoreResult Result(HRESULT result, TaskOperation operation, const std::string& p
   char code[16];
   std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
   return {FailureOf(result), TaskFailureText(operation, path) + " (" + code + ")"};
-}
-
-// Runs the steps in order up to the first that fails; that one's result, or the last one's.
-HRESULT InOrder(std::initializer_list<std::function<HRESULT()>> steps) {
-  HRESULT result = S_OK;
-  for (const auto& step : steps) {
-    if (FAILED(result = step()))
-      break;
-  }
-  return result;
-}
-
-template <typename Getter>
-HRESULT ReadText(Getter get, std::string& text) {
-  BstrHandle value;
-  const HRESULT result = get(value.put());
-  if (SUCCEEDED(result))
-    text = FromBstr(value.get());
-  return result;
 }
 
 VARIANT Empty() {
@@ -172,7 +152,8 @@ HRESULT ReadRegistered(IRegisteredTask* registered, ScheduledTask& task) {
        [&] { return ReadActions(definition.get(), task); },
        [&] { return ReadText([&](BSTR* out) { return registered->get_Xml(out); }, task.xml); }});
   task.enabled = enabled != VARIANT_FALSE;
-  return result;
+  // A definition that cannot give its triggers or actions (Wine's): the task's file still can.
+  return result == E_NOTIMPL && !task.path.empty() ? ReadTaskFile(task.path, task) : result;
 }
 
 // Walks the folders from one down, keeping the tasks that start at boot or logon and the first
@@ -183,19 +164,16 @@ class Lister {
 
   void Walk(ITaskFolder* folder) {
     std::string path;
-    ComPtr<IRegisteredTaskCollection> tasks;
     ComPtr<ITaskFolderCollection> folders;
-    LONG taskCount = 0, folderCount = 0;
-    HRESULT result =
-        InOrder({[&] { return ReadText([&](BSTR* out) { return folder->get_Path(out); }, path); },
-                 [&] { return folder->GetTasks(TASK_ENUM_HIDDEN, tasks.put()); },
-                 [&] { return tasks->get_Count(&taskCount); }});
+    LONG count = 0;
+    const HRESULT named = ReadText([&](BSTR* out) { return folder->get_Path(out); }, path);
+    Note(named, TaskOperation::List, path);
+    if (SUCCEEDED(named))
+      ListTasks(folder, path);
+    const HRESULT result = InOrder({[&] { return folder->GetFolders(0, folders.put()); },
+                                    [&] { return folders->get_Count(&count); }});
     Note(result, TaskOperation::List, path);
-    for (LONG i = 1; SUCCEEDED(result) && i <= taskCount; ++i) Keep(tasks.get(), i, path);
-    result = InOrder({[&] { return folder->GetFolders(0, folders.put()); },
-                      [&] { return folders->get_Count(&folderCount); }});
-    Note(result, TaskOperation::List, path);
-    for (LONG i = 1; SUCCEEDED(result) && i <= folderCount; ++i) {
+    for (LONG i = 1; SUCCEEDED(result) && i <= count; ++i) {
       ComPtr<ITaskFolder> below;
       const HRESULT item = folders->get_Item(Index(i), below.put());
       Note(item, TaskOperation::List, path);
@@ -205,11 +183,37 @@ class Lister {
   }
 
  private:
-  void Keep(IRegisteredTaskCollection* tasks, LONG index, const std::string& folderPath) {
-    ComPtr<IRegisteredTask> registered;
-    ScheduledTask task;
-    const HRESULT result = InOrder({[&] { return tasks->get_Item(Index(index), registered.put()); },
+  void ListTasks(ITaskFolder* folder, const std::string& path) {
+    ComPtr<IRegisteredTaskCollection> tasks;
+    LONG count = 0;
+    const HRESULT result = InOrder({[&] { return folder->GetTasks(TASK_ENUM_HIDDEN, tasks.put()); },
+                                    [&] { return tasks->get_Count(&count); }});
+    // A collection that cannot give its tasks (Wine's): the folder's files still can.
+    if (result == E_NOTIMPL)
+      return ListTaskFiles(path);
+    Note(result, TaskOperation::List, path);
+    for (LONG i = 1; SUCCEEDED(result) && i <= count; ++i) {
+      ComPtr<IRegisteredTask> registered;
+      ScheduledTask task;
+      const HRESULT read = InOrder({[&] { return tasks->get_Item(Index(i), registered.put()); },
                                     [&] { return ReadRegistered(registered.get(), task); }});
+      Keep(read, std::move(task), path);
+    }
+  }
+
+  void ListTaskFiles(const std::string& folderPath) {
+    std::vector<std::string> paths;
+    Note(TaskFilesIn(folderPath, paths), TaskOperation::List, folderPath);
+    for (const std::string& path : paths) {
+      ScheduledTask task;
+      task.path = path;
+      const HRESULT read = ReadTaskFile(path, task);
+      Keep(read, std::move(task), folderPath);
+    }
+  }
+
+  // A failure names the task where its path was read, else the folder.
+  void Keep(HRESULT result, ScheduledTask task, const std::string& folderPath) {
     if (FAILED(result)) {
       const bool named = !task.path.empty();
       Note(result, named ? TaskOperation::Read : TaskOperation::List,

@@ -11,7 +11,7 @@
 namespace tarnix {
 
 // What a platform's scheduler may lack; tests needing it skip after a failure with a text.
-enum class SchedulerGap { Listing, Reading, Enabling, Restoring };
+enum class SchedulerGap { Enabling, Restoring };
 
 class SchedulerTarget {
  public:

@@ -8,13 +8,13 @@
 namespace tarnix {
 
 bool RunUnchangedLogonCheck(Store& store, ui::Toolkit& toolkit,
-                            const std::vector<std::string>& arguments) {
+                            const std::vector<std::string>& arguments, Scheduler* scheduler) {
   if (CommandOf(arguments) != "/c")
     return false;
   Workspace ws(store, toolkit);
   const LocalDateTime start = store.Now();
   ws.catalogue = BuildCatalogue(store);
-  if (!NothingChangedSinceSnapshot(store, ws.catalogue))
+  if (!NothingChangedSinceSnapshot(store, ws.catalogue, scheduler))
     return false;
   // What the full start leaves behind besides the log.
   Titled(toolkit);

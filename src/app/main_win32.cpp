@@ -12,6 +12,7 @@
 #include "base/time_spans.h"
 #include "base/unicode_win32.h"
 #include "platform/event_log_win32.h"
+#include "platform/scheduler_win32.h"
 #include "platform/services_win32.h"
 #include "platform/shortcuts_win32.h"
 #include "platform/store_win32.h"
@@ -106,16 +107,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::Win32Store store;
   tarnix::Win32Services services;
   tarnix::Win32Shortcuts shortcuts;
+  tarnix::Win32Scheduler scheduler;
   tarnix::Win32EventLog events;
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
   const std::vector<std::string> arguments = Arguments();
   toolkit->Dispatch([&] {
-    if (tarnix::RunUnchangedLogonCheck(store, *toolkit, arguments))
+    if (tarnix::RunUnchangedLogonCheck(store, *toolkit, arguments, &scheduler))
       return;
     auto building = std::make_unique<tarnix::TimeSpan>("windows created, places loaded");
     tarnix::Program program(store, *toolkit, &services, &shortcuts);
     building.reset();
     program.ws.events = &events;
+    program.ws.scheduler = &scheduler;
     program.ws.holdInstanceMark = [&mutex](bool held) {
       mutex.reset(held ? CreateMutexW(nullptr, FALSE, kInstanceMutex) : nullptr);
     };

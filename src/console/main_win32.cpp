@@ -7,6 +7,7 @@
 
 #include "base/unicode_win32.h"
 #include "console/report.h"
+#include "platform/scheduler_win32.h"
 #include "platform/store_win32.h"
 
 namespace {
@@ -52,7 +53,9 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(tarnix::Narrow(argv[i]));
   tarnix::Win32Store store;
-  const tarnix::ReportOutput output = tarnix::RunReport(store, ComputerName(), arguments);
+  tarnix::Win32Scheduler scheduler;
+  const tarnix::ReportOutput output =
+      tarnix::RunReport(store, ComputerName(), arguments, &scheduler);
   if (!Write(STD_OUTPUT_HANDLE, output.out)) {
     Write(STD_ERROR_HANDLE, "Some names or values hold characters that code page " +
                                 std::to_string(OutputCodePage()) +

@@ -10,38 +10,41 @@ namespace tarnix {
 
 namespace {
 
-constexpr wchar_t kTaskNamespace[] = L"http://schemas.microsoft.com/windows/2004/02/mit/task";
+constexpr char kTaskNamespace[] = "http://schemas.microsoft.com/windows/2004/02/mit/task";
 // MSXML 6 comes with every Windows the program runs on; MinGW's headers lack its class id.
 constexpr CLSID kDomDocument60 = {
     0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 0x00, 0x40, 0x96, 0x32, 0x51, 0xe5}};
 // What the scheduler itself answers for a definition it cannot parse.
 constexpr HRESULT kMalformedXml = static_cast<HRESULT>(0x8004131A);
 
-std::wstring FileOf(const std::string& path) {
+// Where the scheduler keeps a task's file or a folder's directory.
+std::wstring StoredPath(const std::string& path) {
   std::wstring system(GetSystemDirectoryW(nullptr, 0), L'\0');
   system.resize(GetSystemDirectoryW(system.data(), static_cast<UINT>(system.size())));
   return system + L"\\Tasks" + Widen(path == "\\" ? "" : path);
 }
 
-// Calls visit(name, element) for each child element in the task namespace.
+// The node's name where it is an element of the task namespace, else nothing.
+std::string TaskElementName(IXMLDOMNode* node) {
+  DOMNodeType type = NODE_INVALID;
+  std::string space, name;
+  if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT)
+    return "";
+  const HRESULT read = InOrder(
+      {[&] { return ReadText([node](BSTR* out) { return node->get_namespaceURI(out); }, space); },
+       [&] { return ReadText([node](BSTR* out) { return node->get_baseName(out); }, name); }});
+  return SUCCEEDED(read) && space == kTaskNamespace ? name : "";
+}
+
+// Calls visit(name, element) for each child element of the task namespace.
 template <typename Visit>
 void EachElement(IXMLDOMNode* parent, Visit visit) {
   ComPtr<IXMLDOMNode> child;
   if (parent)
     parent->get_firstChild(child.put());
   while (child.valid()) {
-    DOMNodeType type = NODE_INVALID;
-    std::string space, name;
-    if (SUCCEEDED(InOrder({[&] { return child->get_nodeType(&type); },
-                           [&] {
-                             return ReadText(
-                                 [&](BSTR* out) { return child->get_namespaceURI(out); }, space);
-                           },
-                           [&] {
-                             return ReadText([&](BSTR* out) { return child->get_baseName(out); },
-                                             name);
-                           }})) &&
-        type == NODE_ELEMENT && Widen(space) == kTaskNamespace)
+    const std::string name = TaskElementName(child.get());
+    if (!name.empty())
       visit(name, child.get());
     ComPtr<IXMLDOMNode> next;
     child->get_nextSibling(next.put());
@@ -84,7 +87,7 @@ HRESULT Load(const std::string& path, ComPtr<IXMLDOMDocument>& document) {
   VariantInit(&source);
   VARIANT_BOOL loaded = VARIANT_FALSE;
   return InOrder({[&] {
-                    return SHCreateStreamOnFileEx(FileOf(path).c_str(),
+                    return SHCreateStreamOnFileEx(StoredPath(path).c_str(),
                                                   STGM_READ | STGM_SHARE_DENY_WRITE, 0, FALSE,
                                                   nullptr, stream.put());
                   },
@@ -102,11 +105,28 @@ HRESULT Load(const std::string& path, ComPtr<IXMLDOMDocument>& document) {
                   [&] { return loaded ? S_OK : kMalformedXml; }});
 }
 
+ScheduledTask TaskIn(IXMLDOMNode* root) {
+  ScheduledTask task;
+  task.enabled = EnabledIn(Child(root, "Settings").get());
+  EachElement(Child(root, "Triggers").get(), [&](const std::string& name, IXMLDOMNode* trigger) {
+    if (EnabledIn(trigger)) {
+      task.atBoot = task.atBoot || name == "BootTrigger";
+      task.atLogon = task.atLogon || name == "LogonTrigger";
+    }
+  });
+  EachElement(Child(root, "Actions").get(), [&](const std::string& name, IXMLDOMNode* action) {
+    if (name == "Exec")
+      task.actions.push_back({TextOf(action, "Command"), TextOf(action, "Arguments"),
+                              TextOf(action, "WorkingDirectory")});
+  });
+  return task;
+}
+
 }  // namespace
 
 HRESULT TaskFilesIn(const std::string& folder, std::vector<std::string>& paths) {
   WIN32_FIND_DATAW data;
-  FindHandle find(FindFirstFileW((FileOf(folder) + L"\\*").c_str(), &data));
+  FindHandle find(FindFirstFileW((StoredPath(folder) + L"\\*").c_str(), &data));
   if (!find.valid())
     return HRESULT_FROM_WIN32(GetLastError());
   const std::string prefix = folder == "\\" ? "" : folder;
@@ -120,26 +140,14 @@ HRESULT TaskFilesIn(const std::string& folder, std::vector<std::string>& paths) 
 HRESULT ReadTaskFile(const std::string& path, ScheduledTask& task) {
   ComPtr<IXMLDOMDocument> document;
   HRESULT result = Load(path, document);
-  const ComPtr<IXMLDOMNode> root = Child(SUCCEEDED(result) ? document.get() : nullptr, "Task");
-  if (FAILED(result) || !root.valid())
-    return FAILED(result) ? result : kMalformedXml;
-  // Read apart first: the path may be the task's own.
-  ScheduledTask read;
+  if (FAILED(result))
+    return result;
+  const ComPtr<IXMLDOMNode> root = Child(document.get(), "Task");
+  if (!root.valid())
+    return kMalformedXml;
+  // Apart until read whole: the path may be the task's own.
+  ScheduledTask read = TaskIn(root.get());
   read.path = path;
-  read.enabled = EnabledIn(Child(root.get(), "Settings").get());
-  EachElement(Child(root.get(), "Triggers").get(),
-              [&](const std::string& name, IXMLDOMNode* trigger) {
-                if (EnabledIn(trigger)) {
-                  read.atBoot = read.atBoot || name == "BootTrigger";
-                  read.atLogon = read.atLogon || name == "LogonTrigger";
-                }
-              });
-  EachElement(Child(root.get(), "Actions").get(),
-              [&](const std::string& name, IXMLDOMNode* action) {
-                if (name == "Exec")
-                  read.actions.push_back({TextOf(action, "Command"), TextOf(action, "Arguments"),
-                                          TextOf(action, "WorkingDirectory")});
-              });
   result = ReadText([&](BSTR* out) { return document->get_xml(out); }, read.xml);
   if (SUCCEEDED(result))
     task = std::move(read);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tarnix2c.exe /report in a fresh Wine prefix, as a fleet's script runs it: no snapshot before
 # the first launch (2), nothing changed after it (0), a new run entry (1, twice: the report
-# wrote nothing), and the JSON document naming that entry as added.
+# wrote nothing), the JSON document naming that entry as added, and a new scheduled task.
 set -euo pipefail
 build=${1:?usage: report_test.sh <windows build folder>}
 
@@ -52,4 +52,13 @@ entries = places["HKCU_Run"]["entries"]
 assert {"name": "Probe", "value": "C:\\Tools\\probe.exe /x", "type": "REG_SZ",
         "state": "added"} in entries, entries
 ' <"$work/out" || fail "JSON document"
+
+# A logon task, its file written as the scheduler writes one; Wine takes it for a registered task.
+tasks=$TARNIX_WINE_ROOT/prefix/drive_c/windows/system32/tasks/Vendor
+mkdir -p "$tasks"
+printf '%s' '<Task xmlns="http://schemas.microsoft.com/windows/2004/02/mit/task"><Triggers>' \
+  '<LogonTrigger/></Triggers><Actions><Exec><Command>C:\Tools\task.exe</Command></Exec>' \
+  '</Actions></Task>' | iconv -t UTF-16 >"$tasks/Updater"
+expect_report 1
+grep -qF 'added      \Vendor\Updater = C:\Tools\task.exe' "$work/out" || fail "scheduled task"
 echo "passed"

@@ -7,8 +7,7 @@ namespace tarnix {
 
 namespace {
 
-const char kNoScheduler[] =
-    "The task scheduler cannot be reached: the scheduled tasks are not listed.";
+const char kNoScheduler[] = "The task scheduler cannot be reached.";
 
 TaskPlace ListTasks(Workspace& ws) {
   if (ws.scheduler == nullptr)

@@ -17,7 +17,7 @@ TaskPlace ListTasks(Workspace& ws) {
 
 const ScheduledTask* TaskOf(const Workspace& ws, const std::string& path) {
   for (const ScheduledTask& task : ws.places.tasks.tasks) {
-    if (!path.empty() && FoldCase(task.path) == FoldCase(path))
+    if (FoldCase(task.path) == FoldCase(path))
       return &task;
   }
   return nullptr;

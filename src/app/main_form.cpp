@@ -8,6 +8,7 @@
 #include "sources/loading.h"
 #include "sources/mark_commands.h"
 #include "sources/start_for_user.h"
+#include "sources/task_page.h"
 #include "ui/help_contexts.h"
 
 namespace tarnix {
@@ -106,9 +107,11 @@ void Tmform::BindViews() {
   v.lsbComSt = lsbComSt;
   v.lsbNTServ = lsbNTServ;
   v.lsbLogon = lsbLogon;
+  v.lsbTasks = lsbTasks;
   v.status = StatusBar1;
   BindPlaceEdits(ws);
   BindEntryStates(ws);
+  BindTaskStates(ws);
 }
 
 void Tmform::SetDialogFolders(const std::string& folder) {

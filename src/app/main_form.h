@@ -35,7 +35,8 @@ class Tmform {
   ui::PageControl* PageControl1 = nullptr;
   ui::TabPage *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr,
               *TabSheet4 = nullptr, *TabSheet5 = nullptr, *TabSheet6 = nullptr,
-              *TabSheet7 = nullptr, *com_start = nullptr, *TabSheet8 = nullptr;
+              *TabSheet7 = nullptr, *com_start = nullptr, *TabSheet8 = nullptr,
+              *TabSheet9 = nullptr;
 
   // "Registry"
   ui::ToolBar* ToolBar1 = nullptr;
@@ -65,6 +66,11 @@ class Tmform {
                  *ToolButton28 = nullptr;
   ui::Label *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
   ui::ListBox* lsbLogon = nullptr;
+  // "Tasks": the scheduled tasks that start at boot or logon
+  ui::ToolBar* ToolBar6 = nullptr;
+  ui::ToolButton *ToolButton29 = nullptr, *ToolButton30 = nullptr, *ToolButton31 = nullptr;
+  ui::Label *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
+  ui::ListBox* lsbTasks = nullptr;
   // Right-hand panel and bottom line
   ui::Panel* Panel1 = nullptr;
   ui::ToolBar* ToolBar2 = nullptr;
@@ -85,7 +91,8 @@ class Tmform {
   ui::MenuItem *N16 = nullptr, *Find1 = nullptr, *FindNext1 = nullptr, *N19 = nullptr,
                *N17 = nullptr;
   ui::MenuItem *N7 = nullptr, *N8 = nullptr, *N9 = nullptr;
-  ui::PopupMenu *PopupMenu1 = nullptr, *st_pop = nullptr, *comstup = nullptr, *logpop = nullptr;
+  ui::PopupMenu *PopupMenu1 = nullptr, *st_pop = nullptr, *comstup = nullptr, *logpop = nullptr,
+                *taskpop = nullptr;
   ui::MenuItem *Delete1 = nullptr, *Add1 = nullptr, *Change1 = nullptr, *Undo1 = nullptr,
                *Undofromprevioussessions1 = nullptr, *Saveallkeystofile1 = nullptr;
   ui::MenuItem *Delete2 = nullptr, *Add2 = nullptr, *Change2 = nullptr;
@@ -95,6 +102,7 @@ class Tmform {
   ui::MenuItem *Disable1 = nullptr, *Enable1 = nullptr, *Disable2 = nullptr, *Enable2 = nullptr,
                *Disable3 = nullptr, *Enable3 = nullptr, *Disable4 = nullptr, *Enable4 = nullptr;
   ui::MenuItem *Delete4 = nullptr, *Change4 = nullptr;
+  ui::MenuItem *Delete5 = nullptr, *Disable5 = nullptr, *Enable5 = nullptr;
 
   // The window's own events
   void FormCreate();
@@ -167,6 +175,10 @@ class Tmform {
   void lsbLogonKeyPress(int& key);
   void ToolButton19Click();
   void ToolButton20Click();
+  // The Tasks page
+  void Delete5Click();
+  void Disable5Click();
+  void Enable5Click();
   // Toolbars
   void ToolButton1Click();
   void ToolButton2Click();
@@ -200,6 +212,8 @@ class Tmform {
   void BuildGroupPages();
   void BuildLogonPage();
   void WireLogonPage();
+  void BuildTasksPage();
+  void WireTasksPage();
   void BuildRightPanel();
   void BuildBottomLine();
   void BuildMainMenu();
@@ -211,7 +225,8 @@ class Tmform {
   void MarkRunEntry(int runList, bool disabled);
   void MarkGroupEntry(const char* group, bool disabled);
   // Hands the Edit menu's Disable or Enable to the focused list's pop-up menu item.
-  void MarkFocusedEntry(Handler runList, Handler group, Handler common, Handler logon);
+  void MarkFocusedEntry(Handler runList, Handler group, Handler common, Handler logon,
+                        Handler tasks);
   void MarkLogonEntry(bool disabled);
   void WireControls();
   void WireMainMenu();
@@ -228,6 +243,8 @@ class Tmform {
   void OnSelectedRunEntry(int runList, const std::function<void(int, const std::string&)>& command);
   // The entry of the Logon page's selected line, as the run-list commands take it.
   void OnSelectedLogonEntry(const std::function<void(int, const std::string&)>& command);
+  // The task on the Tasks page's selected line, then the page drawn again.
+  void OnSelectedTask(const std::function<void(const std::string& path)>& command);
   void OnSelectedGroupEntry(
       const char* group,
       const std::function<void(const StartupSection&, const std::string&)>& command);

@@ -45,12 +45,14 @@ void Tmform::BuildPages() {
   TabSheet7 = PageControl1->AddPage("TabSheet7", "Startup Group");
   com_start = PageControl1->AddPage("com_start", "Common Startup Group");
   TabSheet8 = PageControl1->AddPage("TabSheet8", "Logon");
+  TabSheet9 = PageControl1->AddPage("TabSheet9", "Tasks");
   BuildRegistryPage();
   BuildWinIniPage();
   BuildTextPages();
   BuildServicesPage();
   BuildGroupPages();
   BuildLogonPage();
+  BuildTasksPage();
   PageControl1->SetActivePage(TabSheet1);
 }
 

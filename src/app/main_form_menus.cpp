@@ -75,6 +75,10 @@ void Tmform::BuildPopupMenus() {
   Delete4 = logpop->Add({"Delete4", "&Delete", Key(vk::Delete)});
   Change4 = logpop->Add({"Change4", "&Edit", {}, true});
   lsbLogon->SetPopupMenu(logpop);
+
+  taskpop = form->AddPopupMenu("taskpop");
+  Delete5 = taskpop->Add({"Delete5", "&Delete", Key(vk::Delete)});
+  lsbTasks->SetPopupMenu(taskpop);
 }
 
 void Tmform::WireControls() {
@@ -102,6 +106,7 @@ void Tmform::WireControls() {
   WireToolButtons();
   WireMarkCommands();
   WireLogonPage();
+  WireTasksPage();
 }
 
 void Tmform::WireMainMenu() {

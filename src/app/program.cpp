@@ -5,6 +5,7 @@
 #include "base/time_spans.h"
 #include "setup/setup_commands.h"
 #include "sources/loading.h"
+#include "sources/task_page.h"
 #include "watchdog/check.h"
 #include "watchdog/snapshot.h"
 
@@ -123,8 +124,11 @@ void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
   NormalStart();
 }
 
+// The scheduler is wired after the windows exist, as the event log is: the Tasks page is listed
+// when the window is about to show.
 void Program::NormalStart() {
   showMainWindow = true;
+  LoadStartupTasks(ws);
   ClearModifiedMarks(ws);
   ws.dataChanged = false;
 }

@@ -16,7 +16,7 @@ class TfrmFind {
   ui::Button* bbtNext = nullptr;
   ui::Button* BitBtn3 = nullptr;
 
-  // Where the last match was: the area (1 to 10, 0 when no search runs) and the character
+  // Where the last match was: the area (1 to 11, 0 when no search runs) and the character
   // offset or line index in it.
   int area = 0;
   int position = 0;

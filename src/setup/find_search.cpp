@@ -12,7 +12,7 @@ namespace tarnix {
 
 namespace {
 
-constexpr int kAreaCount = 10;
+constexpr int kAreaCount = 11;
 
 // The main window's page with this caption, brought to the front.
 void ShowPage(Workspace& ws, const char* caption) {
@@ -109,7 +109,8 @@ std::vector<Area> Areas(const Workspace& ws) {
           {"Startup Group", 0, p.Folder(SectionId::Startup).entries, nullptr, v.lsbStart},
           {"Win.ini", 0, {p.winIni.load}, nullptr, nullptr, v.load},
           {"Win.ini", 0, {p.winIni.run}, nullptr, nullptr, v.run},
-          {"Logon", 0, LogonLines(p), nullptr, v.lsbLogon}};
+          {"Logon", 0, LogonLines(p), nullptr, v.lsbLogon},
+          {"Tasks", 0, TaskLines(p), nullptr, v.lsbTasks}};
 }
 
 int CharLength(const std::string& utf8) {

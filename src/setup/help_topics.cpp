@@ -15,8 +15,8 @@ std::vector<HelpTopic> WindowTopics() {
        "Tarnix II shows, edits and guards every place from which programs start by themselves "
        "when Windows starts or you log on.\n"
        "Each kind of place has a page in the main window: Registry, Win.ini, Config, Autoexec, "
-       "Winstart.bat, NT Services, Startup Group, Common Startup Group and Logon. Click a tab "
-       "to see what starts from there.\n"
+       "Winstart.bat, NT Services, Startup Group, Common Startup Group, Logon and Tasks. Click "
+       "a tab to see what starts from there.\n"
        "Tarnix II keeps a snapshot of every place. Each time it starts, it compares the places "
        "with the snapshot and shows you what changed, so that you can keep the change or "
        "change it back.\n"
@@ -25,10 +25,10 @@ std::vector<HelpTopic> WindowTopics() {
        "To have the check run at every logon: File, Check system on startup.\n"
        "Press F1 in any window of Tarnix II for help on that window. Choose a topic below, or "
        "from the list on the left.",
-       {"registry", "winini",   "textfiles", "services", "startupgroups", "logon",
-        "marks",    "commands", "report",    "snapshot", "log",           "commandline",
-        "add",      "edit",     "undo",      "shortcut", "servicestart",  "firstlaunch",
-        "find",     "editline", "about",     "usinghelp"}},
+       {"registry",    "winini", "textfiles", "services", "startupgroups", "logon",
+        "tasks",       "marks",  "commands",  "report",   "snapshot",      "log",
+        "commandline", "add",    "edit",      "undo",     "shortcut",      "servicestart",
+        "firstlaunch", "find",   "editline",  "about",    "usinghelp"}},
       {"commands",
        "Menus, buttons and keys",
        "File menu: Check it! (F9) compares every place with the snapshot. Save (F2) writes your "
@@ -40,7 +40,8 @@ std::vector<HelpTopic> WindowTopics() {
        "you have edits that are not saved.\n"
        "Edit menu: Find (Ctrl+F) searches the pages for a text, Find Next (F3) goes on to the "
        "next match, Refresh (F5) reads every place again and drops edits that are not saved. "
-       "Disable and Enable switch the selected entry off and on as Task Manager does.\n"
+       "Disable and Enable switch the selected entry off and on as Task Manager does, and a "
+       "scheduled task as the Task Scheduler does.\n"
        "Help menu: Help (F1) opens this help, About Tarnix shows the version.\n"
        "The buttons on the right do the same: Check! (F9), Save (F2), Find (CTRL+F), Refresh "
        "(F5), Help and Exit. The button at the bottom right shows the version of Windows.",
@@ -137,6 +138,23 @@ std::vector<HelpTopic> WindowTopics() {
        "An entry of HKLM Run (32-bit) that Task Manager disabled is greyed; Disable and Enable "
        "switch it as on the Registry page.",
        {"registry", "edit", "undo", "report", "marks", kContentsTopic}},
+      {"tasks",
+       "The Tasks page",
+       "The Tasks page lists the scheduled tasks that start a program when Windows starts or "
+       "when you log on, one task a line: its place (the folder in the Task Scheduler), its name "
+       "and its command. A disabled task is greyed. When you select a task, the status line says "
+       "when it starts (At boot, At logon) and whether it is enabled.\n"
+       "To switch a task off: select it, then choose Disable in the Edit menu or the right-click "
+       "menu, or click the Disable button of the page's toolbar. To switch it on again: Enable.\n"
+       "To delete a task: select it and press Del, then OK. The Task Scheduler deletes it at "
+       "once; there is no undo.\n"
+       "When the tasks cannot be listed, the first line of the page says why; the tasks that "
+       "could be read are still shown.\n"
+       "Every check compares the tasks with the snapshot: a new task, a task gone, or one that "
+       "starts otherwise (another program, another trigger, switched on or off) is reported. "
+       "Change Back! deletes a new task, sets a task's state back, or registers a deleted one "
+       "again.",
+       {"marks", "report", "snapshot", kContentsTopic}},
   };
 }
 
@@ -217,10 +235,9 @@ std::vector<HelpTopic> DialogTopics() {
       {"find",
        "Find",
        "Type a text and click Find. Tarnix II searches, in this order, the Autoexec, Config "
-       "and Winstart.bat pages, the three run lists, the Startup Group list, the Win.ini lines "
-       "and the Logon page, brings the page to the front and selects the match. Letter case does "
-       "not "
-       "matter.\n"
+       "and Winstart.bat pages, the three run lists, the Startup Group list, the Win.ini lines, "
+       "the Logon page and the Tasks page, brings the page to the front and selects the match. "
+       "Letter case does not matter.\n"
        "Find Next (F3) goes on to the next match. Cancel closes the window.",
        {"commands"}},
       {"about",
@@ -235,8 +252,8 @@ std::vector<HelpTopic> ReferenceTopics() {
   return {
       {"snapshot",
        "The snapshot",
-       "The snapshot is what Tarnix II remembers of every startup place: each run list and "
-       "the places of the Logon page, "
+       "The snapshot is what Tarnix II remembers of every startup place: each run list, "
+       "the places of the Logon page, the scheduled tasks, "
        "win.ini's Load and Run lines, the text files and the startup folders. It is kept in "
        "the registry under HKEY_LOCAL_MACHINE\\Software\\Movenda\\Tarnix2\\Save.\n"
        "A snapshot saved by an earlier version holds nothing of the Logon page; the first "

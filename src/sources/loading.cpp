@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "sources/task_page.h"
+
 namespace tarnix {
 
 namespace {
@@ -195,6 +197,7 @@ void RefreshAll(Workspace& ws) {
   LoadTextPages(ws);
   LoadWinIni(ws);
   ListStartupFolders(ws);
+  LoadStartupTasks(ws);
   // What the texts show now is the stored state.
   ClearModifiedMarks(ws);
   ws.dataChanged = false;
@@ -244,8 +247,8 @@ void ReloadPlace(Workspace& ws, const StartupSection& section) {
       for (int index = 0; index < kRegistryListCount; ++index) LoadRunList(ws, index);
       ListStartupFolders(ws);
       break;
-    // Read afresh whenever they are compared or saved; no page holds them yet.
     case kindTasks:
+      LoadStartupTasks(ws);
       break;
   }
 }

@@ -93,6 +93,25 @@ std::vector<std::string> LogonLines(const Places& places) {
   return lines;
 }
 
+std::vector<TaskRow> TaskRows(const Places& places) {
+  std::vector<TaskRow> rows;
+  if (!places.tasks.Readable())
+    rows.push_back({"", OneLine(places.tasks.unread.text)});
+  for (const ScheduledTask& task : places.tasks.tasks) {
+    rows.push_back({task.path,
+                    OneLine(TaskFolderOf(task.path)) + "\t" + OneLine(TaskNameOf(task.path)) +
+                        "\t" + OneLine(TaskCommand(task)),
+                    !task.enabled});
+  }
+  return rows;
+}
+
+std::vector<std::string> TaskLines(const Places& places) {
+  std::vector<std::string> lines;
+  for (const TaskRow& row : TaskRows(places)) lines.push_back(row.text);
+  return lines;
+}
+
 RunListPlace ReadRunListPlace(Store& store, int runList) {
   const RunKeyLocation where = RunListKey(runList);
   RunListPlace place;

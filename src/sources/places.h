@@ -13,6 +13,7 @@
 #include "platform/store.h"
 #include "sources/catalogue.h"
 #include "sources/startup_marks.h"
+#include "sources/startup_tasks.h"
 
 namespace tarnix {
 
@@ -66,12 +67,22 @@ struct LogonRow {
   std::string text;
 };
 
+// One line of the Tasks page: the task's path, the text shown (folder, name and command in
+// columns) and whether it is greyed (a disabled task). The line that says why the listing failed
+// has no path.
+struct TaskRow {
+  std::string path;
+  std::string text;
+  bool greyed = false;
+};
+
 struct Places {
   std::array<RunListPlace, kRegistryListCount> runLists;  // by run-list index
   std::array<TextFile, kSectionCount> texts;              // by SectionIndex; text sections only
   std::array<FolderPlace, kSectionCount> folders;         // by SectionIndex; folder sections only
   WinIniPlace winIni;
   std::vector<ServiceEntry> services;  // the active ones with a display name, as listed
+  TaskPlace tasks;                     // as last listed for the Tasks page
 
   TextFile& Text(SectionId id) { return texts[Index(id)]; }
   const TextFile& Text(SectionId id) const { return texts[Index(id)]; }
@@ -92,6 +103,10 @@ struct Places {
 std::vector<LogonRow> LogonRows(const Places& places);
 // Their texts, as the Logon page shows them.
 std::vector<std::string> LogonLines(const Places& places);
+
+// The lines of the Tasks page: the listing's failure first, where it failed, then each task.
+std::vector<TaskRow> TaskRows(const Places& places);
+std::vector<std::string> TaskLines(const Places& places);
 
 // The values of the key that are watched: all of a list, only its settings of a key of settings.
 std::vector<NamedValue> WatchedValues(const RunKeyLocation& where, std::vector<NamedValue> values);

@@ -28,6 +28,7 @@ struct PlaceViews {
   ui::ListBox* lsbComSt = nullptr;
   ui::ListBox* lsbNTServ = nullptr;
   ui::ListBox* lsbLogon = nullptr;  // every logon list, one entry a line (LogonRows)
+  ui::ListBox* lsbTasks = nullptr;  // the scheduled tasks, one a line (TaskRows)
   ui::StatusBar* status = nullptr;  // says which pages show less than their file
 
   // The page of a text section, the list of a run-list or folder section; null for others.

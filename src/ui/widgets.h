@@ -217,7 +217,7 @@ struct ListBoxSpec {
   std::string fontName;         // empty: the form's font
   // Columns: an item's text is split at its tabs, the first part drawn at the left edge and
   // each next one at its stop (design pixels from the left edge), cut short with "..." where
-  // the next column begins. The item's text keeps its tabs.
+  // the next column begins; a text without a tab spans them. The item's text keeps its tabs.
   std::vector<int> tabStops;
 };
 class ListBox : public Control {

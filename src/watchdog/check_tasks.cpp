@@ -1,4 +1,5 @@
 #include "base/text_case.h"
+#include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "sources/startup_tasks.h"
 #include "watchdog/check_events.h"
@@ -92,6 +93,7 @@ bool ReportTasks(CheckRun& run, const TaskReport& r) {
   const ReportResult result = report.ShowReport();
   EnableEditing(report);
   Decide(run, r, result, *list);
+  ReloadPlace(run.ws, r.section);
   return true;
 }
 

@@ -38,6 +38,7 @@ class AppTest : public ::testing::Test {
   // Creates the windows (the main window loads every place) without starting.
   Program& Create() {
     program = std::make_unique<Program>(store, toolkit, nullptr, &shortcuts);
+    program->ws.scheduler = scheduler;
     return *program;
   }
   // Starts the program with the arguments; `whileRunning` is what the user does meanwhile.
@@ -92,6 +93,7 @@ class AppTest : public ::testing::Test {
   MemoryShortcuts shortcuts{store};
   ui::headless::HeadlessToolkit toolkit;
   std::unique_ptr<Program> program;
+  Scheduler* scheduler = nullptr;  // wired into each program created
   // False when the test answers the welcome window of a first launch itself.
   bool answerWelcome = true;
 

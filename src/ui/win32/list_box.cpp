@@ -210,15 +210,17 @@ bool ListBoxImpl::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   return true;
 }
 
-// The last column takes the rest of the text; the others end a little before the next stop.
+// The last column takes the rest of the text; the others end a little before the next stop. A
+// line without a tab is a note that spans the columns.
 void ListBoxImpl::DrawColumns(HDC dc, const std::wstring& text, const RECT& area) const {
   const std::vector<int>& stops = spec_.tabStops;
+  const bool note = text.find(L'\t') == std::wstring::npos;
   const UINT format =
       DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP | (stops.empty() ? 0 : DT_END_ELLIPSIS);
   const int gap = Owner().Scale()(6);
   size_t start = 0;
   for (size_t column = 0; start <= text.size(); ++column) {
-    const bool last = column >= stops.size();
+    const bool last = note || column >= stops.size();
     const size_t end = last ? text.size() : std::min(text.find(L'\t', start), text.size());
     RECT rect = area;
     if (column > 0)

@@ -59,6 +59,11 @@ TEST_F(TasksE2E, ATaskThereAtTheFirstLaunchIsShownOnTheTasksPage) {
   HWND list = WaitForControl(main, L"lsbTasks", kStartTime);
   EXPECT_TRUE(WaitUntil(
       [&] { return ListContains(list, L"\\\tE2E Task\tC:\\e2e\\task.exe /quiet"); }, kShortTime));
+  for (int page = 0; page < 9; ++page) PostKey(FindNamedControl(main, L"PageControl1"), VK_RIGHT);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }, kShortTime));
+  SendMessageW(list, LB_SETCURSEL, 0, 0);
+  Sleep(500);
+  EXPECT_TRUE(SaveScreenshot(main, L"tasks_page.bmp"));
   PostKey(list, VK_ESCAPE);
   EXPECT_EQ(program.WaitForExit(kStartTime), std::optional<DWORD>(0));
 }

@@ -30,6 +30,14 @@ void MemoryScheduler::RefuseChange(const std::string& path, StoreFailure kind) {
   refusedChanges_[FoldCase(path)] = kind;
 }
 
+void MemoryScheduler::Hide(const std::string& path) {
+  hidden_.push_back(FoldCase(path));
+}
+
+bool MemoryScheduler::Hidden(const std::string& path) const {
+  return std::find(hidden_.begin(), hidden_.end(), FoldCase(path)) != hidden_.end();
+}
+
 void MemoryScheduler::FailCall(int k, StoreFailure kind) {
   failAt_ = k;
   callFailure_ = kind;
@@ -51,7 +59,7 @@ TaskListing MemoryScheduler::ListStartupTasks() {
         std::find_if(refusedFolders_.begin(), refusedFolders_.end(),
                      [&](const auto& folder) { return Within(task.path, folder.first); });
     if (refused == refusedFolders_.end()) {
-      if (task.atBoot || task.atLogon)
+      if ((task.atBoot || task.atLogon) && !Hidden(task.path))
         listing.tasks.push_back(task);
     } else if (listing) {
       static_cast<StoreResult&>(listing) = {
@@ -66,6 +74,9 @@ TaskRead MemoryScheduler::ReadTask(const std::string& path) {
   const ScheduledTask* task = Lookup(path);
   if (const StoreFailure failure = CallFailure(); failure != StoreFailure::None)
     static_cast<StoreResult&>(read) = {failure, TaskFailureText(TaskOperation::Read, path)};
+  else if (task != nullptr && Hidden(path))
+    static_cast<StoreResult&>(read) = {StoreFailure::AccessDenied,
+                                       TaskFailureText(TaskOperation::Read, path)};
   else if (task != nullptr)
     read.task = *task;
   else

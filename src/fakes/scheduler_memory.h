@@ -23,6 +23,9 @@ class MemoryScheduler : public Scheduler {
   // Enabling, disabling, deleting or restoring this task fails with `kind` and changes
   // nothing; reading it works.
   void RefuseChange(const std::string& path, StoreFailure kind = StoreFailure::AccessDenied);
+  // The listing leaves the task out and reading it is refused, as for a task this account may
+  // not read.
+  void Hide(const std::string& path);
   // From now on the k-th call (counted from 1) of any operation fails with `kind` and changes
   // nothing; 0 fails none. Calls() counts them since.
   void FailCall(int k, StoreFailure kind);
@@ -36,6 +39,7 @@ class MemoryScheduler : public Scheduler {
 
  private:
   ScheduledTask* Lookup(const std::string& path);
+  bool Hidden(const std::string& path) const;
   // Why the task cannot be changed: a refused change, or a missing task.
   StoreResult Change(const std::string& path, TaskOperation operation);
   // The failure of this call, where it is the one to fail.
@@ -43,6 +47,7 @@ class MemoryScheduler : public Scheduler {
 
   std::vector<ScheduledTask> tasks_;
   std::map<std::string, StoreFailure> refusedFolders_, refusedChanges_;  // by folded path
+  std::vector<std::string> hidden_;                                      // folded paths
   int failAt_ = 0, calls_ = 0;
   StoreFailure callFailure_ = StoreFailure::None;
 };

@@ -16,16 +16,37 @@ std::string ActionCommand(const TaskAction& action) {
   return command;
 }
 
+void ByPath(std::vector<ScheduledTask>& tasks) {
+  std::sort(tasks.begin(), tasks.end(), [](const ScheduledTask& a, const ScheduledTask& b) {
+    return FoldCase(a.path) < FoldCase(b.path);
+  });
+}
+
 }  // namespace
 
 TaskPlace ReadTaskPlace(Scheduler& scheduler) {
   TaskListing listing = scheduler.ListStartupTasks();
   TaskPlace place{listing, std::move(listing.tasks)};
-  std::sort(place.tasks.begin(), place.tasks.end(),
-            [](const ScheduledTask& a, const ScheduledTask& b) {
-              return FoldCase(a.path) < FoldCase(b.path);
-            });
+  ByPath(place.tasks);
   return place;
+}
+
+void KeepUnreadableTasks(Scheduler& scheduler, TaskPlace& now,
+                         const std::vector<ScheduledTask>& saved) {
+  const auto listed = [&now](const ScheduledTask& task) {
+    return std::any_of(now.tasks.begin(), now.tasks.end(), [&](const ScheduledTask& seen) {
+      return FoldCase(seen.path) == FoldCase(task.path);
+    });
+  };
+  std::vector<ScheduledTask> unseen;
+  for (const ScheduledTask& task : saved) {
+    if (!listed(task) && scheduler.ReadTask(task.path).failure == StoreFailure::AccessDenied)
+      unseen.push_back(task);
+  }
+  if (unseen.empty())
+    return;
+  now.tasks.insert(now.tasks.end(), unseen.begin(), unseen.end());
+  ByPath(now.tasks);
 }
 
 std::string TaskCommand(const ScheduledTask& task) {

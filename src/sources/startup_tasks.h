@@ -19,6 +19,11 @@ struct TaskPlace {
 };
 
 TaskPlace ReadTaskPlace(Scheduler& scheduler);
+// A listing leaves out the tasks this account may not read: a standard user's logon check does
+// not see an administrator's task. A task of the snapshot that the listing lacks is therefore
+// taken as seen unless the scheduler says it is not there.
+void KeepUnreadableTasks(Scheduler& scheduler, TaskPlace& now,
+                         const std::vector<ScheduledTask>& saved);
 
 // What the task starts, as a command line: each exec action's program (quoted when it holds a
 // space) and its arguments, the actions joined by " & ".

@@ -107,8 +107,10 @@ ComparedSection CompareTaskSection(CheckRun& run, const StartupSection& section)
   if (!unread)
     return NotCompared(run, section, unread.Saying(SnapshotNotReadText(section)));
   std::optional<std::vector<ScheduledTask>> tasks;
-  if (saved)
+  if (saved) {
     tasks = TasksOfSnapshot(*saved);
+    KeepUnreadableTasks(*run.ws.scheduler, now, *tasks);
+  }
   PlaceComparison found = CompareTaskValues(section, now, tasks, false);
   if (!found.unread)
     return NotCompared(run, section, found.unread);

@@ -218,9 +218,12 @@ PlaceComparison CompareTaskPlace(Store& store, Scheduler& scheduler, const Start
   if (!ReadSavedValues(store, compared, saved))
     return compared;
   std::optional<std::vector<ScheduledTask>> tasks;
-  if (saved)
+  TaskPlace now = ReadTaskPlace(scheduler);
+  if (saved) {
     tasks = TasksOfSnapshot(*saved);
-  return CompareTaskValues(section, ReadTaskPlace(scheduler), tasks, withUnchanged);
+    KeepUnreadableTasks(scheduler, now, *tasks);
+  }
+  return CompareTaskValues(section, now, tasks, withUnchanged);
 }
 
 PlaceComparison CompareWininiPlace(Store& store, const StartupSection& section,

@@ -137,6 +137,16 @@ TEST_F(TaskCheckTest, AnEarlierSnapshotTakesTheTasksInQuietly) {
   EXPECT_TRUE(Unchanged());
 }
 
+// A standard user's logon check does not list an administrator's task: not seen is not gone.
+TEST_F(TaskCheckTest, ATaskThisAccountMayNotReadIsNotTakenForGone) {
+  scheduler.Hide("\\A");
+  EXPECT_TRUE(Unchanged());
+  EXPECT_EQ(RunReport(store, "PC", {"/report"}, &scheduler).exitCode, kNothingChanged);
+  Check();
+  EXPECT_TRUE(seen.empty());
+  EXPECT_TRUE(ErrorTexts().empty());
+}
+
 // A scheduler that cannot list (Wine's) leaves the tasks unchecked and their snapshot as it was.
 TEST_F(TaskCheckTest, AListingThatFailsIsToldAndNeverTakenForNoTasks) {
   scheduler.RefuseFolder("\\V", StoreFailure::Other);

@@ -113,6 +113,8 @@ struct Change {
   bool reported;
 };
 
+const char kSavedAutoexec[] = "\\Software\\Movenda\\Tarnix2\\Save\\Autoexec";
+
 std::vector<Change> Changes() {
   using Make = std::function<void(MemoryStore&, const SeededShellFolders&)>;
   const auto line = [](const char* path, const char* bytes) -> Make {
@@ -167,6 +169,16 @@ std::vector<Change> Changes() {
       {"WinIniRunEmptied", winIni("run", ""), true},
       {"SnapshotGone", noSnapshot(""), true},
       {"SnapshotOfOneSectionGone", noSnapshot("\\Common Startup"), true},
+      // Written behind the digest's back, which then vouches for nothing.
+      {"SnapshotLineChangedBehindItsDigest",
+       run(Root::LocalMachine, kSavedAutoexec, "Line002", "SET B=9"), true},
+      {"SnapshotLineAddedBehindItsDigest", run(Root::LocalMachine, kSavedAutoexec, "Line009", "X"),
+       true},
+      {"DigestsGone",
+       [](MemoryStore& s, auto&) {
+         ASSERT_TRUE(s.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Digests"));
+       },
+       false},
   };
 }
 

@@ -199,16 +199,9 @@ std::optional<std::vector<std::string>> CurrentLines(Store& store, const Startup
   return std::move(file.lines);
 }
 
-// A text or folder whose snapshot's digest says it is unchanged: its snapshot need not be read.
-bool LinesVouchedFor(Store& store, const StartupSection& section) {
-  if (section.kind != kindTextFile && section.kind != kindFolder)
-    return false;
-  const auto current = CurrentLines(store, section);
-  return current && DigestVouches(store, SnapshotKeyPath(section.key), *current);
-}
-
-PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
-  const auto current = CurrentLines(store, section);
+PlaceComparison CompareReadLines(Store& store, const StartupSection& section,
+                                 const std::optional<std::vector<std::string>>& current,
+                                 bool withUnchanged) {
   if (!current) {
     PlaceComparison compared{&section};
     compared.unread = {StoreFailure::Other, NotCheckedText(section)};
@@ -217,6 +210,26 @@ PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bo
   const std::vector<std::string> snapshot =
       ReadSnapshotLines(store, SnapshotKeyPath(section.key)).value_or(std::vector<std::string>{});
   return CompareLineValues(section, *current, snapshot, withUnchanged);
+}
+
+PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  return CompareReadLines(store, section, CurrentLines(store, section), withUnchanged);
+}
+
+// Whether the place can be read and holds what its snapshot holds. A text or folder whose
+// snapshot's digest vouches for its lines is not compared with the snapshot's lines.
+bool UnchangedSinceSnapshot(Store& store, const StartupSection& section) {
+  PlaceComparison compared{&section};
+  if (section.kind == kindTextFile || section.kind == kindFolder) {
+    const auto current = CurrentLines(store, section);
+    if (current && DigestVouches(store, SnapshotKeyPath(section.key), *current))
+      return true;
+    compared = CompareReadLines(store, section, current, false);
+  } else {
+    compared = ComparePlace(store, section, false);
+  }
+  // A place that cannot be read is an error the full check shows.
+  return compared.unread && !compared.Changed();
 }
 
 PlaceComparison CompareWininiPlace(Store& store, const StartupSection& section,
@@ -344,11 +357,7 @@ bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue) {
   if (!SnapshotExists(store))
     return false;
   for (const StartupSection& section : catalogue.sections) {
-    if (LinesVouchedFor(store, section))
-      continue;
-    const PlaceComparison compared = ComparePlace(store, section, false);
-    // A place that cannot be read is an error the full check shows.
-    if (!compared.unread || compared.Changed())
+    if (!UnchangedSinceSnapshot(store, section))
       return false;
   }
   return true;

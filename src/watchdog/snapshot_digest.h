@@ -2,7 +2,9 @@
 // read the snapshot's lines one registry value at a time. It lies under the product key, beside
 // the snapshot, with the stamp that the section's subkey had once written. A digest whose stamp
 // is not the subkey's is stale: the subkey was written without it, and only the full
-// comparison can tell.
+// comparison can tell. Windows moves a key's last-write time in ticks of about 15 ms, so an
+// edit of the snapshot within the tick of the program's own write that keeps its value count
+// goes unseen by the quiet check; the full start compares every line regardless.
 #pragma once
 
 #include <string>

@@ -163,6 +163,20 @@ TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(JoinArguments({"a\\\"b"}), "\"a\\\\\\\"b\"");
 }
 
+TEST(SplitArgumentsTest, GivesBackWhatJoinArgumentsJoinedAfterAnyProgramName) {
+  const std::vector<std::vector<std::string>> lists = {{},
+                                                       {"/c"},
+                                                       {"", ""},
+                                                       {"a b", "say \"hi\""},
+                                                       {"C:\\My Tools\\", "\\\\server\\x"},
+                                                       {"a\\\"b", "many\\\\", "\t"}};
+  for (const char* program : {"tarnix2.exe ", "\"C:\\Program Files\\T x\\tarnix2.exe\"\t "}) {
+    for (const auto& arguments : lists)
+      EXPECT_EQ(SplitArguments(program + JoinArguments(arguments)), arguments) << program;
+  }
+  EXPECT_EQ(SplitArguments("t.exe  /c\t x\\y  "), (std::vector<std::string>{"/c", "x\\y"}));
+}
+
 std::string Hex(const std::string& bytes) {
   std::string hex;
   for (unsigned char c : bytes)

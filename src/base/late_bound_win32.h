@@ -1,6 +1,5 @@
 // System functions that only some commands call, found on their first call: a start that never
-// calls them does not load their library, which under Wine costs a few ms each (ole32, shell32,
-// wtsapi32).
+// calls them does not load their library (shell32 and wtsapi32 cost a few ms each under Wine).
 #pragma once
 
 #include <windows.h>

@@ -1,13 +1,12 @@
 // tarnix2.exe: one instance at a time; a second start brings the first one forward and ends.
 #include "base/win32_api.h"
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
 #include "app/logon_check.h"
 #include "app/program.h"
+#include "base/command_line.h"
 #include "base/handles_win32.h"
 #include "base/time_spans.h"
 #include "base/unicode_win32.h"
@@ -22,21 +21,6 @@ namespace {
 
 // Held for the program's whole life: a second start finds it and brings this one forward.
 constexpr wchar_t kInstanceMutex[] = L"TarnixMutex";
-
-// The arguments after the program's name.
-std::vector<std::string> Arguments() {
-  std::vector<std::string> arguments;
-  int count = 0;
-  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (words == nullptr) {
-    return arguments;
-  }
-  for (int i = 1; i < count; ++i) {
-    arguments.push_back(tarnix::Narrow(words[i]));
-  }
-  LocalFree(words);
-  return arguments;
-}
 
 // The main window: the top-level "Tmform" window that the application window owns.
 HWND MainWindowOf(HWND app) {
@@ -110,7 +94,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::Win32Scheduler scheduler;
   tarnix::Win32EventLog events;
   std::unique_ptr<tarnix::ui::Toolkit> toolkit = tarnix::ui::win32::CreateToolkit(instance);
-  const std::vector<std::string> arguments = Arguments();
+  const std::vector<std::string> arguments =
+      tarnix::SplitArguments(tarnix::Narrow(GetCommandLineW()));
   toolkit->Dispatch([&] {
     if (tarnix::RunUnchangedLogonCheck(store, *toolkit, arguments, &scheduler))
       return;

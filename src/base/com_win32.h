@@ -11,18 +11,30 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/late_bound_win32.h"
 #include "base/unicode_win32.h"
 #include "base/unique_handle.h"
 
 namespace tarnix {
 
+// Made through the component library, which only the commands that need it load.
+inline HRESULT CreateComObject(REFCLSID type, REFIID face, void** object) {
+  static auto* const create =
+      LateBound<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+  return create ? create(type, nullptr, CLSCTX_INPROC_SERVER, face, object) : E_FAIL;
+}
+
 // COM for the duration of one operation. A thread already in another apartment keeps it.
 class ComScope {
  public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  explicit ComScope(DWORD mode = COINIT_APARTMENTTHREADED) {
+    static auto* const enter = LateBound<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    result_ = enter ? enter(nullptr, mode) : E_FAIL;
+  }
   ~ComScope() {
+    static auto* const leave = LateBound<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize");
     if (SUCCEEDED(result_))
-      CoUninitialize();
+      leave();
   }
   ComScope(const ComScope&) = delete;
   ComScope& operator=(const ComScope&) = delete;

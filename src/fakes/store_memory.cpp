@@ -67,6 +67,12 @@ class MemoryStore::Key : public RegKey {
     return node_->deleted ? 0 : node_->values.size();
   }
 
+  std::optional<KeyStamp> Stamp() const override {
+    if (store_.ReadFails())
+      return std::nullopt;
+    return KeyStamp{node_->written, node_->deleted ? 0 : node_->values.size()};
+  }
+
   std::vector<std::string> GetKeyNames() const override {
     std::vector<std::string> names;
     if (!node_->deleted) {

@@ -14,6 +14,13 @@ struct MemoryStore::Node {
   std::vector<std::pair<std::string, RegValue>> values;  // in creation order
   std::vector<std::shared_ptr<Node>> keys;               // in creation order
   bool deleted = false;
+  uint64_t written = Tick();  // a write's turn in the store's history
+
+  // The memory store's clock: every write of a value moves it on.
+  static uint64_t Tick() {
+    static uint64_t now = 0;
+    return ++now;
+  }
 
   // Values by folded name, so that keys of many thousand values stay quick to fill.
   const RegValue* FindValue(const std::string& valueName) const {
@@ -21,6 +28,7 @@ struct MemoryStore::Node {
     return it == index_.end() ? nullptr : &values[it->second].second;
   }
   void PutValue(const std::string& valueName, const RegValue& value) {
+    written = Tick();
     auto [it, added] = index_.emplace(FoldCase(valueName), values.size());
     if (added) {
       values.emplace_back(valueName, value);
@@ -33,6 +41,7 @@ struct MemoryStore::Node {
     if (it == index_.end())
       return false;
     values.erase(values.begin() + static_cast<std::ptrdiff_t>(it->second));
+    written = Tick();
     index_.clear();
     for (size_t i = 0; i < values.size(); ++i) index_.emplace(FoldCase(values[i].first), i);
     return true;

@@ -50,8 +50,7 @@ VARIANT Index(LONG index) {
 class Session {
  public:
   Session() {
-    opened_ = CoCreateInstance(__uuidof(TaskScheduler), nullptr, CLSCTX_INPROC_SERVER,
-                               __uuidof(ITaskService), service_.put_void());
+    opened_ = CreateComObject(__uuidof(TaskScheduler), __uuidof(ITaskService), service_.put_void());
     if (SUCCEEDED(opened_)) {
       const VARIANT local = Empty();
       opened_ = service_->Connect(local, local, local, local);

@@ -25,8 +25,7 @@ constexpr int kTextCapacity = 32768;
 class LinkObject {
  public:
   LinkObject() {
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   link_.put_void())))
+    if (SUCCEEDED(CreateComObject(CLSID_ShellLink, IID_IShellLinkW, link_.put_void())))
       static_cast<void>(link_->QueryInterface(IID_IPersistFile, file_.put_void()));
   }
 

@@ -55,6 +55,17 @@ struct NamedValue {
   RegValue value;
 };
 
+// When a key was last written (the platform's clock, in its own units) and how many values it
+// holds: any write to the key's values changes one or the other.
+struct KeyStamp {
+  uint64_t lastWrite = 0;
+  uint64_t values = 0;
+  bool operator==(const KeyStamp& o) const {
+    return lastWrite == o.lastWrite && values == o.values;
+  }
+  bool operator!=(const KeyStamp& o) const { return !(*this == o); }
+};
+
 // One open registry key; it is closed when the object is destroyed.
 class RegKey {
  public:
@@ -83,6 +94,8 @@ class RegKey {
   virtual std::vector<NamedValue> ReadValues() const = 0;
   // How many values the key holds; nothing when that cannot be told.
   virtual std::optional<size_t> ValueCount() const = 0;
+  // Read in one call; nothing when that cannot be told.
+  virtual std::optional<KeyStamp> Stamp() const = 0;
   virtual std::vector<std::string> GetKeyNames() const = 0;
   // A failure says "Cannot delete the registry value <name>".
   virtual StoreResult DeleteValue(const std::string& name) = 0;

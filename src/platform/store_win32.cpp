@@ -125,6 +125,16 @@ class Win32Key : public RegKey {
     return count;
   }
 
+  std::optional<KeyStamp> Stamp() const override {
+    DWORD count = 0;
+    FILETIME written{};
+    if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         nullptr, nullptr, nullptr, &written) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    return KeyStamp{uint64_t{written.dwHighDateTime} << 32 | written.dwLowDateTime, count};
+  }
+
   std::vector<std::string> GetKeyNames() const override {
     return EnumNames([this](DWORD index, wchar_t* buffer, DWORD* length) {
       return RegEnumKeyExW(key_.get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);

@@ -8,6 +8,7 @@
 #include "sources/startup_marks.h"
 #include "watchdog/check.h"
 #include "watchdog/report_list.h"
+#include "watchdog/snapshot_digest.h"
 #include "watchdog/snapshot_store.h"
 #include "watchdog/task_snapshot.h"
 
@@ -199,8 +200,9 @@ std::optional<std::vector<std::string>> CurrentLines(Store& store, const Startup
   return std::move(file.lines);
 }
 
-PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
-  const auto current = CurrentLines(store, section);
+PlaceComparison CompareReadLines(Store& store, const StartupSection& section,
+                                 const std::optional<std::vector<std::string>>& current,
+                                 bool withUnchanged) {
   if (!current) {
     PlaceComparison compared{&section};
     compared.unread = {StoreFailure::Other, NotCheckedText(section)};
@@ -224,6 +226,26 @@ PlaceComparison CompareTaskPlace(Store& store, Scheduler& scheduler, const Start
     KeepUnreadableTasks(scheduler, now, *tasks);
   }
   return CompareTaskValues(section, now, tasks, withUnchanged);
+}
+
+PlaceComparison CompareLinePlace(Store& store, const StartupSection& section, bool withUnchanged) {
+  return CompareReadLines(store, section, CurrentLines(store, section), withUnchanged);
+}
+
+// Whether the place can be read and holds what its snapshot holds. A text or folder whose
+// snapshot's digest vouches for its lines is not compared with the snapshot's lines.
+bool UnchangedSinceSnapshot(Store& store, Scheduler* scheduler, const StartupSection& section) {
+  PlaceComparison compared{&section};
+  if (section.kind == kindTextFile || section.kind == kindFolder) {
+    const auto current = CurrentLines(store, section);
+    if (current && DigestVouches(store, SnapshotKeyPath(section.key), *current))
+      return true;
+    compared = CompareReadLines(store, section, current, false);
+  } else {
+    compared = ComparePlace(store, scheduler, section, false);
+  }
+  // A place that cannot be read is an error the full check shows.
+  return compared.unread && !compared.Changed();
 }
 
 PlaceComparison CompareWininiPlace(Store& store, const StartupSection& section,
@@ -394,9 +416,7 @@ bool NothingChangedSinceSnapshot(Store& store, const Catalogue& catalogue, Sched
   if (!SnapshotExists(store))
     return false;
   for (const StartupSection& section : catalogue.sections) {
-    const PlaceComparison compared = ComparePlace(store, scheduler, section, false);
-    // A place that cannot be read is an error the full check shows.
-    if (!compared.unread || compared.Changed())
+    if (!UnchangedSinceSnapshot(store, scheduler, section))
       return false;
   }
   return true;

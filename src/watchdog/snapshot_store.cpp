@@ -7,6 +7,7 @@
 #include "base/text_case.h"
 #include "platform/registry_keys.h"
 #include "platform/value_text.h"
+#include "watchdog/snapshot_digest.h"
 
 namespace tarnix {
 
@@ -126,7 +127,10 @@ StoreResult WriteSnapshotLines(Store& store, const std::string& keyPath,
   values.reserve(lines.size());
   for (size_t i = 0; i < lines.size(); ++i)
     values.push_back({LineValueName(i), {regtype::String, lines[i]}});
-  return WriteKeyValues(store, Root::LocalMachine, keyPath, values);
+  StoreResult written = WriteKeyValues(store, Root::LocalMachine, keyPath, values);
+  if (written)
+    RecordSnapshotDigest(store, keyPath, lines);
+  return written;
 }
 
 std::optional<std::vector<std::string>> ReadSnapshotLines(Store& store, const std::string& keyPath,

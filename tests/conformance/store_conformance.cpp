@@ -171,6 +171,21 @@ TEST_P(StoreConformance, NamesAreEnumeratedCompletelyAndDeletedOneByOne) {
   EXPECT_TRUE(OpenScratch("KLine9", false)->GetValueNames().empty());
 }
 
+TEST_P(StoreConformance, AKeysStampMovesWithEveryWriteOfItsValuesAndOnlyThen) {
+  auto key = OpenScratch();
+  EXPECT_TRUE(key->WriteString("Line1", "a"));
+  const auto written = key->Stamp();
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->values, 1u);
+  EXPECT_EQ(key->ReadString("Line1"), "a");
+  EXPECT_EQ(OpenScratch("", false)->Stamp(), written);
+  EXPECT_TRUE(key->WriteString("Line1", "b"));
+  const auto rewritten = key->Stamp();
+  EXPECT_NE(rewritten, written);
+  EXPECT_TRUE(key->DeleteValue("Line1"));
+  EXPECT_NE(key->Stamp(), rewritten);
+}
+
 TEST_P(StoreConformance, ReadValuesGivesEveryValueWithItsTypeInTheOrderOfTheNames) {
   auto key = OpenScratch();
   EXPECT_TRUE(key->ReadValues().empty());

@@ -3,6 +3,8 @@
 #include "sources/undo_step.h"
 #include "unit/app_fixture.h"
 #include "watchdog/check.h"
+#include "watchdog/snapshot_digest.h"
+#include "watchdog/snapshot_store.h"
 
 namespace tarnix {
 namespace {
@@ -90,6 +92,13 @@ TEST_F(LogonCheckTest, NothingChangedLogsWhatTheFullStartLogsAndLeavesNoWindow) 
   EXPECT_EQ(quietTitle, "Tarnix2");
   // The undo journal's root key, which the main window makes, exists as after a full start.
   EXPECT_TRUE(store.KeyExists(Root::CurrentUser, kUndoRoot));
+  // The snapshot's writes left digests that spare /c reading the lines of texts and folders.
+  for (const StartupSection& section : BuildCatalogue(store).sections) {
+    const std::string saved = SnapshotKeyPath(section.key);
+    if (section.kind == kindTextFile || section.kind == kindFolder) {
+      EXPECT_TRUE(DigestVouches(store, saved, *ReadSnapshotLines(store, saved))) << section.key;
+    }
+  }
 }
 
 // Only /c with a writable log takes this way; else the full start does it all.
@@ -112,6 +121,8 @@ struct Change {
   std::function<void(MemoryStore&, const SeededShellFolders&)> make;
   bool reported;
 };
+
+const char kSavedAutoexec[] = "\\Software\\Movenda\\Tarnix2\\Save\\Autoexec";
 
 std::vector<Change> Changes() {
   using Make = std::function<void(MemoryStore&, const SeededShellFolders&)>;
@@ -167,6 +178,16 @@ std::vector<Change> Changes() {
       {"WinIniRunEmptied", winIni("run", ""), true},
       {"SnapshotGone", noSnapshot(""), true},
       {"SnapshotOfOneSectionGone", noSnapshot("\\Common Startup"), true},
+      // Written behind the digest's back, which then vouches for nothing.
+      {"SnapshotLineChangedBehindItsDigest",
+       run(Root::LocalMachine, kSavedAutoexec, "Line002", "SET B=9"), true},
+      {"SnapshotLineAddedBehindItsDigest", run(Root::LocalMachine, kSavedAutoexec, "Line009", "X"),
+       true},
+      {"DigestsGone",
+       [](MemoryStore& s, auto&) {
+         ASSERT_TRUE(s.DeleteKey(Root::LocalMachine, "\\Software\\Movenda\\Tarnix2\\Digests"));
+       },
+       false},
   };
 }
 

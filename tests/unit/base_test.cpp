@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/command_line.h"
+#include "base/sha256.h"
 #include "base/text_case.h"
 #include "base/text_codec.h"
 #include "base/time_spans.h"
@@ -160,6 +161,41 @@ TEST(JoinArgumentsTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(JoinArguments({"say \"hi\""}), "\"say \\\"hi\\\"\"");
   EXPECT_EQ(JoinArguments({"C:\\My Tools\\"}), "\"C:\\My Tools\\\\\"");
   EXPECT_EQ(JoinArguments({"a\\\"b"}), "\"a\\\\\\\"b\"");
+}
+
+TEST(SplitArgumentsTest, GivesBackWhatJoinArgumentsJoinedAfterAnyProgramName) {
+  const std::vector<std::vector<std::string>> lists = {{},
+                                                       {"/c"},
+                                                       {"", ""},
+                                                       {"a b", "say \"hi\""},
+                                                       {"C:\\My Tools\\", "\\\\server\\x"},
+                                                       {"a\\\"b", "many\\\\", "\t"}};
+  for (const char* program : {"tarnix2.exe ", "\"C:\\Program Files\\T x\\tarnix2.exe\"\t "}) {
+    for (const auto& arguments : lists)
+      EXPECT_EQ(SplitArguments(program + JoinArguments(arguments)), arguments) << program;
+  }
+  EXPECT_EQ(SplitArguments("t.exe  /c\t x\\y  "), (std::vector<std::string>{"/c", "x\\y"}));
+}
+
+std::string Hex(const std::string& bytes) {
+  std::string hex;
+  for (unsigned char c : bytes)
+    hex += "0123456789abcdef"[c >> 4] + std::string(1, "0123456789abcdef"[c & 15]);
+  return hex;
+}
+
+// The standard's examples: one block, a message whose padding needs a second one, a long one.
+TEST(Sha256, TheKnownDigests) {
+  const std::pair<std::string, const char*> known[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {std::string(1000000, 'a'),
+       "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+  };
+  for (const auto& [message, digest] : known)
+    EXPECT_EQ(Hex(Sha256(message)), digest) << message.size();
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ ScheduledTask Task(const std::string& path, const std::string& program, bool ena
 }
 
 const char kRun32Key[] = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::string kDigests = std::string(kProductKey) + "\\Digests";
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 const char kMarksKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
@@ -98,13 +99,17 @@ class World {
     RunChangeCheck(ws(), program->windows);
   }
 
-  // Everything the platform holds now but the history log, read with no fault armed.
+  // Everything the platform holds now but the history log and the snapshot's digests, read
+  // with no fault armed.
   Picture Take() {
     Picture picture;
     AddFolder("C:", picture);
     picture.erase("file " + ws().logPath);
     AddKey(Root::LocalMachine, "", picture);
     AddKey(Root::CurrentUser, "", picture);
+    const std::string digests = FoldCase("key HKEY_LOCAL_MACHINE" + kDigests);
+    for (auto it = picture.begin(); it != picture.end();)
+      it = FoldCase(it->first) == digests ? picture.erase(it) : std::next(it);
     for (const char* key : {"load", "run"})
       picture[std::string("win.ini ") + key] =
           store.ReadProfileString("win.ini", "windows", key, "");
@@ -377,7 +382,16 @@ struct Outcome {
   bool offered = false;             // the restart as administrator was offered
   bool offeredFirst = false;        // and asked before any box told what failed
   std::string praised;              // a box that told of success
+  bool digestHides = false;         // a digest says unchanged where the comparison does not
 };
+
+// A digest may be missing or stale after a fault, which costs a full comparison; it may never
+// vouch for a place that the comparison finds changed.
+bool DigestHides(World& w) {
+  const bool quiet = NothingChangedSinceSnapshot(w.store, w.ws().catalogue);
+  static_cast<void>(w.store.DeleteKey(Root::LocalMachine, kDigests));
+  return quiet && !NothingChangedSinceSnapshot(w.store, w.ws().catalogue);
+}
 
 Outcome RunCommand(const Command& c, int k, StoreFailure kind, Picture* before = nullptr) {
   World w(c.installed);
@@ -408,6 +422,7 @@ Outcome RunCommand(const Command& c, int k, StoreFailure kind, Picture* before =
   w.scheduler.FailCall(0, StoreFailure::None);
   w.store.FailCall(0, StoreFailure::None);
   out.picture = w.Take();
+  out.digestHides = DigestHides(w);
   out.logged.assign(w.store.logged.begin() + static_cast<std::ptrdiff_t>(logged),
                     w.store.logged.end());
   for (const MessageRecord& box : w.toolkit.Messages()) {
@@ -447,6 +462,8 @@ std::vector<std::string> Faults(const Outcome& run, const Picture& before, const
   std::vector<std::string> faults;
   if (!run.escaped.empty())
     faults.push_back("escaped: " + run.escaped);
+  if (run.digestHides)
+    faults.push_back("a digest vouches for a place that changed");
   Picture items = before;
   items.insert(run.picture.begin(), run.picture.end());
   items.insert(clean.picture.begin(), clean.picture.end());

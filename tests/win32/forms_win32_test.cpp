@@ -14,15 +14,13 @@
 #include "e2e/support/desktop.h"
 #include "fakes/store_memory.h"
 #include "ui/win32/buttons.h"
-#include "ui/win32/toolkit_impl.h"
+#include "ui/win32/control_base.h"
 #include "ui/win32/win32_find.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_toolkit.h"
 
 namespace tarnix {
 namespace {
-
-using ui::win32::Win32Toolkit;
 
 constexpr int kDpis[] = {96, 120, 144};
 
@@ -42,22 +40,18 @@ Window Describe(HWND hwnd) {
   return {hwnd, ClassOf(hwnd), e2e::WindowText(hwnd)};
 }
 
-// The program's forms: the top-level windows owned by the toolkit's application window.
-std::vector<Window> Forms(const Win32Toolkit& kit) {
-  struct Walk {
-    HWND app;
-    std::vector<Window> found;
-  } walk{kit.AppWindow(), {}};
+// The program's forms: the top-level windows of this thread that the toolkit made.
+std::vector<Window> Forms() {
+  std::vector<Window> found;
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* w = reinterpret_cast<Walk*>(data);
-        if (GetWindow(hwnd, GW_OWNER) == w->app)
-          w->found.push_back(Describe(hwnd));
+        if (ui::win32::WindowBase::FromHwnd(hwnd))
+          reinterpret_cast<std::vector<Window>*>(data)->push_back(Describe(hwnd));
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&walk));
-  return walk.found;
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 std::vector<Window> Controls(HWND form) {
@@ -201,7 +195,6 @@ class FormsAtEveryDpi : public ::testing::TestWithParam<int> {
     program.reset();
     kit.reset();
   }
-  Win32Toolkit& Kit() { return static_cast<Win32Toolkit&>(*kit); }
 
   MemoryStore store;
   std::unique_ptr<ui::Toolkit> kit;
@@ -213,7 +206,7 @@ TEST_P(FormsAtEveryDpi, EveryCaptionFitsItsControl) {
   // As a standard user sees them: Wine runs every program elevated, without shields.
   program->Form1.BitBtn2->SetShield(true);
   program->Form1.btnSave->SetShield(true);
-  std::vector<Window> forms = Forms(Kit());
+  std::vector<Window> forms = Forms();
   ASSERT_GE(forms.size(), 12u);
   int checked = 0;
   for (const Window& form : forms) {
@@ -250,7 +243,7 @@ bool Clickable(const Window& control) {
 // drawn behind it, takes the click.
 TEST_P(FormsAtEveryDpi, EveryControlTakesTheMouseAtItsCentre) {
   int checked = 0;
-  for (const Window& form : Forms(Kit())) {
+  for (const Window& form : Forms()) {
     if (form.windowClass == L"TfrmSplash")
       continue;
     SetWindowPos(form.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);

@@ -32,15 +32,41 @@ HMODULE ModuleOf(const void* address) {
   return module;
 }
 
+// This thread's application window, by which a second start finds the first; null if none.
+HWND AppWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        wchar_t name[16] = {}, title[16] = {};
+        GetClassNameW(hwnd, name, 16);
+        GetWindowTextW(hwnd, title, 16);
+        if (std::wstring(name) == L"TApplication" && std::wstring(title) == L"Tarnix2")
+          *reinterpret_cast<HWND*>(data) = hwnd;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // Declared first: the library is loaded once per process, and CTest runs each test alone.
 TEST(SplashWin32, ShowsWithoutTheCommonControlsThatTheNextButtonLoadsInVersion6) {
   if (win32::CommonControlsLoaded())
     GTEST_SKIP() << "an earlier test of this process has loaded the common controls";
+  Kit().SetTitle("Tarnix2");
   TfrmSplash splash(Kit());
   splash.ShowChecking();
   EXPECT_EQ(GetModuleHandleW(L"comctl32.dll"), nullptr);
+  // Off the taskbar without the application window, which the quiet check need not make.
+  const HWND shown = HwndOf(*splash.form);
+  EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr);
+  EXPECT_TRUE(GetWindowLongW(shown, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(AppWindow(), nullptr);
 
   auto form = Kit().CreateForm({"Later", "TLater", "Later", 200, 100});
+  // Made now, with the title given before.
+  EXPECT_NE(AppWindow(), nullptr);
+  EXPECT_EQ(GetWindow(HwndOf(*form), GW_OWNER), AppWindow());
   Button* button = form->AddButton({"Button1", "OK", {8, 8, 80, 24}});
   HMODULE library = GetModuleHandleW(L"comctl32.dll");
   ASSERT_NE(library, nullptr);

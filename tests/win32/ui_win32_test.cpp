@@ -446,6 +446,7 @@ TEST(CommandLine, JoinedArgumentsSplitBackExactly) {
     for (int i = 1; i < count; ++i) split.push_back(Narrow(words[i]));
     LocalFree(words);
     EXPECT_EQ(split, arguments) << Narrow(line);
+    EXPECT_EQ(SplitArguments(Narrow(line)), arguments) << Narrow(line);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <wtsapi32.h>
 
 #include "base/handles_win32.h"
+#include "base/late_bound_win32.h"
 #include "base/unicode_win32.h"
 #include "ui/win32/toolkit_impl.h"
 
@@ -19,14 +20,17 @@ std::wstring ProcessUser() {
 }
 
 std::wstring SessionUser() {
+  static auto* const query = LateBound<decltype(WTSQuerySessionInformationW)>(
+      L"wtsapi32.dll", "WTSQuerySessionInformationW");
+  static auto* const release = LateBound<decltype(WTSFreeMemory)>(L"wtsapi32.dll", "WTSFreeMemory");
   wchar_t* name = nullptr;
   DWORD bytes = 0;
-  if (!WTSQuerySessionInformationW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName,
-                                   &name, &bytes) ||
+  if (!query || !release ||
+      !query(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName, &name, &bytes) ||
       name == nullptr)
     return {};
   std::wstring user(name);
-  WTSFreeMemory(name);
+  release(name);
   return user;
 }
 

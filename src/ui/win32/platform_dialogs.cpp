@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/com_win32.h"
+#include "base/late_bound_win32.h"
 #include "base/module_path_win32.h"
 #include "base/unicode_win32.h"
 #include "ui/win32/common_controls.h"
@@ -82,10 +84,10 @@ DWORD ShellStart(HWND owner, const wchar_t* verb, const std::wstring& program,
   info.lpParameters = OrNull(arguments);
   info.nShow = showCommand;
   // The shell may hand the verb to an extension, which needs the component library.
-  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  DWORD error = ShellExecuteExW(&info) ? ERROR_SUCCESS : GetLastError();
-  if (SUCCEEDED(com))
-    CoUninitialize();
+  ComScope com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  static auto* const start =
+      LateBound<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+  DWORD error = start && start(&info) ? ERROR_SUCCESS : GetLastError();
   // A failure without a last error still has the shell's own code, which for the common
   // cases (file or path not found, access denied) is the system's number.
   if (error == ERROR_SUCCESS && reinterpret_cast<INT_PTR>(info.hInstApp) <= 32)
@@ -157,8 +159,12 @@ int Win32Toolkit::ShellExecute(Form* owner, const std::string& verb, const std::
                                int showCommand) {
   std::wstring wideVerb = Widen(verb), wideFile = Widen(file);
   std::wstring wideParameters = Widen(parameters), wideFolder = Widen(folder);
-  HINSTANCE result = ::ShellExecuteW(OwnerWindow(owner), OrNull(wideVerb), wideFile.c_str(),
-                                     OrNull(wideParameters), OrNull(wideFolder), showCommand);
+  static auto* const execute =
+      LateBound<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (!execute)
+    return SE_ERR_DLLNOTFOUND;
+  HINSTANCE result = execute(OwnerWindow(owner), OrNull(wideVerb), wideFile.c_str(),
+                             OrNull(wideParameters), OrNull(wideFolder), showCommand);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 

@@ -39,7 +39,8 @@ class Win32Toolkit final : public Toolkit {
   void Run(Form* mainForm, bool showMain) override;
 
   HINSTANCE Instance() const { return instance_; }
-  HWND AppWindow() const { return app_.get(); }
+  // Made when a window first needs an owner.
+  HWND AppWindow() const;
   const Scaler& Scale() const { return scale_; }
   FontSet& Fonts() { return fonts_; }
 
@@ -60,7 +61,7 @@ class Win32Toolkit final : public Toolkit {
   Scaler scale_;
   FontSet fonts_;
   std::string title_;
-  WindowHandle app_;
+  mutable WindowHandle app_;
   bool terminated_ = false;
   MSG routed_{};
 };

@@ -20,6 +20,12 @@ struct WindowStyle {
   DWORD style, exStyle;
 };
 
+// A borderless window such as the splash shows no caption that a tool window's would change:
+// kept off the taskbar that way, it needs no owner.
+bool NeedsOwner(const FormSpec& spec) {
+  return spec.isMainForm || spec.border != BorderStyle::None;
+}
+
 WindowStyle StyleOf(const FormSpec& spec) {
   // No WS_CLIPCHILDREN: group boxes and etched frames draw only their lines and rely on the
   // form's background beneath them.
@@ -42,6 +48,8 @@ WindowStyle StyleOf(const FormSpec& spec) {
   }
   if (spec.isMainForm)
     result.exStyle |= WS_EX_APPWINDOW;
+  else if (!NeedsOwner(spec))
+    result.exStyle |= WS_EX_TOOLWINDOW;
   return result;
 }
 
@@ -58,7 +66,7 @@ Win32Form::Win32Form(Win32Toolkit& kit, const FormSpec& spec)
   HWND hwnd =
       CreateWindowExW(style.exStyle, Widen(spec.className).c_str(), Widen(spec.caption).c_str(),
                       style.style, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-                      kit.AppWindow(), nullptr, kit.Instance(), this);
+                      NeedsOwner(spec) ? kit.AppWindow() : nullptr, nullptr, kit.Instance(), this);
   if (!hwnd)
     throw std::runtime_error("Cannot create the window " + spec.className);
   CenterOnScreen();

@@ -57,8 +57,15 @@ std::unique_ptr<Toolkit> CreateToolkit(HINSTANCE instance, int dpi) {
 }
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int dpi)
-    : instance_(instance), scale_(dpi), fonts_(dpi) {
-  app_.reset(CreateAppWindow(instance));
+    : instance_(instance), scale_(dpi), fonts_(dpi) {}
+
+HWND Win32Toolkit::AppWindow() const {
+  // The quiet logon check makes no window that needs it, and saves its cost.
+  if (!app_.valid()) {
+    app_.reset(CreateAppWindow(instance_));
+    SetWindowTextW(app_.get(), Widen(title_).c_str());
+  }
+  return app_.get();
 }
 
 std::unique_ptr<Form> Win32Toolkit::CreateForm(const FormSpec& spec) {
@@ -67,7 +74,8 @@ std::unique_ptr<Form> Win32Toolkit::CreateForm(const FormSpec& spec) {
 
 void Win32Toolkit::SetTitle(const std::string& title) {
   title_ = title;
-  SetWindowTextW(app_.get(), Widen(title).c_str());
+  if (app_.valid())
+    SetWindowTextW(app_.get(), Widen(title).c_str());
 }
 
 HWND Win32Toolkit::OwnerWindow(Form* owner) const {
@@ -76,7 +84,7 @@ HWND Win32Toolkit::OwnerWindow(Form* owner) const {
       return form->Hwnd();
   }
   HWND active = GetActiveWindow();
-  return active ? active : app_.get();
+  return active ? active : AppWindow();
 }
 
 void Win32Toolkit::Dispatch(const std::function<void()>& handler) {
@@ -91,6 +99,7 @@ void Win32Toolkit::Dispatch(const std::function<void()>& handler) {
 
 void Win32Toolkit::Terminate() {
   terminated_ = true;
+  // Without an application window the message goes to the thread: it wakes the loop either way.
   PostMessageW(app_.get(), WM_NULL, 0, 0);
 }
 

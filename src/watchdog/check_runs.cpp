@@ -9,17 +9,19 @@
 
 namespace tarnix {
 
-void SetButtonsForRunList(TForm1& report, bool canChangeBack) {
-  report.btnEdit->SetEnabled(false);
-  report.btnSave->SetEnabled(false);
-  report.Button1->SetEnabled(false);
+ReportResult ShowValueReport(CheckRun& run, const ReportList& list, const std::string& place,
+                             bool canChangeBack) {
+  TForm1& report = run.report;
+  report.SetList(list);
+  report.SetHeading(place);
+  run.Logged(LogChangeList(run.ws, list, LogKind::Found, place));
+  for (ui::Button* editing : {report.btnEdit, report.btnSave, report.Button1})
+    editing->SetEnabled(false);
   report.btnCancel->SetEnabled(canChangeBack);
-}
-
-void EnableEditing(TForm1& report) {
-  report.btnEdit->SetEnabled(true);
-  report.btnSave->SetEnabled(true);
-  report.Button1->SetEnabled(true);
+  const ReportResult result = report.ShowReport();
+  for (ui::Button* editing : {report.btnEdit, report.btnSave, report.Button1})
+    editing->SetEnabled(true);
+  return result;
 }
 
 namespace {
@@ -109,15 +111,8 @@ bool ReportRun(CheckRun& run, RunReport& r) {
   const auto list = BuildReportList(compared.currentLines, r.snapshotLines);
   if (!list)
     return false;
-
-  TForm1& report = run.report;
-  report.SetList(*list);
-  report.SetHeading(r.section.place);
-  run.Logged(LogChangeList(run.ws, *list, LogKind::Found, r.section.place));
   // Changing back to a snapshot that does not exist would empty the run key.
-  SetButtonsForRunList(report, r.snapshot.has_value());
-  const ReportResult result = run.report.ShowReport();
-  EnableEditing(report);
+  const ReportResult result = ShowValueReport(run, *list, r.section.place, r.snapshot.has_value());
   Decide(run, r, result, *list);
   return true;
 }

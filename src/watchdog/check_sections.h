@@ -43,10 +43,11 @@ ComparedSection CompareWininiSection(CheckRun& run, const StartupSection& sectio
 // back where that alone changed.
 ComparedSection CompareTaskSection(CheckRun& run, const StartupSection& section);
 
-// The report's buttons for a list of registry values or tasks, which offers only OK and Change
-// Back (when there is a snapshot to change back to); and all of them again.
-void SetButtonsForRunList(TForm1& report, bool canChangeBack);
-void EnableEditing(TForm1& report);
+// Shows a list of registry values or tasks as the report, logged as found, offering only OK and
+// Change Back (when there is a snapshot to change back to); the report's other buttons are
+// enabled again after.
+ReportResult ShowValueReport(CheckRun& run, const ReportList& list, const std::string& place,
+                             bool canChangeBack);
 
 // A place left out of the check: its report step tells why.
 ComparedSection NotCompared(CheckRun& run, const StartupSection& section, const StoreResult& why);

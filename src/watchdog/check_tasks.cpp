@@ -85,13 +85,7 @@ bool ReportTasks(CheckRun& run, const TaskReport& r) {
   const auto list = BuildReportList(current, snapshot);
   if (!list)
     return false;
-  TForm1& report = run.report;
-  report.SetList(*list);
-  report.SetHeading(r.section.place);
-  run.Logged(LogChangeList(run.ws, *list, LogKind::Found, r.section.place));
-  SetButtonsForRunList(report, true);
-  const ReportResult result = report.ShowReport();
-  EnableEditing(report);
+  const ReportResult result = ShowValueReport(run, *list, r.section.place, true);
   Decide(run, r, result, *list);
   ReloadPlace(run.ws, r.section);
   return true;

@@ -1,5 +1,6 @@
 // The main window's menus, and which handler every control reaches.
 #include "app/main_form.h"
+#include "sources/loading.h"
 
 namespace tarnix {
 
@@ -101,6 +102,8 @@ void Tmform::WireControls() {
   btnWins->onClick = [this] { btnWinsClick(); };
   Button1->onClick = Route(&Tmform::Button1Click);
   Button2->onClick = Route(&Tmform::Button2Click);
+  // The state of an entry selected on another page says nothing about this one.
+  PageControl1->onChange = [this] { StatusBar1->SetPanelText(0, PageNotes(ws)); };
   WireMainMenu();
   WirePopupMenus();
   WireToolButtons();

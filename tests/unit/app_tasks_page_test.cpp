@@ -81,6 +81,8 @@ TEST_F(TasksPageTest, DisableAndEnableKeepTheSameTaskSelectedByItsPath) {
     EXPECT_TRUE(Enabled("\\Vendor\\Updater"));
     EXPECT_EQ(Page().ItemIndex(), 2);
     EXPECT_FALSE(Page().ItemGreyed(2));
+    SelectPage(*Main().PageControl1, 8);
+    EXPECT_EQ(Main().StatusBar1->PanelText(0), "") << "the task's state stays on its page";
   });
 }
 

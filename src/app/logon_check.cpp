@@ -1,6 +1,9 @@
 #include "app/logon_check.h"
 
+#include <optional>
+
 #include "app/program.h"
+#include "platform/scheduler_ahead.h"
 #include "runlists/undo_journal.h"
 #include "setup/splash_form.h"
 #include "watchdog/check.h"
@@ -11,6 +14,10 @@ bool RunUnchangedLogonCheck(Store& store, ui::Toolkit& toolkit,
                             const std::vector<std::string>& arguments, Scheduler* scheduler) {
   if (CommandOf(arguments) != "/c")
     return false;
+  // The scheduler is reached (a call to its service) while the other places are compared.
+  std::optional<ListingAhead> ahead;
+  if (scheduler != nullptr)
+    scheduler = &ahead.emplace(*scheduler);
   Workspace ws(store, toolkit);
   const LocalDateTime start = store.Now();
   ws.catalogue = BuildCatalogue(store);

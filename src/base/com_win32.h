@@ -24,6 +24,21 @@ inline HRESULT CreateComObject(REFCLSID type, REFIID face, void** object) {
   return create ? create(type, nullptr, CLSCTX_INPROC_SERVER, face, object) : E_FAIL;
 }
 
+// COM's strings come from oleaut32, also loaded only by the commands that use COM.
+inline BSTR AllocBstr(const wchar_t* text) {
+  static auto* const alloc = LateBound<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+  return alloc ? alloc(text) : nullptr;
+}
+inline void FreeBstr(BSTR text) {
+  static auto* const free = LateBound<decltype(SysFreeString)>(L"oleaut32.dll", "SysFreeString");
+  if (free)
+    free(text);
+}
+inline UINT BstrLength(BSTR text) {
+  static auto* const length = LateBound<decltype(SysStringLen)>(L"oleaut32.dll", "SysStringLen");
+  return length ? length(text) : 0;
+}
+
 // COM for the duration of one operation. A thread already in another apartment keeps it.
 class ComScope {
  public:
@@ -55,7 +70,7 @@ struct Com {
 struct Bstr {
   using Handle = BSTR;
   static BSTR Invalid() { return nullptr; }
-  static void Close(BSTR text) { SysFreeString(text); }
+  static void Close(BSTR text) { FreeBstr(text); }
 };
 
 }  // namespace handle_traits
@@ -73,12 +88,12 @@ class ComPtr : public UniqueHandle<handle_traits::Com<Interface>> {
 using BstrHandle = UniqueHandle<handle_traits::Bstr>;
 
 inline BstrHandle MakeBstr(const std::string& utf8) {
-  return BstrHandle(SysAllocString(Widen(utf8).c_str()));
+  return BstrHandle(AllocBstr(Widen(utf8).c_str()));
 }
 
 // A BSTR as UTF-8; a null one is the empty string, as COM has it.
 inline std::string FromBstr(BSTR text) {
-  return text ? Narrow(std::wstring(text, SysStringLen(text))) : std::string();
+  return text ? Narrow(std::wstring(text, BstrLength(text))) : std::string();
 }
 
 // Runs the steps in order up to the first that fails; that one's result, or the last one's.

@@ -33,8 +33,8 @@ StoreResult Result(HRESULT result, TaskOperation operation, const std::string& p
 }
 
 VARIANT Empty() {
-  VARIANT value;
-  VariantInit(&value);
+  VARIANT value{};
+  value.vt = VT_EMPTY;
   return value;
 }
 
@@ -251,7 +251,7 @@ Principal PrincipalOf(const Session& session, const std::string& xml) {
                                   [&] { return named->get_GroupId(group.put()); }});
   if (FAILED(result))
     return {};
-  principal.account = SysStringLen(user.get()) > 0 ? std::move(user) : std::move(group);
+  principal.account = BstrLength(user.get()) > 0 ? std::move(user) : std::move(group);
   return principal;
 }
 
@@ -314,7 +314,7 @@ StoreResult Win32Scheduler::RestoreTask(const ScheduledTask& saved) {
   const Principal principal = PrincipalOf(session, saved.xml);
   const VARIANT none = Empty();
   VARIANT account = none;
-  if (SysStringLen(principal.account.get()) > 0) {
+  if (BstrLength(principal.account.get()) > 0) {
     account.vt = VT_BSTR;
     account.bstrVal = principal.account.get();
   }

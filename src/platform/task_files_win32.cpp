@@ -17,6 +17,14 @@ constexpr CLSID kDomDocument60 = {
 // What the scheduler itself answers for a definition it cannot parse.
 constexpr HRESULT kMalformedXml = static_cast<HRESULT>(0x8004131A);
 
+// From shlwapi, which only this fallback needs.
+HRESULT OpenFileStream(const wchar_t* path, DWORD mode, DWORD attributes, BOOL create,
+                       IStream* templ, IStream** stream) {
+  static auto* const open =
+      LateBound<decltype(SHCreateStreamOnFileEx)>(L"shlwapi.dll", "SHCreateStreamOnFileEx");
+  return open ? open(path, mode, attributes, create, templ, stream) : E_FAIL;
+}
+
 // Where the scheduler keeps a task's file or a folder's directory.
 std::wstring StoredPath(const std::string& path) {
   std::wstring system(GetSystemDirectoryW(nullptr, 0), L'\0');
@@ -83,26 +91,22 @@ bool EnabledIn(IXMLDOMNode* parent) {
 HRESULT Load(const std::string& path, ComPtr<IXMLDOMDocument>& document) {
   // A stream, not a path, which MSXML would take for a URL ('#', '%').
   ComPtr<IStream> stream;
-  VARIANT source;
-  VariantInit(&source);
+  VARIANT source{};
   VARIANT_BOOL loaded = VARIANT_FALSE;
-  return InOrder({[&] {
-                    return SHCreateStreamOnFileEx(StoredPath(path).c_str(),
-                                                  STGM_READ | STGM_SHARE_DENY_WRITE, 0, FALSE,
-                                                  nullptr, stream.put());
-                  },
-                  [&] {
-                    return CoCreateInstance(kDomDocument60, nullptr, CLSCTX_INPROC_SERVER,
-                                            IID_IXMLDOMDocument, document.put_void());
-                  },
-                  [&] { return document->put_async(VARIANT_FALSE); },
-                  [&] { return document->put_preserveWhiteSpace(VARIANT_TRUE); },
-                  [&] {
-                    source.vt = VT_UNKNOWN;
-                    source.punkVal = stream.get();
-                    return document->load(source, &loaded);
-                  },
-                  [&] { return loaded ? S_OK : kMalformedXml; }});
+  return InOrder(
+      {[&] {
+         return OpenFileStream(StoredPath(path).c_str(), STGM_READ | STGM_SHARE_DENY_WRITE, 0,
+                               FALSE, nullptr, stream.put());
+       },
+       [&] { return CreateComObject(kDomDocument60, IID_IXMLDOMDocument, document.put_void()); },
+       [&] { return document->put_async(VARIANT_FALSE); },
+       [&] { return document->put_preserveWhiteSpace(VARIANT_TRUE); },
+       [&] {
+         source.vt = VT_UNKNOWN;
+         source.punkVal = stream.get();
+         return document->load(source, &loaded);
+       },
+       [&] { return loaded ? S_OK : kMalformedXml; }});
 }
 
 ScheduledTask TaskIn(IXMLDOMNode* root) {

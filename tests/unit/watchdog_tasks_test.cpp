@@ -3,6 +3,7 @@
 
 #include "console/report.h"
 #include "fakes/scheduler_memory.h"
+#include "platform/scheduler_ahead.h"
 #include "watchdog/place_comparison.h"
 #include "watchdog/task_snapshot.h"
 #include "watchdog_fixture.h"
@@ -161,6 +162,43 @@ TEST_F(TaskCheckTest, AListingThatFailsIsToldAndNeverTakenForNoTasks) {
       TasksOfSnapshot(*ReadKeyValues(store, Root::LocalMachine, SnapshotKeyPath("StartupTasks")))
           .size(),
       2u);
+}
+
+// The quiet logon check lists the tasks on a thread of its own while it compares the rest.
+TEST_F(TaskCheckTest, AListingBegunAheadGivesTheCheckTheSameAnswer) {
+  const struct {
+    const char* what;
+    std::function<void(MemoryScheduler&)> change;
+    bool unchanged;
+  } cases[] = {
+      {"as before", [](MemoryScheduler&) {}, true},
+      {"new", [](MemoryScheduler& s) { s.Add(Task("\\Evil", "evil.exe")); }, false},
+      {"enabled", [](MemoryScheduler& s) { ASSERT_TRUE(s.SetEnabled("\\V\\Off", true)); }, false},
+      {"not readable here", [](MemoryScheduler& s) { s.Hide("\\A"); }, true},
+      {"unlisted", [](MemoryScheduler& s) { s.RefuseFolder("\\V", StoreFailure::Other); }, false}};
+  for (const auto& c : cases) {
+    MemoryScheduler now;
+    for (const ScheduledTask& task : before) now.Add(task);
+    c.change(now);
+    ListingAhead ahead(now);
+    EXPECT_EQ(NothingChangedSinceSnapshot(store, ws.catalogue, &ahead), c.unchanged) << c.what;
+    EXPECT_EQ(NothingChangedSinceSnapshot(store, ws.catalogue, &now), c.unchanged) << c.what;
+  }
+}
+
+TEST(ListingAhead, ListsAnewAfterTheFirstListingAndPassesTheRestOn) {
+  MemoryScheduler scheduler;
+  scheduler.Add(Task("\\A", "a.exe"));
+  ListingAhead ahead(scheduler);
+  EXPECT_EQ(ahead.ListStartupTasks().tasks.size(), 1u);
+  scheduler.Add(Task("\\B", "b.exe"));
+  EXPECT_EQ(ahead.ListStartupTasks().tasks.size(), 2u);
+  EXPECT_TRUE(ahead.SetEnabled("\\A", false));
+  EXPECT_FALSE(ahead.ReadTask("\\A").task.enabled);
+  EXPECT_TRUE(ahead.DeleteTask("\\A"));
+  EXPECT_EQ(ahead.ReadTask("\\A").failure, StoreFailure::NotFound);
+  EXPECT_TRUE(ahead.RestoreTask(Task("\\A", "a.exe")));
+  EXPECT_EQ(scheduler.ListStartupTasks().tasks.size(), 2u);
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST_F(TasksPageTest, ShowsEachTaskGreyedWhenDisabledFindsItAndSaysWhyAListingFa
     SearchPlaces(program->ws, program->frmFind, "Z.EXE", false);
     EXPECT_EQ(Main().PageControl1->ActivePage(), Main().TabSheet9);
     EXPECT_EQ(Page().ItemIndex(), 2);
+    SearchPlaces(program->ws, program->frmFind, "agent.exe", false);
+    EXPECT_EQ(Page().ItemIndex(), 0) << "a new search starts from the first page again";
     tasks.RefuseFolder("\\vendor");
     PressKey(MainForm(), ui::vk::F5);
     EXPECT_EQ(Page().Items(),

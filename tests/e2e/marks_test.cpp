@@ -1,6 +1,6 @@
-// Task Manager's marks against tarnix2.exe: a mark that reg.exe writes shows the entry greyed
-// on the screen, Enable and Disable write the marks Task Manager writes, and a mark flipped to
-// enabled after the first launch is reported by the logon check and changed back.
+// Task Manager's marks against tarnix2.exe: a mark that another program writes shows the entry
+// greyed on the screen, Enable and Disable write the marks Task Manager writes, and a mark flipped
+// to enabled after the first launch is reported by the logon check and changed back.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -19,22 +19,13 @@ const wchar_t kMarks[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 const wchar_t kMarked[] = L"E2E Marked", kPlain[] = L"E2E Plain";
 
-// Whether "reg.exe add" wrote the hex bytes as kMarked's mark within the time.
-bool RegAddMark(const std::wstring& hex) {
-  std::wstring line = std::wstring(L"reg.exe add \"HKCU\\") + kMarks + L"\" /v \"" + kMarked +
-                      L"\" /t REG_BINARY /d " + hex + L" /f";
-  STARTUPINFOW startup{sizeof startup};
-  PROCESS_INFORMATION info{};
-  DWORD code = 1;
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                     nullptr, &startup, &info)) {
-    if (WaitForSingleObject(info.hProcess, kShortTime) != WAIT_OBJECT_0)
-      TerminateProcess(info.hProcess, 1);
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  }
-  return code == 0;
+// Writes kMarked's mark as another program would: the twelve bytes given as hex digits.
+bool WriteMark(const std::string& hex) {
+  std::string bytes;
+  for (size_t at = 0; at + 1 < hex.size(); at += 2)
+    bytes += static_cast<char>(std::stoi(hex.substr(at, 2), nullptr, 16));
+  return RegSetKeyValueW(HKEY_CURRENT_USER, kMarks, kMarked, REG_BINARY, bytes.data(),
+                         static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 
 std::string MarkBytes() {
@@ -75,7 +66,7 @@ class MarksTest : public ::testing::Test {
 TEST_F(MarksTest, AMarkFromRegShowsTheEntryDisabledAndEnableAndDisableWriteTaskManagersMarks) {
   SeededValue marked(HKEY_CURRENT_USER, kRunPath, kMarked, L"C:\\e2e\\marked.exe");
   SeededValue plain(HKEY_CURRENT_USER, kRunPath, kPlain, L"C:\\e2e\\plain.exe");
-  ASSERT_TRUE(RegAddMark(L"030000000000000000000000"));
+  ASSERT_TRUE(WriteMark("030000000000000000000000"));
   MainWindow window;
   ASSERT_TRUE(window.snapshot && window.main);
   HWND list = WaitForControl(window.main, L"ListBox3", kShortTime);
@@ -107,10 +98,10 @@ TEST_F(MarksTest, AMarkFromRegShowsTheEntryDisabledAndEnableAndDisableWriteTaskM
 }
 
 TEST_F(MarksTest, AMarkFlippedToEnabledIsReportedAtLogonAndChangeBackDisablesItAgain) {
-  ASSERT_TRUE(RegAddMark(L"030000000102030405060708"));
+  ASSERT_TRUE(WriteMark("030000000102030405060708"));
   const std::string disabled = MarkBytes();
   ASSERT_TRUE(SnapshotCurrentState());
-  ASSERT_TRUE(RegAddMark(L"020000000000000000000000"));
+  ASSERT_TRUE(WriteMark("020000000000000000000000"));
   CheckRun(L"/c").ChangeBackWhenReported(std::wstring(kMarked) + L"=enabled", [](HWND report) {
     EXPECT_TRUE(
         ListContains(FindNamedControl(report, L"ListBox1"), std::wstring(kMarked) + L"=disabled"));

@@ -125,10 +125,11 @@ void Program::DispatchCommandLine(const std::vector<std::string>& arguments) {
 }
 
 // The scheduler is wired after the windows exist, as the event log is: the Tasks page is listed
-// when the window is about to show.
+// when the window is about to show, unless the check has listed the tasks already.
 void Program::NormalStart() {
   showMainWindow = true;
-  LoadStartupTasks(ws);
+  if (!ws.places.tasks.Readable())
+    LoadStartupTasks(ws);
   ClearModifiedMarks(ws);
   ws.dataChanged = false;
 }

@@ -82,7 +82,8 @@ struct Places {
   std::array<FolderPlace, kSectionCount> folders;         // by SectionIndex; folder sections only
   WinIniPlace winIni;
   std::vector<ServiceEntry> services;  // the active ones with a display name, as listed
-  TaskPlace tasks;                     // as last listed for the Tasks page
+  // As last listed, by the check or for the Tasks page; not read until then.
+  TaskPlace tasks{{StoreFailure::Other, "The scheduled tasks have not been listed yet."}, {}};
 
   TextFile& Text(SectionId id) { return texts[Index(id)]; }
   const TextFile& Text(SectionId id) const { return texts[Index(id)]; }

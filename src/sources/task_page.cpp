@@ -38,15 +38,11 @@ void ShowTaskState(Workspace& ws) {
                                        (notes.empty() ? "" : "  " + notes));
 }
 
-}  // namespace
-
-void LoadStartupTasks(Workspace& ws) {
-  // Only the page shows them: the check and Save list them afresh.
+// The places' tasks drawn, the task of this path selected while it is there.
+void DrawTasks(Workspace& ws, const std::string& selected) {
   ui::ListBox* list = ws.views.lsbTasks;
   if (list == nullptr)
     return;
-  const std::string selected = SelectedTaskPath(ws);
-  ws.places.tasks = ListTasks(ws);
   list->Clear();
   const std::vector<TaskRow> rows = TaskRows(ws.places);
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -57,6 +53,19 @@ void LoadStartupTasks(Workspace& ws) {
   }
   if (!selected.empty())
     ShowTaskState(ws);
+}
+
+}  // namespace
+
+void LoadStartupTasks(Workspace& ws) {
+  if (ws.views.lsbTasks != nullptr)
+    ShowListedTasks(ws, ListTasks(ws));
+}
+
+void ShowListedTasks(Workspace& ws, TaskPlace listed) {
+  const std::string selected = SelectedTaskPath(ws);
+  ws.places.tasks = std::move(listed);
+  DrawTasks(ws, selected);
 }
 
 std::string SelectedTaskPath(const Workspace& ws) {

@@ -2,6 +2,7 @@
 #include "sources/loading.h"
 #include "sources/restart_offer.h"
 #include "sources/startup_tasks.h"
+#include "sources/task_page.h"
 #include "watchdog/check_events.h"
 #include "watchdog/check_sections.h"
 #include "watchdog/history_log.h"
@@ -95,6 +96,7 @@ bool ReportTasks(CheckRun& run, const TaskReport& r) {
 
 ComparedSection CompareTaskSection(CheckRun& run, const StartupSection& section) {
   TaskPlace now = ReadTaskPlace(*run.ws.scheduler);
+  ShowListedTasks(run.ws, now);
   StoreResult unread;
   const auto saved =
       ReadKeyValues(run.ws.store, Root::LocalMachine, SnapshotKeyPath(section.key), &unread);
